@@ -1,0 +1,45 @@
+// kelmo-cli: the computations of KelmoTimes for terminals and scripts.
+#include <iostream>
+#include <memory>
+
+#include "app/cli/commands.h"
+
+namespace kelmo::cli {
+
+int report(const CliError& error) {
+    if (error) std::cerr << "kelmo-cli: " << error.message << '\n';
+    return error.status;
+}
+
+CLI::App* addCommand(CLI::App& app, CommandRun& run, const std::string& name,
+                     const std::string& description, const CommandShape& shape, CommandBody body) {
+    auto options = std::make_shared<CliOptions>();
+    CLI::App* command = app.add_subcommand(name, description);
+    if (shape.place) addPlaceOptions(*command, options->place);
+    if (shape.settings) addSettingsOptions(*command, options->settings);
+    if (shape.date) addDateOptions(*command, options->date, shape.periods, shape.days);
+    addOutputOptions(*command, options->output, shape.formats);
+    command->callback([&run, options, body] { run.status = body(*options, run.clock); });
+    return command;
+}
+
+}  // namespace kelmo::cli
+
+int main(int argc, char** argv) {
+    using namespace kelmo::cli;
+    CLI::App app{"KelmoTimes: Islamic prayer times, Moon, Hijri calendar and Qibla", "kelmo-cli"};
+    app.require_subcommand(0, 1);
+    kelmo::platform::SystemClock clock;
+    CommandRun run{clock};
+    addTodayCommand(app, run);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        std::cerr << "kelmo-cli: " << e.what() << '\n';
+        return kExitUsage;
+    }
+    if (app.get_subcommands().empty()) return runToday(CliOptions{}, clock);
+    return run.status;
+}

@@ -1,0 +1,21 @@
+// A place on the Earth with its civil time rules.
+#pragma once
+
+#include <string>
+
+namespace kelmo {
+
+struct Location {
+    // City and country joined by a comma ("Manama,Bahrain"); at most kNameLength bytes.
+    std::string name;
+    double latitude = 0.0;   // radians, north positive
+    double longitude = 0.0;  // radians, east positive
+    int height = 0;          // metres above sea level, -999 .. 9999
+    float timeZone = 0.0f;   // hours east of Greenwich, |timeZone| <= 24
+    int dstStart = 0;        // summer-time start rule code, 0 = none (see summer_time.h)
+    int dstEnd = 0;          // summer-time end rule code
+
+    static constexpr std::size_t kNameLength = 47;
+};
+
+}  // namespace kelmo

@@ -1,0 +1,29 @@
+// Texts of angles: degrees, minutes and seconds, and latitude/longitude with N/S and E/W.
+// Texts are Windows-1252; the degree sign is the byte 0xB0.
+#pragma once
+
+#include <string>
+
+namespace kelmo {
+
+inline constexpr char kDegreeSign = '\xB0';
+
+struct SplitAngle {
+    int degrees = 0;  // signed: carries the sign of the angle
+    int minutes = 0;
+    int seconds = 0;
+};
+
+// Splits an angle in degrees, rounding the seconds to the nearest; with roundToMinute 30
+// seconds or more move the minute up.
+SplitAngle splitAngle(double degrees, bool roundToMinute);
+
+// "dd°mm'ss\"" or with minutesOnly "dd°mm'"; an angle between -1 and 0 degrees starts with
+// "-"; the NotValid marker gives "NotValid".
+std::string formatAngle(double radians, bool minutesOnly);
+
+// Latitude "dd°mm'ss\" N" / longitude "ddd°mm'ss\" E"; compact forms "ddmm N   " and
+// "dddmm E    " (minute rounded from 30 seconds).
+std::string formatLatLon(double radians, bool isLongitude, bool compact);
+
+}  // namespace kelmo

@@ -1,0 +1,39 @@
+// The program's name table: texts indexed by the fields they name.
+#pragma once
+
+#include <array>
+
+namespace kelmo::names {
+
+inline constexpr std::array<const char*, 7> kWeekdays = {
+    "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};  // weekday - 1
+inline constexpr std::array<const char*, 5> kOrdinals = {"First", "Second", "Third", "Fourth",
+                                                         "Last"};  // summer-time ordinal
+inline constexpr std::array<const char*, 7> kShortWeekdays = {"Mon", "Tue", "Wed", "Thu",
+                                                              "Fri", "Sat", "Sun"};
+inline constexpr std::array<const char*, 12> kMonths = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};  // month - 1
+inline constexpr std::array<const char*, 12> kShortMonths = {
+    "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+inline constexpr std::array<const char*, 12> kHijriMonths = {
+    "Muharram", "Safar",   "Rabi'I",  "Rabi'II",      "Jumada I",    "Jumada II",
+    "Rajab",    "Sha'ban", "Ramadan", "Shawwal", "Thu Al-Qa'da", "Thu Al-Hijja"};  // hijriMonth - 1
+inline constexpr std::array<const char*, 5> kFiqhs = {"Jafari", "Shafi'i", "Hanafi", "Maliki",
+                                                      "Hanbali"};  // fiqh
+inline constexpr std::array<const char*, 2> kPrecisions = {"Seconds", "Minutes"};  // precision
+inline constexpr std::array<const char*, 5> kPrayers = {"Fajr", "Duhr", "Asr", "Maghrib",
+                                                        "Isha"};  // alert index
+inline constexpr std::array<const char*, 10> kHighLatitudeRules = {
+    "Non",
+    "1/7 of day when needed",
+    "1/7 of day always",
+    "1/7 of night when needed",
+    "1/7 of night always",
+    "Nearest location-all prayers",
+    "Nearest location-needed prayers",
+    "Nearest day-all prayers",
+    "Nearest day-needed prayers",
+    "minutes for Fajr and Isha prayers"};  // highLatitudeRule
+
+}  // namespace kelmo::names

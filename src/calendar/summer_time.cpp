@@ -1,0 +1,88 @@
+#include "calendar/summer_time.h"
+
+#include <cmath>
+
+#include "base/angles.h"
+#include "base/markers.h"
+#include "calendar/julian_day.h"
+
+namespace kelmo {
+
+namespace {
+
+constexpr int kWeekdayOrdinals = 5;
+constexpr int kLastOrdinal = 4;
+// Search start of the ordinals "First", "2nd", "3rd" and "4th": the first matching weekday on
+// or after this day.
+constexpr int kOrdinalStartDay[kLastOrdinal] = {1, 7, 14, 21};
+
+int weekdayOfDate(int year, int month, int day) {
+    CalendarDate date;
+    date.year = year;
+    date.month = month;
+    date.day = day;
+    return weekday(julianDay(date));
+}
+
+struct ResolvedDay {
+    int month;
+    int day;
+};
+
+ResolvedDay resolve(int code, int year) { return {code / 256, dstDayOfMonth(code, year)}; }
+
+}  // namespace
+
+bool isNoSummerTimeCode(int code) {
+    const int month = code / 256;
+    const int dayCode = code % 256;
+    return code <= 0 || month < 1 || month > 12 || dayCode < 1 || dayCode > kLastDayCode;
+}
+
+int dstDayOfMonth(int code, int year) {
+    if (isNoSummerTimeCode(code)) return 0;
+    const int month = code / 256;
+    const int dayCode = code % 256;
+    if (dayCode < kFirstWeekdayCode) return dayCode;
+
+    const int rule = dayCode - kFirstWeekdayCode;
+    const int wantedWeekday = rule / kWeekdayOrdinals + 1;
+    const int ordinal = rule % kWeekdayOrdinals;
+    int day = ordinal == kLastOrdinal ? daysInMonth(year, month) : kOrdinalStartDay[ordinal];
+    const int step = ordinal == kLastOrdinal ? -1 : 1;
+    while (weekdayOfDate(year, month, day) != wantedWeekday) day += step;
+    return day;
+}
+
+bool isSummerTime(int dstStart, int dstEnd, const CalendarDate& date) {
+    if (isNoSummerTimeCode(dstStart) || isNoSummerTimeCode(dstEnd)) return false;
+    const ResolvedDay start = resolve(dstStart, date.year);
+    const ResolvedDay end = resolve(dstEnd, date.year);
+    const int m = date.month;
+    const int d = static_cast<int>(std::trunc(date.day));
+
+    if (start.month < end.month) {
+        return (m > start.month && m < end.month) || (m == start.month && d >= start.day) ||
+               (m == end.month && d < end.day);
+    }
+    if (start.month > end.month) {
+        if (m > end.month && m < start.month) return false;
+        if (m == start.month) return d >= start.day;
+        if (m == end.month) return d < end.day;
+        return true;
+    }
+    return false;
+}
+
+bool applySummerTime(const Location& location, const CalendarDate& date,
+                     std::span<double> times) {
+    if (location.dstStart == 0 || !isSummerTime(location.dstStart, location.dstEnd, date)) {
+        return false;
+    }
+    for (double& t : times) {
+        if (isTime(t)) t += kHoursToRad;
+    }
+    return true;
+}
+
+}  // namespace kelmo

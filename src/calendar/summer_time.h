@@ -1,0 +1,34 @@
+// Summer-time (daylight saving) rule codes and their effect on times of day.
+//
+// A rule code is month * 256 + day code, 0 for none. Day codes 1..31 are a fixed day of
+// the month; 32..66 a weekday rule: with r = code - 32, weekday r / 5 (0 Monday .. 6 Sunday)
+// and ordinal r % 5 (first, 2nd, 3rd, 4th, last). Codes outside that model (month outside
+// 1..12 or day code outside 1..66) are treated as no summer time.
+// Summer time starts at 00:00 of the start day and ends at 00:00 of the end day.
+#pragma once
+
+#include <span>
+
+#include "base/location.h"
+#include "calendar/calendar_date.h"
+
+namespace kelmo {
+
+inline constexpr int kFirstWeekdayCode = 32;
+inline constexpr int kLastDayCode = 66;
+
+// True when code is 0 or lies outside the data model.
+bool isNoSummerTimeCode(int code);
+
+// Day of the month that the rule code names in year (the month comes from the code);
+// 0 for a code outside the data model.
+int dstDayOfMonth(int code, int year);
+
+// True when summer time is in effect on the civil date (its integer day).
+bool isSummerTime(int dstStart, int dstEnd, const CalendarDate& date);
+
+// When the location keeps summer time and it is in effect on date, adds one hour to every
+// valid time (radians of the day; markers stay) and returns true; else changes nothing.
+bool applySummerTime(const Location& location, const CalendarDate& date, std::span<double> times);
+
+}  // namespace kelmo

@@ -1,0 +1,15 @@
+// Windows-1252 texts of the core turned into UTF-8 (and back) at the program's edge.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kelmo::platform {
+
+// Every byte 0x80..0xFF becomes its Unicode character in UTF-8.
+std::string utf8FromCp1252(std::string_view text);
+
+// The reverse; characters that Windows-1252 cannot hold become '?'.
+std::string cp1252FromUtf8(std::string_view text);
+
+}  // namespace kelmo::platform
