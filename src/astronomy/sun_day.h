@@ -1,0 +1,38 @@
+// The astronomical frame of one local day at one place, shared by the day's Sun events.
+#pragma once
+
+#include <array>
+
+#include "astronomy/ecliptic_position.h"
+#include "astronomy/nutation.h"
+#include "astronomy/observer.h"
+#include "base/config.h"
+#include "base/location.h"
+#include "calendar/calendar_date.h"
+
+namespace kelmo {
+
+struct DayFrame {
+    double tUT = 0.0;             // T of local midnight in UT
+    double deltaTSeconds = 0.0;   // Delta-T of the date at 0h
+    double tTT = 0.0;             // tUT + Delta-T
+    double meanObliquity = 0.0;   // eps0
+    Nutation nutation;            // at tTT
+    double obliquity = 0.0;       // eps = eps0 + deps
+    double siderealTime = 0.0;    // theta0: apparent sidereal time at tUT
+    ObserverPlace observer;       // of the location with its height
+    std::array<EquatorialPosition, 3> sun;  // apparent, at tTT - 1 day, tTT, tTT + 1 day
+    double sunDistance = 0.0;     // R at tTT, AU
+    double sinParallax = 0.0;     // sin(8.794") / R
+    double semidiameter = 0.0;    // radians
+    double horizonAltitude = 0.0; // h0: see sunHorizonAltitude
+};
+
+// The day frame of the civil date (integer day) at location.
+DayFrame prepareSunDay(const CalendarDate& date, const Location& location, const Config& config);
+
+// h0: the true geocentric altitude of the Sun's centre when its upper limb touches the visible
+// horizon (parallax, semidiameter, refraction and dip of the horizon).
+double sunHorizonAltitude(const DayFrame& frame, const Location& location, const Config& config);
+
+}  // namespace kelmo
