@@ -12,7 +12,7 @@ inline constexpr double kRadToDeg = 180.0 / kPi;
 inline constexpr double kHoursToRad = kPi / 12.0;  // 2 pi radians of the day = 24 hours
 inline constexpr double kRadToHours = 12.0 / kPi;
 inline constexpr double kArcsecToRad = kDegToRad / 3600.0;
-inline constexpr double kMinuteToRad = kHoursToRad / 60.0;  // one minute of time
+inline constexpr double kMinuteToRad = kHoursToRad / 60.0;    // one minute of time
 inline constexpr double kSecondToRad = kHoursToRad / 3600.0;  // one second of time
 
 }  // namespace kelmo

@@ -7,29 +7,29 @@ namespace kelmo {
 
 // Bits of Config::alertFlags.
 namespace alert {
-inline constexpr int kNotifier = 1 << 0;        // Notifier window active
-inline constexpr int kPlaySound = 1 << 1;       // play soundFile at prayer time
-inline constexpr int kFajrSound = 1 << 2;       // bits 2..6: Fajr, Duhr, Asr, Maghrib, Isha
-inline constexpr int kPreAlertSound = 1 << 7;   // play preAlertSoundFile before prayer time
-inline constexpr int kPeriodShift = 8;          // bits 8..9: 0 day, 1 month, 2 year
+inline constexpr int kNotifier = 1 << 0;       // Notifier window active
+inline constexpr int kPlaySound = 1 << 1;      // play soundFile at prayer time
+inline constexpr int kFajrSound = 1 << 2;      // bits 2..6: Fajr, Duhr, Asr, Maghrib, Isha
+inline constexpr int kPreAlertSound = 1 << 7;  // play preAlertSoundFile before prayer time
+inline constexpr int kPeriodShift = 8;         // bits 8..9: 0 day, 1 month, 2 year
 inline constexpr int kPeriodMask = 3 << kPeriodShift;
-inline constexpr int kHijriDate = 1 << 12;      // date entered as Hijri
-inline constexpr int kQiblaMethodShift = 13;    // bits 13..14: 0 north, 1 magnetic, 2 shadow
+inline constexpr int kHijriDate = 1 << 12;    // date entered as Hijri
+inline constexpr int kQiblaMethodShift = 13;  // bits 13..14: 0 north, 1 magnetic, 2 shadow
 inline constexpr int kQiblaMethodMask = 3 << kQiblaMethodShift;
 }  // namespace alert
 
 struct Config {
-    float imsakAngle = -16.0f;  // Sun's altitude for Imsak, degrees
-    float fajrAngle = -13.5f;   // Sun's altitude for Fajr, degrees
-    float ishaAngle = -18.0f;   // Sun's altitude for Isha, degrees
-    int fiqh = 0;               // 0 Jafari, 1 Shafi'i, 2 Hanafi, 3 Maliki, 4 Hanbali
-    int areaRadius = 10;        // km, 0 .. 100
-    int precision = 1;          // 0 seconds, 1 minutes (display only)
-    int maghribDelay = 0;       // minutes added to Maghrib, 0 .. 30
-    int temperature = 10;       // degrees Celsius, not stored
-    int pressure = 1010;        // millibar, not stored
-    int refraction = 0;         // kept in the file, used by no computation
-    int correctionSeconds = 2;  // seconds added to every prayer time
+    float imsakAngle = -16.0f;          // Sun's altitude for Imsak, degrees
+    float fajrAngle = -13.5f;           // Sun's altitude for Fajr, degrees
+    float ishaAngle = -18.0f;           // Sun's altitude for Isha, degrees
+    int fiqh = 0;                       // 0 Jafari, 1 Shafi'i, 2 Hanafi, 3 Maliki, 4 Hanbali
+    int areaRadius = 10;                // km, 0 .. 100
+    int precision = 1;                  // 0 seconds, 1 minutes (display only)
+    int maghribDelay = 0;               // minutes added to Maghrib, 0 .. 30
+    int temperature = 10;               // degrees Celsius, not stored
+    int pressure = 1010;                // millibar, not stored
+    int refraction = 0;                 // kept in the file, used by no computation
+    int correctionSeconds = 2;          // seconds added to every prayer time
     int maxAcceptableError = 1;         // tolerance of the rise and set iteration
     float moonVisibilityLimit = 15.0f;  // degrees
     int highLatitudeRule = 5;           // 0 .. 9

@@ -12,6 +12,8 @@ inline constexpr double kAlwAbove = 9999.0;
 inline constexpr double kAlwBelow = -9999.0;
 
 // True when x holds a time and not one of the three markers.
-constexpr bool isTime(double x) { return x != kNotValid && x != kAlwAbove && x != kAlwBelow; }
+constexpr bool isTime(double x) {
+    return x != kNotValid && x != kAlwAbove && x != kAlwBelow;
+}
 
 }  // namespace kelmo

@@ -4,14 +4,14 @@
 namespace kelmo {
 
 struct CalendarDate {
-    int year = 2000;       // astronomical numbering: year 0 exists, -1 is 2 BC
+    int year = 2000;  // astronomical numbering: year 0 exists, -1 is 2 BC
     int hijriYear = 0;
-    int month = 1;         // 1 .. 12
-    int hijriMonth = 1;    // 1 .. 12
-    double day = 1.0;      // day of the month; the fraction is the time of day (0.5 = noon)
-    double hijriDay = 1.0; // a whole number 1 .. 30 after a conversion
-    int hijriValid = 0;    // 1 when the Hijri fields hold a computed date
-    int hour = 0;          // filled only by dateFromJulianDay (truncated)
+    int month = 1;          // 1 .. 12
+    int hijriMonth = 1;     // 1 .. 12
+    double day = 1.0;       // day of the month; the fraction is the time of day (0.5 = noon)
+    double hijriDay = 1.0;  // a whole number 1 .. 30 after a conversion
+    int hijriValid = 0;     // 1 when the Hijri fields hold a computed date
+    int hour = 0;           // filled only by dateFromJulianDay (truncated)
     int minute = 0;
     int second = 0;
 };

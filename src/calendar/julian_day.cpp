@@ -29,8 +29,7 @@ double julianDay(const CalendarDate& date) {
         const int a = y / 100;
         b = 2 - a + a / 4;
     }
-    return std::trunc(365.25 * (y + 4716)) + std::trunc(30.6001 * (m + 1)) + date.day + b -
-           1524.5;
+    return std::trunc(365.25 * (y + 4716)) + std::trunc(30.6001 * (m + 1)) + date.day + b - 1524.5;
 }
 
 void dateFromJulianDay(double jd, CalendarDate& date) {
@@ -57,7 +56,9 @@ void dateFromJulianDay(double jd, CalendarDate& date) {
     date.second = static_cast<int>(60.0 * (minutes - date.minute));
 }
 
-double centuriesSinceJ2000(double jd) { return (jd - kJ2000) / kDaysPerCentury; }
+double centuriesSinceJ2000(double jd) {
+    return (jd - kJ2000) / kDaysPerCentury;
+}
 
 int weekday(double jd) {
     const auto n = static_cast<std::int64_t>(std::floor(jd + 0.5));

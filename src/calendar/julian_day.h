@@ -7,7 +7,7 @@
 
 namespace kelmo {
 
-inline constexpr double kJ2000 = 2451545.0;       // Julian day of 2000-01-01 12h TT
+inline constexpr double kJ2000 = 2451545.0;  // Julian day of 2000-01-01 12h TT
 inline constexpr double kDaysPerCentury = 36525.0;
 
 // Julian day of year, month and day (the fraction of day included).

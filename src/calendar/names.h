@@ -17,10 +17,10 @@ inline constexpr std::array<const char*, 12> kMonths = {
 inline constexpr std::array<const char*, 12> kShortMonths = {
     "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 inline constexpr std::array<const char*, 12> kHijriMonths = {
-    "Muharram", "Safar",   "Rabi'I",  "Rabi'II",      "Jumada I",    "Jumada II",
+    "Muharram", "Safar",   "Rabi'I",  "Rabi'II", "Jumada I",     "Jumada II",
     "Rajab",    "Sha'ban", "Ramadan", "Shawwal", "Thu Al-Qa'da", "Thu Al-Hijja"};  // hijriMonth - 1
 inline constexpr std::array<const char*, 5> kFiqhs = {"Jafari", "Shafi'i", "Hanafi", "Maliki",
-                                                      "Hanbali"};  // fiqh
+                                                      "Hanbali"};                  // fiqh
 inline constexpr std::array<const char*, 2> kPrecisions = {"Seconds", "Minutes"};  // precision
 inline constexpr std::array<const char*, 5> kPrayers = {"Fajr", "Duhr", "Asr", "Maghrib",
                                                         "Isha"};  // alert index

@@ -29,7 +29,9 @@ struct ResolvedDay {
     int day;
 };
 
-ResolvedDay resolve(int code, int year) { return {code / 256, dstDayOfMonth(code, year)}; }
+ResolvedDay resolve(int code, int year) {
+    return {code / 256, dstDayOfMonth(code, year)};
+}
 
 }  // namespace
 
@@ -74,8 +76,7 @@ bool isSummerTime(int dstStart, int dstEnd, const CalendarDate& date) {
     return false;
 }
 
-bool applySummerTime(const Location& location, const CalendarDate& date,
-                     std::span<double> times) {
+bool applySummerTime(const Location& location, const CalendarDate& date, std::span<double> times) {
     if (location.dstStart == 0 || !isSummerTime(location.dstStart, location.dstEnd, date)) {
         return false;
     }

@@ -24,7 +24,9 @@ void carryMinutes(SplitTime& s) {
 
 }  // namespace
 
-double fractionOf(double v, double w) { return w == 0.0 ? v : std::fmod(v, w); }
+double fractionOf(double v, double w) {
+    return w == 0.0 ? v : std::fmod(v, w);
+}
 
 SplitTime splitTime(int t, double time, bool minutesOnly) {
     SplitTime s;

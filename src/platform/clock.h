@@ -6,7 +6,7 @@
 namespace kelmo::platform {
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // The present moment in Universal Time.
     virtual UtcTime utcNow() const = 0;
@@ -14,18 +14,18 @@ public:
 
 // The computer's system clock.
 class SystemClock final : public Clock {
-public:
+  public:
     UtcTime utcNow() const override;
 };
 
 // A clock that stands at a set moment until moved (tests, reproducible runs).
 class FixedClock final : public Clock {
-public:
+  public:
     explicit FixedClock(const UtcTime& moment) : moment_(moment) {}
     UtcTime utcNow() const override { return moment_; }
     void set(const UtcTime& moment) { moment_ = moment; }
 
-private:
+  private:
     UtcTime moment_;
 };
 

@@ -38,22 +38,27 @@ char byteOf(char32_t c) {
     for (std::size_t i = 0; i < kHighControls.size(); ++i) {
         if (kHighControls[i] == c) return static_cast<char>(0x80 + i);
     }
+    if (c >= 0x80 && c < 0xA0 && kHighControls[c - 0x80] == 0) return static_cast<char>(c);
     return '?';
 }
 
-// Decodes one UTF-8 sequence at text[i], advancing i; a malformed byte decodes as itself.
-char32_t decodeUtf8(std::string_view text, std::size_t& i) {
+// Decodes one UTF-8 sequence at text[i] into c, advancing i; false for a malformed byte,
+// which is then passed on as it is.
+bool decodeUtf8(std::string_view text, std::size_t& i, char32_t& c) {
     const auto lead = static_cast<unsigned char>(text[i++]);
-    int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-    if (lead < 0x80 || extra == 0 || i + extra > text.size()) return lead;
-    char32_t c = lead & (0x3F >> extra);
+    c = lead;
+    if (lead < 0x80) return true;
+    const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+    if (extra == 0 || i + extra > text.size()) return false;
+    char32_t value = lead & (0x3F >> extra);
     for (int k = 0; k < extra; ++k) {
         const auto next = static_cast<unsigned char>(text[i + k]);
-        if ((next & 0xC0) != 0x80) return lead;
-        c = (c << 6) | (next & 0x3F);
+        if ((next & 0xC0) != 0x80) return false;
+        value = (value << 6) | (next & 0x3F);
     }
     i += extra;
-    return c;
+    c = value;
+    return true;
 }
 
 }  // namespace
@@ -68,7 +73,10 @@ std::string utf8FromCp1252(std::string_view text) {
 std::string cp1252FromUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) out += byteOf(decodeUtf8(text, i));
+    for (std::size_t i = 0; i < text.size();) {
+        char32_t c = 0;
+        out += decodeUtf8(text, i, c) ? byteOf(c) : static_cast<char>(c);
+    }
     return out;
 }
 

@@ -4,10 +4,10 @@
 #include <fstream>
 #include <iostream>
 
+#include "app/cli/settings_source.h"
 #include "base/angles.h"
 #include "calendar/julian_day.h"
 #include "calendar/local_time.h"
-#include "app/cli/settings_source.h"
 
 namespace kelmo::cli {
 
@@ -37,7 +37,8 @@ void addPlaceOptions(CLI::App& app, PlaceOptions& p) {
 
 void addSettingsOptions(CLI::App& app, SettingsOptions& s) {
     auto* g = app.add_option_group("settings");
-    g->add_option("--config", s.configFile, "configuration file (default: Kelmo.cfg beside the program)");
+    g->add_option("--config", s.configFile,
+                  "configuration file (default: Kelmo.cfg beside the program)");
     g->add_option("--fiqh", s.fiqh, "0 Jafari, 1 Shafi'i, 2 Hanafi, 3 Maliki, 4 Hanbali")
         ->check(CLI::Range(0, 4));
     g->add_option("--imsak", s.imsak, "Sun's altitude for Imsak, degrees")
@@ -85,8 +86,8 @@ void addOutputOptions(CLI::App& app, OutputOptions& o, const std::vector<std::st
 
 bool parseIsoDate(const std::string& text, int& year, int& month, int& day) {
     char tail = 0;
-    return std::sscanf(text.c_str(), "%d-%d-%d%c", &year, &month, &day, &tail) == 3 &&
-           month >= 1 && month <= 12;
+    return std::sscanf(text.c_str(), "%d-%d-%d%c", &year, &month, &day, &tail) == 3 && month >= 1 &&
+           month <= 12;
 }
 
 namespace {

@@ -57,7 +57,8 @@ void addPlaceOptions(CLI::App& app, PlaceOptions& place);
 void addSettingsOptions(CLI::App& app, SettingsOptions& settings);
 // periods and days: whether --period and --days belong to the command.
 void addDateOptions(CLI::App& app, DateOptions& date, bool periods, bool days);
-void addOutputOptions(CLI::App& app, OutputOptions& output, const std::vector<std::string>& formats);
+void addOutputOptions(CLI::App& app, OutputOptions& output,
+                      const std::vector<std::string>& formats);
 
 // What a command computes with.
 struct Resolved {

@@ -1,0 +1,66 @@
+#include "calendar/local_time.h"
+
+#include <gtest/gtest.h>
+
+#include "base/angles.h"
+#include "calendar/julian_day.h"
+
+namespace kelmo {
+namespace {
+
+Location zone(float hours, int dstStart = 0, int dstEnd = 0) {
+    Location l;
+    l.timeZone = hours;
+    l.dstStart = dstStart;
+    l.dstEnd = dstEnd;
+    return l;
+}
+
+UtcTime utc(int y, int mo, int d, int h, int mi, double s) {
+    return {y, mo, d, h, mi, s};
+}
+
+TEST(CurrentLocalTime, AddsZoneAndSummerTime) {
+    const LocalMoment manama = currentLocalTime(zone(3.0f), utc(2026, 12, 7, 22, 30, 0));
+    EXPECT_EQ(manama.date.year, 2026);
+    EXPECT_EQ(manama.date.month, 12);
+    EXPECT_DOUBLE_EQ(manama.date.day, 8.0);  // past local midnight
+    EXPECT_NEAR(manama.timeOfDay * kRadToHours, 1.5, 1e-6);
+
+    const LocalMoment london = currentLocalTime(zone(0.0f, 834, 2626), utc(2026, 7, 1, 12, 0, 0));
+    EXPECT_NEAR(london.timeOfDay * kRadToHours, 13.0, 1e-6);
+
+    const LocalMoment newYork = currentLocalTime(zone(-5.0f, 1086, 2626), utc(2027, 1, 1, 3, 0, 0));
+    EXPECT_EQ(newYork.date.year, 2026);
+    EXPECT_EQ(newYork.date.month, 12);
+    EXPECT_DOUBLE_EQ(newYork.date.day, 31.0);
+    EXPECT_NEAR(newYork.timeOfDay * kRadToHours, 22.0, 1e-6);
+}
+
+TEST(JulianDayToLocalText, SummerHourAndRoundingCarry) {
+    Config config;
+    config.precision = 1;
+    CalendarDate date;
+    // 2026-06-21 19:45 standard time in London is 20:45 on the clock.
+    const double jd = julianDay(CalendarDate{2026, 0, 6, 1, 21.0 + 19.75 / 24.0});
+    LocalDateTime t = julianDayToLocalText(config, zone(0.0f, 834, 2626), date, jd, false);
+    EXPECT_EQ(date.month, 6);
+    EXPECT_EQ(static_cast<int>(date.day), 21);
+    EXPECT_NEAR(t.timeOfDay * kRadToHours, 20.75, 1e-6);
+
+    t = julianDayToLocalText(config, zone(0.0f, 834, 2626), date, jd, true);
+    EXPECT_NEAR(t.timeOfDay * kRadToHours, 19.75, 1e-6);
+
+    // 23:59:40 shown in minutes rounds into the next day: date moves, time becomes 0.
+    const double late =
+        julianDay(CalendarDate{2026, 0, 12, 1, 31.0 + (23 + 59 / 60.0 + 40 / 3600.0) / 24.0});
+    t = julianDayToLocalText(config, zone(3.0f), date, late, false);
+    EXPECT_EQ(date.year, 2027);
+    EXPECT_EQ(date.month, 1);
+    EXPECT_EQ(static_cast<int>(date.day), 1);
+    EXPECT_DOUBLE_EQ(t.timeOfDay, 0.0);
+    EXPECT_NEAR(t.jd, late + 1.0, 1e-9);
+}
+
+}  // namespace
+}  // namespace kelmo
