@@ -1,0 +1,162 @@
+#include "astronomy/rise_set.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <limits>
+
+#include "base/angles.h"
+#include "base/markers.h"
+
+namespace kelmo {
+namespace {
+
+constexpr double kDay = kTwoPi;  // one day in day angle
+
+EquatorialPosition eq(double raDeg, double decDeg) {
+    return EquatorialPosition{raDeg * kDegToRad, decDeg * kDegToRad};
+}
+
+TEST(Interpolate3, ParabolaThroughThreePoints) {
+    // y = 1 + 2n + 3n^2 at n = -1, 0, 1 is 2, 1, 6.
+    for (double n : {-1.0, -0.3, 0.0, 0.25, 1.0, 1.5}) {
+        EXPECT_NEAR(interpolate3(2.0, 1.0, 6.0, n), 1.0 + 2.0 * n + 3.0 * n * n, 1e-12) << n;
+    }
+    // Meeus, Astronomical Algorithms, example 3.a: the distance of Mars 0.884226, 0.877366,
+    // 0.870531 AU on three days gives 0.876125 AU at n = 0.18125.
+    EXPECT_NEAR(interpolate3(0.884226, 0.877366, 0.870531, 0.18125), 0.876125, 1e-6);
+}
+
+// Meeus, Astronomical Algorithms, example 15.a: Venus at Boston (42.3333 N, 71.0833 W) on 1988
+// March 20, Delta-T 56 s, h0 = -0.5667 deg, theta0 = 177.74208 deg. Meeus finds rising
+// m = 0.51766 (12h 25m 26s) and transit 0.81980 (19h 40m 30s). His setting 0.12130 is the one
+// before the transit (he reduces m into [0, 1)); the set after the transit, kept here, falls on
+// the next day: a bisection of the same interpolated altitude equation puts it at m = 1.12263.
+TEST(RiseTransitSet, MeeusExample15a) {
+    const std::array<EquatorialPosition, 3> venus = {eq(40.68021, 18.04761), eq(41.73129, 18.44092),
+                                                     eq(42.78204, 18.82742)};
+    const EventTriple e =
+        riseTransitSet(42.3333 * kDegToRad, -71.0833 * kDegToRad, 177.74208 * kDegToRad, 56.0,
+                       venus, -0.5667 * kDegToRad, 1.0);
+    EXPECT_NEAR(e.rise / kDay, 0.51766, 1e-5);
+    EXPECT_NEAR(e.transit / kDay, 0.81980, 1e-5);
+    EXPECT_NEAR(e.set / kDay, 1.12263, 1e-5);
+}
+
+// A body fixed on the celestial equator at a place on the equator: rise, transit and set are
+// a quarter of a sidereal day apart, and every altitude between -89 and +89 degrees is reached.
+TEST(RiseTransitSet, EquatorReachesEveryAltitude) {
+    const std::array<EquatorialPosition, 3> fixed = {eq(100, 0), eq(100, 0), eq(100, 0)};
+    for (double h = -89.0; h <= 89.0; h += 1.0) {
+        const EventTriple e = riseTransitSet(0.0, 0.0, 0.0, 0.0, fixed, h * kDegToRad, 1.0);
+        ASSERT_TRUE(isTime(e.transit) && isTime(e.rise) && isTime(e.set)) << h;
+        const double halfArc = (90.0 - h) / 360.985647 * kDay;  // H0 = 90 - h, sidereal rate
+        EXPECT_NEAR(e.transit - e.rise, halfArc, 2.0 * kSecondToRad) << h;
+        EXPECT_NEAR(e.set - e.transit, halfArc, 2.0 * kSecondToRad) << h;
+    }
+}
+
+// cos H0 beyond -1: rise and set AlwAbove, the transit still computed; beyond +1: AlwBelow in
+// all three places, the transit included.
+TEST(RiseTransitSet, MarkersForCircumpolarAndNeverRising) {
+    const std::array<EquatorialPosition, 3> north = {eq(90, 23.4), eq(91, 23.4), eq(92, 23.4)};
+    const double phi = 70.0 * kDegToRad;
+    const EventTriple above = riseTransitSet(phi, 0.0, 0.0, 60.0, north, 0.0, 1.0);
+    EXPECT_EQ(above.rise, kAlwAbove);
+    EXPECT_EQ(above.set, kAlwAbove);
+    EXPECT_TRUE(isTime(above.transit));
+
+    const std::array<EquatorialPosition, 3> south = {eq(270, -23.4), eq(271, -23.4),
+                                                     eq(272, -23.4)};
+    const EventTriple below = riseTransitSet(phi, 0.0, 0.0, 60.0, south, 0.0, 1.0);
+    EXPECT_EQ(below.transit, kAlwBelow);
+    EXPECT_EQ(below.rise, kAlwBelow);
+    EXPECT_EQ(below.set, kAlwBelow);
+}
+
+// A not-a-number declination (cos H0 not a number) is treated as never reaching the altitude.
+TEST(RiseTransitSet, NotANumberGivesAlwBelow) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const std::array<EquatorialPosition, 3> bad = {eq(10, 0), EquatorialPosition{0.0, nan},
+                                                   eq(12, 0)};
+    const EventTriple e = riseTransitSet(0.5, 0.0, 0.0, 0.0, bad, 0.0, 1.0);
+    EXPECT_EQ(e.transit, kAlwBelow);
+    EXPECT_EQ(e.rise, kAlwBelow);
+    EXPECT_EQ(e.set, kAlwBelow);
+}
+
+// An infinite coordinate of the neighbouring days gives NotValid for rise and set, the other
+// times are still computed; the transit, whose iteration never converges on such a position,
+// is given up after 1001 passes instead of looping for ever.
+TEST(RiseTransitSet, InfiniteNeighbourGivesNotValidWithoutHanging) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::array<EquatorialPosition, 3> bad = {EquatorialPosition{1.0, inf}, eq(10, 5),
+                                                   eq(11, 5)};
+    const EventTriple e = riseTransitSet(0.5, 0.0, 0.0, 0.0, bad, 0.0, 1.0);
+    EXPECT_EQ(e.rise, kNotValid);
+    EXPECT_EQ(e.set, kNotValid);
+    EXPECT_TRUE(isTime(e.transit));  // the right ascensions are finite
+
+    const std::array<EquatorialPosition, 3> badRa = {EquatorialPosition{inf, 0.1}, eq(10, 5),
+                                                     eq(11, 5)};
+    const EventTriple f = riseTransitSet(0.5, 0.0, 0.0, 0.0, badRa, 0.0, 1.0);
+    EXPECT_EQ(f.transit, kNotValid);
+    EXPECT_EQ(f.rise, kNotValid);
+    EXPECT_EQ(f.set, kNotValid);
+}
+
+// A place far west of its zone meridian: m0 computed below 0 gets one day added, so the transit
+// falls late in the day and the set after the next midnight (at or above 2 pi), returned as is.
+TEST(RiseTransitSet, FarWestPlaceGetsNextDayAdded) {
+    // Right ascension 0, sidereal time at local midnight 200 deg, longitude -170 deg:
+    // m0 = (0 + 170 - 200) / 360 = -1/12 + 1; the transit comes when theta0 + 360.985647 m
+    // + lambda = 360, i.e. m = 330 / 360.985647. Declination 20 at 50 N, target 10 deg:
+    // cos H0 = -0.14627, H0 = 98.41 deg.
+    const std::array<EquatorialPosition, 3> body = {eq(0, 20), eq(0, 20), eq(0, 20)};
+    const EventTriple e = riseTransitSet(50.0 * kDegToRad, -170.0 * kDegToRad, 200.0 * kDegToRad,
+                                         0.0, body, 10.0 * kDegToRad, 1.0);
+    ASSERT_TRUE(isTime(e.transit) && isTime(e.rise) && isTime(e.set));
+    EXPECT_NEAR(e.transit / kDay, 330.0 / 360.985647, 1e-5);
+    EXPECT_NEAR((e.set - e.transit) / kDay, 98.41 / 360.985647, 1e-4);
+    EXPECT_GT(e.set, kDay);
+    EXPECT_GT(e.rise, 0.0);
+}
+
+// A rise before local midnight comes out negative and is returned as it is.
+TEST(RiseTransitSet, RiseBeforeMidnightIsNegative) {
+    // m0 = (0 - 0 - 330) / 360 + 1 = 1/12: transit at about 2h, rise some 6.5 h earlier.
+    const std::array<EquatorialPosition, 3> body = {eq(0, 20), eq(0, 20), eq(0, 20)};
+    const EventTriple e =
+        riseTransitSet(50.0 * kDegToRad, 0.0, 330.0 * kDegToRad, 0.0, body, 10.0 * kDegToRad, 1.0);
+    EXPECT_NEAR(e.transit / kDay, 30.0 / 360.985647, 1e-5);
+    EXPECT_NEAR((e.transit - e.rise) / kDay, 98.41 / 360.985647, 1e-4);
+    EXPECT_LT(e.rise, 0.0);
+}
+
+// One day is added to m0 only once: from below -1 the transit stays on the previous day.
+TEST(RiseTransitSet, OneDayAddedOnlyOnce) {
+    // m0 = (0 - 165 - 200) / 360 = -365/360, plus 1 = -5/360.
+    const std::array<EquatorialPosition, 3> body = {eq(0, 20), eq(0, 20), eq(0, 20)};
+    const EventTriple e = riseTransitSet(50.0 * kDegToRad, 165.0 * kDegToRad, 200.0 * kDegToRad,
+                                         0.0, body, 10.0 * kDegToRad, 1.0);
+    EXPECT_NEAR(e.transit / kDay, -5.0 / 360.985647, 1e-5);
+}
+
+// The tolerance: 1 s converges to about a second; 60 s stops earlier, within about a minute.
+TEST(RiseTransitSet, ToleranceControlsConvergence) {
+    const std::array<EquatorialPosition, 3> sun = {eq(80.0, 22.9), eq(81.1, 23.05), eq(82.2, 23.2)};
+    const double phi = 45.0 * kDegToRad;
+    const double h = -18.0 * kDegToRad;  // deep twilight: slow, curved approach
+    const EventTriple fine = riseTransitSet(phi, 0.2, 1.0, 60.0, sun, h, 0.001);
+    const EventTriple one = riseTransitSet(phi, 0.2, 1.0, 60.0, sun, h, 1.0);
+    const EventTriple coarse = riseTransitSet(phi, 0.2, 1.0, 60.0, sun, h, 60.0);
+    ASSERT_TRUE(isTime(fine.rise));
+    EXPECT_NEAR(one.rise, fine.rise, 1.0 * kSecondToRad);
+    EXPECT_NEAR(one.set, fine.set, 1.0 * kSecondToRad);
+    EXPECT_NEAR(coarse.rise, fine.rise, 60.0 * kSecondToRad);
+    EXPECT_NEAR(coarse.set, fine.set, 60.0 * kSecondToRad);
+}
+
+}  // namespace
+}  // namespace kelmo
