@@ -4,7 +4,7 @@
 kelmo_packages=(
     build-essential cmake pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    liberfa-dev libcli11-dev nlohmann-json3-dev
+    liberfa-dev libcli11-dev nlohmann-json3-dev libgeographiclib-dev
 )
 
 kelmo_install_deps() {

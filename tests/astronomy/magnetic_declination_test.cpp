@@ -1,0 +1,199 @@
+// Tests of the WMM-2000 magnetic declination.
+// References: the model's published coefficients (telling rows of the WMM-2000 file); field
+// values at 0 N 0 E and at Manama quoted from the program's requirements (WMM-2000 synthesis);
+// and an independent synthesis in this file: the field as minus the gradient of the model's
+// scalar potential, built from the C++ library's std::assoc_legendre and differentiated
+// numerically, in place of the model program's Legendre recursions.
+#include "astronomy/magnetic_declination.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <initializer_list>
+
+#include "astronomy/wmm2000_table.h"
+#include "base/angles.h"
+
+namespace kelmo {
+namespace {
+
+CalendarDate date(int year, int month, double day) {
+    CalendarDate d;
+    d.year = year;
+    d.month = month;
+    d.day = day;
+    return d;
+}
+
+constexpr double kManamaLatitude = 0.45790652;
+constexpr double kManamaLongitude = 0.88284087;
+
+TEST(Wmm2000Table, TellingRowsOfThePublishedModel) {
+    const WmmCoefficients& c = kWmm2000;
+    EXPECT_EQ(c.g[1][0], -29616.0);
+    EXPECT_EQ(c.gDot[1][0], 14.7);
+    EXPECT_EQ(c.g[1][1], -1722.7);
+    EXPECT_EQ(c.h[1][1], 5194.5);
+    EXPECT_EQ(c.gDot[1][1], 11.1);
+    EXPECT_EQ(c.hDot[1][1], -20.4);
+    EXPECT_EQ(c.g[2][0], -2266.7);
+    EXPECT_EQ(c.gDot[2][0], -13.6);
+    EXPECT_EQ(c.g[2][1], 3070.2);
+    EXPECT_EQ(c.h[2][1], -2484.8);
+    EXPECT_EQ(c.g[2][2], 1677.6);
+    EXPECT_EQ(c.h[2][2], -467.9);
+    EXPECT_EQ(c.g[3][3], 724.8);
+    EXPECT_EQ(c.h[3][3], -486.5);
+    // The last row of the file, n = m = 12.
+    EXPECT_EQ(c.g[12][12], 0.4);
+}
+
+TEST(Wmm2000Table, EmptyWhereTheModelHasNoTerm) {
+    const WmmCoefficients& c = kWmm2000;
+    for (int n = 0; n < kWmmSize; ++n) {
+        EXPECT_EQ(c.h[n][0], 0.0) << n;
+        EXPECT_EQ(c.hDot[n][0], 0.0) << n;
+        for (int m = n + 1; m < kWmmSize; ++m) {
+            EXPECT_EQ(c.g[n][m], 0.0) << n << ' ' << m;
+            EXPECT_EQ(c.h[n][m], 0.0) << n << ' ' << m;
+            EXPECT_EQ(c.gDot[n][m], 0.0) << n << ' ' << m;
+            EXPECT_EQ(c.hDot[n][m], 0.0) << n << ' ' << m;
+        }
+    }
+    EXPECT_EQ(c.g[0][0], 0.0);
+}
+
+TEST(MagneticDeclination, AtTheEpochOnTheEquatorAtGreenwich) {
+    MagneticField field;
+    const double d = MagneticDeclination(0.0, 0.0, 0.0, date(2000, 1, 1), &field);
+    EXPECT_NEAR(d * kRadToDeg, -7.27, 0.005);
+    EXPECT_NEAR(field.x, 27338.0, 1.0);
+    EXPECT_NEAR(field.y, -3486.0, 1.0);
+    EXPECT_NEAR(field.z, -14970.0, 1.0);
+}
+
+TEST(MagneticDeclination, SecularVariationToLaterDates) {
+    EXPECT_NEAR(MagneticDeclination(0.0, 0.0, 0.0, date(2005, 1, 1)) * kRadToDeg, -6.57, 0.005);
+    EXPECT_NEAR(
+        MagneticDeclination(kManamaLatitude, kManamaLongitude, 0.0, date(2005, 1, 1)) * kRadToDeg,
+        2.15, 0.005);
+    // 2008 lies beyond the model's five years: extrapolated linearly, still a sane angle.
+    const double d2008 = MagneticDeclination(0.0, 0.0, 0.0, date(2008, 1, 1));
+    const double d2005 = MagneticDeclination(0.0, 0.0, 0.0, date(2005, 1, 1));
+    EXPECT_GT(d2008, d2005);
+    EXPECT_LT(std::abs(d2008 - d2005), 2.0 * kDegToRad);
+}
+
+TEST(MagneticDeclination, FiniteAtBothPoles) {
+    for (double phi : {kPi / 2.0, -kPi / 2.0}) {
+        for (double lambda : {0.0, 1.0, -2.5}) {
+            MagneticField field;
+            const double d = MagneticDeclination(phi, lambda, 0.0, date(2005, 1, 1), &field);
+            EXPECT_TRUE(std::isfinite(d)) << phi << ' ' << lambda;
+            EXPECT_LE(std::abs(d), kPi);
+            EXPECT_TRUE(std::isfinite(field.x) && std::isfinite(field.y) && std::isfinite(field.z));
+            // The vertical field near the poles is some 50 000 nT, downward in the north.
+            EXPECT_GT(std::abs(field.z), 45000.0);
+            EXPECT_EQ(field.z > 0.0, phi > 0.0);
+        }
+    }
+}
+
+TEST(MagneticDeclination, FieldComponentsAreConsistent) {
+    MagneticField field;
+    const double d = MagneticDeclination(0.7, -1.3, 2.0, date(2003, 6, 15.5), &field);
+    EXPECT_DOUBLE_EQ(d, std::atan2(field.y, field.x));
+    EXPECT_EQ(field.y, field.bphi);
+    // The rotation to the geodetic frame keeps the field's length.
+    EXPECT_NEAR(std::hypot(field.x, field.z), std::hypot(field.br, field.btheta), 1e-6);
+}
+
+// Independent synthesis: B = -grad V with
+// V = a sum_n (a/r)^(n+1) sum_m (G cos m lambda + H sin m lambda) P~(n,m)(cos theta),
+// P~ the Schmidt semi-normalised functions from std::assoc_legendre.
+double schmidt(int n, int m, double x) {
+    double p = std::assoc_legendre(n, m, x);
+    if (m > 0) p *= std::sqrt(2.0 * std::tgamma(n - m + 1.0) / std::tgamma(n + m + 1.0));
+    return p;
+}
+
+double potential(double r, double theta, double lambda, double years) {
+    const double a = kWmmReferenceRadiusKm;
+    double v = 0.0;
+    for (int n = 1; n <= kWmmMaxDegree; ++n) {
+        for (int m = 0; m <= n; ++m) {
+            const double g = kWmm2000.g[n][m] + years * kWmm2000.gDot[n][m];
+            const double h = kWmm2000.h[n][m] + years * kWmm2000.hDot[n][m];
+            v += std::pow(a / r, n + 1) * (g * std::cos(m * lambda) + h * std::sin(m * lambda)) *
+                 schmidt(n, m, std::cos(theta));
+        }
+    }
+    return a * v;
+}
+
+struct Spherical {
+    double br, btheta, bphi;
+};
+
+Spherical gradientField(double r, double theta, double lambda, double years) {
+    const double dr = 1e-3;  // km
+    const double da = 1e-6;  // radians
+    Spherical b;
+    b.br = -(potential(r + dr, theta, lambda, years) - potential(r - dr, theta, lambda, years)) /
+           (2.0 * dr);
+    b.btheta =
+        -(potential(r, theta + da, lambda, years) - potential(r, theta - da, lambda, years)) /
+        (2.0 * da * r);
+    b.bphi = -(potential(r, theta, lambda + da, years) - potential(r, theta, lambda - da, years)) /
+             (2.0 * da * r * std::sin(theta));
+    return b;
+}
+
+TEST(MagneticDeclination, AgreesWithThePotentialsGradient) {
+    // Points on the equator use a geocentric radius and colatitude that are simple to give:
+    // phi = 0 at height 0 lies at r = a, theta = pi/2.
+    struct Case {
+        double lambda;
+        CalendarDate when;
+        double years;
+    };
+    const double a = 6378.137;
+    for (const Case& c : {Case{0.0, date(2000, 1, 1), 0.0}, Case{1.2, date(2000, 1, 1), 0.0},
+                          Case{-2.0, date(2004, 1, 1.5), (1461.0 + 0.5) / 365.25},
+                          Case{3.0, date(1995, 1, 1), -1826.0 / 365.25}}) {
+        MagneticField field;
+        MagneticDeclination(0.0, c.lambda, 0.0, c.when, &field);
+        const Spherical ref = gradientField(a, kPi / 2.0, c.lambda, c.years);
+        EXPECT_NEAR(field.br, ref.br, 0.05) << c.lambda;
+        EXPECT_NEAR(field.btheta, ref.btheta, 0.05) << c.lambda;
+        EXPECT_NEAR(field.bphi, ref.bphi, 0.05) << c.lambda;
+    }
+}
+
+TEST(MagneticDeclination, AgreesWithThePotentialsGradientAwayFromTheEquator) {
+    // Geocentric radius and colatitude of a geodetic latitude on the WGS84 ellipsoid.
+    const double a = 6378.137;
+    const double b = a * (1.0 - 0.0033528131778969143);
+    for (double phi : {0.9, -0.6, 1.5}) {
+        const double lambda = 0.4;
+        const double altitude = 10.0;
+        const double psi = std::atan(b * b / (a * a) * std::tan(phi));  // geocentric latitude
+        const double rSurface = a * b /
+                                std::sqrt(b * b * std::cos(psi) * std::cos(psi) +
+                                          a * a * std::sin(psi) * std::sin(psi));
+        // The point 10 km along the ellipsoid's normal.
+        const double x = rSurface * std::cos(psi) + altitude * std::cos(phi);
+        const double z = rSurface * std::sin(psi) + altitude * std::sin(phi);
+        const double r = std::hypot(x, z);
+        const double theta = std::atan2(x, z);
+        MagneticField field;
+        MagneticDeclination(phi, lambda, altitude, date(2000, 1, 1), &field);
+        const Spherical ref = gradientField(r, theta, lambda, 0.0);
+        EXPECT_NEAR(field.br, ref.br, 0.05) << phi;
+        EXPECT_NEAR(field.btheta, ref.btheta, 0.05) << phi;
+        EXPECT_NEAR(field.bphi, ref.bphi, 0.05) << phi;
+    }
+}
+
+}  // namespace
+}  // namespace kelmo
