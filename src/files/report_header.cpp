@@ -1,0 +1,198 @@
+#include "files/report_header.h"
+
+#include <array>
+
+#include "calendar/angle_format.h"
+#include "calendar/julian_day.h"
+#include "calendar/names.h"
+#include "calendar/summer_time.h"
+#include "files/append_format.h"
+
+namespace kelmo {
+
+namespace {
+
+constexpr int kMonthsPerYear = 12;
+constexpr int kWeekdayOrdinals = 5;
+constexpr int kMinutesRule = 9;  // high-latitude rule "minutes for Fajr and Isha prayers"
+
+// Entry index of a name table, or "" for an index outside it.
+template <std::size_t N>
+const char* nameAt(const std::array<const char*, N>& table, int index) {
+    return index >= 0 && static_cast<std::size_t>(index) < N ? table[index] : "";
+}
+
+const char* monthName(int month) {
+    return nameAt(names::kMonths, month - 1);
+}
+const char* hijriMonthName(int month) {
+    return nameAt(names::kHijriMonths, month - 1);
+}
+int nextMonth(int month) {
+    return month % kMonthsPerYear + 1;
+}
+
+void writeLocationBlock(const Location& location, std::string& text) {
+    appendFormat(text, " Location:   \t%s,\n\t\tLatitude %s, Longitude %s,\n",
+                 location.name.c_str(), formatLatLon(location.latitude, false, false).c_str(),
+                 formatLatLon(location.longitude, true, false).c_str());
+    appendFormat(text, "\t\tHeight: %d meters ASL, Time Zone: %2.2f,\n", location.height,
+                 static_cast<double>(location.timeZone));
+    if (isNoSummerTimeCode(location.dstStart) || isNoSummerTimeCode(location.dstEnd)) {
+        text += "\t\tNo Summer Time available\n";
+        return;
+    }
+    appendFormat(text, "\t\tSummer Time starts at: %s\n",
+                 summerTimeRuleText(location.dstStart).c_str());
+    appendFormat(text, "\t\tSummer Time ends at: %s\n",
+                 summerTimeRuleText(location.dstEnd).c_str());
+}
+
+void writeConfigurationBlock(const Config& config, std::string& text) {
+    appendFormat(text, " Configuration:\tFiqh = %s, Distance = %d km, Precision = %s,\n",
+                 nameAt(names::kFiqhs, config.fiqh), config.areaRadius,
+                 nameAt(names::kPrecisions, config.precision));
+    // Degrees and minutes, the minutes rounded half up from the seconds.
+    const SplitAngle imsak = splitAngle(config.imsakAngle, true);
+    const SplitAngle fajr = splitAngle(config.fajrAngle, true);
+    const SplitAngle isha = splitAngle(config.ishaAngle, true);
+    const bool jafari = config.fiqh == 0;
+    if (!jafari) {
+        appendFormat(text,
+                     "\t\tImsak angle = %02d\xB0 %02d', Fajr angle = %02d\xB0 %02d', \n"
+                     "\t\tIsha angle = %02d\xB0 %02d', Added minutes to Maghrib time = %d,\n"
+                     "\t\tAdjust Islamic calendar by %1d days,\n",
+                     imsak.degrees, imsak.minutes, fajr.degrees, fajr.minutes, isha.degrees,
+                     isha.minutes, config.maghribDelay, config.hijriAdjust);
+    } else {
+        appendFormat(text,
+                     "\t\tImsak angle = %02d\xB0 %02d', Fajr angle = %02d\xB0 %02d',\n"
+                     "\t\tAdded minutes to Maghrib time = %d,\n"
+                     "\t\tAdjust Islamic calendar by %1d days,\n",
+                     imsak.degrees, imsak.minutes, fajr.degrees, fajr.minutes, config.maghribDelay,
+                     config.hijriAdjust);
+    }
+    if (config.highLatitudeRule != kMinutesRule) {
+        appendFormat(text, "\t\tRule at high latitudes = %s\n",
+                     nameAt(names::kHighLatitudeRules, config.highLatitudeRule));
+    } else if (!jafari) {
+        appendFormat(text, "\t\tRule at high latitudes = %d %s\n", config.nMinutes,
+                     names::kHighLatitudeRules[kMinutesRule]);
+    } else {
+        appendFormat(text, "\t\tRule at high latitudes = %d minutes for Fajr prayer\n",
+                     config.nMinutes);
+    }
+}
+
+struct TitleTexts {
+    std::string first;
+    std::string second;
+};
+
+TitleTexts titleTexts(const CalendarDate& date, const Config& config, int kind) {
+    TitleTexts t;
+    const bool prayer = kind == kPrayerHeader;
+    const bool hijriShown = prayer && date.hijriValid == 1;
+    if (reportPeriod(config) == ReportPeriod::day) {
+        appendFormat(t.first, "%s,   %d/%s/%d",
+                     nameAt(names::kWeekdays, weekday(julianDay(date)) - 1),
+                     static_cast<int>(date.day), monthName(date.month), date.year);
+        if (hijriShown) {
+            appendFormat(t.second, "%d/%s/%d", static_cast<int>(date.hijriDay),
+                         hijriMonthName(date.hijriMonth), date.hijriYear);
+        }
+    } else if (prayer && isHijriReport(config)) {
+        // The Gregorian months over which the Hijri month runs.
+        appendFormat(t.first, "%s-%s/%d", monthName(date.month), monthName(nextMonth(date.month)),
+                     date.year);
+        if (hijriShown) {
+            appendFormat(t.second, "%s/%d", hijriMonthName(date.hijriMonth), date.hijriYear);
+        }
+    } else {
+        appendFormat(t.first, "%s/%d", monthName(date.month), date.year);
+        if (hijriShown) {
+            appendFormat(t.second, "%s-%s/%d", hijriMonthName(date.hijriMonth),
+                         hijriMonthName(nextMonth(date.hijriMonth)), date.hijriYear);
+        }
+    }
+    return t;
+}
+
+void writeTitleLine(const CalendarDate& date, const Config& config, int kind, std::string& text) {
+    const char* report = kind == kPrayerHeader ? "Prayer schedule" : "Moon Information";
+    const TitleTexts t = titleTexts(date, config, kind);
+    const char* format =
+        reportPeriod(config) == ReportPeriod::day ? "%s for %s,  %s\n" : "\t\t%s for %s, %s\n";
+    appendFormat(text, format, report, t.first.c_str(), t.second.c_str());
+}
+
+void writeColumnLine(const Config& config, int kind, std::string& text) {
+    const bool day = reportPeriod(config) == ReportPeriod::day;
+    if (kind == kPrayerHeader) {
+        const char* prefix = day ? "" : "Date IslDate Day ";
+        appendFormat(text,
+                     config.fiqh != 0
+                         ? "%sImsak    Fajr     Shuruq   Duhr     Asr      Maghrib  Isha'a\n"
+                         : "%sImsak    Fajr     Shuruq   Duhr     Maghrib\n",
+                     prefix);
+        return;
+    }
+    const char* prefix = day ? "" : "Date Day ";
+    appendFormat(text,
+                 kind == kMoonRiseFirstHeader ? "\t%sMoonRise   \tMoonTransit\tMoonSet    \n"
+                                              : "\t%sMoonSet    \tMoonTransit\tMoonRise   \n",
+                 prefix);
+}
+
+}  // namespace
+
+ReportPeriod reportPeriod(const Config& config) {
+    switch ((config.alertFlags & alert::kPeriodMask) >> alert::kPeriodShift) {
+        case 0:
+            return ReportPeriod::day;
+        case 1:
+            return ReportPeriod::month;
+        default:
+            return ReportPeriod::year;
+    }
+}
+
+bool isHijriReport(const Config& config) {
+    return (config.alertFlags & alert::kHijriDate) != 0;
+}
+
+const std::string& separatorLine() {
+    static const std::string line = std::string(kSeparatorWidth, '=') + "\n";
+    return line;
+}
+
+void writeBanner(std::string& text) {
+    text += "\n\t\tKelmo Times\t  Version 2.8, July, 2008\n";
+    text += separatorLine();
+}
+
+std::string summerTimeRuleText(int code) {
+    const int month = code >> 8;
+    const int dayCode = code & 0xFF;
+    std::string description;
+    if (dayCode < kFirstWeekdayCode) {
+        appendFormat(description, "%d, %s", dayCode, monthName(month));
+    } else {
+        const int rule = dayCode - kFirstWeekdayCode;
+        appendFormat(description, "%s %s, %s", nameAt(names::kOrdinals, rule % kWeekdayOrdinals),
+                     nameAt(names::kWeekdays, rule / kWeekdayOrdinals), monthName(month));
+    }
+    return description;
+}
+
+void writeReportHeader(const CalendarDate& date, const Location& location, const Config& config,
+                       int kind, std::string& text) {
+    writeLocationBlock(location, text);
+    if (kind == kPrayerHeader) writeConfigurationBlock(config, text);
+    text += separatorLine();
+    writeTitleLine(date, config, kind, text);
+    writeColumnLine(config, kind, text);
+    text += separatorLine();
+}
+
+}  // namespace kelmo

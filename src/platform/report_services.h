@@ -1,0 +1,16 @@
+// The operating-system services of the report output step: the report file in UTF-8 and
+// programs started without waiting.
+#pragma once
+
+#include "files/show_report.h"
+
+namespace kelmo::platform {
+
+class SystemReportServices final : public ReportServices {
+  public:
+    std::string fileText(std::string_view report) const override;
+    ProgramStart startProgram(const std::string& program,
+                              const std::vector<std::string>& args) override;
+};
+
+}  // namespace kelmo::platform
