@@ -1,0 +1,59 @@
+#include "prayer/day_times.h"
+
+#include "base/angles.h"
+#include "prayer/day_events.h"
+#include "prayer/high_latitude_rule.h"
+
+namespace kelmo {
+
+namespace {
+
+// Direction of the correction per slot: Imsak and Shuruq earlier, the others later.
+constexpr std::array<double, kPrayerSlotCount> kCorrectionSign = {-1, 1, -1, 1, 1, 1, 1, 1, 1};
+
+PrayerTimes slotsOf(const EventTable& table) {
+    PrayerTimes t;
+    t[PrayerSlot::imsak] = table[EventRow::imsakIsha].rise;
+    t[PrayerSlot::fajr] = table[EventRow::fajr].rise;
+    t[PrayerSlot::shuruq] = table[EventRow::horizon].rise;
+    t[PrayerSlot::noon] = table[EventRow::horizon].transit;
+    t[PrayerSlot::duhr] = table[EventRow::duhr].transit;
+    t[PrayerSlot::asrShadow1] = table[EventRow::asrShadow1].set;
+    t[PrayerSlot::asrShadow2] = table[EventRow::asrShadow2].set;
+    t[PrayerSlot::maghrib] = table[EventRow::horizon].set;
+    t[PrayerSlot::isha] = table[EventRow::imsakIsha].set;
+    return t;
+}
+
+void applyCorrections(const Config& config, PrayerTimes& times) {
+    const double correction = config.correctionSeconds * kSecondToRad;
+    for (std::size_t i = 0; i < kPrayerSlotCount; ++i) {
+        if (isTime(times.slots[i])) times.slots[i] += kCorrectionSign[i] * correction;
+    }
+    double& maghrib = times[PrayerSlot::maghrib];
+    if (isTime(maghrib)) maghrib += config.maghribDelay * kMinuteToRad;
+}
+
+}  // namespace
+
+PrayerTimes computeDayTimes(const CalendarDate& date, Location location, const Config& config) {
+    DayEventsMemo memo;
+    return computeDayTimes(date, location, config, memo);
+}
+
+PrayerTimes computeDayTimes(const CalendarDate& date, Location location, const Config& config,
+                            DayEventsMemo& memo) {
+    EventTable table = memo.dayEvents(date, location, config);
+    const int rule = config.highLatitudeRule;
+    if (rule == kRuleSeventhOfDayAlways || rule == kRuleSeventhOfNightAlways) {
+        table[EventRow::imsakIsha].rise = kNotValid;
+        table[EventRow::fajr].rise = kNotValid;
+        table[EventRow::imsakIsha].set = kNotValid;
+    }
+    applyHighLatitudeRule(date, location, config, table, memo);
+    PrayerTimes times = slotsOf(table);
+    applyCorrections(config, times);
+    return times;
+}
+
+}  // namespace kelmo

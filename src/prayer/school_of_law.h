@@ -1,0 +1,26 @@
+// Which prayer slots a school of law (Config::fiqh) uses.
+//   fiqh 0 Jafari: no Asr, no Isha; 1 Shafi'i, 3 Maliki, 4 Hanbali: Asr with shadow factor 1;
+//   2 Hanafi: Asr with shadow factor 2.
+#pragma once
+
+#include <optional>
+
+#include "prayer/prayer_times.h"
+
+namespace kelmo {
+
+inline constexpr int kFiqhJafari = 0;
+inline constexpr int kFiqhHanafi = 2;
+
+// The Asr slot of the school, or none.
+constexpr std::optional<PrayerSlot> asrSlot(int fiqh) {
+    if (fiqh == kFiqhJafari) return std::nullopt;
+    return fiqh == kFiqhHanafi ? PrayerSlot::asrShadow2 : PrayerSlot::asrShadow1;
+}
+
+// True when the school prays Isha (every school but Jafari).
+constexpr bool usesIsha(int fiqh) {
+    return fiqh != kFiqhJafari;
+}
+
+}  // namespace kelmo

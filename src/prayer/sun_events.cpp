@@ -1,0 +1,96 @@
+#include "prayer/sun_events.h"
+
+#include "astronomy/angle_reduction.h"
+#include "astronomy/observer.h"
+#include "base/angles.h"
+
+namespace kelmo {
+
+namespace {
+
+// Rows 1 and 2 for rule 9: Imsak nMinutes + 10 and Fajr nMinutes before sunrise, Isha
+// nMinutes after sunset. A missing sunrise or sunset passes its marker on.
+void fixedMinuteRows(const Config& config, EventTable& table) {
+    const EventTriple& sun = table[EventRow::horizon];
+    if (!isTime(sun.transit)) {
+        table[EventRow::imsakIsha] = {sun.transit, sun.transit, sun.transit};
+        table[EventRow::fajr] = table[EventRow::imsakIsha];
+        return;
+    }
+    auto moved = [](double time, double minutes) {
+        return isTime(time) ? time + minutes * kMinuteToRad : time;
+    };
+    const double n = config.nMinutes;
+    table[EventRow::imsakIsha] = {sun.transit, moved(sun.rise, -(n + 10.0)), moved(sun.set, n)};
+    table[EventRow::fajr] = {sun.transit, moved(sun.rise, -n), moved(sun.set, n)};
+}
+
+}  // namespace
+
+SharedSunDay::SharedSunDay(const CalendarDate& date, const Location& location, const Config& config)
+    : frame_(prepareSunDay(date, location, config)) {}
+
+const NoonSun& SharedSunDay::noonAt(const CalendarDate& date, const Location& location,
+                                    double transit) {
+    const std::size_t kept = noonCount_ < kKeptNoons ? noonCount_ : kKeptNoons;
+    for (std::size_t i = 0; i < kept; ++i) {
+        if (noons_[i].transit == transit && noons_[i].longitude == location.longitude) {
+            return noons_[i];
+        }
+    }
+    NoonSun& slot = noons_[noonCount_++ % kKeptNoons];
+    slot = noonSun(date, location, frame_, transit);
+    return slot;
+}
+
+DayFrame frameAtPlace(const DayFrame& frame, const Location& place, const Config& config) {
+    DayFrame moved = frame;
+    moved.observer = observerGeocentric(place.latitude, place.height);
+    moved.horizonAltitude = sunHorizonAltitude(moved, place, config);
+    return moved;
+}
+
+EventTable sunEvents(const CalendarDate& date, const Location& location, const Config& config) {
+    SharedSunDay shared(date, location, config);
+    return sunEvents(shared, date, location, config);
+}
+
+EventTable sunEvents(SharedSunDay& shared, const CalendarDate& date, const Location& location,
+                     const Config& config) {
+    const DayFrame frame = frameAtPlace(shared.frame(), location, config);
+    auto solve = [&](double longitude, double altitude) {
+        return riseTransitSet(location.latitude, longitude, frame.siderealTime, frame.deltaTSeconds,
+                              frame.sun, altitude, config.maxAcceptableError);
+    };
+    auto degrees = [](float angle) { return static_cast<double>(angle) * kDegToRad; };
+
+    EventTable table;
+    const double h0 = frame.horizonAltitude;
+    table[EventRow::horizon] = solve(location.longitude, h0);
+
+    if (config.highLatitudeRule == kRuleFixedMinutes) {
+        fixedMinuteRows(config, table);
+    } else {
+        const double imsakRise = solve(location.longitude, degrees(config.imsakAngle)).rise;
+        table[EventRow::fajr] = solve(location.longitude, degrees(config.fajrAngle));
+        table[EventRow::imsakIsha] = solve(location.longitude, degrees(config.ishaAngle));
+        table[EventRow::imsakIsha].rise = imsakRise;
+    }
+
+    const double noon = table[EventRow::horizon].transit;
+    if (!isTime(noon)) {
+        for (EventRow r : {EventRow::duhr, EventRow::asrShadow1, EventRow::asrShadow2}) {
+            table[r] = {noon, noon, noon};
+        }
+        return table;
+    }
+
+    table[EventRow::duhr] = solve(reduceAngleSigned(location.longitude - frame.semidiameter), h0);
+    const double shadow =
+        noonShadowLength(shared.noonAt(date, location, noon), location, config, frame);
+    table[EventRow::asrShadow1] = solve(location.longitude, asrAltitude(shadow, 1));
+    table[EventRow::asrShadow2] = solve(location.longitude, asrAltitude(shadow, 2));
+    return table;
+}
+
+}  // namespace kelmo
