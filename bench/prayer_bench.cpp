@@ -1,0 +1,74 @@
+// Speed of the prayer times: a year of days at a low and at a polar latitude.
+#include <benchmark/benchmark.h>
+
+#include "base/angles.h"
+#include "base/config.h"
+#include "base/location.h"
+#include "calendar/julian_day.h"
+#include "prayer/day_times.h"
+
+namespace {
+
+using namespace kelmo;
+
+Location manama() {
+    Location l;
+    l.name = "Manama,Bahrain";
+    l.latitude = 0.45790652;
+    l.longitude = 0.88284087;
+    l.timeZone = 3.0f;
+    return l;
+}
+
+Location longyearbyen() {
+    Location l;
+    l.name = "Longyearbyen,Svalbard";
+    l.latitude = 78.2232 * kDegToRad;
+    l.longitude = 15.6267 * kDegToRad;
+    l.timeZone = 1.0f;
+    return l;
+}
+
+// 365 computeDayTimes from 1 January 2025, each on its own or (withMemo) sharing one
+// DayEventsMemo as a year report may.
+void computeYear(benchmark::State& state, const Location& location, const Config& config,
+                 bool withMemo) {
+    CalendarDate first;
+    first.year = 2025;
+    const double jd = julianDay(first);
+    for (auto _ : state) {
+        DayEventsMemo memo;
+        for (int d = 0; d < 365; ++d) {
+            CalendarDate date;
+            dateFromJulianDay(jd + d, date);
+            if (withMemo) {
+                benchmark::DoNotOptimize(computeDayTimes(date, location, config, memo));
+            } else {
+                benchmark::DoNotOptimize(computeDayTimes(date, location, config));
+            }
+        }
+    }
+}
+
+// Default settings (area 10 km, rule 5); range(0): 1 with a shared memo.
+void BM_YearManamaDefaults(benchmark::State& state) {
+    computeYear(state, manama(), Config{}, state.range(0) != 0);
+}
+
+// range(0): the high-latitude rule; range(1): 1 with a shared memo.
+void BM_YearLongyearbyen(benchmark::State& state) {
+    Config config;
+    config.highLatitudeRule = static_cast<int>(state.range(0));
+    computeYear(state, longyearbyen(), config, state.range(1) != 0);
+}
+
+}  // namespace
+
+BENCHMARK(BM_YearManamaDefaults)->ArgName("memo")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_YearLongyearbyen)
+    ->ArgNames({"rule", "memo"})
+    ->Args({7, 0})
+    ->Args({7, 1})
+    ->Args({5, 0})
+    ->Args({5, 1})
+    ->Unit(benchmark::kMillisecond);

@@ -1,0 +1,168 @@
+// kelmo-cli times: the nine prayer times of one or more days as a table, JSON lines or CSV.
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/cli/commands.h"
+#include "base/angles.h"
+#include "base/markers.h"
+#include "calendar/julian_day.h"
+#include "calendar/names.h"
+#include "calendar/summer_time.h"
+#include "calendar/time_format.h"
+#include "prayer/day_times.h"
+#include "prayer/school_of_law.h"
+
+namespace kelmo::cli {
+
+namespace {
+
+constexpr double kSecondsPerRadian = 43200.0 / kPi;
+
+// Keys of the JSON objects and CSV columns, in slot order.
+constexpr std::array<const char*, kPrayerSlotCount> kSlotKeys = {
+    "imsak", "fajr", "shuruq", "noon", "duhr", "asr1", "asr2", "maghrib", "isha"};
+
+const char* markerWord(double time) {
+    if (time == kAlwAbove) return "AlwAbove";
+    if (time == kAlwBelow) return "AlwBelow";
+    return "NotValid";
+}
+
+std::string isoDate(const CalendarDate& date) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month,
+                  static_cast<int>(date.day));
+    return text;
+}
+
+// Seconds after local midnight with three decimals, or the marker's word (quoted for JSON).
+std::string secondsText(double time, bool quoteMarkers) {
+    if (!isTime(time)) {
+        const std::string word = markerWord(time);
+        return quoteMarkers ? "\"" + word + "\"" : word;
+    }
+    char text[48];
+    std::snprintf(text, sizeof text, "%.3f", time * kSecondsPerRadian);
+    return text;
+}
+
+std::string jsonLine(const CalendarDate& date, const PrayerTimes& times) {
+    std::string line = "{\"date\":\"" + isoDate(date) + "\"";
+    for (std::size_t i = 0; i < kPrayerSlotCount; ++i) {
+        line += ",\"" + std::string(kSlotKeys[i]) + "\":" + secondsText(times.slots[i], true);
+    }
+    return line + "}\n";
+}
+
+std::string csvHeader() {
+    std::string line = "date";
+    for (const char* key : kSlotKeys) line += "," + std::string(key);
+    return line + "\n";
+}
+
+std::string csvLine(const CalendarDate& date, const PrayerTimes& times) {
+    std::string line = isoDate(date);
+    for (double t : times.slots) line += "," + secondsText(t, false);
+    return line + "\n";
+}
+
+// The slots a school of law shows, with their column titles.
+struct Column {
+    PrayerSlot slot;
+    const char* title;
+};
+
+std::vector<Column> shownColumns(int fiqh) {
+    std::vector<Column> columns = {{PrayerSlot::imsak, "Imsak"},
+                                   {PrayerSlot::fajr, "Fajr"},
+                                   {PrayerSlot::shuruq, "Shuruq"},
+                                   {PrayerSlot::duhr, "Duhr"}};
+    if (const auto asr = asrSlot(fiqh)) columns.push_back({*asr, "Asr"});
+    columns.push_back({PrayerSlot::maghrib, "Maghrib"});
+    if (usesIsha(fiqh)) columns.push_back({PrayerSlot::isha, "Isha"});
+    return columns;
+}
+
+// HH:MM:SS rounded to the nearest second, followed by "<" on the previous day, ">" on the next.
+std::string clockCell(double time) {
+    if (!isTime(time)) return markerWord(time);
+    const FormattedTime f = formatTime(kRoundNearest, time, 0, false);
+    if (f.dayOffset < -1 || f.dayOffset > 1) return markerWord(kNotValid);
+    return f.text + (f.dayOffset < 0 ? "<" : (f.dayOffset > 0 ? ">" : ""));
+}
+
+std::string textHeader(const Resolved& r) {
+    char text[400];
+    std::snprintf(text, sizeof text,
+                  "Prayer times for %s (latitude %.4f, longitude %.4f, height %d m, zone %+.2f h)\n"
+                  "Fiqh %s, area %d km, high-latitude rule: %s\n"
+                  "Times HH:MM:SS of local time; < previous day, > next day\n\n",
+                  r.location.name.c_str(), r.location.latitude * kRadToDeg,
+                  r.location.longitude * kRadToDeg, r.location.height,
+                  static_cast<double>(r.location.timeZone), names::kFiqhs.at(r.config.fiqh),
+                  r.config.areaRadius, names::kHighLatitudeRules.at(r.config.highLatitudeRule));
+    std::string header = text;
+    header += "Date      ";
+    for (const Column& c : shownColumns(r.config.fiqh)) {
+        std::snprintf(text, sizeof text, " %-9s", c.title);
+        header += text;
+    }
+    while (header.back() == ' ') header.pop_back();
+    return header + "\n";
+}
+
+std::string textLine(const CalendarDate& date, const PrayerTimes& times, int fiqh) {
+    std::string line = isoDate(date);
+    char cell[32];
+    for (const Column& c : shownColumns(fiqh)) {
+        std::snprintf(cell, sizeof cell, " %-9s", clockCell(times[c.slot]).c_str());
+        line += cell;
+    }
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    return line + "\n";
+}
+
+CalendarDate nextDay(const CalendarDate& date) {
+    CalendarDate next = date;
+    dateFromJulianDay(julianDay(date) + 1.0, next);
+    return next;
+}
+
+int runTimes(const CliOptions& options, const platform::Clock& clock) {
+    Resolved r;
+    if (CliError e = resolve(options, clock, r)) return report(e);
+    const std::string& format = options.output.format;
+
+    std::string out;
+    if (format == "text") out = textHeader(r);
+    if (format == "csv") out = csvHeader();
+    CalendarDate day = r.date;
+    day.day = std::floor(day.day);
+    DayEventsMemo memo;  // the days of the run share the tables the rules look back at
+    for (int k = 0; k < options.date.days; ++k) {
+        if (k > 0) day = nextDay(day);
+        PrayerTimes times = computeDayTimes(day, r.location, r.config, memo);
+        applySummerTime(r.location, day, times.slots);
+        if (format == "json") {
+            out += jsonLine(day, times);
+        } else if (format == "csv") {
+            out += csvLine(day, times);
+        } else {
+            out += textLine(day, times, r.config.fiqh);
+        }
+    }
+    return report(writeOutput(options.output, out));
+}
+
+}  // namespace
+
+void addTimesCommand(CLI::App& app, CommandRun& run) {
+    CommandShape shape;
+    shape.days = true;
+    shape.formats = {"text", "json", "csv"};
+    addCommand(app, run, "times", "prayer times of one or more days", shape, runTimes);
+}
+
+}  // namespace kelmo::cli
