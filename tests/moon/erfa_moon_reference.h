@@ -64,22 +64,40 @@ inline double erfaNewMoon(double guess) {
 
 // The Moon seen from a place: topocentric true altitude of its centre and its topocentric
 // semidiameter, and its geocentric hour angle, from eraMoon98 in the true equator and equinox
-// of date (eraPnm06a), Greenwich apparent sidereal time eraGst06a and the WGS84 observer of
-// eraGd2gc (polar motion neglected).
+// of date (eraPnm06a), Greenwich apparent sidereal time (eraGmst06 plus the equation of the
+// equinoxes of eraGst06a) and the WGS84 observer of eraGd2gc (polar motion neglected).
 struct TopocentricMoon {
     double altitude = 0.0;      // radians, no refraction
     double semidiameter = 0.0;  // radians
     double hourAngle = 0.0;     // geocentric, radians in [-pi, pi)
 };
 
-inline TopocentricMoon erfaTopocentricMoon(double jdUT, double deltaTSeconds, double latitude,
-                                           double longitude, double heightMetres) {
+// The slowly changing part, computed once for a day: the bias-precession-nutation matrix and
+// the equation of the equinoxes (they change by well under 0.1" in a day).
+struct DayRotation {
+    double npb[3][3];
+    double equationOfEquinoxes;
+};
+
+inline DayRotation erfaDayRotation(double jdUT, double deltaTSeconds) {
+    const double jdTT = jdUT + deltaTSeconds / 86400.0;
+    DayRotation r;
+    eraPnm06a(kMjdZero, jdTT - kMjdZero, r.npb);
+    r.equationOfEquinoxes = eraGst06a(kMjdZero, jdUT - kMjdZero, kMjdZero, jdTT - kMjdZero) -
+                            eraGmst06(kMjdZero, jdUT - kMjdZero, kMjdZero, jdTT - kMjdZero);
+    return r;
+}
+
+inline TopocentricMoon erfaTopocentricMoon(const DayRotation& rotation, double jdUT,
+                                           double deltaTSeconds, double latitude, double longitude,
+                                           double heightMetres) {
     const double jdTT = jdUT + deltaTSeconds / 86400.0;
     Vector3 gcrs = erfaMoonGcrs(jdTT);
     double npb[3][3], tod[3];
-    eraPnm06a(kMjdZero, jdTT - kMjdZero, npb);
+    eraCr(const_cast<double(*)[3]>(rotation.npb), npb);
     eraRxp(npb, gcrs.v, tod);
-    const double gast = eraGst06a(kMjdZero, jdUT - kMjdZero, kMjdZero, jdTT - kMjdZero);
+    const double gast = eraGmst06(kMjdZero, jdUT - kMjdZero, kMjdZero, jdTT - kMjdZero) +
+                        rotation.equationOfEquinoxes;
     double itrs[3];
     eraGd2gc(ERFA_WGS84, longitude, latitude, heightMetres, itrs);
     const double local = gast + longitude;
