@@ -132,5 +132,92 @@ TEST(PrepareSunDay, SunriseAtMeccaAgreesWithErfa) {
                 1.0 * kSecondToRad);
 }
 
+// At latitude 0 on the day of the March equinox (declination near 0) every target altitude
+// between -89 and +89 degrees has a rise, a transit and a set.
+TEST(SunDayTriples, EquatorReachesEveryAltitudeAtEquinox) {
+    const Location equator = place(0.0, 30.0, 2.0f);
+    const DayFrame f = prepareSunDay(civil(2024, 3, 20), equator, Config{});
+    for (double h = -89.0; h <= 89.0; h += 1.0) {
+        const EventTriple e = event(f, equator, h * kDegToRad);
+        ASSERT_TRUE(isTime(e.transit) && isTime(e.rise) && isTime(e.set)) << h;
+        EXPECT_LT(e.rise, e.transit) << h;
+        EXPECT_LT(e.transit, e.set) << h;
+    }
+}
+
+// 70 N: midnight sun on 21 June (rise and set AlwAbove, the transit a time), polar night on
+// 21 December (AlwBelow in all three places, the transit included).
+TEST(SunDayTriples, PolarDayAndNightAt70North) {
+    const Location tromso = place(70.0, 19.0, 1.0f);
+    const DayFrame june = prepareSunDay(civil(2024, 6, 21), tromso, Config{});
+    const EventTriple day = event(june, tromso, june.horizonAltitude);
+    EXPECT_EQ(day.rise, kAlwAbove);
+    EXPECT_EQ(day.set, kAlwAbove);
+    ASSERT_TRUE(isTime(day.transit));
+    EXPECT_NEAR(day.transit * kRadToHours, 11.75, 0.1);  // 12h + 1h - 19/15 h, plus 1.5 min
+
+    const DayFrame december = prepareSunDay(civil(2024, 12, 21), tromso, Config{});
+    const EventTriple night = event(december, tromso, december.horizonAltitude);
+    EXPECT_EQ(night.transit, kAlwBelow);
+    EXPECT_EQ(night.rise, kAlwBelow);
+    EXPECT_EQ(night.set, kAlwBelow);
+}
+
+// 60 N in June: the Sun does not sink to -18 degrees (rise and set AlwAbove for that target)
+// while it still rises and sets at the horizon.
+TEST(SunDayTriples, WhiteNightsAt60North) {
+    const Location helsinki = place(60.17, 24.94, 2.0f);
+    const DayFrame f = prepareSunDay(civil(2024, 6, 15), helsinki, Config{});
+    const EventTriple isha = event(f, helsinki, -18.0 * kDegToRad);
+    EXPECT_EQ(isha.rise, kAlwAbove);
+    EXPECT_EQ(isha.set, kAlwAbove);
+    EXPECT_TRUE(isTime(isha.transit));
+    const EventTriple horizon = event(f, helsinki, f.horizonAltitude);
+    ASSERT_TRUE(isTime(horizon.rise) && isTime(horizon.set));
+    // Sunrise about 3:54, sunset about 22:49 summer time, i.e. 2:54 and 21:49 zone time (UTC+2).
+    EXPECT_NEAR(horizon.rise * kRadToHours, 2.9, 0.05);
+    EXPECT_NEAR(horizon.set * kRadToHours, 21.82, 0.05);
+}
+
+// A place far west of its zone meridian (Kashgar, 76 E, on Beijing time UTC+8): noon comes
+// near 15h local time, the times stay within the local day and agree with ERFA.
+TEST(SunDayTriples, FarWestOfZoneMeridian) {
+    const Location kashgar = place(39.47, 75.99, 8.0f, 1290);
+    const CalendarDate date = civil(2024, 11, 3);
+    const DayFrame f = prepareSunDay(date, kashgar, Config{});
+    const EventTriple e = event(f, kashgar, f.horizonAltitude);
+    ASSERT_TRUE(isTime(e.transit) && isTime(e.rise) && isTime(e.set));
+    // 12h + (120 - 75.99) / 15 h less the equation of time (16.4 min early in November).
+    EXPECT_NEAR(e.transit * kRadToHours, 12.0 + 44.01 / 15.0 - 16.4 / 60.0, 0.02);
+    EXPECT_GT(e.rise, 0.0);
+    EXPECT_LT(e.set, kTwoPi);
+    const double tol = 0.005 * kDegToRad;
+    EXPECT_NEAR(erfaSun(date, kashgar, e.rise, f.deltaTSeconds).altitude, f.horizonAltitude, tol);
+    EXPECT_NEAR(erfaSun(date, kashgar, e.set, f.deltaTSeconds).altitude, f.horizonAltitude, tol);
+}
+
+// The six targets of a prayer day (Fajr -13.5, Imsak -16, Isha -18, the horizon, two Asr
+// altitudes) at a mid-latitude place over a year: every rise and set found puts the Sun at its
+// target altitude by ERFA, within about a second of time.
+TEST(SunDayTriples, TwilightAndAsrTargetsAgreeWithErfaOverAYear) {
+    const Location cairo = place(30.0444, 31.2357, 2.0f, 23);
+    const double targets[] = {-13.5, -16.0, -18.0, 45.0, 26.57};
+    for (int month = 1; month <= 12; ++month) {
+        const CalendarDate date = civil(2025, month, 10);
+        const DayFrame f = prepareSunDay(date, cairo, Config{});
+        for (double target : targets) {
+            const double h = target * kDegToRad;
+            const EventTriple e = event(f, cairo, h);
+            if (!isTime(e.rise)) continue;  // 45 deg is out of reach in winter
+            // 1 s of time moves the Sun by up to 15" cos(phi) in altitude; allow 3 s.
+            const double tol = 3.0 * 15.0 * kArcsecToRad;
+            EXPECT_NEAR(erfaSun(date, cairo, e.rise, f.deltaTSeconds).altitude, h, tol)
+                << month << " " << target;
+            EXPECT_NEAR(erfaSun(date, cairo, e.set, f.deltaTSeconds).altitude, h, tol)
+                << month << " " << target;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace kelmo

@@ -1,0 +1,81 @@
+// Speed of the Sun engine: one day's frame and the six event triples a prayer day asks for.
+#include <benchmark/benchmark.h>
+
+#include <array>
+
+#include "astronomy/rise_set.h"
+#include "astronomy/sun_day.h"
+#include "base/angles.h"
+#include "base/config.h"
+#include "base/location.h"
+#include "calendar/calendar_date.h"
+
+namespace {
+
+using namespace kelmo;
+
+Location cairo() {
+    Location l;
+    l.name = "Cairo,Egypt";
+    l.latitude = 30.0444 * kDegToRad;
+    l.longitude = 31.2357 * kDegToRad;
+    l.height = 23;
+    l.timeZone = 2.0f;
+    return l;
+}
+
+CalendarDate date(int day) {
+    CalendarDate d;
+    d.year = 2025;
+    d.month = 5;
+    d.day = day;
+    return d;
+}
+
+// Horizon (h0 of the frame), Fajr -13.5, Imsak -16, Isha -18, and the two Asr altitudes.
+std::array<double, 6> targets(const DayFrame& frame) {
+    return {frame.horizonAltitude, -13.5 * kDegToRad, -16.0 * kDegToRad,
+            -18.0 * kDegToRad,     45.0 * kDegToRad,  26.57 * kDegToRad};
+}
+
+EventTriple solve(const DayFrame& f, const Location& l, double target, const Config& c) {
+    return riseTransitSet(l.latitude, l.longitude, f.siderealTime, f.deltaTSeconds, f.sun, target,
+                          c.maxAcceptableError);
+}
+
+void BM_PrepareSunDay(benchmark::State& state) {
+    const Location l = cairo();
+    const Config c;
+    int day = 1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(prepareSunDay(date(day), l, c));
+        day = day % 28 + 1;
+    }
+}
+BENCHMARK(BM_PrepareSunDay);
+
+void BM_SixEventTriples(benchmark::State& state) {
+    const Location l = cairo();
+    const Config c;
+    const DayFrame frame = prepareSunDay(date(15), l, c);
+    const std::array<double, 6> h = targets(frame);
+    for (auto _ : state) {
+        for (double target : h) benchmark::DoNotOptimize(solve(frame, l, target, c));
+    }
+}
+BENCHMARK(BM_SixEventTriples);
+
+// One prayer day's astronomy: the frame and the six triples.
+void BM_FrameAndSixTriples(benchmark::State& state) {
+    const Location l = cairo();
+    const Config c;
+    int day = 1;
+    for (auto _ : state) {
+        const DayFrame frame = prepareSunDay(date(day), l, c);
+        for (double target : targets(frame)) benchmark::DoNotOptimize(solve(frame, l, target, c));
+        day = day % 28 + 1;
+    }
+}
+BENCHMARK(BM_FrameAndSixTriples);
+
+}  // namespace
