@@ -1,0 +1,112 @@
+#include "files/command_line.h"
+
+#include <charconv>
+#include <cstdio>
+
+#include "files/field_scanner.h"
+
+namespace kelmo {
+
+namespace {
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool sameIgnoringCase(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+// The standard decimal conversion of a word that passed isNumber; false when it does not fit
+// an int ("-" and "+" alone give 0).
+bool toInt(std::string_view text, int& value) {
+    if (!text.empty() && text[0] == '+') text.remove_prefix(1);
+    if (text.empty() || text == "-") {
+        value = 0;
+        return true;
+    }
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc{} && end == text.data() + text.size();
+}
+
+bool numberValue(std::string_view word, int& value) {
+    return isNumber(word) && toInt(word, value);
+}
+
+std::string echoLine(const char* format, int value) {
+    char line[96];
+    std::snprintf(line, sizeof line, format, value);
+    return line;
+}
+
+// Applies one option with its value; returns its echo line, empty when the option is unknown,
+// its value fails, or it is "/t" (never echoed).
+std::string applyOption(std::string_view option, std::string_view value, Config& c) {
+    int n = 0;
+    if (option == "/f" && numberValue(value, n)) {
+        c.maxAcceptableError = n;
+        return echoLine("New value (%d) for Max-Acceptable-Error is received\n", n);
+    }
+    if (sameIgnoringCase(option, "/r") && numberValue(value, n)) {
+        c.refraction = n;
+        return echoLine("New value (%d) for Refraction is received\n", n);
+    }
+    if (option == "/p" && numberValue(value, n)) {
+        c.pressure = n;
+        return echoLine("New value (%d) for Pressure is received\n", n);
+    }
+    if (sameIgnoringCase(option, "/t") && numberValue(value, n)) {
+        c.timerMode = 1;
+        if (n > 0) c.alertFlags = n;
+        return {};
+    }
+    if (sameIgnoringCase(option, "/d") && numberValue(value, n)) {
+        c.temperature = n;
+        return echoLine("New value (%d) for Temperture is received\n", n);
+    }
+    if (sameIgnoringCase(option, "/e") && !value.empty()) {
+        c.editor.assign(value.substr(0, Config::kTextLength));
+        return "New value (" + c.editor + ") for Editor is received\n";
+    }
+    if (sameIgnoringCase(option, "/n") && numberValue(value, n)) {
+        c.nMinutes = n;
+        return echoLine("New value (%d) for nMinutes rule is received\n", n);
+    }
+    return {};
+}
+
+}  // namespace
+
+bool isNumber(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool sign = i == 0 && (text[i] == '+' || text[i] == '-');
+        if (!sign && !isDigit(text[i])) return false;
+    }
+    return true;
+}
+
+std::string readCommandLine(std::string_view arguments, Config& config, Prompt& prompt) {
+    config.timerMode = 0;
+    int count = 0;
+    std::string echo;
+    FieldScanner scan(arguments);
+    std::string_view option, value;
+    while (scan.word(option) && scan.word(value)) {
+        const std::string line = applyOption(option, value, config);
+        if (!line.empty()) {
+            echo += line;
+            ++count;
+        }
+    }
+    if (count == 0) return {};
+    echo += echoLine("Number of entered and accepted values is %d \n", count);
+    prompt.showMessage(echo);
+    return echo;
+}
+
+}  // namespace kelmo

@@ -1,0 +1,35 @@
+// Kelmo.cfg: reading the settings and the home location, rewriting the settings line, and
+// writing the built-in file. Every operation opens and closes the file itself and returns an
+// error code (0 = success; config_errors.h). A rewrite is atomic: the file holds either its
+// old or its new contents, whatever fails (file_replace.h).
+//
+// The text functions do the same work on the contents of a file in memory.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "base/config.h"
+#include "base/location.h"
+#include "files/program_path.h"
+
+namespace kelmo {
+
+// Reads line 1 into config and the home name into home.name, then looks the home location up
+// among the location lines (findLocation). Returns 0, 100, 101, 102 or 103. Fields are filled
+// in place, so after a failure they hold whatever was read.
+int loadConfig(Location& home, Config& config, const std::string& file = configFilePath());
+int configFromText(std::string_view fileText, Location& home, Config& config);
+
+// Rewrites line 1 from config, keeping the stored home name as it is and every location line
+// byte for byte. Returns 0, 100, 101, 102, 105 (write failed), 106 (could not replace the
+// file) or 116 (no temporary file beside it).
+int saveConfig(const Config& config, const std::string& file = configFilePath());
+// The new file text for saveConfig: 0, 101 or 102.
+int configTextWithSettings(std::string_view fileText, const Config& config, std::string& newText);
+
+// Writes the built-in file (default_locations.h) over file and loads it. Returns 104 (could
+// not create), 105 (write failed) or the code of loadConfig.
+int createDefaultConfig(Location& home, Config& config, const std::string& file = configFilePath());
+
+}  // namespace kelmo

@@ -1,0 +1,166 @@
+#include "files/config_line.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "files/config_errors.h"
+#include "files/field_scanner.h"
+
+namespace kelmo {
+
+namespace {
+
+constexpr int kNibble = 15;
+constexpr int kByte = 255;
+
+// Limits checked when the configuration line is read.
+constexpr int kMaxAreaRadiusKm = 100;
+constexpr float kLowestTwilightAngle = -26.0f;
+constexpr float kHighestTwilightAngle = -1.0f;
+constexpr int kMaxFiqh = 4;
+constexpr int kMaxPrecision = 1;
+constexpr int kMaxMaghribDelay = 30;
+constexpr int kMaxNMinutes = 120;
+constexpr int kMaxPreAlertMinutes = 30;
+constexpr int kMaxHighLatitudeRule = 9;
+
+// Limits checked when a location line is read.
+constexpr int kLowestHeight = -999;
+constexpr int kHighestHeight = 9999;
+constexpr float kMaxZoneHours = 24.0f;
+constexpr int kFirstRuleCode = 257;  // month 1, day 1
+
+// "%.*f" in the C locale, whatever locale the process has set.
+std::string fixed(double value, int decimals) {
+    char buffer[400];  // enough for any double with 8 decimals
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    return std::string(buffer, result.ptr);
+}
+
+bool between(float value, float low, float high) {
+    return value >= low && value <= high;
+}
+
+// The checks of the configuration line, in the program's order; NaN fails each of them.
+bool settingsAreValid(const Config& c) {
+    return c.areaRadius <= kMaxAreaRadiusKm &&
+           between(c.imsakAngle, kLowestTwilightAngle, kHighestTwilightAngle) &&
+           c.fajrAngle <= kHighestTwilightAngle && c.imsakAngle <= c.fajrAngle &&
+           between(c.ishaAngle, kLowestTwilightAngle, kHighestTwilightAngle) &&
+           c.fiqh <= kMaxFiqh && c.precision <= kMaxPrecision &&
+           c.maghribDelay <= kMaxMaghribDelay && c.nMinutes <= kMaxNMinutes &&
+           c.preAlertMinutes <= kMaxPreAlertMinutes && !c.editor.empty() && !c.soundFile.empty() &&
+           !c.preAlertSoundFile.empty() && c.highLatitudeRule <= kMaxHighLatitudeRule;
+}
+
+bool isRuleCode(int code) {
+    return code == 0 || code >= kFirstRuleCode;
+}
+
+}  // namespace
+
+PackedOptions packOptions(const Config& c) {
+    PackedOptions p;
+    p.a = (c.highLatitudeRule & kNibble) << 8 | (c.precision & kNibble) << 4 | (c.fiqh & kNibble);
+    p.b = (c.preAlertMinutes & kByte) << 16 | (c.nMinutes & kByte) << 8 | (c.maghribDelay & kByte);
+    // The seconds above the low byte go above bit 16; the arithmetic shift when reading gives
+    // back a negative correction too. Unsigned arithmetic wraps instead of overflowing.
+    const auto highSeconds = static_cast<unsigned>(c.correctionSeconds >> 8) << 16;
+    p.c = static_cast<int>(highSeconds | static_cast<unsigned>(c.maxAcceptableError & kByte) << 8 |
+                           static_cast<unsigned>(c.correctionSeconds & kByte));
+    p.d = (c.refraction & kByte) << 8 | (c.areaRadius & kByte);
+    return p;
+}
+
+void unpackOptions(const PackedOptions& p, Config& c) {
+    c.fiqh = p.a & kNibble;
+    c.precision = (p.a >> 4) & kNibble;
+    c.highLatitudeRule = (p.a >> 8) & kNibble;
+    c.maghribDelay = p.b & kByte;
+    c.nMinutes = (p.b >> 8) & kByte;
+    c.preAlertMinutes = (p.b >> 16) & kByte;
+    c.correctionSeconds = (p.c >> 16) * (1 << 8) | (p.c & kByte);
+    c.maxAcceptableError = (p.c >> 8) & kByte;
+    c.areaRadius = p.d & kByte;
+    c.refraction = (p.d >> 8) & kByte;
+}
+
+std::string encodeText(std::string_view text) {
+    std::string word(text);
+    for (char& c : word) {
+        if (isBlank(c)) c = ';';
+    }
+    return word;
+}
+
+std::string decodeText(std::string_view word) {
+    std::string text(word);
+    for (char& c : text) {
+        if (c == ';') c = ' ';
+    }
+    return text;
+}
+
+std::string formatConfigLine(std::string_view storedHomeName, const Config& c) {
+    const PackedOptions p = packOptions(c);
+    std::string line(storedHomeName);
+    for (const std::string* text : {&c.editor, &c.soundFile, &c.preAlertSoundFile}) {
+        line += ' ';
+        line += encodeText(*text);
+    }
+    for (float angle : {c.imsakAngle, c.fajrAngle, c.ishaAngle}) line += ' ' + fixed(angle, 4);
+    line += ' ' + fixed(c.moonVisibilityLimit, 2);
+    for (int number : {p.a, p.b, p.c, p.d, c.alertFlags, c.hijriAdjust}) {
+        line += ' ' + std::to_string(number);
+    }
+    return line;
+}
+
+int parseConfigLine(std::string_view line, std::string& homeName, Config& c) {
+    FieldScanner scan(line);
+    PackedOptions p;
+    const bool complete =
+        scan.word(homeName, Location::kNameLength) && scan.word(c.editor, Config::kTextLength) &&
+        scan.word(c.soundFile, Config::kTextLength) &&
+        scan.word(c.preAlertSoundFile, Config::kTextLength) && scan.real(c.imsakAngle) &&
+        scan.real(c.fajrAngle) && scan.real(c.ishaAngle) && scan.real(c.moonVisibilityLimit) &&
+        scan.integer(p.a) && scan.integer(p.b) && scan.integer(p.c) && scan.integer(p.d) &&
+        scan.integer(c.alertFlags) && scan.integer(c.hijriAdjust);
+    if (!complete) return kConfigCorrupt;
+    unpackOptions(p, c);
+    if (!settingsAreValid(c)) return kConfigCorrupt;
+    homeName = decodeText(homeName);
+    c.editor = decodeText(c.editor);
+    c.soundFile = decodeText(c.soundFile);
+    c.preAlertSoundFile = decodeText(c.preAlertSoundFile);
+    return 0;
+}
+
+std::string formatLocationLine(const Location& l) {
+    return encodeText(l.name) + ' ' + fixed(l.latitude, 8) + ' ' + fixed(l.longitude, 8) + ' ' +
+           std::to_string(l.height) + ' ' + fixed(l.timeZone, 4) + ' ' +
+           std::to_string(l.dstStart) + ' ' + std::to_string(l.dstEnd);
+}
+
+int parseLocationLine(std::string_view line, Location& location) {
+    FieldScanner scan(line);
+    Location read;
+    std::string_view latitude, longitude;
+    const bool complete = scan.word(read.name, Location::kNameLength) && scan.word(latitude) &&
+                          scan.word(longitude) && scan.integer(read.height) &&
+                          scan.real(read.timeZone) && scan.integer(read.dstStart) &&
+                          scan.integer(read.dstEnd);
+    if (!complete || read.height < kLowestHeight || read.height > kHighestHeight ||
+        !(std::fabs(read.timeZone) <= kMaxZoneHours) || !isRuleCode(read.dstStart) ||
+        !isRuleCode(read.dstEnd)) {
+        return kConfigCorrupt;
+    }
+    read.name = decodeText(read.name);
+    read.latitude = leadingNumber(latitude);
+    read.longitude = leadingNumber(longitude);
+    location = std::move(read);
+    return 0;
+}
+
+}  // namespace kelmo

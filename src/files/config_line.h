@@ -1,0 +1,60 @@
+// The two line formats of Kelmo.cfg.
+//
+// Line 1, the configuration line (fields separated by single blanks):
+//   home editor soundFile preAlertSoundFile imsak fajr isha moonLimit A B C D alertFlags
+//   hijriAdjust
+// written as "%s %s %s %s %2.4f %2.4f %2.4f %2.2f %d %d %d %d %d %d", with the option numbers
+// packed into A..D:
+//   A = highLatitudeRule << 8 | precision << 4 | fiqh         (4-bit fields)
+//   B = preAlertMinutes << 16 | nMinutes << 8 | maghribDelay   (8-bit fields)
+//   C = correctionSeconds >> 8 << 16 | maxAcceptableError << 8 | correctionSeconds & 255
+//   D = refraction << 8 | areaRadius                           (8-bit fields)
+// correctionSeconds keeps its low byte in the low byte of C; its higher bits (seconds above
+// 255) go above bit 16, so a value up to 255 gives the same C as ever.
+//
+// Lines 2.., one location each: "%s %2.8f %2.8f %d %2.4f %d %d" (name, latitude and longitude
+// in radians, height in metres, zone in hours, summer-time start and end codes).
+//
+// In every text field a blank is written as ";" and read back as a blank.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "base/config.h"
+#include "base/location.h"
+
+namespace kelmo {
+
+struct PackedOptions {
+    int a = 0, b = 0, c = 0, d = 0;
+};
+
+PackedOptions packOptions(const Config& config);
+void unpackOptions(const PackedOptions& packed, Config& config);
+
+// A text field as written: every white-space character becomes ";" so that the field stays
+// one word of one line.
+std::string encodeText(std::string_view text);
+// A word as read: ";" becomes a blank.
+std::string decodeText(std::string_view word);
+
+// The configuration line without "\n"; storedHomeName is written as given (already encoded).
+std::string formatConfigLine(std::string_view storedHomeName, const Config& config);
+
+// Reads a configuration line: the home name (cut to Location::kNameLength) into homeName,
+// every stored setting into config, then checks the settings in the program's fixed order.
+// Fields are filled in place as they are read. Returns 0, or 102 (corrupt) at the first field
+// that does not convert or the first check that fails.
+int parseConfigLine(std::string_view line, std::string& homeName, Config& config);
+
+// One location line without "\n".
+std::string formatLocationLine(const Location& location);
+
+// Reads a location line into location (name cut to Location::kNameLength, ";" turned into
+// blanks). Returns 0, or 102 when fewer than 7 fields convert, the height lies outside
+// -999..9999, the zone exceeds 24 hours in magnitude, or a summer-time code is neither 0 nor at
+// least 257; location is unchanged then.
+int parseLocationLine(std::string_view line, Location& location);
+
+}  // namespace kelmo

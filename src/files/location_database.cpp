@@ -1,0 +1,112 @@
+#include "files/location_database.h"
+
+#include "files/config_errors.h"
+#include "files/config_line.h"
+#include "files/field_scanner.h"
+#include "files/file_replace.h"
+
+namespace kelmo {
+
+namespace {
+
+// ASCII letters compared without regard to case; other bytes exactly.
+bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+int replaceCode(ReplaceResult result) {
+    switch (result) {
+        case ReplaceResult::kDone:
+            return 0;
+        case ReplaceResult::kCannotWrite:
+            return kConfigCannotWrite;
+        case ReplaceResult::kCannotCreate:
+        case ReplaceResult::kCannotRename:
+            break;
+    }
+    return kConfigCannotOpenWrite;
+}
+
+}  // namespace
+
+int findLocationInText(std::string_view fileText, Location& location) {
+    LineReader lines(fileText);
+    std::string_view line;
+    if (!lines.next(line)) return kConfigEmpty;  // not even the configuration line
+    bool anyLocation = false;
+    while (lines.next(line)) {
+        anyLocation = true;
+        Location stored;
+        if (parseLocationLine(line, stored) != 0) return kConfigCorrupt;
+        if (sameNameIgnoringCase(stored.name, location.name)) {
+            stored.name = std::move(location.name);
+            location = std::move(stored);
+            return 0;
+        }
+    }
+    return anyLocation ? kConfigHomeNotFound : kConfigEmpty;
+}
+
+int findLocation(Location& location, const std::string& file) {
+    std::string text;
+    if (!readFileText(file, text)) return kConfigCannotOpen;
+    return findLocationInText(text, location);
+}
+
+int locationsFromText(std::string_view fileText, std::vector<Location>& list) {
+    list.clear();
+    LineReader lines(fileText);
+    std::string_view line;
+    if (!lines.next(line)) return kConfigEmpty;
+    while (list.size() < kMaxLocations && lines.next(line)) {
+        Location location;
+        if (parseLocationLine(line, location) != 0) {
+            list.clear();
+            return kConfigCorrupt;
+        }
+        list.push_back(std::move(location));
+    }
+    return list.empty() ? kConfigEmpty : 0;
+}
+
+int loadLocations(std::vector<Location>& list, const std::string& file) {
+    list.clear();
+    std::string text;
+    if (!readFileText(file, text)) return kConfigCannotOpen;
+    return locationsFromText(text, list);
+}
+
+int configTextWithLocations(std::string_view fileText, std::string_view homeName,
+                            std::span<const Location> list, std::string& newText) {
+    LineReader lines(fileText);
+    std::string_view firstLine;
+    if (!lines.next(firstLine)) return kConfigCorrupt;
+    FieldScanner scan(firstLine);
+    std::string_view storedHome;
+    if (!scan.word(storedHome)) return kConfigCorrupt;
+    // The rest of line 1 from the end of the stored home name on, byte for byte.
+    const std::size_t restStart = storedHome.data() + storedHome.size() - firstLine.data();
+    newText = encodeText(homeName);
+    newText += firstLine.substr(restStart);
+    newText += '\n';
+    for (const Location& location : list) {
+        newText += formatLocationLine(location);
+        newText += '\n';
+    }
+    return 0;
+}
+
+int saveLocations(std::string_view homeName, std::span<const Location> list,
+                  const std::string& file) {
+    std::string oldText, newText;
+    if (!readFileText(file, oldText)) return kConfigCannotOpen;
+    if (const int code = configTextWithLocations(oldText, homeName, list, newText)) return code;
+    return replaceCode(replaceFileContents(file, newText));
+}
+
+}  // namespace kelmo

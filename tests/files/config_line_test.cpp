@@ -1,0 +1,252 @@
+#include "files/config_line.h"
+
+#include <gtest/gtest.h>
+
+#include "files/config_errors.h"
+
+namespace kelmo {
+namespace {
+
+// The configuration line of the built-in file.
+const std::string kDefaultLine =
+    "Manama,Bahrain notepad.exe Athan.wav PreAth.wav -16.0000 -13.5000 -18.0000 15.00 1296 88576 "
+    "258 10 0 0";
+
+// The default line with some of its 14 fields replaced (index from 0).
+std::string lineWith(std::initializer_list<std::pair<int, std::string>> changes) {
+    std::vector<std::string> fields;
+    std::string field;
+    for (char c : kDefaultLine + " ") {
+        if (c == ' ') {
+            fields.push_back(field);
+            field.clear();
+        } else {
+            field += c;
+        }
+    }
+    for (const auto& [index, value] : changes) fields[index] = value;
+    std::string line;
+    for (const auto& f : fields) line += (line.empty() ? "" : " ") + f;
+    return line;
+}
+
+int parse(const std::string& line) {
+    std::string home;
+    Config config;
+    return parseConfigLine(line, home, config);
+}
+
+TEST(ConfigLine, DefaultLineGivesTheDefaultsAndIsWrittenBackByteForByte) {
+    std::string home;
+    Config config;
+    config.fiqh = 3;  // overwritten by the line
+    ASSERT_EQ(parseConfigLine(kDefaultLine, home, config), 0);
+    const Config defaults;
+    EXPECT_EQ(home, "Manama,Bahrain");
+    EXPECT_EQ(config.fiqh, defaults.fiqh);
+    EXPECT_EQ(config.precision, 1);
+    EXPECT_EQ(config.highLatitudeRule, 5);
+    EXPECT_EQ(config.nMinutes, 90);
+    EXPECT_EQ(config.preAlertMinutes, 1);
+    EXPECT_EQ(config.correctionSeconds, 2);
+    EXPECT_EQ(config.maxAcceptableError, 1);
+    EXPECT_EQ(config.areaRadius, 10);
+    EXPECT_EQ(config.refraction, 0);
+    EXPECT_EQ(config.editor, "notepad.exe");
+    EXPECT_FLOAT_EQ(config.fajrAngle, -13.5f);
+    EXPECT_EQ(formatConfigLine("Manama,Bahrain", defaults), kDefaultLine);
+}
+
+TEST(ConfigLine, PackedDefaultsMatchTheDocumentedNumbers) {
+    const PackedOptions p = packOptions(Config{});
+    EXPECT_EQ(p.a, 1296);   // rule 5, precision 1, fiqh 0
+    EXPECT_EQ(p.b, 88576);  // pre-alert 1, nMinutes 90, Maghrib delay 0
+    EXPECT_EQ(p.c, 258);    // max error 1, correction 2
+    EXPECT_EQ(p.d, 10);     // refraction 0, area 10
+}
+
+TEST(ConfigLine, EveryPackedValueInRangeSurvivesPackAndUnpack) {
+    for (int v = 0; v <= 255; ++v) {
+        Config in;
+        in.fiqh = in.precision = in.highLatitudeRule = v & 15;
+        in.maghribDelay = v;
+        in.nMinutes = 255 - v;
+        in.preAlertMinutes = (v * 7) & 255;
+        in.correctionSeconds = v;
+        in.maxAcceptableError = 255 - v;
+        in.areaRadius = (v * 3) & 255;
+        in.refraction = v;
+        Config out;
+        unpackOptions(packOptions(in), out);
+        ASSERT_EQ(out.fiqh, in.fiqh) << v;
+        ASSERT_EQ(out.precision, in.precision) << v;
+        ASSERT_EQ(out.highLatitudeRule, in.highLatitudeRule) << v;
+        ASSERT_EQ(out.maghribDelay, in.maghribDelay) << v;
+        ASSERT_EQ(out.nMinutes, in.nMinutes) << v;
+        ASSERT_EQ(out.preAlertMinutes, in.preAlertMinutes) << v;
+        ASSERT_EQ(out.correctionSeconds, in.correctionSeconds) << v;
+        ASSERT_EQ(out.maxAcceptableError, in.maxAcceptableError) << v;
+        ASSERT_EQ(out.areaRadius, in.areaRadius) << v;
+        ASSERT_EQ(out.refraction, in.refraction) << v;
+        // Up to 255 seconds C is exactly maxAcceptableError << 8 | correctionSeconds.
+        ASSERT_EQ(packOptions(in).c, in.maxAcceptableError << 8 | v);
+    }
+}
+
+TEST(ConfigLine, CorrectionAbove255KeepsItsHighBitsAboveBit16) {
+    for (int seconds : {256, 300, 511, 600, 70000, -1, -600}) {
+        Config in;
+        in.correctionSeconds = seconds;
+        in.maxAcceptableError = 7;
+        Config out;
+        unpackOptions(packOptions(in), out);
+        EXPECT_EQ(out.correctionSeconds, seconds);
+        EXPECT_EQ(out.maxAcceptableError, 7);
+    }
+    Config in;
+    in.correctionSeconds = 600;  // 2 * 256 + 88
+    EXPECT_EQ(packOptions(in).c, (2 << 16) | (1 << 8) | 88);
+}
+
+TEST(ConfigLine, OversizedValuesDoNotSpillIntoTheirNeighbours) {
+    // nMinutes 300 given on the command line must not change preAlertMinutes when saved.
+    Config in;
+    in.nMinutes = 300;
+    in.preAlertMinutes = 4;
+    Config out;
+    unpackOptions(packOptions(in), out);
+    EXPECT_EQ(out.preAlertMinutes, 4);
+    EXPECT_EQ(out.nMinutes, 300 & 255);
+}
+
+TEST(ConfigLine, FieldCountAndChecksGiveCorrupt) {
+    EXPECT_EQ(parse(kDefaultLine.substr(0, kDefaultLine.rfind(' '))), kConfigCorrupt);  // 13
+    EXPECT_EQ(parse(""), kConfigCorrupt);
+    EXPECT_EQ(parse(lineWith({{4, "-16.0000"}, {5, "-20.0000"}})),
+              kConfigCorrupt);  // Imsak above Fajr
+    EXPECT_EQ(parse(lineWith({{4, "-20.0000"}, {5, "-16.0000"}})), 0);
+    EXPECT_EQ(parse(lineWith({{4, "-16.0000"}, {5, "-16.0000"}})), 0);
+    EXPECT_EQ(parse(lineWith({{6, "-27.0000"}})), kConfigCorrupt);  // Isha below -26
+    EXPECT_EQ(parse(lineWith({{6, "-0.5000"}})), kConfigCorrupt);   // Isha above -1
+    EXPECT_EQ(parse(lineWith({{4, "-26.5000"}})), kConfigCorrupt);  // Imsak below -26
+    EXPECT_EQ(parse(lineWith({{5, "0.0000"}})), kConfigCorrupt);    // Fajr above -1
+    EXPECT_EQ(parse(lineWith({{8, "2560"}})), kConfigCorrupt);      // rule 10
+    EXPECT_EQ(parse(lineWith({{8, "2320"}})), 0);                   // rule 9, precision 1
+    EXPECT_EQ(parse(lineWith({{8, "5"}})), kConfigCorrupt);         // fiqh 5
+    EXPECT_EQ(parse(lineWith({{8, "32"}})), kConfigCorrupt);        // precision 2
+    EXPECT_EQ(parse(lineWith({{9, "88607"}})), kConfigCorrupt);     // Maghrib delay 31
+    EXPECT_EQ(parse(lineWith({{9, "96512"}})), kConfigCorrupt);     // nMinutes 121 ...
+    EXPECT_EQ(parse(lineWith({{9, "96256"}})), 0);                  // ... nMinutes 120
+    EXPECT_EQ(parse(lineWith({{9, std::to_string((31 << 16) | (90 << 8))}})),
+              kConfigCorrupt);                                  // pre-alert 31
+    EXPECT_EQ(parse(lineWith({{11, "101"}})), kConfigCorrupt);  // area 101 km
+    EXPECT_EQ(parse(lineWith({{11, "100"}})), 0);
+    EXPECT_EQ(parse(lineWith({{12, "12x"}})),
+              kConfigCorrupt);  // "x" is read as field 14: no number
+    EXPECT_EQ(parse(lineWith({{4, "nan"}})), kConfigCorrupt);
+}
+
+TEST(ConfigLine, UncheckedFieldsAreTakenAsTheyAre) {
+    std::string home;
+    Config config;
+    ASSERT_EQ(parseConfigLine(lineWith({{7, "-99.50"}}), home, config), 0);
+    EXPECT_FLOAT_EQ(config.moonVisibilityLimit, -99.5f);
+    ASSERT_EQ(parseConfigLine(lineWith({{13, "-3"}}), home, config), 0);
+    EXPECT_EQ(config.hijriAdjust, -3);
+}
+
+TEST(ConfigLine, TextsAreCutToTheirFieldsAndSemicolonsBecomeBlanks) {
+    std::string home;
+    Config config;
+    const std::string longName(200, 'n');
+    const std::string longEditor = "C:\\Program;Files\\" + std::string(300, 'e');
+    std::string line = lineWith({{0, longName}});
+    line = line.replace(line.find("notepad.exe"), 11, longEditor);
+    ASSERT_EQ(parseConfigLine(line, home, config), 0);
+    EXPECT_EQ(home, std::string(Location::kNameLength, 'n'));
+    EXPECT_EQ(config.editor.size(), Config::kTextLength);
+    EXPECT_EQ(config.editor.substr(0, 17), "C:\\Program Files\\");
+}
+
+TEST(ConfigLine, WrittenTextsStayOneWord) {
+    Config config;
+    config.editor = "C:\\Program Files\\ed it\tor.exe";
+    config.soundFile = "a\nb.wav";
+    const std::string line = formatConfigLine("Home", config);
+    EXPECT_EQ(line.find('\n'), std::string::npos);
+    std::string home;
+    Config back;
+    ASSERT_EQ(parseConfigLine(line, home, back), 0);
+    EXPECT_EQ(back.editor, "C:\\Program Files\\ed it or.exe");
+    EXPECT_EQ(back.soundFile, "a b.wav");
+}
+
+TEST(LocationLine, FormatMatchesTheStoredRows) {
+    Location l;
+    l.name = "New York,NY,CA,USA";
+    l.latitude = 0.71122335;
+    l.longitude = -1.29119696;
+    l.timeZone = -5.0f;
+    l.dstStart = 1086;
+    l.dstEnd = 2626;
+    EXPECT_EQ(formatLocationLine(l),
+              "New;York,NY,CA,USA 0.71122335 -1.29119696 0 -5.0000 1086 2626");
+    l = Location{};
+    l.name = "Kathmandu,Nepal";
+    l.latitude = 0.48374709;
+    l.longitude = 1.48905674;
+    l.timeZone = 5.7f;  // a float that is not exactly 5.7 still prints as 5.7000
+    EXPECT_EQ(formatLocationLine(l), "Kathmandu,Nepal 0.48374709 1.48905674 0 5.7000 0 0");
+}
+
+TEST(LocationLine, ReadsBackWhatItWrites) {
+    Location l;
+    ASSERT_EQ(
+        parseLocationLine("New;York,NY,CA,USA 0.71122335 -1.29119696 12 -5.0000 1086 2626", l), 0);
+    EXPECT_EQ(l.name, "New York,NY,CA,USA");
+    EXPECT_DOUBLE_EQ(l.latitude, 0.71122335);
+    EXPECT_DOUBLE_EQ(l.longitude, -1.29119696);
+    EXPECT_EQ(l.height, 12);
+    EXPECT_FLOAT_EQ(l.timeZone, -5.0f);
+    EXPECT_EQ(l.dstStart, 1086);
+    EXPECT_EQ(l.dstEnd, 2626);
+    EXPECT_EQ(formatLocationLine(l),
+              "New;York,NY,CA,USA 0.71122335 -1.29119696 12 -5.0000 1086 2626");
+}
+
+TEST(LocationLine, ChecksGiveCorruptAndLeaveTheRecord) {
+    Location l;
+    l.name = "before";
+    EXPECT_EQ(parseLocationLine("X 0.1 0.2 10000 3.0 0 0", l), kConfigCorrupt);
+    EXPECT_EQ(parseLocationLine("X 0.1 0.2 -1000 3.0 0 0", l), kConfigCorrupt);
+    EXPECT_EQ(parseLocationLine("X 0.1 0.2 0 24.5 0 0", l), kConfigCorrupt);
+    EXPECT_EQ(parseLocationLine("X 0.1 0.2 0 -24.5 0 0", l), kConfigCorrupt);
+    EXPECT_EQ(parseLocationLine("X 0.1 0.2 0 nan 0 0", l), kConfigCorrupt);
+    EXPECT_EQ(parseLocationLine("X 0.1 0.2 0 3.0 256 2626", l), kConfigCorrupt);
+    EXPECT_EQ(parseLocationLine("X 0.1 0.2 0 3.0 834 -1", l), kConfigCorrupt);
+    EXPECT_EQ(parseLocationLine("X 0.1 0.2 0 3.0 834", l), kConfigCorrupt);  // 6 fields
+    EXPECT_EQ(parseLocationLine("", l), kConfigCorrupt);
+    EXPECT_EQ(l.name, "before");
+    EXPECT_EQ(parseLocationLine("X 0.1 0.2 9999 24.0 257 257", l), 0);
+    EXPECT_EQ(parseLocationLine("X 0.1 0.2 -999 -24.0 0 0", l), 0);
+}
+
+TEST(LocationLine, CoordinatesAreNeverRejected) {
+    Location l;
+    ASSERT_EQ(parseLocationLine("X abc 1.5e 0 3.0 0 0", l), 0);
+    EXPECT_EQ(l.latitude, 0.0);
+    EXPECT_EQ(l.longitude, 1.5);
+    ASSERT_EQ(parseLocationLine("X nan inf 0 3.0 0 0", l), 0);
+    EXPECT_EQ(l.latitude, 0.0);  // not finite: no number
+    EXPECT_EQ(l.longitude, 0.0);
+}
+
+TEST(LocationLine, LongNamesAreCutNotSpilled) {
+    Location l;
+    ASSERT_EQ(parseLocationLine(std::string(1000, 'z') + " 0.1 0.2 0 3.0 0 0", l), 0);
+    EXPECT_EQ(l.name, std::string(Location::kNameLength, 'z'));
+    EXPECT_DOUBLE_EQ(l.latitude, 0.1);
+}
+
+}  // namespace
+}  // namespace kelmo
