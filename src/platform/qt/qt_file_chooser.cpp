@@ -1,0 +1,22 @@
+#include "platform/qt/qt_file_chooser.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+
+#include "platform/encoding.h"
+
+namespace kelmo::platform {
+
+std::optional<std::string> QtFileChooser::chooseFile(const std::string& initialName) {
+    // The initial name is a pattern ("*.wav"): it starts the dialog filtered by it, in the
+    // current directory, as the Windows open dialog does with such a name.
+    const QString pattern = QString::fromStdString(utf8FromCp1252(initialName));
+    QWidget* parent = parent_ ? parent_ : QApplication::activeWindow();
+    const QString chosen = QFileDialog::getOpenFileName(parent, QString(), QDir::currentPath(),
+                                                        pattern + ";;*", nullptr);
+    if (chosen.isEmpty()) return std::nullopt;
+    return cp1252FromUtf8(QDir::toNativeSeparators(chosen).toStdString());
+}
+
+}  // namespace kelmo::platform
