@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "calendar/hijri.h"
 #include "files/config_file.h"
 #include "files/error_messages.h"
 #include "files/program_path.h"
@@ -35,6 +36,7 @@ int loadStartupSettings(std::string_view commandLine, std::string_view arguments
     records.date.day = std::floor(today.day);
     records.config.temperature = kStartTemperatureCelsius;
     records.config.pressure = kStartPressureMillibar;
+    hijriFromDate(records.date, records.current, records.config);
     return 1;
 }
 

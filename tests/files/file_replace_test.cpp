@@ -1,0 +1,226 @@
+// Failure injection for every rewrite of Kelmo.cfg: a read-only directory, a full disk (a file
+// size limit, and a tiny tmpfs where one can be mounted), and changes to the directory between
+// reading the old file and renaming the new one. Kelmo.cfg must always hold either its old or
+// its new contents, and the right code must come back.
+#include "files/file_replace.h"
+
+#include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <functional>
+
+#include "files/config_errors.h"
+#include "files/config_file.h"
+#include "files/config_fixture.h"
+#include "files/default_locations.h"
+#include "files/location_database.h"
+
+namespace kelmo {
+namespace {
+
+namespace fs = std::filesystem;
+using test::readText;
+using test::ScratchDir;
+using test::writeText;
+
+constexpr int kChildCannotSetUp = 250;
+constexpr uid_t kNobody = 65534;
+
+// Runs body in a child process (so that limits, users and mounts stay there) and returns its
+// result, which must fit in 0..249; kChildCannotSetUp when setUp failed.
+int inChild(const std::function<bool()>& setUp, const std::function<int()>& body) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (!setUp()) _exit(kChildCannotSetUp);
+        _exit(body());
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Makes permission bits count: root passes every permission check, nobody does not.
+bool asOrdinaryUser() {
+    return geteuid() != 0 || (setgid(kNobody) == 0 && setuid(kNobody) == 0);
+}
+
+bool withFileSizeLimit(rlim_t bytes) {
+    std::signal(SIGXFSZ, SIG_IGN);  // a write beyond the limit then fails with EFBIG
+    const rlimit limit{bytes, bytes};
+    return setrlimit(RLIMIT_FSIZE, &limit) == 0;
+}
+
+std::vector<Location> manyLocations(int count) {
+    std::vector<Location> list(count);
+    for (int i = 0; i < count; ++i) list[i].name = "Place" + std::to_string(i);
+    return list;
+}
+
+class FileReplaceTest : public ::testing::Test {
+  protected:
+    void SetUp() override { writeText(path, test::kSmallFile); }
+    void TearDown() override { setBeforeReplaceHook({}); }
+    void expectOldFileAndNoLeftovers() {
+        EXPECT_EQ(readText(path), test::kSmallFile);
+        EXPECT_TRUE(test::otherFiles(dir.path(), "Kelmo.cfg").empty());
+    }
+
+    ScratchDir dir;
+    std::string path = dir.file("Kelmo.cfg");
+};
+
+TEST_F(FileReplaceTest, ReadOnlyDirectory) {
+    fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec |
+                                    fs::perms::group_read | fs::perms::group_exec |
+                                    fs::perms::others_read | fs::perms::others_exec);
+    const auto user = [] { return asOrdinaryUser(); };
+    EXPECT_EQ(inChild(user, [&] { return saveConfig(Config{}, path); }), kConfigCannotOpenTemp);
+    EXPECT_EQ(inChild(user, [&] { return saveLocations("A", manyLocations(3), path); }),
+              kConfigCannotOpenWrite);
+    EXPECT_EQ(inChild(user,
+                      [&] {
+                          Location home;
+                          Config config;
+                          return createDefaultConfig(home, config, path);
+                      }),
+              kConfigCannotCreate);
+    expectOldFileAndNoLeftovers();
+}
+
+TEST_F(FileReplaceTest, FileSizeLimitActsAsAFullDisk) {
+    const auto limit = [] { return withFileSizeLimit(1000); };
+    EXPECT_EQ(inChild(limit, [&] { return saveLocations("A", manyLocations(100), path); }),
+              kConfigCannotWrite);
+    EXPECT_EQ(inChild(limit,
+                      [&] {
+                          Location home;
+                          Config config;
+                          return createDefaultConfig(home, config, path);
+                      }),
+              kConfigCannotWrite);
+    expectOldFileAndNoLeftovers();
+
+    // saveConfig of a file larger than the limit: the copy cannot be written.
+    const std::string big = defaultConfigText();
+    writeText(path, big);
+    EXPECT_EQ(inChild(limit, [&] { return saveConfig(Config{}, path); }), kConfigCannotWrite);
+    EXPECT_EQ(readText(path), big);
+    EXPECT_TRUE(test::otherFiles(dir.path(), "Kelmo.cfg").empty());
+}
+
+TEST_F(FileReplaceTest, FullTmpfs) {
+    // A private mount namespace keeps the 16 KiB tmpfs inside the child.
+    const std::string mountPoint = dir.file("disk");
+    fs::create_directory(mountPoint);
+    const auto mountTinyDisk = [&] {
+        return unshare(CLONE_NEWNS) == 0 &&
+               mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+               mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, "size=16k") == 0;
+    };
+    const int result = inChild(mountTinyDisk, [&] {
+        const std::string file = mountPoint + "/Kelmo.cfg";
+        const std::string old = defaultConfigText();  // about 13 KiB of the 16
+        writeText(file, old);
+        if (readText(file) != old) return 1;
+        Config config;
+        config.fiqh = 3;
+        const int save = saveConfig(config, file);
+        if (readText(file) != old) return 2;
+        if (!test::otherFiles(mountPoint, "Kelmo.cfg").empty()) return 3;
+        Location home;
+        const int create = createDefaultConfig(home, config, file);
+        if (readText(file) != old) return 4;
+        return save == kConfigCannotWrite && create == kConfigCannotWrite ? 0 : 5;
+    });
+    if (result == kChildCannotSetUp) GTEST_SKIP() << "no tmpfs could be mounted here";
+    EXPECT_EQ(result, 0);
+}
+
+TEST_F(FileReplaceTest, FileRemovedBeforeTheRenameGetsTheNewContents) {
+    setBeforeReplaceHook([](const std::string& target) { fs::remove(target); });
+    Config config;
+    config.fiqh = 2;
+    ASSERT_EQ(saveConfig(config, path), 0);
+    Location home;
+    Config back;
+    ASSERT_EQ(loadConfig(home, back, path), 0);
+    EXPECT_EQ(back.fiqh, 2);
+}
+
+TEST_F(FileReplaceTest, FileRemovedBeforeReadingIsNotCreated) {
+    fs::remove(path);
+    EXPECT_EQ(saveConfig(Config{}, path), kConfigCannotOpen);
+    EXPECT_EQ(saveLocations("A", manyLocations(1), path), kConfigCannotOpen);
+    EXPECT_FALSE(fs::exists(path));
+}
+
+TEST_F(FileReplaceTest, TargetTurnedIntoADirectoryBeforeTheRename) {
+    setBeforeReplaceHook([](const std::string& target) {
+        fs::remove(target);
+        fs::create_directories(target + "/inside");
+    });
+    EXPECT_EQ(saveConfig(Config{}, path), kConfigCannotOpenWrite);
+    EXPECT_TRUE(fs::is_directory(path));
+    fs::remove_all(path);
+    writeText(path, test::kSmallFile);
+    EXPECT_EQ(saveLocations("A", manyLocations(2), path), kConfigCannotOpenWrite);
+    EXPECT_TRUE(fs::is_directory(path));
+    EXPECT_TRUE(test::otherFiles(dir.path(), "Kelmo.cfg").empty());
+}
+
+TEST_F(FileReplaceTest, DirectoryRemovedBeforeTheRename) {
+    setBeforeReplaceHook(
+        [&](const std::string&) { fs::rename(dir.path(), dir.path().string() + "-moved"); });
+    EXPECT_EQ(saveConfig(Config{}, path), kConfigCannotOpenWrite);
+    setBeforeReplaceHook({});
+    const std::string moved = dir.path().string() + "-moved";
+    EXPECT_EQ(readText(moved + "/Kelmo.cfg"), test::kSmallFile);
+    fs::rename(moved, dir.path());
+}
+
+TEST_F(FileReplaceTest, KeepsPermissionsAndFollowsALink) {
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    const std::string link = dir.file("link.cfg");
+    fs::create_symlink(path, link);
+    Config config;
+    config.fiqh = 1;
+    ASSERT_EQ(saveConfig(config, link), 0);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+    Location home;
+    Config back;
+    ASSERT_EQ(loadConfig(home, back, path), 0);
+    EXPECT_EQ(back.fiqh, 1);
+}
+
+TEST(ReadFileText, ReadsBytesAsTheyAre) {
+    ScratchDir dir;
+    const std::string bytes("a\0b\r\n\xB0", 6);
+    writeText(dir.file("f"), bytes);
+    std::string text;
+    ASSERT_TRUE(readFileText(dir.file("f"), text));
+    EXPECT_EQ(text, bytes);
+    EXPECT_FALSE(readFileText(dir.file("missing"), text));
+}
+
+TEST(OpenTempFile, CreatesDistinctNewFiles) {
+    ScratchDir dir;
+    TempFile a = openTempFile(dir.dirWithSeparator());
+    TempFile b = openTempFile(dir.dirWithSeparator());
+    ASSERT_NE(a.file, nullptr);
+    ASSERT_NE(b.file, nullptr);
+    EXPECT_NE(a.name, b.name);
+    EXPECT_EQ(a.name.rfind(dir.dirWithSeparator(), 0), 0u);
+    std::fclose(a.file);
+    std::fclose(b.file);
+    EXPECT_EQ(openTempFile(dir.file("missing") + "/").file, nullptr);
+}
+
+}  // namespace
+}  // namespace kelmo
