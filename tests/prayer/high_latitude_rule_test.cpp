@@ -1,0 +1,285 @@
+#include "prayer/high_latitude_rule.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "base/angles.h"
+#include "base/markers.h"
+#include "prayer/day_events.h"
+#include "prayer_test_support.h"
+
+namespace kelmo {
+namespace {
+
+using test::civil;
+using test::hoursToDayAngle;
+using test::place;
+
+// A complete synthetic day: every slot valid.
+EventTable fullDay() {
+    EventTable t;
+    t[EventRow::horizon] = {hoursToDayAngle(12), hoursToDayAngle(6), hoursToDayAngle(18)};
+    t[EventRow::imsakIsha] = {hoursToDayAngle(12), hoursToDayAngle(4.5), hoursToDayAngle(19.5)};
+    t[EventRow::fajr] = {hoursToDayAngle(12), hoursToDayAngle(4.7), hoursToDayAngle(19.3)};
+    t[EventRow::duhr] = {hoursToDayAngle(12.02), hoursToDayAngle(6), hoursToDayAngle(18)};
+    t[EventRow::asrShadow1] = {hoursToDayAngle(12), hoursToDayAngle(9), hoursToDayAngle(15)};
+    t[EventRow::asrShadow2] = {hoursToDayAngle(12), hoursToDayAngle(8), hoursToDayAngle(16)};
+    return t;
+}
+
+Config withFiqh(int fiqh) {
+    Config c;
+    c.fiqh = fiqh;
+    return c;
+}
+
+TEST(IsDayComplete, NeededTimesFollowTheSchoolOfLaw) {
+    EXPECT_TRUE(isDayComplete(withFiqh(1), fullDay()));
+
+    // Always needed: Imsak, Fajr, Duhr, sunset.
+    for (auto [row, field] : {std::pair{EventRow::imsakIsha, 1}, std::pair{EventRow::fajr, 1},
+                              std::pair{EventRow::duhr, 0}, std::pair{EventRow::horizon, 2}}) {
+        for (int fiqh = 0; fiqh <= 4; ++fiqh) {
+            EventTable t = fullDay();
+            t.slot(3 * static_cast<std::size_t>(row) + field) = kAlwAbove;
+            EXPECT_FALSE(isDayComplete(withFiqh(fiqh), t)) << static_cast<int>(row) << fiqh;
+        }
+    }
+    // Never needed: sunrise and true noon.
+    EventTable noSunrise = fullDay();
+    noSunrise[EventRow::horizon].rise = kNotValid;
+    noSunrise[EventRow::horizon].transit = kNotValid;
+    EXPECT_TRUE(isDayComplete(withFiqh(1), noSunrise));
+
+    EventTable noAsr1 = fullDay();
+    noAsr1[EventRow::asrShadow1].set = kAlwBelow;
+    EventTable noAsr2 = fullDay();
+    noAsr2[EventRow::asrShadow2].set = kAlwBelow;
+    EventTable noIsha = fullDay();
+    noIsha[EventRow::imsakIsha].set = kAlwAbove;
+    const bool expected[5][3] = {                        // no Asr 1, no Asr 2, no Isha
+                                 {true, true, true},     // Jafari: neither Asr nor Isha
+                                 {false, true, false},   // Shafi'i
+                                 {true, false, false},   // Hanafi
+                                 {false, true, false},   // Maliki
+                                 {false, true, false}};  // Hanbali
+    for (int fiqh = 0; fiqh <= 4; ++fiqh) {
+        EXPECT_EQ(isDayComplete(withFiqh(fiqh), noAsr1), expected[fiqh][0]) << fiqh;
+        EXPECT_EQ(isDayComplete(withFiqh(fiqh), noAsr2), expected[fiqh][1]) << fiqh;
+        EXPECT_EQ(isDayComplete(withFiqh(fiqh), noIsha), expected[fiqh][2]) << fiqh;
+    }
+}
+
+TEST(SeventhOfTheDay, SunriseAtThreeAndSunsetAtTwentyTwo) {
+    EventTable t = fullDay();
+    t[EventRow::horizon].rise = hoursToDayAngle(3);
+    t[EventRow::horizon].set = hoursToDayAngle(22);
+    t[EventRow::imsakIsha].rise = kAlwAbove;
+    t[EventRow::fajr].rise = kAlwAbove;
+    t[EventRow::imsakIsha].set = kAlwAbove;
+    Config config = withFiqh(1);
+    config.highLatitudeRule = 1;
+    applyHighLatitudeRule(civil(2024, 6, 21), place(60, 0, 0), config, t);
+    // Day 19 h, a seventh 2 h 42 min 51.43 s.
+    const double seventh = 19.0 / 7.0 * 3600.0;
+    EXPECT_NEAR(test::seconds(t[EventRow::imsakIsha].rise), 3 * 3600.0 - seventh, 1e-6);
+    EXPECT_NEAR(test::seconds(t[EventRow::fajr].rise), 3 * 3600.0 - seventh, 1e-6);
+    EXPECT_NEAR(test::seconds(t[EventRow::imsakIsha].set), 22 * 3600.0 + seventh, 1e-6);
+    EXPECT_GE(t[EventRow::imsakIsha].set, kTwoPi);  // 00:43 of the next day
+    EXPECT_NEAR(test::seconds(t[EventRow::fajr].rise), 17 * 60 + 8.57, 0.01);  // 00:17:08.57
+}
+
+TEST(SeventhOfTheDay, OnlyMissingTimesAndSunsetAfterMidnight) {
+    EventTable t = fullDay();
+    t[EventRow::horizon].rise = hoursToDayAngle(23);
+    t[EventRow::horizon].set = hoursToDayAngle(1);  // the day runs over midnight: 2 h
+    t[EventRow::imsakIsha].set = kNotValid;
+    Config config = withFiqh(1);
+    config.highLatitudeRule = 1;
+    const EventTable before = t;
+    applyHighLatitudeRule(civil(2024, 6, 21), place(60, 0, 0), config, t);
+    EXPECT_EQ(t[EventRow::imsakIsha].rise, before[EventRow::imsakIsha].rise);
+    EXPECT_EQ(t[EventRow::fajr].rise, before[EventRow::fajr].rise);
+    EXPECT_NEAR(test::seconds(t[EventRow::imsakIsha].set), 3600.0 + 2.0 / 7.0 * 3600.0, 1e-6);
+}
+
+TEST(SeventhOfTheDay, NothingWithoutSunriseOrSunset) {
+    EventTable t = fullDay();
+    t[EventRow::horizon].rise = kAlwAbove;
+    t[EventRow::imsakIsha].set = kAlwAbove;
+    Config config = withFiqh(1);
+    config.highLatitudeRule = 2;
+    applyHighLatitudeRule(civil(2024, 6, 21), place(60, 0, 0), config, t);
+    EXPECT_EQ(t[EventRow::imsakIsha].set, kAlwAbove);
+}
+
+TEST(SeventhOfTheNight, UsesTheNeighbouringDaysSunsetAndSunrise) {
+    Config config = test::settings(3, 10);
+    config.fiqh = 1;
+    const Location london = place(51.5, -0.13, 0.0f);
+    const CalendarDate date = civil(2024, 6, 21);
+    EventTable t = dayEvents(date, london, config);
+    ASSERT_FALSE(isTime(t[EventRow::imsakIsha].set));   // no -18 deg at 51.5 N in June
+    ASSERT_FALSE(isTime(t[EventRow::imsakIsha].rise));  // nor -16 deg
+    ASSERT_TRUE(isTime(t[EventRow::fajr].rise));        // -13.5 deg exists
+    const double fajr = t[EventRow::fajr].rise;
+    applyHighLatitudeRule(date, london, config, t);
+
+    const double previousSunset =
+        dayEvents(test::daysAfter(date, -1), london, config)[EventRow::horizon].set;
+    const double nextSunrise =
+        dayEvents(test::daysAfter(date, 1), london, config)[EventRow::horizon].rise;
+    const double sunrise = t[EventRow::horizon].rise;
+    const double sunset = t[EventRow::horizon].set;
+    EXPECT_NEAR(t[EventRow::imsakIsha].rise, sunrise - (sunrise + kTwoPi - previousSunset) / 7.0,
+                1e-12);
+    EXPECT_EQ(t[EventRow::fajr].rise, fajr);  // it existed: kept
+    EXPECT_NEAR(t[EventRow::imsakIsha].set, sunset + (nextSunrise + kTwoPi - sunset) / 7.0, 1e-12);
+    // The night is about 7 h 25 min: a seventh about 64 min.
+    EXPECT_NEAR(test::seconds(sunrise - t[EventRow::imsakIsha].rise), 64 * 60.0, 120.0);
+}
+
+// Rule 6 at 65 N in June: the missing times come from the first latitude toward the equator
+// where all needed times exist; the others stay those of 65 N.
+TEST(NearestLocation, NeededPrayersComeFromTheFirstCompleteLatitude) {
+    Config config = test::settings(6, 10);
+    config.fiqh = 1;
+    const Location north = place(65.0, 25.0, 2.0f);
+    const CalendarDate date = civil(2024, 6, 21);
+    const EventTable own = dayEvents(date, north, config);
+    ASSERT_FALSE(isDayComplete(config, own));
+
+    Location moved = north;
+    EventTable expected = own;
+    int passes = 0;
+    do {
+        moved.latitude -= kDegToRad;
+        ++passes;
+        const EventTable there = dayEvents(date, moved, config);
+        for (std::size_t i = 0; i < kEventSlotCount; ++i) {
+            if (!isTime(expected.slot(i))) expected.slot(i) = there.slot(i);
+        }
+    } while (!isDayComplete(config, expected));
+    EXPECT_GT(passes, 10);  // -18 deg is reached below about 48.5 N at the solstice
+    EXPECT_LT(passes, 20);
+
+    EventTable t = own;
+    applyHighLatitudeRule(date, north, config, t);
+    for (std::size_t i = 0; i < kEventSlotCount; ++i) {
+        EXPECT_EQ(t.slot(i), expected.slot(i)) << i;
+    }
+    EXPECT_EQ(t[EventRow::duhr].transit, own[EventRow::duhr].transit);
+    EXPECT_EQ(t[EventRow::horizon].set, own[EventRow::horizon].set);
+    EXPECT_NE(t[EventRow::imsakIsha].set, own[EventRow::imsakIsha].set);
+}
+
+TEST(NearestLocation, AllPrayersComeFromThatLatitude) {
+    Config config = test::settings(5, 10);
+    config.fiqh = 2;
+    const Location north = place(-60.0, -70.0, -4.0f);  // southern winter: the rule moves north
+    const CalendarDate date = civil(2024, 12, 21);      // southern summer: no -18 deg
+    EventTable t = dayEvents(date, north, config);
+    ASSERT_FALSE(isDayComplete(config, t));
+    applyHighLatitudeRule(date, north, config, t);
+    ASSERT_TRUE(isDayComplete(config, t));
+
+    Location moved = north;
+    EventTable there;
+    do {
+        moved.latitude += kDegToRad;
+        there = dayEvents(date, moved, config);
+    } while (!isDayComplete(config, there));
+    for (std::size_t i = 0; i < kEventSlotCount; ++i) EXPECT_EQ(t.slot(i), there.slot(i)) << i;
+}
+
+// Rule 7 in the polar night takes every time, sunrise included, from the last earlier day on
+// which the needed times exist.
+TEST(NearestDay, PolarNightTakesTheLastCompleteDay) {
+    Config config = test::settings(7, 10);
+    config.fiqh = 1;
+    const Location svalbard = test::longyearbyen();
+    const CalendarDate date = civil(2024, 12, 21);
+    EventTable t = dayEvents(date, svalbard, config);
+    ASSERT_FALSE(isTime(t[EventRow::horizon].rise));
+    applyHighLatitudeRule(date, svalbard, config, t);
+
+    int back = 1;
+    EventTable earlier;
+    while (!isDayComplete(config,
+                          earlier = dayEvents(test::daysAfter(date, -back), svalbard, config))) {
+        ++back;
+    }
+    EXPECT_GT(back, 40);  // the Sun last rose around 25 October
+    EXPECT_LT(back, 70);
+    for (std::size_t i = 0; i < kEventSlotCount; ++i) EXPECT_EQ(t.slot(i), earlier.slot(i)) << i;
+    EXPECT_TRUE(isTime(t[EventRow::horizon].rise));
+}
+
+TEST(NearestDay, NeededPrayersKeepTheDaysOwnTimes) {
+    Config config = test::settings(8, 10);
+    config.fiqh = 1;
+    const Location north = place(60.0, 10.0, 1.0f);
+    const CalendarDate date = civil(2024, 6, 21);
+    const EventTable own = dayEvents(date, north, config);
+    EventTable t = own;
+    applyHighLatitudeRule(date, north, config, t);
+    EXPECT_TRUE(isDayComplete(config, t));
+    for (std::size_t i = 0; i < kEventSlotCount; ++i) {
+        if (isTime(own.slot(i))) {
+            EXPECT_EQ(t.slot(i), own.slot(i)) << i;
+        }
+    }
+}
+
+// Nothing is found within 365 passes where the area has no corners: the markers stay.
+TEST(NearestDay, StopsAfterAYearOfDays) {
+    Config config = test::settings(7, 10);
+    const Location pole = place(89.995, 0.0, 0.0f);
+    const CalendarDate date = civil(2024, 6, 21);
+    EventTable t = dayEvents(date, pole, config);
+    applyHighLatitudeRule(date, pole, config, t);
+    EXPECT_FALSE(isDayComplete(config, t));
+    EXPECT_EQ(t[EventRow::duhr].transit, kNotValid);
+}
+
+// Jafari needs no Isha: a day whose only gap is Isha is complete and keeps its gap, while a
+// school that prays Isha searches on.
+TEST(HighLatitudeRule, JafariDoesNotNeedIsha) {
+    const Location north = place(55.0, 37.6, 3.0f);
+    const CalendarDate date = civil(2024, 6, 1);
+    Config config = test::settings(5, 0);
+    config.imsakAngle = config.fajrAngle = -12.0f;
+    config.ishaAngle = -18.0f;
+    const EventTable own = dayEvents(date, north, config);
+    ASSERT_FALSE(isTime(own[EventRow::imsakIsha].set));
+    ASSERT_TRUE(isTime(own[EventRow::fajr].rise));
+
+    config.fiqh = 0;
+    EventTable jafari = own;
+    applyHighLatitudeRule(date, north, config, jafari);
+    EXPECT_EQ(jafari[EventRow::imsakIsha].set, own[EventRow::imsakIsha].set);
+    EXPECT_EQ(jafari[EventRow::horizon].set, own[EventRow::horizon].set);
+
+    config.fiqh = 4;
+    EventTable hanbali = own;
+    applyHighLatitudeRule(date, north, config, hanbali);
+    EXPECT_TRUE(isTime(hanbali[EventRow::imsakIsha].set));
+    EXPECT_NE(hanbali[EventRow::horizon].set, own[EventRow::horizon].set);
+}
+
+TEST(HighLatitudeRule, NoneAndFixedMinutesChangeNothing) {
+    const Location north = place(60.0, 10.0, 1.0f);
+    const CalendarDate date = civil(2024, 6, 21);
+    for (int rule : {0, 9}) {
+        Config config = test::settings(rule, 10);
+        config.fiqh = 1;
+        const EventTable own = dayEvents(date, north, config);
+        EventTable t = own;
+        applyHighLatitudeRule(date, north, config, t);
+        for (std::size_t i = 0; i < kEventSlotCount; ++i) EXPECT_EQ(t.slot(i), own.slot(i));
+    }
+}
+
+}  // namespace
+}  // namespace kelmo
