@@ -60,10 +60,5 @@ TEST(ApparentSiderealTime, AgreesWithEraEquationOfEquinoxes) {
                 (13.0 + 10.0 / 60.0 + 46.1351 / 3600.0) * kHoursToRad, 0.0002 * kSecondToRad);
 }
 
-// The apparent time is not reduced: mean 0.0001 with a negative equation stays below 0.
-TEST(ApparentSiderealTime, NotReduced) {
-    EXPECT_LT(apparentSiderealTime(1e-7, -10.0 * kArcsecToRad, 0.4), 0.0);
-}
-
 }  // namespace
 }  // namespace kelmo
