@@ -1,0 +1,36 @@
+// The Moon information report: for one day the Moon's rise, transit and set followed by the
+// next new moon and the Moon at the first sunset on which it can be looked for; for a month
+// or a year one line of rise, transit and set per day and, per month, the new-moon data.
+// Texts are Windows-1252.
+#pragma once
+
+#include <string>
+
+#include "base/config.h"
+#include "base/location.h"
+#include "calendar/calendar_date.h"
+#include "moon/moon_data_at_sunset.h"
+
+namespace kelmo {
+
+// Appends the new-moon and Moon-at-sunset lines of data (as moonDataAtSunset filled it):
+// both new moons with their local date and time (and the time plus Delta-T, "TDT"), the
+// sunset's date, moonset and sunset with their difference, altitudes, azimuths, ages,
+// elongations, distances, bright limb, crescent width, illumination, semidiameter, and when
+// the month start falls in the Hijri era the possible first day of the Islamic month.
+// A moonset on the day after the sunset's shows its clock time with the next-day mark ">".
+void writeMoonData(const MoonSunsetData& data, const Location& location, const Config& config,
+                   std::string& text);
+
+// moonDataAtSunset for date and its lines, or the line
+// "\n Could not calculate valid sunset/moonset times!\n"; returns moonDataAtSunset's result.
+int appendMoonDataAtSunset(const CalendarDate& date, const Location& location, const Config& config,
+                           MoonSunsetData& data, std::string& text);
+
+// Builds the whole report for the period in config.alertFlags into text (after what it holds).
+// A month or year starts on day 1 of the month of date; for a date entered as Hijri, of the
+// Gregorian month in which its Hijri month (Muharram for a year) begins.
+void moonReport(const CalendarDate& date, const Location& location, const Config& config,
+                std::string& text);
+
+}  // namespace kelmo

@@ -1,0 +1,139 @@
+#include "files/prayer_report.h"
+
+#include "calendar/hijri.h"
+#include "calendar/julian_day.h"
+#include "calendar/names.h"
+#include "calendar/summer_time.h"
+#include "files/append_format.h"
+#include "files/report_header.h"
+#include "files/times_row.h"
+#include "prayer/day_times.h"
+
+namespace kelmo {
+
+namespace {
+
+constexpr int kMonthsPerYear = 12;
+constexpr int kHijriMonthDays = 30;      // rows at most in a Hijri month
+constexpr double kRecomputeFrom = 29;    // Hijri day from which the Hijri date is recomputed
+constexpr double kNextMonthBelow = 3;    // a recomputed Hijri day below this: next month began
+constexpr double kSimpleStepBelow = 28;  // Gregorian days below this advance without rollover
+
+// The nine times of one day with summer time.
+ScheduleDay scheduleDay(const CalendarDate& date, const Location& location, const Config& config,
+                        DayEventsMemo& memo) {
+    ScheduleDay day;
+    day.date = date;
+    day.times = computeDayTimes(date, location, config, memo);
+    day.summerTime = applySummerTime(location, date, day.times.slots);
+    return day;
+}
+
+void writeDayPrefix(const CalendarDate& date, std::string& text) {
+    const char* weekdayName = names::kShortWeekdays[weekday(julianDay(date)) - 1];
+    if (date.hijriValid == 1) {
+        appendFormat(text, "%-2i   %-2i      %3s ", static_cast<int>(date.day),
+                     static_cast<int>(date.hijriDay), weekdayName);
+    } else {
+        appendFormat(text, "%-2i           %3s ", static_cast<int>(date.day), weekdayName);
+    }
+}
+
+// One day on in both calendars: the Gregorian date rolls over month ends through the Julian
+// day; the Hijri day counts on and is recomputed from the 29th. Returns true when it was
+// recomputed.
+bool advanceOneDay(CalendarDate& date, const Location& location, const Config& config) {
+    if (date.day < kSimpleStepBelow) {
+        date.day += 1;
+    } else {
+        dateFromJulianDay(julianDay(date) + 1.0, date);
+    }
+    date.hijriDay += 1;
+    if (date.hijriDay < kRecomputeFrom) return false;
+    hijriFromDate(date, location, config);
+    return true;
+}
+
+// Starts the month of date: day 1 in the calendar it was entered in, the other calendar
+// converted. Returns the number of days to list, 0 when the Hijri month has no civil date.
+int startMonth(CalendarDate& date, bool hijri, const Location& location, const Config& config) {
+    if (hijri) {
+        date.hijriDay = 1;
+        return dateFromHijri(date, location, config) == 1 ? kHijriMonthDays : 0;
+    }
+    date.day = 1;
+    hijriFromDate(date, location, config);
+    return daysInMonth(date.year, date.month);
+}
+
+// The rows of one month. Returns true when a Hijri month ended early because the next
+// Hijri month began (date then holds a day of that month).
+bool collectMonthRows(CalendarDate& date, int days, bool hijri, const Location& location,
+                      const Config& config, DayEventsMemo& memo, ScheduleMonth& month) {
+    for (int j = 1; j <= days; ++j) {
+        if (j > 1 && advanceOneDay(date, location, config) && hijri &&
+            date.hijriDay < kNextMonthBelow) {
+            return true;
+        }
+        if (isValidDate(date, false))
+            month.days.push_back(scheduleDay(date, location, config, memo));
+    }
+    return false;
+}
+
+}  // namespace
+
+std::vector<ScheduleMonth> prayerSchedule(const CalendarDate& date, const Location& location,
+                                          const Config& config) {
+    DayEventsMemo memo;  // the days share the tables the high-latitude rules look at
+    const ReportPeriod period = reportPeriod(config);
+    if (period == ReportPeriod::day) {
+        return {ScheduleMonth{date, {scheduleDay(date, location, config, memo)}}};
+    }
+    const bool hijri = isHijriReport(config);
+    CalendarDate current = date;
+    if (period == ReportPeriod::year) {
+        current.month = 1;
+        current.hijriMonth = 1;
+    }
+    std::vector<ScheduleMonth> months;
+    const int count = period == ReportPeriod::month ? 1 : kMonthsPerYear;
+    for (int m = 0; m < count; ++m) {
+        const int days = startMonth(current, hijri, location, config);
+        if (days == 0) break;
+        ScheduleMonth& month = months.emplace_back();
+        month.first = current;
+        const bool nextMonthBegun =
+            collectMonthRows(current, days, hijri, location, config, memo, month);
+        // The year is the one of date: months never roll over into the next year.
+        if (!hijri) {
+            current.month += 1;
+        } else if (!nextMonthBegun) {
+            current.hijriMonth += 1;
+        }
+    }
+    return months;
+}
+
+void prayerScheduleReport(const CalendarDate& date, const Location& location, const Config& config,
+                          std::string& text) {
+    writeBanner(text);
+    const std::vector<ScheduleMonth> months = prayerSchedule(date, location, config);
+    if (reportPeriod(config) == ReportPeriod::day) {
+        writeReportHeader(date, location, config, kPrayerHeader, text);
+        writeTimesRow(config, kPrayerRow, months.front().days.front().times.slots, text);
+        return;
+    }
+    for (const ScheduleMonth& month : months) {
+        writeReportHeader(month.first, location, config, kPrayerHeader, text);
+        for (const ScheduleDay& day : month.days) {
+            writeDayPrefix(day.date, text);
+            writeTimesRow(config, kPrayerRow, day.times.slots, text);
+        }
+        if (reportPeriod(config) == ReportPeriod::month) return;
+        text += "\n\n\n";
+        text += separatorLine();
+    }
+}
+
+}  // namespace kelmo

@@ -1,0 +1,45 @@
+// The prayer schedule report: the times of Imsak, Fajr, Shuruq, Duhr, Asr, Maghrib and Isha
+// (as the school of law shows them) for one day, a month or a year, Gregorian or Hijri.
+// Texts are Windows-1252.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "base/config.h"
+#include "base/location.h"
+#include "calendar/calendar_date.h"
+#include "prayer/prayer_times.h"
+
+namespace kelmo {
+
+// One row of the schedule: the date in both calendars and its nine times with summer time.
+struct ScheduleDay {
+    CalendarDate date;
+    PrayerTimes times;
+    bool summerTime = false;  // the hour of summer time was added
+};
+
+// One month of the schedule: its first day as the header shows it, and its rows.
+struct ScheduleMonth {
+    CalendarDate first;
+    std::vector<ScheduleDay> days;
+};
+
+// The rows of the report for the period in config.alertFlags (see prayerScheduleReport).
+std::vector<ScheduleMonth> prayerSchedule(const CalendarDate& date, const Location& location,
+                                          const Config& config);
+
+// Builds the whole report for the period and date kind in config.alertFlags into text (after
+// what it holds).
+//   date  one day: the day, with its Hijri fields when hijriValid is 1 (they are only shown);
+//         a month or year: year and month of the Gregorian calendar, or for a date entered
+//         as Hijri its hijriYear and hijriMonth
+// A Gregorian month has one row per valid date (the days dropped from October 1582 have
+// none); a Hijri month runs from its first day until the next Hijri month begins (at most
+// 30 rows), the Hijri date being recomputed from the 29th day on. A year has twelve months
+// of the year of date, each followed by three blank lines and a separator.
+void prayerScheduleReport(const CalendarDate& date, const Location& location, const Config& config,
+                          std::string& text);
+
+}  // namespace kelmo
