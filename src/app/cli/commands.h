@@ -40,6 +40,7 @@ int runToday(const CliOptions& options, const platform::Clock& clock);
 
 // One line per command; each is defined in its own file.
 void addTodayCommand(CLI::App& app, CommandRun& run);
+void addQiblaCommand(CLI::App& app, CommandRun& run);
 void addTimesCommand(CLI::App& app, CommandRun& run);
 
 }  // namespace kelmo::cli

@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
     kelmo::platform::SystemClock clock;
     CommandRun run{clock};
     addTodayCommand(app, run);
+    addQiblaCommand(app, run);
     addTimesCommand(app, run);
     try {
         app.parse(argc, argv);
