@@ -34,6 +34,7 @@ int main(int argc, char** argv) {
     addTodayCommand(app, run);
     addQiblaCommand(app, run);
     addTimesCommand(app, run);
+    addLocationsCommand(app, run);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

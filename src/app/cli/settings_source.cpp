@@ -1,30 +1,87 @@
 #include "app/cli/settings_source.h"
 
-#include "base/angles.h"
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "files/config_errors.h"
+#include "files/config_file.h"
+#include "files/default_locations.h"
+#include "files/error_messages.h"
+#include "files/file_replace.h"
+#include "files/location_database.h"
 
 namespace kelmo::cli {
 
 namespace {
 
-// The built-in home location until a configuration file is read.
-Location builtInHome() {
-    Location home;
-    home.name = "Manama,Bahrain";
-    home.latitude = 0.45790652;
-    home.longitude = 0.88284087;
-    home.timeZone = 3.0f;
-    return home;
+// Kelmo.cfg in the directory of the running executable (the current directory when that
+// cannot be found).
+std::string defaultConfigFile() {
+    std::error_code error;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return kConfigFileName;
+    return (exe.parent_path() / kConfigFileName).string();
+}
+
+bool sameIgnoringCase(const std::string& a, const std::string& b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+// The place named on the command line, with the database's spelling of its name.
+CliError findPlace(const std::string& text, const std::string& name, Location& place) {
+    place = Location{};
+    place.name = name;
+    const int code = findLocationInText(text, place);
+    if (code == kConfigHomeNotFound || code == kConfigEmpty) {
+        return {kExitUsage, "unknown location: " + name};
+    }
+    if (code != 0) return fileError(code);
+    std::vector<Location> list;
+    if (locationsFromText(text, list) == 0) {
+        for (const Location& stored : list) {
+            if (sameIgnoringCase(stored.name, name)) {
+                place.name = stored.name;
+                break;
+            }
+        }
+    }
+    return {};
 }
 
 }  // namespace
 
+std::string configurationText(const SettingsOptions& settings) {
+    std::string text;
+    const std::string file = settings.configFile ? *settings.configFile : defaultConfigFile();
+    if (!readFileText(file, text)) text = defaultConfigText();
+    return text;
+}
+
+CliError fileError(int code) {
+    std::string text = errorMessage(code);
+    if (!text.empty() && text.back() == '\t') text.pop_back();
+    return {kExitFailure, text};
+}
+
 CliError loadSettings(const CliOptions& options, Resolved& resolved) {
+    const std::string text = configurationText(options.settings);
     resolved.config = Config{};
-    resolved.location = builtInHome();
-    if (options.place.location) {
-        return {kExitUsage, "unknown location: " + *options.place.location};
+    Location home;
+    const int code = configFromText(text, home, resolved.config);
+    if (!options.place.location) {
+        if (code != 0) return fileError(code);
+        resolved.location = home;
+        return {};
     }
-    return {};
+    // The settings line must read; the home place itself is not needed.
+    if (code != 0 && code != kConfigHomeNotFound) return fileError(code);
+    return findPlace(text, *options.place.location, resolved.location);
 }
 
 }  // namespace kelmo::cli

@@ -1,11 +1,24 @@
-// Where kelmo-cli takes its settings and home location from before the options override them.
+// Where kelmo-cli takes its settings and home location from before the options override them:
+// the configuration file (--config FILE, else Kelmo.cfg beside the executable), or the built-in
+// file in memory when it cannot be read. The tool never writes the file.
 #pragma once
+
+#include <string>
 
 #include "app/cli/cli_options.h"
 
 namespace kelmo::cli {
 
-// Fills resolved.config and resolved.location (the home or the --location place).
+// The contents of the configuration file of the options, or the built-in file when it cannot
+// be read.
+std::string configurationText(const SettingsOptions& settings);
+
+// An error of the message table as the tool reports it: exit status 1, the text without TAB.
+CliError fileError(int code);
+
+// Fills resolved.config and resolved.location (the home or the --location place, found in any
+// letter case). A --location name that is not in the file is a usage error (status 2); a file
+// that does not load is a failure (status 1).
 CliError loadSettings(const CliOptions& options, Resolved& resolved);
 
 }  // namespace kelmo::cli

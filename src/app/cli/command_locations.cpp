@@ -1,0 +1,81 @@
+// kelmo-cli locations: the location database of the configuration file (or of the built-in
+// file), one place per line, or as JSON.
+#include <cstdio>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "app/cli/commands.h"
+#include "app/cli/settings_source.h"
+#include "base/angles.h"
+#include "base/config.h"
+#include "files/config_file.h"
+#include "files/location_database.h"
+#include "platform/encoding.h"
+
+namespace kelmo::cli {
+
+namespace {
+
+bool isHome(const Location& place, const Location& home) {
+    if (place.name.size() != home.name.size()) return false;
+    for (std::size_t i = 0; i < place.name.size(); ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+        if (lower(place.name[i]) != lower(home.name[i])) return false;
+    }
+    return true;
+}
+
+// "Manama,Bahrain    26.2361  50.5831     0   3.00     0     0 *" (degrees; * = home).
+std::string textLine(const Location& l, bool home) {
+    char numbers[128];
+    std::snprintf(numbers, sizeof numbers, " %9.4f %9.4f %5d %6.2f %5d %5d%s\n",
+                  l.latitude * kRadToDeg, l.longitude * kRadToDeg, l.height, l.timeZone, l.dstStart,
+                  l.dstEnd, home ? " *" : "");
+    std::string name = platform::utf8FromCp1252(l.name);
+    if (name.size() < Location::kNameLength) name.resize(Location::kNameLength, ' ');
+    return name + numbers;
+}
+
+nlohmann::json jsonPlace(const Location& l, bool home) {
+    return {{"name", platform::utf8FromCp1252(l.name)},
+            {"latitude_deg", l.latitude * kRadToDeg},
+            {"longitude_deg", l.longitude * kRadToDeg},
+            {"height_m", l.height},
+            {"time_zone", l.timeZone},
+            {"dst_start", l.dstStart},
+            {"dst_end", l.dstEnd},
+            {"home", home}};
+}
+
+int runLocations(const CliOptions& options, const platform::Clock&) {
+    const std::string text = configurationText(options.settings);
+    std::vector<Location> list;
+    if (const int code = locationsFromText(text, list)) return report(fileError(code));
+    Location home;
+    Config config;
+    configFromText(text, home, config);  // only the home name is used; none marks no place
+    std::string out;
+    if (options.output.format == "json") {
+        nlohmann::json places = nlohmann::json::array();
+        for (const Location& l : list) places.push_back(jsonPlace(l, isHome(l, home)));
+        out = places.dump() + "\n";
+    } else {
+        for (const Location& l : list) out += textLine(l, isHome(l, home));
+    }
+    return report(writeOutput(options.output, out));
+}
+
+}  // namespace
+
+void addLocationsCommand(CLI::App& app, CommandRun& run) {
+    CommandShape shape;
+    shape.place = false;
+    shape.date = false;
+    addCommand(app, run, "locations",
+               "the location database of Kelmo.cfg (name, degrees, metres, zone, summer-time "
+               "codes; * marks home)",
+               shape, runLocations);
+}
+
+}  // namespace kelmo::cli
