@@ -7,9 +7,13 @@ kelmo_packages=(
     liberfa-dev libcli11-dev nlohmann-json3-dev libgeographiclib-dev
 )
 
+# Only for ./test.sh --fuzz: clang with libFuzzer and the sanitizer runtimes.
+kelmo_fuzz_packages=(clang libclang-rt-14-dev)
+
+# Installs kelmo_packages and the packages given as arguments.
 kelmo_install_deps() {
     local missing=()
-    for p in "${kelmo_packages[@]}"; do
+    for p in "${kelmo_packages[@]}" "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
             missing+=("$p")
     done
