@@ -1,0 +1,43 @@
+// Kelmo: the desktop program. Without "/t" it opens the main window; with "/t" it runs as the
+// background Timer.
+#include <QApplication>
+#include <QStringList>
+#include <string>
+
+#include "platform/autostart_entry.h"
+#include "platform/clock.h"
+#include "platform/program_starter.h"
+#include "platform/qt/local_timer_endpoint.h"
+#include "platform/qt/qt_file_chooser.h"
+#include "platform/qt/qt_message_box.h"
+#include "platform/report_services.h"
+#include "ui/earth_picture.h"
+#include "ui/kelmo_app.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("KelmoTimes");
+    QApplication::setWindowIcon(kelmo::ui::applicationIcon());
+
+    // The command line as one text, the program's own path first, as start-up reads it.
+    std::string arguments;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1) arguments += ' ';
+        arguments += argv[i];
+    }
+    const std::string commandLine =
+        "\"" + QApplication::applicationFilePath().toStdString() + "\" " + arguments;
+
+    kelmo::platform::QtMessageBox messages;
+    kelmo::platform::LocalTimerEndpoint timer;
+    kelmo::platform::DetachedProgramStarter programs;
+    kelmo::platform::XdgAutostartEntry autostart;
+    kelmo::platform::QtFileChooser files;
+    kelmo::platform::SystemClock clock;
+    kelmo::platform::SystemReportServices reports;
+    const kelmo::ui::Services services{messages, timer, programs, autostart, files, clock, reports};
+
+    kelmo::ui::CKelmoApp app(services);
+    if (app.initInstance(commandLine, arguments) == 0) return 0;
+    return QApplication::exec();
+}

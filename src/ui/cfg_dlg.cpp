@@ -1,0 +1,445 @@
+#include "ui/cfg_dlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <fstream>
+
+#include "calendar/angle_format.h"
+#include "files/config_file.h"
+#include "files/program_path.h"
+#include "platform/kelmo_messages.h"
+#include "ui/data_exchange.h"
+#include "ui/dialog_template.h"
+#include "ui/program_file.h"
+#include "ui/register_autostart.h"
+#include "ui/text_edge.h"
+
+namespace kelmo::ui {
+
+namespace {
+
+constexpr int kErrorFajrAngle = 300;      // "Incorrect Fajr angle!"
+constexpr int kErrorJafariSounds = 107;   // "Invalid combination of Fiqh and prayers ..."
+constexpr int kErrorNoPrayerSound = 112;  // "No prayer is chosen for sound play!"
+constexpr int kErrorSoundFile = 109;      // "Could not open sound file!"
+constexpr int kErrorPreSoundFile = 110;   // "Could not open sound file (pre-play sound file)!"
+constexpr int kErrorTimerUpdate = 801;    // "Could not update the Timer and Notifier process!"
+constexpr int kErrorStartKelmo = 505;     // "Could not start KelmoTimes!"
+constexpr int kJafari = 0;
+constexpr int kAngleMin = -25, kAngleMax = -1, kMinuteMax = 59;
+constexpr const char* kSoundPattern = "*.wav";
+
+const char* const kFiqhNames[] = {"Jafari", "Shafi'i", "Hanafi", "Maliki", "Hanbali"};
+const char* const kPrecisionNames[] = {"Seconds", "Minutes"};
+const char* const kRuleNames[] = {"Non",
+                                  "1/7 of day when needed",
+                                  "1/7 of day always",
+                                  "1/7 of night when needed",
+                                  "1/7 of night always",
+                                  "Nearest location-all prayers",
+                                  "Nearest location-needed prayers",
+                                  "Nearest day-all prayers",
+                                  "Nearest day-needed prayers",
+                                  "n minutes for Fajr&Isha prayers"};
+
+bool readable(const std::string& path) {
+    return std::ifstream(path).is_open();
+}
+
+void setBit(int& flags, int bit, bool on) {
+    flags = on ? (flags | bit) : (flags & ~bit);
+}
+
+QLineEdit* lineEdit(const QWidget* dialog, int id) {
+    return control<QLineEdit>(dialog, id);
+}
+QCheckBox* checkBox(const QWidget* dialog, int id) {
+    return control<QCheckBox>(dialog, id);
+}
+QComboBox* comboBox(const QWidget* dialog, int id) {
+    return control<QComboBox>(dialog, id);
+}
+
+}  // namespace
+
+CfgDlg::CfgDlg(Config& config, const Services& services, QWidget* parent)
+    : QDialog(parent), config_(config), services_(services) {
+    buildTemplate();
+    fillFields();
+    showFields();
+    enableSoundControls(fields_.play, fields_.playBefore, false);
+}
+
+void CfgDlg::buildTemplate() {
+    DialogTemplate t(this, " Configuration", 337, 214);
+    using namespace cfg;
+    // Top row: the school of law and the three twilight angles.
+    t.group("Fiqh", 7, 5, 70, 31);
+    t.dropDown(kFiqh, 13, 17, 58, 13);
+    t.group("Imsak angle", 84, 5, 80, 31);
+    t.edit(kImsakDegrees, 90, 17, 26, 13);
+    t.label(QStringLiteral("\u00B0"), 118, 18, 6, 10);
+    t.edit(kImsakMinutes, 127, 17, 24, 13);
+    t.label("'", 153, 18, 6, 10);
+    t.group("Fajr angle", 171, 5, 80, 31);
+    t.edit(kFajrDegrees, 177, 17, 26, 13);
+    t.label(QStringLiteral("\u00B0"), 205, 18, 6, 10);
+    t.edit(kFajrMinutes, 214, 17, 24, 13);
+    t.label("'", 240, 18, 6, 10);
+    t.group("Isha angle", 258, 5, 72, 31);
+    t.edit(kIshaDegrees, 264, 17, 24, 13);
+    t.label(QStringLiteral("\u00B0"), 290, 18, 6, 10);
+    t.edit(kIshaMinutes, 298, 17, 22, 13);
+    t.label("'", 322, 18, 6, 10);
+    // Second row.
+    t.group("Precision", 7, 40, 70, 31);
+    t.dropDown(kPrecision, 13, 52, 58, 13);
+    t.group("Rule at high latitudes", 84, 40, 167, 31);
+    t.dropDown(kRule, 90, 52, 155, 13);
+    t.group("Adjust Islamic calendar by", 258, 40, 72, 31);
+    t.edit(kHijriAdjust, 264, 52, 24, 13);
+    t.label("days", 292, 54, 30, 10);
+    // Third row.
+    t.group("Correct prayer times by", 7, 75, 95, 31);
+    t.edit(kCorrection, 13, 87, 30, 13);
+    t.label("Seconds", 47, 89, 45, 10);
+    t.group("Moon visibility limit", 109, 75, 75, 31);
+    t.edit(kVisibilityDegrees, 115, 87, 24, 13);
+    t.label(QStringLiteral("\u00B0"), 141, 88, 6, 10);
+    t.edit(kVisibilityMinutes, 149, 87, 24, 13);
+    t.label("'", 175, 88, 6, 10);
+    t.group("Add to Maghrib time", 191, 75, 70, 31);
+    t.edit(kMaghribMinutes, 197, 87, 24, 13);
+    t.label("minutes", 225, 89, 34, 10);
+    t.group("Distance from center", 268, 75, 62, 31);
+    t.edit(kDistance, 274, 87, 26, 13);
+    t.label("km", 304, 89, 20, 10);
+    // The Timer's Notifier and sounds.
+    t.group("Sound and Notifier", 7, 110, 323, 76);
+    t.check(kNotifier, "Activate Notifier", 15, 122, 110, 10);
+    t.check(kPlay, "Play", 15, 142, 30, 10);
+    t.button(kSoundButton, "sound file", 47, 139, 44, 15);
+    t.edit(kSoundFile, 94, 140, 84, 13);
+    t.label("at", 181, 142, 10, 10);
+    t.check(kFajr, "Fajr", 193, 142, 25, 10);
+    t.check(kDuhr, "Duhr", 218, 142, 27, 10);
+    t.check(kAsr, "Asr", 245, 142, 23, 10);
+    t.check(kMaghrib, "Maghrib", 268, 142, 36, 10);
+    t.check(kIsha, "Isha", 304, 142, 24, 10);
+    t.check(kPlayBefore, "Play", 15, 164, 30, 10);
+    t.button(kPreSoundButton, "sound file", 47, 161, 44, 15);
+    t.edit(kPreSoundFile, 94, 162, 84, 13);
+    t.label("at", 181, 164, 10, 10);
+    t.edit(kMinutesBefore, 193, 162, 24, 13);
+    t.label("minutes before prayer time", 221, 164, 105, 10);
+    // Cancel is the default button: Enter in a field cancels.
+    QPushButton* cancel = t.button(kCancel, "Cancel", 200, 192, 60, 16);
+    QPushButton* ok = t.button(kOk, "OK", 268, 192, 60, 16);
+    cancel->setDefault(true);
+
+    for (const char* name : kFiqhNames) comboBox(this, kFiqh)->addItem(name);
+    for (const char* name : kPrecisionNames) comboBox(this, kPrecision)->addItem(name);
+    for (const char* name : kRuleNames) comboBox(this, kRule)->addItem(name);
+    lineEdit(this, kSoundFile)->setMaxLength(kSoundNameLength);
+    lineEdit(this, kPreSoundFile)->setMaxLength(kSoundNameLength);
+
+    setTip(controlById(this, kFiqh), "Choose the applied Fiqh from list");
+    setTip(controlById(this, kImsakDegrees),
+           "Set the number of degrees for Imsak angle (-20 to -1)");
+    setTip(controlById(this, kImsakMinutes), "Set the number of minutes for Imsak angle (0-59)");
+    setTip(controlById(this, kFajrDegrees),
+           "Set the number of degrees for Fajr angle (max is the value of Imsak/Isha angle to "
+           "-1)");
+    setTip(controlById(this, kFajrMinutes), "Set the number of minutes for Fajr angle (0-59)");
+    setTip(controlById(this, kIshaDegrees), "Set the number of degrees for Isha angle (-20 to -1)");
+    setTip(controlById(this, kIshaMinutes), "Set the number of minutes for Isha angle (0-59)");
+    setTip(controlById(this, kMaghribMinutes),
+           "Set the number of minutes to be added to the time of Maghrib");
+    setTip(controlById(this, kPrecision),
+           "Select from the list if you want view the result in minutes or seconds. The "
+           "calculation are not effected by this setting");
+    setTip(controlById(this, kRule),
+           "Select from the list the rule to be used at high latitudes. This rule is used to "
+           "calculate alternative prayer times when ordinary times can not be caculated");
+    setTip(controlById(this, kDistance),
+           "Set the semidiameter of the area you want to calculate for, in kilometers (0-100)");
+    setTip(controlById(this, kCorrection),
+           "Set the number of correcting seconds. The correcting seconds are the seconds added "
+           "or subtracted from prayer times to compensate for eventual errors in calculation");
+    setTip(controlById(this, kVisibilityDegrees), "Set the visibilty limit in degrees (0-20)");
+    setTip(controlById(this, kVisibilityMinutes), "Set the visibilty limit in minutes (0-59)");
+    setTip(controlById(this, kHijriAdjust),
+           "Set the number of days to adjust Julian/Gregorian in relation to Islamic (0-3 days)");
+    setTip(controlById(this, kNotifier), "Check this check box to activate the Notifier");
+    setTip(controlById(this, kPlay),
+           "Check this check box to make your PC play a WAV sound file when prayer time "
+           "occurred");
+    setTip(controlById(this, kPlayBefore),
+           "Check this check box to make your PC play a WAV sound file few minutes before "
+           "prayer time");
+    for (const int id : {kSoundButton, kPreSoundButton})
+        setTip(controlById(this, id), "Press here to select the sound file");
+    for (const int id : {kSoundFile, kPreSoundFile})
+        setTip(controlById(this, id),
+               "Set the name of sound file to be played. Full path is required");
+    for (const int id : {kFajr, kDuhr, kAsr, kMaghrib, kIsha})
+        setTip(controlById(this, id),
+               "check related check box for the prayer you want the PC to play sound file when "
+               "its time occurred");
+    setTip(controlById(this, kMinutesBefore),
+           "The number of minutes indicates how many minutes before prayer time the sound file "
+           "will be played");
+    setTip(cancel, "Press to cancel the changes.");
+    setTip(ok, "Press to confirm the changes.");
+
+    connect(ok, &QPushButton::clicked, this, &CfgDlg::accept);
+    connect(cancel, &QPushButton::clicked, this, [this] { done(0); });
+    connect(checkBox(this, kPlay), &QCheckBox::clicked, this, &CfgDlg::playClicked);
+    connect(checkBox(this, kPlayBefore), &QCheckBox::clicked, this, &CfgDlg::playBeforeClicked);
+    connect(control<QPushButton>(this, kSoundButton), &QPushButton::clicked, this,
+            [this] { chooseSound(lineEdit(this, cfg::kSoundFile)); });
+    connect(control<QPushButton>(this, kPreSoundButton), &QPushButton::clicked, this,
+            [this] { chooseSound(lineEdit(this, cfg::kPreSoundFile)); });
+}
+
+void CfgDlg::fillFields() {
+    const SplitAngle imsak = splitAngle(config_.imsakAngle, true);
+    const SplitAngle fajr = splitAngle(config_.fajrAngle, true);
+    const SplitAngle isha = splitAngle(config_.ishaAngle, true);
+    const SplitAngle visibility = splitAngle(config_.moonVisibilityLimit, true);
+    const int flags = config_.alertFlags;
+    Fields& f = fields_;
+    f.fiqh = config_.fiqh;
+    f.imsakDegrees = imsak.degrees;
+    f.imsakMinutes = imsak.minutes;
+    f.fajrDegrees = fajr.degrees;
+    f.fajrMinutes = fajr.minutes;
+    f.ishaDegrees = isha.degrees;
+    f.ishaMinutes = isha.minutes;
+    f.precision = config_.precision;
+    f.distance = config_.areaRadius;
+    f.maghribMinutes = config_.maghribDelay;
+    f.rule = config_.highLatitudeRule;
+    f.soundFile = config_.soundFile;
+    f.fajr = flags & (alert::kFajrSound << 0);
+    f.duhr = flags & (alert::kFajrSound << 1);
+    f.asr = flags & (alert::kFajrSound << 2);
+    f.maghrib = flags & (alert::kFajrSound << 3);
+    f.isha = flags & (alert::kFajrSound << 4);
+    f.play = flags & alert::kPlaySound;
+    f.notifier = flags & alert::kNotifier;
+    f.hijriAdjust = config_.hijriAdjust;
+    f.correction = config_.correctionSeconds;
+    f.visibilityDegrees = visibility.degrees;
+    f.visibilityMinutes = visibility.minutes;
+    f.minutesBefore = config_.preAlertMinutes;
+    f.playBefore = flags & alert::kPreAlertSound;
+    f.preSoundFile = config_.preAlertSoundFile;
+}
+
+void CfgDlg::showFields() {
+    using namespace cfg;
+    const Fields& f = fields_;
+    comboBox(this, kFiqh)->setCurrentIndex(f.fiqh);
+    comboBox(this, kPrecision)->setCurrentIndex(f.precision);
+    comboBox(this, kRule)->setCurrentIndex(f.rule);
+    const std::pair<int, int> numbers[] = {{kImsakDegrees, f.imsakDegrees},
+                                           {kImsakMinutes, f.imsakMinutes},
+                                           {kFajrDegrees, f.fajrDegrees},
+                                           {kFajrMinutes, f.fajrMinutes},
+                                           {kIshaDegrees, f.ishaDegrees},
+                                           {kIshaMinutes, f.ishaMinutes},
+                                           {kDistance, f.distance},
+                                           {kMaghribMinutes, f.maghribMinutes},
+                                           {kHijriAdjust, f.hijriAdjust},
+                                           {kCorrection, f.correction},
+                                           {kVisibilityDegrees, f.visibilityDegrees},
+                                           {kVisibilityMinutes, f.visibilityMinutes},
+                                           {kMinutesBefore, f.minutesBefore}};
+    for (const auto& [id, value] : numbers) lineEdit(this, id)->setText(QString::number(value));
+    lineEdit(this, kSoundFile)->setText(toWidget(f.soundFile));
+    lineEdit(this, kPreSoundFile)->setText(toWidget(f.preSoundFile));
+    const std::pair<int, bool> boxes[] = {
+        {kFajr, f.fajr}, {kDuhr, f.duhr}, {kAsr, f.asr},           {kMaghrib, f.maghrib},
+        {kIsha, f.isha}, {kPlay, f.play}, {kNotifier, f.notifier}, {kPlayBefore, f.playBefore}};
+    for (const auto& [id, on] : boxes) checkBox(this, id)->setChecked(on);
+}
+
+bool CfgDlg::checkFields() {
+    using namespace cfg;
+    DataExchange dx(services_.messages);
+    // Lists and check boxes cannot fail the check; they are read first.
+    Fields& f = fields_;
+    f.fiqh = comboBox(this, kFiqh)->currentIndex();
+    f.precision = comboBox(this, kPrecision)->currentIndex();
+    f.rule = comboBox(this, kRule)->currentIndex();
+    f.asr = checkBox(this, kAsr)->isChecked();
+    f.duhr = checkBox(this, kDuhr)->isChecked();
+    f.fajr = checkBox(this, kFajr)->isChecked();
+    f.maghrib = checkBox(this, kMaghrib)->isChecked();
+    f.isha = checkBox(this, kIsha)->isChecked();
+    f.play = checkBox(this, kPlay)->isChecked();
+    f.notifier = checkBox(this, kNotifier)->isChecked();
+    f.playBefore = checkBox(this, kPlayBefore)->isChecked();
+    // Each member is stored as soon as it is read, as the dialog framework does, so a failed
+    // check keeps the fields read before it.
+    return dx.integer(lineEdit(this, kImsakDegrees), kAngleMin, kAngleMax, fields_.imsakDegrees) &&
+           dx.integer(lineEdit(this, kFajrDegrees), kAngleMin, kAngleMax, fields_.fajrDegrees) &&
+           dx.integer(lineEdit(this, kDistance), 0, 100, fields_.distance) &&
+           dx.integer(lineEdit(this, kFajrMinutes), 0, kMinuteMax, fields_.fajrMinutes) &&
+           dx.integer(lineEdit(this, kImsakMinutes), 0, kMinuteMax, fields_.imsakMinutes) &&
+           dx.integer(lineEdit(this, kMaghribMinutes), 0, 30, fields_.maghribMinutes) &&
+           dx.text(lineEdit(this, kSoundFile), kSoundNameLength, fields_.soundFile) &&
+           dx.integer(lineEdit(this, kHijriAdjust), -3, 3, fields_.hijriAdjust) &&
+           dx.integer(lineEdit(this, kCorrection), 0, 600, fields_.correction) &&
+           dx.integer(lineEdit(this, kVisibilityDegrees), 0, 30, fields_.visibilityDegrees) &&
+           dx.integer(lineEdit(this, kVisibilityMinutes), 0, kMinuteMax,
+                      fields_.visibilityMinutes) &&
+           dx.integer(lineEdit(this, kMinutesBefore), 1, 30, fields_.minutesBefore) &&
+           dx.text(lineEdit(this, kPreSoundFile), kSoundNameLength, fields_.preSoundFile) &&
+           dx.integer(lineEdit(this, kIshaDegrees), kAngleMin, kAngleMax, fields_.ishaDegrees) &&
+           dx.integer(lineEdit(this, kIshaMinutes), 0, kMinuteMax, fields_.ishaMinutes);
+}
+
+void CfgDlg::enableSoundControls(bool play, bool playBefore, bool keepPreAlert) {
+    using namespace cfg;
+    for (const int id :
+         {kSoundFile, kFajr, kDuhr, kAsr, kMaghrib, kIsha, kPlayBefore, kSoundButton})
+        controlById(this, id)->setEnabled(play);
+    if (keepPreAlert && play) return;
+    for (const int id : {kMinutesBefore, kPreSoundFile, kPreSoundButton})
+        controlById(this, id)->setEnabled(play && playBefore);
+}
+
+void CfgDlg::playClicked() {
+    if (!checkFields()) return;
+    // Switching the sound on keeps the pre-alert controls as they were.
+    enableSoundControls(fields_.play, fields_.playBefore, true);
+}
+
+void CfgDlg::playBeforeClicked() {
+    if (!checkFields()) return;
+    for (const int id : {cfg::kPreSoundFile, cfg::kMinutesBefore, cfg::kPreSoundButton})
+        controlById(this, id)->setEnabled(fields_.playBefore);
+}
+
+void CfgDlg::chooseSound(QLineEdit* edit) {
+    checkFields();  // the members are read; a failure does not stop the choice
+    const std::optional<std::string> chosen = services_.files.chooseFile(kSoundPattern);
+    if (!chosen) return;
+    if (edit == lineEdit(this, cfg::kSoundFile))
+        fields_.soundFile = *chosen;
+    else
+        fields_.preSoundFile = *chosen;
+    showFields();
+}
+
+bool CfgDlg::resolveSoundFile(const std::string& typed, int error, std::string& resolved) {
+    const std::string besideProgram = programPath(typed);
+    if (readable(besideProgram))
+        resolved = besideProgram;
+    else if (readable(typed))
+        resolved = typed;
+    else {
+        platform::showError(services_.messages, error);
+        return false;
+    }
+    return true;
+}
+
+void CfgDlg::contactTimer(int oldFlags, int newFlags) {
+    constexpr int kModeBits = alert::kNotifier | alert::kPlaySound;
+    if (services_.timer.find()) {
+        if (services_.timer.send({WM_KELMO_RELOAD, 0, 0}) == 0)
+            platform::showError(services_.messages, kErrorTimerUpdate);
+    } else if ((oldFlags & kModeBits) != (newFlags & kModeBits)) {
+        if (!services_.programs.start(ownProgramFile(), {"/t", "0"}))
+            platform::showError(services_.messages, kErrorStartKelmo);
+    }
+}
+
+void CfgDlg::accept() {
+    if (!checkFields()) return;
+    const Fields& f = fields_;
+    const double imsak = f.imsakDegrees - f.imsakMinutes / 60.0;
+    const double fajr = f.fajrDegrees - f.fajrMinutes / 60.0;
+    if (imsak > fajr) {
+        platform::showError(services_.messages, kErrorFajrAngle);
+        return;
+    }
+    Config updated = config_;
+    updated.imsakAngle = static_cast<float>(imsak);
+    updated.fajrAngle = static_cast<float>(fajr);
+    updated.ishaAngle = static_cast<float>(f.ishaDegrees - f.ishaMinutes / 60.0);
+    updated.areaRadius = f.distance;
+    updated.fiqh = f.fiqh;
+    updated.precision = f.precision;
+    updated.maghribDelay = f.maghribMinutes;
+    updated.preAlertMinutes = f.minutesBefore;
+    updated.highLatitudeRule = f.rule;
+    updated.correctionSeconds = f.correction;
+    updated.hijriAdjust = f.hijriAdjust;
+    updated.moonVisibilityLimit =
+        static_cast<float>(f.visibilityDegrees + f.visibilityMinutes / 60.0);
+
+    if (f.play) {
+        if (f.fiqh == kJafari && (f.asr || f.isha)) {
+            platform::showError(services_.messages, kErrorJafariSounds);
+            return;
+        }
+        if (!(f.fajr || f.duhr || f.asr || f.maghrib || f.isha)) {
+            platform::showError(services_.messages, kErrorNoPrayerSound);
+            return;
+        }
+    }
+    int flags = config_.alertFlags;
+    if (!f.play) {
+        flags &= ~(alert::kPlaySound | alert::kPreAlertSound);
+    } else {
+        if (!resolveSoundFile(f.soundFile, kErrorSoundFile, updated.soundFile)) return;
+        flags |= alert::kPlaySound;
+        if (f.playBefore) {
+            if (!resolveSoundFile(f.preSoundFile, kErrorPreSoundFile, updated.preAlertSoundFile))
+                return;
+            flags |= alert::kPreAlertSound;
+        } else {
+            flags &= ~alert::kPreAlertSound;
+        }
+        const bool prayers[] = {f.fajr, f.duhr, f.asr, f.maghrib, f.isha};
+        for (int i = 0; i < 5; ++i) setBit(flags, alert::kFajrSound << i, prayers[i]);
+    }
+    setBit(flags, alert::kNotifier, f.notifier);
+    updated.alertFlags = flags;
+
+    if (const int code = saveConfig(updated); code != 0) {
+        platform::showError(services_.messages, code);
+        return;
+    }
+    contactTimer(config_.alertFlags, flags);
+
+    config_.imsakAngle = updated.imsakAngle;
+    config_.fajrAngle = updated.fajrAngle;
+    config_.ishaAngle = updated.ishaAngle;
+    config_.areaRadius = updated.areaRadius;
+    config_.fiqh = updated.fiqh;
+    config_.precision = updated.precision;
+    config_.maghribDelay = updated.maghribDelay;
+    config_.preAlertMinutes = updated.preAlertMinutes;
+    config_.highLatitudeRule = updated.highLatitudeRule;
+    config_.hijriAdjust = updated.hijriAdjust;
+    config_.correctionSeconds = updated.correctionSeconds;
+    config_.moonVisibilityLimit = updated.moonVisibilityLimit;
+
+    registerAutostart(flags, ownProgramFile(), services_.autostart, services_.messages);
+
+    config_.alertFlags = flags;
+    if (f.play) {
+        config_.soundFile = updated.soundFile;
+        if (f.playBefore) config_.preAlertSoundFile = updated.preAlertSoundFile;
+    }
+    done(0);
+}
+
+}  // namespace kelmo::ui

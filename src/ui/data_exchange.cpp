@@ -1,0 +1,43 @@
+#include "ui/data_exchange.h"
+
+#include <QLineEdit>
+#include <charconv>
+
+#include "ui/text_edge.h"
+
+namespace kelmo::ui {
+
+bool parseDialogInteger(const QString& text, int& value) {
+    const std::string digits = text.trimmed().toStdString();
+    const char* first = digits.data();
+    const char* last = first + digits.size();
+    if (first != last && *first == '+') ++first;  // from_chars takes only "-"
+    const auto [end, error] = std::from_chars(first, last, value);
+    return error == std::errc() && end == last && first != last;
+}
+
+bool DataExchange::fail(QLineEdit* edit, const QString& message) {
+    messages_.show(fromWidget(message));
+    edit->setFocus();
+    edit->selectAll();
+    return false;
+}
+
+bool DataExchange::integer(QLineEdit* edit, int low, int high, int& value) {
+    int read = 0;
+    if (!parseDialogInteger(edit->text(), read)) return fail(edit, "Enter an integer.");
+    if (read < low || read > high)
+        return fail(edit, QString("Enter an integer between %1 and %2.").arg(low).arg(high));
+    value = read;
+    return true;
+}
+
+bool DataExchange::text(QLineEdit* edit, int maxCharacters, std::string& value) {
+    const std::string read = fromWidget(edit->text());
+    if (static_cast<int>(read.size()) > maxCharacters)
+        return fail(edit, QString("Enter no more than %1 characters.").arg(maxCharacters));
+    value = read;
+    return true;
+}
+
+}  // namespace kelmo::ui

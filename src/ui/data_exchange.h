@@ -1,0 +1,35 @@
+// The field check of the dialogs: reads integers and texts from edits with the range
+// messages of the Windows dialog framework. The first failing field shows its message,
+// gets the focus and stops the check.
+#pragma once
+
+#include <QString>
+#include <string>
+
+#include "platform/message_box.h"
+
+class QLineEdit;
+
+namespace kelmo::ui {
+
+// Parses an integer as the dialog framework did: blanks around it, an optional sign, digits.
+bool parseDialogInteger(const QString& text, int& value);
+
+class DataExchange {
+  public:
+    explicit DataExchange(platform::MessageBox& messages) : messages_(messages) {}
+
+    // The edit's integer in low .. high. "Enter an integer." or
+    // "Enter an integer between %1 and %2." when it is not.
+    bool integer(QLineEdit* edit, int low, int high, int& value);
+    // The edit's text (Windows-1252), at most maxCharacters long, else
+    // "Enter no more than %1 characters.".
+    bool text(QLineEdit* edit, int maxCharacters, std::string& value);
+
+  private:
+    bool fail(QLineEdit* edit, const QString& message);
+
+    platform::MessageBox& messages_;
+};
+
+}  // namespace kelmo::ui

@@ -1,0 +1,33 @@
+// The pictures of the program, drawn rather than loaded: the banner of the main window (the
+// name "KelmoTimes" written over the Earth seen from space, 121 by 46 pixels at its own
+// size) and the application icon (a crescent and a star).
+#pragma once
+
+#include <QIcon>
+#include <QWidget>
+
+class QPainter;
+
+namespace kelmo::ui {
+
+inline constexpr int kBannerWidth = 121;
+inline constexpr int kBannerHeight = 46;
+
+// Draws the banner into the rectangle.
+void paintBanner(QPainter& painter, const QRectF& area);
+
+// The application icon at the usual sizes.
+QIcon applicationIcon();
+
+// A picture control showing the banner scaled into its rectangle.
+class EarthPicture : public QWidget {
+    Q_OBJECT
+  public:
+    explicit EarthPicture(QWidget* parent = nullptr) : QWidget(parent) {}
+    QSize sizeHint() const override { return {kBannerWidth, kBannerHeight}; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace kelmo::ui

@@ -1,0 +1,48 @@
+#include "ui/kelmo_app.h"
+
+#include "files/command_line.h"
+#include "platform/local_date.h"
+
+namespace kelmo::ui {
+
+namespace {
+constexpr int kErrorTimerRunning = 800;  // "Kelmo Timer or Kelmo Notifier is already started!"
+}  // namespace
+
+CKelmoApp::CKelmoApp(const Services& services, ExtraWindows extra, BackgroundMode background)
+    : services_(services),
+      extra_(std::move(extra)),
+      background_(std::move(background)),
+      runModal_([](QDialog& window) { window.exec(); }) {}
+
+CKelmoApp::~CKelmoApp() = default;
+
+int CKelmoApp::initInstance(std::string_view commandLine, std::string_view arguments) {
+    records_ = std::make_unique<ApplicationRecords>();
+    MessageBoxPrompt prompt(services_.messages);
+    const CalendarDate today = platform::localToday(services_.clock);
+    if (loadStartupSettings(commandLine, arguments, today, prompt, *records_) != 0) {
+        readCommandLine(arguments, records_->config, prompt);
+        if (records_->config.timerMode == 0) {
+            CKelmoDlg dialog(records_->home, records_->current, records_->config, records_->date,
+                             services_, extra_);
+            runModal_(dialog);
+        } else if (const int runLoop = startBackground(); runLoop != 0) {
+            return runLoop;  // the records stay for the life of the process
+        }
+    }
+    records_.reset();
+    return 0;
+}
+
+int CKelmoApp::startBackground() {
+    constexpr int kModeBits = alert::kNotifier | alert::kPlaySound;
+    if ((records_->config.alertFlags & kModeBits) == 0) return 0;  // nothing to do, no message
+    if (services_.timer.find()) {
+        platform::showError(services_.messages, kErrorTimerRunning);
+        return 0;
+    }
+    return background_ ? background_(*records_) : 0;
+}
+
+}  // namespace kelmo::ui

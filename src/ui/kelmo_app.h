@@ -1,0 +1,61 @@
+// The application object of the desktop program: it owns the four records of the run (the
+// home and current locations, the configuration and the chosen date), loads the settings and
+// the command line at start and decides between the interactive mode (the main window) and
+// the background mode ("/t": the Timer).
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "files/prompt.h"
+#include "files/startup_settings.h"
+#include "ui/kelmo_dlg.h"
+#include "ui/services.h"
+
+namespace kelmo::ui {
+
+// Start-up's questions and messages shown in the program's message boxes.
+class MessageBoxPrompt final : public Prompt {
+  public:
+    explicit MessageBoxPrompt(platform::MessageBox& box) : box_(box) {}
+    bool askOkCancel(const std::string& text) override { return box_.ask(text); }
+    void showMessage(const std::string& text) override { box_.show(text); }
+
+  private:
+    platform::MessageBox& box_;
+};
+
+class CKelmoApp {
+  public:
+    // Runs the background mode on the records; returns whether the message loop is to run.
+    using BackgroundMode = std::function<int(ApplicationRecords& records)>;
+    // Runs a window modally (tests replace it to look at the window without blocking).
+    using RunModal = std::function<void(QDialog& window)>;
+
+    CKelmoApp(const Services& services, ExtraWindows extra = {},
+              BackgroundMode background = nullptr);
+    ~CKelmoApp();
+
+    // commandLine: the whole command line (the program's path first); arguments: the part
+    // after the program name. Returns 1 when the background mode's message loop is to run,
+    // 0 when the process is to end (after the main window has closed, or at once).
+    int initInstance(std::string_view commandLine, std::string_view arguments);
+
+    // The records while they exist (from initInstance until they are deleted).
+    ApplicationRecords* records() const { return records_.get(); }
+    void setRunModal(RunModal run) { runModal_ = std::move(run); }
+
+  private:
+    int startBackground();
+
+    const Services& services_;
+    ExtraWindows extra_;
+    BackgroundMode background_;
+    RunModal runModal_;
+    std::unique_ptr<ApplicationRecords> records_;
+};
+
+}  // namespace kelmo::ui

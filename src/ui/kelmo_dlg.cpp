@@ -1,0 +1,175 @@
+#include "ui/kelmo_dlg.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "calendar/hijri.h"
+#include "calendar/julian_day.h"
+#include "files/moon_report.h"
+#include "files/prayer_report.h"
+#include "files/program_path.h"
+#include "ui/about_dlg.h"
+#include "ui/cfg_dlg.h"
+#include "ui/date_dlg.h"
+#include "ui/dialog_template.h"
+#include "ui/earth_picture.h"
+
+namespace kelmo::ui {
+
+namespace {
+constexpr int kErrorInvalidDate = 400;  // "Invalid date is chosen!"
+}  // namespace
+
+CKelmoDlg::CKelmoDlg(Location& home, Location& current, Config& config, CalendarDate& date,
+                     const Services& services, ExtraWindows extra, QWidget* parent)
+    : QDialog(parent),
+      home_(home),
+      current_(current),
+      config_(config),
+      date_(date),
+      services_(services),
+      extra_(std::move(extra)),
+      help_(services.messages),
+      helpFile_(programPath(kHelpFileName)) {
+    buildTemplate();
+    buildSystemMenu();
+    setWindowIcon(applicationIcon());
+}
+
+CKelmoDlg::~CKelmoDlg() {
+    help_.quit();
+}
+
+void CKelmoDlg::buildTemplate() {
+    using namespace mainwin;
+    DialogTemplate t(this, "KelmoTimes", 218, 130);
+    t.group("Input", 7, 14, 204, 39);
+    t.group("Compute", 7, 55, 205, 39);
+    struct Button {
+        int id;
+        const char* caption;
+        int x, y;
+        const char* tip;
+    };
+    // In the order the tooltips are registered.
+    const Button buttons[] = {
+        {kDate, "Date", 12, 26, "Press to set the required date"},
+        {kLocation, "Location", 79, 26, "Press to select or manipulate the location database"},
+        {kConfiguration, "Configuration", 146, 26, "Press to manipulate configuration parameters"},
+        {kPrayer, "Prayer", 12, 66, "Press to calculate prayer times"},
+        {kMoon, "Moon", 79, 66, "Press to calculate Moon data and the start of Islamic month"},
+        {kQibla, "Qibla", 146, 66, "Press to calculate Qibla direction and the distance to Mecca"},
+        {kHelp, "&Help", 12, 100, "Press to view the online help"},
+        {kQuit, "Quit", 146, 100, "Press to terminate the program"}};
+    for (const Button& b : buttons) setTip(t.button(b.id, b.caption, b.x, b.y, 60, 22), b.tip);
+    auto* picture = new EarthPicture(this);
+    picture->setObjectName("picture173");
+    picture->setGeometry(t.units().rect(79, 100, 60, 22));
+
+    auto clicked = [this](int id, auto handler) {
+        connect(control<QPushButton>(this, id), &QPushButton::clicked, this, handler);
+    };
+    clicked(kDate, [this] { openDate(); });
+    clicked(kLocation, [this] {
+        if (extra_.location) extra_.location(this, home_, current_);
+    });
+    clicked(kConfiguration, [this] { openConfiguration(); });
+    clicked(kPrayer, [this] { compute(kPrayerReportOutput); });
+    clicked(kMoon, [this] { compute(kMoonReportOutput); });
+    clicked(kQibla, [this] {
+        if (extra_.qibla) extra_.qibla(this, current_, config_);
+    });
+    clicked(kHelp, [this] { help_.show(helpFile_); });
+    clicked(kQuit, [this] { done(kQuitResult); });
+}
+
+void CKelmoDlg::buildSystemMenu() {
+    systemMenu_ = new QMenu(this);
+    systemMenu_->addAction("Mi&nimize", this, &QWidget::showMinimized);
+    systemMenu_->addAction("&Close", this, &CKelmoDlg::reject);
+    // The about item goes at the end, after a separator.
+    systemMenu_->addSeparator();
+    QAction* about = systemMenu_->addAction("&About KelmoTimes");
+    about->setData(mainwin::kAboutCommand);
+    connect(about, &QAction::triggered, this, [this] { systemCommand(mainwin::kAboutCommand); });
+    auto* shortcut = new QShortcut(QKeySequence("Alt+Space"), this);
+    connect(shortcut, &QShortcut::activated, this,
+            [this] { systemMenu_->popup(mapToGlobal(QPoint(0, 0))); });
+}
+
+void CKelmoDlg::contextMenuEvent(QContextMenuEvent* event) {
+    systemMenu_->popup(event->globalPos());
+}
+
+void CKelmoDlg::systemCommand(int id) {
+    if ((id & ~0xF) == mainwin::kAboutCommand) {
+        CAboutDlg about(this);
+        about.exec();
+    }
+}
+
+void CKelmoDlg::accept() {}
+
+void CKelmoDlg::reject() {
+    done(mainwin::kQuitResult);
+}
+
+bool CKelmoDlg::prepareChosenDate() {
+    if ((config_.alertFlags & alert::kPeriodMask) != 0) return true;  // a month or a year
+    const bool hijri = (config_.alertFlags & alert::kHijriDate) != 0;
+    if (!isValidDate(date_, hijri)) {
+        platform::showError(services_.messages, kErrorInvalidDate);
+        return false;
+    }
+    // The other calendar is filled in; a failed conversion does not stop the computation.
+    if (hijri)
+        dateFromHijri(date_, current_, config_);
+    else
+        hijriFromDate(date_, current_, config_);
+    return true;
+}
+
+void CKelmoDlg::openDate() {
+    DateDlg dialog(date_, config_, current_, services_.messages, this);
+    prepareChosenDate();  // its message is shown; the dialog opens all the same
+    dialog.exec();
+}
+
+void CKelmoDlg::openConfiguration() {
+    CfgDlg dialog(config_, services_, this);
+    dialog.exec();
+}
+
+void CKelmoDlg::setComputeEnabled(bool enabled) {
+    QWidget* prayer = controlById(this, mainwin::kPrayer);
+    QWidget* moon = controlById(this, mainwin::kMoon);
+    if (enabled) {
+        setEnabled(true);
+        prayer->setEnabled(true);
+        moon->setEnabled(true);
+    } else {
+        prayer->setEnabled(false);
+        moon->setEnabled(false);
+        setEnabled(false);
+    }
+}
+
+void CKelmoDlg::compute(int kind) {
+    if (!prepareChosenDate()) return;
+    setComputeEnabled(false);
+    std::string text;
+    if (kind == kPrayerReportOutput)
+        prayerScheduleReport(date_, current_, config_, text);
+    else
+        moonReport(date_, current_, config_, text);
+    const ShownReport shown = showReport(text, kind, config_, current_, services_.reports);
+    if (shown.error != 0)
+        platform::showError(services_.messages, shown.error);
+    else if (!shown.dayText.empty())
+        services_.messages.show(shown.dayText, shown.caption);
+    setComputeEnabled(true);
+}
+
+}  // namespace kelmo::ui

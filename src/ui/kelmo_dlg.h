@@ -1,0 +1,81 @@
+// The main window of the desktop program: three input buttons (Date, Location,
+// Configuration), three compute buttons (Prayer, Moon, Qibla), Help and Quit. It holds no
+// data of its own: it works on the application's four records, which the sub-dialogs change
+// in place.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <memory>
+
+#include "base/config.h"
+#include "base/location.h"
+#include "calendar/calendar_date.h"
+#include "ui/help_window.h"
+#include "ui/services.h"
+
+class QMenu;
+class QPushButton;
+
+namespace kelmo::ui {
+
+namespace mainwin {
+inline constexpr int kDate = 3, kLocation = 4, kConfiguration = 5;
+inline constexpr int kPrayer = 6, kMoon = 7, kQibla = 8;
+inline constexpr int kHelp = 57670, kQuit = 1000;
+inline constexpr int kAboutCommand = 16;  // the system-menu item "&About KelmoTimes"
+inline constexpr int kQuitResult = 1000;
+}  // namespace mainwin
+
+// Windows that other parts of the program provide: the Location dialog and the Qibla window,
+// each run on the records it is given.
+struct ExtraWindows {
+    std::function<void(QWidget* parent, Location& home, Location& current)> location;
+    std::function<void(QWidget* parent, Location& current, Config& config)> qibla;
+};
+
+class CKelmoDlg : public QDialog {
+    Q_OBJECT
+  public:
+    CKelmoDlg(Location& home, Location& current, Config& config, CalendarDate& date,
+              const Services& services, ExtraWindows extra = {}, QWidget* parent = nullptr);
+    ~CKelmoDlg() override;
+
+    // The date check and the other calendar, run before each computation and before the Date
+    // dialog opens; false after showing error 400.
+    bool prepareChosenDate();
+    // The window's system menu (also on the right mouse button and Alt+Space).
+    QMenu* systemMenu() const { return systemMenu_; }
+    // A system command: kAboutCommand opens the About box.
+    void systemCommand(int id);
+    // The help page beside the executable.
+    void setHelpFile(std::string path) { helpFile_ = std::move(path); }
+    HelpViewer& helpViewer() { return help_; }
+
+  public Q_SLOTS:
+    void accept() override;  // the default command: does nothing
+    void reject() override;  // Esc and the close box end the dialog as Quit does
+
+  protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+  private:
+    void buildTemplate();
+    void buildSystemMenu();
+    void openDate();
+    void openConfiguration();
+    void compute(int kind);
+    void setComputeEnabled(bool enabled);
+
+    Location& home_;
+    Location& current_;
+    Config& config_;
+    CalendarDate& date_;
+    const Services& services_;
+    ExtraWindows extra_;
+    HelpViewer help_;
+    std::string helpFile_;
+    QMenu* systemMenu_ = nullptr;
+};
+
+}  // namespace kelmo::ui

@@ -1,0 +1,16 @@
+#include "ui/program_file.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include "files/program_path.h"
+#include "ui/text_edge.h"
+
+namespace kelmo::ui {
+
+std::string ownProgramFile() {
+    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    return programPath(fromWidget(name.isEmpty() ? QStringLiteral("Kelmo") : name));
+}
+
+}  // namespace kelmo::ui

@@ -1,0 +1,204 @@
+// The main window driven through its buttons, with fake platform services.
+#include <QAction>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+
+#include "calendar/julian_day.h"
+#include "ui/about_dlg.h"
+#include "ui/fake_services.h"
+#include "ui/kelmo_dlg.h"
+#include "ui/ui_support.h"
+
+using namespace kelmo;
+using namespace kelmo::ui;
+using kelmo::test::click;
+
+class KelmoDlgTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::FakeServices> fakes_;
+    Location home_ = test::manama();
+    Location current_ = test::manama();
+    Config config_;
+    CalendarDate date_;
+
+  private Q_SLOTS:
+    void init() {
+        fakes_ = std::make_unique<test::FakeServices>();
+        config_ = Config{};
+        date_ = CalendarDate{};
+        date_.year = 2024;
+        date_.month = 3;
+        date_.day = 20;
+    }
+
+    void templateButtonsCaptionsAndTips() {
+        CKelmoDlg dialog(home_, current_, config_, date_, fakes_->services);
+        QCOMPARE(dialog.windowTitle(), QString("KelmoTimes"));
+        const std::pair<int, const char*> buttons[] = {{mainwin::kDate, "Date"},
+                                                       {mainwin::kLocation, "Location"},
+                                                       {mainwin::kConfiguration, "Configuration"},
+                                                       {mainwin::kPrayer, "Prayer"},
+                                                       {mainwin::kMoon, "Moon"},
+                                                       {mainwin::kQibla, "Qibla"},
+                                                       {mainwin::kHelp, "&Help"},
+                                                       {mainwin::kQuit, "Quit"}};
+        for (const auto& [id, caption] : buttons)
+            QCOMPARE(control<QPushButton>(&dialog, id)->text(), QString(caption));
+        QCOMPARE(controlById(&dialog, mainwin::kMoon)->toolTip().replace('\n', ' '),
+                 QString("Press to calculate Moon data and the start of Islamic month"));
+        // Buttons of one row share a top edge and size; rows keep the template's order.
+        const QRect date = controlById(&dialog, mainwin::kDate)->geometry();
+        const QRect prayer = controlById(&dialog, mainwin::kPrayer)->geometry();
+        const QRect quit = controlById(&dialog, mainwin::kQuit)->geometry();
+        QCOMPARE(controlById(&dialog, mainwin::kConfiguration)->geometry().top(), date.top());
+        QCOMPARE(prayer.size(), date.size());
+        QVERIFY(date.bottom() < prayer.top() && prayer.bottom() < quit.top());
+        QCOMPARE(quit.left(), controlById(&dialog, mainwin::kQibla)->geometry().left());
+        QVERIFY(dialog.findChild<QWidget*>("picture173"));
+    }
+
+    void prayerForADayShowsTheDayReportInAMessageBox() {
+        CKelmoDlg dialog(home_, current_, config_, date_, fakes_->services);
+        dialog.show();
+        click(&dialog, mainwin::kPrayer);
+        QCOMPARE(fakes_->messages.shown.size(), std::size_t(1));
+        const auto& box = fakes_->messages.shown[0];
+        QCOMPARE(box.caption, std::string(" Prayer Schedule for Manama,Bahrain"));
+        QVERIFY(box.text.find("\t\tFajr") != std::string::npos);
+        QVERIFY(box.text.find(std::string(60, '=')) != std::string::npos);
+        QVERIFY(box.text.find(std::string(61, '=')) == std::string::npos);
+        // The date got its Hijri counterpart first, and the buttons are enabled again.
+        QCOMPARE(date_.hijriValid, 1);
+        QVERIFY(dialog.isEnabled());
+        QVERIFY(controlById(&dialog, mainwin::kPrayer)->isEnabled());
+        QVERIFY(controlById(&dialog, mainwin::kMoon)->isEnabled());
+    }
+
+    void moonForADayIsCaptionedMoonInformation() {
+        CKelmoDlg dialog(home_, current_, config_, date_, fakes_->services);
+        dialog.show();
+        click(&dialog, mainwin::kMoon);
+        QCOMPARE(fakes_->messages.shown.size(), std::size_t(1));
+        QCOMPARE(fakes_->messages.shown[0].caption,
+                 std::string(" Moon Information for Manama,Bahrain"));
+    }
+
+    void anInvalidDayStopsTheComputation() {
+        date_.year = 1582;
+        date_.month = 10;
+        date_.day = 10;
+        CKelmoDlg dialog(home_, current_, config_, date_, fakes_->services);
+        dialog.show();
+        click(&dialog, mainwin::kPrayer);
+        click(&dialog, mainwin::kMoon);
+        QCOMPARE(fakes_->messages.shown.size(), std::size_t(2));
+        QCOMPARE(fakes_->messages.shown[0].text, std::string("Invalid date is chosen!\t"));
+        QCOMPARE(fakes_->messages.shown[1].text, std::string("Invalid date is chosen!\t"));
+        QVERIFY(fakes_->reports.started.empty());
+        QVERIFY(controlById(&dialog, mainwin::kPrayer)->isEnabled());
+    }
+
+    void aMonthPeriodSkipsTheDateCheck() {
+        QTemporaryDir folder;
+        const QString keep = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        config_.alertFlags = 1 << 8;  // a month
+        config_.editor = "kelmo-test-editor";
+        date_.month = 4;
+        date_.day = 31;  // no such day in April: not checked for a month
+        CKelmoDlg dialog(home_, current_, config_, date_, fakes_->services);
+        dialog.show();
+        QVERIFY(dialog.prepareChosenDate());
+        click(&dialog, mainwin::kPrayer);
+        QVERIFY(fakes_->messages.shown.empty());
+        QCOMPARE(fakes_->reports.started, std::vector<std::string>{"kelmo-test-editor"});
+        QVERIFY(QFile::exists(folder.filePath("Kelmo.out")));
+        QDir::setCurrent(keep);
+    }
+
+    void prepareFillsTheCivilDateOfAHijriDay() {
+        config_.alertFlags = alert::kHijriDate;
+        date_.hijriYear = 1445;
+        date_.hijriMonth = 9;
+        date_.hijriDay = 1;
+        date_.hijriValid = 1;
+        CKelmoDlg dialog(home_, current_, config_, date_, fakes_->services);
+        QVERIFY(dialog.prepareChosenDate());
+        QCOMPARE(date_.year, 2024);
+        QCOMPARE(date_.month, 3);
+        date_.hijriMonth = 13;
+        QVERIFY(!dialog.prepareChosenDate());
+        QCOMPARE(fakes_->messages.lastText(), std::string("Invalid date is chosen!\t"));
+    }
+
+    void escEndsWithQuitsResultAndTheDefaultCommandDoesNothing() {
+        CKelmoDlg dialog(home_, current_, config_, date_, fakes_->services);
+        dialog.show();
+        dialog.accept();
+        QVERIFY(dialog.isVisible());
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), 1000);
+        CKelmoDlg second(home_, current_, config_, date_, fakes_->services);
+        second.show();
+        click(&second, mainwin::kQuit);
+        QCOMPARE(second.result(), 1000);
+    }
+
+    void systemMenuEndsWithTheAboutItem() {
+        CKelmoDlg dialog(home_, current_, config_, date_, fakes_->services);
+        const QList<QAction*> actions = dialog.systemMenu()->actions();
+        QVERIFY(actions.size() >= 2);
+        QVERIFY(actions[actions.size() - 2]->isSeparator());
+        QCOMPARE(actions.last()->text(), QString("&About KelmoTimes"));
+        QCOMPARE(actions.last()->data().toInt(), 16);
+        // Choosing it opens the About box.
+        bool opened = false;
+        QTimer::singleShot(0, [&] {
+            auto* about = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget());
+            opened = about != nullptr && about->windowTitle() == " About KelmoTimes";
+            if (QApplication::activeModalWidget()) QApplication::activeModalWidget()->close();
+        });
+        actions.last()->trigger();
+        QVERIFY(opened);
+    }
+
+    void helpShowsThePageOrSaysItFailed() {
+        CKelmoDlg dialog(home_, current_, config_, date_, fakes_->services);
+        dialog.show();
+        dialog.setHelpFile("/nonexistent/Kelmo.html");
+        click(&dialog, mainwin::kHelp);
+        QCOMPARE(fakes_->messages.lastText(), std::string("Failed to launch help."));
+        QTemporaryDir folder;
+        QFile page(folder.filePath("Kelmo.html"));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<html><body><h1>KelmoTimes help</h1></body></html>");
+        page.close();
+        dialog.setHelpFile(page.fileName().toStdString());
+        click(&dialog, mainwin::kHelp);
+        QCOMPARE(fakes_->messages.shown.size(), std::size_t(1));
+        QVERIFY(dialog.helpViewer().window() && dialog.helpViewer().window()->isVisible());
+        QVERIFY(dialog.helpViewer().window()->toPlainText().contains("KelmoTimes help"));
+    }
+
+    void locationAndQiblaOpenTheWindowsGivenToTheDialog() {
+        int opened = 0;
+        ExtraWindows extra;
+        extra.location = [&](QWidget*, Location& home, Location& current) {
+            opened += (&home == &home_ && &current == &current_) ? 1 : 100;
+        };
+        extra.qibla = [&](QWidget*, Location& current, Config& config) {
+            opened += (&current == &current_ && &config == &config_) ? 10 : 100;
+        };
+        CKelmoDlg dialog(home_, current_, config_, date_, fakes_->services, extra);
+        dialog.show();
+        click(&dialog, mainwin::kLocation);
+        click(&dialog, mainwin::kQibla);
+        QCOMPARE(opened, 11);
+    }
+};
+
+QTEST_MAIN(KelmoDlgTest)
+#include "kelmo_dlg_test.moc"

@@ -1,0 +1,66 @@
+// Shared helpers of the window tests: the Manama location, a program directory with the
+// built-in Kelmo.cfg, and reaching controls by id.
+#pragma once
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <string>
+
+#include "base/location.h"
+#include "files/config_file.h"
+#include "files/program_path.h"
+#include "ui/dialog_template.h"
+
+namespace kelmo::test {
+
+// Manama, Bahrain: the home location of the built-in Kelmo.cfg.
+inline Location manama() {
+    Location place;
+    place.name = "Manama,Bahrain";
+    place.latitude = 0.45790652;
+    place.longitude = 0.88284087;
+    place.timeZone = 3.0f;
+    return place;
+}
+
+// A program directory in a temporary folder holding the built-in Kelmo.cfg.
+class ProgramDirectory {
+  public:
+    ProgramDirectory() {
+        const std::string dir = folder_.path().toStdString() + "/";
+        setProgramDir(dir + "Kelmo", "");
+        Location home;
+        Config config;
+        created_ = createDefaultConfig(home, config);
+    }
+    std::string path(const std::string& name) const { return programPath(name); }
+    int created() const { return created_; }
+
+  private:
+    QTemporaryDir folder_;
+    int created_ = -1;
+};
+
+inline QLineEdit* editOf(const QWidget* dialog, int id) {
+    return ui::control<QLineEdit>(dialog, id);
+}
+inline QComboBox* listOf(const QWidget* dialog, int id) {
+    return ui::control<QComboBox>(dialog, id);
+}
+// Clicks a control; radio buttons and check boxes near their left edge, where the mark is.
+inline void click(const QWidget* dialog, int id) {
+    QWidget* widget = ui::controlById(dialog, id);
+    const bool marked = widget->inherits("QRadioButton") || widget->inherits("QCheckBox");
+    const QPoint where = marked ? QPoint(6, widget->height() / 2) : widget->rect().center();
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, where);
+}
+inline void type(const QWidget* dialog, int id, const QString& text) {
+    QLineEdit* edit = editOf(dialog, id);
+    edit->clear();
+    QTest::keyClicks(edit, text);
+}
+
+}  // namespace kelmo::test
