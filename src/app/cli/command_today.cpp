@@ -2,6 +2,7 @@
 #include <string>
 
 #include "app/cli/commands.h"
+#include "calendar/hijri.h"
 #include "calendar/julian_day.h"
 #include "calendar/names.h"
 
@@ -15,7 +16,14 @@ int runToday(const CliOptions& options, const platform::Clock& clock) {
     std::snprintf(line, sizeof line, "%s, %d %s %d (%s)\n", names::kWeekdays[wd - 1],
                   static_cast<int>(r.date.day), names::kMonths[r.date.month - 1], r.date.year,
                   r.location.name.c_str());
-    return report(writeOutput(options.output, line));
+    std::string text = line;
+    CalendarDate hijri = r.date;
+    if (hijriFromDate(hijri, r.location, r.config) == 1) {
+        std::snprintf(line, sizeof line, "%d %s %d AH\n", static_cast<int>(hijri.hijriDay),
+                      names::kHijriMonths[hijri.hijriMonth - 1], hijri.hijriYear);
+        text += line;
+    }
+    return report(writeOutput(options.output, text));
 }
 
 void addTodayCommand(CLI::App& app, CommandRun& run) {

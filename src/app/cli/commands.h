@@ -42,6 +42,8 @@ int runToday(const CliOptions& options, const platform::Clock& clock);
 void addTodayCommand(CLI::App& app, CommandRun& run);
 void addQiblaCommand(CLI::App& app, CommandRun& run);
 void addTimesCommand(CLI::App& app, CommandRun& run);
+void addNewMoonCommand(CLI::App& app, CommandRun& run);
+void addHijriCommand(CLI::App& app, CommandRun& run);
 void addLocationsCommand(CLI::App& app, CommandRun& run);
 
 }  // namespace kelmo::cli

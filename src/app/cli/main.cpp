@@ -34,6 +34,8 @@ int main(int argc, char** argv) {
     addTodayCommand(app, run);
     addQiblaCommand(app, run);
     addTimesCommand(app, run);
+    addNewMoonCommand(app, run);
+    addHijriCommand(app, run);
     addLocationsCommand(app, run);
     try {
         app.parse(argc, argv);
