@@ -1,0 +1,91 @@
+// Speed of the Moon: one lunar position, the Moon data at sunset for a month start, the
+// Hijri date of a day (crescent visibility at Mecca) and the Moon's rise, transit and set.
+#include <benchmark/benchmark.h>
+
+#include "astronomy/lunar_position.h"
+#include "base/angles.h"
+#include "base/config.h"
+#include "base/location.h"
+#include "calendar/calendar_date.h"
+#include "calendar/hijri.h"
+#include "moon/moon_data_at_sunset.h"
+#include "moon/moon_rise_set.h"
+#include "moon/new_moon.h"
+
+namespace {
+
+using namespace kelmo;
+
+Location mecca() {
+    Location l;
+    l.name = "Mecca,Saudi Arabia";
+    l.latitude = 21.4225 * kDegToRad;
+    l.longitude = 39.8262 * kDegToRad;
+    l.height = 277;
+    l.timeZone = 3.0f;
+    return l;
+}
+
+CalendarDate date(int day) {
+    CalendarDate d;
+    d.year = 2026;
+    d.month = 3;
+    d.day = day;
+    return d;
+}
+
+void BM_LunarPosition(benchmark::State& state) {
+    double t = 0.26;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(lunarPosition(t));
+        t += 1e-6;
+    }
+}
+BENCHMARK(BM_LunarPosition)->Unit(benchmark::kMicrosecond);
+
+void BM_NextNewMoon(benchmark::State& state) {
+    const Location place = mecca();
+    int day = 1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(nextNewMoon(date(day), place));
+        day = day % 28 + 1;
+    }
+}
+BENCHMARK(BM_NextNewMoon)->Unit(benchmark::kMicrosecond);
+
+void BM_MoonRiseTransitSet(benchmark::State& state) {
+    const Location place = mecca();
+    const Config config;
+    int day = 1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(moonRiseTransitSet(date(day), place, config));
+        day = day % 28 + 1;
+    }
+}
+BENCHMARK(BM_MoonRiseTransitSet)->Unit(benchmark::kMicrosecond);
+
+void BM_MoonDataAtSunset(benchmark::State& state) {
+    const Location place = mecca();
+    const Config config;
+    int day = 1;
+    for (auto _ : state) {
+        MoonSunsetData data;
+        benchmark::DoNotOptimize(moonDataAtSunset(date(day), place, config, data));
+        day = day % 28 + 1;
+    }
+}
+BENCHMARK(BM_MoonDataAtSunset)->Unit(benchmark::kMicrosecond);
+
+void BM_HijriFromDate(benchmark::State& state) {
+    const Location place = mecca();
+    const Config config;
+    int day = 1;
+    for (auto _ : state) {
+        CalendarDate d = date(day);
+        benchmark::DoNotOptimize(hijriFromDate(d, place, config));
+        day = day % 28 + 1;
+    }
+}
+BENCHMARK(BM_HijriFromDate)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
