@@ -32,10 +32,10 @@ double extremeOf(const std::array<EventTable, 4>& corners, std::size_t slot, dou
 
 void checkEventOrder(EventTable& table) {
     for (EventTriple& t : table.rows) {
-        if (!isTime(t.rise) || !isTime(t.set) || !isTime(t.transit)) continue;
-        if (t.rise > t.transit) {
+        if (!isTime(t.transit)) continue;
+        if (isTime(t.rise) && isTime(t.set) && t.rise > t.transit) {
             t.rise = kNotValid;
-        } else if (t.set < t.transit) {
+        } else if (isTime(t.set) && t.set < t.transit) {
             t.set = kNotValid;
         }
     }

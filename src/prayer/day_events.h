@@ -21,8 +21,9 @@ EventTable dayEvents(const CalendarDate& date, Location location, const Config& 
 EventTable dayEvents(SharedSunDay& shared, const CalendarDate& date, Location location,
                      const Config& config);
 
-// Per row with a valid rise and set: a rise later than the transit becomes NotValid,
-// otherwise a set earlier than the transit becomes NotValid.
+// Per row with a valid transit: when rise and set are valid, a rise later than the transit
+// becomes NotValid; otherwise a valid set earlier than the transit becomes NotValid. Markers
+// stay as they are.
 void checkEventOrder(EventTable& table);
 
 // Widens the centre's valid times by the corners' tables. Per slot the extreme E is the corner

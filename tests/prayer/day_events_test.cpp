@@ -49,8 +49,8 @@ TEST(CheckEventOrder, RiseAfterTransitOrSetBeforeItIsNotValid) {
     t.rows[1] = {kNoon, kNoon + 0.1, kNoon + 1.0};  // rise after transit
     t.rows[2] = {kNoon, kNoon - 1.0, kNoon - 0.1};  // set before transit
     t.rows[3] = {kNoon, kNoon + 0.1, kNoon - 0.1};  // both wrong: the rise goes first
-    t.rows[4] = {kNoon, kAlwAbove, kAlwAbove};      // markers are no times
-    t.rows[5] = {kAlwBelow, kAlwBelow, kAlwBelow};
+    t.rows[4] = {kNoon, kNotValid, kNoon - 0.1};    // no rise: the set is still checked
+    t.rows[5] = {kNoon, kAlwAbove, kAlwAbove};      // markers are no times
     checkEventOrder(t);
     EXPECT_EQ(t.rows[0].rise, kNoon - 1.0);
     EXPECT_EQ(t.rows[0].set, kNoon + 1.0);
@@ -60,9 +60,12 @@ TEST(CheckEventOrder, RiseAfterTransitOrSetBeforeItIsNotValid) {
     EXPECT_EQ(t.rows[2].set, kNotValid);
     EXPECT_EQ(t.rows[3].rise, kNotValid);
     EXPECT_EQ(t.rows[3].set, kNoon - 0.1);
-    EXPECT_EQ(t.rows[4].rise, kAlwAbove);
-    EXPECT_EQ(t.rows[4].set, kAlwAbove);
-    EXPECT_EQ(t.rows[5].set, kAlwBelow);
+    EXPECT_EQ(t.rows[4].set, kNotValid);
+    EXPECT_EQ(t.rows[5].rise, kAlwAbove);
+    EXPECT_EQ(t.rows[5].set, kAlwAbove);
+    EventTable polar = filled(kAlwBelow);
+    checkEventOrder(polar);
+    for (std::size_t i = 0; i < kEventSlotCount; ++i) EXPECT_EQ(polar.slot(i), kAlwBelow);
 }
 
 TEST(WidenOverArea, SunriseAndImsakEarlierEverythingElseLater) {
