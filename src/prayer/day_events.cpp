@@ -59,6 +59,13 @@ void widenOverArea(EventTable& centre, const std::array<EventTable, 4>& corners)
     }
 }
 
+EventTable pointEvents(SharedSunDay& shared, const CalendarDate& date, const Location& location,
+                       const Config& config) {
+    EventTable table = sunEvents(shared, date, location, config);
+    checkEventOrder(table);
+    return table;
+}
+
 EventTable dayEvents(const CalendarDate& date, Location location, const Config& config) {
     SharedSunDay shared(date, location, config);
     return dayEvents(shared, date, location, config);
@@ -66,8 +73,7 @@ EventTable dayEvents(const CalendarDate& date, Location location, const Config& 
 
 EventTable dayEvents(SharedSunDay& shared, const CalendarDate& date, Location location,
                      const Config& config) {
-    EventTable centre = sunEvents(shared, date, location, config);
-    checkEventOrder(centre);
+    EventTable centre = pointEvents(shared, date, location, config);
     if (config.areaRadius < 1) return centre;
 
     std::array<EventTable, 4> cornerTables;  // all NotValid without corners

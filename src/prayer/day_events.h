@@ -21,6 +21,11 @@ EventTable dayEvents(const CalendarDate& date, Location location, const Config& 
 EventTable dayEvents(SharedSunDay& shared, const CalendarDate& date, Location location,
                      const Config& config);
 
+// sunEvents at the location with its rows put in order (checkEventOrder), before widening.
+// Widening never makes a missing time valid: a time missing here is missing from dayEvents.
+EventTable pointEvents(SharedSunDay& shared, const CalendarDate& date, const Location& location,
+                       const Config& config);
+
 // Per row with a valid transit: when rise and set are valid, a rise later than the transit
 // becomes NotValid; otherwise a valid set earlier than the transit becomes NotValid. Markers
 // stay as they are.

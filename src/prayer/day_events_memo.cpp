@@ -18,21 +18,62 @@ bool DayEventsMemo::madeFor(const Location& l, const Config& c) const {
            c.nMinutes == k.nMinutes;
 }
 
-const EventTable& DayEventsMemo::dayEvents(const CalendarDate& date, const Location& location,
-                                           const Config& config) {
-    if (!madeFor(location, config) || tables_.size() >= kMaxKept) {
+namespace {
+
+std::int64_t dayNumber(const CalendarDate& date) {
+    CalendarDate midnight = date;
+    midnight.day = std::floor(date.day);
+    return static_cast<std::int64_t>(std::floor(julianDay(midnight)));
+}
+
+CalendarDate midnightOf(const CalendarDate& date) {
+    CalendarDate midnight = date;
+    midnight.day = std::floor(date.day);
+    return midnight;
+}
+
+}  // namespace
+
+DayEventsMemo::Tables& DayEventsMemo::tablesFor(Tables& tables, const Location& location,
+                                                const Config& config) {
+    if (!madeFor(location, config)) {
         tables_.clear();
+        points_.clear();
         location_ = location;
         config_ = config;
     }
-    CalendarDate midnight = date;
-    midnight.day = std::floor(date.day);
-    const auto key = static_cast<std::int64_t>(std::floor(julianDay(midnight)));
-    auto found = tables_.find(key);
-    if (found == tables_.end()) {
-        found = tables_.emplace(key, kelmo::dayEvents(midnight, location, config)).first;
+    if (tables.size() >= kMaxKept) tables.clear();
+    return tables;
+}
+
+const EventTable& DayEventsMemo::dayEvents(const CalendarDate& date, const Location& location,
+                                           const Config& config) {
+    Tables& tables = tablesFor(tables_, location, config);
+    const std::int64_t key = dayNumber(date);
+    auto found = tables.find(key);
+    if (found == tables.end()) {
+        found = tables.emplace(key, kelmo::dayEvents(midnightOf(date), location, config)).first;
     }
     return found->second;
+}
+
+const EventTable& DayEventsMemo::pointEvents(const CalendarDate& date, const Location& location,
+                                             const Config& config) {
+    if (config.areaRadius < 1) return dayEvents(date, location, config);
+    Tables& points = tablesFor(points_, location, config);
+    const std::int64_t key = dayNumber(date);
+    auto found = points.find(key);
+    if (found == points.end()) {
+        const CalendarDate midnight = midnightOf(date);
+        SharedSunDay shared(midnight, location, config);
+        found = points.emplace(key, kelmo::pointEvents(shared, midnight, location, config)).first;
+    }
+    return found->second;
+}
+
+bool DayEventsMemo::holds(const CalendarDate& date, const Location& location,
+                          const Config& config) const {
+    return madeFor(location, config) && tables_.count(dayNumber(date)) != 0;
 }
 
 }  // namespace kelmo

@@ -20,15 +20,27 @@ class DayEventsMemo {
     const EventTable& dayEvents(const CalendarDate& date, const Location& location,
                                 const Config& config);
 
+    // pointEvents (the location's own point, not widened), kept the same way.
+    const EventTable& pointEvents(const CalendarDate& date, const Location& location,
+                                  const Config& config);
+
+    // True when dayEvents of date is kept (for the same place and settings).
+    bool holds(const CalendarDate& date, const Location& location, const Config& config) const;
+
     std::size_t size() const { return tables_.size(); }
 
   private:
-    static constexpr std::size_t kMaxKept = 4096;  // emptied when full
+    using Tables = std::unordered_map<std::int64_t, EventTable>;  // by Julian day number
+    static constexpr std::size_t kMaxKept = 4096;                 // emptied when full
+
     bool madeFor(const Location& location, const Config& config) const;
+    // The map for the place and settings, emptied first when they changed or it is full.
+    Tables& tablesFor(Tables& tables, const Location& location, const Config& config);
 
     Location location_;
     Config config_;
-    std::unordered_map<std::int64_t, EventTable> tables_;  // by Julian day number
+    Tables tables_;
+    Tables points_;
 };
 
 }  // namespace kelmo

@@ -81,6 +81,15 @@ void copyTimes(const EventTable& from, EventTable& to, bool onlyMissing) {
     }
 }
 
+// Rules 5 and 7 replace every time at each pass, so a pass before the last matters only when
+// it completes the day. When the point itself lacks a needed time, the area lacks it too: the
+// pass can leave the table as it is (still incomplete, and the next pass replaces it all)
+// without computing the corners.
+bool replacesEverything(const Config& config, int pass) {
+    const int rule = config.highLatitudeRule;
+    return (rule == kNearestLocationAll || rule == kNearestDayAll) && pass < kMaxRulePasses;
+}
+
 // Rules 5 and 6: one degree of latitude toward the equator per pass (the moves add up).
 void nearestLocation(const CalendarDate& date, Location location, const Config& config,
                      EventTable& table) {
@@ -89,6 +98,10 @@ void nearestLocation(const CalendarDate& date, Location location, const Config& 
     SharedSunDay shared(date, location, config);
     for (int pass = 1; pass <= kMaxRulePasses && !isDayComplete(config, table); ++pass) {
         location.latitude += location.latitude > 0.0 ? -kDegToRad : kDegToRad;
+        if (replacesEverything(config, pass) &&
+            !isDayComplete(config, pointEvents(shared, date, location, config))) {
+            continue;
+        }
         copyTimes(dayEvents(shared, date, location, config), table, onlyMissing);
     }
 }
@@ -98,7 +111,12 @@ void nearestDay(const CalendarDate& date, const Location& location, const Config
                 EventTable& table, DayEventsMemo& memo) {
     const bool onlyMissing = config.highLatitudeRule == kNearestDayNeeded;
     for (int pass = 1; pass <= kMaxRulePasses && !isDayComplete(config, table); ++pass) {
-        copyTimes(memo.dayEvents(daysLater(date, -pass), location, config), table, onlyMissing);
+        const CalendarDate day = daysLater(date, -pass);
+        if (replacesEverything(config, pass) && !memo.holds(day, location, config) &&
+            !isDayComplete(config, memo.pointEvents(day, location, config))) {
+            continue;
+        }
+        copyTimes(memo.dayEvents(day, location, config), table, onlyMissing);
     }
 }
 

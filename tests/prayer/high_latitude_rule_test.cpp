@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 
 #include "base/angles.h"
 #include "base/markers.h"
@@ -241,6 +242,50 @@ TEST(NearestDay, StopsAfterAYearOfDays) {
     applyHighLatitudeRule(date, pole, config, t);
     EXPECT_FALSE(isDayComplete(config, t));
     EXPECT_EQ(t[EventRow::duhr].transit, kNotValid);
+    // Every slot is that of the 365th day back, the last one looked at.
+    const EventTable last = dayEvents(test::daysAfter(date, -365), pole, config);
+    for (std::size_t i = 0; i < kEventSlotCount; ++i) EXPECT_EQ(t.slot(i), last.slot(i)) << i;
+}
+
+// The rules as stated, pass by pass, each pass computing the whole widened table.
+EventTable passByPass(const CalendarDate& date, Location location, const Config& config) {
+    EventTable table = dayEvents(date, location, config);
+    const bool byLatitude = config.highLatitudeRule <= 6;
+    const bool onlyMissing = config.highLatitudeRule == 6 || config.highLatitudeRule == 8;
+    for (int i = 1; i < 366 && !isDayComplete(config, table); ++i) {
+        EventTable other;
+        if (byLatitude) {
+            location.latitude += location.latitude > 0.0 ? -kDegToRad : kDegToRad;
+            other = dayEvents(date, location, config);
+        } else {
+            other = dayEvents(test::daysAfter(date, -i), location, config);
+        }
+        for (std::size_t k = 0; k < kEventSlotCount; ++k) {
+            if (!onlyMissing || !isTime(table.slot(k))) table.slot(k) = other.slot(k);
+        }
+    }
+    return table;
+}
+
+// The rules skip the corners of passes that cannot complete the day and share the Sun between
+// latitudes; the tables must be those of the plain pass-by-pass search, bit for bit.
+TEST(HighLatitudeRule, ShortcutsGiveThePassByPassTables) {
+    for (int rule : {5, 6, 7, 8}) {
+        Config config = test::settings(rule, 10);
+        config.fiqh = rule % 3;
+        CalendarDate date = civil(2025, 1, 5);
+        for (int d = 0; d < 365; d += 28) {
+            EventTable t = dayEvents(date, test::longyearbyen(), config);
+            applyHighLatitudeRule(date, test::longyearbyen(), config, t);
+            const EventTable expected = passByPass(date, test::longyearbyen(), config);
+            for (std::size_t i = 0; i < kEventSlotCount; ++i) {
+                const double a = t.slot(i);
+                const double b = expected.slot(i);
+                ASSERT_EQ(std::memcmp(&a, &b, sizeof a), 0) << "rule " << rule << " day " << d;
+            }
+            date = test::daysAfter(date, 28);
+        }
+    }
 }
 
 // Jafari needs no Isha: a day whose only gap is Isha is complete and keeps its gap, while a
