@@ -99,19 +99,9 @@ void writePossibleMonthStart(const MoonSunsetData& data, std::string& text) {
                  names::kMonths[start.month - 1], start.year);
 }
 
-// The Moon's (rise, transit, set) of a local day with summer time, as cells in the order
-// of the column line.
-std::array<double, 3> moonEvents(const CalendarDate& date, const Location& location,
-                                 const Config& config) {
-    const EventTriple t = moonRiseTransitSet(date, location, config);
-    std::array<double, 3> riseTransitSet = {t.rise, t.transit, t.set};
-    applySummerTime(location, date, riseTransitSet);
-    return riseTransitSet;
-}
-
 void writeOneDay(const CalendarDate& date, const Location& location, const Config& config,
                  std::string& text) {
-    const std::array<double, 3> e = moonEvents(date, location, config);
+    const std::array<double, 3> e = moonRiseTransitSetLocal(date, location, config);
     const bool setFirst = e[2] < e[0];  // a marker compares as its value
     writeReportHeader(date, location, config, setFirst ? kMoonSetFirstHeader : kMoonRiseFirstHeader,
                       text);
@@ -152,7 +142,7 @@ void writeMonthRows(const CalendarDate& first, const Location& location, const C
         d.day = day;
         if (!isValidDate(d, false)) continue;
         appendFormat(text, "\t%-2i   %3s ", day, names::kShortWeekdays[weekday(julianDay(d)) - 1]);
-        writeTimesRow(config, kMoonRowCells, moonEvents(d, location, config), text);
+        writeTimesRow(config, kMoonRowCells, moonRiseTransitSetLocal(d, location, config), text);
         text += '\n';
     }
 }
@@ -181,6 +171,27 @@ void writeMonthMoonData(const CalendarDate& first, const Location& location, con
 }
 
 }  // namespace
+
+std::array<double, 3> moonRiseTransitSetLocal(const CalendarDate& date, const Location& location,
+                                              const Config& config) {
+    const EventTriple t = moonRiseTransitSet(date, location, config);
+    std::array<double, 3> riseTransitSet = {t.rise, t.transit, t.set};
+    applySummerTime(location, date, riseTransitSet);
+    return riseTransitSet;
+}
+
+std::vector<CalendarDate> moonReportMonths(const CalendarDate& date, const Location& location,
+                                           const Config& config) {
+    const ReportPeriod period = reportPeriod(config);
+    if (period == ReportPeriod::day) return {date};
+    std::vector<CalendarDate> months = {firstReportedMonth(date, location, config)};
+    while (period == ReportPeriod::year && months.size() < kMonthsPerYear) {
+        const CalendarDate& last = months.back();
+        months.push_back(last.month == kMonthsPerYear ? firstOfMonth(last.year + 1, 1)
+                                                      : firstOfMonth(last.year, last.month + 1));
+    }
+    return months;
+}
 
 void writeMoonData(const MoonSunsetData& data, const Location& location, const Config& config,
                    std::string& text) {
@@ -230,15 +241,11 @@ void moonReport(const CalendarDate& date, const Location& location, const Config
         writeOneDay(date, location, config, text);
         return;
     }
-    CalendarDate month = firstReportedMonth(date, location, config);
-    const int months = period == ReportPeriod::month ? 1 : kMonthsPerYear;
-    for (int m = 0; m < months; ++m) {
+    for (const CalendarDate& month : moonReportMonths(date, location, config)) {
         writeReportHeader(month, location, config, kMoonRiseFirstHeader, text);
         writeMonthRows(month, location, config, text);
         writeMonthMoonData(month, location, config, text);
         if (period == ReportPeriod::month) return;
-        month = month.month == kMonthsPerYear ? firstOfMonth(month.year + 1, 1)
-                                              : firstOfMonth(month.year, month.month + 1);
         text += "\n\n\n";
         text += separatorLine();
     }

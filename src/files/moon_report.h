@@ -4,7 +4,9 @@
 // Texts are Windows-1252.
 #pragma once
 
+#include <array>
 #include <string>
+#include <vector>
 
 #include "base/config.h"
 #include "base/location.h"
@@ -26,6 +28,14 @@ void writeMoonData(const MoonSunsetData& data, const Location& location, const C
 // "\n Could not calculate valid sunset/moonset times!\n"; returns moonDataAtSunset's result.
 int appendMoonDataAtSunset(const CalendarDate& date, const Location& location, const Config& config,
                            MoonSunsetData& data, std::string& text);
+
+// The Moon's rise, transit and set of a local day (moonRiseTransitSet) with summer time.
+std::array<double, 3> moonRiseTransitSetLocal(const CalendarDate& date, const Location& location,
+                                              const Config& config);
+
+// The first days of the Gregorian months a month or year report lists (see moonReport).
+std::vector<CalendarDate> moonReportMonths(const CalendarDate& date, const Location& location,
+                                           const Config& config);
 
 // Builds the whole report for the period in config.alertFlags into text (after what it holds).
 // A month or year starts on day 1 of the month of date; for a date entered as Hijri, of the

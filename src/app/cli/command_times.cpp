@@ -11,6 +11,8 @@
 #include "calendar/names.h"
 #include "calendar/summer_time.h"
 #include "calendar/time_format.h"
+#include "files/ics_calendar.h"
+#include "platform/encoding.h"
 #include "prayer/day_times.h"
 #include "prayer/school_of_law.h"
 
@@ -148,11 +150,14 @@ int runTimes(const CliOptions& options, const platform::Clock& clock) {
     CalendarDate day = r.date;
     day.day = std::floor(day.day);
     DayEventsMemo memo;  // the days of the run share the tables the rules look back at
+    std::vector<IcsEvent> events;
     for (int k = 0; k < options.date.days; ++k) {
         if (k > 0) day = nextDay(day);
         PrayerTimes times = computeDayTimes(day, r.location, r.config, memo);
-        applySummerTime(r.location, day, times.slots);
-        if (format == "json") {
+        const bool summerTime = applySummerTime(r.location, day, times.slots);
+        if (format == "ics") {
+            addPrayerEvents(day, times, summerTime, r.location, r.config, events);
+        } else if (format == "json") {
             out += jsonLine(day, times);
         } else if (format == "csv") {
             out += csvLine(day, times);
@@ -160,6 +165,9 @@ int runTimes(const CliOptions& options, const platform::Clock& clock) {
             out += textLine(day, times, r.config.fiqh);
         }
     }
+    if (format == "ics")
+        out = icsCalendar(events, r.location, platform::utf8FromCp1252(r.location.name),
+                          clock.utcNow());
     return report(writeOutput(options.output, out));
 }
 
@@ -168,8 +176,9 @@ int runTimes(const CliOptions& options, const platform::Clock& clock) {
 void addTimesCommand(CLI::App& app, CommandRun& run) {
     CommandShape shape;
     shape.days = true;
-    shape.formats = {"text", "json", "csv"};
-    addCommand(app, run, "times", "prayer times of one or more days", shape, runTimes);
+    shape.formats = {"text", "json", "csv", "ics"};
+    addCommand(app, run, "times", "prayer times of one or more days", shape, runTimes)
+        ->footer("ics: an iCalendar file, one event per shown time (as for prayer --format ics).");
 }
 
 }  // namespace kelmo::cli

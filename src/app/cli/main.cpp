@@ -34,6 +34,9 @@ int main(int argc, char** argv) {
     addTodayCommand(app, run);
     addQiblaCommand(app, run);
     addTimesCommand(app, run);
+    addPrayerCommand(app, run);
+    addMoonCommand(app, run);
+    addNextCommand(app, run);
     addNewMoonCommand(app, run);
     addHijriCommand(app, run);
     addLocationsCommand(app, run);

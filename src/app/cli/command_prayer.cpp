@@ -1,0 +1,133 @@
+// kelmo-cli prayer: the prayer schedule report of a day, a month or a year (the text the
+// desktop program shows), its days as JSON lines or CSV, or an iCalendar file.
+#include <cstdio>
+#include <string>
+
+#include "app/cli/commands.h"
+#include "app/cli/report_date.h"
+#include "base/angles.h"
+#include "base/markers.h"
+#include "files/ics_calendar.h"
+#include "files/prayer_report.h"
+#include "files/report_header.h"
+#include "files/show_report.h"
+#include "platform/encoding.h"
+
+namespace kelmo::cli {
+
+namespace {
+
+constexpr double kSecondsPerRadian = 43200.0 / kPi;
+constexpr std::array<const char*, kPrayerSlotCount> kSlotKeys = {
+    "imsak", "fajr", "shuruq", "noon", "duhr", "asr1", "asr2", "maghrib", "isha"};
+
+// Seconds after local midnight (summer time included) with three decimals, or the marker.
+std::string secondsText(double time, bool json) {
+    if (!isTime(time)) {
+        const char* word =
+            time == kAlwAbove ? "AlwAbove" : (time == kAlwBelow ? "AlwBelow" : "NotValid");
+        return json ? std::string("\"") + word + "\"" : word;
+    }
+    char text[48];
+    std::snprintf(text, sizeof text, "%.3f", time * kSecondsPerRadian);
+    return text;
+}
+
+std::string hijriText(const CalendarDate& date, bool json) {
+    if (date.hijriValid != 1) return json ? "null" : "";
+    return json ? "\"" + isoHijriDate(date) + "\"" : isoHijriDate(date);
+}
+
+std::string jsonLines(const std::vector<ScheduleMonth>& months) {
+    std::string out;
+    for (const ScheduleMonth& month : months) {
+        for (const ScheduleDay& day : month.days) {
+            out += "{\"date\":\"" + isoDate(day.date) + "\",\"hijri\":" + hijriText(day.date, true);
+            for (std::size_t i = 0; i < kPrayerSlotCount; ++i) {
+                out += ",\"" + std::string(kSlotKeys[i]) +
+                       "\":" + secondsText(day.times.slots[i], true);
+            }
+            out += "}\n";
+        }
+    }
+    return out;
+}
+
+std::string csvText(const std::vector<ScheduleMonth>& months) {
+    std::string out = "date,hijri";
+    for (const char* key : kSlotKeys) {
+        out += ',';
+        out += key;
+    }
+    out += "\n";
+    for (const ScheduleMonth& month : months) {
+        for (const ScheduleDay& day : month.days) {
+            out += isoDate(day.date);
+            out += ',';
+            out += hijriText(day.date, false);
+            for (double t : day.times.slots) {
+                out += ',';
+                out += secondsText(t, false);
+            }
+            out += "\n";
+        }
+    }
+    return out;
+}
+
+std::string icsText(const std::vector<ScheduleMonth>& months, const Resolved& r,
+                    const platform::Clock& clock) {
+    std::vector<IcsEvent> events;
+    for (const ScheduleMonth& month : months) {
+        for (const ScheduleDay& day : month.days) {
+            addPrayerEvents(day.date, day.times, day.summerTime, r.location, r.config, events);
+        }
+    }
+    return icsCalendar(events, r.location, platform::utf8FromCp1252(r.location.name),
+                       clock.utcNow());
+}
+
+// The report as the desktop program shows it: one day as its message box, else Kelmo.out.
+std::string reportText(const Resolved& r) {
+    std::string text;
+    prayerScheduleReport(r.date, r.location, r.config, text);
+    if (reportPeriod(r.config) == ReportPeriod::day) {
+        text = dayReportText(text, kPrayerReportOutput);
+    }
+    return platform::utf8FromCp1252(text);
+}
+
+int runPrayer(const CliOptions& options, const platform::Clock& clock) {
+    Resolved r;
+    if (CliError e = resolve(options, clock, r)) return report(e);
+    if (CliError e = resolveReportDate(options, r)) return report(e);
+    const std::string& format = options.output.format;
+    if (format == "text") return report(writeOutput(options.output, reportText(r)));
+    const std::vector<ScheduleMonth> months = prayerSchedule(r.date, r.location, r.config);
+    if (format == "json") return report(writeOutput(options.output, jsonLines(months)));
+    if (format == "csv") return report(writeOutput(options.output, csvText(months)));
+    return report(writeOutput(options.output, icsText(months, r, clock)));
+}
+
+}  // namespace
+
+void addPrayerCommand(CLI::App& app, CommandRun& run) {
+    CommandShape shape;
+    shape.periods = true;
+    shape.formats = {"text", "json", "csv", "ics"};
+    CLI::App* command = addCommand(
+        app, run, "prayer",
+        "prayer schedule report of a day, month or year (Gregorian, or Hijri with --hijri-date)",
+        shape, runPrayer);
+    command->footer(
+        "text: the report exactly as the desktop program shows it (a day: the message box, a "
+        "month or year: Kelmo.out), UTF-8.\n"
+        "json, csv: one record per day of the report: date, hijri (YYYY-MM-DD or null) and the "
+        "nine times in seconds after local midnight (summer time included, corrections "
+        "applied, not rounded), or NotValid/AlwAbove/AlwBelow.\n"
+        "ics: an iCalendar file with one event per shown time (Imsak, Fajr, Shuruq, Duhr, Asr, "
+        "Maghrib, Isha as the fiqh shows them), rounded as in the report, at local time with "
+        "the fixed UTC offset of its day.");
+}
+
+}  // namespace kelmo::cli

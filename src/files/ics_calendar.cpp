@@ -1,0 +1,165 @@
+#include "files/ics_calendar.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+
+#include "base/angles.h"
+#include "base/markers.h"
+#include "calendar/julian_day.h"
+#include "calendar/time_format.h"
+#include "prayer/school_of_law.h"
+
+namespace kelmo {
+
+namespace {
+
+constexpr std::size_t kMaxLineOctets = 75;
+
+struct Shown {
+    PrayerSlot slot;
+    const char* summary;
+    const char* key;
+};
+
+std::vector<Shown> shownTimes(int fiqh) {
+    std::vector<Shown> shown = {{PrayerSlot::imsak, "Imsak", "imsak"},
+                                {PrayerSlot::fajr, "Fajr", "fajr"},
+                                {PrayerSlot::shuruq, "Shuruq", "shuruq"},
+                                {PrayerSlot::duhr, "Duhr", "duhr"}};
+    if (const auto asr = asrSlot(fiqh)) shown.push_back({*asr, "Asr", "asr"});
+    shown.push_back({PrayerSlot::maghrib, "Maghrib", "maghrib"});
+    if (usesIsha(fiqh)) shown.push_back({PrayerSlot::isha, "Isha", "isha"});
+    return shown;
+}
+
+// The report's rounding: Imsak and Shuruq cut, the others rounded up.
+int threshold(PrayerSlot slot) {
+    return slot == PrayerSlot::imsak || slot == PrayerSlot::shuruq ? kRoundDown : kRoundUp;
+}
+
+std::string offsetText(int minutes, bool colon) {
+    char text[16];
+    std::snprintf(text, sizeof text, colon ? "%c%02d:%02d" : "%c%02d%02d", minutes < 0 ? '-' : '+',
+                  std::abs(minutes) / 60, std::abs(minutes) % 60);
+    return text;
+}
+
+std::string zoneId(int minutes) {
+    return "UTC" + offsetText(minutes, true);
+}
+
+// TEXT value escaping of RFC 5545, 3.3.11.
+std::string escaped(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\\' || c == ';' || c == ',') out += '\\';
+        if (c == '\n') {
+            out += "\\n";
+            continue;
+        }
+        out += c;
+    }
+    return out;
+}
+
+// One content line, folded after 75 octets (never inside a UTF-8 sequence), CRLF ended.
+void appendLine(std::string& out, const std::string& line) {
+    std::size_t start = 0, width = kMaxLineOctets;
+    while (line.size() - start > width) {
+        std::size_t cut = start + width;
+        while (cut > start && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;
+        out += line.substr(start, cut - start) + "\r\n ";
+        start = cut;
+        width = kMaxLineOctets - 1;  // the folding blank counts
+    }
+    out += line.substr(start) + "\r\n";
+}
+
+std::string dateTimeText(const CalendarDate& d, int h, int m, int s) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%04d%02d%02dT%02d%02d%02d", d.year, d.month,
+                  static_cast<int>(d.day), h, m, s);
+    return text;
+}
+
+void appendZone(std::string& out, int minutes) {
+    appendLine(out, "BEGIN:VTIMEZONE");
+    appendLine(out, "TZID:" + zoneId(minutes));
+    appendLine(out, "BEGIN:STANDARD");
+    appendLine(out, "DTSTART:19700101T000000");
+    appendLine(out, "TZOFFSETFROM:" + offsetText(minutes, false));
+    appendLine(out, "TZOFFSETTO:" + offsetText(minutes, false));
+    appendLine(out, "TZNAME:" + zoneId(minutes));
+    appendLine(out, "END:STANDARD");
+    appendLine(out, "END:VTIMEZONE");
+}
+
+std::string placeKey(const Location& location) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.4f_%.4f", location.latitude * kRadToDeg,
+                  location.longitude * kRadToDeg);
+    return text;
+}
+
+}  // namespace
+
+void addPrayerEvents(const CalendarDate& date, const PrayerTimes& times, bool summerTime,
+                     const Location& location, const Config& config,
+                     std::vector<IcsEvent>& events) {
+    const int offset =
+        static_cast<int>(std::lround(location.timeZone * 60.0)) + (summerTime ? 60 : 0);
+    for (const Shown& s : shownTimes(config.fiqh)) {
+        const double time = times[s.slot];
+        if (!isTime(time)) continue;
+        const SplitTime t = splitTime(threshold(s.slot), time, config.precision == 1);
+        if (std::abs(t.dayOffset) > 1) continue;
+        IcsEvent e;
+        dateFromJulianDay(julianDay(date) + t.dayOffset, e.date);
+        e.date.day = std::floor(e.date.day);
+        e.hour = t.hours;
+        e.minute = t.minutes;
+        e.second = config.precision == 1 ? 0 : t.seconds;
+        e.utcOffsetMinutes = offset;
+        e.summary = s.summary;
+        e.key = s.key;
+        events.push_back(e);
+    }
+}
+
+std::string icsCalendar(const std::vector<IcsEvent>& events, const Location& location,
+                        const std::string& placeUtf8, const UtcTime& stamp) {
+    std::string out;
+    appendLine(out, "BEGIN:VCALENDAR");
+    appendLine(out, "VERSION:2.0");
+    appendLine(out, "PRODID:-//KelmoTimes//kelmo-cli//EN");
+    appendLine(out, "CALSCALE:GREGORIAN");
+    std::set<int> offsets;
+    for (const IcsEvent& e : events) offsets.insert(e.utcOffsetMinutes);
+    for (int minutes : offsets) appendZone(out, minutes);
+
+    CalendarDate stampDate;
+    stampDate.year = stamp.year;
+    stampDate.month = stamp.month;
+    stampDate.day = stamp.day;
+    const std::string dtstamp = dateTimeText(stampDate, stamp.hour, stamp.minute,
+                                             static_cast<int>(std::floor(stamp.second))) +
+                                "Z";
+    const std::string place = escaped(placeUtf8);
+    for (const IcsEvent& e : events) {
+        const std::string start = dateTimeText(e.date, e.hour, e.minute, e.second);
+        appendLine(out, "BEGIN:VEVENT");
+        appendLine(out, "UID:" + start + "-" + e.key + "-" + placeKey(location) + "@kelmotimes");
+        appendLine(out, "DTSTAMP:" + dtstamp);
+        appendLine(out, "DTSTART;TZID=" + zoneId(e.utcOffsetMinutes) + ":" + start);
+        appendLine(out, "SUMMARY:" + e.summary);
+        appendLine(out, "LOCATION:" + place);
+        appendLine(out, "TRANSP:TRANSPARENT");
+        appendLine(out, "END:VEVENT");
+    }
+    appendLine(out, "END:VCALENDAR");
+    return out;
+}
+
+}  // namespace kelmo
