@@ -43,7 +43,7 @@ double newMoonDay(const MoonSunsetData& m) {
 TEST(MoonDataAtSunset, ChoosesTheFirstQualifyingEvening) {
     const Config config;
     const double first = julianDay(CalendarDate{.year = 2024, .month = 1, .day = 1.0});
-    int sameDay = 0, nextDay = 0;
+    int sameDay = 0, nextDay = 0, afterSunset = 0;
     for (int lunation = 0; lunation < 37; ++lunation) {
         const CalendarDate date = dateOf(first + lunation * kSynodicMonthDays);
         MoonSunsetData m;
@@ -56,6 +56,12 @@ TEST(MoonDataAtSunset, ChoosesTheFirstQualifyingEvening) {
         EXPECT_GE(m.moonset, m.sunset);
         EXPECT_NEAR(m.topocentricAge, sunsetLocal - m.topocentricNewMoon, 1e-12);
         EXPECT_TRUE(m.monthStart == m.sunsetDay + 1.0 || m.monthStart == m.sunsetDay + 2.0);
+        // A new moon after the day's sunset (at Mecca never later than about 19h10m local):
+        // the first evening cannot qualify and the second day is evaluated.
+        if ((m.topocentricNewMoon - newMoonDay(m)) * 24.0 > 19.25) {
+            EXPECT_EQ(m.sunsetDay, newMoonDay(m) + 1.0) << lunation;
+            ++afterSunset;
+        }
         if (m.sunsetDay == newMoonDay(m)) {
             ++sameDay;
         } else {
@@ -68,6 +74,7 @@ TEST(MoonDataAtSunset, ChoosesTheFirstQualifyingEvening) {
     }
     EXPECT_GT(sameDay, 3);
     EXPECT_GT(nextDay, 3);
+    EXPECT_GT(afterSunset, 0);
 }
 
 // Reference: ERFA positions (eraMoon98, eraEpv00) at the same sunset instant: the geocentric
