@@ -29,6 +29,16 @@ int main(int argc, char** argv) {
     using namespace kelmo::cli;
     CLI::App app{"KelmoTimes: Islamic prayer times, Moon, Hijri calendar and Qibla", "kelmo-cli"};
     app.require_subcommand(0, 1);
+    app.footer(
+        "Without a command: today's date at the home location. \"kelmo-cli COMMAND --help\" "
+        "shows a command's options and formats.\n"
+        "Place: --location NAME from Kelmo.cfg, or --lat/--lon [--height --tz --dst-start "
+        "--dst-end --name]; default the home location of Kelmo.cfg. Settings: Kelmo.cfg beside "
+        "the program (or --config FILE; the built-in defaults when it cannot be read), each "
+        "overridable by its option. Dates: --date YYYY-MM-DD (default today at the place) or "
+        "--hijri-date YYYY-MM-DD.\n"
+        "Output: UTF-8 on standard output or to --out FILE. Exit status 0 ok, 1 a computation "
+        "or file failed (the error text on stderr), 2 a usage error.");
     kelmo::platform::SystemClock clock;
     CommandRun run{clock};
     addTodayCommand(app, run);
