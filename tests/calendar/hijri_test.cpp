@@ -181,6 +181,32 @@ TEST(HijriFromDate, MonthStartsAfterTheVisibleCrescent) {
     EXPECT_GT(notVisible, 0);
 }
 
+// Day after day the Hijri date counts up by one, or starts a new month after a 29th or 30th
+// (two years at Mecca: 24 or 25 month starts decided by the crescent).
+TEST(HijriFromDate, ConsecutiveDaysCountUp) {
+    const Config config;
+    const double first = julianDay(civil(2025, 1, 1));
+    CalendarDate previous = civilOf(first);
+    ASSERT_EQ(hijriFromDate(previous, kMecca, config), 1);
+    int monthStarts = 0;
+    for (int i = 1; i < 730; ++i) {
+        CalendarDate d = civilOf(first + i);
+        ASSERT_EQ(hijriFromDate(d, kMecca, config), 1);
+        if (d.hijriDay == 1.0) {
+            EXPECT_TRUE(previous.hijriDay == 29.0 || previous.hijriDay == 30.0) << i;
+            EXPECT_EQ(d.hijriMonth, previous.hijriMonth % 12 + 1) << i;
+            EXPECT_EQ(d.hijriYear, previous.hijriYear + (d.hijriMonth == 1 ? 1 : 0)) << i;
+            ++monthStarts;
+        } else {
+            EXPECT_EQ(d.hijriDay, previous.hijriDay + 1.0) << i;
+            EXPECT_EQ(d.hijriMonth, previous.hijriMonth) << i;
+        }
+        previous = d;
+    }
+    EXPECT_GE(monthStarts, 24);  // 730 days hold 24.7 lunations
+    EXPECT_LE(monthStarts, 25);
+}
+
 // Hijri -> civil -> Hijri for the 10th of every month of 1400..1500 AH at Mecca.
 TEST(DateFromHijri, RoundTripsEveryMonth1400To1500) {
     const Config config;
