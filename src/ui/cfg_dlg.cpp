@@ -142,8 +142,8 @@ void CfgDlg::buildTemplate() {
     for (const char* name : kFiqhNames) comboBox(this, kFiqh)->addItem(name);
     for (const char* name : kPrecisionNames) comboBox(this, kPrecision)->addItem(name);
     for (const char* name : kRuleNames) comboBox(this, kRule)->addItem(name);
-    lineEdit(this, kSoundFile)->setMaxLength(kSoundNameLength);
-    lineEdit(this, kPreSoundFile)->setMaxLength(kSoundNameLength);
+    limitTyping(lineEdit(this, kSoundFile), kSoundNameLength);
+    limitTyping(lineEdit(this, kPreSoundFile), kSoundNameLength);
 
     setTip(controlById(this, kFiqh), "Choose the applied Fiqh from list");
     setTip(controlById(this, kImsakDegrees),

@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QStringList>
 #include <QToolTip>
+#include <algorithm>
+#include <memory>
 
 namespace kelmo::ui {
 
@@ -29,6 +31,25 @@ void setTip(QWidget* widget, const QString& text) {
     }
     lines << line;
     widget->setToolTip(lines.join('\n'));
+}
+
+void limitTyping(QLineEdit* edit, int maxCharacters) {
+    auto previous = std::make_shared<QString>(edit->text());
+    // textChanged follows textEdited; the text is read back, as an edit refused below has
+    // already been undone when its textChanged arrives.
+    QObject::connect(edit, &QLineEdit::textChanged, edit,
+                     [edit, previous] { *previous = edit->text(); });
+    QObject::connect(
+        edit, &QLineEdit::textEdited, edit, [edit, previous, maxCharacters](const QString& text) {
+            if (text.size() > maxCharacters && text.size() > previous->size()) {
+                const int cursor = edit->cursorPosition() - (text.size() - previous->size());
+                const QSignalBlocker block(edit);
+                edit->setText(*previous);
+                edit->setCursorPosition(std::max(0, cursor));
+            } else {
+                *previous = text;
+            }
+        });
 }
 
 QWidget* controlById(const QWidget* dialog, int id) {

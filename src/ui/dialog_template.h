@@ -25,6 +25,11 @@ inline constexpr int kTipWidth = 200;
 // Sets a tooltip, broken into lines no wider than kTipWidth pixels.
 void setTip(QWidget* widget, const QString& text);
 
+// Limits what can be typed into an edit to maxCharacters, as the Windows edit limit does: a
+// longer text put in by the program stays whole (the field check then refuses it), and typing
+// can shorten it but never lengthen it beyond the limit.
+void limitTyping(QLineEdit* edit, int maxCharacters);
+
 // The control of a dialog with the id, or null.
 QWidget* controlById(const QWidget* dialog, int id);
 template <typename Control>
