@@ -13,15 +13,6 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool sameIgnoringCase(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-}
-
 // The standard decimal conversion of a word that passed isNumber; false when it does not fit
 // an int ("-" and "+" alone give 0).
 bool toInt(std::string_view text, int& value) {
@@ -52,7 +43,7 @@ std::string applyOption(std::string_view option, std::string_view value, Config&
         c.maxAcceptableError = n;
         return echoLine("New value (%d) for Max-Acceptable-Error is received\n", n);
     }
-    if (sameIgnoringCase(option, "/r") && numberValue(value, n)) {
+    if (equalsIgnoringCase(option, "/r") && numberValue(value, n)) {
         c.refraction = n;
         return echoLine("New value (%d) for Refraction is received\n", n);
     }
@@ -60,20 +51,20 @@ std::string applyOption(std::string_view option, std::string_view value, Config&
         c.pressure = n;
         return echoLine("New value (%d) for Pressure is received\n", n);
     }
-    if (sameIgnoringCase(option, "/t") && numberValue(value, n)) {
+    if (equalsIgnoringCase(option, "/t") && numberValue(value, n)) {
         c.timerMode = 1;
         if (n > 0) c.alertFlags = n;
         return {};
     }
-    if (sameIgnoringCase(option, "/d") && numberValue(value, n)) {
+    if (equalsIgnoringCase(option, "/d") && numberValue(value, n)) {
         c.temperature = n;
         return echoLine("New value (%d) for Temperture is received\n", n);
     }
-    if (sameIgnoringCase(option, "/e") && !value.empty()) {
+    if (equalsIgnoringCase(option, "/e") && !value.empty()) {
         c.editor.assign(value.substr(0, Config::kTextLength));
         return "New value (" + c.editor + ") for Editor is received\n";
     }
-    if (sameIgnoringCase(option, "/n") && numberValue(value, n)) {
+    if (equalsIgnoringCase(option, "/n") && numberValue(value, n)) {
         c.nMinutes = n;
         return echoLine("New value (%d) for nMinutes rule is received\n", n);
     }

@@ -79,6 +79,15 @@ bool FieldScanner::real(float& out) {
     return used > 0;
 }
 
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
 double leadingNumber(std::string_view word) {
     double value = 0.0;
     return parseLeading(word, value) > 0 ? value : 0.0;

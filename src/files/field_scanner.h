@@ -49,6 +49,9 @@ class FieldScanner {
 // there is none (or when it is not finite).
 double leadingNumber(std::string_view word);
 
+// True when a and b are the same text with ASCII letters compared without regard to case.
+bool equalsIgnoringCase(std::string_view a, std::string_view b);
+
 // True for the white space of the C locale: blank, \t, \n, \v, \f, \r.
 constexpr bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';

@@ -9,16 +9,6 @@ namespace kelmo {
 
 namespace {
 
-// ASCII letters compared without regard to case; other bytes exactly.
-bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-}
-
 int replaceCode(ReplaceResult result) {
     switch (result) {
         case ReplaceResult::kDone:
@@ -43,7 +33,7 @@ int findLocationInText(std::string_view fileText, Location& location) {
         anyLocation = true;
         Location stored;
         if (parseLocationLine(line, stored) != 0) return kConfigCorrupt;
-        if (sameNameIgnoringCase(stored.name, location.name)) {
+        if (equalsIgnoringCase(stored.name, location.name)) {
             stored.name = std::move(location.name);
             location = std::move(stored);
             return 0;

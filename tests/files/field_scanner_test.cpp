@@ -95,3 +95,19 @@ TEST(LeadingNumber, LongestLeadingNumberOrZero) {
 
 }  // namespace
 }  // namespace kelmo
+
+namespace kelmo {
+namespace {
+
+TEST(EqualsIgnoringCase, AsciiLettersOnlyAndWholeTexts) {
+    EXPECT_TRUE(equalsIgnoringCase("Manama,Bahrain", "mANAMA,bahrain"));
+    EXPECT_FALSE(equalsIgnoringCase("Manama,Bahrain", "Manama,Bahrai"));
+    EXPECT_FALSE(equalsIgnoringCase("Manama", "Manama "));
+    // Windows-1252 letters are not folded: 0xC9 is "E acute", 0xE9 "e acute".
+    EXPECT_FALSE(equalsIgnoringCase("\xC9vry", "\xE9vry"));
+    EXPECT_FALSE(equalsIgnoringCase("@", "`"));  // neighbours of the letter ranges
+    EXPECT_TRUE(equalsIgnoringCase("", ""));
+}
+
+}  // namespace
+}  // namespace kelmo

@@ -10,21 +10,13 @@
 #include "base/angles.h"
 #include "base/config.h"
 #include "files/config_file.h"
+#include "files/field_scanner.h"
 #include "files/location_database.h"
 #include "platform/encoding.h"
 
 namespace kelmo::cli {
 
 namespace {
-
-bool isHome(const Location& place, const Location& home) {
-    if (place.name.size() != home.name.size()) return false;
-    for (std::size_t i = 0; i < place.name.size(); ++i) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        if (lower(place.name[i]) != lower(home.name[i])) return false;
-    }
-    return true;
-}
 
 // "Manama,Bahrain    26.2361  50.5831     0   3.00     0     0 *" (degrees; * = home).
 std::string textLine(const Location& l, bool home) {
@@ -58,10 +50,11 @@ int runLocations(const CliOptions& options, const platform::Clock&) {
     std::string out;
     if (options.output.format == "json") {
         nlohmann::json places = nlohmann::json::array();
-        for (const Location& l : list) places.push_back(jsonPlace(l, isHome(l, home)));
+        for (const Location& l : list)
+            places.push_back(jsonPlace(l, equalsIgnoringCase(l.name, home.name)));
         out = places.dump() + "\n";
     } else {
-        for (const Location& l : list) out += textLine(l, isHome(l, home));
+        for (const Location& l : list) out += textLine(l, equalsIgnoringCase(l.name, home.name));
     }
     return report(writeOutput(options.output, out));
 }

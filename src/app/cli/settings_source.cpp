@@ -8,6 +8,7 @@
 #include "files/config_file.h"
 #include "files/default_locations.h"
 #include "files/error_messages.h"
+#include "files/field_scanner.h"
 #include "files/file_replace.h"
 #include "files/location_database.h"
 
@@ -24,15 +25,6 @@ std::string defaultConfigFile() {
     return (exe.parent_path() / kConfigFileName).string();
 }
 
-bool sameIgnoringCase(const std::string& a, const std::string& b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-}
-
 // The place named on the command line, with the database's spelling of its name.
 CliError findPlace(const std::string& text, const std::string& name, Location& place) {
     place = Location{};
@@ -45,7 +37,7 @@ CliError findPlace(const std::string& text, const std::string& name, Location& p
     std::vector<Location> list;
     if (locationsFromText(text, list) == 0) {
         for (const Location& stored : list) {
-            if (sameIgnoringCase(stored.name, name)) {
+            if (equalsIgnoringCase(stored.name, name)) {
                 place.name = stored.name;
                 break;
             }
