@@ -11,9 +11,13 @@ namespace {
 
 constexpr double kLargestWidening = kHoursToRad;  // one hour
 
-// Slots that move earlier when widened: sunrise (row 0 rise) and Imsak (row 1 rise).
+constexpr std::size_t riseSlotOf(EventRow row) {
+    return 3 * static_cast<std::size_t>(row) + 1;
+}
+
+// Slots that move earlier when widened: sunrise and Imsak.
 constexpr bool widensEarlier(std::size_t slot) {
-    return slot == 1 || slot == 4;
+    return slot == riseSlotOf(EventRow::horizon) || slot == riseSlotOf(EventRow::imsakIsha);
 }
 
 // The corner value of slot farthest from the centre's value c, or the first marker.

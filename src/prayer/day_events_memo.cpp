@@ -20,16 +20,14 @@ bool DayEventsMemo::madeFor(const Location& l, const Config& c) const {
 
 namespace {
 
-std::int64_t dayNumber(const CalendarDate& date) {
-    CalendarDate midnight = date;
-    midnight.day = std::floor(date.day);
-    return static_cast<std::int64_t>(std::floor(julianDay(midnight)));
-}
-
 CalendarDate midnightOf(const CalendarDate& date) {
     CalendarDate midnight = date;
     midnight.day = std::floor(date.day);
     return midnight;
+}
+
+std::int64_t dayNumber(const CalendarDate& date) {
+    return static_cast<std::int64_t>(std::floor(julianDay(midnightOf(date))));
 }
 
 }  // namespace
