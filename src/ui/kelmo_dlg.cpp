@@ -15,6 +15,8 @@
 #include "ui/date_dlg.h"
 #include "ui/dialog_template.h"
 #include "ui/earth_picture.h"
+#include "ui/loc_dlg.h"
+#include "ui/qibla_w.h"
 
 namespace kelmo::ui {
 
@@ -73,13 +75,23 @@ void CKelmoDlg::buildTemplate() {
     };
     clicked(kDate, [this] { openDate(); });
     clicked(kLocation, [this] {
-        if (extra_.location) extra_.location(this, home_, current_);
+        if (extra_.location) {
+            extra_.location(this, home_, current_);
+        } else {
+            LocDlg dialog(home_, current_, services_, this);
+            dialog.exec();
+        }
     });
     clicked(kConfiguration, [this] { openConfiguration(); });
     clicked(kPrayer, [this] { compute(kPrayerReportOutput); });
     clicked(kMoon, [this] { compute(kMoonReportOutput); });
     clicked(kQibla, [this] {
-        if (extra_.qibla) extra_.qibla(this, current_, config_);
+        if (extra_.qibla) {
+            extra_.qibla(this, current_, config_);
+        } else {
+            QiblaW window(current_, config_, services_, this);
+            window.exec();
+        }
     });
     clicked(kHelp, [this] { help_.show(helpFile_); });
     clicked(kQuit, [this] { done(kQuitResult); });

@@ -1,0 +1,596 @@
+#include "ui/loc_dlg.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <cmath>
+
+#include "base/angles.h"
+#include "calendar/angle_format.h"
+#include "calendar/julian_day.h"
+#include "calendar/names.h"
+#include "files/location_database.h"
+#include "platform/kelmo_messages.h"
+#include "ui/data_exchange.h"
+#include "ui/dialog_template.h"
+#include "ui/text_edge.h"
+
+namespace kelmo::ui {
+
+namespace {
+
+constexpr int kErrorNoName = 200;     // "You have to type a location name!"
+constexpr int kErrorLatitude = 201;   // "Wrong latitude value!"
+constexpr int kErrorLongitude = 202;  // "Wrong longitude value!"
+constexpr int kErrorTimeZone = 203;   // "Incorrect time zone value!"
+constexpr int kErrorDstStart = 204;   // "Incorrect DST start date!"
+constexpr int kErrorDstEnd = 205;     // "Incorrect DST end date!"
+constexpr int kDstCheckYear = 1997;   // the year a fixed summer-time date is checked in
+constexpr int kDaysOfMonth = 31;      // day list entries that are days of the month
+constexpr int kLastSundayIndex = 65;  // "Last Sunday"
+constexpr int kMarchIndex = 2, kOctoberIndex = 9;
+constexpr int kHeightMin = -999, kHeightMax = 9999;
+constexpr int kMaxZoneHours = 24, kMaxLatitude = 90, kMaxLongitude = 180, kMaxSixty = 59;
+constexpr double kZoneSecondsRoundUp = 10.0;  // seconds of a zone that count as a minute
+
+const char* const kWeekRules[] = {"First", "2nd", "3rd", "4th", "Last"};
+
+QLineEdit* lineEdit(const QWidget* dialog, int id) {
+    return control<QLineEdit>(dialog, id);
+}
+QComboBox* dropDown(const QWidget* dialog, int id) {
+    return control<QComboBox>(dialog, id);
+}
+
+bool sameName(const std::string& a, const std::string& b) {
+    return QString::compare(toWidget(a), toWidget(b), Qt::CaseInsensitive) == 0;
+}
+
+// Degrees, minutes and seconds of an angle given in radians, without its sign.
+SplitAngle splitMagnitude(double radians) {
+    return splitAngle(std::fabs(radians) * kRadToDeg, false);
+}
+
+double degreesOf(int degrees, int minutes, int seconds) {
+    return degrees + minutes / 60.0 + seconds / 3600.0;
+}
+
+// A fixed summer-time day (day code 1 .. 31) must be a date of the check year; weekday rules
+// are not checked.
+bool dstDateIsValid(int dayCode, int month) {
+    if (dayCode > kDaysOfMonth) return true;
+    if (month < 1 || month > 12) return false;
+    CalendarDate date;
+    date.year = kDstCheckYear;
+    date.month = month;
+    date.day = dayCode;
+    return isValidDate(date, false);
+}
+
+int dstCode(int monthIndex, int dayIndex) {
+    return (monthIndex + 1) * 256 + dayIndex + 1;
+}
+
+}  // namespace
+
+QString dstDayText(int index) {
+    if (index < kDaysOfMonth) return QString::number(index + 1);
+    const int rule = index - kDaysOfMonth;
+    const int weeks = static_cast<int>(std::size(kWeekRules));
+    return QString("%1 %2").arg(kWeekRules[rule % weeks], names::kWeekdays[rule / weeks]);
+}
+
+LocDlg::LocDlg(Location& home, Location& current, const Services& services, QWidget* parent)
+    : QDialog(parent), home_(home), current_(current), services_(services) {
+    showLocation(current_);
+    buildTemplate();
+    showFields();
+
+    if (const int error = loadLocations(list_); error != 0) {
+        platform::showError(services_.messages, error);
+        ended_ = true;  // the rest of the initialisation still runs
+        setResult(0);
+    }
+    enableDstLists(fields_.dstAvailable == 1);
+    settingSelection_ = true;
+    for (const Location& place : list_) listBox_->addItem(toWidget(place.name));
+    settingSelection_ = false;
+    registerTips();
+}
+
+int LocDlg::exec() {
+    if (ended_) return 0;
+    return QDialog::exec();
+}
+
+void LocDlg::buildTemplate() {
+    using namespace loc;
+    DialogTemplate t(this, " Location", 351, 202);
+    listBox_ = new QListWidget(this);
+    listBox_->setObjectName(QString::number(kList));
+    listBox_->setGeometry(t.units().rect(7, 7, 122, 82));
+
+    const QString degree = QString::fromUtf8("\u00B0");
+    t.group("New Name", 134, 3, 210, 27);
+    t.edit(kName, 141, 13, 196, 12)->setMaxLength(kNameLength);
+    struct Angle {
+        const char* caption;
+        int y, degrees, minutes, seconds, positive, negative;
+        const char *positiveCaption, *negativeCaption;
+    };
+    const Angle angles[] = {
+        {"Latitude", 32, kLatDegrees, kLatMinutes, kLatSeconds, kNorth, kSouth, "N", "S"},
+        {"Longitude", 61, kLonDegrees, kLonMinutes, kLonSeconds, kEast, kWest, "E", "W"}};
+    for (const Angle& a : angles) {
+        t.group(a.caption, 134, a.y, 210, 27);
+        const int row = a.y + 10;
+        t.edit(a.degrees, 141, row, 24, 12);
+        t.label(degree, 167, row, 6, 10);
+        t.edit(a.minutes, 175, row, 20, 12);
+        t.label("'", 197, row, 6, 10);
+        t.edit(a.seconds, 205, row, 20, 12);
+        t.label("\"", 227, row, 6, 10);
+        t.radio(a.positive, a.positiveCaption, 250, row + 1, 28, 10);
+        t.radio(a.negative, a.negativeCaption, 290, row + 1, 28, 10);
+    }
+
+    t.group("Time Zone", 7, 92, 167, 28);
+    t.label("GMT", 13, 104, 18, 10);
+    t.radio(kPlus, "+", 32, 104, 20, 10);
+    t.radio(kMinus, "-", 54, 104, 20, 10);
+    t.label("Hour", 78, 104, 18, 10);
+    t.edit(kZoneHours, 97, 103, 20, 12);
+    t.label("Minute", 121, 104, 25, 10);
+    t.edit(kZoneMinutes, 148, 103, 22, 12);
+    t.group("Height", 177, 92, 64, 28);
+    t.edit(kHeight, 185, 103, 48, 12);
+    t.group("DST Available", 245, 92, 99, 28);
+    t.radio(kNoDst, "No", 254, 104, 34, 10);
+    t.radio(kYesDst, "Yes", 295, 104, 34, 10);
+
+    struct DstDate {
+        const char* caption;
+        int x, width, day, month;
+    };
+    const DstDate dates[] = {{"DST Start date", 7, 167, kStartDay, kStartMonth},
+                             {"DST End date", 177, 167, kEndDay, kEndMonth}};
+    for (const DstDate& d : dates) {
+        t.group(d.caption, d.x, 123, d.width, 32);
+        t.label("Day", d.x + 4, 137, 15, 10);
+        QComboBox* days = t.dropDown(d.day, d.x + 19, 136, 70, 13);
+        for (int i = 0; i < kDayEntries; ++i) days->addItem(dstDayText(i));
+        t.label("Month", d.x + 92, 137, 24, 10);
+        QComboBox* months = t.dropDown(d.month, d.x + 116, 136, 48, 13);
+        for (const char* month : names::kMonths) months->addItem(month);
+        days->setEnabled(false);
+        months->setEnabled(false);
+    }
+
+    struct Button {
+        int id;
+        const char* caption;
+    };
+    const Button buttons[] = {{kClose, "Close"},           {kSelectPlace, "SelectPlace"},
+                              {kSelectHome, "SelectHome"}, {kChange, "Change"},
+                              {kRemove, "Remove"},         {kAdd, "Add"}};
+    int x = 10;
+    for (const Button& b : buttons) {
+        t.button(b.id, b.caption, x, 174, 50, 16)->setAutoDefault(false);
+        x += 57;
+    }
+
+    auto pair = [this](int first, int second) {
+        auto* group = new QButtonGroup(this);
+        group->addButton(control<QRadioButton>(this, first), 0);
+        group->addButton(control<QRadioButton>(this, second), 1);
+        return group;
+    };
+    zoneSigns_ = pair(kPlus, kMinus);
+    dstChoice_ = pair(kNoDst, kYesDst);
+    lonHemispheres_ = pair(kEast, kWest);
+    latHemispheres_ = pair(kNorth, kSouth);
+
+    auto clicked = [this](int id, auto handler) {
+        connect(control<QAbstractButton>(this, id), &QAbstractButton::clicked, this, handler);
+    };
+    clicked(kAdd, [this] { add(); });
+    clicked(kChange, [this] { change(); });
+    clicked(kClose, [this] { done(0); });
+    clicked(kRemove, [this] { remove(); });
+    clicked(kSelectHome, [this] { selectHome(); });
+    clicked(kSelectPlace, [this] { selectPlace(); });
+    clicked(kYesDst, [this] { enableDstLists(true); });
+    clicked(kNoDst, [this] { enableDstLists(false); });
+    // A selection made by the user; the cursor the list takes with the focus selects nothing.
+    connect(listBox_, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!settingSelection_) selectionChanged();
+    });
+}
+
+void LocDlg::registerTips() {
+    using namespace loc;
+    struct Tip {
+        int id;
+        const char* text;
+    };
+    const Tip tips[] = {
+        {kName, "Set the name of location"},
+        {kLatDegrees, "Set the value of latitude in degrees (0-90)"},
+        {kLatMinutes, "Set the value of latitude in minutes (0-59)"},
+        {kLatSeconds, "Set the values of latitude in seconds (0-59).Set to zero if not used"},
+        {kNorth,
+         "Check one of the radio buttons to set the direction of latitude (North or South)"},
+        {kSouth,
+         "Check one of the radio buttons to set the direction of latitude (North or South)"},
+        {kLonDegrees, "Set the value of longitude in degrees (0-180)"},
+        {kLonMinutes, "Set the value of longitude in minutes (0-59)"},
+        {kLonSeconds, "Set the value of longitude in seconds (0-59). Set to zero if not used"},
+        {kEast, "Check one of the radio buttons to set the direction of longitude (East or West)"},
+        {kWest, "Check one of the radio buttons to set the direction of longitude (East or West)"},
+        {kPlus,
+         "Check one of the radio buttons to set the sign of timezone. Choose + if the location "
+         "is to the East of Greenwich and - if it is to the West"},
+        {kMinus,
+         "Check one of the radio buttons to set the sign of timezone. Choose + if the location "
+         "is to the East of Greenwich and - if it is to the West"},
+        {kZoneHours, "Set the number of hours of the timezone (0-24)"},
+        {kZoneMinutes, "Set the number of minutes of the timezone (0-59)"},
+        {kHeight, "Set the height of the location in meters (-999 to 9999)"},
+        {kNoDst,
+         "Check one of the radio buttons to indicate if Daylight Saving Time (DST) is used or "
+         "not"},
+        {kYesDst,
+         "Check one of the radio buttons to indicate if Daylight Saving Time (DST) is used or "
+         "not"},
+        {kStartDay, "Select from the list the day in which DST starts"},
+        {kStartMonth, "Select from the list the month in which DST starts"},
+        {kEndDay, "Select from the list the day in which DST ends"},
+        {kEndMonth, "Select from the list the month in which DST ends"},
+        {kAdd, "Press to add the location to the database"},
+        {kRemove, "Press to remove the location from database"},
+        {kChange,
+         "Press to change the data for location. Remember, you can NOT change the name of a "
+         "location. You have to remove and then add it"},
+        {kSelectHome, "Press to make selected location your the default one always"},
+        {kSelectPlace,
+         "Press to make selected location the default one for this session (i.e. next time you "
+         "restart KelmoTimes the home location will be the default one"},
+        {kClose, "Press to close the Location dialogue"}};
+    for (const Tip& tip : tips) setTip(controlById(this, tip.id), tip.text);
+}
+
+// ShowLocation: one location into the members.
+void LocDlg::showLocation(const Location& place) {
+    Fields& f = fields_;
+    f.name = place.name;
+    if (place.dstStart != 0) {
+        f.dstAvailable = 1;
+        f.startDay = (place.dstStart & 255) - 1;
+        f.startMonth = (place.dstStart >> 8) - 1;
+        f.endDay = (place.dstEnd & 255) - 1;
+        f.endMonth = (place.dstEnd >> 8) - 1;
+    } else {
+        f.dstAvailable = 0;
+        f.startDay = kLastSundayIndex;
+        f.startMonth = kMarchIndex;
+        f.endDay = kLastSundayIndex;
+        f.endMonth = kOctoberIndex;
+    }
+    f.height = place.height;
+
+    f.latHemisphere = place.latitude > 0 ? 0 : 1;
+    const SplitAngle latitude = splitMagnitude(place.latitude);
+    f.latDegrees = latitude.degrees;
+    f.latMinutes = latitude.minutes;
+    f.latSeconds = latitude.seconds;
+    f.lonHemisphere = place.longitude > 0 ? 0 : 1;
+    const SplitAngle longitude = splitMagnitude(place.longitude);
+    f.lonDegrees = longitude.degrees;
+    f.lonMinutes = longitude.minutes;
+    f.lonSeconds = longitude.seconds;
+
+    f.zoneSign = place.timeZone < 0 ? 1 : 0;
+    const double zone = std::fabs(static_cast<double>(place.timeZone));
+    f.zoneHours = static_cast<int>(zone);
+    const double minutes = (zone - f.zoneHours) * 60.0;
+    f.zoneMinutes = static_cast<int>(minutes);
+    if ((minutes - f.zoneMinutes) * 60.0 > kZoneSecondsRoundUp) f.zoneMinutes += 1;
+    if (f.zoneMinutes > kMaxSixty) {
+        f.zoneMinutes = 0;
+        f.zoneHours += 1;
+    }
+}
+
+// ReadLocation: the members as a location, or the code of the first value that is wrong.
+int LocDlg::readLocation(Location& place) const {
+    const Fields& f = fields_;
+    if (f.name.empty()) return kErrorNoName;
+    double latitude = degreesOf(f.latDegrees, f.latMinutes, f.latSeconds);
+    if (latitude > kMaxLatitude) return kErrorLatitude;
+    if (f.latHemisphere == 1) latitude = -latitude;
+    double longitude = degreesOf(f.lonDegrees, f.lonMinutes, f.lonSeconds);
+    if (longitude > kMaxLongitude) return kErrorLongitude;
+    if (f.lonHemisphere == 1) longitude = -longitude;
+    float zone = static_cast<float>(f.zoneHours) + static_cast<float>(f.zoneMinutes) / 60.0f;
+    if (zone > kMaxZoneHours) return kErrorTimeZone;
+    if (f.zoneSign == 1) zone = -zone;
+
+    int dstStart = 0, dstEnd = 0;
+    if (f.dstAvailable == 1) {
+        if (!dstDateIsValid(f.startDay + 1, f.startMonth + 1)) return kErrorDstStart;
+        if (!dstDateIsValid(f.endDay + 1, f.endMonth + 1)) return kErrorDstEnd;
+        dstStart = dstCode(f.startMonth, f.startDay);
+        dstEnd = dstCode(f.endMonth, f.endDay);
+    }
+    place.name = f.name;
+    place.latitude = latitude * kDegToRad;
+    place.longitude = longitude * kDegToRad;
+    place.timeZone = zone;
+    place.dstStart = dstStart;
+    place.dstEnd = dstEnd;
+    place.height = f.height;
+    return 0;
+}
+
+// The field check: each edit in the order of the members, the first failure stops it.
+bool LocDlg::checkFields() {
+    using namespace loc;
+    DataExchange dx(services_.messages);
+    Fields f = fields_;
+    if (!dx.integer(lineEdit(this, kHeight), kHeightMin, kHeightMax, f.height) ||
+        !dx.text(lineEdit(this, kName), kNameLength, f.name))
+        return false;
+    f.zoneSign = zoneSigns_->checkedId();
+    f.dstAvailable = dstChoice_->checkedId();
+    f.lonHemisphere = lonHemispheres_->checkedId();
+    f.latHemisphere = latHemispheres_->checkedId();
+    f.endDay = dropDown(this, kEndDay)->currentIndex();
+    f.endMonth = dropDown(this, kEndMonth)->currentIndex();
+    f.startDay = dropDown(this, kStartDay)->currentIndex();
+    f.startMonth = dropDown(this, kStartMonth)->currentIndex();
+    // Members before a failing field keep what was read, as the framework leaves them.
+    fields_ = f;
+    const bool read =
+        dx.integer(lineEdit(this, kZoneHours), 0, kMaxZoneHours, fields_.zoneHours) &&
+        dx.integer(lineEdit(this, kLatDegrees), 0, kMaxLatitude, fields_.latDegrees) &&
+        dx.integer(lineEdit(this, kLatMinutes), 0, kMaxSixty, fields_.latMinutes) &&
+        dx.integer(lineEdit(this, kLatSeconds), 0, kMaxSixty, fields_.latSeconds) &&
+        dx.integer(lineEdit(this, kLonDegrees), 0, kMaxLongitude, fields_.lonDegrees) &&
+        dx.integer(lineEdit(this, kLonMinutes), 0, kMaxSixty, fields_.lonMinutes) &&
+        dx.integer(lineEdit(this, kLonSeconds), 0, kMaxSixty, fields_.lonSeconds) &&
+        dx.integer(lineEdit(this, kZoneMinutes), 0, kMaxSixty, fields_.zoneMinutes);
+    return read;
+}
+
+// The members into the controls.
+void LocDlg::showFields() {
+    using namespace loc;
+    const Fields& f = fields_;
+    auto number = [this](int id, int value) {
+        lineEdit(this, id)->setText(QString::number(value));
+    };
+    number(kHeight, f.height);
+    lineEdit(this, kName)->setText(toWidget(f.name));
+    auto check = [](QButtonGroup* group, int id) {
+        if (QAbstractButton* button = group->button(id)) button->setChecked(true);
+    };
+    check(zoneSigns_, f.zoneSign);
+    check(dstChoice_, f.dstAvailable);
+    check(lonHemispheres_, f.lonHemisphere);
+    check(latHemispheres_, f.latHemisphere);
+    dropDown(this, kEndDay)->setCurrentIndex(f.endDay);
+    dropDown(this, kEndMonth)->setCurrentIndex(f.endMonth);
+    dropDown(this, kStartDay)->setCurrentIndex(f.startDay);
+    dropDown(this, kStartMonth)->setCurrentIndex(f.startMonth);
+    number(kZoneHours, f.zoneHours);
+    number(kLatDegrees, f.latDegrees);
+    number(kLatMinutes, f.latMinutes);
+    number(kLatSeconds, f.latSeconds);
+    number(kLonDegrees, f.lonDegrees);
+    number(kLonMinutes, f.lonMinutes);
+    number(kLonSeconds, f.lonSeconds);
+    number(kZoneMinutes, f.zoneMinutes);
+}
+
+void LocDlg::enableDstLists(bool enabled) {
+    for (int id : {loc::kStartDay, loc::kStartMonth, loc::kEndDay, loc::kEndMonth})
+        controlById(this, id)->setEnabled(enabled);
+}
+
+int LocDlg::findName(const std::string& name) const {
+    const QString wanted = toWidget(name);
+    for (int row = 0; row < listBox_->count(); ++row)
+        if (QString::compare(listBox_->item(row)->text(), wanted, Qt::CaseInsensitive) == 0)
+            return row;
+    return -1;
+}
+
+// A sorted list box finds the place of a new entry by a binary search over its entries,
+// comparing without regard to letter case.
+int LocDlg::insertSorted(const std::string& name) {
+    const QString text = toWidget(name);
+    int low = 0, high = listBox_->count();
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (QString::compare(text, listBox_->item(middle)->text(), Qt::CaseInsensitive) < 0)
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    settingSelection_ = true;
+    listBox_->insertItem(low, text);
+    settingSelection_ = false;
+    return low;
+}
+
+void LocDlg::removeEntry(int row) {
+    settingSelection_ = true;
+    delete listBox_->takeItem(row);
+    settingSelection_ = false;
+}
+
+void LocDlg::selectEntry(int row) {
+    settingSelection_ = true;
+    listBox_->setCurrentRow(row);
+    settingSelection_ = false;
+}
+
+void LocDlg::add() {
+    if (!checkFields()) return;
+    if (list_.size() >= loc::kMaxLocations) {
+        services_.messages.show(kMessageTooManyLocations);
+        return;
+    }
+    Location place;
+    if (const int error = readLocation(place); error != 0) {
+        platform::showError(services_.messages, error);
+        return;
+    }
+    if (findName(place.name) >= 0) {
+        services_.messages.show(kMessageLocationExists);
+        return;
+    }
+    const int p = insertSorted(place.name);
+    list_.insert(list_.begin() + p, place);
+    if (const int error = saveLocations(home_.name, list_); error != 0) {
+        list_.erase(list_.begin() + p);
+        removeEntry(p);
+        platform::showError(services_.messages, error);
+        return;
+    }
+    showFields();
+}
+
+void LocDlg::change() {
+    if (!checkFields()) return;
+    Location place;
+    if (const int error = readLocation(place); error != 0) {
+        platform::showError(services_.messages, error);
+        return;
+    }
+    const int p = findName(place.name);
+    if (p < 0) {
+        services_.messages.show(kMessageNoSuchLocation);
+        return;
+    }
+    std::size_t target = static_cast<std::size_t>(p);
+    if (!sameName(list_[target].name, place.name)) {
+        for (std::size_t i = 0; i < list_.size(); ++i)
+            if (sameName(list_[i].name, place.name)) {
+                target = i;
+                break;
+            }
+    }
+    const Location old = list_[target];
+    list_[target] = place;
+    if (const int error = saveLocations(home_.name, list_); error != 0) {
+        list_[target] = old;
+        platform::showError(services_.messages, error);
+        return;
+    }
+    // The entry takes the name as typed (its letter case may have changed); it keeps its
+    // place, so that entry and record stay side by side whatever the order of the file.
+    listBox_->item(p)->setText(toWidget(place.name));
+    selectEntry(p);
+    if (sameName(place.name, home_.name)) selectHome();
+    if (sameName(place.name, current_.name)) selectPlace();
+    showFields();
+}
+
+void LocDlg::remove() {
+    if (!checkFields()) return;
+    const std::string name = fields_.name;
+    const int p = findName(name);
+    if (p < 0) {
+        services_.messages.show(kMessageNoSuchLocation);
+        return;
+    }
+    if (sameName(name, home_.name)) {
+        services_.messages.show(kMessageRemoveHome);
+        return;
+    }
+    const std::string entryName = fromWidget(listBox_->item(p)->text());
+    removeEntry(p);
+    const Location removed = list_[p];
+    list_.erase(list_.begin() + p);
+    if (const int error = saveLocations(home_.name, list_); error != 0) {
+        const int q = insertSorted(entryName);
+        list_.insert(list_.begin() + q, removed);
+        platform::showError(services_.messages, error);
+        return;
+    }
+    if (name == current_.name) current_ = home_;
+    if (list_.empty()) return;  // nothing left to select or show
+    const int shown = p > 0 ? p - 1 : 0;
+    selectEntry(shown);
+    showLocation(list_[shown]);
+    showFields();
+}
+
+int LocDlg::typedEntry() {
+    if (!checkFields()) return -1;
+    if (fields_.name.empty()) {
+        services_.messages.show(kMessageTypeName);
+        return -1;
+    }
+    const int p = findName(fields_.name);
+    if (p < 0) services_.messages.show(kMessageNoSuchLocation);
+    return p;
+}
+
+void LocDlg::selectHome() {
+    const int p = typedEntry();
+    if (p < 0) return;
+    if (const int error = saveLocations(fields_.name, list_); error != 0) {
+        platform::showError(services_.messages, error);
+        return;
+    }
+    home_ = list_[p];
+    current_ = home_;
+    selectEntry(p);
+    showLocation(list_[p]);
+    showFields();
+    if (services_.timer.find()) services_.timer.send({WM_KELMO_RELOAD, 0, 0});
+}
+
+void LocDlg::selectPlace() {
+    const int p = typedEntry();
+    if (p < 0) return;
+    current_ = list_[p];
+    selectEntry(p);
+    showLocation(list_[p]);
+    showFields();
+}
+
+void LocDlg::selectionChanged() {
+    const QList<QListWidgetItem*> selected = listBox_->selectedItems();
+    if (selected.isEmpty()) return;
+    const int s = listBox_->row(selected.front());
+    if (s < 0 || s >= static_cast<int>(list_.size())) return;
+    selectEntry(s);
+    showLocation(list_[s]);
+    enableDstLists(fields_.dstAvailable == 1);
+    showFields();
+}
+
+void LocDlg::accept() {
+    if (checkFields()) done(1);
+}
+
+// Enter presses the button that has the focus; elsewhere it gives the default command.
+void LocDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+            button->click();
+        else
+            accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace kelmo::ui

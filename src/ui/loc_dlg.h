@@ -1,0 +1,124 @@
+// The Location dialog: the location database of Kelmo.cfg in a list, one location's data in
+// fields, and the buttons that change the database (Add, Change, Remove: each rewrites the
+// file at once), make a location the home location for good (SelectHome: rewrites the home
+// name, tells a running Timer to reload) or the current location for this run (SelectPlace).
+#pragma once
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "base/location.h"
+#include "ui/services.h"
+
+class QButtonGroup;
+class QListWidget;
+
+namespace kelmo::ui {
+
+// Control ids of the template.
+namespace loc {
+inline constexpr int kStartDay = 1000, kStartMonth = 1001, kEndDay = 1004, kEndMonth = 1005;
+inline constexpr int kName = 1007, kList = 1008;
+inline constexpr int kLatDegrees = 1009, kLatMinutes = 1010, kLatSeconds = 1011;
+inline constexpr int kNorth = 1012, kSouth = 1013;
+inline constexpr int kLonDegrees = 1014, kLonMinutes = 1015, kLonSeconds = 1016;
+inline constexpr int kEast = 1017, kWest = 1018;
+inline constexpr int kPlus = 1019, kMinus = 1020, kZoneHours = 1021, kZoneMinutes = 1022;
+inline constexpr int kHeight = 1027;
+inline constexpr int kNoDst = 1030, kYesDst = 1031;
+inline constexpr int kAdd = 3, kRemove = 4, kChange = 5, kClose = 8;
+inline constexpr int kSelectHome = 1028, kSelectPlace = 1029;
+// The most locations the dialog lets the database hold.
+inline constexpr std::size_t kMaxLocations = 1999;
+inline constexpr int kNameLength = 40;  // characters the name field accepts
+inline constexpr int kDayEntries = 66;  // "1" .. "31", then the weekday rules
+}  // namespace loc
+
+// The dialog's own messages.
+inline constexpr const char* kMessageTooManyLocations = "You can not add more locations!\t\n";
+inline constexpr const char* kMessageLocationExists =
+    "The location already exist in the database!\t\n";
+inline constexpr const char* kMessageNoSuchLocation =
+    "The location does not exist in the database!\t\n";
+inline constexpr const char* kMessageRemoveHome =
+    "Select another home location before removing this one!\t\n";
+inline constexpr const char* kMessageTypeName = "You have to type a location name!\t\n";
+
+// The text of entry index (0 .. 65) of the day lists: "1" .. "31", then "First Monday",
+// "2nd Monday", "3rd Monday", "4th Monday", "Last Monday", the same for Tuesday .. Sunday.
+QString dstDayText(int index);
+
+class LocDlg : public QDialog {
+    Q_OBJECT
+  public:
+    LocDlg(Location& home, Location& current, const Services& services, QWidget* parent = nullptr);
+
+    // Runs the dialog modally; returns 0 at once when the database could not be loaded.
+    int exec() override;
+
+    // The dialog's copy of the database, in the order of the list box.
+    const std::vector<Location>& locations() const { return list_; }
+
+  public Q_SLOTS:
+    void accept() override;  // the default command (Enter in a field): field check, then end
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    // The members bound to the controls.
+    struct Fields {
+        int height = 0;
+        std::string name;
+        int zoneSign = 0;       // 0 "+", 1 "-"
+        int dstAvailable = 0;   // 0 "No", 1 "Yes"
+        int lonHemisphere = 0;  // 0 "E", 1 "W"
+        int latHemisphere = 0;  // 0 "N", 1 "S"
+        int endDay = 0, endMonth = 0, startDay = 0, startMonth = 0;
+        int zoneHours = 0;
+        int latDegrees = 0, latMinutes = 0, latSeconds = 0;
+        int lonDegrees = 0, lonMinutes = 0, lonSeconds = 0;
+        int zoneMinutes = 0;
+    };
+
+    void buildTemplate();
+    void registerTips();
+    void showLocation(const Location& place);
+    int readLocation(Location& place) const;
+    bool checkFields();
+    void showFields();
+    void enableDstLists(bool enabled);
+
+    // List box entries: the entry whose text is name (letter case ignored), or -1; the
+    // position at which a sorted list box inserts name; insertion and removal.
+    int findName(const std::string& name) const;
+    int insertSorted(const std::string& name);
+    void removeEntry(int row);
+    void selectEntry(int row);
+
+    void add();
+    void change();
+    void remove();
+    void selectHome();
+    void selectPlace();
+    void selectionChanged();
+    // Steps shared by SelectHome and SelectPlace: the field check, the name and its entry;
+    // -1 after a message.
+    int typedEntry();
+
+    Location& home_;
+    Location& current_;
+    const Services& services_;
+    Fields fields_;
+    std::vector<Location> list_;
+    QListWidget* listBox_ = nullptr;
+    QButtonGroup* zoneSigns_ = nullptr;
+    QButtonGroup* dstChoice_ = nullptr;
+    QButtonGroup* lonHemispheres_ = nullptr;
+    QButtonGroup* latHemispheres_ = nullptr;
+    bool settingSelection_ = false;  // true while the program itself moves the selection
+    bool ended_ = false;             // the initialisation ended the dialog
+};
+
+}  // namespace kelmo::ui

@@ -1,0 +1,182 @@
+#include "ui/qibla_card.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "base/angles.h"
+#include "calendar/angle_format.h"
+#include "qibla/sun_shadow.h"
+#include "ui/text_edge.h"
+
+namespace kelmo::ui {
+
+namespace {
+
+constexpr double kBarbLength = 0.9;  // of the radius
+constexpr double kBarbAngle = 5.0 * kDegToRad;
+constexpr double kWordDistance = 1.5;     // of the radius
+constexpr double kTextLeft = 1.9;         // of the radius, right of the centre
+constexpr int kNeedleWidth = 2;           // pen A
+constexpr int kCardWidth = 2;             // pen C
+constexpr int kSixteenthsPerDegree = 16;  // QPainter's unit of arc angles
+
+// A line of the card: printf of one value into a Windows-1252 text, shown as Unicode.
+template <typename Value>
+QString line(const char* format, Value value) {
+    char text[160];
+    std::snprintf(text, sizeof text, format, value);
+    return toWidget(text);
+}
+
+QString angleLine(const char* format, double radians) {
+    return line(format, formatAngle(radians, false).c_str());
+}
+
+int whole(double pixels) {
+    return static_cast<int>(pixels);
+}
+
+// Text with its top-left corner at (x, y), as the platform writes text by default.
+void textAt(QPainter& painter, double x, double y, const QString& text) {
+    painter.drawText(whole(x), whole(y) + painter.fontMetrics().ascent(), text);
+}
+
+void drawLabels(QPainter& painter, const CardGeometry& g, int method) {
+    const QFontMetrics metrics = painter.fontMetrics();
+    const double k = g.radius, lc = g.centre.x(), mc = g.centre.y();
+    const double h = metrics.height();
+    auto width = [&metrics](const QString& text) {
+        return static_cast<double>(metrics.horizontalAdvance(text));
+    };
+    if (method == kQiblaFromSunShadow) {
+        textAt(painter, lc - width("Shadow") / 2, mc - k - 1.3 * h, "Shadow");
+        return;
+    }
+    textAt(painter, lc - width("N") / 2, mc - k - 1.3 * h, "N");
+    textAt(painter, lc + k + width("E") / 2, mc - h / 2, "E");
+    textAt(painter, lc - width("S") / 2, mc + k + h / 3, "S");
+    textAt(painter, lc - k - 1.2 * width("W"), mc - h / 2, "W");
+}
+
+QPoint radial(const CardGeometry& g, double length, double angle) {
+    return QPoint(whole(g.centre.x() + length * std::cos(angle)),
+                  whole(g.centre.y() + length * std::sin(angle)));
+}
+
+// The needle's direction on the screen: clockwise from the right-hand side, in single
+// precision as the drawing has always held it.
+float screenAngle(double shownAngle) {
+    return static_cast<float>(shownAngle - kPi / 2);
+}
+
+// The wedge from the needle counter-clockwise round to the top of the card.
+void drawWedge(QPainter& painter, const CardGeometry& g, double shownAngle) {
+    const int quarter = g.radius / 4;
+    const QRect square(g.centre.x() - quarter, g.centre.y() - quarter, 2 * quarter, 2 * quarter);
+    const double startDegrees = -screenAngle(shownAngle) * kRadToDeg;  // counter-clockwise
+    double spanDegrees = std::fmod(90.0 - startDegrees, 360.0);
+    if (spanDegrees < 0.0) spanDegrees += 360.0;
+    painter.drawPie(square, static_cast<int>(std::lround(startDegrees * kSixteenthsPerDegree)),
+                    static_cast<int>(std::lround(spanDegrees * kSixteenthsPerDegree)));
+}
+
+}  // namespace
+
+QiblaCard qiblaCard(int method, const QiblaResults& r) {
+    QiblaCard card;
+    card.method = method;
+    card.shadowRatio = r.shadowRatio;
+    switch (method) {
+        case kQiblaFromMagneticNorth:
+            card.shownAngle = r.qiblaBearing - r.declination;
+            card.firstLine = angleLine("Qibla is %s from Magnetic North", card.shownAngle);
+            card.secondLine =
+                line("Magnetic Declination is %s", formatAngle(r.declination, true).c_str());
+            break;
+        case kQiblaFromSunShadow:
+            if (r.shadowRatio <= 0.0) {
+                card.message = r.shadowRatio < 0.0 ? "The Sun is below the horizon!"
+                                                   : "The length of shadow is zero!";
+                break;
+            }
+            card.shownAngle = ShadowBearing(r.qiblaBearing, r.sunAzimuth);
+            card.firstLine = angleLine("Qibla is %s from the shadow of the Sun", card.shownAngle);
+            card.secondLine =
+                line("The length of shadow is %1.2f of original height", r.shadowRatio);
+            break;
+        default:
+            card.shownAngle = r.qiblaBearing;
+            card.firstLine = angleLine("Qibla is %s from Geographic North", card.shownAngle);
+            card.secondLine = line("Distance to Mecca is %5.2f km", r.meccaDistance);
+            break;
+    }
+    return card;
+}
+
+CardGeometry cardGeometry(const QRect& client) {
+    const QRect r = client.normalized();
+    CardGeometry g;
+    g.radius = r.width() / 8;
+    g.centre = QPoint(r.left() + 2 * g.radius, r.top() + 2 * g.radius);
+    return g;
+}
+
+Needle needleOf(double shownAngle, const CardGeometry& g) {
+    const float a = screenAngle(shownAngle);
+    Needle needle;
+    needle.tip = radial(g, g.radius, a);
+    needle.barbs[0] = radial(g, kBarbLength * g.radius, a + kBarbAngle);
+    needle.barbs[1] = radial(g, kBarbLength * g.radius, a - kBarbAngle);
+    needle.word = radial(g, kWordDistance * g.radius, a);
+    return needle;
+}
+
+void paintQiblaCard(QPainter& painter, const QRect& client, const QiblaCard& card,
+                    const CardStyle& style) {
+    const CardGeometry g = cardGeometry(client);
+    const int k = g.radius, lc = g.centre.x(), mc = g.centre.y();
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.setPen(style.text);
+    painter.setFont(style.labelFont);
+    if (!card.message.isEmpty()) {
+        textAt(painter, lc, mc, card.message);
+        return;
+    }
+
+    painter.setPen(QPen(Qt::black, kCardWidth));
+    painter.setBrush(style.disc);
+    painter.drawEllipse(QRect(lc - k, mc - k, 2 * k, 2 * k));
+
+    painter.setPen(style.text);
+    drawLabels(painter, g, card.method);
+
+    painter.setFont(style.textFont);
+    const double textX = lc + kTextLeft * k;
+    textAt(painter, textX, mc, card.firstLine);
+    textAt(painter, textX, mc + painter.fontMetrics().height(), card.secondLine);
+
+    const Needle needle = needleOf(card.shownAngle, g);
+    painter.setPen(QPen(QColor(kNeedleColour), kNeedleWidth));
+    painter.drawLine(g.centre, needle.tip);
+    painter.drawLine(needle.tip, needle.barbs[0]);
+    painter.drawLine(needle.tip, needle.barbs[1]);
+
+    const QFontMetrics metrics = painter.fontMetrics();
+    const QRect word(needle.word.x() - metrics.horizontalAdvance("Qibla") / 2,
+                     needle.word.y() - metrics.height() / 2, metrics.horizontalAdvance("Qibla"),
+                     metrics.height());
+    painter.drawText(word, Qt::AlignCenter, "Qibla");
+
+    painter.setPen(QPen(Qt::black, 1));
+    if (card.method == kQiblaFromSunShadow) {
+        const int stick = std::min(whole(k * card.shadowRatio), k);
+        painter.drawLine(g.centre, QPoint(lc, mc - stick));
+    }
+    painter.setBrush(style.wedge);
+    drawWedge(painter, g, card.shownAngle);
+}
+
+}  // namespace kelmo::ui
