@@ -139,6 +139,37 @@ class QiblaWTest : public QObject {
         QCOMPARE(window.currentCard().shownAngle, north.shownAngle);
     }
 
+    // A place 60 degrees of longitude west of the Kaaba whose great circle to Mecca leaves
+    // due east: tan(phi') = tan(phiK') / cos(dL) on geocentric latitudes (the bearing
+    // formula with its north component set to zero), turned back into a geodetic latitude.
+    void aQiblaOfNinetyDegreesPointsRight() {
+        const double dL = 60.0 * kDegToRad;
+        const double geocentric =
+            std::atan(std::tan(geocentricLatitude(kKaabaLatitude)) / std::cos(dL));
+        double phi = geocentric;
+        for (int i = 0; i < 20; ++i) phi += geocentric - geocentricLatitude(phi);
+        place_.name = "East,Bound";
+        place_.latitude = phi;
+        place_.longitude = kKaabaLongitude - dL;
+        QiblaW window(place_, config_, fakes_.services, nullptr, bahrainComputer());
+        const QImage image = shown(window);
+        QVERIFY(std::fabs(window.results().qiblaBearing * kRadToDeg - 90.0) < 1e-6);
+        const CardGeometry g = cardGeometry(window.rect());
+        const int k = g.radius, lc = g.centre.x(), mc = g.centre.y(), d = k / 10;
+        const QRgb disc = window.palette().color(QPalette::ToolTipBase).rgb() & 0xFFFFFF;
+        const QRgb wedge = window.palette().color(QPalette::Button).rgb() & 0xFFFFFF;
+        QVERIFY(disc != wedge);
+        QCOMPARE(image.pixel(lc + k / 2, mc) & 0xFFFFFF, kNeedleColour & 0xFFFFFF);
+        QCOMPARE(image.pixel(lc - k / 2, mc) & 0xFFFFFF, disc);
+        QCOMPARE(image.pixel(lc + d, mc - d) & 0xFFFFFF, wedge);
+        QCOMPARE(image.pixel(lc - d, mc - d) & 0xFFFFFF, disc);
+        QCOMPARE(image.pixel(lc - d, mc + d) & 0xFFFFFF, disc);
+        QCOMPARE(image.pixel(lc + d, mc + d) & 0xFFFFFF, disc);
+        QVERIFY(window.currentCard().firstLine.startsWith(
+            QString::fromUtf8("Qibla is 90\u00B000'00\"")));
+        save(image, "qibla_ninety_degrees");
+    }
+
     void shadowAtNightDrawsOnlyTheMessage() {
         fakes_.clock.set(kNightInBahrain);
         QiblaW window(place_, config_, fakes_.services, nullptr, bahrainComputer());
