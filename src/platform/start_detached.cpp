@@ -28,9 +28,13 @@ void closeDescriptor(int fd) {
 }
 
 // Runs in the grandchild after fork: only async-signal-safe calls until exec. Reports the
-// exec failure's errno through the pipe (closed on a successful exec).
+// exec failure's errno through the pipe (closed on a successful exec). Descriptors beyond
+// the standard three (sockets, files of the starting program) are not handed on.
 [[noreturn]] void execProgram(const char* path, char* const* argv, int reportFd) {
     ::setsid();
+#ifdef CLOSE_RANGE_CLOEXEC
+    ::close_range(3, ~0U, CLOSE_RANGE_CLOEXEC);  // older kernels refuse: nothing is lost
+#endif
     sigset_t none;
     ::sigemptyset(&none);
     ::sigprocmask(SIG_SETMASK, &none, nullptr);

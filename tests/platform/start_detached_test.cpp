@@ -1,5 +1,6 @@
 #include "platform/start_detached.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -112,6 +113,26 @@ TEST_F(StartDetached, RunsWithItsArgumentsWithoutWaitingAndLeavesNoChild) {
     std::string line;
     std::getline(in, line);
     EXPECT_EQ(line, "kelmo " + out);
+}
+
+TEST_F(StartDetached, OpenDescriptorsAreNotInherited) {
+    // A descriptor without close-on-exec, numbered above those ls opens for itself.
+    const int opened = ::open(".", O_RDONLY);
+    ASSERT_GE(opened, 0);
+    const int fd = ::dup2(opened, 57);
+    ::close(opened);
+    ASSERT_EQ(fd, 57);
+    const std::string out = (fs::current_path() / "fds.txt").string();
+    ASSERT_EQ(
+        startDetached("sh", {"-c", "ls /proc/self/fd > \"$0.tmp\"; mv \"$0.tmp\" \"$0\"", out}),
+        ProgramStart::started);
+    ASSERT_TRUE(appears(out));
+    ::close(fd);
+    std::ifstream in(out);
+    std::string line;
+    bool inherited = false;
+    while (std::getline(in, line)) inherited = inherited || line == std::to_string(fd);
+    EXPECT_FALSE(inherited) << "descriptor " << fd << " reached the started program";
 }
 
 TEST_F(StartDetached, ExecutableThatCannotRunIsAFailureNotAStart) {
