@@ -83,7 +83,7 @@ void paintEarth(QPainter& painter) {
 
 void paintName(QPainter& painter) {
     QFont font("DejaVu Serif");
-    font.setPixelSize(17);
+    font.setPixelSize(15);
     font.setBold(true);
     font.setItalic(true);
     QPainterPath name;

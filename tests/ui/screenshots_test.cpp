@@ -13,6 +13,7 @@
 #include "ui/about_dlg.h"
 #include "ui/cfg_dlg.h"
 #include "ui/date_dlg.h"
+#include "ui/earth_picture.h"
 #include "ui/fake_services.h"
 #include "ui/kelmo_dlg.h"
 #include "ui/text_edge.h"
@@ -58,6 +59,12 @@ class ScreenshotsTest : public QObject {
         Location current = place_;
         CKelmoDlg dialog(place_, current, config_, date_, fakes_.services);
         save(dialog, "main");
+    }
+
+    void bannerEnlarged() {
+        EarthPicture picture;
+        picture.resize(kBannerWidth * 4, kBannerHeight * 4);
+        save(picture, "banner");
     }
 
     void aboutBox() {
