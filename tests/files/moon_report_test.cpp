@@ -234,6 +234,23 @@ TEST(MoonReportGolden, MonthWithTwoNewMoonsAtLondon) {
     golden::expectMatches("moon_month_london.txt", text);
 }
 
+// For a Hijri date the Gregorian months start with the one in which Muharram begins (1 Muharram
+// 1446 fell on 7 July 2024) and run on into the next Gregorian year.
+TEST(MoonReport, HijriYearListsTheGregorianMonthsFromMuharram) {
+    Config c;
+    c.alertFlags = (2 << alert::kPeriodShift) | alert::kHijriDate;
+    CalendarDate d;
+    d.hijriYear = 1446;
+    d.hijriMonth = 5;
+    d.hijriDay = 10;
+    d.hijriValid = 1;
+    const std::vector<CalendarDate> months = moonReportMonths(d, manama(), c);
+    ASSERT_EQ(months.size(), 12u);
+    EXPECT_EQ(months.front().year * 100 + months.front().month, 202407);
+    EXPECT_EQ(months.back().year * 100 + months.back().month, 202506);
+    for (const CalendarDate& m : months) EXPECT_EQ(m.day, 1.0);
+}
+
 TEST(MoonReport, YearHasTwelveMonthsEachClosedBySeparator) {
     std::string text;
     Config c = withPeriod(2);
