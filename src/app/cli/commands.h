@@ -48,5 +48,6 @@ void addNextCommand(CLI::App& app, CommandRun& run);
 void addNewMoonCommand(CLI::App& app, CommandRun& run);
 void addHijriCommand(CLI::App& app, CommandRun& run);
 void addLocationsCommand(CLI::App& app, CommandRun& run);
+void addTimerCommand(CLI::App& app, CommandRun& run);
 
 }  // namespace kelmo::cli

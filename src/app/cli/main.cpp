@@ -50,6 +50,7 @@ int main(int argc, char** argv) {
     addNewMoonCommand(app, run);
     addHijriCommand(app, run);
     addLocationsCommand(app, run);
+    addTimerCommand(app, run);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

@@ -10,7 +10,10 @@
 #include "platform/qt/local_timer_endpoint.h"
 #include "platform/qt/qt_file_chooser.h"
 #include "platform/qt/qt_message_box.h"
+#include "platform/qt/qt_sound_player.h"
+#include "platform/qt/tray_icon.h"
 #include "platform/report_services.h"
+#include "ui/background_mode.h"
 #include "ui/earth_picture.h"
 #include "ui/kelmo_app.h"
 
@@ -37,7 +40,15 @@ int main(int argc, char* argv[]) {
     kelmo::platform::SystemReportServices reports;
     const kelmo::ui::Services services{messages, timer, programs, autostart, files, clock, reports};
 
-    kelmo::ui::CKelmoApp app(services);
+    // The background mode ("/t"): the Timer with its tray icon, Notifier and sounds.
+    kelmo::platform::QtSoundPlayer sound;
+    kelmo::platform::SystemTrayIcon tray;
+    kelmo::ui::BackgroundMode background(
+        services, sound, tray, kelmo::ui::startupSettingsLoader(services, commandLine, arguments),
+        [] { QCoreApplication::quit(); });
+    kelmo::ui::CKelmoApp app(services, {}, [&background](kelmo::ApplicationRecords& records) {
+        return background.run(records);
+    });
     if (app.initInstance(commandLine, arguments) == 0) return 0;
     return QApplication::exec();
 }

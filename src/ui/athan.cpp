@@ -1,0 +1,232 @@
+#include "ui/athan.h"
+
+#include <QGuiApplication>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+
+#include "calendar/hijri.h"
+#include "calendar/julian_day.h"
+#include "calendar/names.h"
+#include "calendar/time_format.h"
+#include "ui/dialog_template.h"
+#include "ui/earth_picture.h"
+#include "ui/sound_file.h"
+#include "ui/text_edge.h"
+
+namespace kelmo::ui {
+
+namespace {
+
+constexpr int kErrorSoundFile = 109;  // "Could not open sound file!"
+
+// The text block is laid out in a square of 2000 logical units (y upwards, origin at the
+// client centre) fitted into the client area; lines 150 units apart.
+constexpr double kLogicalExtent = 2000.0;
+constexpr double kFirstLineOffset = 650.0;
+constexpr double kLineStep = 150.0;
+constexpr double kLeftOffset = 1000.0;
+
+QString arg(const char* format, const QString& value) {
+    return QString::fromLatin1(format).arg(value);
+}
+
+}  // namespace
+
+// ---- the picture ----------------------------------------------------------------------------
+
+void AthanPicture::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(width() / 148.0, height() / 176.0);
+    // Wall and floor.
+    QLinearGradient wall(0, 0, 0, 176);
+    wall.setColorAt(0, QColor(70, 70, 70));
+    wall.setColorAt(0.7, QColor(120, 120, 120));
+    wall.setColorAt(1, QColor(90, 90, 90));
+    p.fillRect(QRectF(0, 0, 148, 176), wall);
+    p.fillRect(QRectF(0, 128, 148, 48), QColor(105, 105, 105));
+    // The arched frame of the double door.
+    QPainterPath arch;
+    arch.moveTo(24, 128);
+    arch.lineTo(24, 50);
+    arch.quadTo(24, 14, 74, 8);
+    arch.quadTo(124, 14, 124, 50);
+    arch.lineTo(124, 128);
+    arch.closeSubpath();
+    p.fillPath(arch, QColor(185, 185, 185));
+    QPainterPath door;
+    door.moveTo(32, 128);
+    door.lineTo(32, 54);
+    door.quadTo(32, 24, 74, 18);
+    door.quadTo(116, 24, 116, 54);
+    door.lineTo(116, 128);
+    door.closeSubpath();
+    p.fillPath(door, QColor(45, 45, 45));
+    p.setPen(QPen(QColor(150, 150, 150), 1));
+    p.drawLine(QPointF(74, 18), QPointF(74, 128));  // the two wings
+    // Ornament: rows of small lozenges and studs on both wings.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(160, 160, 160));
+    for (int row = 0; row < 6; ++row) {
+        const double y = 46 + row * 14;
+        for (double x : {42.0, 53.0, 64.0, 84.0, 95.0, 106.0}) {
+            QPolygonF lozenge({{x, y - 4}, {x + 3, y}, {x, y + 4}, {x - 3, y}});
+            p.drawPolygon(lozenge);
+        }
+    }
+    p.setBrush(QColor(210, 210, 210));
+    p.drawEllipse(QPointF(70, 90), 2, 2);  // the rings of the handles
+    p.drawEllipse(QPointF(78, 90), 2, 2);
+    // Worshippers in white robes, hands raised, seen from behind in two rows.
+    const auto figure = [&p](double x, double base, double scale, int shade) {
+        p.setBrush(QColor(shade, shade, shade));
+        QPainterPath robe;
+        robe.moveTo(x - 9 * scale, base);
+        robe.quadTo(x - 8 * scale, base - 24 * scale, x - 5 * scale, base - 30 * scale);
+        robe.lineTo(x + 5 * scale, base - 30 * scale);
+        robe.quadTo(x + 8 * scale, base - 24 * scale, x + 9 * scale, base);
+        robe.closeSubpath();
+        p.drawPath(robe);
+        p.drawEllipse(QPointF(x, base - 34 * scale), 4.2 * scale, 4.6 * scale);  // head cloth
+        // Raised forearms and open hands beside the head.
+        p.setPen(QPen(QColor(shade, shade, shade), 3 * scale, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(x - 5 * scale, base - 27 * scale),
+                   QPointF(x - 8 * scale, base - 38 * scale));
+        p.drawLine(QPointF(x + 5 * scale, base - 27 * scale),
+                   QPointF(x + 8 * scale, base - 38 * scale));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(shade - 40, shade - 40, shade - 40));
+        p.drawEllipse(QPointF(x - 8.5 * scale, base - 40 * scale), 1.8 * scale, 2.4 * scale);
+        p.drawEllipse(QPointF(x + 8.5 * scale, base - 40 * scale), 1.8 * scale, 2.4 * scale);
+    };
+    for (double x : {30.0, 58.0, 90.0, 118.0}) figure(x, 150, 1.0, 225);
+    for (double x : {14.0, 44.0, 74.0, 104.0, 134.0}) figure(x, 178, 1.15, 245);
+}
+
+// ---- the window -----------------------------------------------------------------------------
+
+Athan::Athan(const Config& config, const Location& location, CalendarDate& date, int prayer,
+             double nextTime, const Services& services, platform::SoundPlayer& sound,
+             QWidget* parent)
+    : QDialog(parent),
+      config_(config),
+      location_(location),
+      date_(date),
+      prayer_(std::clamp(prayer, 0, 4)),
+      nextTime_(nextTime),
+      services_(services),
+      sound_(sound) {
+    buildTemplate();
+}
+
+Athan::~Athan() {
+    if (playing_) sound_.stop();
+}
+
+void Athan::buildTemplate() {
+    DialogTemplate t(this, QStringLiteral("It is time for Maghrib prayer"), 118, 178);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    auto* picture = new AthanPicture(this);
+    picture->setGeometry(t.units().rect(9, 6, 99, 108));
+    QPushButton* close = t.button(athanwin::kClose, QStringLiteral("Close"), 33, 161, 50, 14);
+    connect(close, &QPushButton::clicked, this, &Athan::reject);
+    setWindowIcon(applicationIcon());
+}
+
+bool Athan::start() {
+    const std::string file = soundFilePath(config_.soundFile);
+    if (!canReadSoundFile(file)) {
+        platform::showError(services_.messages, kErrorSoundFile);
+        return false;
+    }
+    setWindowTitle(
+        arg("  It is time for %1 prayer", QString::fromLatin1(names::kPrayers[prayer_])));
+    composeLines();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = rect();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    show();
+    raise();
+    activateWindow();
+    playing_ =
+        sound_.play(file, [this](platform::SoundPlayer::Outcome outcome) { soundEnded(outcome); });
+    if (!playing_) services_.messages.show(platform::kSoundPlayerFailed);
+    return true;
+}
+
+void Athan::composeLines() {
+    const double jd = julianDay(date_);
+    hijriFromDate(date_, location_, config_);
+    const int day = static_cast<int>(date_.day);
+    const int hijriDay = static_cast<int>(date_.hijriDay);
+    const auto name = [](const auto& table, int index) {
+        return index >= 1 && index <= static_cast<int>(table.size())
+                   ? QString::fromLatin1(table[static_cast<std::size_t>(index - 1)])
+                   : QString();
+    };
+    lines_ = {
+        arg("Today is %1,", name(names::kWeekdays, weekday(jd))),
+        QStringLiteral("%1/%2/%3 AD")
+            .arg(day)
+            .arg(name(names::kMonths, date_.month))
+            .arg(date_.year),
+        QStringLiteral("%1/%2/%3 AH")
+            .arg(hijriDay)
+            .arg(name(names::kHijriMonths, date_.hijriMonth))
+            .arg(date_.hijriYear),
+        QStringLiteral("%1 prayer is started %2")
+            .arg(QString::fromLatin1(names::kPrayers[prayer_]),
+                 QString::fromStdString(formatTime(kRoundNearest, nextTime_, 0, false).text)),
+        arg("in %1", toWidget(location_.name)),
+    };
+}
+
+void Athan::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const double w = width();
+    const double h = height();
+    // Isotropic mapping: one scale for both axes, the smaller of the two.
+    const double scale = std::min(w, h) / kLogicalExtent;
+    QFont font = dialogFont();
+    const int linePixels = static_cast<int>(kLineStep * scale);
+    if (QFontMetrics(font).height() > linePixels) font.setPixelSize(std::max(6, linePixels - 2));
+    p.setFont(font);
+    p.setPen(palette().color(QPalette::WindowText));
+    const int ascent = QFontMetrics(font).ascent();
+    for (int i = 0; i < lines_.size(); ++i) {
+        const double logicalX = w / 2 - kLeftOffset;
+        const double logicalY = h / 2 - kFirstLineOffset - i * kLineStep;
+        const double x = w / 2 + logicalX * scale;
+        const double y = h / 2 - logicalY * scale;
+        p.drawText(QPointF(x, y + ascent), lines_[i]);
+    }
+}
+
+void Athan::soundEnded(platform::SoundPlayer::Outcome outcome) {
+    playing_ = false;
+    if (outcome == platform::SoundPlayer::Outcome::finished) {
+        finish();
+    } else {
+        services_.messages.show(platform::kSoundPlayerFailed);  // stays open until Close
+    }
+}
+
+void Athan::reject() {
+    if (playing_) sound_.stop();
+    playing_ = false;
+    finish();
+}
+
+void Athan::finish() {
+    if (ended_) return;
+    ended_ = true;
+    done(0);  // emits finished(0): the Timer goes on
+}
+
+}  // namespace kelmo::ui

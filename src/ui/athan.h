@@ -1,0 +1,73 @@
+// The prayer alert: a window with a picture, the day, the Gregorian and Hijri dates, the
+// prayer with its time and the location, playing the prayer sound once. It closes by itself
+// when the sound has ended, or at once (stopping the sound) on Close.
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+#include "base/config.h"
+#include "base/location.h"
+#include "calendar/calendar_date.h"
+#include "platform/sound_player.h"
+#include "ui/services.h"
+
+namespace kelmo::ui {
+
+namespace athanwin {
+inline constexpr int kClose = 8;
+}  // namespace athanwin
+
+// The picture of the alert: worshippers in white robes raising their hands before a large
+// ornamented double door, in shades of grey (drawn, 148 by 176 at its own size).
+class AthanPicture : public QWidget {
+    Q_OBJECT
+  public:
+    explicit AthanPicture(QWidget* parent = nullptr) : QWidget(parent) {}
+    QSize sizeHint() const override { return {148, 176}; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+class Athan : public QDialog {
+    Q_OBJECT
+  public:
+    // prayer: 0 Fajr .. 4 Isha; nextTime: its time of day (radians). date is the prayer's
+    // date; its Hijri fields are set here.
+    Athan(const Config& config, const Location& location, CalendarDate& date, int prayer,
+          double nextTime, const Services& services, platform::SoundPlayer& sound,
+          QWidget* parent = nullptr);
+    ~Athan() override;
+
+    // Window initialisation: shows the window and starts the sound. False, after error 109
+    // and without any window, when the sound file cannot be read.
+    bool start();
+    // The five text lines of the window.
+    const QStringList& textLines() const { return lines_; }
+
+  public Q_SLOTS:
+    void reject() override;  // Close, Esc and the close box: the sound stops at once
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void buildTemplate();
+    void composeLines();
+    void soundEnded(platform::SoundPlayer::Outcome outcome);
+    void finish();
+
+    const Config& config_;
+    const Location& location_;
+    CalendarDate& date_;
+    int prayer_;
+    double nextTime_;
+    const Services& services_;
+    platform::SoundPlayer& sound_;
+    QStringList lines_;
+    bool playing_ = false;  // this alert's sound may still play
+    bool ended_ = false;
+};
+
+}  // namespace kelmo::ui

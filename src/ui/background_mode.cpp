@@ -1,0 +1,73 @@
+#include "ui/background_mode.h"
+
+#include <QGuiApplication>
+#include <cstdio>
+
+#include "platform/kelmo_messages.h"
+#include "platform/local_date.h"
+#include "platform/message_box.h"
+#include "platform/timer_status.h"
+#include "ui/kelmo_app.h"
+
+namespace kelmo::ui {
+
+namespace {
+constexpr int kErrorTimerRunning = 800;  // "Kelmo Timer or Kelmo Notifier is already started!"
+}  // namespace
+
+BackgroundMode::BackgroundMode(const Services& services, platform::SoundPlayer& sound,
+                               platform::TrayIcon& tray, CKelmoFrm::LoadSettings loadSettings,
+                               CKelmoFrm::Ended ended, std::string endpointName)
+    : services_(services),
+      sound_(sound),
+      tray_(tray),
+      loadSettings_(std::move(loadSettings)),
+      ended_(std::move(ended)),
+      endpointName_(std::move(endpointName)) {}
+
+BackgroundMode::~BackgroundMode() {
+    timer_.reset();   // before the endpoint: the Timer's answers go through it
+    server_.reset();  // removes the socket file
+}
+
+int BackgroundMode::run(ApplicationRecords& records) {
+    server_ = std::make_unique<platform::TimerEndpointServer>(endpointName_);
+    switch (server_->listen()) {
+        case platform::TimerEndpointServer::Claim::alreadyTaken:
+            server_.reset();
+            platform::showError(services_.messages, kErrorTimerRunning);
+            return 0;
+        case platform::TimerEndpointServer::Claim::failed:
+            // The Timer still works; only other processes cannot reach it.
+            std::fprintf(stderr, "Kelmo: the KelmoTimer endpoint could not be opened\n");
+            break;
+        case platform::TimerEndpointServer::Claim::listening:
+            break;
+    }
+    timer_ = std::make_unique<CKelmoFrm>(records, services_, sound_, tray_, loadSettings_, ended_);
+    server_->setHandler([this](const platform::TimerMessage& m) { return answer(m); });
+    // The Notifier and the alert come and go; only the Timer's end ends the process.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    timer_->initialise();
+    if (timer_->ScheduleNextPrayer() != 0) return 1;
+    timer_.reset();  // error 10 shown: the process ends, without its tray icon
+    return 0;
+}
+
+std::string BackgroundMode::answer(const platform::TimerMessage& message) {
+    if (message.message == WM_KELMO_STATUS) return timer_->statusAnswer();
+    return platform::encodeTimerResult(
+        timer_->windowMessage(message.message, message.wParam, message.lParam));
+}
+
+CKelmoFrm::LoadSettings startupSettingsLoader(const Services& services, std::string commandLine,
+                                              std::string arguments) {
+    return [&services, commandLine = std::move(commandLine),
+            arguments = std::move(arguments)](ApplicationRecords& records) {
+        MessageBoxPrompt prompt(services.messages);
+        return loadStartupSettings(commandLine, arguments, platform::localToday(services.clock),
+                                   prompt, records);
+    };
+}
+
+}  // namespace kelmo::ui

@@ -1,0 +1,129 @@
+// The background Timer: it keeps the next prayer of the current location, wakes every 30
+// seconds, plays the pre-alert sound a set number of minutes before the prayer, and at the
+// prayer time closes the Notifier, runs the prayer alert and schedules the next prayer (which
+// opens a new Notifier). It owns the tray icon with its menu, and answers the messages of the
+// "KelmoTimer" endpoint. Every time comes from the injected clock.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <functional>
+#include <string>
+
+#include "files/startup_settings.h"
+#include "platform/qt/tray_icon.h"
+#include "platform/sound_player.h"
+#include "ui/notify.h"
+#include "ui/services.h"
+
+class QMenu;
+
+namespace kelmo::platform {
+class MessageDialog;
+}
+
+namespace kelmo::ui {
+
+class Athan;
+
+namespace timerwin {
+inline constexpr int kTrayIconId = 165;
+inline constexpr int kStatus = 32784, kStart = 32788, kTerminate = 32785, kTerminateAll = 32787;
+inline constexpr int kTickMs = 30000;
+inline constexpr double kFinalStepSeconds = 32.0;  // the last wait runs to the prayer time
+inline constexpr const char* kTip = "Kelmo Timer is active";
+inline constexpr const char* kStatusCaption = " Kelmo Timer";
+}  // namespace timerwin
+
+class CKelmoFrm : public QObject, public NotifyHost {
+    Q_OBJECT
+  public:
+    // Re-reads Kelmo.cfg and today's date into the records (start-up's first step); 1 ok.
+    using LoadSettings = std::function<int(ApplicationRecords& records)>;
+    // Called once when the background process is to end.
+    using Ended = std::function<void()>;
+
+    CKelmoFrm(ApplicationRecords& records, const Services& services, platform::SoundPlayer& sound,
+              platform::TrayIcon& tray, LoadSettings loadSettings, Ended ended);
+    ~CKelmoFrm() override;
+
+    // Window initialisation: the tray menu, and the tray icon when the prayer sound is on.
+    void initialise();
+    // Finds and schedules the next prayer, starts the tick and opens the Notifier; 0 after
+    // error 10 when no prayer can be found.
+    int ScheduleNextPrayer();
+    // The 30-second tick.
+    void tick();
+    // A message of the endpoint (WM_KELMO_TRAY, _RELOAD, _QUIT, _DONE) and its result.
+    long windowMessage(int message, long wParam, long lParam);
+    // The answer line to WM_KELMO_STATUS.
+    std::string statusAnswer() const;
+    // The tray callback: right button down opens the menu, a double click runs "Status".
+    int trayNotification(int iconId, int mouseMessage);
+    // A command of the tray menu.
+    void command(int id);
+
+    void ShowStatus();
+    void CloseStatusBox();
+    void CloseNotifier() override;
+    void TerminateTimer();
+    void EndBackground() override;
+    // WM_KELMO_RELOAD: 1 done, 0 when the settings cannot be read or no prayer found.
+    long reload();
+    // Shows (adds or changes) or removes the tray icon; the platform's result.
+    bool SetTrayIcon(bool show);
+    // The pre-alert sound; false when it is not wanted for the scheduled prayer.
+    bool StartPreAlert();
+
+    // State, for the program's own checks and the tests.
+    int nextSlot() const { return nextSlot_; }
+    double nextTime() const { return nextTime_; }
+    Notify* notifier() const { return notifier_; }
+    Athan* alert() const { return alert_; }
+    QDialog* statusBox() const;
+    QMenu* trayMenu() const { return trayMenu_; }
+    bool tickActive() const { return tickTimer_.isActive(); }
+    bool finalWaitPending() const { return phase_ == Phase::finalWait; }
+    int finalWaitMs() const { return finalWait_.interval(); }
+    // Ends the final wait now (tests, whose clock does not run).
+    void finishFinalWait();
+    bool preAlertStarted() const { return preAlertStarted_; }
+    bool timerTerminated() const { return timerTerminated_; }
+    bool ended() const { return ended_; }
+
+  private:
+    enum class Phase { waiting, finalWait, alerting };
+
+    void buildTrayMenu();
+    void prayerTime();
+    void afterAlert();
+    void destroyNotifier();
+    void endProcess();
+    int alertFlags() const { return records_.config.alertFlags; }
+
+    ApplicationRecords& records_;
+    const Services& services_;
+    platform::SoundPlayer& sound_;
+    platform::TrayIcon& tray_;
+    LoadSettings loadSettings_;
+    Ended endedCallback_;
+
+    int nextSlot_ = 0;
+    double nextTime_ = 0.0;
+    double scheduleDay_ = 0.0;
+    QTimer tickTimer_;
+    QTimer finalWait_;
+    Phase phase_ = Phase::waiting;
+    bool rescheduledDuringAlert_ = false;
+    Notify* notifier_ = nullptr;
+    Athan* alert_ = nullptr;
+    bool timerTerminated_ = false;
+    QPointer<platform::MessageDialog> statusBox_;
+    bool preAlertStarted_ = false;
+    bool inTick_ = false;
+    bool ended_ = false;
+    QMenu* trayMenu_ = nullptr;
+};
+
+}  // namespace kelmo::ui

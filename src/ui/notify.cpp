@@ -1,0 +1,174 @@
+#include "ui/notify.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <cmath>
+
+#include "base/angles.h"
+#include "calendar/julian_day.h"
+#include "calendar/names.h"
+#include "calendar/time_format.h"
+#include "platform/message_box.h"
+#include "ui/dialog_template.h"
+#include "ui/earth_picture.h"
+#include "ui/program_file.h"
+
+namespace kelmo::ui {
+
+namespace {
+
+constexpr int kErrorStartProgram = 505;  // "Could not start KelmoTimes!"
+constexpr double kOneMinute = kPi / 12.0 / 60.0;
+constexpr double kMaxDayShift = 2.0;  // days between now and the schedule still trusted
+constexpr int kTextMargin = 2;        // pixels from the client corner to the count-down
+
+// "%02i:%02i" with any seconds rounding the minute up.
+QString minutesText(double time, bool addDays) {
+    return QString::fromStdString(formatTime(kRoundUp, time, 1, addDays).text);
+}
+
+}  // namespace
+
+QIcon notifierButtonIcon() {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 90, 60));
+    for (int row = 0; row < 3; ++row) p.drawRoundedRect(QRectF(2, 2.5 + row * 3.5, 12, 2), 1, 1);
+    p.drawPolygon(QPolygonF({{4, 12}, {12, 12}, {8, 15.5}}));
+    return QIcon(pixmap);
+}
+
+Notify::Notify(const Config& config, const Location& location, const CalendarDate& date, int prayer,
+               double nextTime, const Services& services, NotifyHost& host, QWidget* parent)
+    : QDialog(parent),
+      config_(config),
+      location_(location),
+      prayer_(prayer < 0 || prayer > 4 ? 0 : prayer),
+      nextTime_(nextTime),
+      scheduleDay_(julianDay(date)),
+      services_(services),
+      host_(host) {
+    buildTemplate();
+    buildMenu();
+    setWindowTitle(
+        QStringLiteral("%1 prayer starts at %2")
+            .arg(QString::fromLatin1(names::kPrayers[prayer_]), minutesText(nextTime_, false)));
+    tickTimer_.setInterval(notifywin::kTickMs);
+    connect(&tickTimer_, &QTimer::timeout, this, [this] { update(); });
+    tickTimer_.start();
+    flashTimer_.setInterval(notifywin::kFlashMs);
+    connect(&flashTimer_, &QTimer::timeout, this, &Notify::flashStep);
+}
+
+Notify::~Notify() {
+    stopTimers();
+}
+
+void Notify::buildTemplate() {
+    DialogTemplate t(this, QString(), 145, 15);
+    // A caption bar without system menu, minimise or close box.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
+    doButton_ = t.button(notifywin::kDo, QString(), 129, 0, 16, 14);
+    doButton_->setFlat(true);
+    doButton_->setIcon(notifierButtonIcon());
+    doButton_->setIconSize(QSize(16, 16));
+    setTip(doButton_, QStringLiteral("Press to see a menu."));
+    connect(doButton_, &QPushButton::clicked, this, [this] { openMenu(QCursor::pos()); });
+    setWindowIcon(applicationIcon());
+    move(0, 0);  // the top-left corner of the screen
+}
+
+void Notify::buildMenu() {
+    menu_ = new QMenu(QStringLiteral("Do"), this);
+    const auto item = [this](const char* text, int id) {
+        QAction* action = menu_->addAction(QString::fromLatin1(text));
+        action->setData(id);
+        connect(action, &QAction::triggered, this, [this, id] { command(id); });
+    };
+    item("Minimize", notifywin::kMinimize);
+    item("Start KelmoTimes", notifywin::kStart);
+    item("Close Notifier", notifywin::kClose);
+    item("Close Notifier and Timer", notifywin::kCloseAll);
+}
+
+void Notify::openMenu(const QPoint& at) {
+    menu_->popup(at);
+}
+
+QString Notify::countDownText() {
+    const LocalMoment moment = currentLocalTime(location_, services_.clock.utcNow());
+    const double d = std::trunc(julianDay(moment.date) - scheduleDay_);
+    const double now = moment.timeOfDay + d * kTwoPi;
+    if (std::fabs(d) > kMaxDayShift || nextTime_ < now) nextTime_ = now;
+    const double left = nextTime_ - now;
+    if (flashCount_ == 0 && left <= kOneMinute) {
+        flashCount_ = notifywin::kFlashSteps;
+        flashTimer_.start();
+    }
+    return QStringLiteral("Time left: %1").arg(minutesText(left, true));
+}
+
+void Notify::flashStep() {
+    if (flashCount_ >= 2) {
+        inverted_ = !inverted_;
+        --flashCount_;
+        if (inverted_) QApplication::alert(this, notifywin::kFlashMs);
+        update();
+    } else {
+        flashTimer_.stop();
+    }
+}
+
+void Notify::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QString text = countDownText();
+    // The flash inverts the strip (a window manager's caption cannot be inverted from here).
+    const QPalette& colours = palette();
+    if (inverted_) p.fillRect(rect(), colours.color(QPalette::Highlight));
+    p.setPen(colours.color(inverted_ ? QPalette::HighlightedText : QPalette::WindowText));
+    p.setFont(font());
+    p.drawText(QPoint(kTextMargin, kTextMargin + fontMetrics().ascent()), text);
+}
+
+void Notify::command(int id) {
+    switch (id) {
+        case notifywin::kMinimize:
+            showMinimized();
+            break;
+        case notifywin::kStart:
+            if (!services_.programs.start(ownProgramFile(), {}))
+                platform::showError(services_.messages, kErrorStartProgram);
+            break;
+        case notifywin::kClose:
+            host_.CloseNotifier();
+            break;
+        case notifywin::kCloseAll:
+            host_.EndBackground();
+            break;
+        default:
+            break;
+    }
+}
+
+void Notify::stopTimers() {
+    tickTimer_.stop();
+    flashTimer_.stop();
+}
+
+void Notify::reject() {}
+
+void Notify::closeEvent(QCloseEvent* event) {
+    // Closed by the window manager: as "Close Notifier"; the Timer destroys the window.
+    event->ignore();
+    host_.CloseNotifier();
+}
+
+}  // namespace kelmo::ui
