@@ -235,6 +235,13 @@ class QiblaWTest : public QObject {
         QTest::keyClick(&reopened, Qt::Key_Escape);
         QVERIFY(!reopened.isVisible());
         QCOMPARE(config_.alertFlags, (2 << 13) | 0x1FFF);
+        // Enter presses the default button, Close, which stores the method.
+        QiblaW third(place_, config_, fakes_.services, nullptr, bahrainComputer());
+        third.show();
+        click(&third, qibla::kMagnetic);
+        QTest::keyClick(&third, Qt::Key_Return);
+        QVERIFY(!third.isVisible());
+        QCOMPARE(config_.alertFlags, (1 << 13) | 0x1FFF);
     }
 
     void bothMethodBitsSetStartFromGeographicNorth() {
