@@ -16,7 +16,7 @@ TEST(ErrorMessage, EveryTextEndsInExclamationAndOneTab) {
     for (int code : kKnownCodes) {
         const std::string text = errorMessage(code);
         ASSERT_GE(text.size(), 3u) << code;
-        EXPECT_EQ(text.substr(text.size() - 2), "!\t") << code;
+        EXPECT_TRUE(text.ends_with("!\t")) << code;
         EXPECT_EQ(text.find('\t'), text.size() - 1) << code;
         EXPECT_LE(text.size(), 63u) << code;
         EXPECT_NE(text, unknown) << code;
