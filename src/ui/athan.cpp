@@ -29,6 +29,7 @@ constexpr double kLogicalExtent = 2000.0;
 constexpr double kFirstLineOffset = 650.0;
 constexpr double kLineStep = 150.0;
 constexpr double kLeftOffset = 1000.0;
+constexpr int kLines = 5;
 
 QString arg(const char* format, const QString& value) {
     return QString::fromLatin1(format).arg(value);
@@ -193,19 +194,28 @@ void Athan::paintEvent(QPaintEvent*) {
     const double h = height();
     // Isotropic mapping: one scale for both axes, the smaller of the two.
     const double scale = std::min(w, h) / kLogicalExtent;
+    double step = kLineStep * scale;
+    double top = h / 2 - (h / 2 - kFirstLineOffset) * scale;
+    // The block was laid out for the template's font; with larger dialog units here it may
+    // reach the Close button, and is then spread over the band between picture and button.
+    const QWidget* picture = findChild<AthanPicture*>();
+    const QWidget* close = controlById(this, athanwin::kClose);
+    if (picture != nullptr && close != nullptr) {
+        const double bandTop = picture->geometry().bottom() + 4.0;
+        const double bandBottom = close->geometry().top() - 2.0;
+        if (top < bandTop || top + kLines * step > bandBottom) {
+            top = bandTop;
+            step = (bandBottom - bandTop) / kLines;
+        }
+    }
     QFont font = dialogFont();
-    const int linePixels = static_cast<int>(kLineStep * scale);
-    if (QFontMetrics(font).height() > linePixels) font.setPixelSize(std::max(6, linePixels - 2));
+    if (QFontMetrics(font).height() > step) font.setPixelSize(std::max(6, int(step) - 2));
     p.setFont(font);
     p.setPen(palette().color(QPalette::WindowText));
     const int ascent = QFontMetrics(font).ascent();
-    for (int i = 0; i < lines_.size(); ++i) {
-        const double logicalX = w / 2 - kLeftOffset;
-        const double logicalY = h / 2 - kFirstLineOffset - i * kLineStep;
-        const double x = w / 2 + logicalX * scale;
-        const double y = h / 2 - logicalY * scale;
-        p.drawText(QPointF(x, y + ascent), lines_[i]);
-    }
+    const double x = w / 2 + (w / 2 - kLeftOffset) * scale;
+    for (int i = 0; i < lines_.size(); ++i)
+        p.drawText(QPointF(x, top + i * step + ascent), lines_[i]);
 }
 
 void Athan::soundEnded(platform::SoundPlayer::Outcome outcome) {

@@ -23,15 +23,17 @@ TimerEndpointServer::~TimerEndpointServer() {
 
 TimerEndpointServer::Claim TimerEndpointServer::listen() {
     const QString name = QString::fromStdString(name_);
-    if (server_.listen(name)) return Claim::listening;
-    if (server_.serverError() != QAbstractSocket::AddressInUseError) return Claim::failed;
+    // Asked first: with access options QLocalServer binds in a private folder and renames the
+    // socket over the name, which would silently take it from a live Timer.
     QLocalSocket probe;
     probe.connectToServer(name);
     if (probe.waitForConnected(kProbeTimeoutMs)) {
         probe.abort();
         return Claim::alreadyTaken;
     }
-    // Nobody accepts: the file of a Timer that ended without removing it.
+    if (server_.listen(name)) return Claim::listening;
+    if (server_.serverError() != QAbstractSocket::AddressInUseError) return Claim::failed;
+    // Nobody accepts there: the file of a Timer that ended without removing it.
     QLocalServer::removeServer(name);
     return server_.listen(name) ? Claim::listening : Claim::failed;
 }

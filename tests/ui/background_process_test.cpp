@@ -1,0 +1,156 @@
+// Two processes: the desktop program started as the background Timer ("Kelmo /t 0",
+// offscreen, in a folder of its own with a temporary Kelmo.cfg and a private temporary
+// directory for its endpoint), then driven by "kelmo-cli timer": status, reload, quit; the
+// Timer must answer and, after quit or a reload that switches it off, end. Every wait is
+// bounded; a Timer left running is killed.
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "base/location.h"
+#include "files/config_file.h"
+
+using namespace kelmo;
+
+namespace {
+constexpr int kStartMs = 15000;
+constexpr int kEndMs = 10000;
+
+struct CliRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+}  // namespace
+
+class BackgroundProcessTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<QProcess> timer_;
+    QProcessEnvironment env_;
+
+    QString builtProgram(const QString& name) const {
+        return QCoreApplication::applicationDirPath() + "/" + name;
+    }
+    void writeConfig(int alertFlags) {
+        Location home;
+        Config config;
+        const std::string path = dir_->filePath("Kelmo.cfg").toStdString();
+        if (!QFile::exists(QString::fromStdString(path)))
+            QCOMPARE(createDefaultConfig(home, config, path), 0);
+        QCOMPARE(loadConfig(home, config, path), 0);
+        config.alertFlags = alertFlags;
+        QCOMPARE(saveConfig(config, path), 0);
+    }
+    CliRun cli(const QStringList& arguments) {
+        QProcess process;
+        process.setProcessEnvironment(env_);
+        process.start(builtProgram("kelmo-cli"), arguments);
+        CliRun run;
+        if (!process.waitForFinished(kEndMs)) {
+            process.kill();
+            process.waitForFinished();
+            return run;
+        }
+        run.status = process.exitCode();
+        run.out = QString::fromUtf8(process.readAllStandardOutput());
+        run.err = QString::fromUtf8(process.readAllStandardError());
+        return run;
+    }
+    // Starts the Timer and waits until it answers.
+    bool startTimer() {
+        timer_ = std::make_unique<QProcess>();
+        timer_->setProcessEnvironment(env_);
+        timer_->setProgram(dir_->filePath("Kelmo"));
+        timer_->setArguments({"/t", "0"});
+        timer_->start();
+        if (!timer_->waitForStarted(kStartMs)) return false;
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < kStartMs) {
+            if (cli({"timer", "status"}).status == 0) return true;
+            if (timer_->state() == QProcess::NotRunning) return false;
+            QTest::qWait(100);
+        }
+        return false;
+    }
+
+  private Q_SLOTS:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir_->isValid());
+        // The Timer finds Kelmo.cfg beside its executable: a copy of the program in the folder.
+        QVERIFY(QFile::copy(builtProgram("Kelmo"), dir_->filePath("Kelmo")));
+        QVERIFY(QFile::setPermissions(dir_->filePath("Kelmo"),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(QDir(dir_->path()).mkdir("tmp"));
+        env_ = QProcessEnvironment::systemEnvironment();
+        env_.insert("QT_QPA_PLATFORM", "offscreen");
+        env_.insert("TMPDIR", dir_->filePath("tmp"));  // a private endpoint for this test
+        env_.insert("XDG_RUNTIME_DIR", dir_->filePath("tmp"));
+    }
+
+    void cleanup() {
+        if (timer_ && timer_->state() != QProcess::NotRunning) {
+            timer_->kill();
+            timer_->waitForFinished(kEndMs);
+        }
+        timer_.reset();
+    }
+
+    void statusReloadAndQuitFromTheTerminalTool() {
+        writeConfig(alert::kNotifier | alert::kPlaySound | 0x7C);
+        QVERIFY(startTimer());
+        const CliRun status = cli({"timer", "status"});
+        QCOMPARE(status.status, 0);
+        const QStringList words = status.out.trimmed().split(' ');
+        QCOMPARE(words.size(), 4);
+        QVERIFY(QStringList({"Fajr", "Duhr", "Asr", "Maghrib", "Isha"}).contains(words[0]));
+        QCOMPARE(words[3], QStringLiteral("Manama,Bahrain"));
+        const CliRun json = cli({"timer", "status", "--format", "json"});
+        QCOMPARE(json.status, 0);
+        QVERIFY(json.out.contains("\"location\":\"Manama,Bahrain\""));
+
+        const CliRun reload = cli({"timer", "reload"});
+        QCOMPARE(reload.status, 0);
+        QCOMPARE(reload.out, QStringLiteral("1\n"));
+
+        const CliRun quit = cli({"timer", "quit"});
+        QCOMPARE(quit.status, 0);
+        QCOMPARE(quit.out, QStringLiteral("1\n"));
+        QVERIFY(timer_->waitForFinished(kEndMs));
+        QCOMPARE(timer_->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(timer_->exitCode(), 0);
+        // Nobody answers any more, and the socket file has gone with the Timer.
+        const CliRun after = cli({"timer", "status"});
+        QCOMPARE(after.status, 1);
+        QVERIFY(after.err.contains("no Timer is running"));
+        QVERIFY(QDir(dir_->filePath("tmp")).entryList({"KelmoTimer-*"}, QDir::System).isEmpty());
+    }
+
+    void reloadAfterSwitchingBothOffEndsTheTimer() {
+        writeConfig(alert::kNotifier);
+        QVERIFY(startTimer());
+        writeConfig(0);
+        const CliRun reload = cli({"timer", "reload"});
+        QCOMPARE(reload.status, 0);
+        QCOMPARE(reload.out, QStringLiteral("1\n"));
+        QVERIFY(timer_->waitForFinished(kEndMs));
+        QCOMPARE(timer_->exitCode(), 0);
+    }
+
+    void withoutATimerTheToolSaysSo() {
+        const CliRun reload = cli({"timer", "reload"});
+        QCOMPARE(reload.status, 1);
+        QVERIFY(reload.out.isEmpty());
+        QVERIFY(reload.err.contains("no Timer is running"));
+        const CliRun bad = cli({"timer", "restart"});
+        QCOMPARE(bad.status, 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(BackgroundProcessTest)
+#include "background_process_test.moc"
