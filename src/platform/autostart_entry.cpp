@@ -5,6 +5,8 @@
 #include <fstream>
 #include <system_error>
 
+#include <unistd.h>
+
 namespace kelmo::platform {
 
 namespace {
@@ -27,10 +29,14 @@ std::string escapeValue(std::string_view value) {
     return escaped;
 }
 
+// The folder exists (created when missing) and this user may change entries in it; a user
+// without that right is refused before anything is tried, as opening the machine-wide list
+// for writing would be.
 bool ensureDirectory(const std::filesystem::path& directory) {
     std::error_code error;
     std::filesystem::create_directories(directory, error);
-    return std::filesystem::is_directory(directory, error);
+    return std::filesystem::is_directory(directory, error) &&
+           access(directory.c_str(), W_OK | X_OK) == 0;
 }
 
 }  // namespace
@@ -98,10 +104,8 @@ int XdgAutostartEntry::write(const std::string& commandLine) {
 
 int XdgAutostartEntry::remove() {
     std::error_code error;
-    if (!std::filesystem::is_directory(directory_, error)) {
-        // Nothing can be registered in a folder that does not exist.
-        return std::filesystem::exists(directory_, error) ? kCannotOpenFolder : 0;
-    }
+    if (!std::filesystem::exists(directory_, error)) return 0;  // nothing can be registered
+    if (!ensureDirectory(directory_)) return kCannotOpenFolder;
     std::filesystem::remove(path(), error);  // false without error when missing
     return error ? kCannotModifyEntry : 0;
 }

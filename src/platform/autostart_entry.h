@@ -14,8 +14,8 @@ class AutostartEntry {
   public:
     virtual ~AutostartEntry() = default;
     // Writes the entry with the command line (already quoted as for Exec).
-    // Returns 0, 114 when the folder cannot be opened or created, 115 when the entry cannot
-    // be written.
+    // Returns 0, 114 when the folder cannot be created or this user may not change it, 115
+    // when the entry cannot be written.
     virtual int write(const std::string& commandLine) = 0;
     // Removes the entry; a missing entry counts as removed. Returns 0, 114 or 115 as above.
     virtual int remove() = 0;
