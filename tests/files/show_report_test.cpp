@@ -25,7 +25,9 @@ class FakeServices final : public ReportServices {
     std::vector<std::pair<std::string, std::vector<std::string>>> started;
 
     std::string fileText(std::string_view report) const override {
-        return "[" + std::string(report) + "]";
+        std::string text(1, '[');
+        text += report;
+        return text + ']';
     }
     ProgramStart startProgram(const std::string& program,
                               const std::vector<std::string>& args) override {
