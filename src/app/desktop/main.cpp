@@ -28,8 +28,11 @@ int main(int argc, char* argv[]) {
         if (i > 1) arguments += ' ';
         arguments += argv[i];
     }
-    const std::string commandLine =
-        "\"" + QApplication::applicationFilePath().toStdString() + "\" " + arguments;
+    // (Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on the chained operator+.)
+    std::string commandLine = "\"";
+    commandLine += QApplication::applicationFilePath().toStdString();
+    commandLine += "\" ";
+    commandLine += arguments;
 
     kelmo::platform::QtMessageBox messages;
     kelmo::platform::LocalTimerEndpoint timer;
