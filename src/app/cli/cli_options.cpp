@@ -6,6 +6,7 @@
 
 #include "app/cli/settings_source.h"
 #include "base/angles.h"
+#include "calendar/hijri.h"
 #include "calendar/julian_day.h"
 #include "calendar/local_time.h"
 
@@ -131,7 +132,26 @@ void applySettings(const SettingsOptions& s, Config& c) {
     override(c.pressure, s.pressure);
 }
 
+// The civil date of --hijri-date at the place, with its Hijri fields set.
+CliError resolveHijriDate(const std::string& text, Resolved& r) {
+    CalendarDate date;
+    int day = 0;
+    if (!parseIsoDate(text, date.hijriYear, date.hijriMonth, day)) {
+        return {kExitUsage, "--hijri-date: expected YYYY-MM-DD, got \"" + text + "\""};
+    }
+    date.hijriDay = day;
+    if (!isValidDate(date, true)) return {kExitUsage, "--hijri-date: no such day: " + text};
+    date.hijriValid = 1;
+    if (dateFromHijri(date, r.location, r.config) != 1) {
+        return {kExitFailure, "Could not calculate valid Hijri date"};
+    }
+    date.day = static_cast<int>(date.day);
+    r.date = date;
+    return {};
+}
+
 CliError resolveDate(const DateOptions& d, const platform::Clock& clock, Resolved& r) {
+    if (d.hijriDate) return resolveHijriDate(*d.hijriDate, r);
     if (!d.date) {
         r.date = currentLocalTime(r.location, clock.utcNow()).date;
         return {};

@@ -74,8 +74,9 @@ struct CliError {
     explicit operator bool() const { return status != kExitOk; }
 };
 
-// Builds the location, settings and date of a command from its options. The date defaults
-// to today at the place by clock.
+// Builds the location, settings and date of a command from its options. The date is
+// --date, or the civil date of --hijri-date at the place (its Hijri fields set), or today at
+// the place by clock.
 CliError resolve(const CliOptions& options, const platform::Clock& clock, Resolved& resolved);
 
 // Parses "YYYY-MM-DD" (the year may be negative); false on any other text.

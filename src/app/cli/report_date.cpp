@@ -38,21 +38,7 @@ CliError resolveReportDate(const CliOptions& options, Resolved& r) {
         hijriFromDate(r.date, r.location, c);
         return {};
     }
-    const std::string& text = *options.date.hijriDate;
-    CalendarDate date;
-    int day = 0;
-    if (!parseIsoDate(text, date.hijriYear, date.hijriMonth, day)) {
-        return {kExitUsage, "--hijri-date: expected YYYY-MM-DD, got \"" + text + "\""};
-    }
-    date.hijriDay = day;
-    if (!isValidDate(date, true)) return {kExitUsage, "--hijri-date: no such day: " + text};
-    date.hijriValid = 1;
-    if (dateFromHijri(date, r.location, c) != 1) {
-        return {kExitFailure, "could not calculate the civil date of " + text};
-    }
-    date.day = static_cast<int>(date.day);
-    c.alertFlags |= alert::kHijriDate;
-    r.date = date;
+    c.alertFlags |= alert::kHijriDate;  // resolve() has converted the Hijri date
     return {};
 }
 
