@@ -39,9 +39,18 @@ bool ensureDirectory(const std::filesystem::path& directory) {
            access(directory.c_str(), W_OK | X_OK) == 0;
 }
 
-}  // namespace
+// True when this user may create entries in directory, or create the directory itself.
+bool userMayChange(std::filesystem::path directory) {
+    std::error_code error;
+    while (!std::filesystem::exists(directory, error)) {
+        if (!directory.has_relative_path()) return false;
+        directory = directory.parent_path();
+    }
+    return std::filesystem::is_directory(directory, error) &&
+           access(directory.c_str(), W_OK | X_OK) == 0;
+}
 
-std::string defaultAutostartDirectory() {
+std::string machineAutostartDirectory() {
     std::string base = "/etc/xdg";
     if (const char* dirs = std::getenv("XDG_CONFIG_DIRS"); dirs && *dirs) {
         const std::string_view list(dirs);
@@ -49,6 +58,21 @@ std::string defaultAutostartDirectory() {
         if (!first.empty()) base = first;
     }
     return base + "/autostart";
+}
+
+std::string userAutostartDirectory() {
+    if (const char* home = std::getenv("XDG_CONFIG_HOME"); home && *home) {
+        return std::string(home) + "/autostart";
+    }
+    const char* home = std::getenv("HOME");
+    return std::string(home && *home ? home : ".") + "/.config/autostart";
+}
+
+}  // namespace
+
+std::string defaultAutostartDirectory() {
+    const std::string machine = machineAutostartDirectory();
+    return userMayChange(machine) ? machine : userAutostartDirectory();
 }
 
 std::string quoteExecArgument(std::string_view argument) {

@@ -1,6 +1,7 @@
 // The log-on start entry of the background Timer: an XDG autostart file "KelmoTimes.desktop"
 // in the autostart folder of the first directory of $XDG_CONFIG_DIRS (default /etc/xdg), so
-// that it holds for every user of the machine.
+// that it holds for every user of the machine; a user who may not change that folder gets the
+// entry in his own autostart folder instead, which desktops read as well.
 // Source: freedesktop.org, Desktop Application Autostart Specification 0.5, and
 // Desktop Entry Specification 1.5 (the Exec key and its quoting).
 #pragma once
@@ -21,7 +22,8 @@ class AutostartEntry {
     virtual int remove() = 0;
 };
 
-// The autostart folder: "<first of $XDG_CONFIG_DIRS, else /etc/xdg>/autostart".
+// The autostart folder: "<first of $XDG_CONFIG_DIRS, else /etc/xdg>/autostart" when this
+// user may change it, else "<$XDG_CONFIG_HOME, else $HOME/.config>/autostart".
 std::string defaultAutostartDirectory();
 
 // One argument quoted for the Exec key: inside double quotes, each of " ` $ \ takes a

@@ -51,6 +51,27 @@ TEST_F(AutostartEntryTest, DefaultFolderIsTheFirstConfigDirectory) {
         unsetenv("XDG_CONFIG_DIRS");
 }
 
+TEST_F(AutostartEntryTest, UserFolderWhenTheMachineFolderCannotBeChanged) {
+    const auto keep = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::pair<bool, std::string>(value != nullptr, value ? value : "");
+    };
+    const auto dirs = keep("XDG_CONFIG_DIRS");
+    const auto home = keep("XDG_CONFIG_HOME");
+    std::ofstream(root_ / "plain-file") << "not a folder";
+    // No user can create a folder below a plain file.
+    setenv("XDG_CONFIG_DIRS", (root_ / "plain-file" / "xdg").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (root_ / "home-config").c_str(), 1);
+    EXPECT_EQ(defaultAutostartDirectory(), (root_ / "home-config" / "autostart").string());
+    for (const auto& [name, saved] :
+         {std::pair{"XDG_CONFIG_DIRS", dirs}, std::pair{"XDG_CONFIG_HOME", home}}) {
+        if (saved.first)
+            setenv(name, saved.second.c_str(), 1);
+        else
+            unsetenv(name);
+    }
+}
+
 TEST_F(AutostartEntryTest, ExecArgumentsAreQuotedAndEscaped) {
     // Desktop Entry Specification 1.5, "The Exec key": reserved characters inside quotes.
     EXPECT_EQ(quoteExecArgument("/opt/Kelmo Times/Kelmo"), "\"/opt/Kelmo Times/Kelmo\"");
