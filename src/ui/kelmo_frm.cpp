@@ -50,6 +50,7 @@ CKelmoFrm::CKelmoFrm(ApplicationRecords& records, const Services& services,
     tickTimer_.setInterval(timerwin::kTickMs);
     connect(&tickTimer_, &QTimer::timeout, this, &CKelmoFrm::tick);
     finalWait_.setSingleShot(true);
+    finalWait_.setTimerType(Qt::PreciseTimer);  // a coarse timer may fire a second early
     connect(&finalWait_, &QTimer::timeout, this, &CKelmoFrm::prayerTime);
 }
 
