@@ -521,6 +521,7 @@ class KelmoFrmTest : public QObject {
         QCOMPARE(qobject_cast<platform::MessageDialog*>(box)->text(),
                  QString::fromStdString("Kelmo Timer is active \nDuhr prayer starts at " + duhr +
                                         " \nin Manama,Bahrain"));
+        save(box, "timer_status");
         // A second request while the box is open opens no other.
         frm_->ShowStatus();
         QCOMPARE(frm_->statusBox(), box);
