@@ -6,6 +6,7 @@
 
 #include "base/angles.h"
 #include "calendar/julian_day.h"
+#include "moon/lunation_memo.h"
 #include "moon/moon_data_at_sunset.h"  // the month start is decided by the Moon at sunset
 
 namespace kelmo {
@@ -37,6 +38,64 @@ bool retreatTowardEquator(Location& location) {
                             ? std::max(location.latitude - kLatitudeRetreat, 0.0)
                             : std::min(location.latitude + kLatitudeRetreat, 0.0);
     return true;
+}
+
+// moonDataAtSunset, with the lunations kept in memo when there is one.
+int moonAtSunset(const CalendarDate& date, const Location& location, const Config& config,
+                 MoonSunsetData& data, LunationMemo* memo) {
+    return memo != nullptr ? moonDataAtSunset(date, location, config, data, *memo)
+                           : moonDataAtSunset(date, location, config, data);
+}
+
+int hijriFromDateWith(CalendarDate& date, Location location, const Config& config,
+                      LunationMemo* memo) {
+    CalendarDate civilDay = date;  // the whole day: a time of day must not leak into hijriDay
+    civilDay.day = std::floor(date.day);
+    const double j0 = julianDay(civilDay);
+    date.hijriValid = 0;
+    if (kHijriEpoch + config.hijriAdjust > j0) return 0;  // pre Hijri
+    const double j = j0 + config.hijriAdjust;
+
+    // location is this call's copy: its latitude may move toward the equator below.
+    double x = j;
+    double monthStart = 0.0;
+    for (;;) {
+        CalendarDate scratch;
+        dateFromJulianDay(x, scratch);
+        MoonSunsetData moon;
+        if (moonAtSunset(scratch, location, config, moon, memo) == 0) {
+            if (!retreatTowardEquator(location)) return 0;
+            continue;
+        }
+        monthStart = moon.monthStart;
+        if (j < monthStart) {
+            x = monthStart - kSearchBackDays;  // that month begins after the date
+        } else if (j - monthStart > kLongestMonthDays) {
+            x = monthStart + 1.0;
+        } else {
+            break;
+        }
+    }
+    // Five days into the month lies safely inside the tabular month of the same number.
+    CalendarDate named = date;
+    hijriFromDayNumber(static_cast<long>(monthStart + 5.0), named);
+    date.hijriYear = named.hijriYear;
+    date.hijriMonth = named.hijriMonth;
+    date.hijriDay = j - monthStart + 1.0;
+    date.hijriValid = 1;
+    return 1;
+}
+
+int dateFromHijriWith(CalendarDate& date, const Location& location, const Config& config,
+                      LunationMemo* memo) {
+    const double a = std::trunc(hijriDayNumberReal(date.hijriYear, date.hijriMonth, date.hijriDay));
+    CalendarDate scratch;
+    dateFromJulianDay(a + 0.5, scratch);
+    if (hijriFromDateWith(scratch, location, config, memo) == 0) return 0;
+    const double b =
+        std::trunc(hijriDayNumberReal(scratch.hijriYear, scratch.hijriMonth, scratch.hijriDay));
+    dateFromJulianDay(2.0 * a - b + 0.5, date);
+    return 1;
 }
 
 }  // namespace
@@ -77,52 +136,20 @@ double hijriFromDayNumberReal(double x, CalendarDate& date) {
 }
 
 int hijriFromDate(CalendarDate& date, Location location, const Config& config) {
-    CalendarDate civilDay = date;  // the whole day: a time of day must not leak into hijriDay
-    civilDay.day = std::floor(date.day);
-    const double j0 = julianDay(civilDay);
-    date.hijriValid = 0;
-    if (kHijriEpoch + config.hijriAdjust > j0) return 0;  // pre Hijri
-    const double j = j0 + config.hijriAdjust;
+    return hijriFromDateWith(date, location, config, nullptr);
+}
 
-    // location is this call's copy: its latitude may move toward the equator below.
-    double x = j;
-    double monthStart = 0.0;
-    for (;;) {
-        CalendarDate scratch;
-        dateFromJulianDay(x, scratch);
-        MoonSunsetData moon;
-        if (moonDataAtSunset(scratch, location, config, moon) == 0) {
-            if (!retreatTowardEquator(location)) return 0;
-            continue;
-        }
-        monthStart = moon.monthStart;
-        if (j < monthStart) {
-            x = monthStart - kSearchBackDays;  // that month begins after the date
-        } else if (j - monthStart > kLongestMonthDays) {
-            x = monthStart + 1.0;
-        } else {
-            break;
-        }
-    }
-    // Five days into the month lies safely inside the tabular month of the same number.
-    CalendarDate named = date;
-    hijriFromDayNumber(static_cast<long>(monthStart + 5.0), named);
-    date.hijriYear = named.hijriYear;
-    date.hijriMonth = named.hijriMonth;
-    date.hijriDay = j - monthStart + 1.0;
-    date.hijriValid = 1;
-    return 1;
+int hijriFromDate(CalendarDate& date, Location location, const Config& config, LunationMemo& memo) {
+    return hijriFromDateWith(date, location, config, &memo);
 }
 
 int dateFromHijri(CalendarDate& date, const Location& location, const Config& config) {
-    const double a = std::trunc(hijriDayNumberReal(date.hijriYear, date.hijriMonth, date.hijriDay));
-    CalendarDate scratch;
-    dateFromJulianDay(a + 0.5, scratch);
-    if (hijriFromDate(scratch, location, config) == 0) return 0;
-    const double b =
-        std::trunc(hijriDayNumberReal(scratch.hijriYear, scratch.hijriMonth, scratch.hijriDay));
-    dateFromJulianDay(2.0 * a - b + 0.5, date);
-    return 1;
+    return dateFromHijriWith(date, location, config, nullptr);
+}
+
+int dateFromHijri(CalendarDate& date, const Location& location, const Config& config,
+                  LunationMemo& memo) {
+    return dateFromHijriWith(date, location, config, &memo);
 }
 
 }  // namespace kelmo

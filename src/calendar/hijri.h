@@ -8,6 +8,8 @@
 
 namespace kelmo {
 
+class LunationMemo;
+
 // Julian day of 1 Muharram of year 1 in the tabular day-number formulas.
 inline constexpr double kHijriEpoch = 1948440.0;
 
@@ -19,10 +21,18 @@ inline constexpr double kHijriEpoch = 1948440.0;
 // unchanged when the date lies before the epoch or no latitude gave an evening.
 int hijriFromDate(CalendarDate& date, Location location, const Config& config);
 
+// The same for runs of dates at one place: the Moon's result of each lunation is kept in memo
+// (see moon/lunation_memo.h). The same Hijri fields and return value bit for bit.
+int hijriFromDate(CalendarDate& date, Location location, const Config& config, LunationMemo& memo);
+
 // Sets the civil fields of date (year, month, day and the time fields) from its Hijri fields:
 // the tabular date corrected by the tabular-minus-observed difference found there.
 // Returns 1, or 0 (civil fields unchanged) when hijriFromDate fails on the way.
 int dateFromHijri(CalendarDate& date, const Location& location, const Config& config);
+
+// The same with the lunations kept in memo, as hijriFromDate with a memo.
+int dateFromHijri(CalendarDate& date, const Location& location, const Config& config,
+                  LunationMemo& memo);
 
 // Tabular day number of Hijri (y, m, d), integer form: ceil((m - 1) 29.5) + d + 354 (y - 1)
 // + (11 y + 3) / 30 (integer division) + 1948439.

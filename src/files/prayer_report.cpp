@@ -7,6 +7,7 @@
 #include "files/append_format.h"
 #include "files/report_header.h"
 #include "files/times_row.h"
+#include "moon/lunation_memo.h"
 #include "prayer/day_times.h"
 
 namespace kelmo {
@@ -19,13 +20,43 @@ constexpr double kRecomputeFrom = 29;    // Hijri day from which the Hijri date 
 constexpr double kNextMonthBelow = 3;    // a recomputed Hijri day below this: next month began
 constexpr double kSimpleStepBelow = 28;  // Gregorian days below this advance without rollover
 
+// The computations of one run of days at one place and settings. With ScheduleMemory::shared
+// the day tables and the lunations are kept for the whole run: consecutive days ask for the
+// same tables (the high-latitude rules look at neighbouring days) and the same few new moons
+// (the Hijri date is recomputed from its 29th day on). Same results either way.
+class ScheduleRun {
+  public:
+    ScheduleRun(const Location& location, const Config& config, ScheduleMemory memory)
+        : location(location), config(config), shared_(memory == ScheduleMemory::shared) {}
+
+    PrayerTimes dayTimes(const CalendarDate& date) {
+        return shared_ ? computeDayTimes(date, location, config, days_)
+                       : computeDayTimes(date, location, config);
+    }
+    int toHijri(CalendarDate& date) {
+        return shared_ ? hijriFromDate(date, location, config, lunations_)
+                       : hijriFromDate(date, location, config);
+    }
+    int fromHijri(CalendarDate& date) {
+        return shared_ ? dateFromHijri(date, location, config, lunations_)
+                       : dateFromHijri(date, location, config);
+    }
+
+    const Location& location;
+    const Config& config;
+
+  private:
+    bool shared_;
+    DayEventsMemo days_;
+    LunationMemo lunations_;
+};
+
 // The nine times of one day with summer time.
-ScheduleDay scheduleDay(const CalendarDate& date, const Location& location, const Config& config,
-                        DayEventsMemo& memo) {
+ScheduleDay scheduleDay(const CalendarDate& date, ScheduleRun& run) {
     ScheduleDay day;
     day.date = date;
-    day.times = computeDayTimes(date, location, config, memo);
-    day.summerTime = applySummerTime(location, date, day.times.slots);
+    day.times = run.dayTimes(date);
+    day.summerTime = applySummerTime(run.location, date, day.times.slots);
     return day;
 }
 
@@ -42,7 +73,7 @@ void writeDayPrefix(const CalendarDate& date, std::string& text) {
 // One day on in both calendars: the Gregorian date rolls over month ends through the Julian
 // day; the Hijri day counts on and is recomputed from the 29th. Returns true when it was
 // recomputed.
-bool advanceOneDay(CalendarDate& date, const Location& location, const Config& config) {
+bool advanceOneDay(CalendarDate& date, ScheduleRun& run) {
     if (date.day < kSimpleStepBelow) {
         date.day += 1;
     } else {
@@ -50,33 +81,31 @@ bool advanceOneDay(CalendarDate& date, const Location& location, const Config& c
     }
     date.hijriDay += 1;
     if (date.hijriDay < kRecomputeFrom) return false;
-    hijriFromDate(date, location, config);
+    run.toHijri(date);
     return true;
 }
 
 // Starts the month of date: day 1 in the calendar it was entered in, the other calendar
 // converted. Returns the number of days to list, 0 when the Hijri month has no civil date.
-int startMonth(CalendarDate& date, bool hijri, const Location& location, const Config& config) {
+int startMonth(CalendarDate& date, bool hijri, ScheduleRun& run) {
     if (hijri) {
         date.hijriDay = 1;
-        return dateFromHijri(date, location, config) == 1 ? kHijriMonthDays : 0;
+        return run.fromHijri(date) == 1 ? kHijriMonthDays : 0;
     }
     date.day = 1;
-    hijriFromDate(date, location, config);
+    run.toHijri(date);
     return daysInMonth(date.year, date.month);
 }
 
 // The rows of one month. Returns true when a Hijri month ended early because the next
 // Hijri month began (date then holds a day of that month).
-bool collectMonthRows(CalendarDate& date, int days, bool hijri, const Location& location,
-                      const Config& config, DayEventsMemo& memo, ScheduleMonth& month) {
+bool collectMonthRows(CalendarDate& date, int days, bool hijri, ScheduleRun& run,
+                      ScheduleMonth& month) {
     for (int j = 1; j <= days; ++j) {
-        if (j > 1 && advanceOneDay(date, location, config) && hijri &&
-            date.hijriDay < kNextMonthBelow) {
+        if (j > 1 && advanceOneDay(date, run) && hijri && date.hijriDay < kNextMonthBelow) {
             return true;
         }
-        if (isValidDate(date, false))
-            month.days.push_back(scheduleDay(date, location, config, memo));
+        if (isValidDate(date, false)) month.days.push_back(scheduleDay(date, run));
     }
     return false;
 }
@@ -84,11 +113,11 @@ bool collectMonthRows(CalendarDate& date, int days, bool hijri, const Location& 
 }  // namespace
 
 std::vector<ScheduleMonth> prayerSchedule(const CalendarDate& date, const Location& location,
-                                          const Config& config) {
-    DayEventsMemo memo;  // the days share the tables the high-latitude rules look at
+                                          const Config& config, ScheduleMemory memory) {
+    ScheduleRun run(location, config, memory);
     const ReportPeriod period = reportPeriod(config);
     if (period == ReportPeriod::day) {
-        return {ScheduleMonth{date, {scheduleDay(date, location, config, memo)}}};
+        return {ScheduleMonth{date, {scheduleDay(date, run)}}};
     }
     const bool hijri = isHijriReport(config);
     CalendarDate current = date;
@@ -99,12 +128,11 @@ std::vector<ScheduleMonth> prayerSchedule(const CalendarDate& date, const Locati
     std::vector<ScheduleMonth> months;
     const int count = period == ReportPeriod::month ? 1 : kMonthsPerYear;
     for (int m = 0; m < count; ++m) {
-        const int days = startMonth(current, hijri, location, config);
+        const int days = startMonth(current, hijri, run);
         if (days == 0) break;
         ScheduleMonth& month = months.emplace_back();
         month.first = current;
-        const bool nextMonthBegun =
-            collectMonthRows(current, days, hijri, location, config, memo, month);
+        const bool nextMonthBegun = collectMonthRows(current, days, hijri, run, month);
         // The year is the one of date: months never roll over into the next year.
         if (!hijri) {
             current.month += 1;
@@ -116,9 +144,9 @@ std::vector<ScheduleMonth> prayerSchedule(const CalendarDate& date, const Locati
 }
 
 void prayerScheduleReport(const CalendarDate& date, const Location& location, const Config& config,
-                          std::string& text) {
+                          std::string& text, ScheduleMemory memory) {
     writeBanner(text);
-    const std::vector<ScheduleMonth> months = prayerSchedule(date, location, config);
+    const std::vector<ScheduleMonth> months = prayerSchedule(date, location, config, memory);
     if (reportPeriod(config) == ReportPeriod::day) {
         writeReportHeader(date, location, config, kPrayerHeader, text);
         writeTimesRow(config, kPrayerRow, months.front().days.front().times.slots, text);

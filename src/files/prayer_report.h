@@ -26,9 +26,15 @@ struct ScheduleMonth {
     std::vector<ScheduleDay> days;
 };
 
+// How the days of a schedule are computed: sharing the day tables and the lunations between
+// the days of the run (the default, faster), or each day and each Hijri date on its own. Both
+// give the same rows bit for bit; the second is what the first is checked against.
+enum class ScheduleMemory { shared, none };
+
 // The rows of the report for the period in config.alertFlags (see prayerScheduleReport).
 std::vector<ScheduleMonth> prayerSchedule(const CalendarDate& date, const Location& location,
-                                          const Config& config);
+                                          const Config& config,
+                                          ScheduleMemory memory = ScheduleMemory::shared);
 
 // Builds the whole report for the period and date kind in config.alertFlags into text (after
 // what it holds).
@@ -40,6 +46,6 @@ std::vector<ScheduleMonth> prayerSchedule(const CalendarDate& date, const Locati
 // 30 rows), the Hijri date being recomputed from the 29th day on. A year has twelve months
 // of the year of date, each followed by three blank lines and a separator.
 void prayerScheduleReport(const CalendarDate& date, const Location& location, const Config& config,
-                          std::string& text);
+                          std::string& text, ScheduleMemory memory = ScheduleMemory::shared);
 
 }  // namespace kelmo

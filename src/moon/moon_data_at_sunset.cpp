@@ -17,6 +17,7 @@
 #include "base/angles.h"
 #include "base/markers.h"
 #include "calendar/julian_day.h"
+#include "moon/lunation_memo.h"
 #include "moon/moon_angles.h"
 #include "moon/moon_rise_set.h"
 #include "moon/new_moon.h"
@@ -121,11 +122,9 @@ void positionsAtSunset(const Location& location, const Config& config, MoonSunse
     data.topocentricDistanceKm = moonGeo.distance - observerRadiusKm(phi, location.height);
 }
 
-}  // namespace
-
-int moonDataAtSunset(const CalendarDate& date, const Location& location, const Config& config,
-                     MoonSunsetData& data) {
-    const NewMoonPair newMoon = nextNewMoon(date, location);
+// moonDataAtSunset after the new moon newMoon (Julian days TT on the zone's clock).
+int sunsetAfterNewMoon(const NewMoonPair& newMoon, const Location& location, const Config& config,
+                       MoonSunsetData& data) {
     // From here on Universal Time on the zone's clock.
     const double deltaTSeconds = deltaT(centuriesSinceJ2000(newMoon.topocentric));
     const double g = newMoon.geocentric - deltaTSeconds / kSecondsPerDay;
@@ -161,6 +160,29 @@ int moonDataAtSunset(const CalendarDate& date, const Location& location, const C
     found.monthStart = found.sunsetDay + (visible ? 1.0 : 2.0);
     data = found;
     return 1;
+}
+
+}  // namespace
+
+int moonDataAtSunset(const CalendarDate& date, const Location& location, const Config& config,
+                     MoonSunsetData& data) {
+    return sunsetAfterNewMoon(nextNewMoon(date, location), location, config, data);
+}
+
+int moonDataAtSunset(const CalendarDate& date, const Location& location, const Config& config,
+                     MoonSunsetData& data, LunationMemo& memo) {
+    // The result depends on date only through the estimate the new moon is refined from.
+    const double estimate = newMoonEstimate(date, location);
+    if (const LunationMemo::SunsetResult* kept = memo.sunsetResult(estimate, location, config)) {
+        if (kept->found == 1) data = kept->data;
+        return kept->found;
+    }
+    LunationMemo::SunsetResult result;
+    result.found =
+        sunsetAfterNewMoon(nextNewMoon(date, location, memo), location, config, result.data);
+    memo.keepSunsetResult(estimate, location, config, result);
+    if (result.found == 1) data = result.data;
+    return result.found;
 }
 
 }  // namespace kelmo

@@ -9,6 +9,8 @@
 
 namespace kelmo {
 
+class LunationMemo;
+
 // Everything computed for the first evening after the next new moon. Julian days are of the
 // location's zone clock in Universal Time (JD_UT + timeZone/24); angles in radians.
 struct MoonSunsetData {
@@ -48,5 +50,10 @@ struct MoonSunsetData {
 // (polar day or night, or the Moon setting first on both evenings).
 int moonDataAtSunset(const CalendarDate& date, const Location& location, const Config& config,
                      MoonSunsetData& data);
+
+// The same for runs of dates: the result of each lunation (and its refined new moon) is kept
+// in memo (see lunation_memo.h). Same return value and data bit for bit.
+int moonDataAtSunset(const CalendarDate& date, const Location& location, const Config& config,
+                     MoonSunsetData& data, LunationMemo& memo);
 
 }  // namespace kelmo

@@ -15,6 +15,7 @@
 #include "base/angles.h"
 #include "base/markers.h"
 #include "calendar/julian_day.h"
+#include "moon/lunation_memo.h"
 
 namespace kelmo {
 
@@ -106,17 +107,37 @@ double refineNewMoon(const Location& location, double jdTT, bool topocentric) {
     return jdTT;
 }
 
-NewMoonPair nextNewMoon(const CalendarDate& date, const Location& location) {
+NewMoonPair refineNewMoonPair(const Location& location, double jdTT) {
+    const double geocentric = refineNewMoon(location, jdTT, false);
+    const double topocentric = refineNewMoon(location, geocentric, true);
+    return {geocentric, topocentric};
+}
+
+double newMoonEstimate(const CalendarDate& date, const Location& location) {
     CalendarDate midnight = date;
     midnight.day = std::floor(date.day);
     const double a = julianDay(midnight);
     const double zone = location.timeZone / 24.0;
     double c = approximateNewMoon(a - 30.0);
     while (a > c + zone) c = approximateNewMoon(c + 1.0);
+    return c;
+}
 
-    const double geocentric = refineNewMoon(location, c, false);
-    const double topocentric = refineNewMoon(location, geocentric, true);
-    return {geocentric + zone, topocentric + zone};
+namespace {
+
+NewMoonPair onZoneClock(const NewMoonPair& tt, const Location& location) {
+    const double zone = location.timeZone / 24.0;
+    return {tt.geocentric + zone, tt.topocentric + zone};
+}
+
+}  // namespace
+
+NewMoonPair nextNewMoon(const CalendarDate& date, const Location& location) {
+    return onZoneClock(refineNewMoonPair(location, newMoonEstimate(date, location)), location);
+}
+
+NewMoonPair nextNewMoon(const CalendarDate& date, const Location& location, LunationMemo& memo) {
+    return onZoneClock(memo.refinedNewMoon(newMoonEstimate(date, location), location), location);
 }
 
 }  // namespace kelmo

@@ -7,6 +7,8 @@
 
 namespace kelmo {
 
+class LunationMemo;
+
 // Mean synodic month, days.
 inline constexpr double kSynodicMonthDays = 29.530588853;
 // Mean daily elongation of the Moon from the Sun, degrees per day.
@@ -33,7 +35,19 @@ struct NewMoonPair {
     double topocentric = 0.0;  // the same, as seen from the location
 };
 
+// refineNewMoon geocentric from the estimate jdTT, then topocentric from the geocentric
+// instant. Both Julian days TT, without the zone's hours.
+NewMoonPair refineNewMoonPair(const Location& location, double jdTT);
+
+// The Meeus estimate (Julian day TT) of the first lunation whose new moon, on the zone's
+// clock, is not before local midnight at the start of date: the value nextNewMoon refines.
+double newMoonEstimate(const CalendarDate& date, const Location& location);
+
 // The first new moon whose local time is not before local midnight at the start of date.
 NewMoonPair nextNewMoon(const CalendarDate& date, const Location& location);
+
+// The same with the refinement kept in memo by estimate and place (see lunation_memo.h); the
+// same result bit for bit.
+NewMoonPair nextNewMoon(const CalendarDate& date, const Location& location, LunationMemo& memo);
 
 }  // namespace kelmo

@@ -3,10 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "base/angles.h"
 #include "calendar/julian_day.h"
+#include "moon/lunation_memo.h"
 #include "moon/moon_data_at_sunset.h"
 
 namespace kelmo {
@@ -258,6 +261,60 @@ TEST(HijriFromDate, RetreatStopsAtTheEquator) {
     h.year = 1999;
     EXPECT_EQ(dateFromHijri(h, kMecca, config), 0);
     EXPECT_EQ(h.year, 1999);
+}
+
+// The lunation memo changes nothing: every day of 14 months at Mecca, London and a place in the
+// polar night (whose search retreats toward the equator), converted through one shared memo,
+// gives the same records bit for bit as without it; so does Hijri -> civil for every month.
+bool sameRecord(const CalendarDate& a, const CalendarDate& b) {
+    return a.year == b.year && a.month == b.month && a.hijriYear == b.hijriYear &&
+           a.hijriMonth == b.hijriMonth && a.hijriValid == b.hijriValid &&
+           std::bit_cast<std::uint64_t>(a.day) == std::bit_cast<std::uint64_t>(b.day) &&
+           std::bit_cast<std::uint64_t>(a.hijriDay) == std::bit_cast<std::uint64_t>(b.hijriDay) &&
+           a.hour == b.hour && a.minute == b.minute && a.second == b.second;
+}
+
+TEST(HijriFromDate, LunationMemoGivesTheSameRecords) {
+    Config config;
+    config.hijriAdjust = -1;
+    const Location london = place(51.5, -0.12, 0.0, 20);
+    const Location north = place(80.0, 15.0, 1.0);
+    LunationMemo memo;
+    const double first = julianDay(civil(2025, 11, 1));
+    for (int i = 0; i < 425; ++i) {
+        for (const Location& l : {kMecca, london, north}) {
+            CalendarDate direct = civilOf(first + i + 0.75);  // with a time of day
+            CalendarDate kept = direct;
+            ASSERT_EQ(hijriFromDate(kept, l, config, memo), hijriFromDate(direct, l, config));
+            ASSERT_TRUE(sameRecord(kept, direct)) << i;
+            ASSERT_EQ(direct.hijriValid, 1);
+        }
+    }
+    for (int m = 1; m <= 12; ++m) {
+        for (const Location& l : {kMecca, london, north}) {
+            CalendarDate direct;
+            direct.hijriYear = 1447;
+            direct.hijriMonth = m;
+            direct.hijriDay = 1.0;
+            CalendarDate kept = direct;
+            ASSERT_EQ(dateFromHijri(kept, l, config, memo), dateFromHijri(direct, l, config));
+            ASSERT_TRUE(sameRecord(kept, direct)) << m;
+        }
+    }
+}
+
+// Failures through the memo fail the same way and leave the fields alone.
+TEST(HijriFromDate, LunationMemoKeepsFailures) {
+    Config config;
+    config.temperature = -273;
+    LunationMemo memo;
+    for (int pass = 0; pass < 2; ++pass) {
+        CalendarDate d = civil(2026, 12, 20);
+        d.hijriYear = 5;
+        EXPECT_EQ(hijriFromDate(d, kMecca, config, memo), 0);
+        EXPECT_EQ(d.hijriValid, 0);
+        EXPECT_EQ(d.hijriYear, 5);
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstring>
 #include <regex>
 #include <sstream>
 
@@ -255,6 +256,44 @@ TEST(PrayerReportGolden, LeapYearAtLondon) {
     const Location l = london();
     const Config c = settings(2, 1);
     golden::expectMatches("prayer_leap_year_london.txt", report(civil(2024, 1, 1, l, c), l, c));
+}
+
+// Sharing the day tables and the lunations across the days changes nothing: the rows of a
+// Gregorian and of a Hijri year at Manama and at London (summer time), with the times bit for
+// bit, and the report text byte for byte, are those computed day by day afresh.
+bool sameRows(const std::vector<ScheduleMonth>& a, const std::vector<ScheduleMonth>& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t m = 0; m < a.size(); ++m) {
+        if (a[m].days.size() != b[m].days.size()) return false;
+        for (std::size_t d = 0; d < a[m].days.size(); ++d) {
+            const ScheduleDay& x = a[m].days[d];
+            const ScheduleDay& y = b[m].days[d];
+            if (std::memcmp(&x.times.slots, &y.times.slots, sizeof x.times.slots) != 0 ||
+                x.summerTime != y.summerTime || x.date.day != y.date.day ||
+                x.date.month != y.date.month || x.date.hijriDay != y.date.hijriDay ||
+                x.date.hijriMonth != y.date.hijriMonth || x.date.hijriYear != y.date.hijriYear) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+TEST(PrayerReport, SharedMemoryGivesTheSameYearsAsComputingAfresh) {
+    for (const Location& l : {manama(), london()}) {
+        for (const bool hijri : {false, true}) {
+            const Config c = settings(2, 1, hijri);
+            const CalendarDate d = hijri ? hijriDate(1447, 1, l, c) : civil(2026, 1, 1, l, c);
+            const auto shared = prayerSchedule(d, l, c);
+            const auto afresh = prayerSchedule(d, l, c, ScheduleMemory::none);
+            EXPECT_EQ(shared.size(), 12u) << l.name << hijri;
+            EXPECT_TRUE(sameRows(shared, afresh)) << l.name << hijri;
+            std::string sharedText, afreshText;
+            prayerScheduleReport(d, l, c, sharedText);
+            prayerScheduleReport(d, l, c, afreshText, ScheduleMemory::none);
+            EXPECT_EQ(sharedText, afreshText) << l.name << hijri;
+        }
+    }
 }
 
 }  // namespace

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 
 #include "base/angles.h"
 #include "base/markers.h"
 #include "calendar/julian_day.h"
 #include "moon/erfa_moon_reference.h"
+#include "moon/lunation_memo.h"
 
 namespace kelmo {
 namespace {
@@ -122,6 +124,27 @@ TEST(NextNewMoon, TimeOfDayIgnored) {
     const NewMoonPair b =
         nextNewMoon(CalendarDate{.year = 1977, .month = 2, .day = 18.9}, greenwich);
     EXPECT_EQ(a.geocentric, b.geocentric);
+}
+
+// nextNewMoon is the refinement of newMoonEstimate on the zone's clock, and the estimate does
+// not lie after the refined new moon by more than Meeus's error of the mean phase (under a day);
+// with a memo it is the same bit for bit, every day of a year.
+TEST(NextNewMoon, RefinesTheEstimateAndTheMemoChangesNothing) {
+    LunationMemo memo;
+    const double first = julianDay(CalendarDate{.year = 2026, .month = 1, .day = 1.0});
+    for (int i = 0; i < 365; ++i) {
+        CalendarDate date;
+        dateFromJulianDay(first + i, date);
+        const double estimate = newMoonEstimate(date, kMecca);
+        const NewMoonPair refined = refineNewMoonPair(kMecca, estimate);
+        const NewMoonPair next = nextNewMoon(date, kMecca);
+        ASSERT_EQ(next.geocentric, refined.geocentric + 3.0 / 24.0) << i;
+        ASSERT_EQ(next.topocentric, refined.topocentric + 3.0 / 24.0) << i;
+        ASSERT_NEAR(estimate, refined.geocentric, 0.01) << i;
+        const NewMoonPair kept = nextNewMoon(date, kMecca, memo);
+        ASSERT_EQ(std::memcmp(&kept, &next, sizeof kept), 0) << i;
+    }
+    EXPECT_LE(memo.size(), 14u);  // one refined pair per lunation
 }
 
 }  // namespace
