@@ -1,5 +1,6 @@
 // Speed of the Moon: one lunar position, the Moon data at sunset for a month start, the
-// Hijri date of a day (crescent visibility at Mecca) and the Moon's rise, transit and set.
+// Hijri date of a day (crescent visibility at Mecca), of a run of days with and without the
+// lunation memo, and the Moon's rise, transit and set.
 #include <benchmark/benchmark.h>
 
 #include "astronomy/lunar_position.h"
@@ -8,6 +9,7 @@
 #include "base/location.h"
 #include "calendar/calendar_date.h"
 #include "calendar/hijri.h"
+#include "moon/lunation_memo.h"
 #include "moon/moon_data_at_sunset.h"
 #include "moon/moon_rise_set.h"
 #include "moon/new_moon.h"
@@ -87,5 +89,24 @@ void BM_HijriFromDate(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_HijriFromDate)->Unit(benchmark::kMicrosecond);
+
+// The Hijri dates of a run of 60 consecutive days (two month ends) at Mecca, each computed on
+// its own (memo:0) or with the lunations kept for the run as a report keeps them (memo:1).
+void BM_HijriRun(benchmark::State& state) {
+    const Location place = mecca();
+    const Config config;
+    const bool keep = state.range(0) != 0;
+    for (auto _ : state) {
+        LunationMemo memo;
+        for (int i = 0; i < 60; ++i) {
+            CalendarDate d = date(1);
+            d.day += i % 31;
+            d.month += i / 31;
+            benchmark::DoNotOptimize(keep ? hijriFromDate(d, place, config, memo)
+                                          : hijriFromDate(d, place, config));
+        }
+    }
+}
+BENCHMARK(BM_HijriRun)->ArgName("memo")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
