@@ -139,6 +139,7 @@ int CKelmoFrm::ScheduleNextPrayer() {
         return 0;
     }
     scheduleDay_ = julianDay(records_.date);
+    ++scheduleCount_;
     tickTimer_.start();
     if (phase_ == Phase::alerting) rescheduledDuringAlert_ = true;
     if (alertFlags() & alert::kNotifier) {
@@ -156,6 +157,7 @@ void CKelmoFrm::tick() {
     // A message box opened by a step runs its own event loop, in which further ticks arrive.
     if (ended_ || inTick_ || phase_ != Phase::waiting || nextSlot_ == 0) return;
     inTick_ = true;
+    const int schedule = scheduleCount_;
     const LocalMoment moment = currentLocalTime(records_.current, services_.clock.utcNow());
     const double d = std::trunc(julianDay(moment.date) - scheduleDay_);
     const double now = moment.timeOfDay + d * kTwoPi;
@@ -166,7 +168,9 @@ void CKelmoFrm::tick() {
     if (left > 0 && left < preAlertWindow && !timerTerminated_ && !preAlertStarted_)
         preAlertStarted_ = StartPreAlert();
     inTick_ = false;
-    if (ended_ || left >= timerwin::kFinalStepSeconds) return;
+    // (A reload answered while a message box was open has replaced the schedule.)
+    if (ended_ || schedule != scheduleCount_ || nextSlot_ == 0) return;
+    if (left >= timerwin::kFinalStepSeconds) return;
     // The final step: wait for the prayer time itself.
     tickTimer_.stop();
     if (left > 0) {

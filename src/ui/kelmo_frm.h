@@ -122,6 +122,7 @@ class CKelmoFrm : public QObject, public NotifyHost {
     QPointer<platform::MessageDialog> statusBox_;
     bool preAlertStarted_ = false;
     bool inTick_ = false;
+    int scheduleCount_ = 0;  // schedules made so far
     bool ended_ = false;
     QMenu* trayMenu_ = nullptr;
 };

@@ -316,6 +316,49 @@ class KelmoFrmTest : public QObject {
         QVERIFY(sound_->played.empty());
     }
 
+    void reloadAnsweredInsideAMessageBoxKeepsItsSchedule() {
+        // The box of a missing pre-alert file runs its own event loop; a reload arrives there.
+        class ReloadingBox final : public platform::MessageBox {
+          public:
+            using platform::MessageBox::show;
+            void show(const std::string&, const std::string&) override {
+                ++shown;
+                if (frm != nullptr) result = frm->reload();
+            }
+            bool ask(const std::string&, const std::string&) override { return true; }
+            CKelmoFrm* frm = nullptr;
+            int shown = 0;
+            long result = -1;
+        } box;
+        const Services services{box,           fakes_->timer, fakes_->programs, fakes_->autostart,
+                                fakes_->files, fakes_->clock, fakes_->reports};
+        const double duhr = timesOf(0).slots[4];
+        setClock(localJd(duhr - 50 * kRadiansPerSecond));
+        records_->config.alertFlags = kNotifierAndSound | kAllPrayers | alert::kPreAlertSound;
+        records_->config.fiqh = 1;
+        records_->config.preAlertSoundFile = "Missing.wav";
+        QCOMPARE(saveConfig(records_->config, dir_->path("Kelmo.cfg")), 0);
+        frm_ = std::make_unique<CKelmoFrm>(*records_, services, *sound_, *tray_,
+                                           startupSettingsLoader(services, dir_->path("Kelmo"), ""),
+                                           [this] { ++ended_; });
+        frm_->initialise();
+        box.frm = frm_.get();
+        QCOMPARE(frm_->ScheduleNextPrayer(), 1);
+        setClock(nowJd_ + kTickDays);  // 20 s left: pre-alert and final step in one tick
+        frm_->tick();
+        QCOMPARE(box.shown, 1);
+        QCOMPARE(box.result, 1L);
+        // The tick does not carry on with the schedule the reload replaced.
+        QVERIFY(!frm_->finalWaitPending());
+        QVERIFY(frm_->tickActive());
+        QCOMPARE(frm_->nextSlot(), 4);
+        setClock(nowJd_ + kTickDays);
+        frm_->tick();
+        serve();
+        QCOMPARE(alerts_.size(), std::size_t(1));
+        QCOMPARE(alerts_[0].caption, caption(4));
+    }
+
     void preAlertOnlyForPrayersWithTheirBitAndWithPlay() {
         const double duhr = timesOf(0).slots[4];
         setClock(localJd(duhr - 60 * kRadiansPerSecond));
