@@ -1,8 +1,8 @@
 // Two processes: the desktop program started as the background Timer ("Kelmo /t 0",
 // offscreen, in a folder of its own with a temporary Kelmo.cfg and a private temporary
 // directory for its endpoint), then driven by "kelmo-cli timer": status, reload, quit; the
-// Timer must answer and, after quit or a reload that switches it off, end. Every wait is
-// bounded; a Timer left running is killed.
+// Timer must answer and, after quit or a reload that switches it off, end; a second Timer
+// must not disturb it. Every wait is bounded; a Timer left running is killed.
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
@@ -129,6 +129,27 @@ class BackgroundProcessTest : public QObject {
         QCOMPARE(after.status, 1);
         QVERIFY(after.err.contains("no Timer is running"));
         QVERIFY(QDir(dir_->filePath("tmp")).entryList({"KelmoTimer-*"}, QDir::System).isEmpty());
+    }
+
+    void secondTimerLeavesTheFirstAlone() {
+        writeConfig(alert::kNotifier);
+        QVERIFY(startTimer());
+        const CliRun before = cli({"timer", "status"});
+        QCOMPARE(before.status, 0);
+        // The second shows error 800 in a message box (nobody closes it offscreen).
+        QProcess second;
+        second.setProcessEnvironment(env_);
+        second.start(dir_->filePath("Kelmo"), {"/t", "0"});
+        QVERIFY(second.waitForStarted(kStartMs));
+        QTest::qWait(1500);
+        const CliRun after = cli({"timer", "status"});
+        QCOMPARE(after.status, 0);
+        QCOMPARE(after.out, before.out);
+        QCOMPARE(timer_->state(), QProcess::Running);
+        second.kill();
+        second.waitForFinished(kEndMs);
+        QCOMPARE(cli({"timer", "quit"}).out, QStringLiteral("1\n"));
+        QVERIFY(timer_->waitForFinished(kEndMs));
     }
 
     void reloadAfterSwitchingBothOffEndsTheTimer() {
