@@ -75,7 +75,6 @@ void Notify::buildTemplate() {
     DialogTemplate t(this, QString(), 145, 15);
     // A caption bar without system menu, minimise or close box.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
-    setAttribute(Qt::WA_ShowWithoutActivating, false);
     doButton_ = t.button(notifywin::kDo, QString(), 129, 0, 16, 14);
     doButton_->setFlat(true);
     doButton_->setIcon(notifierButtonIcon());
