@@ -195,6 +195,12 @@ class NotifyTest : public QObject {
         p.end();
         QVERIFY(QDir().mkpath("screenshots"));
         QVERIFY(image.save("screenshots/notifier.png"));
+        // One flash of the last minute.
+        setLocal(17 * kHour + 50 * kMinute + 40 * kSecond);
+        strip->countDownText();
+        strip->flashStep();
+        QVERIFY(strip->inverted());
+        QVERIFY(strip->grab().save("screenshots/notifier_flash.png"));
         strip->openMenu(strip->mapToGlobal(QPoint(strip->width() - 10, strip->height())));
         QVERIFY(strip->menu()->grab().save("screenshots/notifier_menu.png"));
         strip->menu()->hide();
