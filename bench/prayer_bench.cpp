@@ -7,18 +7,13 @@
 #include "calendar/julian_day.h"
 #include "prayer/day_times.h"
 
+#include "support/places.h"
+
 namespace {
 
 using namespace kelmo;
 
-Location manama() {
-    Location l;
-    l.name = "Manama,Bahrain";
-    l.latitude = 0.45790652;
-    l.longitude = 0.88284087;
-    l.timeZone = 3.0f;
-    return l;
-}
+using test::manama;
 
 Location longyearbyen() {
     Location l;

@@ -8,18 +8,13 @@
 #include "qibla/compute_qibla.h"
 #include "qibla/qibla_direction.h"
 
+#include "support/places.h"
+
 namespace {
 
 using namespace kelmo;
 
-Location manama() {
-    Location l;
-    l.name = "Manama,Bahrain";
-    l.latitude = 0.45790652;
-    l.longitude = 0.88284087;
-    l.timeZone = 3.0f;
-    return l;
-}
+using test::manama;
 
 ComputerTime noon() {
     ComputerTime c;

@@ -11,18 +11,13 @@
 #include "files/moon_report.h"
 #include "files/prayer_report.h"
 
+#include "support/places.h"
+
 namespace {
 
 using namespace kelmo;
 
-Location manama() {
-    Location l;
-    l.name = "Manama,Bahrain";
-    l.latitude = 0.45790652;
-    l.longitude = 0.88284087;
-    l.timeZone = 3.0f;
-    return l;
-}
+using test::manama;
 
 Config period(int value, bool hijri = false) {
     Config c;

@@ -11,18 +11,13 @@
 #include "calendar/summer_time.h"
 #include "prayer/day_times.h"
 
+#include "support/places.h"
+
 namespace {
 
 using namespace kelmo;
 
-Location manama() {
-    Location l;
-    l.name = "Manama,Bahrain";
-    l.latitude = 0.45790652;
-    l.longitude = 0.88284087;
-    l.timeZone = 3.0f;
-    return l;
-}
+using test::manama;
 
 void timerTick(benchmark::State& state) {
     const Location place = manama();

@@ -14,29 +14,16 @@
 #include "files/times_row.h"
 #include "moon/moon_rise_set.h"
 
+#include "support/places.h"
+
 namespace kelmo {
 namespace {
 
 const std::string kSeparator = std::string(80, '=') + "\n";
 
-Location manama() {
-    Location l;
-    l.name = "Manama,Bahrain";
-    l.latitude = 0.45790652;
-    l.longitude = 0.88284087;
-    l.timeZone = 3.0f;
-    return l;
-}
+using test::manama;
 
-Location london() {
-    Location l;
-    l.name = "London,Uk";
-    l.latitude = 0.89884456;
-    l.longitude = -0.00203622;
-    l.dstStart = 834;
-    l.dstEnd = 2626;
-    return l;
-}
+using test::london;
 
 Config withPeriod(int period) {
     Config c;

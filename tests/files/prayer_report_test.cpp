@@ -13,29 +13,16 @@
 #include "files/report_header.h"
 #include "files/show_report.h"
 
+#include "support/places.h"
+
 namespace kelmo {
 namespace {
 
 const std::string kSeparator = std::string(80, '=') + "\n";
 
-Location manama() {
-    Location l;
-    l.name = "Manama,Bahrain";
-    l.latitude = 0.45790652;
-    l.longitude = 0.88284087;
-    l.timeZone = 3.0f;
-    return l;
-}
+using test::manama;
 
-Location london() {
-    Location l;
-    l.name = "London,Uk";
-    l.latitude = 0.89884456;
-    l.longitude = -0.00203622;
-    l.dstStart = 834;
-    l.dstEnd = 2626;
-    return l;
-}
+using test::london;
 
 Config settings(int period, int fiqh, bool hijri = false) {
     Config c;

@@ -4,28 +4,15 @@
 
 #include <string>
 
+#include "support/places.h"
+
 namespace kelmo {
 namespace {
 
 // Manama and London as the built-in location list stores them.
-Location manama() {
-    Location l;
-    l.name = "Manama,Bahrain";
-    l.latitude = 0.45790652;
-    l.longitude = 0.88284087;
-    l.timeZone = 3.0f;
-    return l;
-}
+using test::manama;
 
-Location london() {
-    Location l;
-    l.name = "London,Uk";
-    l.latitude = 0.89884456;
-    l.longitude = -0.00203622;
-    l.dstStart = 834;
-    l.dstEnd = 2626;
-    return l;
-}
+using test::london;
 
 Config withPeriod(Config c, ReportPeriod period, bool hijri = false) {
     c.alertFlags = (c.alertFlags & ~alert::kPeriodMask & ~alert::kHijriDate) |

@@ -10,17 +10,12 @@
 #include "qibla/qibla_direction.h"
 #include "qibla/sun_shadow.h"
 
+#include "support/places.h"
+
 namespace kelmo {
 namespace {
 
-Location manama() {
-    Location l;
-    l.name = "Manama,Bahrain";
-    l.latitude = 0.45790652;
-    l.longitude = 0.88284087;
-    l.timeZone = 3.0f;
-    return l;
-}
+using test::manama;
 
 ComputerTime computerAt(int year, int month, int day, int hour, ZoneRules zone) {
     ComputerTime c;
