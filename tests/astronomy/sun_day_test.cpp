@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "astronomy/angle_reduction.h"
-#include "astronomy/erfa_sun.h"
+#include "support/erfa_sun.h"
 #include "astronomy/rise_set.h"
 #include "base/angles.h"
 #include "base/markers.h"
@@ -49,7 +49,7 @@ ErfaSunSky erfaSun(const CalendarDate& date, const Location& l, double dayAngle,
     midnight.day = std::floor(date.day);
     const double jdUT = julianDay(midnight) - l.timeZone / 24.0 + dayAngle / kTwoPi;
     const double jdTT = jdUT + deltaTSeconds / 86400.0;
-    const test::ErfaEquatorial sun = test::erfaSunApparent(jdTT);
+    const test::ErfaSun sun = test::erfaSun(jdTT);
     const double gast = eraGmst82(jdUT, 0.0) + eraEqeq94(jdTT, 0.0);
     const double hourAngle = reduceAngleSigned(gast + l.longitude - sun.rightAscension);
     return ErfaSunSky{
@@ -102,7 +102,7 @@ TEST(PrepareSunDay, SunPlacesOfThreeDays) {
     const DayFrame f = prepareSunDay(civil(2024, 3, 20), l, Config{});
     const double jdTT = kJ2000 + f.tTT * kDaysPerCentury;
     for (int k = 0; k < 3; ++k) {
-        const test::ErfaEquatorial ref = test::erfaSunApparent(jdTT + (k - 1));
+        const test::ErfaSun ref = test::erfaSun(jdTT + (k - 1));
         EXPECT_NEAR(reduceAngleSigned(f.sun[k].rightAscension - ref.rightAscension), 0.0,
                     3.0 * kArcsecToRad);
         // The day's single nutation and obliquity are used for the neighbours, which moves

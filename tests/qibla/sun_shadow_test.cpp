@@ -1,6 +1,6 @@
 // Tests of the Sun's shadow and the Qibla measured from it.
 // References: ERFA (the Sun's apparent place by eraEpv00, eraAb and eraPnm80, see
-// astronomy/erfa_sun.h; Greenwich apparent sidereal time eraGst94; horizon coordinates
+// support/erfa_sun.h; Greenwich apparent sidereal time eraGst94; horizon coordinates
 // eraHd2ae) for the Sun's azimuth and altitude; Bennett's refraction formula (J. Meeus,
 // Astronomical Algorithms, 2nd ed., eq. 16.3), which Saemundsson's formula inverts to 0.1'.
 #include "qibla/sun_shadow.h"
@@ -11,7 +11,7 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "astronomy/erfa_sun.h"
+#include "support/erfa_sun.h"
 #include "base/angles.h"
 #include "calendar/julian_day.h"
 
@@ -119,7 +119,7 @@ Horizon erfaSunHorizon(const CalendarDate& utc, const Location& where) {
     double tai1 = 0.0, tai2 = 0.0, tt1 = 0.0, tt2 = 0.0;
     eraUtctai(jdUtc, 0.0, &tai1, &tai2);
     eraTaitt(tai1, tai2, &tt1, &tt2);
-    const test::ErfaEquatorial sun = test::erfaSunApparent(tt1 + tt2);
+    const test::ErfaSun sun = test::erfaSun(tt1 + tt2);
     const double last = eraGst94(jdUtc, 0.0) + where.longitude;
     Horizon h{};
     eraHd2ae(last - sun.rightAscension, sun.declination, where.latitude, &h.azimuth, &h.altitude);
@@ -176,7 +176,7 @@ TEST(SunShadow, NoShadowWithTheSunOverhead) {
     double tai1 = 0.0, tai2 = 0.0, tt1 = 0.0, tt2 = 0.0;
     eraUtctai(jdUtc, 0.0, &tai1, &tai2);
     eraTaitt(tai1, tai2, &tt1, &tt2);
-    const test::ErfaEquatorial sun = test::erfaSunApparent(tt1 + tt2);
+    const test::ErfaSun sun = test::erfaSun(tt1 + tt2);
     Location subsolar;
     subsolar.latitude = sun.declination;
     subsolar.longitude = eraAnpm(sun.rightAscension - eraGst94(jdUtc, 0.0));

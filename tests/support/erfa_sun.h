@@ -1,4 +1,5 @@
-// Reference values from ERFA (the open-source SOFA library) for the astronomy tests.
+// The Sun from ERFA (the open-source SOFA library): the independent reference of the Sun,
+// rise/set and prayer-time tests.
 #pragma once
 
 #include <erfa.h>
@@ -8,9 +9,10 @@
 
 namespace kelmo::test {
 
-struct ErfaEquatorial {
+struct ErfaSun {
     double rightAscension;  // radians, [0, 2 pi)
     double declination;     // radians
+    double distance;        // AU
 };
 
 // The Sun's apparent geocentric right ascension and declination, true equator and equinox of
@@ -19,7 +21,7 @@ struct ErfaEquatorial {
 //   light time: the Sun taken where it was when the light left it (its barycentric motion);
 //   eraAb stellar aberration from the Earth's barycentric velocity;
 //   eraPnm80 IAU 1976 precession and IAU 1980 nutation from J2000.0 to the true frame of date.
-inline ErfaEquatorial erfaSunApparent(double jdTT) {
+inline ErfaSun erfaSun(double jdTT) {
     const double date1 = 2400000.5;
     const double date2 = jdTT - date1;
     double pvh[2][3];
@@ -56,7 +58,7 @@ inline ErfaEquatorial erfaSunApparent(double jdTT) {
     double ra = 0.0;
     double dec = 0.0;
     eraC2s(ofDate, &ra, &dec);
-    return ErfaEquatorial{eraAnp(ra), dec};
+    return ErfaSun{eraAnp(ra), dec, distance};
 }
 
 // Separation on the sky (radians) between two equatorial positions.
