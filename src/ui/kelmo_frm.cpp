@@ -14,7 +14,7 @@
 #include "platform/timer_status.h"
 #include "ui/athan.h"
 #include "ui/earth_picture.h"
-#include "ui/next_prayer.h"
+#include "prayer/next_prayer.h"
 #include "ui/program_file.h"
 #include "ui/sound_file.h"
 #include "ui/text_edge.h"

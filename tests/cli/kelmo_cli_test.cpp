@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdio>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -100,6 +101,29 @@ TEST(KelmoCli, NewMoonAndQiblaRecords) {
     const auto q = firstLine(qibla.out);
     EXPECT_NEAR(q["bearing_deg"].get<double>(), 246.30, 0.01);
     EXPECT_NEAR(q["distance_km"].get<double>(), 1217.95, 0.01);
+}
+
+TEST(KelmoCli, NextIsAPrayerOfTheDayItNames) {
+    const CliRun run = cli("next --fiqh 1 --format json");
+    ASSERT_EQ(run.status, 0);
+    const auto next = firstLine(run.out);
+    const std::map<std::string, std::string> key = {{"Fajr", "fajr"},
+                                                    {"Duhr", "duhr"},
+                                                    {"Asr", "asr1"},
+                                                    {"Maghrib", "maghrib"},
+                                                    {"Isha", "isha"}};
+    const std::string prayer = next["prayer"];
+    ASSERT_TRUE(key.count(prayer)) << prayer;
+    const auto day = firstLine(
+        cli("times --fiqh 1 --format json --date " + next["date"].get<std::string>()).out);
+    const double seconds = day[key.at(prayer)].get<double>();
+    const std::string shown = next["time"];
+    const int minutes = std::stoi(shown.substr(0, 2)) * 60 + std::stoi(shown.substr(3, 2));
+    // Shown as the Timer shows it: any seconds move the minute up.
+    EXPECT_GE(minutes * 60.0, seconds);
+    EXPECT_LT(minutes * 60.0 - seconds, 61.0);
+    EXPECT_GT(next["left_seconds"].get<long>(), 0);
+    EXPECT_LT(next["left_seconds"].get<long>(), 2 * 86400);
 }
 
 TEST(KelmoCli, LocationsByNameInAnyLetterCase) {

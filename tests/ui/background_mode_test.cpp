@@ -12,7 +12,7 @@
 #include "ui/background_mode.h"
 #include "ui/fake_services.h"
 #include "ui/kelmo_app.h"
-#include "ui/next_prayer.h"
+#include "prayer/next_prayer.h"
 #include "ui/timer_fakes.h"
 #include "ui/ui_support.h"
 

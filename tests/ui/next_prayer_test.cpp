@@ -9,7 +9,7 @@
 #include "base/angles.h"
 #include "calendar/summer_time.h"
 #include "prayer/day_times.h"
-#include "ui/next_prayer.h"
+#include "prayer/next_prayer.h"
 #include "ui/timer_fakes.h"
 #include "ui/ui_support.h"
 

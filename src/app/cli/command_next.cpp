@@ -9,79 +9,39 @@
 #include "app/cli/commands.h"
 #include "app/cli/report_date.h"
 #include "base/angles.h"
-#include "base/markers.h"
 #include "calendar/julian_day.h"
 #include "calendar/local_time.h"
-#include "calendar/names.h"
-#include "calendar/summer_time.h"
 #include "calendar/time_format.h"
 #include "files/error_messages.h"
 #include "platform/encoding.h"
-#include "prayer/day_times.h"
-#include "prayer/school_of_law.h"
+#include "prayer/next_prayer.h"
 
 namespace kelmo::cli {
 
 namespace {
 
 constexpr int kCouldNotCalculate = 10;  // error code: no valid prayer time
-constexpr int kDaysSearched = 2;        // today and tomorrow
-// Prayer of each slot (index into names::kPrayers), -1 for Imsak, Shuruq and noon.
-constexpr std::array<int, kPrayerSlotCount> kSlotPrayer = {-1, 0, -1, -1, 1, 2, 2, 3, 4};
-
-bool isPrayerOfSchool(std::size_t slot, int fiqh) {
-    if (kSlotPrayer[slot] < 0) return false;
-    const auto s = static_cast<PrayerSlot>(slot);
-    if (s == PrayerSlot::asrShadow1 || s == PrayerSlot::asrShadow2) return asrSlot(fiqh) == s;
-    if (s == PrayerSlot::isha) return usesIsha(fiqh);
-    return true;
-}
-
-struct NextPrayer {
-    std::size_t slot = 0;
-    double time = 0.0;  // radians from local midnight of today (summer time included)
-    CalendarDate today;
-    double timeLeft = 0.0;  // radians
-};
-
-// The first prayer of the school whose time lies after now, today or tomorrow.
-bool findNextPrayer(const Resolved& r, const LocalMoment& now, NextPrayer& next) {
-    CalendarDate date = now.date;
-    DayEventsMemo memo;
-    for (int days = 0; days < kDaysSearched; ++days) {
-        PrayerTimes t = computeDayTimes(date, r.location, r.config, memo);
-        applySummerTime(r.location, date, t.slots);
-        for (std::size_t slot = 1; slot < kPrayerSlotCount; ++slot) {
-            const double time = t.slots[slot];
-            if (!isTime(time) || !isPrayerOfSchool(slot, r.config.fiqh)) continue;
-            const double fromToday = time + days * kTwoPi;
-            if (fromToday > now.timeOfDay) {
-                next = {slot, fromToday, now.date, fromToday - now.timeOfDay};
-                return true;
-            }
-        }
-        dateFromJulianDay(julianDay(date) + 1.0, date);
-        date.day = std::floor(date.day);
-    }
-    return false;
-}
 
 int runNext(const CliOptions& options, const platform::Clock& clock) {
     Resolved r;
     if (CliError e = resolve(options, clock, r)) return report(e);
-    const LocalMoment now = currentLocalTime(r.location, clock.utcNow());
-    NextPrayer next;
-    if (!findNextPrayer(r, now, next)) {
+    const UtcTime utcNow = clock.utcNow();
+    const LocalMoment now = currentLocalTime(r.location, utcNow);
+    CalendarDate day = now.date;
+    double time = 0.0;
+    int slot = 0;  // no previous prayer: every prayer still ahead today counts
+    if (!FindNextPrayer(r.config, day, r.location, utcNow, time, slot)) {
         std::string message = errorMessage(kCouldNotCalculate);
         if (!message.empty() && message.back() == '\t') message.pop_back();
         return report({kExitFailure, message});
     }
-    const char* name = names::kPrayers[kSlotPrayer[next.slot]];
+    const double daysAhead = julianDay(day) - julianDay(now.date);
+    const double timeLeft = daysAhead * kTwoPi + time - now.timeOfDay;
     // Clock time and count-down as the Timer shows them: any seconds round the minute up.
-    const FormattedTime at = formatTime(kRoundUp, next.time, 1, false);
-    const std::string left = formatTime(kRoundUp, next.timeLeft, 1, true).text;
-    CalendarDate day;
-    dateFromJulianDay(julianDay(next.today) + at.dayOffset, day);
+    const FormattedTime at = formatTime(kRoundUp, time, 1, false);
+    const std::string left = formatTime(kRoundUp, timeLeft, 1, true).text;
+    if (at.dayOffset != 0) dateFromJulianDay(julianDay(day) + at.dayOffset, day);
+    const char* name = slotPrayerName(slot);
     const std::string place = platform::utf8FromCp1252(r.location.name);
     std::string out;
     if (options.output.format == "json") {
@@ -89,12 +49,12 @@ int runNext(const CliOptions& options, const platform::Clock& clock) {
                             {"date", isoDate(day)},
                             {"time", at.text},
                             {"left", left},
-                            {"left_seconds", std::lround(next.timeLeft * 43200.0 / kPi)},
+                            {"left_seconds", std::lround(timeLeft * kRadToHours * 3600.0)},
                             {"location", place}};
         out = j.dump() + "\n";
     } else {
-        out = std::string(name) + " " + at.text + (at.dayOffset > 0 ? ">" : "") + " in " + left +
-              " (" + place + ")\n";
+        out = std::string(name) + " " + at.text + (daysAhead + at.dayOffset > 0 ? ">" : "") +
+              " in " + left + " (" + place + ")\n";
     }
     return report(writeOutput(options.output, out));
 }

@@ -10,7 +10,7 @@
 #include "calendar/calendar_date.h"
 #include "calendar/local_time.h"
 
-namespace kelmo::ui {
+namespace kelmo {
 
 // Prayer number of each slot (Imsak, Fajr, Shuruq, transit, Duhr, Asr 1, Asr 2, Maghrib,
 // Isha); -1 where the slot is no prayer. Prayers: 0 Fajr, 1 Duhr, 2 Asr, 3 Maghrib, 4 Isha.
@@ -37,4 +37,4 @@ const char* slotPrayerName(int slot);
 int FindNextPrayer(const Config& config, CalendarDate& date, const Location& location,
                    const UtcTime& now, double& nextTime, int& nextSlot);
 
-}  // namespace kelmo::ui
+}  // namespace kelmo

@@ -1,4 +1,4 @@
-#include "ui/next_prayer.h"
+#include "prayer/next_prayer.h"
 
 #include <cmath>
 #include <span>
@@ -11,7 +11,7 @@
 #include "prayer/day_times.h"
 #include "prayer/school_of_law.h"
 
-namespace kelmo::ui {
+namespace kelmo {
 
 namespace {
 
@@ -91,4 +91,4 @@ int FindNextPrayer(const Config& config, CalendarDate& date, const Location& loc
     return 0;
 }
 
-}  // namespace kelmo::ui
+}  // namespace kelmo
