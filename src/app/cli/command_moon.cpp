@@ -5,6 +5,7 @@
 
 #include "app/cli/commands.h"
 #include "app/cli/report_date.h"
+#include "app/cli/time_values.h"
 #include "base/angles.h"
 #include "base/markers.h"
 #include "calendar/julian_day.h"
@@ -17,19 +18,7 @@ namespace kelmo::cli {
 
 namespace {
 
-constexpr double kSecondsPerRadian = 43200.0 / kPi;
 constexpr std::array<const char*, 3> kKeys = {"moonrise", "moontransit", "moonset"};
-
-std::string secondsText(double time, bool json) {
-    if (!isTime(time)) {
-        const char* word =
-            time == kAlwAbove ? "AlwAbove" : (time == kAlwBelow ? "AlwBelow" : "NotValid");
-        return json ? std::string("\"") + word + "\"" : word;
-    }
-    char text[48];
-    std::snprintf(text, sizeof text, "%.3f", time * kSecondsPerRadian);
-    return text;
-}
 
 // The days the report lists: the day itself, or every valid day of its months.
 std::vector<CalendarDate> reportDays(const Resolved& r) {

@@ -5,6 +5,7 @@
 
 #include "app/cli/commands.h"
 #include "app/cli/report_date.h"
+#include "app/cli/time_values.h"
 #include "base/angles.h"
 #include "base/markers.h"
 #include "files/ics_calendar.h"
@@ -16,22 +17,6 @@
 namespace kelmo::cli {
 
 namespace {
-
-constexpr double kSecondsPerRadian = 43200.0 / kPi;
-constexpr std::array<const char*, kPrayerSlotCount> kSlotKeys = {
-    "imsak", "fajr", "shuruq", "noon", "duhr", "asr1", "asr2", "maghrib", "isha"};
-
-// Seconds after local midnight (summer time included) with three decimals, or the marker.
-std::string secondsText(double time, bool json) {
-    if (!isTime(time)) {
-        const char* word =
-            time == kAlwAbove ? "AlwAbove" : (time == kAlwBelow ? "AlwBelow" : "NotValid");
-        return json ? std::string("\"") + word + "\"" : word;
-    }
-    char text[48];
-    std::snprintf(text, sizeof text, "%.3f", time * kSecondsPerRadian);
-    return text;
-}
 
 std::string hijriText(const CalendarDate& date, bool json) {
     if (date.hijriValid != 1) return json ? "null" : "";

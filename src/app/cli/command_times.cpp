@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "app/cli/commands.h"
+#include "app/cli/report_date.h"
+#include "app/cli/time_values.h"
 #include "base/angles.h"
 #include "base/markers.h"
 #include "calendar/julian_day.h"
@@ -19,36 +21,6 @@
 namespace kelmo::cli {
 
 namespace {
-
-constexpr double kSecondsPerRadian = 43200.0 / kPi;
-
-// Keys of the JSON objects and CSV columns, in slot order.
-constexpr std::array<const char*, kPrayerSlotCount> kSlotKeys = {
-    "imsak", "fajr", "shuruq", "noon", "duhr", "asr1", "asr2", "maghrib", "isha"};
-
-const char* markerWord(double time) {
-    if (time == kAlwAbove) return "AlwAbove";
-    if (time == kAlwBelow) return "AlwBelow";
-    return "NotValid";
-}
-
-std::string isoDate(const CalendarDate& date) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month,
-                  static_cast<int>(date.day));
-    return text;
-}
-
-// Seconds after local midnight with three decimals, or the marker's word (quoted for JSON).
-std::string secondsText(double time, bool quoteMarkers) {
-    if (!isTime(time)) {
-        const std::string word = markerWord(time);
-        return quoteMarkers ? "\"" + word + "\"" : word;
-    }
-    char text[48];
-    std::snprintf(text, sizeof text, "%.3f", time * kSecondsPerRadian);
-    return text;
-}
 
 std::string jsonLine(const CalendarDate& date, const PrayerTimes& times) {
     std::string line = "{\"date\":\"" + isoDate(date) + "\"";
