@@ -2,8 +2,8 @@
 // in the autostart folder of the first directory of $XDG_CONFIG_DIRS (default /etc/xdg), so
 // that it holds for every user of the machine; a user who may not change that folder gets the
 // entry in his own autostart folder instead, which desktops read as well.
-// Source: freedesktop.org, Desktop Application Autostart Specification 0.5, and
-// Desktop Entry Specification 1.5 (the Exec key and its quoting).
+// Source: the freedesktop.org standards "Desktop Application Autostart" 0.5 and
+// "Desktop Entry" 1.5 (the Exec key and its quoting).
 #pragma once
 
 #include <string>

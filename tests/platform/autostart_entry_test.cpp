@@ -73,7 +73,7 @@ TEST_F(AutostartEntryTest, UserFolderWhenTheMachineFolderCannotBeChanged) {
 }
 
 TEST_F(AutostartEntryTest, ExecArgumentsAreQuotedAndEscaped) {
-    // Desktop Entry Specification 1.5, "The Exec key": reserved characters inside quotes.
+    // freedesktop.org "Desktop Entry" 1.5, "The Exec key": reserved characters inside quotes.
     EXPECT_EQ(quoteExecArgument("/opt/Kelmo Times/Kelmo"), "\"/opt/Kelmo Times/Kelmo\"");
     EXPECT_EQ(quoteExecArgument("/a\"b`c$d\\e"), "\"/a\\\"b\\`c\\$d\\\\e\"");
     EXPECT_EQ(quoteExecArgument("/100%/Kelmo"), "\"/100%%/Kelmo\"");
