@@ -16,4 +16,11 @@ constexpr bool isTime(double x) {
     return x != kNotValid && x != kAlwAbove && x != kAlwBelow;
 }
 
+// The word printed for a marker: "AlwAbove", "AlwBelow", else "NotValid".
+constexpr const char* markerName(double marker) {
+    if (marker == kAlwAbove) return "AlwAbove";
+    if (marker == kAlwBelow) return "AlwBelow";
+    return "NotValid";
+}
+
 }  // namespace kelmo

@@ -40,7 +40,7 @@ SplitAngle splitAngle(double degrees, bool roundToMinute) {
 }
 
 std::string formatAngle(double radians, bool minutesOnly) {
-    if (radians == kNotValid) return "NotValid";
+    if (radians == kNotValid) return markerName(kNotValid);
     const SplitAngle a = splitAngle(radians * kRadToDeg, minutesOnly);
     const char* sign = a.degrees == 0 && radians < 0 ? "-" : "";
     char text[64];

@@ -7,6 +7,7 @@
 #include "calendar/names.h"
 #include "calendar/summer_time.h"
 #include "files/append_format.h"
+#include "prayer/school_of_law.h"
 
 namespace kelmo {
 
@@ -56,8 +57,7 @@ void writeConfigurationBlock(const Config& config, std::string& text) {
     const SplitAngle imsak = splitAngle(config.imsakAngle, true);
     const SplitAngle fajr = splitAngle(config.fajrAngle, true);
     const SplitAngle isha = splitAngle(config.ishaAngle, true);
-    const bool jafari = config.fiqh == 0;
-    if (!jafari) {
+    if (usesIsha(config.fiqh)) {
         appendFormat(text,
                      "\t\tImsak angle = %02d\xB0 %02d', Fajr angle = %02d\xB0 %02d', \n"
                      "\t\tIsha angle = %02d\xB0 %02d', Added minutes to Maghrib time = %d,\n"
@@ -75,7 +75,7 @@ void writeConfigurationBlock(const Config& config, std::string& text) {
     if (config.highLatitudeRule != kMinutesRule) {
         appendFormat(text, "\t\tRule at high latitudes = %s\n",
                      nameAt(names::kHighLatitudeRules, config.highLatitudeRule));
-    } else if (!jafari) {
+    } else if (usesIsha(config.fiqh)) {
         appendFormat(text, "\t\tRule at high latitudes = %d %s\n", config.nMinutes,
                      names::kHighLatitudeRules[kMinutesRule]);
     } else {

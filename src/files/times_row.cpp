@@ -4,6 +4,7 @@
 
 #include "base/markers.h"
 #include "calendar/time_format.h"
+#include "prayer/school_of_law.h"
 
 namespace kelmo {
 
@@ -12,18 +13,10 @@ namespace {
 constexpr std::size_t kPrayerSlots = 9;
 constexpr int kMinutePrecision = 1;
 
-// True when the school of law (fiqh) shows the slot in its prayer row.
+// True when the school of law (fiqh) shows the slot in its prayer row (never the noon).
 bool shownInPrayerRow(int fiqh, std::size_t slot) {
-    constexpr std::size_t kNoon = 3, kAsrShadow1 = 5, kAsrShadow2 = 6, kIsha = 8;
-    if (slot == kNoon) return false;
-    switch (fiqh) {
-        case 0:  // Jafari: no Asr, no Isha
-            return slot != kAsrShadow1 && slot != kAsrShadow2 && slot != kIsha;
-        case 2:  // Hanafi: Asr from shadow factor 2
-            return slot != kAsrShadow1;
-        default:
-            return slot != kAsrShadow2;
-    }
+    const auto s = static_cast<PrayerSlot>(slot);
+    return s != PrayerSlot::noon && schoolUsesSlot(fiqh, s);
 }
 
 // Imsak and Shuruq are cut down, the other prayer times rounded up.
@@ -32,10 +25,9 @@ int prayerThreshold(std::size_t slot) {
     return slot == kImsak || slot == kShuruq ? kRoundDown : kRoundUp;
 }
 
-const char* markerWord(double value) {
-    if (value == kAlwAbove) return "AlwAbove ";
-    if (value == kAlwBelow) return "AlwBelow ";
-    return "NotValid ";
+// A marker's word as a 9-character cell.
+std::string markerWord(double value) {
+    return std::string(markerName(value)) + ' ';
 }
 
 char dayMark(int dayOffset) {

@@ -35,10 +35,7 @@ void advanceOneDay(CalendarDate& date) {
 bool isPrayerSlot(int slot, int fiqh) {
     if (slot < 0 || slot > kLastSlot || slotPrayer[static_cast<std::size_t>(slot)] < 0)
         return false;
-    const auto s = static_cast<PrayerSlot>(slot);
-    if (s == PrayerSlot::asrShadow1 || s == PrayerSlot::asrShadow2) return asrSlot(fiqh) == s;
-    if (s == PrayerSlot::isha) return usesIsha(fiqh);
-    return true;
+    return schoolUsesSlot(fiqh, static_cast<PrayerSlot>(slot));
 }
 
 int prayerAlertBit(int prayer) {

@@ -23,4 +23,13 @@ constexpr bool usesIsha(int fiqh) {
     return fiqh != kFiqhJafari;
 }
 
+// True when the school uses the slot: its own Asr slot only, Isha by usesIsha, every other
+// slot always.
+constexpr bool schoolUsesSlot(int fiqh, PrayerSlot slot) {
+    if (slot == PrayerSlot::asrShadow1 || slot == PrayerSlot::asrShadow2) {
+        return asrSlot(fiqh) == slot;
+    }
+    return slot != PrayerSlot::isha || usesIsha(fiqh);
+}
+
 }  // namespace kelmo

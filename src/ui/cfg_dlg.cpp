@@ -7,9 +7,11 @@
 #include <fstream>
 
 #include "calendar/angle_format.h"
+#include "calendar/names.h"
 #include "files/config_file.h"
 #include "files/program_path.h"
 #include "platform/kelmo_messages.h"
+#include "prayer/school_of_law.h"
 #include "ui/data_exchange.h"
 #include "ui/dialog_template.h"
 #include "ui/program_file.h"
@@ -27,22 +29,11 @@ constexpr int kErrorSoundFile = 109;      // "Could not open sound file!"
 constexpr int kErrorPreSoundFile = 110;   // "Could not open sound file (pre-play sound file)!"
 constexpr int kErrorTimerUpdate = 801;    // "Could not update the Timer and Notifier process!"
 constexpr int kErrorStartKelmo = 505;     // "Could not start KelmoTimes!"
-constexpr int kJafari = 0;
 constexpr int kAngleMin = -25, kAngleMax = -1, kMinuteMax = 59;
 constexpr const char* kSoundPattern = "*.wav";
 
-const char* const kFiqhNames[] = {"Jafari", "Shafi'i", "Hanafi", "Maliki", "Hanbali"};
-const char* const kPrecisionNames[] = {"Seconds", "Minutes"};
-const char* const kRuleNames[] = {"Non",
-                                  "1/7 of day when needed",
-                                  "1/7 of day always",
-                                  "1/7 of night when needed",
-                                  "1/7 of night always",
-                                  "Nearest location-all prayers",
-                                  "Nearest location-needed prayers",
-                                  "Nearest day-all prayers",
-                                  "Nearest day-needed prayers",
-                                  "n minutes for Fajr&Isha prayers"};
+// The dialog's label of high-latitude rule 9 (the name table's reads differently).
+constexpr const char* kMinutesRuleLabel = "n minutes for Fajr&Isha prayers";
 
 bool readable(const std::string& path) {
     return std::ifstream(path).is_open();
@@ -139,9 +130,12 @@ void CfgDlg::buildTemplate() {
     QPushButton* ok = t.button(kOk, "OK", 268, 192, 60, 16);
     cancel->setDefault(true);
 
-    for (const char* name : kFiqhNames) comboBox(this, kFiqh)->addItem(name);
-    for (const char* name : kPrecisionNames) comboBox(this, kPrecision)->addItem(name);
-    for (const char* name : kRuleNames) comboBox(this, kRule)->addItem(name);
+    for (const char* name : names::kFiqhs) comboBox(this, kFiqh)->addItem(name);
+    for (const char* name : names::kPrecisions) comboBox(this, kPrecision)->addItem(name);
+    for (std::size_t rule = 0; rule + 1 < names::kHighLatitudeRules.size(); ++rule) {
+        comboBox(this, kRule)->addItem(names::kHighLatitudeRules[rule]);
+    }
+    comboBox(this, kRule)->addItem(kMinutesRuleLabel);
     limitTyping(lineEdit(this, kSoundFile), kSoundNameLength);
     limitTyping(lineEdit(this, kPreSoundFile), kSoundNameLength);
 
@@ -385,7 +379,7 @@ void CfgDlg::accept() {
         static_cast<float>(f.visibilityDegrees + f.visibilityMinutes / 60.0);
 
     if (f.play) {
-        if (f.fiqh == kJafari && (f.asr || f.isha)) {
+        if (f.fiqh == kFiqhJafari && (f.asr || f.isha)) {
             platform::showError(services_.messages, kErrorJafariSounds);
             return;
         }

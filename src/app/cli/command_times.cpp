@@ -61,9 +61,9 @@ std::vector<Column> shownColumns(int fiqh) {
 
 // HH:MM:SS rounded to the nearest second, followed by "<" on the previous day, ">" on the next.
 std::string clockCell(double time) {
-    if (!isTime(time)) return markerWord(time);
+    if (!isTime(time)) return markerName(time);
     const FormattedTime f = formatTime(kRoundNearest, time, 0, false);
-    if (f.dayOffset < -1 || f.dayOffset > 1) return markerWord(kNotValid);
+    if (f.dayOffset < -1 || f.dayOffset > 1) return markerName(kNotValid);
     return f.text + (f.dayOffset < 0 ? "<" : (f.dayOffset > 0 ? ">" : ""));
 }
 

@@ -7,15 +7,9 @@
 
 namespace kelmo::cli {
 
-const char* markerWord(double marker) {
-    if (marker == kAlwAbove) return "AlwAbove";
-    if (marker == kAlwBelow) return "AlwBelow";
-    return "NotValid";
-}
-
 std::string secondsText(double time, bool quoteMarkers) {
     if (!isTime(time)) {
-        const std::string word = markerWord(time);
+        const std::string word = markerName(time);
         return quoteMarkers ? "\"" + word + "\"" : word;
     }
     char text[48];

@@ -12,9 +12,6 @@ namespace kelmo::cli {
 inline constexpr std::array<const char*, kPrayerSlotCount> kSlotKeys = {
     "imsak", "fajr", "shuruq", "noon", "duhr", "asr1", "asr2", "maghrib", "isha"};
 
-// "NotValid", "AlwAbove" or "AlwBelow" for a marker.
-const char* markerWord(double marker);
-
 // Seconds after local midnight (radians of the day) with three decimals, or the marker's
 // word, quoted when quoteMarkers (JSON).
 std::string secondsText(double time, bool quoteMarkers);
