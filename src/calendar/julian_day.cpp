@@ -56,6 +56,14 @@ void dateFromJulianDay(double jd, CalendarDate& date) {
     date.second = static_cast<int>(60.0 * (minutes - date.minute));
 }
 
+CalendarDate daysLater(const CalendarDate& date, int days) {
+    CalendarDate moved = date;
+    moved.day = std::floor(date.day);
+    dateFromJulianDay(julianDay(moved) + days, moved);
+    moved.day = std::floor(moved.day);
+    return moved;
+}
+
 double centuriesSinceJ2000(double jd) {
     return (jd - kJ2000) / kDaysPerCentury;
 }

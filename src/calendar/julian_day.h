@@ -17,6 +17,10 @@ double julianDay(const CalendarDate& date);
 // the Hijri fields are left as they are.
 void dateFromJulianDay(double jd, CalendarDate& date);
 
+// The civil date days later (earlier when negative) as an integer day; the Hijri fields are
+// left as they are.
+CalendarDate daysLater(const CalendarDate& date, int days);
+
 // Julian centuries since J2000.0.
 double centuriesSinceJ2000(double jd);
 

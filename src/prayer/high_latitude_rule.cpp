@@ -24,14 +24,6 @@ enum Rule : int {
 constexpr double kOneDay = kTwoPi;
 constexpr double kSevenths = 7.0;
 
-// The civil date days later (earlier when negative), as an integer day.
-CalendarDate daysLater(const CalendarDate& date, int days) {
-    CalendarDate moved = date;
-    moved.day = std::floor(date.day);
-    dateFromJulianDay(julianDay(moved) + days, moved);
-    return moved;
-}
-
 void fillIfMissing(double& time, double value) {
     if (!isTime(time)) time = value;
 }

@@ -22,14 +22,6 @@ bool sameCivilDate(const CalendarDate& a, const CalendarDate& b) {
     return a.year == b.year && a.month == b.month && std::floor(a.day) == std::floor(b.day);
 }
 
-void advanceOneDay(CalendarDate& date) {
-    CalendarDate next = date;
-    dateFromJulianDay(julianDay(date) + 1.0, next);
-    date.year = next.year;
-    date.month = next.month;
-    date.day = std::floor(next.day);
-}
-
 }  // namespace
 
 bool isPrayerSlot(int slot, int fiqh) {
@@ -65,7 +57,7 @@ int FindNextPrayer(const Config& config, CalendarDate& date, const Location& loc
     } else if (dayDone) {
         // The day's last prayer was today's: nothing more today.
         nextSlot = 0;
-        advanceOneDay(date);
+        date = daysLater(date, 1);
         days = 1;
     }
     int firstSlot = nextSlot + 1;
@@ -81,7 +73,7 @@ int FindNextPrayer(const Config& config, CalendarDate& date, const Location& loc
                 return 1;
             }
         }
-        advanceOneDay(date);
+        date = daysLater(date, 1);
         ++days;
         firstSlot = 1;
     }

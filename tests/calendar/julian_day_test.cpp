@@ -104,6 +104,24 @@ TEST(JulianDay, RoundTripsThroughJulianCalendarAndNegativeYears) {
     }
 }
 
+TEST(JulianDay, DaysLaterRollsOverMonthsYearsAndTheReform) {
+    CalendarDate d = civil(2024, 2, 28.75);
+    d.hijriYear = 1445;
+    const CalendarDate leap = daysLater(d, 1);
+    EXPECT_EQ(leap.month, 2);
+    EXPECT_DOUBLE_EQ(leap.day, 29.0);
+    EXPECT_EQ(leap.hijriYear, 1445);
+    const CalendarDate newYear = daysLater(civil(2026, 12, 31), 1);
+    EXPECT_EQ(newYear.year, 2027);
+    EXPECT_EQ(newYear.month, 1);
+    EXPECT_DOUBLE_EQ(newYear.day, 1.0);
+    const CalendarDate back = daysLater(civil(2026, 3, 1), -1);
+    EXPECT_EQ(back.month, 2);
+    EXPECT_DOUBLE_EQ(back.day, 28.0);
+    const CalendarDate reform = daysLater(civil(1582, 10, 4), 1);
+    EXPECT_DOUBLE_EQ(reform.day, 15.0);
+}
+
 TEST(CivilCalendar, LeapYears) {
     EXPECT_TRUE(isLeapYear(2000));
     EXPECT_FALSE(isLeapYear(1900));

@@ -105,12 +105,6 @@ std::string textLine(const CalendarDate& date, const PrayerTimes& times, int fiq
     return line + "\n";
 }
 
-CalendarDate nextDay(const CalendarDate& date) {
-    CalendarDate next = date;
-    dateFromJulianDay(julianDay(date) + 1.0, next);
-    return next;
-}
-
 int runTimes(const CliOptions& options, const platform::Clock& clock) {
     Resolved r;
     if (CliError e = resolve(options, clock, r)) return report(e);
@@ -124,7 +118,7 @@ int runTimes(const CliOptions& options, const platform::Clock& clock) {
     DayEventsMemo memo;  // the days of the run share the tables the rules look back at
     std::vector<IcsEvent> events;
     for (int k = 0; k < options.date.days; ++k) {
-        if (k > 0) day = nextDay(day);
+        if (k > 0) day = daysLater(day, 1);
         PrayerTimes times = computeDayTimes(day, r.location, r.config, memo);
         const bool summerTime = applySummerTime(r.location, day, times.slots);
         if (format == "ics") {
