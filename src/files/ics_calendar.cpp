@@ -1,5 +1,6 @@
 #include "files/ics_calendar.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +10,7 @@
 #include "base/markers.h"
 #include "calendar/julian_day.h"
 #include "calendar/time_format.h"
+#include "files/times_row.h"
 #include "prayer/school_of_law.h"
 
 namespace kelmo {
@@ -17,26 +19,9 @@ namespace {
 
 constexpr std::size_t kMaxLineOctets = 75;
 
-struct Shown {
-    PrayerSlot slot;
-    const char* summary;
-    const char* key;
-};
-
-std::vector<Shown> shownTimes(int fiqh) {
-    std::vector<Shown> shown = {{PrayerSlot::imsak, "Imsak", "imsak"},
-                                {PrayerSlot::fajr, "Fajr", "fajr"},
-                                {PrayerSlot::shuruq, "Shuruq", "shuruq"},
-                                {PrayerSlot::duhr, "Duhr", "duhr"}};
-    if (const auto asr = asrSlot(fiqh)) shown.push_back({*asr, "Asr", "asr"});
-    shown.push_back({PrayerSlot::maghrib, "Maghrib", "maghrib"});
-    if (usesIsha(fiqh)) shown.push_back({PrayerSlot::isha, "Isha", "isha"});
-    return shown;
-}
-
-// The report's rounding: Imsak and Shuruq cut, the others rounded up.
-int threshold(PrayerSlot slot) {
-    return slot == PrayerSlot::imsak || slot == PrayerSlot::shuruq ? kRoundDown : kRoundUp;
+std::string lowerCase(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
 }
 
 std::string offsetText(int minutes, bool colon) {
@@ -110,10 +95,10 @@ void addPrayerEvents(const CalendarDate& date, const PrayerTimes& times, bool su
                      std::vector<IcsEvent>& events) {
     const int offset =
         static_cast<int>(std::lround(location.timeZone * 60.0)) + (summerTime ? 60 : 0);
-    for (const Shown& s : shownTimes(config.fiqh)) {
-        const double time = times[s.slot];
+    for (const PrayerSlot slot : shownSlots(config.fiqh)) {
+        const double time = times[slot];
         if (!isTime(time)) continue;
-        const SplitTime t = splitTime(threshold(s.slot), time, config.precision == 1);
+        const SplitTime t = splitTime(prayerThreshold(slot), time, config.precision == 1);
         if (std::abs(t.dayOffset) > 1) continue;
         IcsEvent e;
         dateFromJulianDay(julianDay(date) + t.dayOffset, e.date);
@@ -122,8 +107,8 @@ void addPrayerEvents(const CalendarDate& date, const PrayerTimes& times, bool su
         e.minute = t.minutes;
         e.second = config.precision == 1 ? 0 : t.seconds;
         e.utcOffsetMinutes = offset;
-        e.summary = s.summary;
-        e.key = s.key;
+        e.summary = slotTitle(slot);
+        e.key = lowerCase(e.summary);
         events.push_back(e);
     }
 }

@@ -10,20 +10,7 @@ namespace kelmo {
 
 namespace {
 
-constexpr std::size_t kPrayerSlots = 9;
 constexpr int kMinutePrecision = 1;
-
-// True when the school of law (fiqh) shows the slot in its prayer row (never the noon).
-bool shownInPrayerRow(int fiqh, std::size_t slot) {
-    const auto s = static_cast<PrayerSlot>(slot);
-    return s != PrayerSlot::noon && schoolUsesSlot(fiqh, s);
-}
-
-// Imsak and Shuruq are cut down, the other prayer times rounded up.
-int prayerThreshold(std::size_t slot) {
-    constexpr std::size_t kImsak = 0, kShuruq = 2;
-    return slot == kImsak || slot == kShuruq ? kRoundDown : kRoundUp;
-}
 
 // A marker's word as a 9-character cell.
 std::string markerWord(double value) {
@@ -50,12 +37,17 @@ void appendPrayerCell(const std::string& c, std::string& text) {
 
 }  // namespace
 
+int prayerThreshold(PrayerSlot slot) {
+    return slot == PrayerSlot::imsak || slot == PrayerSlot::shuruq ? kRoundDown : kRoundUp;
+}
+
 void writeTimesRow(const Config& config, int kind, std::span<const double> values,
                    std::string& text) {
     if (kind == kPrayerRow) {
-        for (std::size_t slot = 0; slot < values.size() && slot < kPrayerSlots; ++slot) {
-            if (!shownInPrayerRow(config.fiqh, slot)) continue;
-            appendPrayerCell(cell(config, prayerThreshold(slot), values[slot]), text);
+        for (const PrayerSlot slot : shownSlots(config.fiqh)) {
+            const auto index = static_cast<std::size_t>(slot);
+            if (index >= values.size()) break;
+            appendPrayerCell(cell(config, prayerThreshold(slot), values[index]), text);
         }
         text += '\n';
         return;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/config.h"
+#include "prayer/prayer_times.h"
 
 namespace kelmo {
 
@@ -14,6 +15,10 @@ inline constexpr int kMoonRowCells = 1;  // every value, each cell followed by a
 inline constexpr int kInlineCells = 2;   // every value as a bare cell (times inside text lines)
 
 inline constexpr std::size_t kCellWidth = 9;
+
+// Rounding threshold of a prayer time in schedules: Imsak and Shuruq are cut down to the
+// shown unit (kRoundDown), every other time is rounded up when anything remains (kRoundUp).
+int prayerThreshold(PrayerSlot slot);
 
 // Appends the cells of values (radians of the day, or markers) to text.
 // A cell is the time ("HH:MM" with config.precision 1, else "HH:MM:SS") and a day mark:

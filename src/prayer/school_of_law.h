@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "prayer/prayer_times.h"
 
@@ -31,5 +32,13 @@ constexpr bool schoolUsesSlot(int fiqh, PrayerSlot slot) {
     }
     return slot != PrayerSlot::isha || usesIsha(fiqh);
 }
+
+// The slots a prayer schedule shows for the school, in slot order: every slot it uses but
+// the noon (Imsak, Fajr, Shuruq, Duhr, its Asr, Maghrib and, but for Jafari, Isha).
+std::vector<PrayerSlot> shownSlots(int fiqh);
+
+// The title of a slot in schedules: "Imsak", "Fajr", "Shuruq", "Noon", "Duhr", "Asr" (both
+// shadow factors), "Maghrib", "Isha".
+const char* slotTitle(PrayerSlot slot);
 
 }  // namespace kelmo

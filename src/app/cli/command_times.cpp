@@ -42,23 +42,6 @@ std::string csvLine(const CalendarDate& date, const PrayerTimes& times) {
     return line + "\n";
 }
 
-// The slots a school of law shows, with their column titles.
-struct Column {
-    PrayerSlot slot;
-    const char* title;
-};
-
-std::vector<Column> shownColumns(int fiqh) {
-    std::vector<Column> columns = {{PrayerSlot::imsak, "Imsak"},
-                                   {PrayerSlot::fajr, "Fajr"},
-                                   {PrayerSlot::shuruq, "Shuruq"},
-                                   {PrayerSlot::duhr, "Duhr"}};
-    if (const auto asr = asrSlot(fiqh)) columns.push_back({*asr, "Asr"});
-    columns.push_back({PrayerSlot::maghrib, "Maghrib"});
-    if (usesIsha(fiqh)) columns.push_back({PrayerSlot::isha, "Isha"});
-    return columns;
-}
-
 // HH:MM:SS rounded to the nearest second, followed by "<" on the previous day, ">" on the next.
 std::string clockCell(double time) {
     if (!isTime(time)) return markerName(time);
@@ -86,8 +69,8 @@ std::string textHeader(const Resolved& r) {
                   nameOr(names::kHighLatitudeRules, r.config.highLatitudeRule));
     std::string header = text;
     header += "Date      ";
-    for (const Column& c : shownColumns(r.config.fiqh)) {
-        std::snprintf(text, sizeof text, " %-9s", c.title);
+    for (const PrayerSlot slot : shownSlots(r.config.fiqh)) {
+        std::snprintf(text, sizeof text, " %-9s", slotTitle(slot));
         header += text;
     }
     while (header.back() == ' ') header.pop_back();
@@ -97,8 +80,8 @@ std::string textHeader(const Resolved& r) {
 std::string textLine(const CalendarDate& date, const PrayerTimes& times, int fiqh) {
     std::string line = isoDate(date);
     char cell[32];
-    for (const Column& c : shownColumns(fiqh)) {
-        std::snprintf(cell, sizeof cell, " %-9s", clockCell(times[c.slot]).c_str());
+    for (const PrayerSlot slot : shownSlots(fiqh)) {
+        std::snprintf(cell, sizeof cell, " %-9s", clockCell(times[slot]).c_str());
         line += cell;
     }
     while (!line.empty() && line.back() == ' ') line.pop_back();
