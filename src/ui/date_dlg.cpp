@@ -22,7 +22,6 @@ constexpr int kErrorInvalidDate = 400;  // "Invalid date is chosen!"
 constexpr int kErrorConvert = 401;      // "Could not convert chosen date!"
 constexpr int kYearMin = -2000, kYearMax = 6000;
 constexpr int kHijriDefaultYear = 1420;
-constexpr double kFirstHijriJulianDay = 1948440.0;  // civil dates before it are pre Hijri
 constexpr int kLineLeftPermille = 100;              // the painted line: 10% from the left
 constexpr int kLineTopPermille = 650;               // and 65% from the top
 constexpr int kLinePointSize = 10;
@@ -252,7 +251,7 @@ QString DateDlg::chosenDateLine() const {
             .arg(wholeDay(chosen_.hijriDay))
             .arg(monthName(names::kHijriMonths, chosen_.hijriMonth))
             .arg(chosen_.hijriYear);
-    if (jd < kFirstHijriJulianDay) return "The chosen date is pre Hijri date                   ";
+    if (jd < kHijriEpoch) return "The chosen date is pre Hijri date                   ";
     return "Could not calculate valid Hijri date                ";
 }
 

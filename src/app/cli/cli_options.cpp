@@ -143,7 +143,7 @@ CliError resolveHijriDate(const std::string& text, Resolved& r) {
     if (!isValidDate(date, true)) return {kExitUsage, "--hijri-date: no such day: " + text};
     date.hijriValid = 1;
     if (dateFromHijri(date, r.location, r.config) != 1) {
-        return {kExitFailure, "Could not calculate valid Hijri date"};
+        return {kExitFailure, kNoHijriDateMessage};
     }
     date.day = static_cast<int>(date.day);
     r.date = date;

@@ -68,6 +68,9 @@ struct Resolved {
 };
 
 // A failure while resolving: the exit status and the one-line message for stderr.
+// The message of a date that has no Hijri date at the place (the date dialog's words).
+inline constexpr const char* kNoHijriDateMessage = "Could not calculate valid Hijri date";
+
 struct CliError {
     int status = kExitOk;
     std::string message;

@@ -16,7 +16,6 @@ namespace {
 
 // The messages of the date dialog for a date that could not be converted.
 constexpr const char* kPreHijri = "The chosen date is pre Hijri date";
-constexpr const char* kNoHijriDate = "Could not calculate valid Hijri date";
 
 std::string plainText(const CalendarDate& d) {
     char text[160];
@@ -30,7 +29,7 @@ CliError hijriOfCivil(const Resolved& r, CalendarDate& date) {
     date = r.date;
     if (hijriFromDate(date, r.location, r.config) == 1) return {};
     const bool preHijri = kHijriEpoch + r.config.hijriAdjust > julianDay(date);
-    return {kExitFailure, preHijri ? kPreHijri : kNoHijriDate};
+    return {kExitFailure, preHijri ? kPreHijri : kNoHijriDateMessage};
 }
 
 int runHijri(const CliOptions& options, const platform::Clock& clock) {
