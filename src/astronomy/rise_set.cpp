@@ -17,7 +17,6 @@ namespace {
 
 constexpr double kSiderealDegPerDay = 360.985647;  // sidereal rotation per solar day
 constexpr double kSiderealPerDay = kSiderealDegPerDay * kDegToRad;
-constexpr double kSecondsPerDay = 86400.0;
 constexpr int kMaxCorrections = 1000;  // an event is given up after 1001 passes
 constexpr double kLargest = std::numeric_limits<double>::max();
 

@@ -14,5 +14,6 @@ inline constexpr double kRadToHours = 12.0 / kPi;
 inline constexpr double kArcsecToRad = kDegToRad / 3600.0;
 inline constexpr double kMinuteToRad = kHoursToRad / 60.0;    // one minute of time
 inline constexpr double kSecondToRad = kHoursToRad / 3600.0;  // one second of time
+inline constexpr double kSecondsPerDay = 86400.0;
 
 }  // namespace kelmo

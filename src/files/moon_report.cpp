@@ -21,7 +21,6 @@ namespace kelmo {
 namespace {
 
 constexpr int kMonthsPerYear = 12;
-constexpr double kSecondsPerDay = 86400.0;
 
 // A time as a bare cell: the time and its day mark.
 std::string inlineCell(const Config& config, double time) {

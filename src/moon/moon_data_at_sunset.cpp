@@ -26,7 +26,6 @@ namespace kelmo {
 
 namespace {
 
-constexpr double kSecondsPerDay = 86400.0;
 // The astronomical unit as the geocentric phase-angle formula takes it, km.
 constexpr double kPhaseAngleAuKm = 149597870.0;
 

@@ -22,7 +22,6 @@ namespace kelmo::ui {
 namespace {
 
 constexpr int kErrorStartProgram = 505;  // "Could not start KelmoTimes!"
-constexpr double kOneMinute = kPi / 12.0 / 60.0;
 constexpr double kMaxDayShift = 2.0;  // days between now and the schedule still trusted
 constexpr int kTextMargin = 2;        // pixels from the client corner to the count-down
 
@@ -108,7 +107,7 @@ QString Notify::countDownText() {
     const double now = moment.timeOfDay + d * kTwoPi;
     if (std::fabs(d) > kMaxDayShift || nextTime_ < now) nextTime_ = now;
     const double left = nextTime_ - now;
-    if (flashCount_ == 0 && left <= kOneMinute) {
+    if (flashCount_ == 0 && left <= kMinuteToRad) {
         flashCount_ = notifywin::kFlashSteps;
         flashTimer_.start();
     }
