@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "files/report_header.h"
+#include "support/fresh_directory.h"
 
 namespace kelmo {
 namespace {
@@ -40,30 +41,14 @@ class FakeServices final : public ReportServices {
 };
 
 // Runs each test in a fresh directory, since the report file goes to the current one.
-class InTempDir : public ::testing::Test {
+class InTempDir : public test::InFreshDirectory {
   protected:
-    void SetUp() override {
-        previous_ = fs::current_path();
-        dir_ = fs::temp_directory_path() /
-               ("kelmo_show_report_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        fs::current_path(dir_);
-    }
-    void TearDown() override {
-        fs::current_path(previous_);
-        fs::remove_all(dir_);
-    }
     static std::string readFile(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
         std::stringstream s;
         s << in.rdbuf();
         return s.str();
     }
-
-  private:
-    fs::path previous_, dir_;
 };
 
 Config monthConfig() {

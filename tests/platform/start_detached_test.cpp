@@ -1,4 +1,5 @@
 #include "platform/start_detached.h"
+#include "support/fresh_directory.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -38,21 +39,8 @@ class ScopedEnv {
     std::optional<std::string> old_;
 };
 
-class StartDetached : public ::testing::Test {
+class StartDetached : public kelmo::test::InFreshDirectory {
   protected:
-    void SetUp() override {
-        previous_ = fs::current_path();
-        dir_ = fs::temp_directory_path() /
-               ("kelmo_start_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        fs::current_path(dir_);
-    }
-    void TearDown() override {
-        fs::current_path(previous_);
-        fs::remove_all(dir_);
-    }
     void writeFile(const std::string& name, const std::string& content, fs::perms perms) {
         std::ofstream(name) << content;
         fs::permissions(name, perms);
@@ -65,9 +53,6 @@ class StartDetached : public ::testing::Test {
         }
         return false;
     }
-
-  private:
-    fs::path previous_, dir_;
 };
 
 constexpr fs::perms kExecutable = fs::perms::owner_all;
