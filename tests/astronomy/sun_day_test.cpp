@@ -5,23 +5,18 @@
 #include <cmath>
 
 #include "astronomy/angle_reduction.h"
-#include "support/erfa_sun.h"
 #include "astronomy/rise_set.h"
 #include "base/angles.h"
 #include "base/markers.h"
 #include "calendar/julian_day.h"
+#include "support/erfa_sun.h"
+
+#include "support/places.h"
 
 namespace kelmo {
 namespace {
 
-Location place(double latDeg, double lonDeg, float zone, int height = 0) {
-    Location l;
-    l.latitude = latDeg * kDegToRad;
-    l.longitude = lonDeg * kDegToRad;
-    l.timeZone = zone;
-    l.height = height;
-    return l;
-}
+using test::place;
 
 CalendarDate civil(int y, int m, int d) {
     CalendarDate date;

@@ -15,17 +15,12 @@
 #include "moon/moon_data_at_sunset.h"
 #include "moon/new_moon.h"
 
+#include "support/places.h"
+
 namespace kelmo {
 namespace {
 
-Location place(double latDeg, double lonDeg, double zone, int height = 0) {
-    Location l;
-    l.latitude = latDeg * kDegToRad;
-    l.longitude = lonDeg * kDegToRad;
-    l.timeZone = static_cast<float>(zone);
-    l.height = height;
-    return l;
-}
+using test::place;
 
 const Location kMecca = place(21.4225, 39.8262, 3.0, 277);
 const Location kLondon = place(51.5, -0.12, 0.0, 20);

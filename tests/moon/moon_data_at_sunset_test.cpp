@@ -13,17 +13,12 @@
 #include "moon/erfa_moon_reference.h"
 #include "moon/new_moon.h"
 
+#include "support/places.h"
+
 namespace kelmo {
 namespace {
 
-Location place(double latDeg, double lonDeg, double zone, int height = 0) {
-    Location l;
-    l.latitude = latDeg * kDegToRad;
-    l.longitude = lonDeg * kDegToRad;
-    l.timeZone = static_cast<float>(zone);
-    l.height = height;
-    return l;
-}
+using test::place;
 
 const Location kMecca = place(21.4225, 39.8262, 3.0, 277);
 

@@ -12,20 +12,15 @@
 #include "calendar/julian_day.h"
 #include "moon/erfa_moon_reference.h"
 
+#include "support/places.h"
+
 namespace kelmo {
 namespace {
 
 constexpr double kDeltaTSeconds = 69.0;  // TT - UT around 2020..2027, for the reference
 constexpr double kMinuteRad = kMinuteToRad;
 
-Location place(double latDeg, double lonDeg, double zone, int height = 0) {
-    Location l;
-    l.latitude = latDeg * kDegToRad;
-    l.longitude = lonDeg * kDegToRad;
-    l.timeZone = static_cast<float>(zone);
-    l.height = height;
-    return l;
-}
+using test::place;
 
 // Reference events from ERFA positions, found by scanning: rise and set when the upper limb
 // of the topocentric Moon meets the visible horizon (refraction 34.5' at the horizon, the

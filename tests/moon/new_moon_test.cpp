@@ -12,20 +12,15 @@
 #include "moon/erfa_moon_reference.h"
 #include "moon/lunation_memo.h"
 
+#include "support/places.h"
+
 namespace kelmo {
 namespace {
 
 constexpr double kMinute = 1.0 / 1440.0;
 constexpr double kSecond = 1.0 / 86400.0;
 
-Location place(double latDeg, double lonDeg, double zone, int height = 0) {
-    Location l;
-    l.latitude = latDeg * kDegToRad;
-    l.longitude = lonDeg * kDegToRad;
-    l.timeZone = static_cast<float>(zone);
-    l.height = height;
-    return l;
-}
+using test::place;
 
 const Location kMecca = place(21.4225, 39.8262, 3.0, 277);
 

@@ -1,9 +1,20 @@
 // Places of the built-in location list, as stored there, shared by tests and benchmarks.
 #pragma once
 
+#include "base/angles.h"
 #include "base/location.h"
 
 namespace kelmo::test {
+
+// A nameless place from degrees (north and east positive), zone hours and height in metres.
+inline Location place(double latDeg, double lonDeg, double zone, int height = 0) {
+    Location l;
+    l.latitude = latDeg * kDegToRad;
+    l.longitude = lonDeg * kDegToRad;
+    l.timeZone = static_cast<float>(zone);
+    l.height = height;
+    return l;
+}
 
 // "Manama,Bahrain 0.45790652 0.88284087 0 3.0000 0 0", the default home.
 inline Location manama() {
