@@ -33,14 +33,25 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
-char byteOf(char32_t c) {
+constexpr char kUnrepresentable = '?';
+
+// The Windows-1252 byte of c, or kUnrepresentable with holds false.
+char byteOf(char32_t c, bool& holds) {
+    holds = true;
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
     for (std::size_t i = 0; i < kHighControls.size(); ++i) {
         if (kHighControls[i] == c) return static_cast<char>(0x80 + i);
     }
     if (c >= 0x80 && c < 0xA0 && kHighControls[c - 0x80] == 0) return static_cast<char>(c);
-    return '?';
+    holds = false;
+    return kUnrepresentable;
 }
+
+// The smallest code point each sequence length may carry, and the limits of RFC 3629.
+constexpr std::array<char32_t, 4> kSmallestOfLength = {0, 0x80, 0x800, 0x10000};
+constexpr char32_t kLastCodePoint = 0x10FFFF;
+constexpr char32_t kFirstSurrogate = 0xD800;
+constexpr char32_t kLastSurrogate = 0xDFFF;
 
 // Decodes one UTF-8 sequence at text[i] into c, advancing i; false for a malformed byte,
 // which is then passed on as it is.
@@ -55,6 +66,10 @@ bool decodeUtf8(std::string_view text, std::size_t& i, char32_t& c) {
         const auto next = static_cast<unsigned char>(text[i + k]);
         if ((next & 0xC0) != 0x80) return false;
         value = (value << 6) | (next & 0x3F);
+    }
+    if (value < kSmallestOfLength[extra] || value > kLastCodePoint ||
+        (value >= kFirstSurrogate && value <= kLastSurrogate)) {
+        return false;  // overlong form, surrogate or beyond Unicode (RFC 3629)
     }
     i += extra;
     c = value;
@@ -75,9 +90,21 @@ std::string cp1252FromUtf8(std::string_view text) {
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
         char32_t c = 0;
-        out += decodeUtf8(text, i, c) ? byteOf(c) : static_cast<char>(c);
+        bool holds = false;
+        out += decodeUtf8(text, i, c) ? byteOf(c, holds) : static_cast<char>(c);
     }
     return out;
+}
+
+bool fitsCp1252(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        char32_t c = 0;
+        bool holds = false;
+        if (!decodeUtf8(text, i, c)) return false;
+        byteOf(c, holds);
+        if (!holds) return false;
+    }
+    return true;
 }
 
 }  // namespace kelmo::platform

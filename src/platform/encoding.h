@@ -12,4 +12,8 @@ std::string utf8FromCp1252(std::string_view text);
 // The reverse; characters that Windows-1252 cannot hold become '?'.
 std::string cp1252FromUtf8(std::string_view text);
 
+// Whether text is well-formed UTF-8 whose every character Windows-1252 can hold, so that
+// cp1252FromUtf8 keeps it without loss.
+bool fitsCp1252(std::string_view text);
+
 }  // namespace kelmo::platform

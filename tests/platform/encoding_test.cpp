@@ -24,6 +24,19 @@ TEST(Encoding, UnrepresentableAndMalformedInput) {
     EXPECT_EQ(cp1252FromUtf8("\u0645"), "?");     // Arabic letter: not in Windows-1252
     EXPECT_EQ(cp1252FromUtf8("a\xC3"), "a\xC3");  // truncated sequence kept as a byte
     EXPECT_EQ(cp1252FromUtf8("\xE2\x82"), "\xE2\x82");
+    EXPECT_EQ(cp1252FromUtf8("\xC0\xBF"), "\xC0\xBF");  // overlong '?' stays two bytes
+}
+
+TEST(Encoding, FitsWindows1252) {
+    EXPECT_TRUE(fitsCp1252("K\u00F6ln,Germany"));
+    EXPECT_TRUE(fitsCp1252("\u20AC \u0152 \u2122"));  // the letters of 0x80..0x9F
+    EXPECT_TRUE(fitsCp1252(""));
+    EXPECT_FALSE(fitsCp1252("\u0645\u0643\u0629"));   // Arabic
+    EXPECT_FALSE(fitsCp1252("\u0141\u00F3d\u017A"));  // Polish L with stroke
+    EXPECT_FALSE(fitsCp1252("\U0001F54C"));           // outside the Basic Multilingual Plane
+    EXPECT_FALSE(fitsCp1252("K\xF6ln"));              // a Windows-1252 byte, not UTF-8
+    EXPECT_FALSE(fitsCp1252("\xC0\xBF"));             // overlong form of '?'
+    EXPECT_FALSE(fitsCp1252("\xED\xA0\x80"));         // a surrogate
 }
 
 }  // namespace
