@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "astronomy/angle_reduction.h"
 #include "astronomy/lunar_mean_elements_table.h"
 #include "base/angles.h"
 #include "calendar/julian_day.h"
@@ -167,7 +168,7 @@ EclipticPosition lunarPosition(double tTT) {
                     kMoonLongitudeDistance.meanDistanceAu * kAstronomicalUnitKm;
     moon.longitude = longitude * kArcsecToRad -
                      kLightTimeDegrees * kDegToRad * (kEarthEquatorialRadiusKm / moon.distance);
-    while (moon.longitude < 0.0) moon.longitude += kTwoPi;
+    moon.longitude = reduceAngle(moon.longitude);
     return moon;
 }
 
