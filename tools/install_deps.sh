@@ -6,6 +6,7 @@ kelmo_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     liberfa-dev libcli11-dev nlohmann-json3-dev libgeographiclib-dev
     qt6-base-dev qt6-multimedia-dev xvfb xauth
+    locales
 )
 
 # Only for ./test.sh --fuzz: clang with libFuzzer and the sanitizer runtimes.

@@ -11,6 +11,8 @@ namespace kelmo {
 
 namespace {
 
+constexpr int kDegreesPerTurn = 360;
+
 void carry(SplitAngle& a) {
     if (a.minutes >= 60) {
         a.minutes = 0;
@@ -49,6 +51,21 @@ std::string formatAngle(double radians, bool minutesOnly) {
     } else {
         std::snprintf(text, sizeof text, "%s%02d\xB0%02d'%02d\"", sign, a.degrees, a.minutes,
                       a.seconds);
+    }
+    return text;
+}
+
+std::string formatBearing(double radians, bool minutesOnly) {
+    if (radians == kNotValid) return markerName(kNotValid);
+    double degrees = std::fmod(radians * kRadToDeg, kDegreesPerTurn);
+    if (degrees < 0.0) degrees += kDegreesPerTurn;
+    SplitAngle a = splitAngle(degrees, minutesOnly);
+    if (a.degrees >= kDegreesPerTurn) a.degrees -= kDegreesPerTurn;  // 359 59' 59.9996" is north
+    char text[64];
+    if (minutesOnly) {
+        std::snprintf(text, sizeof text, "%02d\xB0%02d'", a.degrees, a.minutes);
+    } else {
+        std::snprintf(text, sizeof text, "%02d\xB0%02d'%02d\"", a.degrees, a.minutes, a.seconds);
     }
     return text;
 }

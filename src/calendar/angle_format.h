@@ -22,6 +22,10 @@ SplitAngle splitAngle(double degrees, bool roundToMinute);
 // "-"; the NotValid marker gives "NotValid".
 std::string formatAngle(double radians, bool minutesOnly);
 
+// A direction counted clockwise from north as formatAngle writes it, taken modulo 360 degrees
+// before and after rounding (a bearing that rounds up to 360 degrees is 00°00'00").
+std::string formatBearing(double radians, bool minutesOnly);
+
 // Latitude "dd°mm'ss\" N" / longitude "ddd°mm'ss\" E"; compact forms "ddmm N   " and
 // "dddmm E    " (minute rounded from 30 seconds).
 std::string formatLatLon(double radians, bool isLongitude, bool compact);

@@ -10,6 +10,7 @@
 #include "base/markers.h"
 #include "calendar/julian_day.h"
 #include "calendar/time_format.h"
+#include "files/append_format.h"
 #include "files/times_row.h"
 #include "prayer/school_of_law.h"
 
@@ -82,9 +83,8 @@ void appendZone(std::string& out, int minutes) {
 }
 
 std::string placeKey(const Location& location) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.4f_%.4f", location.latitude * kRadToDeg,
-                  location.longitude * kRadToDeg);
+    std::string text;
+    appendFormat(text, "%.4f_%.4f", location.latitude * kRadToDeg, location.longitude * kRadToDeg);
     return text;
 }
 

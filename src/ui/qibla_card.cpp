@@ -8,6 +8,7 @@
 
 #include "base/angles.h"
 #include "calendar/angle_format.h"
+#include "files/append_format.h"
 #include "qibla/sun_shadow.h"
 #include "ui/text_edge.h"
 
@@ -26,13 +27,13 @@ constexpr int kSixteenthsPerDegree = 16;  // QPainter's unit of arc angles
 // A line of the card: printf of one value into a Windows-1252 text, shown as Unicode.
 template <typename Value>
 QString line(const char* format, Value value) {
-    char text[160];
-    std::snprintf(text, sizeof text, format, value);
+    std::string text;
+    appendFormat(text, format, value);  // a decimal point whatever the user's locale
     return toWidget(text);
 }
 
-QString angleLine(const char* format, double radians) {
-    return line(format, formatAngle(radians, false).c_str());
+QString bearingLine(const char* format, double radians) {
+    return line(format, formatBearing(radians, false).c_str());
 }
 
 int whole(double pixels) {
@@ -92,7 +93,7 @@ QiblaCard qiblaCard(int method, const QiblaResults& r) {
     switch (method) {
         case kQiblaFromMagneticNorth:
             card.shownAngle = r.qiblaBearing - r.declination;
-            card.firstLine = angleLine("Qibla is %s from Magnetic North", card.shownAngle);
+            card.firstLine = bearingLine("Qibla is %s from Magnetic North", card.shownAngle);
             card.secondLine =
                 line("Magnetic Declination is %s", formatAngle(r.declination, true).c_str());
             break;
@@ -103,13 +104,13 @@ QiblaCard qiblaCard(int method, const QiblaResults& r) {
                 break;
             }
             card.shownAngle = ShadowBearing(r.qiblaBearing, r.sunAzimuth);
-            card.firstLine = angleLine("Qibla is %s from the shadow of the Sun", card.shownAngle);
+            card.firstLine = bearingLine("Qibla is %s from the shadow of the Sun", card.shownAngle);
             card.secondLine =
                 line("The length of shadow is %1.2f of original height", r.shadowRatio);
             break;
         default:
             card.shownAngle = r.qiblaBearing;
-            card.firstLine = angleLine("Qibla is %s from Geographic North", card.shownAngle);
+            card.firstLine = bearingLine("Qibla is %s from Geographic North", card.shownAngle);
             card.secondLine = line("Distance to Mecca is %5.2f km", r.meccaDistance);
             break;
     }

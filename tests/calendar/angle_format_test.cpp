@@ -46,6 +46,22 @@ TEST(FormatAngle, SignsAndMarker) {
     EXPECT_EQ(formatAngle(kNotValid, false), "NotValid");
 }
 
+TEST(FormatAngle, BearingsCarryTheRoundingModulo360) {
+    EXPECT_EQ(formatBearing(deg(359.9999999), false),
+              "00\xB0"
+              "00'00\"");
+    EXPECT_EQ(formatBearing(deg(359.995), true),
+              "00\xB0"
+              "00'");
+    EXPECT_EQ(formatBearing(deg(-1.5), false),  // counted clockwise: 1.5 degrees west of north
+              "358\xB0"
+              "30'00\"");
+    EXPECT_EQ(formatBearing(deg(246.3), true),
+              "246\xB0"
+              "18'");
+    EXPECT_EQ(formatBearing(kNotValid, false), "NotValid");
+}
+
 TEST(FormatLatLon, FullAndCompactForms) {
     EXPECT_EQ(formatLatLon(deg(26.2167), false, false),
               "26\xB0"
