@@ -11,7 +11,10 @@ bool parseDialogInteger(const QString& text, int& value) {
     const std::string digits = text.trimmed().toStdString();
     const char* first = digits.data();
     const char* last = first + digits.size();
-    if (first != last && *first == '+') ++first;  // from_chars takes only "-"
+    if (first != last && *first == '+') {
+        ++first;  // from_chars takes only "-", and only one sign may stand
+        if (first != last && *first == '-') return false;
+    }
     const auto [end, error] = std::from_chars(first, last, value);
     return error == std::errc() && end == last && first != last;
 }

@@ -41,7 +41,8 @@ class DialogUnitsTest : public QObject {
         QVERIFY(parseDialogInteger(" 12 ", value) && value == 12);
         QVERIFY(parseDialogInteger("+5", value) && value == 5);
         QVERIFY(parseDialogInteger("-2000", value) && value == -2000);
-        for (const char* bad : {"", " ", "-", "+", "1.5", "12a", "a12", "1 2", "99999999999"})
+        for (const char* bad :
+             {"", " ", "-", "+", "1.5", "12a", "a12", "1 2", "99999999999", "+-5", "0x10"})
             QVERIFY2(!parseDialogInteger(bad, value), bad);
     }
 
