@@ -3,6 +3,13 @@
 
 namespace kelmo {
 
+// The years a date may be given in (the range the Date dialog accepts and the models are
+// meant for).
+inline constexpr int kFirstCivilYear = -2000;
+inline constexpr int kLastCivilYear = 6000;
+inline constexpr int kFirstHijriYear = 1;
+inline constexpr int kLastHijriYear = 6000;
+
 struct CalendarDate {
     int year = 2000;  // astronomical numbering: year 0 exists, -1 is 2 BC
     int hijriYear = 0;

@@ -1,7 +1,10 @@
 #include "files/show_report.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
+#include "files/file_replace.h"
 #include "files/report_header.h"
 
 namespace kelmo {
@@ -13,6 +16,16 @@ constexpr std::size_t kDayCellLength = 9;
 constexpr std::size_t kShortName = 7;
 constexpr std::size_t kNameWidth = 9;
 constexpr std::size_t kWideNameWidth = 12;  // names starting with "A" or "F" (Asr, Fajr)
+
+// Writes bytes straight into a file that is not a regular one (a device, a pipe).
+int writeInPlace(const std::string& path, std::string_view bytes) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) return kErrorOpenOutput;
+    const bool written =
+        std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
+    const bool closed = std::fclose(file) == 0;
+    return written && closed ? 0 : kErrorWriteOutput;
+}
 
 bool isSeparatorEnd(const std::string& text, std::size_t end) {
     if (end < kSeparatorWidth) return false;
@@ -103,12 +116,19 @@ void transposeLastRow(std::string& text) {
 }  // namespace
 
 int writeReportFile(const std::string& path, std::string_view bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) return kErrorOpenOutput;
-    const bool written =
-        std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
-    const bool closed = std::fclose(file) == 0;
-    return written && closed ? 0 : kErrorWriteOutput;
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        return writeInPlace(path, bytes);  // a device or a pipe: nothing to replace
+    }
+    switch (replaceFileContents(path, bytes)) {
+        case ReplaceResult::kDone:
+            return 0;
+        case ReplaceResult::kCannotCreate:
+            return kErrorOpenOutput;
+        default:
+            return kErrorWriteOutput;
+    }
 }
 
 std::string dayReportText(std::string text, int kind) {

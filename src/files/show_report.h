@@ -39,8 +39,9 @@ class ReportServices {
                                       const std::vector<std::string>& args) = 0;
 };
 
-// Writes bytes to the file at path, replacing it: 0, 500 (cannot be opened) or 501 (cannot
-// be written completely).
+// Writes bytes to the file at path, replacing it through a temporary file and a rename, so a
+// failure leaves the old file whole (a device or a pipe is written directly): 0, 500 (cannot
+// be opened or created) or 501 (cannot be written completely).
 int writeReportFile(const std::string& path, std::string_view bytes);
 
 // The one-day text of the message box: every 80-character separator of text shortened to

@@ -3,25 +3,57 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <unistd.h>
+
 #include <array>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+
+#include "files/default_locations.h"
 
 namespace {
 
 struct CliRun {
     int status = -1;
     std::string out;  // standard output
+    std::string err;  // standard error
 };
 
-// Runs kelmo-cli with args (shell words) and an empty configuration path, so the built-in
-// configuration is used whatever lies beside the program; stderr is discarded.
-CliRun cli(const std::string& args) {
-    const std::string command =
-        std::string(KELMO_CLI_PATH) + " " + args + " --config /nonexistent/Kelmo.cfg 2>/dev/null";
+std::string readAll(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// A scratch folder of this test program with the built-in configuration file, plus one place
+// whose name is beyond ASCII (Windows-1252 in the file, as the desktop program stores it).
+const std::filesystem::path& scratch() {
+    static const std::filesystem::path folder = [] {
+        const auto dir = std::filesystem::temp_directory_path() /
+                         ("kelmo_cli_test_" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir);
+        std::ofstream(dir / "Kelmo.cfg", std::ios::binary)
+            << kelmo::defaultConfigText() << "K\xF6ln,Germany 0.88903 0.12148 0 1.0000 834 2626\n";
+        return dir;
+    }();
+    return folder;
+}
+
+const std::string& configOption() {
+    static const std::string option = " --config " + (scratch() / "Kelmo.cfg").string();
+    return option;
+}
+
+// Runs kelmo-cli with args (shell words, redirections allowed at the end) on the built-in
+// configuration with the extra place, whatever lies beside the program.
+CliRun cli(const std::string& args, const std::string& redirect = "") {
+    const auto errFile = scratch() / "stderr.txt";
+    const std::string command = std::string(KELMO_CLI_PATH) + " " + args + configOption() + " 2>" +
+                                errFile.string() + " " + redirect;
     CliRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return run;
@@ -30,6 +62,7 @@ CliRun cli(const std::string& args) {
     while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
     const int raw = pclose(pipe);
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.err = readAll(errFile);
     return run;
 }
 
@@ -133,6 +166,126 @@ TEST(KelmoCli, LocationsByNameInAnyLetterCase) {
         firstLine(cli("times --location LONDON,UK --date 2026-01-10 --format json").out);
     EXPECT_EQ(lower, upper);
     EXPECT_EQ(cli("locations").status, 0);
+}
+
+// Every number of the command line is a finite decimal within its range; the message says
+// which of the two it is not. (NaN once passed every range check and crashed the solver.)
+TEST(KelmoCli, NumbersAreFiniteDecimals) {
+    for (const char* args :
+         {"times --lat nan --lon 0", "prayer --lat nan --lon 0 --date 2024-01-01", "times --tz nan",
+          "times --tz inf", "qibla --lat nan --lon 0", "moon --lat 0 --lon -nan",
+          "newmoon --lat inf --lon 0", "hijri --visibility nan", "times --fajr nan",
+          "next --isha -nan", "times --lat 0x10 --lon 0", "times --height 0x10",
+          "times --lat abc --lon 0", "times --lat 1,5 --lon 0", "times --days 7e0"}) {
+        const CliRun run = cli(args);
+        EXPECT_EQ(run.status, 2) << args;
+        EXPECT_NE(run.err.find("not a number"), std::string::npos) << args << ": " << run.err;
+    }
+    for (const char* args : {"times --lat 91 --lon 0", "times --lat 1e999 --lon 0",
+                             "times --fiqh 99999999999", "times --lat -90.5 --lon 0"}) {
+        const CliRun run = cli(args);
+        EXPECT_EQ(run.status, 2) << args;
+        EXPECT_NE(run.err.find("not in range"), std::string::npos) << args << ": " << run.err;
+    }
+    // Leading zeros are decimal, not octal: 010 metres are ten metres.
+    EXPECT_EQ(cli("times --height 010 --date 2026-01-01 --format json").out,
+              cli("times --height 10 --date 2026-01-01 --format json").out);
+    EXPECT_EQ(cli("times --lat +21.4225 --lon 39.8262 --tz 3 --date 2026-01-01").status, 0);
+}
+
+TEST(KelmoCli, EmptyArgumentsAreRefusedBeforeParsing) {
+    for (const char* args : {"times '' --x", "'' times", "times --name ''"}) {
+        const CliRun run = cli(args);
+        EXPECT_EQ(run.status, 2) << args;
+        EXPECT_NE(run.err.find("is empty"), std::string::npos) << args << ": " << run.err;
+    }
+}
+
+// Dates are read in the years the models are meant for, as the Date dialog accepts them.
+TEST(KelmoCli, YearsOutsideTheModelsAreUsageErrors) {
+    for (const char* args :
+         {"times --date 4294969296-01-01", "times --date 2147483647-12-31",
+          "hijri --date 30000000-01-01", "prayer --period year --date 9999999-01-01",
+          "times --date 6001-01-01", "times --date -2001-12-31", "moon --hijri-date 6001-01-01",
+          "times --hijri-date 0-01-01", "times --date 6000-12-01 --days 40"}) {
+        const CliRun run = cli(args);
+        EXPECT_EQ(run.status, 2) << args;
+        EXPECT_TRUE(run.err.find("between -2000 and 6000") != std::string::npos ||
+                    run.err.find("between 1 and 6000") != std::string::npos ||
+                    run.err.find("end of 6000") != std::string::npos)
+            << args << ": " << run.err;
+    }
+    for (const char* args : {"times --date 2024-+1-01", "times --date ' 2024-01-01'",
+                             "times --date 2024-01-01x", "times --date 2024--01-01"}) {
+        EXPECT_EQ(cli(args).status, 2) << args;
+    }
+    EXPECT_EQ(cli("times --date 6000-12-31").status, 0);
+    EXPECT_EQ(cli("times --date -2000-01-01").status, 0);
+    EXPECT_EQ(cli("hijri --hijri-date 6000-01-01").status, 0);
+}
+
+// Output files are replaced only by a complete new text; failed writes are reported.
+TEST(KelmoCli, FailedWritesKeepTheOldFileAndSaySo) {
+    const CliRun full = cli("times --date 2026-01-01", ">/dev/full");
+    EXPECT_EQ(full.status, 1);
+    EXPECT_NE(full.err.find("Could not write into output file!"), std::string::npos) << full.err;
+
+    const CliRun missing = cli("times --out /nonexistent/x");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("Could not open output file!"), std::string::npos) << missing.err;
+
+    // A file-size limit of one block makes the year's report fail half-way.
+    const auto out = scratch() / "kept.txt";
+    std::ofstream(out) << "old contents\n";
+    const std::string limited = "bash -c 'ulimit -f 1; trap \"\" XFSZ; exec " +
+                                std::string(KELMO_CLI_PATH) + " prayer --period year --out " +
+                                out.string() + configOption() + "' 2>/dev/null";
+    const int raw = std::system(limited.c_str());
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
+    EXPECT_EQ(readAll(out), "old contents\n");
+}
+
+TEST(KelmoCli, ConfigurationNamedOnTheCommandLineMustBeReadable) {
+    const std::string args =
+        std::string(KELMO_CLI_PATH) + " times --config /nonexistent/Kelmo.cfg 2>&1 >/dev/null";
+    FILE* pipe = popen(args.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::array<char, 512> buffer{};
+    const std::string message(buffer.data(), fread(buffer.data(), 1, buffer.size(), pipe));
+    EXPECT_EQ(WEXITSTATUS(pclose(pipe)), 1);
+    EXPECT_NE(message.find("Could not open configuration file!"), std::string::npos) << message;
+}
+
+// Names are UTF-8 at the terminal and Windows-1252 inside: converted once at each edge.
+TEST(KelmoCli, NamesBeyondAsciiAtTheTerminal) {
+    const CliRun named = cli("next --name 'Z\u00FCrich,Schweiz'");
+    EXPECT_EQ(named.status, 0);
+    EXPECT_NE(named.out.find("(Z\u00FCrich,Schweiz)"), std::string::npos) << named.out;
+    const CliRun ics = cli("times --name 'Z\u00FCrich,Schweiz' --format ics");
+    EXPECT_NE(ics.out.find("Z\u00FCrich"), std::string::npos);
+    EXPECT_EQ(ics.out.find("Z\u00C3\u00BC"), std::string::npos);  // no double conversion
+
+    const CliRun found = cli("times --location 'k\u00F6ln,germany' --date 2026-01-01");
+    EXPECT_EQ(found.status, 0) << found.err;
+    EXPECT_EQ(found.out.rfind("Prayer times for K\u00F6ln,Germany (", 0), 0u) << found.out;
+
+    const CliRun arabic = cli("times --name '\u0645\u0643\u0629'");
+    EXPECT_EQ(arabic.status, 2);
+    EXPECT_NE(arabic.err.find("Windows-1252 cannot hold"), std::string::npos) << arabic.err;
+    EXPECT_EQ(cli("times --name " + std::string(48, 'x')).status, 2);
+
+    // The numbers of the list start at the same character on every line.
+    const CliRun list = cli("locations");
+    const auto lineOf = [&list](const std::string& name) {
+        const std::size_t at = list.out.find(name);
+        return at == std::string::npos ? std::string()
+                                       : list.out.substr(at, list.out.find('\n', at) - at);
+    };
+    const std::string koeln = lineOf("K\u00F6ln,Germany"), berlin = lineOf("Berlin,Germany");
+    ASSERT_FALSE(koeln.empty());
+    EXPECT_EQ(koeln.find_first_of("0123456789") - 1, berlin.find_first_of("0123456789"))
+        << koeln << "\n"
+        << berlin;  // o-umlaut is one character of two bytes
 }
 
 }  // namespace

@@ -1,14 +1,19 @@
 #include "app/cli/cli_options.h"
 
-#include <cstdio>
-#include <fstream>
+#include <algorithm>
+#include <charconv>
 #include <iostream>
+#include <limits>
+#include <string_view>
 
+#include "app/cli/decimal_option.h"
 #include "app/cli/settings_source.h"
 #include "base/angles.h"
 #include "calendar/hijri.h"
 #include "calendar/julian_day.h"
 #include "calendar/local_time.h"
+#include "files/show_report.h"
+#include "platform/encoding.h"
 
 namespace kelmo::cli {
 
@@ -17,20 +22,20 @@ void addPlaceOptions(CLI::App& app, PlaceOptions& p) {
     auto* location = group->add_option("--location", p.location,
                                        "location of Kelmo.cfg by name (any letter case)");
     auto* lat = group->add_option("--lat", p.latitudeDeg, "latitude, degrees, north positive")
-                    ->check(CLI::Range(-90.0, 90.0));
+                    ->transform(decimalIn(-90.0, 90.0));
     auto* lon = group->add_option("--lon", p.longitudeDeg, "longitude, degrees, east positive")
-                    ->check(CLI::Range(-180.0, 180.0));
+                    ->transform(decimalIn(-180.0, 180.0));
     lat->needs(lon);
     lon->needs(lat);
     location->excludes(lat)->excludes(lon);
     group->add_option("--height", p.height, "metres above sea level")
-        ->check(CLI::Range(-999, 9999));
+        ->transform(integerIn(-999, 9999));
     group->add_option("--tz", p.timeZone, "time zone, hours east of Greenwich")
-        ->check(CLI::Range(-24.0, 24.0));
+        ->transform(decimalIn(-24.0, 24.0));
     auto* start = group->add_option("--dst-start", p.dstStart, "summer-time start rule code")
-                      ->check(CLI::Range(0, 12 * 256 + 66));
+                      ->transform(integerIn(0, 12 * 256 + 66));
     auto* end = group->add_option("--dst-end", p.dstEnd, "summer-time end rule code")
-                    ->check(CLI::Range(0, 12 * 256 + 66));
+                    ->transform(integerIn(0, 12 * 256 + 66));
     start->needs(end);
     end->needs(start);
     group->add_option("--name", p.name, "name of the place in the output");
@@ -41,32 +46,32 @@ void addSettingsOptions(CLI::App& app, SettingsOptions& s) {
     g->add_option("--config", s.configFile,
                   "configuration file (default: Kelmo.cfg beside the program)");
     g->add_option("--fiqh", s.fiqh, "0 Jafari, 1 Shafi'i, 2 Hanafi, 3 Maliki, 4 Hanbali")
-        ->check(CLI::Range(0, 4));
+        ->transform(integerIn(0, 4));
     g->add_option("--imsak", s.imsak, "Sun's altitude for Imsak, degrees")
-        ->check(CLI::Range(-30.0, 0.0));
+        ->transform(decimalIn(-30.0, 0.0));
     g->add_option("--fajr", s.fajr, "Sun's altitude for Fajr, degrees")
-        ->check(CLI::Range(-30.0, 0.0));
+        ->transform(decimalIn(-30.0, 0.0));
     g->add_option("--isha", s.isha, "Sun's altitude for Isha, degrees")
-        ->check(CLI::Range(-30.0, 0.0));
-    g->add_option("--area", s.area, "radius of the area, km")->check(CLI::Range(0, 100));
-    g->add_option("--precision", s.precision, "0 seconds, 1 minutes")->check(CLI::Range(0, 1));
-    g->add_option("--rule", s.rule, "high-latitude rule 0..9")->check(CLI::Range(0, 9));
+        ->transform(decimalIn(-30.0, 0.0));
+    g->add_option("--area", s.area, "radius of the area, km")->transform(integerIn(0, 100));
+    g->add_option("--precision", s.precision, "0 seconds, 1 minutes")->transform(integerIn(0, 1));
+    g->add_option("--rule", s.rule, "high-latitude rule 0..9")->transform(integerIn(0, 9));
     g->add_option("--nminutes", s.nMinutes, "minutes of high-latitude rule 9")
-        ->check(CLI::Range(0, 120));
+        ->transform(integerIn(0, 120));
     g->add_option("--maghrib-delay", s.maghribDelay, "minutes added to Maghrib")
-        ->check(CLI::Range(0, 30));
+        ->transform(integerIn(0, 30));
     g->add_option("--correction", s.correction, "seconds added to every prayer time")
-        ->check(CLI::Range(0, 600));
+        ->transform(integerIn(0, 600));
     g->add_option("--hijri-adjust", s.hijriAdjust, "days added to the Hijri date")
-        ->check(CLI::Range(-3, 3));
+        ->transform(integerIn(-3, 3));
     g->add_option("--visibility", s.visibility, "Moon visibility limit, degrees")
-        ->check(CLI::Range(0.0, 90.0));
+        ->transform(decimalIn(0.0, 90.0));
     g->add_option("--max-error", s.maxError, "tolerance of the rise/set iteration, seconds")
-        ->check(CLI::Range(1, 255));
+        ->transform(integerIn(1, 255));
     g->add_option("--temperature", s.temperature, "air temperature, Celsius")
-        ->check(CLI::Range(-90, 60));
+        ->transform(integerIn(-90, 60));
     g->add_option("--pressure", s.pressure, "air pressure, millibar (0: from the height)")
-        ->check(CLI::Range(0, 1100));
+        ->transform(integerIn(0, 1100));
 }
 
 void addDateOptions(CLI::App& app, DateOptions& d, bool periods, bool days) {
@@ -77,7 +82,7 @@ void addDateOptions(CLI::App& app, DateOptions& d, bool periods, bool days) {
         app.add_option("--period", d.period, "day, month or year")
             ->check(CLI::IsMember({"day", "month", "year"}));
     }
-    if (days) app.add_option("--days", d.days, "number of days")->check(CLI::Range(1, 36600));
+    if (days) app.add_option("--days", d.days, "number of days")->transform(integerIn(1, 36600));
 }
 
 void addOutputOptions(CLI::App& app, OutputOptions& o, const std::vector<std::string>& formats) {
@@ -85,15 +90,53 @@ void addOutputOptions(CLI::App& app, OutputOptions& o, const std::vector<std::st
     app.add_option("--out", o.out, "write the output to this file");
 }
 
+namespace {
+
+// Reads the digits of text from position (a leading "-" only where sign is true) up to stop or
+// the end; false when they are not all digits. A number beyond an int is read as the int
+// nearest to it, so that the range checks name it.
+bool readDateField(std::string_view text, std::size_t& position, char stop, bool sign, int& value) {
+    const std::size_t end = std::min(text.find(stop, position + (sign ? 1 : 0)), text.size());
+    const std::string_view field = text.substr(position, end - position);
+    const std::size_t digitsFrom = sign && !field.empty() && field[0] == '-' ? 1 : 0;
+    if (field.size() == digitsFrom) return false;
+    for (std::size_t i = digitsFrom; i < field.size(); ++i) {
+        if (field[i] < '0' || field[i] > '9') return false;
+    }
+    const auto [last, error] = std::from_chars(field.data(), field.data() + field.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        value = digitsFrom == 1 ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
+    }
+    position = end + 1;
+    return last == field.data() + field.size();
+}
+
+}  // namespace
+
 bool parseIsoDate(const std::string& text, int& year, int& month, int& day) {
-    char tail = 0;
-    return std::sscanf(text.c_str(), "%d-%d-%d%c", &year, &month, &day, &tail) == 3 && month >= 1 &&
-           month <= 12;
+    std::size_t position = 0;
+    return readDateField(text, position, '-', true, year) &&
+           readDateField(text, position, '-', false, month) &&
+           readDateField(text, position, '\0', false, day) && position == text.size() + 1 &&
+           month >= 1 && month <= 12;
 }
 
 namespace {
 
-void applyPlace(const PlaceOptions& p, Location& location) {
+// A name given at the terminal (UTF-8) as the core keeps it (Windows-1252).
+CliError placeName(const std::string& option, const std::string& utf8, std::string& name) {
+    if (!platform::fitsCp1252(utf8)) {
+        return {kExitUsage, option + ": \"" + utf8 + "\" has characters Windows-1252 cannot hold"};
+    }
+    name = platform::cp1252FromUtf8(utf8);
+    if (name.size() > Location::kNameLength) {
+        return {kExitUsage, option + ": at most " + std::to_string(Location::kNameLength) +
+                                " characters: \"" + utf8 + "\""};
+    }
+    return {};
+}
+
+CliError applyPlace(const PlaceOptions& p, Location& location) {
     if (p.latitudeDeg) {
         location = Location{};
         location.name = "Custom";
@@ -106,7 +149,8 @@ void applyPlace(const PlaceOptions& p, Location& location) {
         location.dstStart = *p.dstStart;
         location.dstEnd = *p.dstEnd;
     }
-    if (p.name) location.name = *p.name;
+    if (p.name) return placeName("--name", *p.name, location.name);
+    return {};
 }
 
 template <typename Field, typename Value>
@@ -132,12 +176,21 @@ void applySettings(const SettingsOptions& s, Config& c) {
     override(c.pressure, s.pressure);
 }
 
+std::string yearRange(bool hijri) {
+    return hijri ? std::to_string(kFirstHijriYear) + " and " + std::to_string(kLastHijriYear)
+                 : std::to_string(kFirstCivilYear) + " and " + std::to_string(kLastCivilYear);
+}
+
 // The civil date of --hijri-date at the place, with its Hijri fields set.
 CliError resolveHijriDate(const std::string& text, Resolved& r) {
     CalendarDate date;
     int day = 0;
     if (!parseIsoDate(text, date.hijriYear, date.hijriMonth, day)) {
         return {kExitUsage, "--hijri-date: expected YYYY-MM-DD, got \"" + text + "\""};
+    }
+    if (date.hijriYear < kFirstHijriYear || date.hijriYear > kLastHijriYear) {
+        return {kExitUsage,
+                "--hijri-date: the year must lie between " + yearRange(true) + ": " + text};
     }
     date.hijriDay = day;
     if (!isValidDate(date, true)) return {kExitUsage, "--hijri-date: no such day: " + text};
@@ -161,33 +214,48 @@ CliError resolveDate(const DateOptions& d, const platform::Clock& clock, Resolve
     if (!parseIsoDate(*d.date, date.year, date.month, day)) {
         return {kExitUsage, "--date: expected YYYY-MM-DD, got \"" + *d.date + "\""};
     }
+    if (date.year < kFirstCivilYear || date.year > kLastCivilYear) {
+        return {kExitUsage,
+                "--date: the year must lie between " + yearRange(false) + ": " + *d.date};
+    }
     date.day = day;
     if (!isValidDate(date, false)) return {kExitUsage, "--date: no such day: " + *d.date};
     r.date = date;
     return {};
 }
 
+// A run of days must not leave the accepted years (nor, from the civil date of a late Hijri
+// date, the year it starts in).
+CliError checkLastDay(const DateOptions& d, const CalendarDate& first) {
+    if (daysLater(first, d.days - 1).year <= std::max(kLastCivilYear, first.year)) return {};
+    return {kExitUsage,
+            "--days: the last day must lie before the end of " + std::to_string(kLastCivilYear)};
+}
+
 }  // namespace
 
 CliError resolve(const CliOptions& options, const platform::Clock& clock, Resolved& resolved) {
     if (CliError e = loadSettings(options, resolved)) return e;
-    applyPlace(options.place, resolved.location);
+    if (CliError e = applyPlace(options.place, resolved.location)) return e;
     applySettings(options.settings, resolved.config);
     if (resolved.config.imsakAngle > resolved.config.fajrAngle) {
         return {kExitUsage, "the Imsak angle must not be higher than the Fajr angle"};
     }
-    return resolveDate(options.date, clock, resolved);
+    if (CliError e = resolveDate(options.date, clock, resolved)) return e;
+    return checkLastDay(options.date, resolved.date);
+}
+
+CliError terminalPlaceName(const std::string& utf8, std::string& name) {
+    return placeName("--location", utf8, name);
 }
 
 CliError writeOutput(const OutputOptions& output, const std::string& utf8) {
-    if (!output.out) {
-        std::cout << utf8;
+    if (output.out) {
+        if (const int code = writeReportFile(*output.out, utf8)) return fileError(code);
         return {};
     }
-    std::ofstream file(*output.out, std::ios::binary | std::ios::trunc);
-    if (!file || !(file << utf8) || !file.flush()) {
-        return {kExitFailure, "could not write " + *output.out};
-    }
+    std::cout << utf8 << std::flush;
+    if (!std::cout) return fileError(kErrorWriteOutput);
     return {};
 }
 

@@ -82,10 +82,16 @@ struct CliError {
 // the place by clock.
 CliError resolve(const CliOptions& options, const platform::Clock& clock, Resolved& resolved);
 
-// Parses "YYYY-MM-DD" (the year may be negative); false on any other text.
+// Parses "YYYY-MM-DD" of decimal digits (the year may be negative); false on any other text
+// and on numbers that do not fit an int.
 bool parseIsoDate(const std::string& text, int& year, int& month, int& day);
 
-// Writes UTF-8 text to --out or to standard output.
+// A place name given at the terminal (UTF-8) as the core keeps it (Windows-1252); a usage
+// error names --location when Windows-1252 cannot hold it or it is longer than a stored name.
+CliError terminalPlaceName(const std::string& utf8, std::string& name);
+
+// Writes UTF-8 text to --out (through a temporary file, so a failure leaves the old file) or
+// to standard output; a failed write is error 500 or 501.
 CliError writeOutput(const OutputOptions& output, const std::string& utf8);
 
 }  // namespace kelmo::cli

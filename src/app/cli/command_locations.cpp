@@ -24,9 +24,9 @@ std::string textLine(const Location& l, bool home) {
     std::snprintf(numbers, sizeof numbers, " %9.4f %9.4f %5d %6.2f %5d %5d%s\n",
                   l.latitude * kRadToDeg, l.longitude * kRadToDeg, l.height, l.timeZone, l.dstStart,
                   l.dstEnd, home ? " *" : "");
-    std::string name = platform::utf8FromCp1252(l.name);
+    std::string name = l.name;  // padded while one byte is one character
     if (name.size() < Location::kNameLength) name.resize(Location::kNameLength, ' ');
-    return name + numbers;
+    return platform::utf8FromCp1252(name) + numbers;
 }
 
 nlohmann::json jsonPlace(const Location& l, bool home) {
@@ -41,7 +41,8 @@ nlohmann::json jsonPlace(const Location& l, bool home) {
 }
 
 int runLocations(const CliOptions& options, const platform::Clock&) {
-    const std::string text = configurationText(options.settings);
+    std::string text;
+    if (CliError e = configurationText(options.settings, text)) return report(e);
     std::vector<Location> list;
     if (const int code = locationsFromText(text, list)) return report(fileError(code));
     Location home;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/cli/commands.h"
+#include "app/cli/decimal_option.h"
 #include "base/angles.h"
 #include "calendar/angle_format.h"
 #include "files/error_messages.h"
@@ -46,16 +47,16 @@ std::string windowLines(int method, const QiblaResults& r) {
     switch (method) {
         case kQiblaFromMagneticNorth:
             return line("Qibla is %s from Magnetic North",
-                        formatAngle(r.qiblaBearing - r.declination, false)) +
+                        formatBearing(r.qiblaBearing - r.declination, false)) +
                    line("Magnetic Declination is %s", formatAngle(r.declination, true));
         case kQiblaFromSunShadow:
             if (r.shadowRatio < 0.0) return "The Sun is below the horizon!\n";
             if (r.shadowRatio == 0.0) return "The length of shadow is zero!\n";
             return line("Qibla is %s from the shadow of the Sun",
-                        formatAngle(ShadowBearing(r.qiblaBearing, r.sunAzimuth), false)) +
+                        formatBearing(ShadowBearing(r.qiblaBearing, r.sunAzimuth), false)) +
                    line("The length of shadow is %1.2f of original height", r.shadowRatio);
         default:
-            return line("Qibla is %s from Geographic North", formatAngle(r.qiblaBearing, false)) +
+            return line("Qibla is %s from Geographic North", formatBearing(r.qiblaBearing, false)) +
                    line("Distance to Mecca is %5.2f km", r.meccaDistance);
     }
 }
@@ -106,7 +107,7 @@ void addQiblaCommand(CLI::App& app, CommandRun& run) {
     command
         ->add_option("--method", *method,
                      "0 from geographic north, 1 from magnetic north, 2 from the Sun's shadow")
-        ->check(CLI::Range(0, 2));
+        ->transform(integerIn(0, 2));
 }
 
 }  // namespace kelmo::cli

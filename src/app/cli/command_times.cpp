@@ -56,6 +56,7 @@ const char* nameOr(const std::array<const char*, N>& table, int index) {
     return index >= 0 && static_cast<std::size_t>(index) < N ? table[index] : "?";
 }
 
+// The header in UTF-8 (the place name is the only text beyond ASCII).
 std::string textHeader(const Resolved& r) {
     char text[400];
     std::snprintf(text, sizeof text,
@@ -74,7 +75,7 @@ std::string textHeader(const Resolved& r) {
         header += text;
     }
     while (header.back() == ' ') header.pop_back();
-    return header + "\n";
+    return platform::utf8FromCp1252(header + "\n");
 }
 
 std::string textLine(const CalendarDate& date, const PrayerTimes& times, int fiqh) {

@@ -5,6 +5,7 @@
 #include "calendar/hijri.h"
 #include "calendar/julian_day.h"
 #include "calendar/names.h"
+#include "platform/encoding.h"
 
 namespace kelmo::cli {
 
@@ -23,7 +24,7 @@ int runToday(const CliOptions& options, const platform::Clock& clock) {
                       names::kHijriMonths[hijri.hijriMonth - 1], hijri.hijriYear);
         text += line;
     }
-    return report(writeOutput(options.output, text));
+    return report(writeOutput(options.output, platform::utf8FromCp1252(text)));
 }
 
 void addTodayCommand(CLI::App& app, CommandRun& run) {

@@ -1,64 +1,8 @@
 // kelmo-cli: the computations of KelmoTimes for terminals and scripts.
-#include <iostream>
-#include <memory>
-
-#include "app/cli/commands.h"
-
-namespace kelmo::cli {
-
-int report(const CliError& error) {
-    if (error) std::cerr << "kelmo-cli: " << error.message << '\n';
-    return error.status;
-}
-
-CLI::App* addCommand(CLI::App& app, CommandRun& run, const std::string& name,
-                     const std::string& description, const CommandShape& shape, CommandBody body) {
-    auto options = std::make_shared<CliOptions>();
-    CLI::App* command = app.add_subcommand(name, description);
-    if (shape.place) addPlaceOptions(*command, options->place);
-    if (shape.settings) addSettingsOptions(*command, options->settings);
-    if (shape.date) addDateOptions(*command, options->date, shape.periods, shape.days);
-    addOutputOptions(*command, options->output, shape.formats);
-    command->callback([&run, options, body] { run.status = body(*options, run.clock); });
-    return command;
-}
-
-}  // namespace kelmo::cli
+#include "app/cli/run_cli.h"
+#include "platform/clock.h"
 
 int main(int argc, char** argv) {
-    using namespace kelmo::cli;
-    CLI::App app{"KelmoTimes: Islamic prayer times, Moon, Hijri calendar and Qibla", "kelmo-cli"};
-    app.require_subcommand(0, 1);
-    app.footer(
-        "Without a command: today's date at the home location. \"kelmo-cli COMMAND --help\" "
-        "shows a command's options and formats.\n"
-        "Place: --location NAME from Kelmo.cfg, or --lat/--lon [--height --tz --dst-start "
-        "--dst-end --name]; default the home location of Kelmo.cfg. Settings: Kelmo.cfg beside "
-        "the program (or --config FILE; the built-in defaults when it cannot be read), each "
-        "overridable by its option. Dates: --date YYYY-MM-DD (default today at the place) or "
-        "--hijri-date YYYY-MM-DD.\n"
-        "Output: UTF-8 on standard output or to --out FILE. Exit status 0 ok, 1 a computation "
-        "or file failed (the error text on stderr), 2 a usage error.");
     kelmo::platform::SystemClock clock;
-    CommandRun run{clock};
-    addTodayCommand(app, run);
-    addQiblaCommand(app, run);
-    addTimesCommand(app, run);
-    addPrayerCommand(app, run);
-    addMoonCommand(app, run);
-    addNextCommand(app, run);
-    addNewMoonCommand(app, run);
-    addHijriCommand(app, run);
-    addLocationsCommand(app, run);
-    addTimerCommand(app, run);
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::CallForHelp& e) {
-        return app.exit(e);
-    } catch (const CLI::ParseError& e) {
-        std::cerr << "kelmo-cli: " << e.what() << '\n';
-        return kExitUsage;
-    }
-    if (app.get_subcommands().empty()) return runToday(CliOptions{}, clock);
-    return run.status;
+    return kelmo::cli::runKelmoCli(argc, argv, clock);
 }

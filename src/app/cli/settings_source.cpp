@@ -25,13 +25,14 @@ std::string defaultConfigFile() {
     return (exe.parent_path() / kConfigFileName).string();
 }
 
-// The place named on the command line, with the database's spelling of its name.
-CliError findPlace(const std::string& text, const std::string& name, Location& place) {
+// The place named on the command line (UTF-8), with the database's spelling of its name.
+CliError findPlace(const std::string& text, const std::string& utf8Name, Location& place) {
     place = Location{};
-    place.name = name;
+    if (CliError e = terminalPlaceName(utf8Name, place.name)) return e;
+    const std::string name = place.name;
     const int code = findLocationInText(text, place);
     if (code == kConfigHomeNotFound || code == kConfigEmpty) {
-        return {kExitUsage, "unknown location: " + name};
+        return {kExitUsage, "unknown location: " + utf8Name};
     }
     if (code != 0) return fileError(code);
     std::vector<Location> list;
@@ -48,11 +49,13 @@ CliError findPlace(const std::string& text, const std::string& name, Location& p
 
 }  // namespace
 
-std::string configurationText(const SettingsOptions& settings) {
-    std::string text;
-    const std::string file = settings.configFile ? *settings.configFile : defaultConfigFile();
-    if (!readFileText(file, text)) text = defaultConfigText();
-    return text;
+CliError configurationText(const SettingsOptions& settings, std::string& text) {
+    if (settings.configFile) {
+        if (!readFileText(*settings.configFile, text)) return fileError(kConfigCannotOpen);
+        return {};
+    }
+    if (!readFileText(defaultConfigFile(), text)) text = defaultConfigText();
+    return {};
 }
 
 CliError fileError(int code) {
@@ -62,7 +65,8 @@ CliError fileError(int code) {
 }
 
 CliError loadSettings(const CliOptions& options, Resolved& resolved) {
-    const std::string text = configurationText(options.settings);
+    std::string text;
+    if (CliError e = configurationText(options.settings, text)) return e;
     resolved.config = Config{};
     Location home;
     const int code = configFromText(text, home, resolved.config);

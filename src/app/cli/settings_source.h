@@ -1,6 +1,6 @@
 // Where kelmo-cli takes its settings and home location from before the options override them:
-// the configuration file (--config FILE, else Kelmo.cfg beside the executable), or the built-in
-// file in memory when it cannot be read. The tool never writes the file.
+// the configuration file (--config FILE, else Kelmo.cfg beside the executable, or the built-in
+// file in memory when that cannot be read). The tool never writes the file.
 #pragma once
 
 #include <string>
@@ -9,9 +9,9 @@
 
 namespace kelmo::cli {
 
-// The contents of the configuration file of the options, or the built-in file when it cannot
-// be read.
-std::string configurationText(const SettingsOptions& settings);
+// The contents of the configuration file of the options into text. A --config file that
+// cannot be read is a failure (100); the default file falls back to the built-in one.
+CliError configurationText(const SettingsOptions& settings, std::string& text);
 
 // An error of the message table as the tool reports it: exit status 1, the text without TAB.
 CliError fileError(int code);
