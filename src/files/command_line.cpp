@@ -1,8 +1,10 @@
 #include "files/command_line.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 
+#include "files/config_line.h"
 #include "files/field_scanner.h"
 
 namespace kelmo {
@@ -29,6 +31,14 @@ bool numberValue(std::string_view word, int& value) {
     return isNumber(word) && toInt(word, value);
 }
 
+// A number for a setting Kelmo.cfg stores, brought into the range the file holds and its reader
+// accepts (the Configuration dialog may save it later).
+bool storedValue(std::string_view word, int high, int& value) {
+    if (!numberValue(word, value)) return false;
+    value = std::clamp(value, 0, high);
+    return true;
+}
+
 std::string echoLine(const char* format, int value) {
     char line[96];
     std::snprintf(line, sizeof line, format, value);
@@ -39,11 +49,11 @@ std::string echoLine(const char* format, int value) {
 // its value fails, or it is "/t" (never echoed).
 std::string applyOption(std::string_view option, std::string_view value, Config& c) {
     int n = 0;
-    if (option == "/f" && numberValue(value, n)) {
+    if (option == "/f" && storedValue(value, kMaxByteField, n)) {
         c.maxAcceptableError = n;
         return echoLine("New value (%d) for Max-Acceptable-Error is received\n", n);
     }
-    if (equalsIgnoringCase(option, "/r") && numberValue(value, n)) {
+    if (equalsIgnoringCase(option, "/r") && storedValue(value, kMaxByteField, n)) {
         c.refraction = n;
         return echoLine("New value (%d) for Refraction is received\n", n);
     }
@@ -64,7 +74,7 @@ std::string applyOption(std::string_view option, std::string_view value, Config&
         c.editor.assign(value.substr(0, Config::kTextLength));
         return "New value (" + c.editor + ") for Editor is received\n";
     }
-    if (equalsIgnoringCase(option, "/n") && numberValue(value, n)) {
+    if (equalsIgnoringCase(option, "/n") && storedValue(value, kMaxNMinutes, n)) {
         c.nMinutes = n;
         return echoLine("New value (%d) for nMinutes rule is received\n", n);
     }

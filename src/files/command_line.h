@@ -4,7 +4,9 @@
 //   /t N  run as the Timer (N > 0 also replaces alertFlags)
 //   /d N  temperature             /e NAME  editor        /n N  nMinutes
 // "/f" and "/p" are compared with letter case, the others without. An option whose value does
-// not pass (not a number, or a number beyond an int) is skipped like an unknown one. Accepted
+// not pass (not a number, or a number beyond an int) is skipped like an unknown one. The values
+// that Kelmo.cfg stores are brought into the range it holds (/f and /r 0..255, /n 0..120), so
+// that saving them never writes a file its reader refuses; the echo shows the value taken. Accepted
 // values are echoed in one message with their count ("/t" is neither echoed nor counted).
 #pragma once
 

@@ -11,5 +11,6 @@ inline constexpr int kConfigCannotCreate = 104;     // the built-in file could n
 inline constexpr int kConfigCannotWrite = 105;      // writing the new contents failed
 inline constexpr int kConfigCannotOpenWrite = 106;  // the file could not be opened for writing
 inline constexpr int kConfigCannotOpenTemp = 116;   // the temporary file could not be opened
+inline constexpr int kConfigTooLarge = 117;         // far larger than any configuration file
 
 }  // namespace kelmo

@@ -1,5 +1,7 @@
 #include "files/config_file.h"
 
+#include <filesystem>
+
 #include "files/config_errors.h"
 #include "files/config_line.h"
 #include "files/default_locations.h"
@@ -8,6 +10,20 @@
 #include "files/location_database.h"
 
 namespace kelmo {
+
+namespace fs = std::filesystem;
+
+int readConfigText(const std::string& file, std::string& text) {
+    switch (readFileBytes(file, text)) {
+        case ReadResult::kDone:
+            return 0;
+        case ReadResult::kTooLarge:
+            return kConfigTooLarge;
+        case ReadResult::kCannotRead:
+            break;
+    }
+    return kConfigCannotOpen;
+}
 
 int configFromText(std::string_view fileText, Location& home, Config& config) {
     LineReader lines(fileText);
@@ -19,7 +35,7 @@ int configFromText(std::string_view fileText, Location& home, Config& config) {
 
 int loadConfig(Location& home, Config& config, const std::string& file) {
     std::string text;
-    if (!readFileText(file, text)) return kConfigCannotOpen;
+    if (const int code = readConfigText(file, text)) return code;
     return configFromText(text, home, config);
 }
 
@@ -31,6 +47,10 @@ int configTextWithSettings(std::string_view fileText, const Config& config, std:
     std::string_view storedHome;
     if (!scan.word(storedHome)) return kConfigCorrupt;
     newText = formatConfigLine(storedHome, config);
+    // What the reader would refuse is never written (a command-line value, say).
+    std::string readHome;
+    Config readBack;
+    if (parseConfigLine(newText, readHome, readBack) != 0) return kConfigCorrupt;
     newText += '\n';
     newText += lines.rest();  // every location line, byte for byte
     return 0;
@@ -38,7 +58,7 @@ int configTextWithSettings(std::string_view fileText, const Config& config, std:
 
 int saveConfig(const Config& config, const std::string& file) {
     std::string oldText, newText;
-    if (!readFileText(file, oldText)) return kConfigCannotOpen;
+    if (const int code = readConfigText(file, oldText)) return code;
     if (const int code = configTextWithSettings(oldText, config, newText)) return code;
     switch (replaceFileContents(file, newText)) {
         case ReplaceResult::kDone:
@@ -53,10 +73,12 @@ int saveConfig(const Config& config, const std::string& file) {
     return kConfigCannotOpenWrite;
 }
 
-int createDefaultConfig(Location& home, Config& config, const std::string& file) {
-    switch (replaceFileContents(file, defaultConfigText())) {
+namespace {
+
+int createCode(ReplaceResult result) {
+    switch (result) {
         case ReplaceResult::kDone:
-            return loadConfig(home, config, file);
+            return 0;
         case ReplaceResult::kCannotWrite:
             return kConfigCannotWrite;
         case ReplaceResult::kCannotCreate:
@@ -64,6 +86,32 @@ int createDefaultConfig(Location& home, Config& config, const std::string& file)
             break;
     }
     return kConfigCannotCreate;
+}
+
+// Keeps the file that is about to be replaced as file + ".bak": 0, 104 or 105.
+int keepBackup(const std::string& file) {
+    std::error_code error;
+    if (!fs::is_regular_file(file, error)) return 0;  // nothing there to keep
+    const std::string backup = file + kBackupSuffix;
+    std::string text;
+    switch (readFileBytes(file, text)) {
+        case ReadResult::kDone:
+            return createCode(replaceFileContents(backup, text));
+        case ReadResult::kTooLarge:
+            fs::copy_file(file, backup, fs::copy_options::overwrite_existing, error);
+            return error ? kConfigCannotCreate : 0;
+        case ReadResult::kCannotRead:
+            break;
+    }
+    return kConfigCannotCreate;
+}
+
+}  // namespace
+
+int createDefaultConfig(Location& home, Config& config, const std::string& file) {
+    if (const int code = keepBackup(file)) return code;
+    if (const int code = createCode(replaceFileContents(file, defaultConfigText()))) return code;
+    return loadConfig(home, config, file);
 }
 
 }  // namespace kelmo

@@ -15,21 +15,31 @@
 
 namespace kelmo {
 
+// The whole of Kelmo.cfg into text: 0, 100 (cannot be read) or 117 (beyond kMaxReadBytes).
+int readConfigText(const std::string& file, std::string& text);
+
 // Reads line 1 into config and the home name into home.name, then looks the home location up
-// among the location lines (findLocation). Returns 0, 100, 101, 102 or 103. Fields are filled
+// among the location lines (findLocation). Returns 0, 100, 101, 102, 103 or 117. Fields are filled
 // in place, so after a failure they hold whatever was read.
 int loadConfig(Location& home, Config& config, const std::string& file = configFilePath());
 int configFromText(std::string_view fileText, Location& home, Config& config);
 
 // Rewrites line 1 from config, keeping the stored home name as it is and every location line
-// byte for byte. Returns 0, 100, 101, 102, 105 (write failed), 106 (could not replace the
-// file) or 116 (no temporary file beside it).
+// byte for byte. Returns 0, 100, 101, 102, 105 (write failed), 106 (the file may not be written
+// or could not be replaced), 116 (no temporary file beside it) or 117. A setting the reader
+// would refuse is never written: such a config gives 102 and the file stays as it is.
 int saveConfig(const Config& config, const std::string& file = configFilePath());
-// The new file text for saveConfig: 0, 101 or 102.
+// The new file text for saveConfig: 0, 101 or 102 (no home name, or config holds a setting the
+// reader refuses).
 int configTextWithSettings(std::string_view fileText, const Config& config, std::string& newText);
 
-// Writes the built-in file (default_locations.h) over file and loads it. Returns 104 (could
-// not create), 105 (write failed) or the code of loadConfig.
+// The copy of a file that createDefaultConfig replaces: "Kelmo.cfg.bak" beside "Kelmo.cfg".
+inline constexpr const char* kBackupSuffix = ".bak";
+
+// Writes the built-in file (default_locations.h) over file and loads it. A file that is there
+// (corrupt, most likely, and holding the user's places) is first kept as file + kBackupSuffix;
+// when that copy cannot be made nothing is replaced. Returns 104 (could not create), 105 (write
+// failed) or the code of loadConfig.
 int createDefaultConfig(Location& home, Config& config, const std::string& file = configFilePath());
 
 }  // namespace kelmo

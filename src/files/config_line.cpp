@@ -1,8 +1,10 @@
 #include "files/config_line.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
+#include "base/angles.h"
 #include "files/config_errors.h"
 #include "files/field_scanner.h"
 
@@ -20,7 +22,6 @@ constexpr float kHighestTwilightAngle = -1.0f;
 constexpr int kMaxFiqh = 4;
 constexpr int kMaxPrecision = 1;
 constexpr int kMaxMaghribDelay = 30;
-constexpr int kMaxNMinutes = 120;
 constexpr int kMaxPreAlertMinutes = 30;
 constexpr int kMaxHighLatitudeRule = 9;
 
@@ -29,6 +30,11 @@ constexpr int kLowestHeight = -999;
 constexpr int kHighestHeight = 9999;
 constexpr float kMaxZoneHours = 24.0f;
 constexpr int kFirstRuleCode = 257;  // month 1, day 1
+constexpr double kMaxLatitude = kPi / 2.0;
+constexpr double kMaxLongitude = kPi;
+// Coordinates are written with 8 decimals, so a pole or the date line may read back up to half
+// a unit of the last decimal beyond its bound; that much is taken as the bound itself.
+constexpr double kWrittenRounding = 0.5e-8;
 
 // "%.*f" in the C locale, whatever locale the process has set.
 std::string fixed(double value, int decimals) {
@@ -56,6 +62,17 @@ bool settingsAreValid(const Config& c) {
 
 bool isRuleCode(int code) {
     return code == 0 || code >= kFirstRuleCode;
+}
+
+// A coordinate word within -bound .. bound radians (a word that is no number reads as 0);
+// false for a number beyond, infinite or not a number.
+bool readCoordinate(std::string_view word, double bound, double& radians) {
+    double value = 0.0;
+    if (!finiteLeadingNumber(word, value) || !(std::fabs(value) <= bound + kWrittenRounding)) {
+        return false;
+    }
+    radians = std::clamp(value, -bound, bound);
+    return true;
 }
 
 }  // namespace
@@ -153,12 +170,11 @@ int parseLocationLine(std::string_view line, Location& location) {
                           scan.integer(read.dstEnd);
     if (!complete || read.height < kLowestHeight || read.height > kHighestHeight ||
         !(std::fabs(read.timeZone) <= kMaxZoneHours) || !isRuleCode(read.dstStart) ||
-        !isRuleCode(read.dstEnd)) {
+        !isRuleCode(read.dstEnd) || !readCoordinate(latitude, kMaxLatitude, read.latitude) ||
+        !readCoordinate(longitude, kMaxLongitude, read.longitude)) {
         return kConfigCorrupt;
     }
     read.name = decodeText(read.name);
-    read.latitude = leadingNumber(latitude);
-    read.longitude = leadingNumber(longitude);
     location = std::move(read);
     return 0;
 }

@@ -26,6 +26,10 @@
 
 namespace kelmo {
 
+// The largest value of an 8-bit packed field, and the largest nMinutes the reader accepts.
+inline constexpr int kMaxByteField = 255;
+inline constexpr int kMaxNMinutes = 120;
+
 struct PackedOptions {
     int a = 0, b = 0, c = 0, d = 0;
 };
@@ -53,8 +57,10 @@ std::string formatLocationLine(const Location& location);
 
 // Reads a location line into location (name cut to Location::kNameLength, ";" turned into
 // blanks). Returns 0, or 102 when fewer than 7 fields convert, the height lies outside
-// -999..9999, the zone exceeds 24 hours in magnitude, or a summer-time code is neither 0 nor at
-// least 257; location is unchanged then.
+// -999..9999, the zone exceeds 24 hours in magnitude, a summer-time code is neither 0 nor at
+// least 257, or the latitude or longitude is a number beyond pi/2 or pi radians in magnitude,
+// infinite or not a number (a coordinate word that is no number reads as 0); location is
+// unchanged then.
 int parseLocationLine(std::string_view line, Location& location);
 
 }  // namespace kelmo

@@ -39,6 +39,8 @@ const char* errorMessage(int code) {
             return "Could not modify Windows Registry!\t";
         case 116:
             return "Could not open temporary file!\t";
+        case 117:
+            return "Configuration file is too large!\t";
         case 200:
             return "You have to type a location name!\t";
         case 201:

@@ -88,6 +88,13 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+bool finiteLeadingNumber(std::string_view word, double& value) {
+    const std::string_view digits = withoutPlus(word);
+    const auto [stop, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (error == std::errc::invalid_argument) value = 0.0;  // no number at all
+    return error != std::errc::result_out_of_range && std::isfinite(value);
+}
+
 double leadingNumber(std::string_view word) {
     double value = 0.0;
     return parseLeading(word, value) > 0 ? value : 0.0;

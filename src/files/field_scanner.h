@@ -48,6 +48,9 @@ class FieldScanner {
 // The standard text-to-number conversion of a word: its longest leading decimal number, 0 when
 // there is none (or when it is not finite).
 double leadingNumber(std::string_view word);
+// The same reading, but false when the word begins with a number that is not finite: "nan",
+// "inf", or one beyond the range of a double.
+bool finiteLeadingNumber(std::string_view word, double& value);
 
 // True when a and b are the same text with ASCII letters compared without regard to case.
 bool equalsIgnoringCase(std::string_view a, std::string_view b);

@@ -1,6 +1,11 @@
 #include "files/file_replace.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
+#include <csignal>
 #include <filesystem>
 #include <random>
 
@@ -11,6 +16,8 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kNameAttempts = 32;
+constexpr std::string_view kTempPrefix = ".Kelmo-";
+constexpr std::string_view kTempSuffix = ".tmp";
 
 std::function<void(const std::string&)>& beforeReplaceHook() {
     static std::function<void(const std::string&)> hook;
@@ -39,8 +46,57 @@ std::string replacedFile(const std::string& path) {
     return error ? path : target.string();
 }
 
+// The writing process of a temporary file's name ".Kelmo-<pid>-<random>.tmp"; 0 for any other
+// name.
+pid_t writerOf(std::string_view name) {
+    if (!name.starts_with(kTempPrefix) || !name.ends_with(kTempSuffix)) return 0;
+    name.remove_prefix(kTempPrefix.size());
+    pid_t pid = 0;
+    std::size_t digits = 0;
+    for (; digits < name.size() && name[digits] >= '0' && name[digits] <= '9'; ++digits) {
+        if (pid > 99999999) return 0;
+        pid = pid * 10 + (name[digits] - '0');
+    }
+    return digits > 0 && digits < name.size() && name[digits] == '-' ? pid : 0;
+}
+
+bool processIsGone(pid_t pid) {
+    return kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+// Removes the temporary files in directory whose writer has ended without renaming them
+// (killed, or the machine went down). Files of running writers stay.
+void removeStaleTempFiles(const std::string& directory) {
+    std::error_code error;
+    fs::directory_iterator entries(directory.empty() ? fs::path(".") : fs::path(directory), error);
+    for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
+        const pid_t writer = writerOf(entries->path().filename().string());
+        if (writer > 0 && processIsGone(writer)) fs::remove(entries->path(), error);
+    }
+}
+
+// True when the existing target may not be replaced: it is no regular file (a device, a
+// directory), the system's permission check refuses writing it, or no write permission is set
+// at all (which even the superuser respects here, like a read-only attribute).
+bool mayNotBeReplaced(const std::string& path) {
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0) return false;  // gone: the rename creates it
+    if (!S_ISREG(status.st_mode)) return true;
+    if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return true;
+    return access(path.c_str(), W_OK) != 0 && errno != ENOENT;
+}
+
 bool writeAll(std::FILE* file, std::string_view text) {
-    return std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
+    return std::fwrite(text.data(), 1, text.size(), file) == text.size() &&
+           std::fflush(file) == 0 && fsync(fileno(file)) == 0;
+}
+
+// Makes the directory's entries (the renamed file) durable.
+void syncDirectory(const std::string& directory) {
+    const int fd = open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
 }
 
 void copyPermissions(const std::string& from, const std::string& to) {
@@ -51,22 +107,36 @@ void copyPermissions(const std::string& from, const std::string& to) {
 
 }  // namespace
 
-bool readFileText(const std::string& path, std::string& text) {
+ReadResult readFileBytes(const std::string& path, std::string& text, std::size_t maxBytes) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return false;
+    if (!file) return ReadResult::kCannotRead;
     text.clear();
     char buffer[8192];
     std::size_t count = 0;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, count);
-    const bool ok = !std::ferror(file);
+    ReadResult result = ReadResult::kDone;
+    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        if (count > maxBytes - text.size()) {
+            result = ReadResult::kTooLarge;
+            break;
+        }
+        text.append(buffer, count);
+    }
+    if (result == ReadResult::kDone && std::ferror(file)) result = ReadResult::kCannotRead;
     std::fclose(file);
-    return ok;
+    if (result != ReadResult::kDone) text.clear();
+    return result;
+}
+
+bool readFileText(const std::string& path, std::string& text) {
+    return readFileBytes(path, text) == ReadResult::kDone;
 }
 
 TempFile openTempFile(const std::string& directory) {
+    const std::string prefix =
+        directory + std::string(kTempPrefix) + std::to_string(getpid()) + "-";
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         TempFile temp;
-        temp.name = directory + ".Kelmo-" + randomSuffix() + ".tmp";
+        temp.name = prefix + randomSuffix() + std::string(kTempSuffix);
         errno = 0;
         temp.file = std::fopen(temp.name.c_str(), "wb+x");
         if (temp.file) return temp;
@@ -77,7 +147,9 @@ TempFile openTempFile(const std::string& directory) {
 
 ReplaceResult replaceFileContents(const std::string& path, std::string_view text) {
     const std::string target = replacedFile(path);
-    TempFile temp = openTempFile(directoryOf(target));
+    const std::string directory = directoryOf(target);
+    removeStaleTempFiles(directory);
+    TempFile temp = openTempFile(directory);
     if (!temp.file) return ReplaceResult::kCannotCreate;
     const bool written = writeAll(temp.file, text);
     if (std::fclose(temp.file) != 0 || !written) {
@@ -86,10 +158,12 @@ ReplaceResult replaceFileContents(const std::string& path, std::string_view text
     }
     copyPermissions(target, temp.name);
     if (beforeReplaceHook()) beforeReplaceHook()(target);
-    if (std::rename(temp.name.c_str(), target.c_str()) != 0) {
+    // Where opening the target for writing would fail, the rename must not succeed either.
+    if (mayNotBeReplaced(target) || std::rename(temp.name.c_str(), target.c_str()) != 0) {
         std::remove(temp.name.c_str());
         return ReplaceResult::kCannotRename;
     }
+    syncDirectory(directory);
     return ReplaceResult::kDone;
 }
 

@@ -1,6 +1,7 @@
 #include "files/location_database.h"
 
 #include "files/config_errors.h"
+#include "files/config_file.h"
 #include "files/config_line.h"
 #include "files/field_scanner.h"
 #include "files/file_replace.h"
@@ -44,7 +45,7 @@ int findLocationInText(std::string_view fileText, Location& location) {
 
 int findLocation(Location& location, const std::string& file) {
     std::string text;
-    if (!readFileText(file, text)) return kConfigCannotOpen;
+    if (const int code = readConfigText(file, text)) return code;
     return findLocationInText(text, location);
 }
 
@@ -67,7 +68,7 @@ int locationsFromText(std::string_view fileText, std::vector<Location>& list) {
 int loadLocations(std::vector<Location>& list, const std::string& file) {
     list.clear();
     std::string text;
-    if (!readFileText(file, text)) return kConfigCannotOpen;
+    if (const int code = readConfigText(file, text)) return code;
     return locationsFromText(text, list);
 }
 
@@ -88,13 +89,17 @@ int configTextWithLocations(std::string_view fileText, std::string_view homeName
         newText += formatLocationLine(location);
         newText += '\n';
     }
+    // The lines beyond the places a list holds were never loaded: they stay as they are.
+    std::string_view line;
+    for (std::size_t i = 0; i < kMaxLocations && lines.next(line);) ++i;
+    newText += lines.rest();
     return 0;
 }
 
 int saveLocations(std::string_view homeName, std::span<const Location> list,
                   const std::string& file) {
     std::string oldText, newText;
-    if (!readFileText(file, oldText)) return kConfigCannotOpen;
+    if (const int code = readConfigText(file, oldText)) return code;
     if (const int code = configTextWithLocations(oldText, homeName, list, newText)) return code;
     return replaceCode(replaceFileContents(file, newText));
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "files/config_file.h"
 #include "files/config_fixture.h"
 
 namespace kelmo {
@@ -66,11 +67,29 @@ TEST(ReadCommandLine, ValuesThatFailAreSkippedLikeUnknownOptions) {
     RecordingPrompt prompt;
     EXPECT_EQ(readCommandLine("/d -5 /d 5x /x 7 /n 99999999999 /r 2147483647", config, prompt),
               "New value (-5) for Temperture is received\n"
-              "New value (2147483647) for Refraction is received\n"
+              "New value (255) for Refraction is received\n"
               "Number of entered and accepted values is 2 \n");
     EXPECT_EQ(config.temperature, -5);
     EXPECT_EQ(config.nMinutes, 90);
-    EXPECT_EQ(config.refraction, 2147483647);
+    EXPECT_EQ(config.refraction, 255);
+}
+
+TEST(ReadCommandLine, StoredSettingsAreBroughtIntoTheRangeOfTheFile) {
+    // "/n 200" followed by the Configuration dialog's OK once wrote a file its reader refused.
+    Config config;
+    RecordingPrompt prompt;
+    EXPECT_EQ(readCommandLine("/n 200 /f 300 /r -1", config, prompt),
+              "New value (120) for nMinutes rule is received\n"
+              "New value (255) for Max-Acceptable-Error is received\n"
+              "New value (0) for Refraction is received\n"
+              "Number of entered and accepted values is 3 \n");
+    EXPECT_EQ(config.nMinutes, 120);
+    readCommandLine("/n -5 /p -7 /d 9999", config, prompt);
+    EXPECT_EQ(config.nMinutes, 0);
+    EXPECT_EQ(config.pressure, -7);  // never stored: taken as given
+    EXPECT_EQ(config.temperature, 9999);
+    std::string line;
+    EXPECT_EQ(configTextWithSettings(test::kSmallFile, config, line), 0);
 }
 
 TEST(ReadCommandLine, EditorNameAndReadingStopsAtAnOddWord) {

@@ -5,6 +5,7 @@
 #include "files/config_errors.h"
 #include "files/config_fixture.h"
 #include "files/default_locations.h"
+#include "files/file_replace.h"
 #include "files/location_database.h"
 
 namespace kelmo {
@@ -111,6 +112,40 @@ TEST(SaveConfig, CodesAndNothingWrittenOnFailure) {
     EXPECT_EQ(readText(path), "   \nA 0 0 0 0 0 0\n");
 }
 
+TEST(SaveConfig, ASettingTheReaderRefusesIsNeverWritten) {
+    ScratchDir dir;
+    const std::string path = dir.file("Kelmo.cfg");
+    writeText(path, kSmallFile);
+    Config config;
+    config.nMinutes = 200;
+    EXPECT_EQ(saveConfig(config, path), kConfigCorrupt);
+    config.nMinutes = 120;
+    config.maghribDelay = 31;
+    EXPECT_EQ(saveConfig(config, path), kConfigCorrupt);
+    EXPECT_EQ(readText(path), kSmallFile);
+    EXPECT_TRUE(test::otherFiles(dir.path(), "Kelmo.cfg").empty());
+}
+
+TEST(ReadConfigText, StopsAtTheSizeLimit) {
+    // /dev/zero never ends: reading stops after kMaxReadBytes with a code of its own.
+    std::string text;
+    EXPECT_EQ(readConfigText("/dev/zero", text), kConfigTooLarge);
+    EXPECT_TRUE(text.empty());
+    Location home;
+    Config config;
+    EXPECT_EQ(loadConfig(home, config, "/dev/zero"), kConfigTooLarge);
+    std::vector<Location> list;
+    EXPECT_EQ(loadLocations(list, "/dev/zero"), kConfigTooLarge);
+    ScratchDir dir;
+    const std::string path = dir.file("Kelmo.cfg");
+    writeText(path, kSmallFile + std::string(kMaxReadBytes, '\n'));
+    EXPECT_EQ(saveConfig(config, path), kConfigTooLarge);
+    EXPECT_EQ(readConfigText(dir.file("missing"), text), kConfigCannotOpen);
+    writeText(path, kSmallFile);
+    EXPECT_EQ(readConfigText(path, text), 0);
+    EXPECT_EQ(text, kSmallFile);
+}
+
 TEST(SaveConfig, PackedValuesSurviveSaveAndLoad) {
     ScratchDir dir;
     const std::string path = dir.file("Kelmo.cfg");
@@ -143,8 +178,20 @@ TEST(CreateDefaultConfig, WritesTheBuiltInFileAndLoadsIt) {
     EXPECT_EQ(readText(path), defaultConfigText());
     EXPECT_EQ(home.name, "Manama,Bahrain");
     EXPECT_EQ(config.fiqh, 0);
+    EXPECT_EQ(readText(path + ".bak"), "garbage");  // the replaced file, places and all
     EXPECT_EQ(createDefaultConfig(home, config, dir.file("no/such/dir/Kelmo.cfg")),
               kConfigCannotCreate);
+}
+
+TEST(CreateDefaultConfig, NothingIsReplacedWhenTheOldFileCannotBeKept) {
+    ScratchDir dir;
+    const std::string path = dir.file("Kelmo.cfg");
+    writeText(path, "corrupt\nMy;Place 0.1 0.2 0 1.0 0 0\n");
+    std::filesystem::create_directory(path + ".bak");
+    Location home;
+    Config config;
+    EXPECT_EQ(createDefaultConfig(home, config, path), kConfigCannotCreate);
+    EXPECT_EQ(readText(path), "corrupt\nMy;Place 0.1 0.2 0 1.0 0 0\n");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numbers>
+
 #include "files/config_errors.h"
 
 namespace kelmo {
@@ -231,14 +233,35 @@ TEST(LocationLine, ChecksGiveCorruptAndLeaveTheRecord) {
     EXPECT_EQ(parseLocationLine("X 0.1 0.2 -999 -24.0 0 0", l), 0);
 }
 
-TEST(LocationLine, CoordinatesAreNeverRejected) {
+TEST(LocationLine, CoordinateWordsThatAreNoNumberReadAsZero) {
     Location l;
     ASSERT_EQ(parseLocationLine("X abc 1.5e 0 3.0 0 0", l), 0);
     EXPECT_EQ(l.latitude, 0.0);
     EXPECT_EQ(l.longitude, 1.5);
-    ASSERT_EQ(parseLocationLine("X nan inf 0 3.0 0 0", l), 0);
-    EXPECT_EQ(l.latitude, 0.0);  // not finite: no number
-    EXPECT_EQ(l.longitude, 0.0);
+}
+
+TEST(LocationLine, CoordinatesBeyondTheGlobeOrNotFiniteGiveCorrupt) {
+    // A latitude of 1e308 radians once made every computation run for minutes.
+    Location l;
+    l.name = "before";
+    for (const char* coordinates : {"1e308 0", "0 -1e308", "1.5708 0", "-1.5708 0", "0 3.1416",
+                                    "0 -3.1416", "nan 0", "0 -inf", "1e999 0", "0 infinity"}) {
+        EXPECT_EQ(parseLocationLine(std::string("X ") + coordinates + " 0 3.0 0 0", l),
+                  kConfigCorrupt)
+            << coordinates;
+    }
+    EXPECT_EQ(l.name, "before");
+    // The poles and the date line as written with 8 decimals read back as the bounds.
+    Location pole;
+    pole.name = "Pole";
+    pole.latitude = std::numbers::pi / 2;
+    pole.longitude = -std::numbers::pi;
+    ASSERT_EQ(formatLocationLine(pole), "Pole 1.57079633 -3.14159265 0 0.0000 0 0");
+    ASSERT_EQ(parseLocationLine(formatLocationLine(pole), l), 0);
+    EXPECT_EQ(l.latitude, std::numbers::pi / 2);
+    EXPECT_DOUBLE_EQ(l.longitude, -3.14159265);
+    ASSERT_EQ(parseLocationLine("South -1.57079633 3.14159265 0 0.0000 0 0", l), 0);
+    EXPECT_EQ(l.latitude, -std::numbers::pi / 2);
 }
 
 TEST(LocationLine, LongNamesAreCutNotSpilled) {

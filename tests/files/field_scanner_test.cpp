@@ -91,6 +91,16 @@ TEST(LeadingNumber, LongestLeadingNumberOrZero) {
     EXPECT_DOUBLE_EQ(leadingNumber("abc"), 0.0);
     EXPECT_DOUBLE_EQ(leadingNumber("nan"), 0.0);
     EXPECT_DOUBLE_EQ(leadingNumber("1e999"), 0.0);
+    double value = 7.0;
+    EXPECT_TRUE(finiteLeadingNumber("-1.5abc", value));
+    EXPECT_DOUBLE_EQ(value, -1.5);
+    EXPECT_TRUE(finiteLeadingNumber("abc", value));
+    EXPECT_EQ(value, 0.0);
+    EXPECT_TRUE(finiteLeadingNumber("+2", value));
+    EXPECT_EQ(value, 2.0);
+    for (const char* word : {"nan", "-inf", "INFINITY", "1e999", "-1e999x"}) {
+        EXPECT_FALSE(finiteLeadingNumber(word, value)) << word;
+    }
 }
 
 }  // namespace

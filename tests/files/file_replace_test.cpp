@@ -8,9 +8,11 @@
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <functional>
 
@@ -103,6 +105,8 @@ TEST_F(FileReplaceTest, FileSizeLimitActsAsAFullDisk) {
                           return createDefaultConfig(home, config, path);
                       }),
               kConfigCannotWrite);
+    EXPECT_EQ(readText(path + ".bak"), test::kSmallFile);  // kept before the failed write
+    fs::remove(path + ".bak");
     expectOldFileAndNoLeftovers();
 
     // saveConfig of a file larger than the limit: the copy cannot be written.
@@ -199,6 +203,58 @@ TEST_F(FileReplaceTest, KeepsPermissionsAndFollowsALink) {
     EXPECT_EQ(back.fiqh, 1);
 }
 
+TEST_F(FileReplaceTest, ReadOnlyFileIsNotReplaced) {
+    // The rename once ignored the file's mode: a file the user may not write was replaced.
+    fs::permissions(dir.path(), fs::perms::all);  // anyone may create files beside it
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const auto user = [] { return asOrdinaryUser(); };
+    const auto asIs = [] { return true; };  // no write bit at all: refused even to root
+    for (const auto& setUp : {std::function<bool()>(user), std::function<bool()>(asIs)}) {
+        EXPECT_EQ(inChild(setUp, [&] { return saveConfig(Config{}, path); }),
+                  kConfigCannotOpenWrite);
+        EXPECT_EQ(inChild(setUp, [&] { return saveLocations("A", manyLocations(3), path); }),
+                  kConfigCannotOpenWrite);
+    }
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                              fs::perms::others_read);
+    EXPECT_EQ(inChild(user, [&] { return saveConfig(Config{}, path); }), kConfigCannotOpenWrite);
+    expectOldFileAndNoLeftovers();
+}
+
+TEST_F(FileReplaceTest, NoRegularFileIsReplaced) {
+    const std::string fifo = dir.file("fifo.cfg");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(replaceFileContents(fifo, "text"), ReplaceResult::kCannotRename);
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    fs::remove(fifo);
+}
+
+TEST_F(FileReplaceTest, TemporaryFilesOfKilledWritersGoWithTheNextSave) {
+    // A writer killed between creating its temporary file and the rename leaves the file.
+    const pid_t writer = fork();
+    if (writer == 0) {
+        setBeforeReplaceHook([](const std::string&) { raise(SIGKILL); });
+        saveConfig(Config{}, path);
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(writer, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    ASSERT_EQ(test::otherFiles(dir.path(), "Kelmo.cfg").size(), 1u);
+    // A running writer's file stays; so does a file that only looks similar.
+    const std::string live = dir.file(".Kelmo-" + std::to_string(getppid()) + "-abc.tmp");
+    const std::string other = dir.file(".Kelmo-notes.tmp");
+    writeText(live, "half");
+    writeText(other, "mine");
+    Config config;
+    config.fiqh = 3;
+    ASSERT_EQ(saveConfig(config, path), 0);
+    std::vector<std::string> left = test::otherFiles(dir.path(), "Kelmo.cfg");
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{".Kelmo-" + std::to_string(getppid()) + "-abc.tmp",
+                                              ".Kelmo-notes.tmp"}));
+}
+
 TEST(ReadFileText, ReadsBytesAsTheyAre) {
     ScratchDir dir;
     const std::string bytes("a\0b\r\n\xB0", 6);
@@ -207,6 +263,9 @@ TEST(ReadFileText, ReadsBytesAsTheyAre) {
     ASSERT_TRUE(readFileText(dir.file("f"), text));
     EXPECT_EQ(text, bytes);
     EXPECT_FALSE(readFileText(dir.file("missing"), text));
+    EXPECT_EQ(readFileBytes(dir.file("f"), text, 6), ReadResult::kDone);
+    EXPECT_EQ(readFileBytes(dir.file("f"), text, 5), ReadResult::kTooLarge);
+    EXPECT_TRUE(text.empty());
 }
 
 TEST(OpenTempFile, CreatesDistinctNewFiles) {

@@ -101,6 +101,26 @@ TEST(SaveLocations, KeepsTheSettingsOfLineOneByteForByte) {
     EXPECT_EQ(back[0].name, "New York,NY,CA,USA");
 }
 
+TEST(SaveLocations, LinesBeyondTheLimitAreKept) {
+    // The list holds the first 2000 places; saving it once dropped every line after them.
+    ScratchDir dir;
+    const std::string path = dir.file("Kelmo.cfg");
+    std::string places;
+    for (int i = 0; i < 2003; ++i) places += "P" + std::to_string(i) + " 0.1 0.2 0 1.0 0 0\n";
+    const std::string beyond = "P2000 0.1 0.2 0 1.0 0 0\nP2001 0.1 0.2 0 1.0 0 0\nodd line";
+    writeText(path, kFirstLine + places.substr(0, places.find("P2000")) + beyond);
+    std::vector<Location> list;
+    ASSERT_EQ(loadLocations(list, path), 0);
+    ASSERT_EQ(list.size(), kMaxLocations);
+    list.erase(list.begin() + 5);  // the dialog removes one place
+    ASSERT_EQ(saveLocations("P0", list, path), 0);
+    const std::string saved = readText(path);
+    EXPECT_TRUE(saved.ends_with("P1999 0.10000000 0.20000000 0 1.0000 0 0\n" + beyond));
+    EXPECT_EQ(saved.find("P5 "), std::string::npos);
+    Location wanted{.name = "p2001"};
+    EXPECT_EQ(findLocation(wanted, path), 0);
+}
+
 TEST(SaveLocations, CheckFirstLineBeforeWriting) {
     ScratchDir dir;
     const std::string path = dir.file("Kelmo.cfg");
