@@ -1,7 +1,5 @@
 #include "platform/timer_endpoint.h"
 
-#include <unistd.h>
-
 #include <charconv>
 #include <cstdio>
 
@@ -30,10 +28,6 @@ bool readNumber(std::string_view& text, int base, Int& value) {
 }
 
 }  // namespace
-
-std::string timerEndpointName() {
-    return "KelmoTimer-" + std::to_string(getuid());
-}
 
 std::string encodeTimerMessage(const TimerMessage& message) {
     char line[64];

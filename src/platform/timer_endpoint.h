@@ -1,7 +1,7 @@
 // The "KelmoTimer" endpoint: how the desktop program finds the running background Timer and
-// sends it a message synchronously. The Timer listens on a local socket named
-// "KelmoTimer-<user id>"; every message is one text line "0x401 0 0" (number, wParam, lParam)
-// and every answer one line with the decimal result.
+// sends it a message synchronously. The Timer listens on a local socket in a folder of this
+// user's own (timer_socket_folder.h); every message is one text line "0x401 0 0" (number,
+// wParam, lParam) and every answer one line with the decimal result.
 #pragma once
 
 #include <optional>
@@ -16,9 +16,6 @@ struct TimerMessage {
     long wParam = 0;
     long lParam = 0;
 };
-
-// The name of the endpoint of this user's Timer.
-std::string timerEndpointName();
 
 // "0x401 0 0\n"
 std::string encodeTimerMessage(const TimerMessage& message);

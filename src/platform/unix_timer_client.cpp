@@ -6,30 +6,13 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <climits>
-#include <cstdlib>
 #include <cstring>
+
+#include "platform/timer_socket_folder.h"
 
 namespace kelmo::platform {
 
 namespace {
-
-// Removes "." parts, doubled and trailing slashes (enough of QDir::cleanPath for a
-// directory taken from the environment).
-std::string cleanPath(const std::string& path) {
-    std::string out;
-    std::size_t i = 0;
-    while (i < path.size()) {
-        const std::size_t next = path.find('/', i);
-        const std::string part =
-            path.substr(i, next == std::string::npos ? std::string::npos : next - i);
-        if (!part.empty() && part != ".") out += "/" + part;
-        if (next == std::string::npos) break;
-        i = next + 1;
-    }
-    if (path.starts_with('/')) return out.empty() ? "/" : out;
-    return out.empty() ? "." : out.substr(1);
-}
 
 // Closes the descriptor when it goes out of scope.
 struct SocketGuard {
@@ -59,25 +42,12 @@ bool writeAll(int fd, const std::string& text) {
 
 }  // namespace
 
-std::string temporaryDirectory() {
-    const char* env = std::getenv("TMPDIR");
-    const std::string dir = cleanPath(env != nullptr && *env != '\0' ? env : "/tmp");
-    char resolved[PATH_MAX];
-    if (realpath(dir.c_str(), resolved) != nullptr) return resolved;
-    return dir;
-}
-
-std::string timerSocketPath(const std::string& name) {
-    if (name.starts_with('/')) return name;
-    const std::string dir = temporaryDirectory();
-    return dir == "/" ? "/" + name : dir + "/" + name;
-}
-
 std::optional<std::string> exchangeTimerLine(const std::string& socketPath, const std::string& line,
                                              int timeoutMs) {
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     if (socketPath.size() >= sizeof address.sun_path) return std::nullopt;
+    if (!isTrustedSocket(socketPath)) return std::nullopt;
     std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
     SocketGuard socket{::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0)};
     if (socket.fd < 0) return std::nullopt;

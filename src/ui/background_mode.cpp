@@ -17,13 +17,13 @@ constexpr int kErrorTimerRunning = 800;  // "Kelmo Timer or Kelmo Notifier is al
 
 BackgroundMode::BackgroundMode(const Services& services, platform::SoundPlayer& sound,
                                platform::TrayIcon& tray, CKelmoFrm::LoadSettings loadSettings,
-                               CKelmoFrm::Ended ended, std::string endpointName)
+                               CKelmoFrm::Ended ended, std::string socketPath)
     : services_(services),
       sound_(sound),
       tray_(tray),
       loadSettings_(std::move(loadSettings)),
       ended_(std::move(ended)),
-      endpointName_(std::move(endpointName)) {}
+      socketPath_(std::move(socketPath)) {}
 
 BackgroundMode::~BackgroundMode() {
     timer_.reset();   // before the endpoint: the Timer's answers go through it
@@ -31,7 +31,7 @@ BackgroundMode::~BackgroundMode() {
 }
 
 int BackgroundMode::run(ApplicationRecords& records) {
-    server_ = std::make_unique<platform::TimerEndpointServer>(endpointName_);
+    server_ = std::make_unique<platform::TimerEndpointServer>(socketPath_);
     switch (server_->listen()) {
         case platform::TimerEndpointServer::Claim::alreadyTaken:
             server_.reset();
@@ -54,17 +54,22 @@ int BackgroundMode::run(ApplicationRecords& records) {
     return 0;
 }
 
-std::string BackgroundMode::answer(const platform::TimerMessage& message) {
-    if (message.message == WM_KELMO_STATUS) return timer_->statusAnswer();
-    return platform::encodeTimerResult(
-        timer_->windowMessage(message.message, message.wParam, message.lParam));
+platform::TimerEndpointServer::Reply BackgroundMode::answer(const platform::TimerMessage& message) {
+    if (message.message == WM_KELMO_STATUS) return {timer_->statusAnswer(), {}};
+    if (message.message == WM_KELMO_RELOAD) {
+        // The sender waits: the result goes first, a message box the reload needs after it.
+        CKelmoFrm::ReloadAnswer reload = timer_->reloadForAnswer();
+        return {platform::encodeTimerResult(reload.result), std::move(reload.whenAnswered)};
+    }
+    return {platform::encodeTimerResult(
+                timer_->windowMessage(message.message, message.wParam, message.lParam)),
+            {}};
 }
 
 CKelmoFrm::LoadSettings startupSettingsLoader(const Services& services, std::string commandLine,
                                               std::string arguments) {
-    return [&services, commandLine = std::move(commandLine),
-            arguments = std::move(arguments)](ApplicationRecords& records) {
-        MessageBoxPrompt prompt(services.messages);
+    return [&services, commandLine = std::move(commandLine), arguments = std::move(arguments)](
+               ApplicationRecords& records, Prompt& prompt) {
         return loadStartupSettings(commandLine, arguments, platform::localToday(services.clock),
                                    prompt, records);
     };

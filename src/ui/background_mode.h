@@ -20,7 +20,7 @@ class BackgroundMode {
     // ended: what ends the process (the application's quit; tests record it).
     BackgroundMode(const Services& services, platform::SoundPlayer& sound, platform::TrayIcon& tray,
                    CKelmoFrm::LoadSettings loadSettings, CKelmoFrm::Ended ended,
-                   std::string endpointName = platform::timerEndpointName());
+                   std::string socketPath = platform::timerSocketPath());
     ~BackgroundMode();
 
     // Returns 1 when the message loop is to run, 0 when the process is to end (error 800 or
@@ -31,14 +31,14 @@ class BackgroundMode {
     platform::TimerEndpointServer* endpoint() const { return server_.get(); }
 
   private:
-    std::string answer(const platform::TimerMessage& message);
+    platform::TimerEndpointServer::Reply answer(const platform::TimerMessage& message);
 
     const Services& services_;
     platform::SoundPlayer& sound_;
     platform::TrayIcon& tray_;
     CKelmoFrm::LoadSettings loadSettings_;
     CKelmoFrm::Ended ended_;
-    std::string endpointName_;
+    std::string socketPath_;
     std::unique_ptr<platform::TimerEndpointServer> server_;
     std::unique_ptr<CKelmoFrm> timer_;
 };

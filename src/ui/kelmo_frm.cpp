@@ -12,9 +12,10 @@
 #include "platform/message_box.h"
 #include "platform/qt/message_dialog.h"
 #include "platform/timer_status.h"
+#include "prayer/next_prayer.h"
 #include "ui/athan.h"
 #include "ui/earth_picture.h"
-#include "prayer/next_prayer.h"
+#include "ui/kelmo_app.h"
 #include "ui/program_file.h"
 #include "ui/sound_file.h"
 #include "ui/text_edge.h"
@@ -30,6 +31,17 @@ constexpr double kSecondsPerRadian = kRadToHours * 3600.0;
 constexpr double kMaxDayShift = 2.0;  // days between now and the schedule still trusted
 constexpr double kPreAlertGraceSeconds = 30.0;
 constexpr int kModeBits = alert::kNotifier | alert::kPlaySound;
+
+// Shows nothing: notes that a question or message was wanted and answers Cancel.
+class QuietPrompt final : public Prompt {
+  public:
+    bool wanted = false;
+    bool askOkCancel(const std::string&) override {
+        wanted = true;
+        return false;
+    }
+    void showMessage(const std::string&) override { wanted = true; }
+};
 
 // "%02i:%02i" with any seconds rounding the minute up.
 std::string minutesText(double time) {
@@ -135,7 +147,7 @@ int CKelmoFrm::ScheduleNextPrayer() {
     if (!FindNextPrayer(records_.config, records_.date, records_.current, services_.clock.utcNow(),
                         nextTime_, nextSlot_)) {
         nextSlot_ = 0;
-        platform::showError(services_.messages, kErrorNoPrayer);
+        showError(kErrorNoPrayer);
         return 0;
     }
     scheduleDay_ = julianDay(records_.date);
@@ -314,7 +326,40 @@ void CKelmoFrm::endProcess() {
 
 // ---- messages -------------------------------------------------------------------------------
 
+void CKelmoFrm::showError(int code) {
+    if (quiet_) {
+        boxWanted_ = true;
+        return;
+    }
+    platform::showError(services_.messages, code);
+}
+
 long CKelmoFrm::reload() {
+    if (reloadShowing_) return 0;
+    reloadShowing_ = true;
+    MessageBoxPrompt prompt(services_.messages);
+    const long result = reloadWith(prompt);
+    reloadShowing_ = false;
+    return result;
+}
+
+CKelmoFrm::ReloadAnswer CKelmoFrm::reloadForAnswer() {
+    if (reloadShowing_ || ended_) return {};
+    QuietPrompt prompt;
+    quiet_ = true;
+    boxWanted_ = false;
+    ReloadAnswer answer{reloadWith(prompt), {}};
+    quiet_ = false;
+    if (prompt.wanted || boxWanted_) {
+        QPointer<CKelmoFrm> self(this);
+        answer.whenAnswered = [self] {
+            if (self && !self->ended_) self->reload();
+        };
+    }
+    return answer;
+}
+
+long CKelmoFrm::reloadWith(Prompt& prompt) {
     tickTimer_.stop();
     if (phase_ == Phase::finalWait) {
         finalWait_.stop();
@@ -323,7 +368,7 @@ long CKelmoFrm::reload() {
     destroyNotifier();
     CloseStatusBox();
     nextSlot_ = 0;
-    if (loadSettings_ == nullptr || loadSettings_(records_) == 0) return 0;
+    if (loadSettings_ == nullptr || loadSettings_(records_, prompt) == 0) return 0;
     if ((alertFlags() & kModeBits) == 0) {
         SetTrayIcon(false);
         endProcess();

@@ -39,8 +39,14 @@ inline constexpr const char* kStatusCaption = " Kelmo Timer";
 class CKelmoFrm : public QObject, public NotifyHost {
     Q_OBJECT
   public:
-    // Re-reads Kelmo.cfg and today's date into the records (start-up's first step); 1 ok.
-    using LoadSettings = std::function<int(ApplicationRecords& records)>;
+    // Re-reads Kelmo.cfg and today's date into the records (start-up's first step), asking its
+    // questions with prompt; 1 ok.
+    using LoadSettings = std::function<int(ApplicationRecords& records, Prompt& prompt)>;
+    // The result of a reload asked over the endpoint, and what follows once it is answered.
+    struct ReloadAnswer {
+        long result = 0;
+        std::function<void()> whenAnswered;  // empty when nothing follows
+    };
     // Called once when the background process is to end.
     using Ended = std::function<void()>;
 
@@ -69,8 +75,14 @@ class CKelmoFrm : public QObject, public NotifyHost {
     void CloseNotifier() override;
     void TerminateTimer();
     void EndBackground() override;
-    // WM_KELMO_RELOAD: 1 done, 0 when the settings cannot be read or no prayer found.
+    // WM_KELMO_RELOAD: 1 done, 0 when the settings cannot be read or no prayer found. Its
+    // message boxes (Kelmo.cfg missing or corrupt, no prayer found) are shown in place.
     long reload();
+    // WM_KELMO_RELOAD sent over the endpoint, whose sender waits for the result: the reload
+    // runs without showing anything; when it wanted a message box, whenAnswered runs it again
+    // with its boxes, after the answer has gone. While those boxes are open a further reload
+    // is answered 0 and nothing else.
+    ReloadAnswer reloadForAnswer();
     // Shows (adds or changes) or removes the tray icon; the platform's result.
     bool SetTrayIcon(bool show);
     // The pre-alert sound; false when it is not wanted for the scheduled prayer.
@@ -96,6 +108,8 @@ class CKelmoFrm : public QObject, public NotifyHost {
     enum class Phase { waiting, finalWait, alerting };
 
     void buildTrayMenu();
+    long reloadWith(Prompt& prompt);
+    void showError(int code);
     void prayerTime();
     void afterAlert();
     void destroyNotifier();
@@ -122,7 +136,10 @@ class CKelmoFrm : public QObject, public NotifyHost {
     QPointer<platform::MessageDialog> statusBox_;
     bool preAlertStarted_ = false;
     bool inTick_ = false;
-    int scheduleCount_ = 0;  // schedules made so far
+    bool quiet_ = false;          // a reload for the endpoint: boxes are noted, not shown
+    bool boxWanted_ = false;      // a quiet step wanted a box
+    bool reloadShowing_ = false;  // a reload's boxes are open
+    int scheduleCount_ = 0;       // schedules made so far
     bool ended_ = false;
     QMenu* trayMenu_ = nullptr;
 };

@@ -1,14 +1,13 @@
-// The terminal tool's client of the Timer endpoint: the socket path rule (Qt's temporary
-// directory and the name; the QtTest of the server checks it against QLocalServer itself)
-// and the exchange of one line against a plain AF_UNIX server in a thread: an answer in
-// pieces, a server that goes away without answering, one that never answers, none at all.
+// The terminal tool's client of the Timer endpoint: the exchange of one line against a plain
+// AF_UNIX server in a thread: an answer in pieces, a server that goes away without answering,
+// one that never answers, none at all, and one in a folder that is not the user's own.
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <thread>
@@ -19,27 +18,21 @@ using namespace kelmo::platform;
 
 namespace {
 
-// Sets an environment variable for the life of the object.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        if (value)
-            setenv(name, value, 1);
-        else
-            unsetenv(name);
-    }
-    ~ScopedEnv() {
-        if (old_.empty())
-            unsetenv(name_);
-        else
-            setenv(name_, old_.c_str(), 1);
-    }
+// A fresh folder of mode 0700, as mkdtemp makes it.
+std::filesystem::path privateFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "kelmo-client-XXXXXX").string();
+    return mkdtemp(pattern.data());
+}
 
-  private:
-    const char* name_;
-    std::string old_;
-};
+int listeningSocket(const std::string& path) {
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+    bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    listen(fd, 1);
+    return fd;
+}
 
 // A listening socket at a fresh path; behaviour decides what happens to the one client.
 class LineServer {
@@ -47,22 +40,15 @@ class LineServer {
     enum class Behaviour { answerInPieces, closeSilently, neverAnswer };
 
     explicit LineServer(Behaviour behaviour) {
-        path_ =
-            std::filesystem::temp_directory_path() /
-            ("kelmo-client-test-" + std::to_string(getpid()) + "-" + std::to_string(counter_++));
-        unlink(path_.c_str());
-        fd_ = socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::strncpy(address.sun_path, path_.c_str(), sizeof address.sun_path - 1);
-        bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address);
-        listen(fd_, 1);
+        folder_ = privateFolder();
+        path_ = folder_ / "KelmoTimer";
+        fd_ = listeningSocket(path_.string());
         thread_ = std::thread([this, behaviour] { serve(behaviour); });
     }
     ~LineServer() {
         thread_.join();
         close(fd_);
-        unlink(path_.c_str());
+        std::filesystem::remove_all(folder_);
     }
     std::string path() const { return path_.string(); }
     std::string received;
@@ -87,7 +73,7 @@ class LineServer {
         close(client);
     }
 
-    static inline int counter_ = 0;
+    std::filesystem::path folder_;
     std::filesystem::path path_;
     int fd_ = -1;
     std::thread thread_;
@@ -95,30 +81,17 @@ class LineServer {
 
 }  // namespace
 
-TEST(UnixTimerClient, TemporaryDirectoryFollowsTmpdirAsQtDoes) {
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / ("kelmo-tmpdir-" + std::to_string(getpid()));
-    std::filesystem::create_directories(dir);
-    {
-        const std::string messy = dir.string() + "//./";
-        ScopedEnv env("TMPDIR", messy.c_str());
-        EXPECT_EQ(temporaryDirectory(), std::filesystem::canonical(dir).string());
-        EXPECT_EQ(timerSocketPath("KelmoTimer-5"),
-                  std::filesystem::canonical(dir).string() + "/KelmoTimer-5");
-    }
-    {
-        ScopedEnv env("TMPDIR", nullptr);
-        EXPECT_EQ(temporaryDirectory(), std::filesystem::canonical("/tmp").string());
-    }
-    {
-        ScopedEnv env("TMPDIR", "");
-        EXPECT_EQ(temporaryDirectory(), std::filesystem::canonical("/tmp").string());
-    }
-    std::filesystem::remove_all(dir);
-}
-
-TEST(UnixTimerClient, AbsoluteNameIsThePathItself) {
-    EXPECT_EQ(timerSocketPath("/run/user/1000/KelmoTimer"), "/run/user/1000/KelmoTimer");
+TEST(UnixTimerClient, SocketsOfOthersAreNeverTrusted) {
+    // A folder anybody may write: another user could have put the socket there.
+    const std::filesystem::path open = privateFolder();
+    std::filesystem::permissions(open, std::filesystem::perms::all);
+    const std::string path = (open / "KelmoTimer").string();
+    const int fd = listeningSocket(path);
+    EXPECT_FALSE(exchangeTimerLine(path, "0x403 0 0\n", 1000).has_value());
+    pollfd pending{fd, POLLIN, 0};
+    EXPECT_EQ(poll(&pending, 1, 0), 0);  // nobody even connected
+    close(fd);
+    std::filesystem::remove_all(open);
 }
 
 TEST(UnixTimerClient, ExchangesOneLineEvenInPieces) {

@@ -89,8 +89,8 @@ class BackgroundProcessTest : public QObject {
         QVERIFY(QDir(dir_->path()).mkdir("tmp"));
         env_ = QProcessEnvironment::systemEnvironment();
         env_.insert("QT_QPA_PLATFORM", "offscreen");
-        env_.insert("TMPDIR", dir_->filePath("tmp"));  // a private endpoint for this test
-        env_.insert("XDG_RUNTIME_DIR", dir_->filePath("tmp"));
+        env_.insert("TMPDIR", dir_->filePath("tmp"));
+        env_.insert("XDG_RUNTIME_DIR", dir_->filePath("tmp"));  // a private endpoint
     }
 
     void cleanup() {
@@ -128,7 +128,9 @@ class BackgroundProcessTest : public QObject {
         const CliRun after = cli({"timer", "status"});
         QCOMPARE(after.status, 1);
         QVERIFY(after.err.contains("no Timer is running"));
-        QVERIFY(QDir(dir_->filePath("tmp")).entryList({"KelmoTimer-*"}, QDir::System).isEmpty());
+        QVERIFY(QDir(dir_->filePath("tmp"))
+                    .entryList({"KelmoTimer*"}, QDir::System | QDir::Files)
+                    .isEmpty());
     }
 
     void secondTimerLeavesTheFirstAlone() {
@@ -150,6 +152,38 @@ class BackgroundProcessTest : public QObject {
         second.waitForFinished(kEndMs);
         QCOMPARE(cli({"timer", "quit"}).out, QStringLiteral("1\n"));
         QVERIFY(timer_->waitForFinished(kEndMs));
+    }
+
+    void twoTimersStartedAtOnceMakeOneTimer() {
+        // Both once found no Timer and both listened: two alerts at every prayer.
+        writeConfig(alert::kNotifier);
+        for (int trial = 0; trial < 5; ++trial) {
+            QProcess first, second;
+            for (QProcess* timer : {&first, &second}) {
+                timer->setProcessEnvironment(env_);
+                timer->setProgram(dir_->filePath("Kelmo"));
+                timer->setArguments({"/t", "0"});
+            }
+            first.start();
+            second.start();
+            QVERIFY(first.waitForStarted(kStartMs) && second.waitForStarted(kStartMs));
+            QElapsedTimer clock;
+            clock.start();
+            while (cli({"timer", "status"}).status != 0 && clock.elapsed() < kStartMs)
+                QTest::qWait(100);
+            // The other shows error 800 in a box nobody closes offscreen; it is no Timer.
+            QCOMPARE(cli({"timer", "quit"}).out, QStringLiteral("1\n"));
+            QTest::qWait(300);
+            const int running =
+                (first.state() == QProcess::Running) + (second.state() == QProcess::Running);
+            QCOMPARE(running, 1);
+            const CliRun after = cli({"timer", "status"});
+            QCOMPARE(after.status, 1);
+            for (QProcess* timer : {&first, &second}) {
+                timer->kill();
+                timer->waitForFinished(kEndMs);
+            }
+        }
     }
 
     void reloadAfterSwitchingBothOffEndsTheTimer() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,7 +19,8 @@
 
 namespace kelmo::test {
 
-// Records every box; ask() answers from a queue (OK when it is empty).
+// Records every box; ask() answers from a queue (OK when it is empty). whileOpen, when set,
+// runs while a box is open, as the user would take time (a nested event loop, say).
 class RecordingMessageBox final : public platform::MessageBox {
   public:
     struct Shown {
@@ -30,9 +32,11 @@ class RecordingMessageBox final : public platform::MessageBox {
     using platform::MessageBox::show;
     void show(const std::string& text, const std::string& caption) override {
         shown.push_back({text, caption, false});
+        if (whileOpen) whileOpen();
     }
     bool ask(const std::string& text, const std::string& caption) override {
         shown.push_back({text, caption, true});
+        if (whileOpen) whileOpen();
         if (answers.empty()) return true;
         const bool answer = answers.front();
         answers.pop_front();
@@ -42,6 +46,7 @@ class RecordingMessageBox final : public platform::MessageBox {
 
     std::vector<Shown> shown;
     std::deque<bool> answers;
+    std::function<void()> whileOpen;
 };
 
 // A Timer that is there or not and answers RELOAD with a set result.

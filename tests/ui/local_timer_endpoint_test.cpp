@@ -1,7 +1,9 @@
 // The client side of the "KelmoTimer" endpoint against a small local-socket server that
 // answers like the Timer, running in a thread of its own as the Timer runs in its process.
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <atomic>
@@ -57,13 +59,15 @@ class LocalTimerEndpointTest : public QObject {
 
   private Q_SLOTS:
     void noTimerIsFoundAndAnswersZero() {
-        LocalTimerEndpoint endpoint("KelmoTimer-test-absent-" + std::to_string(getpid()));
+        QTemporaryDir folder;
+        LocalTimerEndpoint endpoint(folder.filePath("KelmoTimer").toStdString());
         QVERIFY(!endpoint.find());
         QCOMPARE(endpoint.send({WM_KELMO_RELOAD, 0, 0}), 0L);
     }
 
     void reloadIsSentAsOneLineAndItsAnswerReturned() {
-        const std::string name = "KelmoTimer-test-" + std::to_string(getpid());
+        QTemporaryDir folder;  // mode 0700: the user's own
+        const std::string name = folder.filePath("KelmoTimer").toStdString();
         AnsweringServer server(QString::fromStdString(name));
         server.start();
         QTRY_VERIFY(server.ready);
@@ -72,6 +76,22 @@ class LocalTimerEndpointTest : public QObject {
         QCOMPARE(endpoint.send({WM_KELMO_RELOAD, 0, 0}), 1L);
         QCOMPARE(server.lastLine, QByteArray("0x401 0 0\n"));
         QCOMPARE(endpoint.send({WM_KELMO_QUIT, 0, 0}), 7L);
+        server.requestInterruption();
+        server.wait();
+    }
+
+    void aTimerInAFolderOthersMayWriteIsNotTrusted() {
+        // Another user could have made that socket and would read the messages.
+        QTemporaryDir folder;
+        QVERIFY(QFile::setPermissions(folder.path(), QFileDevice::Permissions(0x7777)));
+        const std::string name = folder.filePath("KelmoTimer").toStdString();
+        AnsweringServer server(QString::fromStdString(name));
+        server.start();
+        QTRY_VERIFY(server.ready);
+        LocalTimerEndpoint endpoint(name, 1000);
+        QVERIFY(!endpoint.find());
+        QCOMPARE(endpoint.send({WM_KELMO_RELOAD, 0, 0}), 0L);
+        QVERIFY(server.lastLine.isEmpty());
         server.requestInterruption();
         server.wait();
     }

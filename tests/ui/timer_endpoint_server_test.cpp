@@ -1,13 +1,20 @@
 // The Timer's side of the "KelmoTimer" endpoint: one answer line per message line, the
-// desktop program's client and the terminal tool's plain Unix-socket client both reaching it
-// (the socket path computed without Qt is the one QLocalServer uses), a live Timer keeping
-// its name, and the socket file of a dead Timer not blocking a new start.
+// desktop program's client and the terminal tool's plain Unix-socket client both reaching it,
+// a live Timer keeping its socket (the lock beside it), the socket file of a dead Timer not
+// blocking a new start, and clients that misbehave: idle ones, too many at once, more than
+// the process has descriptors for, and one that leaves while a message box is open.
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <QEventLoop>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
 #include <cstring>
+#include <filesystem>
 #include <thread>
 
 #include "platform/kelmo_messages.h"
@@ -20,20 +27,50 @@ using namespace kelmo::platform;
 
 namespace {
 
-std::string uniqueName(const char* what) {
-    return std::string("KelmoTimer-test-") + what + "-" + std::to_string(getpid());
+sockaddr_un addressOf(const std::string& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+    return address;
 }
 
 // Leaves a socket file behind as a process that died while listening does.
 bool leaveStaleSocket(const std::string& path) {
     const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
-    const bool bound =
-        bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 && listen(fd, 1) == 0;
+    const sockaddr_un address = addressOf(path);
+    const bool bound = bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+                       listen(fd, 1) == 0;
     close(fd);  // the file stays, nobody accepts
     return bound;
+}
+
+// A client that connects and says nothing; -1 when it could not connect.
+int idleClient(const std::string& path) {
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+    const sockaddr_un address = addressOf(path);
+    if (connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+TimerEndpointServer::Reply result(long value) {
+    return {encodeTimerResult(value), {}};
+}
+
+// Sends line from a thread while this thread serves; the answer, or nothing.
+std::optional<std::string> exchangeServed(const std::string& path, const std::string& line,
+                                          int timeoutMs = 5000) {
+    std::optional<std::string> answer;
+    std::atomic<bool> done = false;
+    std::thread client([&] {
+        answer = exchangeTimerLine(path, line, timeoutMs);
+        done = true;
+    });
+    while (!done) QTest::qWait(10);  // the client gives up after timeoutMs
+    client.join();
+    return answer;
 }
 
 }  // namespace
@@ -41,103 +78,184 @@ bool leaveStaleSocket(const std::string& path) {
 class TimerEndpointServerTest : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<QTemporaryDir> folder_;  // mode 0700, like the runtime folder
+    std::string path_;
+
   private Q_SLOTS:
+    void init() {
+        folder_ = std::make_unique<QTemporaryDir>();
+        path_ = folder_->filePath("KelmoTimer").toStdString();
+    }
+
     void answersEachMessageAndTheDesktopClientReadsIt() {
-        TimerEndpointServer server(uniqueName("answers"));
+        TimerEndpointServer server(path_);
         QCOMPARE(server.listen(), TimerEndpointServer::Claim::listening);
         std::vector<TimerMessage> seen;
         server.setHandler([&seen](const TimerMessage& m) {
             seen.push_back(m);
-            return encodeTimerResult(m.message == WM_KELMO_RELOAD ? 1 : 0);
+            return result(m.message == WM_KELMO_RELOAD ? 1 : 0);
         });
         // The client blocks; run it in a thread while this thread serves.
-        long result = -1;
-        std::thread client([&result, name = uniqueName("answers")] {
-            LocalTimerEndpoint endpoint(name, 5000);
-            result = endpoint.send({WM_KELMO_RELOAD, 0, 0});
+        long answer = -1;
+        std::thread client([&answer, path = path_] {
+            LocalTimerEndpoint endpoint(path, 5000);
+            answer = endpoint.send({WM_KELMO_RELOAD, 0, 0});
         });
-        QTRY_VERIFY_WITH_TIMEOUT(result != -1, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(answer != -1, 5000);
         client.join();
-        QCOMPARE(result, 1L);
+        QCOMPARE(answer, 1L);
         QCOMPARE(seen.size(), std::size_t(1));
         QCOMPARE(seen[0].message, WM_KELMO_RELOAD);
     }
 
-    void plainUnixClientFindsTheSamePath() {
-        const std::string name = uniqueName("unix");
-        TimerEndpointServer server(name);
+    void plainUnixClientGetsEachAnswer() {
+        TimerEndpointServer server(path_);
         QCOMPARE(server.listen(), TimerEndpointServer::Claim::listening);
-        QCOMPARE(server.fullServerName().toStdString(), timerSocketPath(name));
         server.setHandler([](const TimerMessage& m) {
-            return m.message == WM_KELMO_QUIT ? encodeTimerResult(1) : std::string("7 extra\n");
+            return m.message == WM_KELMO_QUIT ? result(1)
+                                              : TimerEndpointServer::Reply{"7 extra\n", {}};
         });
-        std::optional<std::string> quit, other;
-        std::thread client([&] {
-            quit = exchangeTimerLine(timerSocketPath(name), "0x402 0 0\n", 5000);
-            other = exchangeTimerLine(timerSocketPath(name), "0x403 0 0\n", 5000);
-        });
-        QTRY_VERIFY_WITH_TIMEOUT(other.has_value(), 5000);
-        client.join();
-        QCOMPARE(*quit, std::string("1"));
-        QCOMPARE(*other, std::string("7 extra"));
+        QCOMPARE(exchangeServed(path_, "0x402 0 0\n"), std::optional<std::string>("1"));
+        QCOMPARE(exchangeServed(path_, "0x403 0 0\n"), std::optional<std::string>("7 extra"));
     }
 
     void malformedLineIsAnsweredZero() {
-        const std::string name = uniqueName("malformed");
-        TimerEndpointServer server(name);
+        TimerEndpointServer server(path_);
         QCOMPARE(server.listen(), TimerEndpointServer::Claim::listening);
         int calls = 0;
         server.setHandler([&calls](const TimerMessage&) {
             ++calls;
-            return encodeTimerResult(1);
+            return result(1);
         });
-        std::optional<std::string> answer;
-        std::thread client(
-            [&] { answer = exchangeTimerLine(timerSocketPath(name), "reload please\n", 5000); });
-        QTRY_VERIFY_WITH_TIMEOUT(answer.has_value(), 5000);
-        client.join();
-        QCOMPARE(*answer, std::string("0"));
+        QCOMPARE(exchangeServed(path_, "reload please\n"), std::optional<std::string>("0"));
         QCOMPARE(calls, 0);
     }
 
-    void aLiveTimerKeepsItsName() {
-        const std::string name = uniqueName("live");
-        TimerEndpointServer first(name);
+    void aLiveTimerKeepsItsSocket() {
+        TimerEndpointServer first(path_);
         QCOMPARE(first.listen(), TimerEndpointServer::Claim::listening);
-        TimerEndpointServer second(name);
+        TimerEndpointServer second(path_);
         QCOMPARE(second.listen(), TimerEndpointServer::Claim::alreadyTaken);
-        QVERIFY(QFile::exists(first.fullServerName()));
+        QVERIFY(QFile::exists(QString::fromStdString(path_)));
+        QVERIFY(QFile::exists(QString::fromStdString(path_ + ".lock")));
+        first.setHandler([](const TimerMessage&) { return result(1); });
+        QCOMPARE(exchangeServed(path_, "0x401 0 0\n"), std::optional<std::string>("1"));
     }
 
     void staleSocketOfADeadTimerDoesNotBlockANewStart() {
-        const std::string name = uniqueName("stale");
-        const std::string path = timerSocketPath(name);
-        unlink(path.c_str());
-        QVERIFY(leaveStaleSocket(path));
-        QVERIFY(QFile::exists(QString::fromStdString(path)));
+        QVERIFY(leaveStaleSocket(path_));
         // Nobody answers there: a client finds no Timer.
-        QVERIFY(!exchangeTimerLine(path, "0x401 0 0\n", 1000).has_value());
-        QVERIFY(!LocalTimerEndpoint(name, 1000).find());
-        TimerEndpointServer server(name);
+        QVERIFY(!exchangeTimerLine(path_, "0x401 0 0\n", 1000).has_value());
+        QVERIFY(!LocalTimerEndpoint(path_, 1000).find());
+        TimerEndpointServer server(path_);
         QCOMPARE(server.listen(), TimerEndpointServer::Claim::listening);
-        server.setHandler([](const TimerMessage&) { return encodeTimerResult(1); });
-        std::optional<std::string> answer;
-        std::thread client([&] { answer = exchangeTimerLine(path, "0x401 0 0\n", 5000); });
-        QTRY_VERIFY_WITH_TIMEOUT(answer.has_value(), 5000);
-        client.join();
-        QCOMPARE(*answer, std::string("1"));
+        server.setHandler([](const TimerMessage&) { return result(1); });
+        QCOMPARE(exchangeServed(path_, "0x401 0 0\n"), std::optional<std::string>("1"));
     }
 
-    void socketFileGoesWithTheServer() {
-        const std::string name = uniqueName("gone");
-        QString file;
+    void aFolderOthersMayWriteIsNotUsed() {
+        // There another user could have made the socket or the lock first.
+        QVERIFY(QFile::setPermissions(folder_->path(), QFileDevice::Permissions(0x7777)));
+        TimerEndpointServer server(path_);
+        QCOMPARE(server.listen(), TimerEndpointServer::Claim::failed);
+        QVERIFY(!QFile::exists(QString::fromStdString(path_)));
+        // A missing runtime folder is made, for this user alone.
+        const std::string inNew = folder_->filePath("new/KelmoTimer").toStdString();
+        QVERIFY(QFile::setPermissions(folder_->path(), QFileDevice::Permissions(0x7000)));
+        TimerEndpointServer made(inNew);
+        QCOMPARE(made.listen(), TimerEndpointServer::Claim::listening);
+        QCOMPARE(int(QFile::permissions(folder_->filePath("new")) & 0x0077), 0);
+    }
+
+    void socketAndLockGoWithTheServer() {
         {
-            TimerEndpointServer server(name);
+            TimerEndpointServer server(path_);
             QCOMPARE(server.listen(), TimerEndpointServer::Claim::listening);
-            file = server.fullServerName();
-            QVERIFY(QFile::exists(file));
+            QVERIFY(QFile::exists(QString::fromStdString(path_)));
         }
-        QVERIFY(!QFile::exists(file));
+        QVERIFY(!QFile::exists(QString::fromStdString(path_)));
+        QVERIFY(!QFile::exists(QString::fromStdString(path_ + ".lock")));
+        TimerEndpointServer next(path_);
+        QCOMPARE(next.listen(), TimerEndpointServer::Claim::listening);
+    }
+
+    void idleConnectionsAreClosedAndListeningGoesOn() {
+        // 1100 idle connections once took every descriptor: the Timer then closed its socket.
+        TimerEndpointServer server(path_);
+        server.setIdleTimeoutMs(300);
+        QCOMPARE(server.listen(), TimerEndpointServer::Claim::listening);
+        server.setHandler([](const TimerMessage&) { return result(1); });
+        std::vector<int> idle;
+        for (int i = 0; i < TimerEndpointServer::kMaxConnections + 8; ++i) {
+            const int fd = idleClient(path_);
+            QVERIFY(fd >= 0);
+            idle.push_back(fd);
+        }
+        QTRY_COMPARE(server.openConnections(), TimerEndpointServer::kMaxConnections);
+        QTest::qWait(100);
+        QCOMPARE(server.openConnections(), TimerEndpointServer::kMaxConnections);  // the cap
+        // Each idle one is closed in turn; then a real client is answered.
+        QCOMPARE(exchangeServed(path_, "0x401 0 0\n"), std::optional<std::string>("1"));
+        QTRY_COMPARE(server.openConnections(), 0);
+        for (int fd : idle) {
+            char byte = 0;
+            QCOMPARE(recv(fd, &byte, 1, 0), ssize_t(0));  // closed by the Timer
+            close(fd);
+        }
+        QVERIFY(server.isListening());
+    }
+
+    void runningOutOfDescriptorsPausesButNeverStopsListening() {
+        TimerEndpointServer server(path_);
+        server.setIdleTimeoutMs(300);
+        QCOMPARE(server.listen(), TimerEndpointServer::Claim::listening);
+        server.setHandler([](const TimerMessage&) { return result(1); });
+        std::vector<int> waiting;
+        for (int i = 0; i < 6; ++i) waiting.push_back(idleClient(path_));
+        // Room for two more descriptors only: accepting the third fails with EMFILE.
+        rlimit old{};
+        getrlimit(RLIMIT_NOFILE, &old);
+        const auto inUse = std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                                         std::filesystem::directory_iterator{});
+        rlimit tight = old;
+        tight.rlim_cur = static_cast<rlim_t>(inUse + 1);
+        QCOMPARE(setrlimit(RLIMIT_NOFILE, &tight), 0);
+        QTest::qWait(200);
+        const int acceptedWhileTight = server.openConnections();
+        QVERIFY(server.isListening());
+        QVERIFY(QFile::exists(QString::fromStdString(path_)));
+        QCOMPARE(setrlimit(RLIMIT_NOFILE, &old), 0);
+        QVERIFY(acceptedWhileTight < 6);
+        for (int fd : waiting) close(fd);
+        QCOMPARE(exchangeServed(path_, "0x401 0 0\n"), std::optional<std::string>("1"));
+    }
+
+    void clientLeavingWhileAMessageBoxIsOpen() {
+        // The box of a reload runs its own event loop; the sender has its answer before it
+        // opens and goes away while it is open.
+        TimerEndpointServer server(path_);
+        QCOMPARE(server.listen(), TimerEndpointServer::Claim::listening);
+        bool boxOpen = false;
+        bool answeredBeforeTheBox = false;
+        std::optional<std::string> answer;
+        server.setHandler([&](const TimerMessage&) {
+            return TimerEndpointServer::Reply{encodeTimerResult(0), [&] {
+                                                  boxOpen = true;
+                                                  QTRY_VERIFY_WITH_TIMEOUT(answer.has_value(),
+                                                                           5000);
+                                                  answeredBeforeTheBox = true;
+                                                  QTest::qWait(200);  // the client has left
+                                                  boxOpen = false;
+                                              }};
+        });
+        std::thread client([&] { answer = exchangeTimerLine(path_, "0x401 0 0\n", 5000); });
+        QTRY_VERIFY_WITH_TIMEOUT(answeredBeforeTheBox, 7000);
+        client.join();
+        QTRY_VERIFY(!boxOpen);
+        QCOMPARE(answer, std::optional<std::string>("0"));
+        QTRY_COMPARE(server.openConnections(), 0);
+        server.setHandler([](const TimerMessage&) { return result(1); });
+        QCOMPARE(exchangeServed(path_, "0x401 0 0\n"), std::optional<std::string>("1"));
     }
 };
 

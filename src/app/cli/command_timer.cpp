@@ -8,6 +8,7 @@
 #include "app/cli/commands.h"
 #include "platform/encoding.h"
 #include "platform/kelmo_messages.h"
+#include "platform/timer_socket_folder.h"
 #include "platform/timer_status.h"
 #include "platform/unix_timer_client.h"
 
@@ -15,8 +16,8 @@ namespace kelmo::cli {
 
 namespace {
 
-// RELOAD may make the Timer read Kelmo.cfg and compute two days of prayer times, or wait for
-// a message box it shows; the desktop program waits as long.
+// RELOAD makes the Timer read Kelmo.cfg and compute two days of prayer times (any message box
+// it needs comes after its answer); the desktop program waits as long.
 constexpr int kAnswerTimeoutMs = 30000;
 
 CliError noTimer() {

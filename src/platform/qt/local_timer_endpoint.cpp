@@ -1,5 +1,6 @@
 #include "platform/qt/local_timer_endpoint.h"
 
+#include <QFile>
 #include <QLocalSocket>
 
 namespace kelmo::platform {
@@ -8,18 +9,22 @@ namespace {
 constexpr int kConnectTimeoutMs = 1000;
 }  // namespace
 
+bool LocalTimerEndpoint::connect(QLocalSocket& socket) const {
+    if (!isTrustedSocket(path_)) return false;
+    socket.connectToServer(QFile::decodeName(QByteArray::fromStdString(path_)));
+    return socket.waitForConnected(kConnectTimeoutMs);
+}
+
 bool LocalTimerEndpoint::find() {
     QLocalSocket socket;
-    socket.connectToServer(QString::fromStdString(name_));
-    const bool found = socket.waitForConnected(kConnectTimeoutMs);
+    const bool found = connect(socket);
     socket.abort();
     return found;
 }
 
 long LocalTimerEndpoint::send(const TimerMessage& message) {
     QLocalSocket socket;
-    socket.connectToServer(QString::fromStdString(name_));
-    if (!socket.waitForConnected(kConnectTimeoutMs)) return 0;
+    if (!connect(socket)) return 0;
     socket.write(QByteArray::fromStdString(encodeTimerMessage(message)));
     if (!socket.waitForBytesWritten(kConnectTimeoutMs)) return 0;
     // The answer is one line; it may arrive in pieces.

@@ -1,64 +1,154 @@
 #include "platform/qt/timer_endpoint_server.h"
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <QFile>
 #include <QLocalSocket>
 #include <QPointer>
+#include <cerrno>
+#include <cstring>
 
 namespace kelmo::platform {
 
 namespace {
-constexpr int kProbeTimeoutMs = 1000;
-constexpr int kWriteTimeoutMs = 1000;
+
 constexpr qint64 kMaxLineBytes = 256;  // a message line is about a dozen bytes
+constexpr int kRetryAcceptMs = 1000;
+constexpr int kListenBacklog = 64;
+constexpr mode_t kSocketMode = 0600;
+
+// A listening Unix socket at path; -1 when it cannot be made.
+int listenAt(const std::string& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof address.sun_path) return -1;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0) return -1;
+    if (bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        chmod(path.c_str(), kSocketMode) != 0 || ::listen(fd, kListenBacklog) != 0) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+bool outOfDescriptors(int error) {
+    return error == EMFILE || error == ENFILE || error == ENOBUFS || error == ENOMEM;
+}
+
 }  // namespace
 
-TimerEndpointServer::TimerEndpointServer(std::string name, QObject* parent)
-    : QObject(parent), name_(std::move(name)) {
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
-    connect(&server_, &QLocalServer::newConnection, this, &TimerEndpointServer::accept);
+TimerEndpointServer::TimerEndpointServer(std::string socketPath, QObject* parent)
+    : QObject(parent),
+      path_(std::move(socketPath)),
+      lock_(QFile::decodeName(QByteArray::fromStdString(path_ + kTimerLockSuffix))) {
+    lock_.setStaleLockTime(0);  // only the lock of a process that has ended is stale
+    retry_.setSingleShot(true);
+    retry_.setInterval(kRetryAcceptMs);
+    connect(&retry_, &QTimer::timeout, this, &TimerEndpointServer::resumeAccepting);
 }
 
 TimerEndpointServer::~TimerEndpointServer() {
-    server_.close();  // removes the socket file
+    stopListening();  // removes the socket file; the lock goes with lock_
 }
 
 TimerEndpointServer::Claim TimerEndpointServer::listen() {
-    const QString name = QString::fromStdString(name_);
-    // Asked first: with access options QLocalServer binds in a private folder and renames the
-    // socket over the name, which would silently take it from a live Timer.
-    QLocalSocket probe;
-    probe.connectToServer(name);
-    if (probe.waitForConnected(kProbeTimeoutMs)) {
-        probe.abort();
-        return Claim::alreadyTaken;
+    if (!makePrivateFolder(folderOf(path_))) return Claim::failed;
+    if (!lock_.tryLock(0)) {
+        return lock_.error() == QLockFile::LockFailedError ? Claim::alreadyTaken : Claim::failed;
     }
-    if (server_.listen(name)) return Claim::listening;
-    if (server_.serverError() != QAbstractSocket::AddressInUseError) return Claim::failed;
-    // Nobody accepts there: the file of a Timer that ended without removing it.
-    QLocalServer::removeServer(name);
-    return server_.listen(name) ? Claim::listening : Claim::failed;
+    unlink(path_.c_str());  // the lock is free: nobody listens here any more
+    listener_ = listenAt(path_);
+    if (listener_ < 0) return Claim::failed;  // the lock stays: still one Timer only
+    notifier_ = std::make_unique<QSocketNotifier>(listener_, QSocketNotifier::Read);
+    connect(notifier_.get(), &QSocketNotifier::activated, this,
+            &TimerEndpointServer::acceptPending);
+    return Claim::listening;
 }
 
-void TimerEndpointServer::accept() {
-    while (QLocalSocket* socket = server_.nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, raw = socket] {
-            // The handler may open a message box whose event loop sees the client go away.
-            QPointer<QLocalSocket> socket(raw);
-            if (!socket->canReadLine()) {
-                if (socket->bytesAvailable() > kMaxLineBytes) socket->abort();
-                return;
-            }
-            const QByteArray line = socket->readLine(kMaxLineBytes);
-            const auto message = decodeTimerMessage(line.toStdString());
-            // A malformed line is answered like a message nobody handles.
-            const std::string answer =
-                message && handler_ ? handler_(*message) : encodeTimerResult(0);
-            if (socket.isNull()) return;
-            socket->write(QByteArray::fromStdString(answer));
-            socket->waitForBytesWritten(kWriteTimeoutMs);
-            socket->disconnectFromServer();
-        });
+void TimerEndpointServer::stopListening() {
+    if (listener_ < 0) return;
+    notifier_.reset();
+    close(listener_);
+    listener_ = -1;
+    unlink(path_.c_str());
+}
+
+void TimerEndpointServer::acceptPending() {
+    while (open_ < kMaxConnections) {
+        const int fd = accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (fd >= 0) {
+            serve(fd);
+            continue;
+        }
+        if (errno == EAGAIN || errno == EWOULDBLOCK) return;
+        if (outOfDescriptors(errno)) break;  // wait, and keep listening
+        // Anything else concerns that one client (it went away before being accepted).
     }
+    // At the limit: the others wait in the queue until a connection closes.
+    notifier_->setEnabled(false);
+    if (open_ < kMaxConnections) retry_.start();
+}
+
+void TimerEndpointServer::resumeAccepting() {
+    if (notifier_ == nullptr || open_ >= kMaxConnections) return;
+    notifier_->setEnabled(true);
+    acceptPending();  // clients that came while paused raise no new notification
+}
+
+void TimerEndpointServer::serve(int descriptor) {
+    auto* socket = new QLocalSocket(this);
+    if (!socket->setSocketDescriptor(descriptor)) {
+        close(descriptor);
+        delete socket;
+        return;
+    }
+    ++open_;
+    auto* idle = new QTimer(socket);
+    idle->setSingleShot(true);
+    connect(idle, &QTimer::timeout, socket, [socket] {
+        socket->abort();
+        socket->deleteLater();
+    });
+    idle->start(idleTimeoutMs_);
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    connect(socket, &QObject::destroyed, this, [this] {
+        --open_;
+        resumeAccepting();
+    });
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readLine(socket); });
+    if (socket->bytesAvailable() > 0) readLine(socket);
+}
+
+void TimerEndpointServer::readLine(QLocalSocket* socket) {
+    if (!socket->canReadLine()) {
+        if (socket->bytesAvailable() > kMaxLineBytes) socket->abort();
+        return;
+    }
+    // One message per connection: what follows the line is not read.
+    disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
+    const QByteArray line = socket->readLine(kMaxLineBytes);
+    // Answered from the event loop, not inside this signal of the socket.
+    QMetaObject::invokeMethod(
+        this, [this, socket = QPointer<QLocalSocket>(socket), line] { answer(socket, line); },
+        Qt::QueuedConnection);
+}
+
+void TimerEndpointServer::answer(QLocalSocket* rawSocket, const QByteArray& line) {
+    const QPointer<QLocalSocket> socket(rawSocket);
+    const auto message = decodeTimerMessage(line.toStdString());
+    // A malformed line is answered like a message nobody handles.
+    Reply reply = message && handler_ ? handler_(*message) : Reply{encodeTimerResult(0), {}};
+    if (socket) {
+        socket->write(QByteArray::fromStdString(reply.answer));
+        socket->flush();
+        socket->disconnectFromServer();  // after what is still to be written
+    }
+    if (reply.whenSent) reply.whenSent();
 }
 
 }  // namespace kelmo::platform

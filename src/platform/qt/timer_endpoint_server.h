@@ -1,44 +1,81 @@
-// The receiving side of the "KelmoTimer" endpoint: the background Timer listens on a local
-// socket (QLocalServer, only the same user may connect) and answers each message line with
-// one line. Claiming the name also keeps a second Timer out.
+// The receiving side of the "KelmoTimer" endpoint: the background Timer listens on a Unix
+// socket in a folder of this user's own (timer_socket_folder.h) and answers each message line
+// with one line. A lock file beside the socket, taken before listening, keeps a second Timer
+// out, however close together two start.
+//
+// Hostile or broken clients cannot take the Timer down: a connection that has sent no whole
+// line within kIdleTimeoutMs is closed, at most kMaxConnections are open at once (further
+// clients wait in the socket's queue), and running out of descriptors pauses accepting
+// instead of closing the socket. A handler never runs inside a socket's signal, and a message
+// box it needs comes after the answer has been sent, so a client that goes away can never
+// pull a connection from under a running handler.
 #pragma once
 
-#include <QLocalServer>
+#include <QLockFile>
 #include <QObject>
+#include <QSocketNotifier>
+#include <QTimer>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "platform/timer_endpoint.h"
+#include "platform/timer_socket_folder.h"
+
+class QLocalSocket;
 
 namespace kelmo::platform {
 
 class TimerEndpointServer : public QObject {
     Q_OBJECT
   public:
-    // Turns a message into its whole answer text (one line with its newline).
-    using Handler = std::function<std::string(const TimerMessage&)>;
+    static constexpr int kIdleTimeoutMs = 5000;
+    static constexpr int kMaxConnections = 16;
+
+    // The whole answer text (one line with its newline), and what is to be done once it has
+    // been sent (may be empty).
+    struct Reply {
+        std::string answer;
+        std::function<void()> whenSent;
+    };
+    using Handler = std::function<Reply(const TimerMessage&)>;
 
     enum class Claim {
         listening,     // this process owns the endpoint now
-        alreadyTaken,  // another Timer answers at the name
-        failed,        // the socket could not be created
+        alreadyTaken,  // another Timer of this user holds the lock
+        failed,        // the folder is not this user's own, or the socket could not be made
     };
 
-    explicit TimerEndpointServer(std::string name = timerEndpointName(), QObject* parent = nullptr);
+    explicit TimerEndpointServer(std::string socketPath = timerSocketPath(),
+                                 QObject* parent = nullptr);
     ~TimerEndpointServer() override;
 
-    // Listens at the name. A socket left behind by a Timer that has died (nobody accepts on
-    // it) is removed and the name taken over; a live Timer is never disturbed.
+    // Takes the lock and listens at the socket path. Whatever lies at the path while the lock
+    // is free was left by a Timer that has ended, and is replaced; a live Timer is never
+    // disturbed.
     Claim listen();
     void setHandler(Handler handler) { handler_ = std::move(handler); }
-    // The socket file's path.
-    QString fullServerName() const { return server_.fullServerName(); }
+    // For tests, which need not wait the whole idle time.
+    void setIdleTimeoutMs(int ms) { idleTimeoutMs_ = ms; }
+    const std::string& socketPath() const { return path_; }
+    int openConnections() const { return open_; }
+    bool isListening() const { return listener_ >= 0; }
 
   private:
-    void accept();
+    void acceptPending();
+    void resumeAccepting();
+    void serve(int descriptor);
+    void readLine(QLocalSocket* socket);
+    void answer(QLocalSocket* socket, const QByteArray& line);
+    void stopListening();
 
-    std::string name_;
-    QLocalServer server_;
+    std::string path_;
+    QLockFile lock_;
+    int listener_ = -1;
+    std::unique_ptr<QSocketNotifier> notifier_;
+    QTimer retry_;  // accepting again after the process ran out of descriptors
+    int open_ = 0;
+    int idleTimeoutMs_ = kIdleTimeoutMs;
     Handler handler_;
 };
 

@@ -1,0 +1,147 @@
+// Where the Timer's socket lies and which folders and sockets count as this user's own: the
+// runtime folder of the freedesktop base directories, else a folder of mode 0700 in the
+// temporary directory (as Qt finds it); a folder others may write, a link, a socket or folder
+// of another user are never trusted.
+#include "platform/timer_socket_folder.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+
+namespace kelmo::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr uid_t kNobody = 65534;
+
+// Sets an environment variable for the life of the object.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        if (value)
+            setenv(name, value, 1);
+        else
+            unsetenv(name);
+    }
+    ~ScopedEnv() {
+        if (old_.empty())
+            unsetenv(name_);
+        else
+            setenv(name_, old_.c_str(), 1);
+    }
+
+  private:
+    const char* name_;
+    std::string old_;
+};
+
+class FolderTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "kelmo-folder-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        folder_ = pattern;
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+    std::string socketIn(const fs::path& folder) {
+        const std::string path = (folder / kTimerSocketName).string();
+        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+        EXPECT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        close(fd);  // the file stays
+        return path;
+    }
+    fs::path folder_;
+};
+
+TEST(TimerSocketFolder, TemporaryDirectoryFollowsTmpdirAsQtDoes) {
+    const fs::path dir = fs::temp_directory_path() / ("kelmo-tmpdir-" + std::to_string(getpid()));
+    fs::create_directories(dir);
+    {
+        const std::string messy = dir.string() + "//./";
+        ScopedEnv env("TMPDIR", messy.c_str());
+        EXPECT_EQ(temporaryDirectory(), fs::canonical(dir).string());
+    }
+    {
+        ScopedEnv env("TMPDIR", nullptr);
+        EXPECT_EQ(temporaryDirectory(), fs::canonical("/tmp").string());
+    }
+    {
+        ScopedEnv env("TMPDIR", "");
+        EXPECT_EQ(temporaryDirectory(), fs::canonical("/tmp").string());
+    }
+    fs::remove_all(dir);
+}
+
+TEST(TimerSocketFolder, RuntimeFolderFirstElseAFolderOfTheUserInTheTemporaryDirectory) {
+    // The socket once lay in the shared temporary directory itself, where anybody may create
+    // its name first.
+    {
+        ScopedEnv env("XDG_RUNTIME_DIR", "/run/user/1000/");
+        EXPECT_EQ(timerSocketFolder(), "/run/user/1000");
+        EXPECT_EQ(timerSocketPath(), "/run/user/1000/KelmoTimer");
+    }
+    const std::string fallback = temporaryDirectory() + "/KelmoTimes-" + std::to_string(getuid());
+    for (const char* runtime : {static_cast<const char*>(nullptr), "", "relative/dir"}) {
+        ScopedEnv env("XDG_RUNTIME_DIR", runtime);
+        EXPECT_EQ(timerSocketFolder(), fallback);
+        EXPECT_EQ(timerSocketPath(), fallback + "/KelmoTimer");
+    }
+    EXPECT_EQ(folderOf("/run/user/1000/KelmoTimer"), "/run/user/1000");
+    EXPECT_EQ(folderOf("/KelmoTimer"), "/");
+}
+
+TEST_F(FolderTest, OnlyAFolderOfTheUserThatOthersMayNotWriteIsPrivate) {
+    EXPECT_TRUE(isPrivateFolder(folder_.string()));
+    fs::permissions(folder_, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                 fs::perms::others_read | fs::perms::others_exec);
+    EXPECT_TRUE(isPrivateFolder(folder_.string()));  // readable, but nobody else writes
+    fs::permissions(folder_, fs::perms::all);
+    EXPECT_FALSE(isPrivateFolder(folder_.string()));
+    fs::permissions(folder_, fs::perms::owner_all);
+    const fs::path link = folder_.string() + "-link";
+    fs::create_directory_symlink(folder_, link);
+    EXPECT_FALSE(isPrivateFolder(link.string()));
+    fs::remove(link);
+    EXPECT_FALSE(isPrivateFolder((folder_ / "missing").string()));
+    // makePrivateFolder creates one of mode 0700, and takes an existing private one as it is.
+    const fs::path made = folder_ / "KelmoTimes-1";
+    EXPECT_TRUE(makePrivateFolder(made.string()));
+    EXPECT_EQ(fs::status(made).permissions() & fs::perms::all, fs::perms::owner_all);
+    EXPECT_TRUE(makePrivateFolder(made.string()));
+    EXPECT_FALSE(makePrivateFolder((folder_ / "no" / "parent").string()));
+}
+
+TEST_F(FolderTest, OnlyASocketOfTheUserInAPrivateFolderIsTrusted) {
+    const std::string socket = socketIn(folder_);
+    EXPECT_TRUE(isTrustedSocket(socket));
+    fs::permissions(folder_, fs::perms::all);
+    EXPECT_FALSE(isTrustedSocket(socket));
+    fs::permissions(folder_, fs::perms::owner_all);
+    const std::string file = (folder_ / "plain").string();
+    close(creat(file.c_str(), 0600));
+    EXPECT_FALSE(isTrustedSocket(file));
+    EXPECT_FALSE(isTrustedSocket((folder_ / "missing").string()));
+    if (geteuid() != 0) GTEST_SKIP() << "only the superuser can give files to another user";
+    ASSERT_EQ(chown(socket.c_str(), kNobody, kNobody), 0);
+    EXPECT_FALSE(isTrustedSocket(socket));
+    ASSERT_EQ(chown(socket.c_str(), 0, 0), 0);
+    ASSERT_EQ(chown(folder_.c_str(), kNobody, kNobody), 0);
+    EXPECT_FALSE(isPrivateFolder(folder_.string()));
+    EXPECT_FALSE(isTrustedSocket(socket));
+    EXPECT_FALSE(makePrivateFolder(folder_.string()));
+}
+
+}  // namespace
+}  // namespace kelmo::platform
