@@ -51,7 +51,7 @@ CliError findPlace(const std::string& text, const std::string& utf8Name, Locatio
 
 CliError configurationText(const SettingsOptions& settings, std::string& text) {
     if (settings.configFile) {
-        if (!readFileText(*settings.configFile, text)) return fileError(kConfigCannotOpen);
+        if (const int code = readConfigText(*settings.configFile, text)) return fileError(code);
         return {};
     }
     if (!readFileText(defaultConfigFile(), text)) text = defaultConfigText();
