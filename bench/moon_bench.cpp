@@ -8,7 +8,7 @@
 #include "base/config.h"
 #include "base/location.h"
 #include "calendar/calendar_date.h"
-#include "calendar/hijri.h"
+#include "hijri/hijri_date.h"
 #include "moon/lunation_memo.h"
 #include "moon/moon_data_at_sunset.h"
 #include "moon/moon_rise_set.h"

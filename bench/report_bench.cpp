@@ -7,9 +7,9 @@
 #include "base/config.h"
 #include "base/location.h"
 #include "calendar/calendar_date.h"
-#include "calendar/hijri.h"
 #include "files/moon_report.h"
 #include "files/prayer_report.h"
+#include "hijri/hijri_date.h"
 
 #include "support/places.h"
 

@@ -1,11 +1,14 @@
-// Transit, rising and setting of a body at a target altitude, by iteration on positions
-// interpolated from three consecutive days.
-// Source: J. Meeus, Astronomical Algorithms, 2nd ed. (1998), chapter 15.
+// Transit, rising and setting of a body at a target altitude, from positions interpolated over
+// three consecutive days.
+// Source: J. Meeus, Astronomical Algorithms, 2nd ed. (1998), chapter 15, with the existence of
+// each event decided from the altitudes at the culminations and each crossing searched inside
+// the half day that holds it (astronomy/sky_track.h).
 #pragma once
 
 #include <array>
 
 #include "astronomy/ecliptic_position.h"
+#include "astronomy/sky_track.h"
 
 namespace kelmo {
 
@@ -17,14 +20,26 @@ struct EventTriple {
     double set = 0.0;
 };
 
-// Three-point interpolation of y1, y2, y3 tabulated at n = -1, 0, +1.
-double interpolate3(double y1, double y2, double y3, double n);
-
+// The events of the body's day that has its upper culmination (the transit) in the local day:
+// the rise is the crossing of targetAltitude between the lower culmination before the transit
+// and the transit, the set the crossing between the transit and the lower culmination after
+// it; so a rise may come before local midnight (below 0) and a set after the next (at or
+// above 2 pi). A rise or set that does not exist is AlwAbove when the body stays above the
+// target at that lower culmination; when it stays below the target even at the transit, all
+// three are AlwBelow. NotValid for a non-finite position.
 // phi latitude, lambda east longitude, theta0 apparent sidereal time at local midnight,
-// positions at the day before, the day and the day after, targetAltitude (radians, true
-// geocentric), toleranceSeconds of time.
+// positions at 0h dynamical time of the day before, the day and the day after (read at
+// m + Delta-T), targetAltitude (radians, true geocentric), toleranceSeconds of time.
 EventTriple riseTransitSet(double phi, double lambda, double theta0, double deltaTSeconds,
                            const std::array<EquatorialPosition, 3>& positions,
                            double targetAltitude, double toleranceSeconds);
+
+// The events that happen within the local day itself [0, 2 pi), for a body whose day is
+// longer than the solar day (the Moon): the transit in the day, the first rise and the first
+// set in the day. An event the day does not hold is NotValid; a rise and set are AlwAbove
+// when the body stays above the target all day, and all three AlwBelow when it stays below.
+EventTriple riseTransitSetWithinDay(double phi, double lambda, double theta0, double deltaTSeconds,
+                                    const std::array<EquatorialPosition, 3>& positions,
+                                    double targetAltitude, double toleranceSeconds);
 
 }  // namespace kelmo

@@ -45,10 +45,13 @@ DayFrame prepareSunDay(const CalendarDate& date, const Location& location, const
         apparentSiderealTime(meanSiderealTime(frame.tUT), frame.nutation.dpsi, frame.obliquity);
     frame.observer = observerGeocentric(location.latitude, location.height);
 
-    frame.sun[0] = apparentSun(frame.tTT - kOneDayInCenturies, frame.nutation, frame.obliquity);
-    const EclipticPosition today = sunApparent(frame.tTT, frame.nutation.dpsi);
+    // Tabulated at 0h dynamical time of the midnight's clock reading, the instant the solver
+    // reads at n = m + Delta-T, so that the Sun of the event's own instant is read.
+    const double tTabulated = frame.tUT;
+    frame.sun[0] = apparentSun(tTabulated - kOneDayInCenturies, frame.nutation, frame.obliquity);
+    const EclipticPosition today = sunApparent(tTabulated, frame.nutation.dpsi);
     frame.sun[1] = eclipticToEquatorial(today.longitude, today.latitude, frame.obliquity);
-    frame.sun[2] = apparentSun(frame.tTT + kOneDayInCenturies, frame.nutation, frame.obliquity);
+    frame.sun[2] = apparentSun(tTabulated + kOneDayInCenturies, frame.nutation, frame.obliquity);
 
     frame.sunDistance = today.distance;
     frame.sinParallax = sunSinParallax(frame.sunDistance);

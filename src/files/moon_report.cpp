@@ -5,7 +5,6 @@
 
 #include "base/angles.h"
 #include "calendar/angle_format.h"
-#include "calendar/hijri.h"
 #include "calendar/julian_day.h"
 #include "calendar/local_time.h"
 #include "calendar/names.h"
@@ -14,6 +13,7 @@
 #include "files/append_format.h"
 #include "files/report_header.h"
 #include "files/times_row.h"
+#include "hijri/hijri_date.h"
 #include "moon/moon_rise_set.h"
 
 namespace kelmo {

@@ -1,12 +1,12 @@
 #include "files/prayer_report.h"
 
-#include "calendar/hijri.h"
 #include "calendar/julian_day.h"
 #include "calendar/names.h"
 #include "calendar/summer_time.h"
 #include "files/append_format.h"
 #include "files/report_header.h"
 #include "files/times_row.h"
+#include "hijri/hijri_date.h"
 #include "moon/lunation_memo.h"
 #include "prayer/day_times.h"
 
@@ -79,6 +79,8 @@ bool advanceOneDay(CalendarDate& date, ScheduleRun& run) {
     } else {
         dateFromJulianDay(julianDay(date) + 1.0, date);
     }
+    // The ten days dropped from October 1582 are no days: the Hijri count skips them too.
+    if (!isValidDate(date, false)) return false;
     date.hijriDay += 1;
     if (date.hijriDay < kRecomputeFrom) return false;
     run.toHijri(date);

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <string>
 
-#include "calendar/hijri.h"
 #include "files/config_file.h"
 #include "files/error_messages.h"
 #include "files/program_path.h"
+#include "hijri/hijri_date.h"
 
 namespace kelmo {
 

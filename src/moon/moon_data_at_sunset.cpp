@@ -59,7 +59,7 @@ void dayEvents(double jd, const Location& location, const Config& config, EventT
     sun = riseTransitSet(location.latitude, location.longitude, frame.siderealTime,
                          frame.deltaTSeconds, frame.sun,
                          sunHorizonAltitude(frame, location, config), config.maxAcceptableError);
-    moon = moonRiseTransitSet(day, location, config);
+    moon = moonPassOfDay(day, location, config);
 }
 
 // Computes the Sun and the Moon at the sunset of data (sunsetDay, sunset already set).
@@ -126,8 +126,9 @@ int sunsetAfterNewMoon(const NewMoonPair& newMoon, const Location& location, con
                        MoonSunsetData& data) {
     // From here on Universal Time on the zone's clock.
     const double deltaTSeconds = deltaT(centuriesSinceJ2000(newMoon.topocentric));
-    const double g = newMoon.geocentric - deltaTSeconds / kSecondsPerDay;
-    const double q = newMoon.topocentric - deltaTSeconds / kSecondsPerDay;
+    const NewMoonPair ut = inUniversalTime(newMoon);
+    const double g = ut.geocentric;
+    const double q = ut.topocentric;
     const double newMoonDay = std::floor(q - 0.5) + 0.5;
 
     MoonSunsetData found;

@@ -13,7 +13,6 @@
 #include "astronomy/refraction.h"
 #include "astronomy/sidereal_time.h"
 #include "base/angles.h"
-#include "base/markers.h"
 #include "calendar/julian_day.h"
 #include "moon/moon_angles.h"
 
@@ -23,18 +22,19 @@ namespace {
 
 constexpr double kCenturiesPerDay = 1.0 / kDaysPerCentury;
 
-// Adds shift days (as radians of the day) to the times of a triple; markers stay.
-EventTriple shifted(EventTriple triple, double shiftDays) {
-    for (double* x : {&triple.transit, &triple.rise, &triple.set}) {
-        if (isTime(*x)) *x += shiftDays * kTwoPi;
-    }
-    return triple;
-}
+// What the solver needs of the Moon's local day: the sidereal time at local midnight, Delta-T,
+// the three positions and the horizon altitude of the Moon's centre.
+struct MoonDay {
+    double theta0 = 0.0;
+    double deltaTSeconds = 0.0;
+    std::array<EquatorialPosition, 3> positions;
+    double horizonAltitude = 0.0;
+};
 
-// The Moon's triple for the day frame starting at jd (local midnight, Julian day of the
-// zone's clock).
-EventTriple moonTripleFrom(double jd, const Location& location, const Config& config) {
-    const double t = centuriesSinceJ2000(jd);
+MoonDay moonDay(const CalendarDate& date, const Location& location, const Config& config) {
+    CalendarDate midnight = date;
+    midnight.day = std::floor(date.day);
+    const double t = centuriesSinceJ2000(julianDay(midnight));
     const double tUT = t - location.timeZone / 24.0 * kCenturiesPerDay;
     const double deltaTSeconds = deltaT(t);
     const double tTT = tUT + deltaTSeconds * kSecondsToCenturies;
@@ -43,10 +43,12 @@ EventTriple moonTripleFrom(double jd, const Location& location, const Config& co
     const double theta0 = apparentSiderealTime(meanSiderealTime(tUT), nut.dpsi, eps);
     const ObserverPlace place = observerGeocentric(location.latitude, location.height);
 
+    // Tabulated at 0h dynamical time of the midnight's clock reading (tUT read as TT); the
+    // solver reads the place of the instant m at m + Delta-T.
     std::array<EquatorialPosition, 3> positions;
     EclipticPosition middle;
     for (int i = 0; i < 3; ++i) {
-        EclipticPosition moon = lunarPosition(tTT + (i - 1) * kCenturiesPerDay);
+        EclipticPosition moon = lunarPosition(tUT + (i - 1) * kCenturiesPerDay);
         moon.longitude += nut.dpsi;
         positions[i] = eclipticToEquatorial(moon.longitude, moon.latitude, eps);
         if (i == 1) middle = moon;
@@ -61,28 +63,24 @@ EventTriple moonTripleFrom(double jd, const Location& location, const Config& co
     const double h0 =
         refract(parallax - semidiameter, location, config, RefractionDirection::ApparentToTrue) -
         horizonDip(location.height);
-
-    return riseTransitSet(location.latitude, location.longitude, theta0, deltaTSeconds, positions,
-                          h0, config.maxAcceptableError);
+    return MoonDay{theta0, deltaTSeconds, positions, h0};
 }
 
 }  // namespace
 
 EventTriple moonRiseTransitSet(const CalendarDate& date, const Location& location,
                                const Config& config) {
-    CalendarDate midnight = date;
-    midnight.day = std::floor(date.day);
-    const double jd = julianDay(midnight);
-    const EventTriple first = moonTripleFrom(jd, location, config);
-    if (!isTime(first.transit) || (first.transit >= 0.0 && first.transit <= kTwoPi)) return first;
+    const MoonDay day = moonDay(date, location, config);
+    return riseTransitSetWithinDay(location.latitude, location.longitude, day.theta0,
+                                   day.deltaTSeconds, day.positions, day.horizonAltitude,
+                                   config.maxAcceptableError);
+}
 
-    // The transit fell outside the day: move the frame half a day toward it, compute again and
-    // count the times from this day's midnight. Also when the second transit still lies
-    // outside the day the times are counted from this midnight, so they keep their meaning.
-    const double step = first.transit > kTwoPi ? -0.5 : 0.5;
-    const EventTriple second = moonTripleFrom(jd + step, location, config);
-    if (!isTime(second.transit)) return second;
-    return shifted(second, step);
+EventTriple moonPassOfDay(const CalendarDate& date, const Location& location,
+                          const Config& config) {
+    const MoonDay day = moonDay(date, location, config);
+    return riseTransitSet(location.latitude, location.longitude, day.theta0, day.deltaTSeconds,
+                          day.positions, day.horizonAltitude, config.maxAcceptableError);
 }
 
 }  // namespace kelmo

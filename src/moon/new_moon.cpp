@@ -140,4 +140,9 @@ NewMoonPair nextNewMoon(const CalendarDate& date, const Location& location, Luna
     return onZoneClock(memo.refinedNewMoon(newMoonEstimate(date, location), location), location);
 }
 
+NewMoonPair inUniversalTime(const NewMoonPair& pair) {
+    const double deltaTDays = deltaT(centuriesSinceJ2000(pair.topocentric)) / kSecondsPerDay;
+    return NewMoonPair{pair.geocentric - deltaTDays, pair.topocentric - deltaTDays};
+}
+
 }  // namespace kelmo

@@ -43,6 +43,10 @@ NewMoonPair refineNewMoonPair(const Location& location, double jdTT);
 // clock, is not before local midnight at the start of date: the value nextNewMoon refines.
 double newMoonEstimate(const CalendarDate& date, const Location& location);
 
+// The pair in Universal Time on the zone's clock: Delta-T of the topocentric instant taken off
+// both.
+NewMoonPair inUniversalTime(const NewMoonPair& pair);
+
 // The first new moon whose local time is not before local midnight at the start of date.
 NewMoonPair nextNewMoon(const CalendarDate& date, const Location& location);
 

@@ -11,13 +11,9 @@ namespace {
 
 constexpr double kLargestWidening = kHoursToRad;  // one hour
 
-constexpr std::size_t riseSlotOf(EventRow row) {
-    return 3 * static_cast<std::size_t>(row) + 1;
-}
-
 // Slots that move earlier when widened: sunrise and Imsak.
 constexpr bool widensEarlier(std::size_t slot) {
-    return slot == riseSlotOf(EventRow::horizon) || slot == riseSlotOf(EventRow::imsakIsha);
+    return slot == slotOf(EventRow::horizon, kRise) || slot == slotOf(EventRow::imsakIsha, kRise);
 }
 
 // The corner value of slot farthest from the centre's value c, or the first marker.

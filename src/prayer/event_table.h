@@ -24,6 +24,13 @@ inline constexpr std::size_t kEventRowCount = 6;
 // slot 3 r + f.
 inline constexpr std::size_t kEventSlotCount = 3 * kEventRowCount;
 
+enum EventField : std::size_t { kTransit = 0, kRise = 1, kSet = 2 };
+
+// The slot of row r, field f.
+constexpr std::size_t slotOf(EventRow r, EventField f) {
+    return 3 * static_cast<std::size_t>(r) + f;
+}
+
 struct EventTable {
     std::array<EventTriple, kEventRowCount> rows = allNotValid();
 

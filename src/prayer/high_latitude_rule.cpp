@@ -1,6 +1,8 @@
 #include "prayer/high_latitude_rule.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "base/angles.h"
 #include "calendar/julian_day.h"
@@ -28,6 +30,13 @@ void fillIfMissing(double& time, double value) {
     if (!isTime(time)) time = value;
 }
 
+// A missing Fajr and a missing Imsak become morning; an Imsak is never after Fajr.
+void fillMorning(EventTable& table, double morning) {
+    double& fajr = table[EventRow::fajr].rise;
+    fillIfMissing(fajr, morning);
+    fillIfMissing(table[EventRow::imsakIsha].rise, std::min(morning, fajr));
+}
+
 // Rules 1 and 2: Imsak and Fajr a seventh of the day (sunrise to sunset) before sunrise,
 // Isha a seventh after sunset.
 void seventhOfDay(EventTable& table) {
@@ -36,8 +45,7 @@ void seventhOfDay(EventTable& table) {
     if (!isTime(sunrise) || !isTime(sunset)) return;
     const double end = sunrise > sunset ? sunset + kOneDay : sunset;
     const double q = std::fabs((end - sunrise) / kSevenths);
-    fillIfMissing(table[EventRow::imsakIsha].rise, sunrise - q);
-    fillIfMissing(table[EventRow::fajr].rise, sunrise - q);
+    fillMorning(table, sunrise - q);
     fillIfMissing(table[EventRow::imsakIsha].set, sunset + q);
 }
 
@@ -55,8 +63,7 @@ void seventhOfNight(const CalendarDate& date, const Location& location, const Co
     if (!isTime(previousSunset)) return;
     const double morning = previousSunset > sunrise ? sunrise + kOneDay : sunrise;
     const double q = std::fabs((morning - previousSunset) / kSevenths);
-    fillIfMissing(table[EventRow::imsakIsha].rise, sunrise - q);
-    fillIfMissing(table[EventRow::fajr].rise, sunrise - q);
+    fillMorning(table, sunrise - q);
 
     const double nextSunrise =
         memo.dayEvents(daysLater(date, 1), location, config)[EventRow::horizon].rise;
@@ -73,43 +80,121 @@ void copyTimes(const EventTable& from, EventTable& to, bool onlyMissing) {
     }
 }
 
-// Rules 5 and 7 replace every time at each pass, so a pass before the last matters only when
-// it completes the day. When the point itself lacks a needed time, the area lacks it too: the
-// pass can leave the table as it is (still incomplete, and the next pass replaces it all)
-// without computing the corners.
-bool replacesEverything(const Config& config, int pass) {
+// The slots whose times follow each other through the day: Imsak, Fajr, sunrise, Duhr, the
+// school's Asr, sunset and Isha.
+std::vector<std::size_t> slotsInDayOrder(const Config& config) {
+    std::vector<std::size_t> order = {
+        slotOf(EventRow::imsakIsha, kRise), slotOf(EventRow::fajr, kRise),
+        slotOf(EventRow::horizon, kRise), slotOf(EventRow::duhr, kTransit)};
+    if (const auto asr = asrSlot(config.fiqh)) {
+        const EventRow row =
+            *asr == PrayerSlot::asrShadow2 ? EventRow::asrShadow2 : EventRow::asrShadow1;
+        order.push_back(slotOf(row, kSet));
+    }
+    order.push_back(slotOf(EventRow::horizon, kSet));
+    order.push_back(slotOf(EventRow::imsakIsha, kSet));
+    return order;
+}
+
+// Twilight slots next to each other in the day's order may touch: Imsak at Fajr, Fajr at
+// sunrise, Isha at sunset.
+bool mayTouch(std::size_t earlier, std::size_t later) {
+    const std::size_t imsak = slotOf(EventRow::imsakIsha, kRise);
+    const std::size_t fajr = slotOf(EventRow::fajr, kRise);
+    return (earlier == imsak && later == fajr) ||
+           (earlier == fajr && later == slotOf(EventRow::horizon, kRise)) ||
+           (earlier == slotOf(EventRow::horizon, kSet) &&
+            later == slotOf(EventRow::imsakIsha, kSet));
+}
+
+// Rules 6 and 8 put clock times of another latitude or day beside the day's own times, and
+// such a time can fall out of the day's order (at 65 N in June Fajr of 48 N comes after the
+// local sunrise). A supplied time that would come after the day's next time or before its
+// previous one is moved to that neighbour when the two may touch (there is no twilight), else
+// it keeps its interval from that neighbour on the source day.
+void keepSuppliedInOrder(const Config& config, const EventTable& own, const EventTable& source,
+                         EventTable& table) {
+    std::vector<std::size_t> times;
+    for (std::size_t slot : slotsInDayOrder(config)) {
+        if (isTime(table.slot(slot))) times.push_back(slot);
+    }
+    auto supplied = [&](std::size_t slot) { return !isTime(own.slot(slot)); };
+    // The value of slot placed against its neighbour on the other side (earlier < later).
+    auto placed = [&](std::size_t slot, std::size_t neighbour, std::size_t earlier,
+                      std::size_t later) {
+        if (mayTouch(earlier, later) || !isTime(source.slot(neighbour))) {
+            return table.slot(neighbour);
+        }
+        return table.slot(neighbour) + (source.slot(slot) - source.slot(neighbour));
+    };
+    for (std::size_t k = times.size(); k-- > 1;) {  // against the following time
+        const std::size_t slot = times[k - 1], next = times[k];
+        if (supplied(slot) && table.slot(slot) > table.slot(next)) {
+            table.slot(slot) = placed(slot, next, slot, next);
+        }
+    }
+    for (std::size_t k = 1; k < times.size(); ++k) {  // against the preceding time
+        const std::size_t slot = times[k], previous = times[k - 1];
+        if (supplied(slot) && table.slot(slot) < table.slot(previous)) {
+            table.slot(slot) = placed(slot, previous, previous, slot);
+        }
+    }
+}
+
+// Rules 5 to 8 look pass by pass for the first table (another latitude or another day) in
+// which every needed time exists, and take all its times (rules 5 and 7) or only those the
+// day lacks (rules 6 and 8) from that one table, so that the supplied times keep their order.
+// When no pass completes the day, rules 5 and 7 keep the last table looked at and rules 6 and
+// 8 leave the gaps. pointTable(pass) is the table of the pass's point without the area's
+// corners: when the point lacks a needed time, the area lacks it too, and the corners need
+// not be computed; areaTable(pass) is the widened table.
+template <typename PointTable, typename AreaTable>
+void takeFromFirstCompletePass(const Config& config, EventTable& table, PointTable pointTable,
+                               AreaTable areaTable) {
     const int rule = config.highLatitudeRule;
-    return (rule == kNearestLocationAll || rule == kNearestDayAll) && pass < kMaxRulePasses;
+    const bool onlyMissing = rule == kNearestLocationNeeded || rule == kNearestDayNeeded;
+    for (int pass = 1; pass <= kMaxRulePasses; ++pass) {
+        const bool keepsLast = !onlyMissing && pass == kMaxRulePasses;
+        if (!keepsLast && !isDayComplete(config, pointTable(pass))) continue;
+        const EventTable found = areaTable(pass);
+        if (keepsLast || isDayComplete(config, found)) {
+            const EventTable own = table;
+            copyTimes(found, table, onlyMissing);
+            if (onlyMissing) keepSuppliedInOrder(config, own, found, table);
+            return;
+        }
+    }
 }
 
 // Rules 5 and 6: one degree of latitude toward the equator per pass (the moves add up).
-void nearestLocation(const CalendarDate& date, Location location, const Config& config,
+void nearestLocation(const CalendarDate& date, const Location& location, const Config& config,
                      EventTable& table) {
-    const bool onlyMissing = config.highLatitudeRule == kNearestLocationNeeded;
     // The Sun of the date does not depend on the latitude: shared by all passes.
     SharedSunDay shared(date, location, config);
-    for (int pass = 1; pass <= kMaxRulePasses && !isDayComplete(config, table); ++pass) {
-        location.latitude += location.latitude > 0.0 ? -kDegToRad : kDegToRad;
-        if (replacesEverything(config, pass) &&
-            !isDayComplete(config, pointEvents(shared, date, location, config))) {
-            continue;
+    auto moved = [&](int pass) {
+        Location there = location;
+        for (int i = 0; i < pass; ++i) {
+            there.latitude += there.latitude > 0.0 ? -kDegToRad : kDegToRad;
         }
-        copyTimes(dayEvents(shared, date, location, config), table, onlyMissing);
-    }
+        return there;
+    };
+    takeFromFirstCompletePass(
+        config, table, [&](int pass) { return pointEvents(shared, date, moved(pass), config); },
+        [&](int pass) { return dayEvents(shared, date, moved(pass), config); });
 }
 
 // Rules 7 and 8: one day back per pass at the true location.
 void nearestDay(const CalendarDate& date, const Location& location, const Config& config,
                 EventTable& table, DayEventsMemo& memo) {
-    const bool onlyMissing = config.highLatitudeRule == kNearestDayNeeded;
-    for (int pass = 1; pass <= kMaxRulePasses && !isDayComplete(config, table); ++pass) {
-        const CalendarDate day = daysLater(date, -pass);
-        if (replacesEverything(config, pass) && !memo.holds(day, location, config) &&
-            !isDayComplete(config, memo.pointEvents(day, location, config))) {
-            continue;
-        }
-        copyTimes(memo.dayEvents(day, location, config), table, onlyMissing);
-    }
+    auto dayBack = [&](int pass) { return daysLater(date, -pass); };
+    takeFromFirstCompletePass(
+        config, table,
+        [&](int pass) {
+            const CalendarDate day = dayBack(pass);
+            return memo.holds(day, location, config) ? memo.dayEvents(day, location, config)
+                                                     : memo.pointEvents(day, location, config);
+        },
+        [&](int pass) { return memo.dayEvents(dayBack(pass), location, config); });
 }
 
 }  // namespace

@@ -8,10 +8,10 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "calendar/hijri.h"
 #include "calendar/julian_day.h"
 #include "calendar/names.h"
 #include "calendar/time_format.h"
+#include "hijri/hijri_date.h"
 #include "ui/dialog_template.h"
 #include "ui/earth_picture.h"
 #include "ui/sound_file.h"

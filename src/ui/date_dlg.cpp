@@ -8,9 +8,9 @@
 #include <QRadioButton>
 #include <cmath>
 
-#include "calendar/hijri.h"
 #include "calendar/julian_day.h"
 #include "calendar/names.h"
+#include "hijri/hijri_date.h"
 #include "ui/data_exchange.h"
 #include "ui/dialog_template.h"
 
@@ -22,8 +22,8 @@ constexpr int kErrorInvalidDate = 400;  // "Invalid date is chosen!"
 constexpr int kErrorConvert = 401;      // "Could not convert chosen date!"
 constexpr int kYearMin = -2000, kYearMax = 6000;
 constexpr int kHijriDefaultYear = 1420;
-constexpr int kLineLeftPermille = 100;              // the painted line: 10% from the left
-constexpr int kLineTopPermille = 650;               // and 65% from the top
+constexpr int kLineLeftPermille = 100;  // the painted line: 10% from the left
+constexpr int kLineTopPermille = 650;   // and 65% from the top
 constexpr int kLinePointSize = 10;
 
 int wholeDay(double day) {
@@ -193,8 +193,9 @@ bool DateDlg::convertedDate(bool forSet, CalendarDate& result) {
     }
     const int converted = hijri ? dateFromHijri(result, location_, config_)
                                 : hijriFromDate(result, location_, config_);
-    if (converted == 0) {
-        platform::showError(messages_, kErrorConvert);
+    if (converted != 1) {
+        platform::showError(messages_,
+                            converted == kHijriDayBeyondMonth ? kErrorInvalidDate : kErrorConvert);
         return false;
     }
     return true;

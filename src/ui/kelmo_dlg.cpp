@@ -5,11 +5,11 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "calendar/hijri.h"
 #include "calendar/julian_day.h"
 #include "files/moon_report.h"
 #include "files/prayer_report.h"
 #include "files/program_path.h"
+#include "hijri/hijri_date.h"
 #include "ui/about_dlg.h"
 #include "ui/cfg_dlg.h"
 #include "ui/date_dlg.h"
@@ -135,11 +135,14 @@ bool CKelmoDlg::prepareChosenDate() {
         platform::showError(services_.messages, kErrorInvalidDate);
         return false;
     }
-    // The other calendar is filled in; a failed conversion does not stop the computation.
-    if (hijri)
-        dateFromHijri(date_, current_, config_);
-    else
+    // The other calendar is filled in; a failed conversion does not stop the computation,
+    // but a Hijri day past the end of its month is no date.
+    if (!hijri) {
         hijriFromDate(date_, current_, config_);
+    } else if (dateFromHijri(date_, current_, config_) == kHijriDayBeyondMonth) {
+        platform::showError(services_.messages, kErrorInvalidDate);
+        return false;
+    }
     return true;
 }
 

@@ -91,11 +91,12 @@ TEST(SunHorizonAltitude, StandardConditions) {
 }
 
 // The Sun's place at the three days agrees with ERFA within 2" and the three days are one day
-// apart (the right ascension moves about a degree a day).
+// apart (the right ascension moves about a degree a day). They are tabulated at 0h dynamical
+// time of local midnight's clock reading, the instant the solver reads at m + Delta-T.
 TEST(PrepareSunDay, SunPlacesOfThreeDays) {
     const Location l = place(51.5, -0.12, 0.0f);
     const DayFrame f = prepareSunDay(civil(2024, 3, 20), l, Config{});
-    const double jdTT = kJ2000 + f.tTT * kDaysPerCentury;
+    const double jdTT = kJ2000 + f.tUT * kDaysPerCentury;
     for (int k = 0; k < 3; ++k) {
         const test::ErfaSun ref = test::erfaSun(jdTT + (k - 1));
         EXPECT_NEAR(reduceAngleSigned(f.sun[k].rightAscension - ref.rightAscension), 0.0,

@@ -7,11 +7,11 @@
 #include <regex>
 #include <sstream>
 
-#include "calendar/hijri.h"
 #include "calendar/julian_day.h"
 #include "files/golden_file.h"
 #include "files/report_header.h"
 #include "files/show_report.h"
+#include "hijri/hijri_date.h"
 
 #include "support/places.h"
 

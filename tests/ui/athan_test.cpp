@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "base/angles.h"
-#include "calendar/hijri.h"
+#include "hijri/hijri_date.h"
 #include "ui/athan.h"
 #include "ui/fake_services.h"
 #include "ui/timer_fakes.h"

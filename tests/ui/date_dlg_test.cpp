@@ -2,8 +2,8 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "calendar/hijri.h"
 #include "calendar/julian_day.h"
+#include "hijri/hijri_date.h"
 #include "ui/date_dlg.h"
 #include "ui/fake_services.h"
 #include "ui/ui_support.h"

@@ -6,9 +6,9 @@
 #include <QSet>
 #include <QTest>
 
-#include "calendar/hijri.h"
 #include "files/prayer_report.h"
 #include "files/show_report.h"
+#include "hijri/hijri_date.h"
 #include "platform/qt/message_dialog.h"
 #include "ui/about_dlg.h"
 #include "ui/cfg_dlg.h"

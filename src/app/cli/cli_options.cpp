@@ -9,11 +9,11 @@
 #include "app/cli/decimal_option.h"
 #include "app/cli/settings_source.h"
 #include "base/angles.h"
-#include "calendar/hijri.h"
 #include "calendar/julian_day.h"
 #include "calendar/local_time.h"
 #include "files/show_report.h"
 #include "platform/encoding.h"
+#include "hijri/hijri_date.h"
 
 namespace kelmo::cli {
 
@@ -195,9 +195,12 @@ CliError resolveHijriDate(const std::string& text, Resolved& r) {
     date.hijriDay = day;
     if (!isValidDate(date, true)) return {kExitUsage, "--hijri-date: no such day: " + text};
     date.hijriValid = 1;
-    if (dateFromHijri(date, r.location, r.config) != 1) {
-        return {kExitFailure, kNoHijriDateMessage};
+    const int converted = dateFromHijri(date, r.location, r.config);
+    if (converted == kHijriDayBeyondMonth) {
+        return {kExitUsage,
+                "--hijri-date: no such day: " + text + " (that month has 29 days here)"};
     }
+    if (converted != 1) return {kExitFailure, kNoHijriDateMessage};
     date.day = static_cast<int>(date.day);
     r.date = date;
     return {};

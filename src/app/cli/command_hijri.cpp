@@ -6,9 +6,9 @@
 
 #include "app/cli/commands.h"
 #include "app/cli/report_date.h"
-#include "calendar/hijri.h"
 #include "calendar/julian_day.h"
 #include "calendar/names.h"
+#include "hijri/hijri_date.h"
 
 namespace kelmo::cli {
 

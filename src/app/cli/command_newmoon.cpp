@@ -3,12 +3,15 @@
 #include <cmath>
 #include <cstdio>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 
 #include "app/cli/commands.h"
 #include "base/angles.h"
 #include "calendar/julian_day.h"
+#include "hijri/hijri_date.h"
 #include "moon/moon_data_at_sunset.h"
+#include "moon/new_moon.h"
 
 namespace kelmo::cli {
 
@@ -34,60 +37,85 @@ std::string localText(double jd) {
     return text;
 }
 
+// The new moon exists everywhere; the Moon at sunset needs an evening with a sunset and a
+// later moonset at the place, which polar day or night (and some autumn evenings at high
+// latitudes) do not have; the month start follows the Hijri calendar's latitude retreat.
 struct NewMoonReport {
-    MoonSunsetData data;
+    NewMoonPair newMoon;  // Universal Time on the zone's clock
+    std::optional<MoonSunsetData> sunset;
+    std::optional<CalendarDate> monthStart;
     double zoneDays = 0.0;  // timeZone / 24
-    CalendarDate monthStart;
 };
 
+NewMoonReport newMoonReport(const Resolved& r) {
+    NewMoonReport report;
+    report.newMoon = inUniversalTime(nextNewMoon(r.date, r.location));
+    report.zoneDays = r.location.timeZone / 24.0;
+    MoonSunsetData data;
+    if (moonDataAtSunset(r.date, r.location, r.config, data) == 1) report.sunset = data;
+    if (crescentEvening(r.date, r.location, r.config, data) == 1) {
+        CalendarDate start;
+        dateFromJulianDay(data.monthStart, start);
+        report.monthStart = start;
+    }
+    return report;
+}
+
 std::string jsonText(const NewMoonReport& r) {
-    const MoonSunsetData& m = r.data;
     nlohmann::ordered_json j;
-    j["geocentric_jd_ut"] = m.geocentricNewMoon - r.zoneDays;
-    j["topocentric_jd_ut"] = m.topocentricNewMoon - r.zoneDays;
-    j["sunset_jd_ut"] = m.sunsetDay + m.sunset / kTwoPi - r.zoneDays;
-    j["moon_altitude_deg"] = m.moonAltitude * kRadToDeg;
-    j["sun_altitude_deg"] = m.sunAltitude * kRadToDeg;
-    j["elongation_geo_deg"] = m.geocentricElongation * kRadToDeg;
-    j["elongation_topo_deg"] = m.topocentricElongation * kRadToDeg;
-    j["illuminated_percent"] = m.illuminated * 100.0;
-    j["month_start"] = isoDate(r.monthStart);
+    j["geocentric_jd_ut"] = r.newMoon.geocentric - r.zoneDays;
+    j["topocentric_jd_ut"] = r.newMoon.topocentric - r.zoneDays;
+    const auto field = [&](const char* name, auto value) {
+        j[name] = r.sunset ? nlohmann::ordered_json(value(*r.sunset)) : nlohmann::ordered_json();
+    };
+    field("sunset_jd_ut",
+          [&](const MoonSunsetData& m) { return m.sunsetDay + m.sunset / kTwoPi - r.zoneDays; });
+    field("moon_altitude_deg", [](const MoonSunsetData& m) { return m.moonAltitude * kRadToDeg; });
+    field("sun_altitude_deg", [](const MoonSunsetData& m) { return m.sunAltitude * kRadToDeg; });
+    field("elongation_geo_deg",
+          [](const MoonSunsetData& m) { return m.geocentricElongation * kRadToDeg; });
+    field("elongation_topo_deg",
+          [](const MoonSunsetData& m) { return m.topocentricElongation * kRadToDeg; });
+    field("illuminated_percent", [](const MoonSunsetData& m) { return m.illuminated * 100.0; });
+    j["month_start"] =
+        r.monthStart ? nlohmann::ordered_json(isoDate(*r.monthStart)) : nlohmann::ordered_json();
     return j.dump() + "\n";
 }
 
-std::string plainText(const NewMoonReport& r, float timeZone) {
-    const MoonSunsetData& m = r.data;
-    char zone[32];
-    std::snprintf(zone, sizeof zone, "UTC%+g", static_cast<double>(timeZone));
-    char text[1024];
+std::string sunsetLines(const MoonSunsetData& m, const std::string& zone) {
+    char text[512];
     std::snprintf(text, sizeof text,
-                  "Geocentric new moon:  %s (%s)\n"
-                  "Topocentric new moon: %s (%s)\n"
                   "Sunset:               %s (%s), moonset %+.0f minutes later\n"
                   "Moon altitude %.2f deg, Sun altitude %.2f deg (apparent, topocentric)\n"
                   "Elongation %.2f deg geocentric, %.2f deg topocentric\n"
                   "Moon age %.2f hours geocentric, %.2f hours topocentric\n"
-                  "Illuminated %.2f%%\n"
-                  "Possible start of the month: %s\n",
-                  localText(m.geocentricNewMoon).c_str(), zone,
-                  localText(m.topocentricNewMoon).c_str(), zone,
-                  localText(m.sunsetDay + m.sunset / kTwoPi).c_str(), zone,
+                  "Illuminated %.2f%%\n",
+                  localText(m.sunsetDay + m.sunset / kTwoPi).c_str(), zone.c_str(),
                   (m.moonset - m.sunset) * kRadToHours * 60.0, m.moonAltitude * kRadToDeg,
                   m.sunAltitude * kRadToDeg, m.geocentricElongation * kRadToDeg,
                   m.topocentricElongation * kRadToDeg, m.geocentricAge * 24.0,
-                  m.topocentricAge * 24.0, m.illuminated * 100.0, isoDate(r.monthStart).c_str());
+                  m.topocentricAge * 24.0, m.illuminated * 100.0);
+    return text;
+}
+
+std::string plainText(const NewMoonReport& r, float timeZone) {
+    char zone[32];
+    std::snprintf(zone, sizeof zone, "UTC%+g", static_cast<double>(timeZone));
+    std::string text = "Geocentric new moon:  " + localText(r.newMoon.geocentric) + " (" + zone +
+                       ")\nTopocentric new moon: " + localText(r.newMoon.topocentric) + " (" +
+                       zone + ")\n";
+    text += r.sunset
+                ? sunsetLines(*r.sunset, zone)
+                : std::string("Sunset:               not available (") + kNoSunsetMessage + ")\n";
+    text += "Possible start of the month: " +
+            (r.monthStart ? isoDate(*r.monthStart) : std::string("not available")) + "\n";
     return text;
 }
 
 int runNewMoon(const CliOptions& options, const platform::Clock& clock) {
     Resolved r;
     if (CliError e = resolve(options, clock, r)) return report(e);
-    NewMoonReport result;
-    if (moonDataAtSunset(r.date, r.location, r.config, result.data) == 0) {
-        return report({kExitFailure, kNoSunsetMessage});
-    }
-    result.zoneDays = r.location.timeZone / 24.0;
-    dateFromJulianDay(result.data.monthStart, result.monthStart);
+    const NewMoonReport result = newMoonReport(r);
     const std::string text =
         options.output.format == "json" ? jsonText(result) : plainText(result, r.location.timeZone);
     return report(writeOutput(options.output, text));

@@ -2,10 +2,10 @@
 #include <string>
 
 #include "app/cli/commands.h"
-#include "calendar/hijri.h"
 #include "calendar/julian_day.h"
 #include "calendar/names.h"
 #include "platform/encoding.h"
+#include "hijri/hijri_date.h"
 
 namespace kelmo::cli {
 

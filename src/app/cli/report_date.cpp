@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "calendar/hijri.h"
 #include "calendar/julian_day.h"
+#include "hijri/hijri_date.h"
 
 namespace kelmo::cli {
 

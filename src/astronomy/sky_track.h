@@ -1,0 +1,57 @@
+// A body's apparent place interpolated over a local day, as an observer at one place sees it:
+// hour angle, altitude, the culminations and the crossing of a target altitude.
+// Source: J. Meeus, Astronomical Algorithms, 2nd ed. (1998), ch. 3 (interpolation) and ch. 15
+// (the corrections of the transit and of the altitude).
+#pragma once
+
+#include <array>
+
+#include "astronomy/ecliptic_position.h"
+
+namespace kelmo {
+
+// Three-point interpolation of y1, y2, y3 tabulated at n = -1, 0, +1.
+double interpolate3(double y1, double y2, double y3, double n);
+
+// Times m are fractions of a day from local midnight of zone time; the positions are
+// tabulated one day apart, the middle one at 0h dynamical time of the midnight's clock
+// reading, so the place at m is read at n = m + Delta-T / 86400.
+class SkyTrack {
+  public:
+    // phi latitude, lambda east longitude, theta0 apparent sidereal time at local midnight.
+    SkyTrack(double phi, double lambda, double theta0, double deltaTSeconds,
+             const std::array<EquatorialPosition, 3>& positions);
+
+    // False when an interpolated coordinate could be infinite or not a number.
+    bool isFinite() const;
+    // The local hour angle at m, not reduced: it grows by about 2 pi a day.
+    double hourAngle(double m) const;
+    // The true geocentric altitude at m.
+    double altitude(double m) const;
+    // The instant near m at which the hour angle is hourAngle modulo 2 pi (0 the upper, pi the
+    // lower culmination), corrected until the step is at most tolerance days; NotValid when
+    // 1001 corrections do not get there.
+    double culmination(double m, double hourAngle, double tolerance) const;
+    // The instant between lo and hi (where the altitude lies on either side of h) at which the
+    // altitude is h: Meeus's altitude correction from guess, kept inside the shrinking bracket
+    // by bisection whenever it would leave it or stop halving its steps, so that it cannot
+    // leave the interval; stops when the step is at most tolerance days.
+    double crossing(double lo, double hi, double guess, double h, double tolerance) const;
+
+  private:
+    struct Sample {
+        double altitude;  // true geocentric altitude
+        double rate;  // 2 pi cos(delta) cos(phi) sin(H): the altitude's fall per day times cos h
+    };
+    Sample sample(double m) const;
+
+    double sinPhi_;
+    double cosPhi_;
+    double lambda_;
+    double theta0_;
+    double readingOffset_;  // Delta-T in days
+    std::array<double, 3> alpha_;
+    std::array<double, 3> delta_;
+};
+
+}  // namespace kelmo
