@@ -1,7 +1,7 @@
 // The first step of start-up (and of every reload of the Timer): the configuration and the
 // home location from Kelmo.cfg, with the offer of the built-in file when it cannot be read,
 // then the current location, today's date with its Hijri date (decided by the crescent at the
-// current location, calendar/hijri.h), temperature and pressure.
+// current location, hijri/hijri_date.h), temperature and pressure.
 #pragma once
 
 #include <string_view>

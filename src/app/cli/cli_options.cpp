@@ -12,8 +12,8 @@
 #include "calendar/julian_day.h"
 #include "calendar/local_time.h"
 #include "files/show_report.h"
-#include "platform/encoding.h"
 #include "hijri/hijri_date.h"
+#include "platform/encoding.h"
 
 namespace kelmo::cli {
 

@@ -4,8 +4,8 @@
 #include "app/cli/commands.h"
 #include "calendar/julian_day.h"
 #include "calendar/names.h"
-#include "platform/encoding.h"
 #include "hijri/hijri_date.h"
+#include "platform/encoding.h"
 
 namespace kelmo::cli {
 
