@@ -1,5 +1,6 @@
 #include "platform/timer_endpoint.h"
 
+#include <cctype>
 #include <charconv>
 #include <cstdio>
 
@@ -40,6 +41,10 @@ std::optional<TimerMessage> decodeTimerMessage(std::string_view line) {
     std::string_view rest = trimmed(line);
     if (!rest.starts_with("0x") && !rest.starts_with("0X")) return std::nullopt;
     rest.remove_prefix(2);
+    // The hexadecimal digits follow "0x" at once; a message number has no sign.
+    if (rest.empty() || !std::isxdigit(static_cast<unsigned char>(rest.front()))) {
+        return std::nullopt;
+    }
     TimerMessage message;
     if (!readNumber(rest, 16, message.message) || !readNumber(rest, 10, message.wParam) ||
         !readNumber(rest, 10, message.lParam) || !trimmed(rest).empty())

@@ -11,13 +11,14 @@
 
 #include "files/config_file.h"
 #include "files/config_line.h"
+#include "files/field_scanner.h"
 #include "files/location_database.h"
 
 namespace {
 
 using namespace kelmo;
 
-constexpr std::size_t kMaxGrownBytes = 400000;
+constexpr std::size_t kMaxGrownBytes = 120000;
 constexpr int kMaxRepeats = 2100;
 constexpr double kCoordinateRounding = 0.5e-8;  // written with 8 decimals
 constexpr double kZoneRounding = 0.5e-4;        // 4 decimals

@@ -32,6 +32,7 @@ TEST(TimerEndpointTest, MessagesRoundTripAsOneLine) {
 
 TEST(TimerEndpointTest, MalformedMessagesAreRefused) {
     for (const char* line : {"", "401 0 0", "0x401 0", "0x401 0 0 0", "0xZZ 0 0", "0x401 a 0",
+                             "0X-4 0 -7", "0x -1 1 0",  // found by the fuzzer: not sent again
                              "0x401 0 99999999999999999999999"})
         EXPECT_FALSE(decodeTimerMessage(line)) << line;
 }
