@@ -179,23 +179,13 @@ class TimerEndpointServerTest : public QObject {
         QCOMPARE(next.listen(), TimerEndpointServer::Claim::listening);
     }
 
-    void idleConnectionsAreClosedAndListeningGoesOn() {
-        // 1100 idle connections once took every descriptor: the Timer then closed its socket.
+    void idleConnectionsAreClosed() {
         TimerEndpointServer server(path_);
         server.setIdleTimeoutMs(300);
         QCOMPARE(server.listen(), TimerEndpointServer::Claim::listening);
-        server.setHandler([](const TimerMessage&) { return result(1); });
         std::vector<int> idle;
-        for (int i = 0; i < TimerEndpointServer::kMaxConnections + 8; ++i) {
-            const int fd = idleClient(path_);
-            QVERIFY(fd >= 0);
-            idle.push_back(fd);
-        }
-        QTRY_COMPARE(server.openConnections(), TimerEndpointServer::kMaxConnections);
-        QTest::qWait(100);
-        QCOMPARE(server.openConnections(), TimerEndpointServer::kMaxConnections);  // the cap
-        // Each idle one is closed in turn; then a real client is answered.
-        QCOMPARE(exchangeServed(path_, "0x401 0 0\n"), std::optional<std::string>("1"));
+        for (int i = 0; i < 5; ++i) idle.push_back(idleClient(path_));
+        QTRY_COMPARE(server.openConnections(), 5);
         QTRY_COMPARE(server.openConnections(), 0);
         for (int fd : idle) {
             char byte = 0;
@@ -203,6 +193,29 @@ class TimerEndpointServerTest : public QObject {
             close(fd);
         }
         QVERIFY(server.isListening());
+    }
+
+    void idleConnectionsCannotKeepAClientWaiting() {
+        // 1100 idle connections once took every descriptor: the Timer then closed its socket.
+        // Now at most kMaxConnections are open, and a new one takes the place of the oldest
+        // silent one; with an idle time longer than the client waits, only that lets it in.
+        TimerEndpointServer server(path_);
+        server.setIdleTimeoutMs(60000);
+        QCOMPARE(server.listen(), TimerEndpointServer::Claim::listening);
+        server.setHandler([](const TimerMessage&) { return result(1); });
+        std::vector<int> idle;
+        for (int i = 0; i < TimerEndpointServer::kMaxConnections + 20; ++i) {
+            const int fd = idleClient(path_);
+            QVERIFY(fd >= 0);
+            idle.push_back(fd);
+        }
+        QTRY_COMPARE(server.openConnections(), TimerEndpointServer::kMaxConnections);
+        QTest::qWait(100);
+        QCOMPARE(server.openConnections(), TimerEndpointServer::kMaxConnections);  // the cap
+        QCOMPARE(exchangeServed(path_, "0x401 0 0\n", 2000), std::optional<std::string>("1"));
+        QVERIFY(server.isListening());
+        for (int fd : idle) close(fd);
+        QTRY_COMPARE(server.openConnections(), 0);
     }
 
     void runningOutOfDescriptorsPausesButNeverStopsListening() {

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLocalSocket>
 #include <QPointer>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -79,25 +80,40 @@ void TimerEndpointServer::stopListening() {
 }
 
 void TimerEndpointServer::acceptPending() {
-    while (open_ < kMaxConnections) {
+    // At most a full set per round, so that the lines of those accepted are read in between.
+    for (int round = 0; round < kMaxConnections; ++round) {
+        if (open_ >= kMaxConnections && silent_.empty()) {
+            notifier_->setEnabled(false);  // every one is being answered: the rest wait
+            return;
+        }
         const int fd = accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (fd >= 0) {
+            if (open_ >= kMaxConnections) drop(silent_.front());
             serve(fd);
             continue;
         }
         if (errno == EAGAIN || errno == EWOULDBLOCK) return;
-        if (outOfDescriptors(errno)) break;  // wait, and keep listening
+        if (outOfDescriptors(errno)) {  // wait, and keep listening
+            notifier_->setEnabled(false);
+            retry_.start();
+            return;
+        }
         // Anything else concerns that one client (it went away before being accepted).
     }
-    // At the limit: the others wait in the queue until a connection closes.
-    notifier_->setEnabled(false);
-    if (open_ < kMaxConnections) retry_.start();
 }
 
 void TimerEndpointServer::resumeAccepting() {
-    if (notifier_ == nullptr || open_ >= kMaxConnections) return;
+    if (notifier_ == nullptr) return;
     notifier_->setEnabled(true);
     acceptPending();  // clients that came while paused raise no new notification
+}
+
+void TimerEndpointServer::drop(QLocalSocket* socket) {
+    std::erase(silent_, socket);
+    disconnect(socket, &QObject::destroyed, this, nullptr);  // counted off here
+    --open_;
+    socket->abort();  // the descriptor is closed at once
+    socket->deleteLater();
 }
 
 void TimerEndpointServer::serve(int descriptor) {
@@ -108,20 +124,18 @@ void TimerEndpointServer::serve(int descriptor) {
         return;
     }
     ++open_;
+    silent_.push_back(socket);
     auto* idle = new QTimer(socket);
     idle->setSingleShot(true);
-    connect(idle, &QTimer::timeout, socket, [socket] {
-        socket->abort();
-        socket->deleteLater();
-    });
+    connect(idle, &QTimer::timeout, this, [this, socket] { drop(socket); });
     idle->start(idleTimeoutMs_);
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    connect(socket, &QObject::destroyed, this, [this] {
+    connect(socket, &QObject::destroyed, this, [this, socket] {
+        std::erase(silent_, socket);
         --open_;
         resumeAccepting();
     });
     connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readLine(socket); });
-    if (socket->bytesAvailable() > 0) readLine(socket);
 }
 
 void TimerEndpointServer::readLine(QLocalSocket* socket) {
@@ -131,6 +145,7 @@ void TimerEndpointServer::readLine(QLocalSocket* socket) {
     }
     // One message per connection: what follows the line is not read.
     disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
+    std::erase(silent_, socket);
     const QByteArray line = socket->readLine(kMaxLineBytes);
     // Answered from the event loop, not inside this signal of the socket.
     QMetaObject::invokeMethod(

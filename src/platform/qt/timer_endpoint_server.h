@@ -4,9 +4,10 @@
 // out, however close together two start.
 //
 // Hostile or broken clients cannot take the Timer down: a connection that has sent no whole
-// line within kIdleTimeoutMs is closed, at most kMaxConnections are open at once (further
-// clients wait in the socket's queue), and running out of descriptors pauses accepting
-// instead of closing the socket. A handler never runs inside a socket's signal, and a message
+// line within kIdleTimeoutMs is closed, at most kMaxConnections are open at once (a new one
+// then takes the place of the oldest that has not yet sent its line, so that idle clients
+// cannot keep others waiting), and running out of descriptors pauses accepting instead of
+// closing the socket. A handler never runs inside a socket's signal, and a message
 // box it needs comes after the answer has been sent, so a client that goes away can never
 // pull a connection from under a running handler.
 #pragma once
@@ -18,6 +19,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/timer_endpoint.h"
 #include "platform/timer_socket_folder.h"
@@ -29,8 +31,8 @@ namespace kelmo::platform {
 class TimerEndpointServer : public QObject {
     Q_OBJECT
   public:
-    static constexpr int kIdleTimeoutMs = 5000;
-    static constexpr int kMaxConnections = 16;
+    static constexpr int kIdleTimeoutMs = 3000;
+    static constexpr int kMaxConnections = 32;
 
     // The whole answer text (one line with its newline), and what is to be done once it has
     // been sent (may be empty).
@@ -65,6 +67,7 @@ class TimerEndpointServer : public QObject {
     void acceptPending();
     void resumeAccepting();
     void serve(int descriptor);
+    void drop(QLocalSocket* socket);
     void readLine(QLocalSocket* socket);
     void answer(QLocalSocket* socket, const QByteArray& line);
     void stopListening();
@@ -75,6 +78,7 @@ class TimerEndpointServer : public QObject {
     std::unique_ptr<QSocketNotifier> notifier_;
     QTimer retry_;  // accepting again after the process ran out of descriptors
     int open_ = 0;
+    std::vector<QLocalSocket*> silent_;  // accepted, no line read yet; oldest first
     int idleTimeoutMs_ = kIdleTimeoutMs;
     Handler handler_;
 };
