@@ -50,6 +50,20 @@ void BM_YearManamaDefaults(benchmark::State& state) {
     computeYear(state, manama(), Config{}, state.range(0) != 0);
 }
 
+// Mecca with the place's own times only (area 0), as a year report computes them; the time
+// per day is the year's time / 365.
+void BM_YearMeccaArea0(benchmark::State& state) {
+    Location mecca;
+    mecca.latitude = 21.4225 * kDegToRad;
+    mecca.longitude = 39.8262 * kDegToRad;
+    mecca.timeZone = 3.0f;
+    mecca.height = 277;
+    Config config;
+    config.areaRadius = 0;
+    computeYear(state, mecca, config, true);
+    state.SetItemsProcessed(state.iterations() * 365);
+}
+
 // range(0): the high-latitude rule; range(1): 1 with a shared memo.
 void BM_YearLongyearbyen(benchmark::State& state) {
     Config config;
@@ -60,6 +74,7 @@ void BM_YearLongyearbyen(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_YearManamaDefaults)->ArgName("memo")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_YearMeccaArea0)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_YearLongyearbyen)
     ->ArgNames({"rule", "memo"})
     ->Args({7, 0})

@@ -32,43 +32,57 @@ double halfArcEstimate(double phi, double delta2, double h) {
     return std::abs(cosH0) <= 1.0 ? std::acos(cosH0) / kTwoPi : kNotValid;
 }
 
-// The crossing of h in [lo, hi] when the altitude lies on either side of h there, from guess
-// (when it is a time); otherwise marker.
-double crossingOrMarker(const SkyTrack& track, double lo, double hi, double guess, double h,
-                        double tolerance, double marker) {
-    const bool crosses = (track.altitude(lo) < h) != (track.altitude(hi) < h);
-    if (!crosses) return marker;
-    const double start = isTime(guess) ? guess : 0.5 * (lo + hi);
-    return track.crossing(lo, hi, start, h, tolerance);
+}  // namespace
+
+BodyDay::BodyDay(double phi, double lambda, double theta0, double deltaTSeconds,
+                 const std::array<EquatorialPosition, 3>& positions, double toleranceSeconds)
+    : track_(phi, lambda, theta0, deltaTSeconds, positions),
+      phi_(phi),
+      delta2_(positions[1].declination),
+      tolerance_(toleranceSeconds / kSecondsPerDay) {
+    if (!track_.isFinite()) {
+        transit_ = kNotValid;
+        return;
+    }
+    // First estimate of the transit, reduced into the day.
+    m0_ = (positions[1].rightAscension - lambda - theta0) / kTwoPi;
+    m0_ -= std::floor(m0_);
+    transit_ = track_.culmination(m0_, 0.0, tolerance_);
+    if (!isTime(transit_)) return;
+    altitudeTransit_ = track_.altitude(transit_);
+    before_ = track_.culmination(transit_ - kHalfDay, kPi, tolerance_);
+    after_ = track_.culmination(transit_ + kHalfDay, kPi, tolerance_);
+    if (isTime(before_)) altitudeBefore_ = track_.altitude(before_);
+    if (isTime(after_)) altitudeAfter_ = track_.altitude(after_);
 }
 
-}  // namespace
+EventTriple BodyDay::events(double h) const {
+    if (!isTime(transit_)) return allMarked(kNotValid);
+    if (altitudeTransit_ < h) return allMarked(kAlwBelow);
+    if (!isTime(before_) || !isTime(after_)) return toDayAngles(transit_, kNotValid, kNotValid);
+    // Meeus's first estimates, when the middle day's declination reaches h.
+    const double halfArc = halfArcEstimate(phi_, delta2_, h);
+    const bool estimated = isTime(halfArc);
+    double rise = kAlwAbove;
+    double set = kAlwAbove;
+    if (altitudeBefore_ < h) {
+        rise = track_.crossing(before_, transit_,
+                               estimated ? m0_ - halfArc : 0.5 * (before_ + transit_), h,
+                               tolerance_, true);
+    }
+    if (altitudeAfter_ < h) {
+        set =
+            track_.crossing(transit_, after_, estimated ? m0_ + halfArc : 0.5 * (transit_ + after_),
+                            h, tolerance_, false);
+    }
+    return toDayAngles(transit_, rise, set);
+}
 
 EventTriple riseTransitSet(double phi, double lambda, double theta0, double deltaTSeconds,
                            const std::array<EquatorialPosition, 3>& positions,
                            double targetAltitude, double toleranceSeconds) {
-    const SkyTrack track(phi, lambda, theta0, deltaTSeconds, positions);
-    if (!track.isFinite()) return allMarked(kNotValid);
-    const double tolerance = toleranceSeconds / kSecondsPerDay;
-    const double h = targetAltitude;
-
-    // First estimate of the transit, reduced into the day.
-    double m0 = (positions[1].rightAscension - lambda - theta0) / kTwoPi;
-    m0 -= std::floor(m0);
-    const double transit = track.culmination(m0, 0.0, tolerance);
-    if (!isTime(transit)) return allMarked(kNotValid);
-    if (track.altitude(transit) < h) return allMarked(kAlwBelow);
-
-    const double before = track.culmination(transit - kHalfDay, kPi, tolerance);
-    const double after = track.culmination(transit + kHalfDay, kPi, tolerance);
-    if (!isTime(before) || !isTime(after)) return toDayAngles(transit, kNotValid, kNotValid);
-    const double halfArc = halfArcEstimate(phi, positions[1].declination, h);
-    const bool estimated = isTime(halfArc);
-    const double rise = crossingOrMarker(
-        track, before, transit, estimated ? m0 - halfArc : kNotValid, h, tolerance, kAlwAbove);
-    const double set = crossingOrMarker(track, transit, after, estimated ? m0 + halfArc : kNotValid,
-                                        h, tolerance, kAlwAbove);
-    return toDayAngles(transit, rise, set);
+    return BodyDay(phi, lambda, theta0, deltaTSeconds, positions, toleranceSeconds)
+        .events(targetAltitude);
 }
 
 EventTriple riseTransitSetWithinDay(double phi, double lambda, double theta0, double deltaTSeconds,
@@ -105,7 +119,9 @@ EventTriple riseTransitSetWithinDay(double phi, double lambda, double theta0, do
         (belowAtEnd ? everBelow : everAbove) = true;
         if (belowAtStart == belowAtEnd) continue;
         double& event = belowAtStart ? rise : set;
-        if (!isTime(event)) event = track.crossing(cuts[i], cuts[i + 1], kNotValid, h, tolerance);
+        if (!isTime(event)) {
+            event = track.crossing(cuts[i], cuts[i + 1], kNotValid, h, tolerance, belowAtStart);
+        }
     }
     if (!everAbove) return allMarked(kAlwBelow);
     if (!everBelow) return toDayAngles(transit, kAlwAbove, kAlwAbove);

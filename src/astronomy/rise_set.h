@@ -34,6 +34,26 @@ EventTriple riseTransitSet(double phi, double lambda, double theta0, double delt
                            const std::array<EquatorialPosition, 3>& positions,
                            double targetAltitude, double toleranceSeconds);
 
+// The same for several target altitudes of one body at one place: the transit and the lower
+// culminations around it, and the altitudes there, are found once.
+class BodyDay {
+  public:
+    BodyDay(double phi, double lambda, double theta0, double deltaTSeconds,
+            const std::array<EquatorialPosition, 3>& positions, double toleranceSeconds);
+
+    // riseTransitSet at targetAltitude.
+    EventTriple events(double targetAltitude) const;
+
+  private:
+    SkyTrack track_;
+    double phi_;
+    double delta2_;     // declination of the middle day, for the first estimates
+    double tolerance_;  // days
+    double m0_ = 0.0;   // first estimate of the transit, in [0, 1)
+    double before_ = 0.0, transit_ = 0.0, after_ = 0.0;  // culminations, or markers
+    double altitudeBefore_ = 0.0, altitudeTransit_ = 0.0, altitudeAfter_ = 0.0;
+};
+
 // The events that happen within the local day itself [0, 2 pi), for a body whose day is
 // longer than the solar day (the Moon): the transit in the day, the first rise and the first
 // set in the day. An event the day does not hold is NotValid; a rise and set are AlwAbove

@@ -76,8 +76,8 @@ double SkyTrack::culmination(double m, double hourAngle, double tolerance) const
     return kNotValid;
 }
 
-double SkyTrack::crossing(double lo, double hi, double guess, double h, double tolerance) const {
-    const bool belowAtLo = altitude(lo) < h;
+double SkyTrack::crossing(double lo, double hi, double guess, double h, double tolerance,
+                          bool belowAtLo) const {
     double m = guess > lo && guess < hi ? guess : 0.5 * (lo + hi);
     double lastStep = hi - lo;
     for (int j = 0; j <= kMaxCorrections; ++j) {

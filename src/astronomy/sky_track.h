@@ -32,11 +32,13 @@ class SkyTrack {
     // lower culmination), corrected until the step is at most tolerance days; NotValid when
     // 1001 corrections do not get there.
     double culmination(double m, double hourAngle, double tolerance) const;
-    // The instant between lo and hi (where the altitude lies on either side of h) at which the
-    // altitude is h: Meeus's altitude correction from guess, kept inside the shrinking bracket
-    // by bisection whenever it would leave it or stop halving its steps, so that it cannot
-    // leave the interval; stops when the step is at most tolerance days.
-    double crossing(double lo, double hi, double guess, double h, double tolerance) const;
+    // The instant between lo and hi (where the altitude lies on either side of h: below it at
+    // lo when belowAtLo) at which the altitude is h: Meeus's altitude correction from guess,
+    // kept inside the shrinking bracket by bisection whenever it would leave it or stop
+    // halving its steps, so that it cannot leave the interval; stops when the step is at most
+    // tolerance days.
+    double crossing(double lo, double hi, double guess, double h, double tolerance,
+                    bool belowAtLo) const;
 
   private:
     struct Sample {

@@ -1,6 +1,9 @@
 #include "astronomy/sun_day.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstddef>
 
 #include "astronomy/coordinates.h"
 #include "astronomy/delta_t.h"
@@ -19,11 +22,41 @@ namespace kelmo {
 namespace {
 
 constexpr double kHoursPerDay = 24.0;
-constexpr double kOneDayInCenturies = 1.0 / kDaysPerCentury;
 
-EquatorialPosition apparentSun(double tTT, const Nutation& nutation, double eps) {
-    const EclipticPosition sun = sunApparent(tTT, nutation.dpsi);
-    return eclipticToEquatorial(sun.longitude, sun.latitude, eps);
+// The Sun's apparent place at the instant t (Julian centuries, read as TT) with the nutation and
+// obliquity of that instant.
+struct TabulatedSun {
+    double t = 0.0;
+    Nutation nutation;
+    double meanObliquity = 0.0;
+    EquatorialPosition place;
+    double distance = 0.0;
+};
+
+TabulatedSun computeTabulatedSun(double t) {
+    TabulatedSun s;
+    s.t = t;
+    s.nutation = nutation(t);
+    s.meanObliquity = meanObliquity(t);
+    const EclipticPosition sun = sunApparent(t, s.nutation.dpsi);
+    s.place = eclipticToEquatorial(sun.longitude, sun.latitude, s.meanObliquity + s.nutation.deps);
+    s.distance = sun.distance;
+    return s;
+}
+
+// The frames of consecutive days share two of their three tabulated instants (each is the
+// midnight of a whole Julian day), so the last few places are kept: a run of days computes one
+// new place a day. The places depend on t alone, so keeping them changes no result.
+TabulatedSun tabulatedSun(double t) {
+    constexpr std::size_t kKept = 4;
+    thread_local std::array<TabulatedSun, kKept> kept;
+    thread_local std::size_t count = 0;
+    for (std::size_t i = 0; i < std::min(count, kKept); ++i) {
+        if (kept[i].t == t) return kept[i];
+    }
+    TabulatedSun& slot = kept[count++ % kKept];
+    slot = computeTabulatedSun(t);
+    return slot;
 }
 
 }  // namespace
@@ -32,28 +65,30 @@ DayFrame prepareSunDay(const CalendarDate& date, const Location& location, const
     CalendarDate midnight = date;
     midnight.day = std::floor(date.day);
     const double jd = julianDay(midnight);
+    const double zoneDays = static_cast<double>(location.timeZone) / kHoursPerDay;
 
     DayFrame frame;
-    frame.tUT = centuriesSinceJ2000(jd - static_cast<double>(location.timeZone) / kHoursPerDay);
+    frame.tUT = centuriesSinceJ2000(jd - zoneDays);
     frame.deltaTSeconds = deltaT(centuriesSinceJ2000(jd));
     frame.tTT = frame.tUT + frame.deltaTSeconds * kSecondsToCenturies;
 
-    frame.meanObliquity = meanObliquity(frame.tTT);
-    frame.nutation = nutation(frame.tTT);
+    // The Sun tabulated at 0h dynamical time of the clock readings of the three midnights, the
+    // instants the solver reads at m + Delta-T, so that the Sun of the event's own instant is
+    // read; each with its own nutation.
+    std::array<TabulatedSun, 3> sun;
+    for (int k = 0; k < 3; ++k) sun[k] = tabulatedSun(centuriesSinceJ2000(jd + (k - 1) - zoneDays));
+    for (int k = 0; k < 3; ++k) frame.sun[k] = sun[k].place;
+
+    // Nutation and obliquity of the middle instant: in Delta-T they move by a millionth of an
+    // arcsecond.
+    frame.meanObliquity = sun[1].meanObliquity;
+    frame.nutation = sun[1].nutation;
     frame.obliquity = frame.meanObliquity + frame.nutation.deps;
     frame.siderealTime =
         apparentSiderealTime(meanSiderealTime(frame.tUT), frame.nutation.dpsi, frame.obliquity);
     frame.observer = observerGeocentric(location.latitude, location.height);
 
-    // Tabulated at 0h dynamical time of the midnight's clock reading, the instant the solver
-    // reads at n = m + Delta-T, so that the Sun of the event's own instant is read.
-    const double tTabulated = frame.tUT;
-    frame.sun[0] = apparentSun(tTabulated - kOneDayInCenturies, frame.nutation, frame.obliquity);
-    const EclipticPosition today = sunApparent(tTabulated, frame.nutation.dpsi);
-    frame.sun[1] = eclipticToEquatorial(today.longitude, today.latitude, frame.obliquity);
-    frame.sun[2] = apparentSun(tTabulated + kOneDayInCenturies, frame.nutation, frame.obliquity);
-
-    frame.sunDistance = today.distance;
+    frame.sunDistance = sun[1].distance;
     frame.sinParallax = sunSinParallax(frame.sunDistance);
     frame.semidiameter = sunSemidiameter(frame.sunDistance) * kArcsecToRad;
     frame.horizonAltitude = sunHorizonAltitude(frame, location, config);

@@ -17,15 +17,16 @@ struct DayFrame {
     double deltaTSeconds = 0.0;             // Delta-T of the date at 0h
     double tTT = 0.0;                       // tUT + Delta-T
     double meanObliquity = 0.0;             // eps0
-    Nutation nutation;                      // at tTT
+    Nutation nutation;                      // at tUT read as TT (the middle tabulated instant)
     double obliquity = 0.0;                 // eps = eps0 + deps
     double siderealTime = 0.0;              // theta0: apparent sidereal time at tUT
     ObserverPlace observer;                 // of the location with its height
-    std::array<EquatorialPosition, 3> sun;  // apparent, at tUT - 1 day, tUT, tUT + 1 day read as TT
-    double sunDistance = 0.0;               // R at tUT read as TT, AU
-    double sinParallax = 0.0;               // sin(8.794") / R
-    double semidiameter = 0.0;              // radians
-    double horizonAltitude = 0.0;           // h0: see sunHorizonAltitude
+    std::array<EquatorialPosition, 3> sun;  // apparent, at tUT - 1 day, tUT, tUT + 1 day read as
+                                            // TT, each with its own nutation
+    double sunDistance = 0.0;      // R at tUT read as TT, AU
+    double sinParallax = 0.0;      // sin(8.794") / R
+    double semidiameter = 0.0;     // radians
+    double horizonAltitude = 0.0;  // h0: see sunHorizonAltitude
 };
 
 // The day frame of the civil date (integer day) at location.

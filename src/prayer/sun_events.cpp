@@ -58,22 +58,25 @@ EventTable sunEvents(const CalendarDate& date, const Location& location, const C
 EventTable sunEvents(SharedSunDay& shared, const CalendarDate& date, const Location& location,
                      const Config& config) {
     const DayFrame frame = frameAtPlace(shared.frame(), location, config);
-    auto solve = [&](double longitude, double altitude) {
-        return riseTransitSet(location.latitude, longitude, frame.siderealTime, frame.deltaTSeconds,
-                              frame.sun, altitude, config.maxAcceptableError);
+    auto dayAt = [&](double longitude) {
+        return BodyDay(location.latitude, longitude, frame.siderealTime, frame.deltaTSeconds,
+                       frame.sun, config.maxAcceptableError);
     };
+    // The Sun's day at the place, shared by every altitude at its own longitude.
+    const BodyDay sunDay = dayAt(location.longitude);
+    auto solve = [&](double altitude) { return sunDay.events(altitude); };
     auto degrees = [](float angle) { return static_cast<double>(angle) * kDegToRad; };
 
     EventTable table;
     const double h0 = frame.horizonAltitude;
-    table[EventRow::horizon] = solve(location.longitude, h0);
+    table[EventRow::horizon] = solve(h0);
 
     if (config.highLatitudeRule == kRuleFixedMinutes) {
         fixedMinuteRows(config, table);
     } else {
-        const double imsakRise = solve(location.longitude, degrees(config.imsakAngle)).rise;
-        table[EventRow::fajr] = solve(location.longitude, degrees(config.fajrAngle));
-        table[EventRow::imsakIsha] = solve(location.longitude, degrees(config.ishaAngle));
+        const double imsakRise = solve(degrees(config.imsakAngle)).rise;
+        table[EventRow::fajr] = solve(degrees(config.fajrAngle));
+        table[EventRow::imsakIsha] = solve(degrees(config.ishaAngle));
         table[EventRow::imsakIsha].rise = imsakRise;
     }
 
@@ -85,11 +88,12 @@ EventTable sunEvents(SharedSunDay& shared, const CalendarDate& date, const Locat
         return table;
     }
 
-    table[EventRow::duhr] = solve(reduceAngleSigned(location.longitude - frame.semidiameter), h0);
+    table[EventRow::duhr] =
+        dayAt(reduceAngleSigned(location.longitude - frame.semidiameter)).events(h0);
     const double shadow =
         noonShadowLength(shared.noonAt(date, location, noon), location, config, frame);
-    table[EventRow::asrShadow1] = solve(location.longitude, asrAltitude(shadow, 1));
-    table[EventRow::asrShadow2] = solve(location.longitude, asrAltitude(shadow, 2));
+    table[EventRow::asrShadow1] = solve(asrAltitude(shadow, 1));
+    table[EventRow::asrShadow2] = solve(asrAltitude(shadow, 2));
     return table;
 }
 
