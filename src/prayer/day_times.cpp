@@ -34,6 +34,21 @@ void applyCorrections(const Config& config, PrayerTimes& times) {
     if (isTime(maghrib)) maghrib += config.maghribDelay * kMinuteToRad;
 }
 
+// The corrections move Imsak and Shuruq earlier and Fajr, Maghrib and Isha later: where a
+// high-latitude rule made two of them touch (no twilight left) they would cross. They stay
+// touching instead: Imsak <= Fajr <= Shuruq and Maghrib <= Isha.
+void keepTouchingTimesInOrder(PrayerTimes& t) {
+    auto notAfter = [&](PrayerSlot earlier, PrayerSlot later) {
+        if (isTime(t[earlier]) && isTime(t[later]) && t[earlier] > t[later]) t[earlier] = t[later];
+    };
+    notAfter(PrayerSlot::fajr, PrayerSlot::shuruq);
+    notAfter(PrayerSlot::imsak, PrayerSlot::fajr);
+    if (isTime(t[PrayerSlot::maghrib]) && isTime(t[PrayerSlot::isha]) &&
+        t[PrayerSlot::isha] < t[PrayerSlot::maghrib]) {
+        t[PrayerSlot::isha] = t[PrayerSlot::maghrib];
+    }
+}
+
 }  // namespace
 
 PrayerTimes computeDayTimes(const CalendarDate& date, Location location, const Config& config) {
@@ -53,6 +68,7 @@ PrayerTimes computeDayTimes(const CalendarDate& date, Location location, const C
     applyHighLatitudeRule(date, location, config, table, memo);
     PrayerTimes times = slotsOf(table);
     applyCorrections(config, times);
+    keepTouchingTimesInOrder(times);
     return times;
 }
 

@@ -13,6 +13,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "files/default_locations.h"
 
@@ -118,6 +119,33 @@ TEST(KelmoCli, HijriDateSelectsTheCivilDayForEveryCommand) {
     EXPECT_EQ(times["date"], civil);
     const auto back = firstLine(cli("hijri --date " + civil + " --format json").out);
     EXPECT_EQ(back["hijri"], "1447-09-01");
+    // Rabi' II 1447 has 29 days at Manama: its 30th is no date (it once gave the 1st of the
+    // next month), while the 29th is the day before the 1st of Jumada I.
+    const CliRun thirtieth = cli("hijri --hijri-date 1447-04-30");
+    EXPECT_EQ(thirtieth.status, 2);
+    EXPECT_NE(thirtieth.err.find("no such day"), std::string::npos) << thirtieth.err;
+    const auto last = firstLine(cli("hijri --hijri-date 1447-04-29 --format json").out);
+    const auto next = firstLine(cli("hijri --hijri-date 1447-05-01 --format json").out);
+    EXPECT_LT(last["civil"].get<std::string>(), next["civil"].get<std::string>());
+}
+
+// In a zone of +12 hours every day has its own times (21 March once repeated 20 March).
+TEST(KelmoCli, ZonePlusTwelveDaysAreTheirOwn) {
+    const CliRun run =
+        cli("times --location \"auckland,new zealand\" --date 2024-03-20 --days 4 "
+            "--format json");
+    ASSERT_EQ(run.status, 0);
+    std::istringstream lines(run.out);
+    std::string line;
+    std::vector<double> noons;
+    while (std::getline(lines, line)) {
+        noons.push_back(nlohmann::json::parse(line)["noon"].get<double>());
+        EXPECT_GT(noons.back(), 11.0 * 3600.0);  // 12:xx of New Zealand standard time
+        EXPECT_LT(noons.back(), 14.0 * 3600.0);
+    }
+    ASSERT_EQ(noons.size(), 4u);
+    // In March the equation of time brings noon some 18 s earlier each day.
+    for (std::size_t k = 1; k < noons.size(); ++k) EXPECT_NEAR(noons[k], noons[k - 1] - 18.0, 5.0);
 }
 
 TEST(KelmoCli, NewMoonAndQiblaRecords) {
@@ -128,6 +156,19 @@ TEST(KelmoCli, NewMoonAndQiblaRecords) {
     EXPECT_NEAR(m["geocentric_jd_ut"].get<double>(), 2461383.536, 0.002);
     EXPECT_GT(m["sunset_jd_ut"].get<double>(), m["geocentric_jd_ut"].get<double>());
     EXPECT_TRUE(m.contains("month_start"));
+    // London in October 2025 has no evening with a sunset before the moonset after the new
+    // moon: the new moon is still given, the sunset fields are null, the month start comes
+    // from the Hijri calendar's retreat toward the equator.
+    const CliRun london = cli("newmoon --location london,uk --date 2025-10-01 --format json");
+    ASSERT_EQ(london.status, 0) << london.err;
+    const auto l = firstLine(london.out);
+    // Published: new moon of 2025 October 21, 12:25 UT (JD 2460970.017).
+    EXPECT_NEAR(l["geocentric_jd_ut"].get<double>(), 2460970.017, 0.002);
+    EXPECT_TRUE(l["sunset_jd_ut"].is_null());
+    EXPECT_TRUE(l["moon_altitude_deg"].is_null());
+    EXPECT_TRUE(l["month_start"].is_string());
+    EXPECT_NE(cli("newmoon --location london,uk --date 2025-10-01").out.find("not available"),
+              std::string::npos);
 
     const CliRun qibla = cli("qibla --format json");  // the built-in home, Manama
     ASSERT_EQ(qibla.status, 0);

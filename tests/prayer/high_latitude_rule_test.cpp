@@ -334,13 +334,17 @@ TEST(HighLatitudeRule, NoneAndFixedMinutesChangeNothing) {
 
 // Every rule keeps the prayers in their order whenever the slots are times:
 // Imsak <= Fajr <= Shuruq < Duhr < Asr < Maghrib <= Isha, at high latitudes of both hemispheres
-// through a year.
+// through a year, with the default corrections (which move Fajr and Isha later and Imsak and
+// Shuruq earlier) and a Maghrib delay.
 TEST(HighLatitudeRule, EveryRuleKeepsThePrayersInOrder) {
     using S = PrayerSlot;
     const S order[] = {S::imsak, S::fajr, S::shuruq, S::duhr, S::asrShadow1, S::maghrib, S::isha};
     for (int rule = 0; rule <= 9; ++rule) {
         Config config = test::settings(rule, 0);
         config.fiqh = 1;
+        config.correctionSeconds = Config{}.correctionSeconds;
+        config.maghribDelay = 3;
+        config.nMinutes = 0;
         for (const Location& at :
              {place(50.0, 15.0, 1.0f), place(58.0, 15.0, 1.0f), place(65.0, 18.0, 1.0f),
               place(71.0, 15.0, 1.0f), place(-62.0, -58.0, -3.0f)}) {
