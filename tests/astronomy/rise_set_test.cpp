@@ -147,5 +147,69 @@ TEST(RiseTransitSet, ToleranceControlsConvergence) {
     EXPECT_NEAR(coarse.set, fine.set, 60.0 * kSecondToRad);
 }
 
+// Meeus's iteration as the book gives it (Astronomical Algorithms, ch. 15, with the altitude
+// correction divided by cos h), with no bracket: the transit corrected by -H / 360 deg, a rise
+// or set by (h - h0) cos h / (360 deg cos(delta) cos(phi) sin H).
+struct MeeusIteration {
+    double phi, lambda, theta0, deltaTDays;
+    std::array<EquatorialPosition, 3> p;
+
+    double solve(double m, double h, bool transit) const {
+        for (int j = 0; j < 1000; ++j) {
+            const double n = m + deltaTDays;
+            const double alpha =
+                interpolate3(p[0].rightAscension, p[1].rightAscension, p[2].rightAscension, n);
+            const double delta =
+                interpolate3(p[0].declination, p[1].declination, p[2].declination, n);
+            const double hourAngle =
+                std::remainder(theta0 + 360.985647 * kDegToRad * m + lambda - alpha, kTwoPi);
+            const double alt = std::asin(std::sin(phi) * std::sin(delta) +
+                                         std::cos(phi) * std::cos(delta) * std::cos(hourAngle));
+            const double dm =
+                transit ? -hourAngle / kTwoPi
+                        : std::cos(alt) * (alt - h) /
+                              (kTwoPi * std::cos(delta) * std::cos(phi) * std::sin(hourAngle));
+            m += dm;
+            if (std::abs(dm) <= 1.0 / 86400.0) return m;
+        }
+        return kNotValid;
+    }
+};
+
+// On ordinary days (latitudes 50 S to 50 N, the Sun through a year) the bracketed search never
+// needs its bracket: the times equal those of Meeus's free iteration to a millisecond.
+TEST(RiseTransitSet, OrdinaryDaysGiveMeeussIteration) {
+    int compared = 0;
+    for (double lat = -50.0; lat <= 50.0; lat += 10.0) {
+        for (int day = 0; day < 365; day += 7) {
+            const double ra = day * 360.0 / 365.25;
+            const double dec = 23.44 * std::sin(kTwoPi * (day - 80) / 365.25);
+            const MeeusIteration meeus{
+                lat * kDegToRad,
+                0.3,
+                (100.0 + day * 0.9856) * kDegToRad,
+                69.0 / 86400.0,
+                {eq(ra - 0.9856, dec - 0.2), eq(ra, dec), eq(ra + 0.9856, dec + 0.2)}};
+            double m0 = (meeus.p[1].rightAscension - meeus.lambda - meeus.theta0) / kTwoPi;
+            m0 -= std::floor(m0);
+            for (double hDeg : {-0.8333, -18.0, 20.0}) {
+                const double h = hDeg * kDegToRad;
+                const EventTriple e =
+                    riseTransitSet(meeus.phi, meeus.lambda, meeus.theta0, 69.0, meeus.p, h, 1.0);
+                if (!isTime(e.rise) || !isTime(e.set)) continue;
+                const double cosH0 =
+                    (std::sin(h) - std::sin(meeus.phi) * std::sin(meeus.p[1].declination)) /
+                    (std::cos(meeus.phi) * std::cos(meeus.p[1].declination));
+                const double halfArc = std::acos(cosH0) / kTwoPi;
+                EXPECT_NEAR(e.transit / kDay, meeus.solve(m0, h, true), 1e-8);
+                EXPECT_NEAR(e.rise / kDay, meeus.solve(m0 - halfArc, h, false), 1e-8);
+                EXPECT_NEAR(e.set / kDay, meeus.solve(m0 + halfArc, h, false), 1e-8);
+                ++compared;
+            }
+        }
+    }
+    EXPECT_GT(compared, 1400);
+}
+
 }  // namespace
 }  // namespace kelmo
