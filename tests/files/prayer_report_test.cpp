@@ -165,6 +165,8 @@ TEST(PrayerReport, HijriYearHasTwelveMonthsOfTheirOwnLength) {
     EXPECT_NE(text.find(", Thu Al-Hijja/1446\n"), std::string::npos);
 }
 
+// The ten days dropped from October 1582 have no row, and the Hijri count does not run on
+// over them: 15 October is the day after 4 October in the Hijri calendar too.
 TEST(PrayerReport, DaysDroppedFromOctober1582HaveNoRow) {
     const Location l = manama();
     const Config c = settings(1, 1);
@@ -172,6 +174,12 @@ TEST(PrayerReport, DaysDroppedFromOctober1582HaveNoRow) {
     ASSERT_EQ(r.size(), 21u);
     EXPECT_EQ(r[3].day, 4);
     EXPECT_EQ(r[4].day, 15);
+    const CalendarDate fifteenth = civil(1582, 10, 15, l, c);
+    ASSERT_EQ(fifteenth.hijriValid, 1);
+    EXPECT_EQ(r[4].hijriDay, static_cast<int>(fifteenth.hijriDay));
+    if (r[4].hijriDay != 1) {
+        EXPECT_EQ(r[4].hijriDay, r[3].hijriDay + 1);
+    }
 }
 
 TEST(PrayerReport, ScheduleRowsCarryTheSummerHour) {
