@@ -5,8 +5,8 @@ kelmo_packages=(
     build-essential cmake pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     liberfa-dev libcli11-dev nlohmann-json3-dev libgeographiclib-dev
-    qt6-base-dev qt6-multimedia-dev xvfb xauth
-    locales
+    qt6-base-dev qt6-multimedia-dev qt6-svg-dev xvfb xauth
+    locales desktop-file-utils appstream
 )
 
 # Only for ./test.sh --fuzz: clang with libFuzzer and the sanitizer runtimes.

@@ -1,6 +1,8 @@
 #include "files/program_path.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 namespace kelmo {
 
@@ -10,6 +12,17 @@ namespace {
 std::string& programDir() {
     static std::string dir;
     return dir;
+}
+
+std::string& userConfigDir() {
+    static std::string dir;
+    return dir;
+}
+
+// The folder part of path including its separator; empty for a bare file name.
+std::string folderOf(const std::string& path) {
+    const std::size_t separator = path.find_last_of('/');
+    return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
 }
 
 }  // namespace
@@ -36,8 +49,30 @@ std::string programPath(std::string_view fileName) {
     return path;
 }
 
+void setUserConfigDir(std::string_view directory) {
+    userConfigDir() = directory;
+}
+
 std::string configFilePath() {
-    return programPath(kConfigFileName);
+    std::string besideProgram = programPath(kConfigFileName);
+    std::error_code error;
+    if (userConfigDir().empty() || std::filesystem::exists(besideProgram, error))
+        return besideProgram;
+    return userConfigDir() + kConfigFileName;
+}
+
+std::string settingsPath(std::string_view fileName) {
+    std::string path = folderOf(configFilePath());
+    path += fileName;
+    return path;
+}
+
+bool makeSettingsFolder() {
+    const std::string folder = folderOf(configFilePath());
+    if (userConfigDir().empty() || folder != userConfigDir()) return true;  // the program's own
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    return std::filesystem::is_directory(folder, error);
 }
 
 void replaceChar(std::string& text, char from, char to) {

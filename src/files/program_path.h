@@ -1,6 +1,8 @@
-// The program's directory and the file names formed from it.
-// Kelmo.cfg lives beside the executable; the directory is taken from the process's command
-// line once at start and every file name is formed from it.
+// The program's directory and the file names formed from it, and the folder of the settings.
+// The directory is taken from the process's command line once at start. Kelmo.cfg beside the
+// executable is used when it exists there (the portable layout); otherwise the settings live in
+// the user's own folder ($XDG_CONFIG_HOME/KelmoTimes/, given by the program at start), which
+// is created when they are first saved. The report file Kelmo.out goes beside Kelmo.cfg.
 #pragma once
 
 #include <cstddef>
@@ -21,8 +23,21 @@ std::size_t setProgramDir(std::string_view commandLine, std::string_view argumen
 // The program directory followed by fileName.
 std::string programPath(std::string_view fileName);
 
-// Kelmo.cfg in the program directory.
+// Sets the user's folder of the settings (ending in a separator); empty (the default) keeps
+// every file beside the executable.
+void setUserConfigDir(std::string_view directory);
+
+// Kelmo.cfg beside the executable when it exists there or no user folder is set, else
+// Kelmo.cfg in the user folder.
 std::string configFilePath();
+
+// The folder of configFilePath() (ending in a separator, empty for the current directory)
+// followed by fileName.
+std::string settingsPath(std::string_view fileName);
+
+// Creates the user's folder of the settings when it is missing and Kelmo.cfg belongs there;
+// false when it cannot be.
+bool makeSettingsFolder();
 
 // Replaces every occurrence of from in text by to.
 void replaceChar(std::string& text, char from, char to);

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "files/file_replace.h"
+#include "files/program_path.h"
 #include "files/report_header.h"
 
 namespace kelmo {
@@ -147,9 +148,10 @@ ShownReport showReport(const std::string& text, int kind, const Config& config,
         shown.dayText = dayReportText(text, kind);
         return shown;
     }
-    shown.error = writeReportFile(kReportFileName, services.fileText(text));
+    const std::string reportFile = settingsPath(kReportFileName);
+    shown.error = writeReportFile(reportFile, services.fileText(text));
     if (shown.error != 0) return shown;
-    const std::vector<std::string> args = {kReportFileName};
+    const std::vector<std::string> args = {reportFile};
     ProgramStart start = services.startProgram(config.editor, args);
     if (start == ProgramStart::notFound) start = services.startProgram(kDesktopOpener, args);
     if (start != ProgramStart::started) shown.error = kErrorViewOutput;

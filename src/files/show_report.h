@@ -1,7 +1,7 @@
-// The output step of the reports: a month or a year goes to the report file "Kelmo.out" in
-// the current directory and is opened in the configured editor without waiting; one day is
-// shortened (and, for the prayer schedule, turned into one line per prayer) for a message
-// box, which the caller shows.
+// The output step of the reports: a month or a year goes to the report file "Kelmo.out" beside
+// Kelmo.cfg (files/program_path.h) and is opened in the configured editor without waiting; one day
+// is shortened (and, for the prayer schedule, turned into one line per prayer) for a message box,
+// which the caller shows.
 #pragma once
 
 #include <string>
@@ -58,7 +58,8 @@ struct ShownReport {
 };
 
 // The output step for the report text of kind, for the period in config.alertFlags.
-// A month or year is written to kReportFileName (500, 501), then config.editor is started on
+// A month or year is written to kReportFileName beside Kelmo.cfg (500, 501), then
+// config.editor is started on
 // it; when the editor cannot be found kDesktopOpener is started instead (502 when neither
 // starts). The report file stays on disk whatever happens.
 ShownReport showReport(const std::string& text, int kind, const Config& config,

@@ -17,6 +17,9 @@ bool loadOrCreateConfig(Prompt& prompt, ApplicationRecords& records) {
     int code = loadConfig(records.home, records.config);
     if (code == 0) return true;
     if (!prompt.askOkCancel(std::string(errorMessage(code)) + kCreateConfigQuestion)) return false;
+    // The user's folder of the settings is made on this first save (a folder that cannot be
+    // made shows as the write's own error).
+    makeSettingsFolder();
     code = createDefaultConfig(records.home, records.config);
     if (code == 0) return true;
     prompt.showMessage(errorMessage(code));

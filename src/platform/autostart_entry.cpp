@@ -1,6 +1,5 @@
 #include "platform/autostart_entry.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -39,41 +38,7 @@ bool ensureDirectory(const std::filesystem::path& directory) {
            access(directory.c_str(), W_OK | X_OK) == 0;
 }
 
-// True when this user may create entries in directory, or create the directory itself.
-bool userMayChange(std::filesystem::path directory) {
-    std::error_code error;
-    while (!std::filesystem::exists(directory, error)) {
-        if (!directory.has_relative_path()) return false;
-        directory = directory.parent_path();
-    }
-    return std::filesystem::is_directory(directory, error) &&
-           access(directory.c_str(), W_OK | X_OK) == 0;
-}
-
-std::string machineAutostartDirectory() {
-    std::string base = "/etc/xdg";
-    if (const char* dirs = std::getenv("XDG_CONFIG_DIRS"); dirs && *dirs) {
-        const std::string_view list(dirs);
-        const std::string_view first = list.substr(0, list.find(':'));
-        if (!first.empty()) base = first;
-    }
-    return base + "/autostart";
-}
-
-std::string userAutostartDirectory() {
-    if (const char* home = std::getenv("XDG_CONFIG_HOME"); home && *home) {
-        return std::string(home) + "/autostart";
-    }
-    const char* home = std::getenv("HOME");
-    return std::string(home && *home ? home : ".") + "/.config/autostart";
-}
-
 }  // namespace
-
-std::string defaultAutostartDirectory() {
-    const std::string machine = machineAutostartDirectory();
-    return userMayChange(machine) ? machine : userAutostartDirectory();
-}
 
 std::string quoteExecArgument(std::string_view argument) {
     std::string quoted = "\"";
@@ -97,7 +62,9 @@ std::string desktopEntryText(std::string_view commandLine) {
            "X-GNOME-Autostart-enabled=true\n";
 }
 
-XdgAutostartEntry::XdgAutostartEntry(std::string directory) : directory_(std::move(directory)) {}
+XdgAutostartEntry::XdgAutostartEntry(std::string directory,
+                                     std::vector<std::string> systemDirectories)
+    : directory_(std::move(directory)), systemDirectories_(std::move(systemDirectories)) {}
 
 std::string XdgAutostartEntry::path() const {
     return (std::filesystem::path(directory_) / kEntryName).string();
@@ -128,10 +95,18 @@ int XdgAutostartEntry::write(const std::string& commandLine) {
 
 int XdgAutostartEntry::remove() {
     std::error_code error;
-    if (!std::filesystem::exists(directory_, error)) return 0;  // nothing can be registered
-    if (!ensureDirectory(directory_)) return kCannotOpenFolder;
-    std::filesystem::remove(path(), error);  // false without error when missing
-    return error ? kCannotModifyEntry : 0;
+    if (std::filesystem::exists(directory_, error)) {
+        if (!ensureDirectory(directory_)) return kCannotOpenFolder;
+        std::filesystem::remove(path(), error);  // false without error when missing
+        if (error) return kCannotModifyEntry;
+    }
+    // An entry of an earlier machine-wide registration would still start the Timer.
+    for (const std::string& folder : systemDirectories_) {
+        const std::filesystem::path entry = std::filesystem::path(folder) / kEntryName;
+        if (!std::filesystem::exists(entry, error)) continue;
+        if (!std::filesystem::remove(entry, error) || error) return kCannotOpenFolder;
+    }
+    return 0;
 }
 
 }  // namespace kelmo::platform

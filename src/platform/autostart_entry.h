@@ -1,13 +1,17 @@
 // The log-on start entry of the background Timer: an XDG autostart file "KelmoTimes.desktop"
-// in the autostart folder of the first directory of $XDG_CONFIG_DIRS (default /etc/xdg), so
-// that it holds for every user of the machine; a user who may not change that folder gets the
-// entry in his own autostart folder instead, which desktops read as well.
+// in the user's own autostart folder ($XDG_CONFIG_HOME/autostart), the place for a user's own
+// programs (the machine-wide folders of $XDG_CONFIG_DIRS need the superuser). An entry left in
+// a machine-wide folder would start the Timer as well: switching off removes it too, or says
+// that it cannot.
 // Source: the freedesktop.org standards "Desktop Application Autostart" 0.5 and
 // "Desktop Entry" 1.5 (the Exec key and its quoting).
 #pragma once
 
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "platform/user_folders.h"
 
 namespace kelmo::platform {
 
@@ -18,13 +22,11 @@ class AutostartEntry {
     // Returns 0, 114 when the folder cannot be created or this user may not change it, 115
     // when the entry cannot be written.
     virtual int write(const std::string& commandLine) = 0;
-    // Removes the entry; a missing entry counts as removed. Returns 0, 114 or 115 as above.
+    // Removes the entry; a missing entry counts as removed. Returns 0, 114 when the folder
+    // cannot be changed or an entry remains in a machine-wide folder, 115 when the entry
+    // cannot be removed.
     virtual int remove() = 0;
 };
-
-// The autostart folder: "<first of $XDG_CONFIG_DIRS, else /etc/xdg>/autostart" when this
-// user may change it, else "<$XDG_CONFIG_HOME, else $HOME/.config>/autostart".
-std::string defaultAutostartDirectory();
 
 // One argument quoted for the Exec key: inside double quotes, each of " ` $ \ takes a
 // backslash, and "%" is doubled (field codes).
@@ -36,13 +38,18 @@ std::string desktopEntryText(std::string_view commandLine);
 // The entry as a file in a folder.
 class XdgAutostartEntry final : public AutostartEntry {
   public:
-    explicit XdgAutostartEntry(std::string directory = defaultAutostartDirectory());
+    // directory: where the entry is written; systemDirectories: the machine-wide folders
+    // whose entry of the same name is removed as well when switching off.
+    explicit XdgAutostartEntry(
+        std::string directory = userAutostartDirectory(),
+        std::vector<std::string> systemDirectories = systemAutostartDirectories());
     int write(const std::string& commandLine) override;
     int remove() override;
     std::string path() const;
 
   private:
     std::string directory_;
+    std::vector<std::string> systemDirectories_;
 };
 
 }  // namespace kelmo::platform

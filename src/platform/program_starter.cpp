@@ -6,9 +6,7 @@ namespace kelmo::platform {
 
 bool DetachedProgramStarter::start(const std::string& program,
                                    const std::vector<std::string>& arguments) {
-    std::vector<std::string> args{program};
-    args.insert(args.end(), arguments.begin(), arguments.end());
-    return startDetached(program, args) == ProgramStart::started;
+    return startDetached(program, arguments) == ProgramStart::started;
 }
 
 }  // namespace kelmo::platform

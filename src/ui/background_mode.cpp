@@ -45,6 +45,7 @@ int BackgroundMode::run(ApplicationRecords& records) {
             break;
     }
     timer_ = std::make_unique<CKelmoFrm>(records, services_, sound_, tray_, loadSettings_, ended_);
+    timer_->setDesktopNotifier(desktopNotifier_);
     server_->setHandler([this](const platform::TimerMessage& m) { return answer(m); });
     // The Notifier and the alert come and go; only the Timer's end ends the process.
     QGuiApplication::setQuitOnLastWindowClosed(false);

@@ -27,6 +27,9 @@ class BackgroundMode {
     // error 10 shown).
     int run(ApplicationRecords& records);
 
+    // The desktop notification service the Timer announces each prayer with (none: null).
+    void setDesktopNotifier(platform::DesktopNotifier* notifier) { desktopNotifier_ = notifier; }
+
     CKelmoFrm* timer() const { return timer_.get(); }
     platform::TimerEndpointServer* endpoint() const { return server_.get(); }
 
@@ -39,6 +42,7 @@ class BackgroundMode {
     CKelmoFrm::LoadSettings loadSettings_;
     CKelmoFrm::Ended ended_;
     std::string socketPath_;
+    platform::DesktopNotifier* desktopNotifier_ = nullptr;
     std::unique_ptr<platform::TimerEndpointServer> server_;
     std::unique_ptr<CKelmoFrm> timer_;
 };

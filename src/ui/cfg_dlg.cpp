@@ -9,8 +9,8 @@
 #include "calendar/angle_format.h"
 #include "calendar/names.h"
 #include "files/config_file.h"
-#include "files/program_path.h"
 #include "platform/kelmo_messages.h"
+#include "platform/user_folders.h"
 #include "prayer/school_of_law.h"
 #include "ui/data_exchange.h"
 #include "ui/dialog_template.h"
@@ -253,8 +253,8 @@ void CfgDlg::showFields() {
                                            {kVisibilityMinutes, f.visibilityMinutes},
                                            {kMinutesBefore, f.minutesBefore}};
     for (const auto& [id, value] : numbers) lineEdit(this, id)->setText(QString::number(value));
-    lineEdit(this, kSoundFile)->setText(toWidget(f.soundFile));
-    lineEdit(this, kPreSoundFile)->setText(toWidget(f.preSoundFile));
+    lineEdit(this, kSoundFile)->setText(pathToWidget(f.soundFile));
+    lineEdit(this, kPreSoundFile)->setText(pathToWidget(f.preSoundFile));
     const std::pair<int, bool> boxes[] = {
         {kFajr, f.fajr}, {kDuhr, f.duhr}, {kAsr, f.asr},           {kMaghrib, f.maghrib},
         {kIsha, f.isha}, {kPlay, f.play}, {kNotifier, f.notifier}, {kPlayBefore, f.playBefore}};
@@ -285,14 +285,14 @@ bool CfgDlg::checkFields() {
            dx.integer(lineEdit(this, kFajrMinutes), 0, kMinuteMax, fields_.fajrMinutes) &&
            dx.integer(lineEdit(this, kImsakMinutes), 0, kMinuteMax, fields_.imsakMinutes) &&
            dx.integer(lineEdit(this, kMaghribMinutes), 0, 30, fields_.maghribMinutes) &&
-           dx.text(lineEdit(this, kSoundFile), kSoundNameLength, fields_.soundFile) &&
+           dx.path(lineEdit(this, kSoundFile), kSoundNameLength, fields_.soundFile) &&
            dx.integer(lineEdit(this, kHijriAdjust), -3, 3, fields_.hijriAdjust) &&
            dx.integer(lineEdit(this, kCorrection), 0, 600, fields_.correction) &&
            dx.integer(lineEdit(this, kVisibilityDegrees), 0, 30, fields_.visibilityDegrees) &&
            dx.integer(lineEdit(this, kVisibilityMinutes), 0, kMinuteMax,
                       fields_.visibilityMinutes) &&
            dx.integer(lineEdit(this, kMinutesBefore), 1, 30, fields_.minutesBefore) &&
-           dx.text(lineEdit(this, kPreSoundFile), kSoundNameLength, fields_.preSoundFile) &&
+           dx.path(lineEdit(this, kPreSoundFile), kSoundNameLength, fields_.preSoundFile) &&
            dx.integer(lineEdit(this, kIshaDegrees), kAngleMin, kAngleMax, fields_.ishaDegrees) &&
            dx.integer(lineEdit(this, kIshaMinutes), 0, kMinuteMax, fields_.ishaMinutes);
 }
@@ -331,9 +331,9 @@ void CfgDlg::chooseSound(QLineEdit* edit) {
 }
 
 bool CfgDlg::resolveSoundFile(const std::string& typed, int error, std::string& resolved) {
-    const std::string besideProgram = programPath(typed);
-    if (readable(besideProgram))
-        resolved = besideProgram;
+    const std::string ownSound = platform::dataFilePath(typed);
+    if (readable(ownSound))
+        resolved = ownSound;
     else if (readable(typed))
         resolved = typed;
     else {

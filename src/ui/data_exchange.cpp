@@ -36,7 +36,15 @@ bool DataExchange::integer(QLineEdit* edit, int low, int high, int& value) {
 }
 
 bool DataExchange::text(QLineEdit* edit, int maxCharacters, std::string& value) {
-    const std::string read = fromWidget(edit->text());
+    return limited(edit, fromWidget(edit->text()), maxCharacters, value);
+}
+
+bool DataExchange::path(QLineEdit* edit, int maxCharacters, std::string& value) {
+    return limited(edit, pathFromWidget(edit->text()), maxCharacters, value);
+}
+
+bool DataExchange::limited(QLineEdit* edit, const std::string& read, int maxCharacters,
+                           std::string& value) {
     if (static_cast<int>(read.size()) > maxCharacters)
         return fail(edit, QString("Enter no more than %1 characters.").arg(maxCharacters));
     value = read;

@@ -25,8 +25,11 @@ class DataExchange {
     // The edit's text (Windows-1252), at most maxCharacters long, else
     // "Enter no more than %1 characters.".
     bool text(QLineEdit* edit, int maxCharacters, std::string& value);
+    // The edit's text as a file path (the system's bytes), at most maxCharacters bytes long.
+    bool path(QLineEdit* edit, int maxCharacters, std::string& value);
 
   private:
+    bool limited(QLineEdit* edit, const std::string& read, int maxCharacters, std::string& value);
     bool fail(QLineEdit* edit, const QString& message);
 
     platform::MessageBox& messages_;

@@ -115,32 +115,38 @@ void paintBanner(QPainter& painter, const QRectF& area) {
     painter.restore();
 }
 
+void paintApplicationIcon(QPainter& painter, double size) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / kIconDesignSize, size / kIconDesignSize);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(20, 60, 140));
+    painter.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
+    // The crescent: a bright disc with a shifted disc of the background taken out.
+    QPainterPath moon;
+    moon.addEllipse(QPointF(14, 16), 10, 10);
+    QPainterPath bite;
+    bite.addEllipse(QPointF(18, 14), 8.5, 8.5);
+    painter.setBrush(QColor(250, 220, 90));
+    painter.drawPath(moon.subtracted(bite));
+    // A five-pointed star in the crescent's opening.
+    QPolygonF star;
+    for (int i = 0; i < 10; ++i) {
+        const double angle = i * 3.14159265358979 / 5 - 3.14159265358979 / 2;
+        const double r = i % 2 == 0 ? 4.2 : 1.8;
+        star << QPointF(22 + r * std::cos(angle), 15 + r * std::sin(angle));
+    }
+    painter.drawPolygon(star);
+    painter.restore();
+}
+
 QIcon applicationIcon() {
     QIcon icon;
     for (const int size : {16, 24, 32, 48, 64}) {
         QPixmap pixmap(size, size);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(size / 32.0, size / 32.0);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(20, 60, 140));
-        painter.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
-        // The crescent: a bright disc with a shifted disc of the background taken out.
-        QPainterPath moon;
-        moon.addEllipse(QPointF(14, 16), 10, 10);
-        QPainterPath bite;
-        bite.addEllipse(QPointF(18, 14), 8.5, 8.5);
-        painter.setBrush(QColor(250, 220, 90));
-        painter.drawPath(moon.subtracted(bite));
-        // A five-pointed star in the crescent's opening.
-        QPolygonF star;
-        for (int i = 0; i < 10; ++i) {
-            const double angle = i * 3.14159265358979 / 5 - 3.14159265358979 / 2;
-            const double r = i % 2 == 0 ? 4.2 : 1.8;
-            star << QPointF(22 + r * std::cos(angle), 15 + r * std::sin(angle));
-        }
-        painter.drawPolygon(star);
+        paintApplicationIcon(painter, size);
         painter.end();
         icon.addPixmap(pixmap);
     }

@@ -16,6 +16,12 @@ inline constexpr int kBannerHeight = 46;
 // Draws the banner into the rectangle.
 void paintBanner(QPainter& painter, const QRectF& area);
 
+// The icon is designed on a square of this many units.
+inline constexpr double kIconDesignSize = 32.0;
+
+// Draws the application icon into the square (0, 0, size, size) of the painter.
+void paintApplicationIcon(QPainter& painter, double size);
+
 // The application icon at the usual sizes.
 QIcon applicationIcon();
 

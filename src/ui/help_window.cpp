@@ -1,29 +1,62 @@
 #include "ui/help_window.h"
 
 #include <QFile>
+#include <QScreen>
 #include <QUrl>
+#include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/earth_picture.h"
-#include "ui/text_edge.h"
 
 namespace kelmo::ui {
 
+namespace {
+constexpr int kWidth = 720, kHeight = 640, kMinWidth = 360;
+constexpr int kGap = 8;  // pixels between the main window and the help window
+}  // namespace
+
+HelpWindow::HelpWindow(QWidget* owner)
+    : QDialog(owner, Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+      browser_(new QTextBrowser(this)) {
+    setObjectName("helpWindow");
+    setWindowTitle("KelmoTimes Help");
+    setWindowIcon(applicationIcon());
+    setModal(false);
+    browser_->setOpenExternalLinks(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser_);
+    resize(kWidth, kHeight);
+}
+
+void HelpWindow::placeBesideOwner() {
+    const QWidget* owner = parentWidget();
+    if (owner == nullptr || !owner->isVisible() || owner->screen() == nullptr) return;
+    const QRect frame = owner->frameGeometry();
+    const QRect area = owner->screen()->availableGeometry();
+    // The side with more room, the window narrowed to it down to a readable width.
+    const int right = area.right() - frame.right() - kGap;
+    const int left = frame.left() - area.left() - kGap;
+    const int room = std::max(left, right);
+    resize(std::clamp(room, kMinWidth, kWidth), std::min(kHeight, area.height()));
+    const int x = right >= left ? frame.right() + 1 + kGap : frame.left() - kGap - width();
+    move(std::clamp(x, area.left(), std::max(area.left(), area.right() + 1 - width())),
+         std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() + 1 - height())));
+}
+
 void HelpViewer::show(const std::string& helpFile) {
-    const QString path = toWidget(helpFile);
+    const QString path = QFile::decodeName(QByteArray::fromStdString(helpFile));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         messages_.show("Failed to launch help.");
         return;
     }
     if (!window_) {
-        window_ = new QTextBrowser;
-        window_->setAttribute(Qt::WA_DeleteOnClose);
-        window_->setWindowTitle("KelmoTimes Help");
-        window_->setWindowIcon(applicationIcon());
-        window_->setOpenExternalLinks(true);
-        window_->resize(720, 640);
+        window_ = new HelpWindow(owner_);
+        window_->setAttribute(Qt::WA_DeleteOnClose, owner_ == nullptr);
+        window_->placeBesideOwner();
     }
-    window_->setSource(QUrl::fromLocalFile(path));
+    window_->browser()->setSource(QUrl::fromLocalFile(path));
     window_->show();
     window_->raise();
     window_->activateWindow();

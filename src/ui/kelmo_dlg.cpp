@@ -8,8 +8,8 @@
 #include "calendar/julian_day.h"
 #include "files/moon_report.h"
 #include "files/prayer_report.h"
-#include "files/program_path.h"
 #include "hijri/hijri_date.h"
+#include "platform/user_folders.h"
 #include "ui/about_dlg.h"
 #include "ui/cfg_dlg.h"
 #include "ui/date_dlg.h"
@@ -33,8 +33,8 @@ CKelmoDlg::CKelmoDlg(Location& home, Location& current, Config& config, Calendar
       date_(date),
       services_(services),
       extra_(std::move(extra)),
-      help_(services.messages),
-      helpFile_(programPath(kHelpFileName)) {
+      help_(services.messages, this),
+      helpFile_(platform::dataFilePath(kHelpFileName)) {
     buildTemplate();
     buildSystemMenu();
     setWindowIcon(applicationIcon());

@@ -211,6 +211,7 @@ void CKelmoFrm::prayerTime() {
         if (preAlertStarted_) sound_.stop();
         preAlertStarted_ = false;
         CloseStatusBox();
+        announcePrayer();
         alert_ = new Athan(records_.config, records_.current, records_.date, prayer, nextTime_,
                            services_, sound_);
         phase_ = Phase::alerting;
@@ -220,6 +221,15 @@ void CKelmoFrm::prayerTime() {
         disconnect(alert_, nullptr, this, nullptr);
     }
     afterAlert();
+}
+
+// The desktop notification beside the alert window, for desktops that show no tray icon.
+void CKelmoFrm::announcePrayer() {
+    if (desktopNotifier_ == nullptr) return;
+    const std::string name = slotPrayerName(nextSlot_);
+    desktopNotifier_->notify("It is time for " + name + " prayer",
+                             name + " prayer starts at " + minutesText(nextTime_) + " in " +
+                                 platform::utf8FromCp1252(records_.current.name));
 }
 
 void CKelmoFrm::afterAlert() {

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "files/startup_settings.h"
+#include "platform/desktop_notifier.h"
 #include "platform/qt/tray_icon.h"
 #include "platform/sound_player.h"
 #include "ui/notify.h"
@@ -54,6 +55,8 @@ class CKelmoFrm : public QObject, public NotifyHost {
               platform::TrayIcon& tray, LoadSettings loadSettings, Ended ended);
     ~CKelmoFrm() override;
 
+    // A desktop notification accompanies each prayer alert (none: null).
+    void setDesktopNotifier(platform::DesktopNotifier* notifier) { desktopNotifier_ = notifier; }
     // Window initialisation: the tray menu, and the tray icon when the prayer sound is on.
     void initialise();
     // Finds and schedules the next prayer, starts the tick and opens the Notifier; 0 after
@@ -112,6 +115,7 @@ class CKelmoFrm : public QObject, public NotifyHost {
     void showError(int code);
     void prayerTime();
     void afterAlert();
+    void announcePrayer();
     void destroyNotifier();
     void endProcess();
     int alertFlags() const { return records_.config.alertFlags; }
@@ -120,6 +124,7 @@ class CKelmoFrm : public QObject, public NotifyHost {
     const Services& services_;
     platform::SoundPlayer& sound_;
     platform::TrayIcon& tray_;
+    platform::DesktopNotifier* desktopNotifier_ = nullptr;
     LoadSettings loadSettings_;
     Ended endedCallback_;
 

@@ -10,7 +10,7 @@ namespace kelmo::ui {
 
 std::string ownProgramFile() {
     const QString name = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    return programPath(fromWidget(name.isEmpty() ? QStringLiteral("Kelmo") : name));
+    return programPath(pathFromWidget(name.isEmpty() ? QStringLiteral("Kelmo") : name));
 }
 
 }  // namespace kelmo::ui

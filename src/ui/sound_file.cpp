@@ -2,18 +2,18 @@
 
 #include <QFileInfo>
 
-#include "files/program_path.h"
+#include "platform/user_folders.h"
 #include "ui/text_edge.h"
 
 namespace kelmo::ui {
 
 std::string soundFilePath(const std::string& name) {
-    if (name.empty() || QFileInfo(toWidget(name)).isAbsolute()) return name;
-    return programPath(name);
+    if (name.empty() || QFileInfo(pathToWidget(name)).isAbsolute()) return name;
+    return platform::dataFilePath(name);
 }
 
 bool canReadSoundFile(const std::string& path) {
-    const QFileInfo file(toWidget(path));
+    const QFileInfo file(pathToWidget(path));
     return file.isFile() && file.isReadable();
 }
 

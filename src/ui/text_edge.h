@@ -1,6 +1,9 @@
 // Texts crossing the edge between the program (Windows-1252 bytes) and the widgets (Unicode).
+// File paths are no such texts: they keep the bytes the system gives them (the locale's
+// encoding, UTF-8 on a current Linux) and cross the edge with QFile's encodeName/decodeName.
 #pragma once
 
+#include <QFile>
 #include <QString>
 #include <string>
 
@@ -14,6 +17,14 @@ inline QString toWidget(const std::string& cp1252) {
 
 inline std::string fromWidget(const QString& text) {
     return platform::cp1252FromUtf8(text.toStdString());
+}
+
+inline QString pathToWidget(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+inline std::string pathFromWidget(const QString& path) {
+    return QFile::encodeName(path).toStdString();
 }
 
 }  // namespace kelmo::ui

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 namespace kelmo::platform {
 namespace {
@@ -38,31 +39,22 @@ class AutostartEntryTest : public ::testing::Test {
     fs::path root_;
 };
 
-TEST_F(AutostartEntryTest, DefaultFolderIsTheFirstConfigDirectory) {
-    const char* saved = std::getenv("XDG_CONFIG_DIRS");
-    const std::string keep = saved ? saved : "";
-    setenv("XDG_CONFIG_DIRS", "/opt/xdg:/etc/xdg", 1);
-    EXPECT_EQ(defaultAutostartDirectory(), "/opt/xdg/autostart");
-    setenv("XDG_CONFIG_DIRS", "", 1);
-    EXPECT_EQ(defaultAutostartDirectory(), "/etc/xdg/autostart");
-    if (saved)
-        setenv("XDG_CONFIG_DIRS", keep.c_str(), 1);
-    else
-        unsetenv("XDG_CONFIG_DIRS");
-}
-
-TEST_F(AutostartEntryTest, UserFolderWhenTheMachineFolderCannotBeChanged) {
+// The user's own autostart folder (freedesktop.org "Desktop Application Autostart" 0.5);
+// the machine-wide folders of $XDG_CONFIG_DIRS are only cleaned when switching off.
+TEST_F(AutostartEntryTest, DefaultFolderIsTheUsersOwn) {
     const auto keep = [](const char* name) {
         const char* value = std::getenv(name);
         return std::pair<bool, std::string>(value != nullptr, value ? value : "");
     };
     const auto dirs = keep("XDG_CONFIG_DIRS");
     const auto home = keep("XDG_CONFIG_HOME");
-    std::ofstream(root_ / "plain-file") << "not a folder";
-    // No user can create a folder below a plain file.
-    setenv("XDG_CONFIG_DIRS", (root_ / "plain-file" / "xdg").c_str(), 1);
     setenv("XDG_CONFIG_HOME", (root_ / "home-config").c_str(), 1);
-    EXPECT_EQ(defaultAutostartDirectory(), (root_ / "home-config" / "autostart").string());
+    setenv("XDG_CONFIG_DIRS", "/opt/xdg:relative:/etc/xdg", 1);
+    EXPECT_EQ(userAutostartDirectory(), (root_ / "home-config" / "autostart").string());
+    EXPECT_EQ(systemAutostartDirectories(),
+              (std::vector<std::string>{"/opt/xdg/autostart", "/etc/xdg/autostart"}));
+    setenv("XDG_CONFIG_DIRS", "", 1);
+    EXPECT_EQ(systemAutostartDirectories(), std::vector<std::string>{"/etc/xdg/autostart"});
     for (const auto& [name, saved] :
          {std::pair{"XDG_CONFIG_DIRS", dirs}, std::pair{"XDG_CONFIG_HOME", home}}) {
         if (saved.first)
@@ -70,6 +62,20 @@ TEST_F(AutostartEntryTest, UserFolderWhenTheMachineFolderCannotBeChanged) {
         else
             unsetenv(name);
     }
+}
+
+TEST_F(AutostartEntryTest, SwitchingOffRemovesAMachineWideEntryOrSays114) {
+    const fs::path machine = root_ / "xdg" / "autostart";
+    fs::create_directories(machine);
+    std::ofstream(machine / "KelmoTimes.desktop") << "[Desktop Entry]\n";
+    XdgAutostartEntry entry((root_ / "user").string(), {machine.string()});
+    ASSERT_EQ(entry.write("\"/usr/bin/Kelmo\" /t 0"), 0);
+    EXPECT_EQ(entry.remove(), 0);
+    EXPECT_FALSE(fs::exists(entry.path()));
+    EXPECT_FALSE(fs::exists(machine / "KelmoTimes.desktop"));
+    // An entry that cannot be removed (here a folder with something in it) remains: 114.
+    fs::create_directories(machine / "KelmoTimes.desktop" / "inside");
+    EXPECT_EQ(entry.remove(), 114);
 }
 
 TEST_F(AutostartEntryTest, ExecArgumentsAreQuotedAndEscaped) {

@@ -1,4 +1,5 @@
 #include "platform/start_detached.h"
+#include "platform/program_starter.h"
 #include "support/fresh_directory.h"
 
 #include <fcntl.h>
@@ -98,6 +99,20 @@ TEST_F(StartDetached, RunsWithItsArgumentsWithoutWaitingAndLeavesNoChild) {
     std::string line;
     std::getline(in, line);
     EXPECT_EQ(line, "kelmo " + out);
+}
+
+TEST_F(StartDetached, ProgramStarterGivesTheProgramExactlyItsArguments) {
+    // A script that writes how many words it got and the words themselves.
+    writeFile("record", "#!/bin/sh\necho \"$# $*\" > words.tmp; mv words.tmp words.txt\n",
+              kExecutable);
+    DetachedProgramStarter starter;
+    ASSERT_TRUE(starter.start((fs::current_path() / "record").string(), {"/t", "0"}));
+    ASSERT_TRUE(appears("words.txt"));
+    std::ifstream in("words.txt");
+    std::string line;
+    std::getline(in, line);
+    EXPECT_EQ(line, "2 /t 0");  // not the program's own path once more
+    EXPECT_FALSE(starter.start("./no-such-program", {}));
 }
 
 TEST_F(StartDetached, OpenDescriptorsAreNotInherited) {

@@ -95,6 +95,19 @@ class AthanTest : public QObject {
         QCOMPARE(sound_->played.back(), path);
     }
 
+    // A program folder with letters beyond ASCII ("José"): its path keeps the system's bytes
+    // from the command line to the sound player, so the alert finds its sound (no 109).
+    void programFolderWithNonAsciiLettersFindsItsSound() {
+        dir_ = std::make_unique<test::ProgramDirectory>(QStringLiteral("Jos\u00e9"));
+        QCOMPARE(dir_->created(), 0);
+        test::writeDummySound(dir_->path("Athan.wav"));
+        auto alert = make(1, 12 * kHour);
+        QVERIFY(alert->start());
+        QVERIFY(fakes_->messages.shown.empty());
+        QCOMPARE(sound_->played.back(), dir_->path("Athan.wav"));
+        QVERIFY(sound_->played.back().find("Jos\xC3\xA9/") != std::string::npos);
+    }
+
     void closesByItselfWhenTheSoundEnds() {
         auto alert = make(1, 12 * kHour);
         QSignalSpy finished(alert.get(), &QDialog::finished);

@@ -9,8 +9,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <signal.h>
+
 #include "base/location.h"
 #include "files/config_file.h"
+#include "platform/program_starter.h"
 
 using namespace kelmo;
 
@@ -78,6 +81,47 @@ class BackgroundProcessTest : public QObject {
         return false;
     }
 
+    // The processes that run the copy of the program in the test's folder (a zombie has no
+    // executable any more and does not count).
+    QList<qint64> runningCopies() const {
+        QList<qint64> found;
+        const QString copy = QFileInfo(dir_->filePath("Kelmo")).canonicalFilePath();
+        for (const QString& entry : QDir("/proc").entryList(QDir::Dirs)) {
+            bool number = false;
+            const qint64 pid = entry.toLongLong(&number);
+            if (number && QFileInfo("/proc/" + entry + "/exe").symLinkTarget() == copy)
+                found << pid;
+        }
+        return found;
+    }
+    bool copiesEndWithin(int ms) const {
+        QElapsedTimer clock;
+        clock.start();
+        while (!runningCopies().isEmpty()) {
+            if (clock.elapsed() > ms) return false;
+            QTest::qWait(100);
+        }
+        return true;
+    }
+    // Starts "Kelmo /t 0" the way the Configuration dialog does: through the real starter,
+    // detached, with this process's environment (the test's folders for the moment).
+    bool startThroughTheProgramStarter() {
+        std::vector<std::pair<const char*, QByteArray>> saved;
+        for (const char* name : {"TMPDIR", "XDG_RUNTIME_DIR"}) {
+            saved.emplace_back(name, qgetenv(name));
+            qputenv(name, env_.value(name).toLocal8Bit());
+        }
+        platform::DetachedProgramStarter starter;
+        const bool started = starter.start(dir_->filePath("Kelmo").toStdString(), {"/t", "0"});
+        for (const auto& [name, value] : saved) {
+            if (value.isNull())
+                qunsetenv(name);
+            else
+                qputenv(name, value);
+        }
+        return started;
+    }
+
   private Q_SLOTS:
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
@@ -94,6 +138,7 @@ class BackgroundProcessTest : public QObject {
     }
 
     void cleanup() {
+        for (const qint64 pid : runningCopies()) ::kill(static_cast<pid_t>(pid), SIGKILL);
         if (timer_ && timer_->state() != QProcess::NotRunning) {
             timer_->kill();
             timer_->waitForFinished(kEndMs);
@@ -195,6 +240,29 @@ class BackgroundProcessTest : public QObject {
         QCOMPARE(reload.out, QStringLiteral("1\n"));
         QVERIFY(timer_->waitForFinished(kEndMs));
         QCOMPARE(timer_->exitCode(), 0);
+    }
+
+    void configurationDialogsStarterStartsATimer() {
+        writeConfig(alert::kNotifier | alert::kPlaySound | 0x7C);
+        QVERIFY(startThroughTheProgramStarter());
+        QElapsedTimer clock;
+        clock.start();
+        CliRun status;
+        while (clock.elapsed() < kStartMs && (status = cli({"timer", "status"})).status != 0)
+            QTest::qWait(100);
+        QCOMPARE(status.status, 0);
+        QVERIFY(status.out.contains("Manama,Bahrain"));
+        QCOMPARE(runningCopies().size(), 1);  // the Timer alone, no main window beside it
+        QCOMPARE(cli({"timer", "quit"}).out, QStringLiteral("1\n"));
+        QVERIFY(copiesEndWithin(kEndMs));
+    }
+
+    void starterWithBothSwitchesOffOpensNoWindow() {
+        writeConfig(0);
+        QVERIFY(startThroughTheProgramStarter());
+        // "/t 0" with nothing to do ends at once; a main window would stay open.
+        QVERIFY(copiesEndWithin(kEndMs));
+        QCOMPARE(cli({"timer", "status"}).status, 1);
     }
 
     void withoutATimerTheToolSaysSo() {

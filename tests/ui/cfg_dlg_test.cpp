@@ -150,6 +150,27 @@ class CfgDlgTest : public QObject {
         QCOMPARE(config_.soundFile, dir_->path("Athan.wav"));
     }
 
+    // A sound in a folder named with letters beyond ASCII is stored with the system's bytes
+    // and shown again as the same letters.
+    void soundInAFolderWithNonAsciiLettersKeepsItsPath() {
+        dir_ = std::make_unique<test::ProgramDirectory>(QStringLiteral("Jos\u00e9"));
+        soundBesideProgram("Athan.wav");
+        const QString shown = QFile::decodeName(QByteArray::fromStdString(dir_->path("Athan.wav")));
+        QVERIFY(shown.contains(QStringLiteral("Jos\u00e9/")));
+        {
+            CfgDlg dialog(config_, fakes_->services);
+            dialog.show();
+            check(dialog, cfg::kPlay, true);
+            check(dialog, cfg::kFajr, true);
+            test::editOf(&dialog, cfg::kSoundFile)->setText(shown);  // (QTest types ASCII)
+            click(&dialog, cfg::kOk);
+            QVERIFY(fakes_->messages.shown.empty());
+        }
+        QCOMPARE(config_.soundFile, dir_->path("Athan.wav"));
+        CfgDlg again(config_, fakes_->services);
+        QCOMPARE(test::editOf(&again, cfg::kSoundFile)->text(), shown);
+    }
+
     void soundWithoutAPrayerOrWithoutAFileIsRefused() {
         CfgDlg dialog(config_, fakes_->services);
         dialog.show();

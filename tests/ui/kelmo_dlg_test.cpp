@@ -1,6 +1,7 @@
 // The main window driven through its buttons, with fake platform services.
 #include <QAction>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -180,7 +181,50 @@ class KelmoDlgTest : public QObject {
         click(&dialog, mainwin::kHelp);
         QCOMPARE(fakes_->messages.shown.size(), std::size_t(1));
         QVERIFY(dialog.helpViewer().window() && dialog.helpViewer().window()->isVisible());
-        QVERIFY(dialog.helpViewer().window()->toPlainText().contains("KelmoTimes help"));
+        QVERIFY(dialog.helpViewer().window()->browser()->toPlainText().contains("KelmoTimes help"));
+    }
+
+    // The main window runs modally, as the program runs it; the help window must still take
+    // the user's input. Clicks, keys and closing go through the window system (QTest's QWindow
+    // overloads), where a window blocked by a modal loop loses them.
+    void helpWindowScrollsAndClosesBesideTheModalMainWindow() {
+        QTemporaryDir folder;
+        QFile page(folder.filePath("Kelmo.html"));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<html><body><h1>KelmoTimes help</h1>");
+        for (int i = 0; i < 200; ++i) page.write("<p>Prayer times, paragraph.</p>");
+        page.write("</body></html>");
+        page.close();
+        CKelmoDlg dialog(home_, current_, config_, date_, fakes_->services);
+        dialog.setHelpFile(page.fileName().toStdString());
+        int scrolled = -1;
+        bool besideMain = false, hiddenByEsc = false, hiddenByCloseBox = false;
+        QTimer::singleShot(0, &dialog, [&] {
+            QVERIFY(QApplication::activeModalWidget() == &dialog);
+            dialog.move(0, 0);  // room on the right for the help window
+            click(&dialog, mainwin::kHelp);
+            HelpWindow* help = dialog.helpViewer().window();
+            QVERIFY(help && QTest::qWaitForWindowExposed(help));
+            besideMain = !help->frameGeometry().intersects(dialog.frameGeometry());
+            // A click on the lower end of the vertical scroll bar pages down.
+            QScrollBar* bar = help->browser()->verticalScrollBar();
+            QVERIFY(bar->maximum() > 0);
+            const QPoint lower = bar->mapTo(help, QPoint(bar->width() / 2, bar->height() - 30));
+            QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, lower);
+            scrolled = bar->value();
+            QVERIFY(test::saveScreenshot(help, "help_window_scrolled"));
+            QTest::keyClick(help->windowHandle(), Qt::Key_Escape);
+            hiddenByEsc = !help->isVisible();
+            click(&dialog, mainwin::kHelp);
+            help->windowHandle()->close();  // the close box
+            hiddenByCloseBox = !help->isVisible();
+            dialog.done(mainwin::kQuitResult);
+        });
+        dialog.exec();
+        QVERIFY(scrolled > 0);
+        QVERIFY(besideMain);
+        QVERIFY(hiddenByEsc);
+        QVERIFY(hiddenByCloseBox);
     }
 
     void locationAndQiblaOpenTheWindowsGivenToTheDialog() {

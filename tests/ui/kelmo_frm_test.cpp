@@ -20,11 +20,11 @@
 #include "platform/qt/message_dialog.h"
 #include "platform/timer_status.h"
 #include "prayer/day_times.h"
+#include "prayer/next_prayer.h"
 #include "ui/athan.h"
 #include "ui/background_mode.h"
 #include "ui/fake_services.h"
 #include "ui/kelmo_frm.h"
-#include "prayer/next_prayer.h"
 #include "ui/notify.h"
 #include "ui/timer_fakes.h"
 #include "ui/ui_support.h"
@@ -59,6 +59,7 @@ class KelmoFrmTest : public QObject {
     CalendarDate day_;  // 2024-03-11
     double nowJd_ = 0.0;
     int ended_ = 0;
+    test::FakeDesktopNotifier notifier_;
     std::vector<SeenAlert> alerts_;
 
     void setClock(double jd) {
@@ -90,6 +91,7 @@ class KelmoFrmTest : public QObject {
         frm_ = std::make_unique<CKelmoFrm>(
             *records_, fakes_->services, *sound_, *tray_,
             startupSettingsLoader(fakes_->services, dir_->path("Kelmo"), ""), [this] { ++ended_; });
+        frm_->setDesktopNotifier(&notifier_);
         frm_->initialise();
     }
     // What a test does when the Timer's final wait or alert comes up: the clock reaches the
@@ -142,6 +144,7 @@ class KelmoFrmTest : public QObject {
         records_->date = day_;
         ended_ = 0;
         alerts_.clear();
+        notifier_.shown.clear();
     }
 
     void cleanup() {
@@ -179,6 +182,14 @@ class KelmoFrmTest : public QObject {
         QCOMPARE(alerts_[0].lines.value(0), QStringLiteral("Today is Monday,"));
         QCOMPARE(alerts_[0].lines.value(1), QStringLiteral("11/March/2024 AD"));
         QCOMPARE(alerts_[0].lines.value(4), QStringLiteral("in Manama,Bahrain"));
+        // Each alert is also announced as a desktop notification, for desktops without a tray.
+        QCOMPARE(notifier_.shown.size(), std::size_t(5));
+        for (std::size_t i = 0; i < 5; ++i) {
+            const std::string name = slotPrayerName(slots[i]);
+            QCOMPARE(notifier_.shown[i].first, "It is time for " + name + " prayer");
+            QVERIFY(notifier_.shown[i].second.starts_with(name + " prayer starts at "));
+            QVERIFY(notifier_.shown[i].second.ends_with(" in Manama,Bahrain"));
+        }
         // After Isha: the next day's Fajr, with a Notifier counting down to it.
         QCOMPARE(frm_->nextSlot(), 1);
         QCOMPARE(records_->date.day, 12.0);
@@ -389,6 +400,7 @@ class KelmoFrmTest : public QObject {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(alerts_.empty());
         QVERIFY(sound_->played.empty());
+        QVERIFY(notifier_.shown.empty());  // no call to prayer was asked for
         QVERIFY(first.isNull());
         QVERIFY(frm_->notifier() != nullptr);
         QVERIFY(frm_->notifier()->windowTitle().startsWith("Asr prayer starts at "));

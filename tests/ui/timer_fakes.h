@@ -1,6 +1,6 @@
 // Fakes and helpers of the background-mode tests: a sound player that plays until the test
-// ends the sound, a tray that is there or not, and the moment of a local time at a place for
-// the fixed clock.
+// ends the sound, a tray that is there or not, a recording desktop notifier, and the moment of a
+// local time at a place for the fixed clock.
 #pragma once
 
 #include <QFile>
@@ -12,6 +12,7 @@
 #include "calendar/calendar_date.h"
 #include "calendar/julian_day.h"
 #include "calendar/local_time.h"
+#include "platform/desktop_notifier.h"
 #include "platform/qt/tray_icon.h"
 #include "platform/sound_player.h"
 
@@ -46,6 +47,15 @@ class FakeSoundPlayer final : public platform::SoundPlayer {
   private:
     Listener listener_;
     bool playing_ = false;
+};
+
+// Records the desktop notifications (summary, body).
+class FakeDesktopNotifier final : public platform::DesktopNotifier {
+  public:
+    void notify(const std::string& summary, const std::string& body) override {
+        shown.emplace_back(summary, body);
+    }
+    std::vector<std::pair<std::string, std::string>> shown;
 };
 
 class FakeTrayIcon final : public platform::TrayIcon {
@@ -110,7 +120,7 @@ inline double julianDayAtLocal(const Location& location, const CalendarDate& dat
 
 // A file with some bytes (the fake player never reads it).
 inline void writeDummySound(const std::string& path) {
-    QFile file(QString::fromStdString(path));
+    QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
     file.open(QIODevice::WriteOnly);
     file.write("RIFF");
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -26,11 +27,14 @@ inline Location manama() {
     return place;
 }
 
-// A program directory in a temporary folder holding the built-in Kelmo.cfg.
+// A program directory in a temporary folder holding the built-in Kelmo.cfg; below it in a
+// folder of the given name (whose path then keeps the system's bytes, UTF-8 here).
 class ProgramDirectory {
   public:
-    ProgramDirectory() {
-        const std::string dir = folder_.path().toStdString() + "/";
+    explicit ProgramDirectory(const QString& below = {}) {
+        const QString folder = below.isEmpty() ? folder_.path() : folder_.filePath(below);
+        QDir().mkpath(folder);
+        const std::string dir = QFile::encodeName(folder).toStdString() + "/";
         setProgramDir(dir + "Kelmo", "");
         Location home;
         Config config;
@@ -56,6 +60,10 @@ inline void click(const QWidget* dialog, int id) {
     const bool marked = widget->inherits("QRadioButton") || widget->inherits("QCheckBox");
     const QPoint where = marked ? QPoint(6, widget->height() / 2) : widget->rect().center();
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, where);
+}
+// Saves a picture of the window as "screenshots/<name>.png" in the build tree.
+inline bool saveScreenshot(QWidget* window, const QString& name) {
+    return QDir().mkpath("screenshots") && window->grab().save("screenshots/" + name + ".png");
 }
 inline void type(const QWidget* dialog, int id, const QString& text) {
     QLineEdit* edit = editOf(dialog, id);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/cli/commands.h"
+#include "app/cli/settings_source.h"
 
 namespace kelmo::cli {
 
@@ -27,16 +28,22 @@ CLI::App* addCommand(CLI::App& app, CommandRun& run, const std::string& name,
 
 namespace {
 
-constexpr const char* kFooter =
-    "Without a command: today's date at the home location. \"kelmo-cli COMMAND --help\" "
-    "shows a command's options and formats.\n"
-    "Place: --location NAME from Kelmo.cfg, or --lat/--lon [--height --tz --dst-start "
-    "--dst-end --name]; default the home location of Kelmo.cfg. Settings: Kelmo.cfg beside "
-    "the program (or --config FILE; the built-in defaults when the default file cannot be "
-    "read), each overridable by its option. Dates: --date YYYY-MM-DD (default today at the "
+constexpr const char* kFooterRest =
+    "), or --config FILE; the built-in defaults when the default file cannot be read; each "
+    "overridable by its option. Dates: --date YYYY-MM-DD (default today at the "
     "place) or --hijri-date YYYY-MM-DD; years -2000 to 6000 (Hijri 1 to 6000).\n"
     "Output: UTF-8 on standard output or to --out FILE. Exit status 0 ok, 1 a computation "
     "or file failed (the error text on stderr), 2 a usage error.";
+
+// The help's closing text, naming the Kelmo.cfg this run uses.
+std::string footer() {
+    return "Without a command: today's date at the home location. \"kelmo-cli COMMAND --help\" "
+           "shows a command's options and formats.\n"
+           "Place: --location NAME from Kelmo.cfg, or --lat/--lon [--height --tz --dst-start "
+           "--dst-end --name]; default the home location of Kelmo.cfg. Settings: Kelmo.cfg "
+           "beside the program when it is there, else in $XDG_CONFIG_HOME/KelmoTimes/ (here: " +
+           defaultConfigFile() + kFooterRest;
+}
 
 // The option library cannot parse an empty word (it loops on one before an unknown option),
 // and no option of the tool takes an empty value: refuse them all before parsing.
@@ -55,7 +62,7 @@ int runKelmoCli(int argc, const char* const* argv, const platform::Clock& clock)
     if (CliError e = emptyArgument(argc, argv)) return report(e);
     CLI::App app{"KelmoTimes: Islamic prayer times, Moon, Hijri calendar and Qibla", "kelmo-cli"};
     app.require_subcommand(0, 1);
-    app.footer(kFooter);
+    app.footer(footer());
     CommandRun run{clock};
     addTodayCommand(app, run);
     addQiblaCommand(app, run);

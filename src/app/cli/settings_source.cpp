@@ -11,19 +11,12 @@
 #include "files/field_scanner.h"
 #include "files/file_replace.h"
 #include "files/location_database.h"
+#include "files/program_path.h"
+#include "platform/user_folders.h"
 
 namespace kelmo::cli {
 
 namespace {
-
-// Kelmo.cfg in the directory of the running executable (the current directory when that
-// cannot be found).
-std::string defaultConfigFile() {
-    std::error_code error;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) return kConfigFileName;
-    return (exe.parent_path() / kConfigFileName).string();
-}
 
 // The place named on the command line (UTF-8), with the database's spelling of its name.
 CliError findPlace(const std::string& text, const std::string& utf8Name, Location& place) {
@@ -48,6 +41,17 @@ CliError findPlace(const std::string& text, const std::string& utf8Name, Locatio
 }
 
 }  // namespace
+
+std::string defaultConfigFile() {
+    static const std::string file = [] {
+        std::error_code error;
+        const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+        setProgramDir(error ? std::string() : exe.string(), "");
+        setUserConfigDir(platform::userConfigDirectory());
+        return configFilePath();
+    }();
+    return file;
+}
 
 CliError configurationText(const SettingsOptions& settings, std::string& text) {
     if (settings.configFile) {

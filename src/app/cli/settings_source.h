@@ -1,6 +1,7 @@
 // Where kelmo-cli takes its settings and home location from before the options override them:
-// the configuration file (--config FILE, else Kelmo.cfg beside the executable, or the built-in
-// file in memory when that cannot be read). The tool never writes the file.
+// the configuration file (--config FILE, else the desktop program's: Kelmo.cfg beside the
+// executable when it exists there, else $XDG_CONFIG_HOME/KelmoTimes/Kelmo.cfg), or the built-in
+// file in memory when it cannot be read. The tool never writes the file.
 #pragma once
 
 #include <string>
@@ -8,6 +9,9 @@
 #include "app/cli/cli_options.h"
 
 namespace kelmo::cli {
+
+// The configuration file used without --config.
+std::string defaultConfigFile();
 
 // The contents of the configuration file of the options into text. A --config file that
 // cannot be read is a failure (100); the default file falls back to the built-in one.

@@ -1,18 +1,24 @@
 // Kelmo: the desktop program. Without "/t" it opens the main window; with "/t" it runs as the
 // background Timer.
 #include <QApplication>
+#include <QFile>
 #include <QStringList>
 #include <string>
 
+#include "files/program_path.h"
+
 #include "platform/autostart_entry.h"
 #include "platform/clock.h"
+#include "platform/desktop_notifier.h"
 #include "platform/program_starter.h"
+#include "platform/qt/dbus_notifier.h"
 #include "platform/qt/local_timer_endpoint.h"
 #include "platform/qt/qt_file_chooser.h"
 #include "platform/qt/qt_message_box.h"
 #include "platform/qt/qt_sound_player.h"
 #include "platform/qt/tray_icon.h"
 #include "platform/report_services.h"
+#include "platform/user_folders.h"
 #include "ui/background_mode.h"
 #include "ui/earth_picture.h"
 #include "ui/kelmo_app.h"
@@ -20,7 +26,11 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("KelmoTimes");
+    // The launcher's id: docks and Wayland compositors find the icon and name by it.
+    QGuiApplication::setDesktopFileName(kelmo::platform::kDesktopFileId);
     QApplication::setWindowIcon(kelmo::ui::applicationIcon());
+    // The settings live in the user's folder unless Kelmo.cfg lies beside the executable.
+    kelmo::setUserConfigDir(kelmo::platform::userConfigDirectory());
 
     // The command line as one text, the program's own path first, as start-up reads it.
     std::string arguments;
@@ -30,7 +40,7 @@ int main(int argc, char* argv[]) {
     }
     // (Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on the chained operator+.)
     std::string commandLine = "\"";
-    commandLine += QApplication::applicationFilePath().toStdString();
+    commandLine += QFile::encodeName(QApplication::applicationFilePath()).toStdString();
     commandLine += "\" ";
     commandLine += arguments;
 
@@ -46,9 +56,11 @@ int main(int argc, char* argv[]) {
     // The background mode ("/t"): the Timer with its tray icon, Notifier and sounds.
     kelmo::platform::QtSoundPlayer sound;
     kelmo::platform::SystemTrayIcon tray;
+    kelmo::platform::DbusNotifier notifier;
     kelmo::ui::BackgroundMode background(
         services, sound, tray, kelmo::ui::startupSettingsLoader(services, commandLine, arguments),
         [] { QCoreApplication::quit(); });
+    background.setDesktopNotifier(&notifier);
     kelmo::ui::CKelmoApp app(services, {}, [&background](kelmo::ApplicationRecords& records) {
         return background.run(records);
     });

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 
 #include "platform/encoding.h"
@@ -16,7 +17,7 @@ std::optional<std::string> QtFileChooser::chooseFile(const std::string& initialN
     const QString chosen = QFileDialog::getOpenFileName(parent, QString(), QDir::currentPath(),
                                                         pattern + ";;*", nullptr);
     if (chosen.isEmpty()) return std::nullopt;
-    return cp1252FromUtf8(QDir::toNativeSeparators(chosen).toStdString());
+    return QFile::encodeName(chosen).toStdString();  // the path as the system names it
 }
 
 }  // namespace kelmo::platform

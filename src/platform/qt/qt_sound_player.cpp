@@ -1,11 +1,10 @@
 #include "platform/qt/qt_sound_player.h"
 
 #include <QAudioDevice>
+#include <QFile>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
-
-#include "platform/encoding.h"
 
 namespace kelmo::platform {
 
@@ -19,7 +18,7 @@ bool QtSoundPlayer::play(const std::string& file, Listener listener) {
     stop();
     // Without an output device QSoundEffect "plays" in no time; that is a refusal here.
     if (QMediaDevices::defaultAudioOutput().isNull()) return false;
-    const QUrl source = QUrl::fromLocalFile(QString::fromStdString(utf8FromCp1252(file)));
+    const QUrl source = QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(file)));
     if (!source.isValid()) return false;
     effect_ = std::make_unique<QSoundEffect>();
     listener_ = std::move(listener);

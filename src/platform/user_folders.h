@@ -1,0 +1,37 @@
+// Where an installed program keeps and finds its files, after the freedesktop.org "XDG Base
+// Directory Specification" 0.8: the user's settings in $XDG_CONFIG_HOME (default ~/.config),
+// the program's own data (sounds, help page) beside the executable or in the share folder of
+// the installation, then in $XDG_DATA_HOME and $XDG_DATA_DIRS.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kelmo::platform {
+
+// The name of the program's folders below the XDG folders.
+inline constexpr const char* kSettingsFolderName = "KelmoTimes";
+inline constexpr const char* kDataFolderName = "kelmotimes";
+
+// "<$XDG_CONFIG_HOME, else $HOME/.config>/KelmoTimes/" (a relative $XDG_CONFIG_HOME is
+// ignored, as the standard asks).
+std::string userConfigDirectory();
+
+// "<$XDG_CONFIG_HOME, else $HOME/.config>/autostart".
+std::string userAutostartDirectory();
+
+// "<each of $XDG_CONFIG_DIRS, else /etc/xdg>/autostart": the machine-wide autostart folders.
+std::vector<std::string> systemAutostartDirectories();
+
+// The folders searched for the program's own data, in order, each ending in a separator:
+// the program directory, "<program directory>../share/kelmotimes/", then "kelmotimes/" in
+// $XDG_DATA_HOME (default ~/.local/share) and in each of $XDG_DATA_DIRS (default
+// /usr/local/share:/usr/share).
+std::vector<std::string> dataDirectories();
+
+// The first of dataDirectories() holding the file name; the name beside the executable
+// (programPath) when none does, so that a failure names the usual place.
+std::string dataFilePath(std::string_view name);
+
+}  // namespace kelmo::platform
