@@ -36,6 +36,8 @@ bool DataExchange::integer(QLineEdit* edit, int low, int high, int& value) {
 }
 
 bool DataExchange::text(QLineEdit* edit, int maxCharacters, std::string& value) {
+    // Kelmo.cfg holds Windows-1252 texts: a letter beyond it would be stored as "?".
+    if (!platform::fitsCp1252(edit->text().toStdString())) return fail(edit, kOutsideCp1252);
     return limited(edit, fromWidget(edit->text()), maxCharacters, value);
 }
 

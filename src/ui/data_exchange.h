@@ -15,6 +15,10 @@ namespace kelmo::ui {
 // Parses an integer as the dialog framework did: blanks around it, an optional sign, digits.
 bool parseDialogInteger(const QString& text, int& value);
 
+inline constexpr const char* kOutsideCp1252 =
+    "Enter only letters that Windows-1252 can hold\n"
+    "(Latin letters, digits and signs): Kelmo.cfg cannot store the others.";
+
 class DataExchange {
   public:
     explicit DataExchange(platform::MessageBox& messages) : messages_(messages) {}
@@ -23,7 +27,8 @@ class DataExchange {
     // "Enter an integer between %1 and %2." when it is not.
     bool integer(QLineEdit* edit, int low, int high, int& value);
     // The edit's text (Windows-1252), at most maxCharacters long, else
-    // "Enter no more than %1 characters.".
+    // "Enter no more than %1 characters."; a text with letters Windows-1252 cannot hold is
+    // refused with kOutsideCp1252.
     bool text(QLineEdit* edit, int maxCharacters, std::string& value);
     // The edit's text as a file path (the system's bytes), at most maxCharacters bytes long.
     bool path(QLineEdit* edit, int maxCharacters, std::string& value);

@@ -3,6 +3,7 @@
 // go to "screenshots/" of the build tree.
 #include <QDir>
 #include <QListWidget>
+#include <QPainter>
 #include <QRadioButton>
 #include <QTest>
 #include <filesystem>
@@ -13,6 +14,8 @@
 #include "files/file_replace.h"
 #include "files/location_database.h"
 #include "platform/kelmo_messages.h"
+#include "platform/qt/message_dialog.h"
+#include "ui/data_exchange.h"
 #include "ui/fake_services.h"
 #include "ui/loc_dlg.h"
 #include "ui/text_edge.h"
@@ -286,6 +289,46 @@ class LocDlgTest : public QObject {
                  std::string("The location already exist in the database!\t\n"));
         QCOMPARE(fileText(), before);
         QCOMPARE(dialog.locations().size(), std::size_t(246));
+    }
+
+    // Kelmo.cfg holds Windows-1252: Arabic or Turkish dotted capital letters would be stored as
+    // "?", so the name is refused before anything changes; Latin letters with accents are held.
+    void addRefusesANameWindows1252CannotHold() {
+        LocDlg dialog(home_, current_, fakes_->services);
+        dialog.show();
+        const std::string before = fileText();
+        typePlace(&dialog, "x", 21, 25, 21, 39, 3, 0);
+        QLineEdit* name = test::editOf(&dialog, loc::kName);
+        // (QTest types ASCII only: the names are set.)
+        for (const QString& refused : {QStringLiteral("\u0645\u0643\u0629,\u0627\u0644\u0633"
+                                                      "\u0639\u0648\u062F\u064A\u0629"),
+                                       QStringLiteral("\u0130stanbul,T\u00FCrkiye")}) {
+            name->setText(refused);
+            click(&dialog, loc::kAdd);
+            QCOMPARE(messages().lastText(), std::string(kOutsideCp1252));
+            QCOMPARE(fileText(), before);
+            QCOMPARE(dialog.locations().size(), std::size_t(246));
+        }
+        // The refusal as the user sees it: the message box over the dialog with the Arabic name.
+        name->setText(
+            QStringLiteral("\u0645\u0643\u0629,\u0627\u0644\u0633\u0639\u0648\u062F"
+                           "\u064A\u0629"));
+        platform::MessageDialog box(QString::fromLatin1(kOutsideCp1252), "KelmoTimes", false,
+                                    &dialog);
+        box.show();
+        QImage picture = dialog.grab().toImage();
+        QPainter painter(&picture);
+        const QImage boxPicture = box.grab().toImage();
+        painter.drawImage((picture.width() - boxPicture.width()) / 2,
+                          (picture.height() - boxPicture.height()) / 2, boxPicture);
+        painter.end();
+        QVERIFY(QDir().mkpath("screenshots"));
+        QVERIFY(picture.save("screenshots/location_refuses_arabic_name.png"));
+        box.close();
+        name->setText(QStringLiteral("Z\u00FCrich,Schweiz"));
+        click(&dialog, loc::kAdd);
+        QCOMPARE(dialog.locations().size(), std::size_t(247));
+        QVERIFY(fileText().find("Z\xFCrich,Schweiz") != std::string::npos);
     }
 
     void readLocationCodes() {
