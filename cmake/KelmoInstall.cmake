@@ -33,7 +33,7 @@ set(CPACK_PACKAGE_NAME kelmotimes)
 set(CPACK_PACKAGE_VENDOR "KelmoTimes")
 set(CPACK_PACKAGE_CONTACT "KelmoTimes maintainers <kelmotimes@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Islamic prayer times, Qibla, Moon and Hijri calendar")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "KelmoTimes computes prayer times from real astronomy for a chosen place, decides the Hijri "
     "date from the visibility of the crescent, gives the Qibla and Moon data, and runs in the "
     "background to announce each prayer. It includes the terminal tool kelmo-cli.")

@@ -80,7 +80,10 @@ std::string dataFilePath(std::string_view name) {
         std::string path = folder;
         path += name;
         std::error_code error;
-        if (std::filesystem::is_regular_file(path, error)) return path;
+        if (!std::filesystem::is_regular_file(path, error)) continue;
+        // "bin/../share" named as the system resolves it (links followed).
+        const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, error);
+        return error ? path : resolved.string();
     }
     return programPath(name);
 }
