@@ -228,7 +228,8 @@ void CKelmoFrm::announcePrayer() {
     if (desktopNotifier_ == nullptr) return;
     const std::string name = slotPrayerName(nextSlot_);
     desktopNotifier_->notify("It is time for " + name + " prayer",
-                             name + " prayer starts at " + minutesText(nextTime_) + " in " +
+                             name + " prayer is started " +
+                                 formatTime(kRoundNearest, nextTime_, 0, false).text + " in " +
                                  platform::utf8FromCp1252(records_.current.name));
 }
 
