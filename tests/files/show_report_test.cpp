@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "files/program_path.h"
 #include "files/report_header.h"
 #include "support/fresh_directory.h"
 
@@ -137,6 +138,26 @@ TEST_F(InTempDir, MonthIsWrittenInTheFileEncodingAndOpenedInTheEditor) {
     ASSERT_EQ(services.started.size(), 1u);
     EXPECT_EQ(services.started[0].first, "myeditor");
     EXPECT_EQ(services.started[0].second, std::vector<std::string>{"Kelmo.out"});
+}
+
+// The report file lies beside Kelmo.cfg: in the user's folder of the settings when the
+// program has no Kelmo.cfg beside it.
+TEST_F(InTempDir, ReportGoesBesideKelmoCfgInTheUsersFolder) {
+    fs::create_directories("config/KelmoTimes");
+    const std::string folder = (fs::current_path() / "config/KelmoTimes").string() + "/";
+    setProgramDir((fs::current_path() / "bin/Kelmo").string(), "");
+    setUserConfigDir(folder);
+    FakeServices services;
+    services.installed = {"myeditor"};
+    const ShownReport shown =
+        showReport("month", kPrayerReportOutput, monthConfig(), place(), services);
+    setUserConfigDir("");
+    setProgramDir("", "");
+    EXPECT_EQ(shown.error, 0);
+    EXPECT_EQ(readFile(folder + kReportFileName), "[month]");
+    EXPECT_FALSE(fs::exists(kReportFileName));
+    ASSERT_EQ(services.started.size(), 1u);
+    EXPECT_EQ(services.started[0].second, std::vector<std::string>{folder + kReportFileName});
 }
 
 TEST_F(InTempDir, EditorNotFoundFallsBackToTheDesktopOpener) {

@@ -53,6 +53,22 @@ TEST(StartupSettings, MissingFileOkCreatesTheBuiltInFile) {
     EXPECT_FLOAT_EQ(records.current.timeZone, 3.0f);
 }
 
+// An installed program: no Kelmo.cfg beside it, so the built-in file goes to the user's folder,
+// which is made on this first save.
+TEST(StartupSettings, MissingFileIsCreatedInTheUsersFolder) {
+    ScratchDir dir;
+    const std::string userFolder = dir.file("config") + "/KelmoTimes/";
+    setUserConfigDir(userFolder);
+    RecordingPrompt prompt;
+    ApplicationRecords records;
+    EXPECT_EQ(start(dir, prompt, records, "/t 0"), 1);
+    setUserConfigDir("");
+    EXPECT_EQ(prompt.questions.size(), 1u);
+    EXPECT_TRUE(prompt.messages.empty());
+    EXPECT_EQ(readText(userFolder + "Kelmo.cfg"), defaultConfigText());
+    EXPECT_EQ(readText(dir.file("Kelmo.cfg")), "");  // nothing beside the program
+}
+
 TEST(StartupSettings, CancelEndsWithoutWriting) {
     ScratchDir dir;
     writeText(dir.file("Kelmo.cfg"), "corrupt\n");
