@@ -48,7 +48,7 @@ class CKelmoDlg : public QDialog {
     QMenu* systemMenu() const { return systemMenu_; }
     // A system command: kAboutCommand opens the About box.
     void systemCommand(int id);
-    // The help page beside the executable.
+    // The help page (beside the executable or in the installed share folder).
     void setHelpFile(std::string path) { helpFile_ = std::move(path); }
     HelpViewer& helpViewer() { return help_; }
 
