@@ -256,8 +256,10 @@ TEST(KelmoCli, YearsOutsideTheModelsAreUsageErrors) {
                     run.err.find("end of 6000") != std::string::npos)
             << args << ": " << run.err;
     }
-    for (const char* args : {"times --date 2024-+1-01", "times --date ' 2024-01-01'",
-                             "times --date 2024-01-01x", "times --date 2024--01-01"}) {
+    for (const char* args :
+         {"times --date 2024-+1-01", "times --date ' 2024-01-01'", "times --date 2024-01-01x",
+          "times --date 2024--01-01", "times --date 2024", "times --date 2024-01",
+          "times --date 2024-01-", "times --date -"}) {
         EXPECT_EQ(cli(args).status, 2) << args;
     }
     EXPECT_EQ(cli("times --date 6000-12-31").status, 0);

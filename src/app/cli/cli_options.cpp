@@ -96,6 +96,7 @@ namespace {
 // the end; false when they are not all digits. A number beyond an int is read as the int
 // nearest to it, so that the range checks name it.
 bool readDateField(std::string_view text, std::size_t& position, char stop, bool sign, int& value) {
+    if (position >= text.size()) return false;  // the text ended before this field
     const std::size_t end = std::min(text.find(stop, position + (sign ? 1 : 0)), text.size());
     const std::string_view field = text.substr(position, end - position);
     const std::size_t digitsFrom = sign && !field.empty() && field[0] == '-' ? 1 : 0;
