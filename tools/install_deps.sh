@@ -5,7 +5,7 @@ kelmo_packages=(
     build-essential cmake pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     liberfa-dev libcli11-dev nlohmann-json3-dev libgeographiclib-dev
-    qt6-base-dev qt6-multimedia-dev qt6-svg-dev xvfb xauth
+    qt6-base-dev qt6-multimedia-dev qt6-svg-dev xvfb xauth libxml2-utils
     locales desktop-file-utils appstream
 )
 

@@ -2,8 +2,15 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 namespace kelmo::names {
+
+// Entry index of a name table, or "" for an index outside it.
+template <std::size_t N>
+constexpr const char* nameAt(const std::array<const char*, N>& table, int index) {
+    return index >= 0 && static_cast<std::size_t>(index) < N ? table[index] : "";
+}
 
 inline constexpr std::array<const char*, 7> kWeekdays = {
     "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};  // weekday - 1

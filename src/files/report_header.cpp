@@ -17,11 +17,7 @@ constexpr int kMonthsPerYear = 12;
 constexpr int kWeekdayOrdinals = 5;
 constexpr int kMinutesRule = 9;  // high-latitude rule "minutes for Fajr and Isha prayers"
 
-// Entry index of a name table, or "" for an index outside it.
-template <std::size_t N>
-const char* nameAt(const std::array<const char*, N>& table, int index) {
-    return index >= 0 && static_cast<std::size_t>(index) < N ? table[index] : "";
-}
+using names::nameAt;
 
 const char* monthName(int month) {
     return nameAt(names::kMonths, month - 1);

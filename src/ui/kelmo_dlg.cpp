@@ -1,5 +1,6 @@
 #include "ui/kelmo_dlg.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 #include "platform/user_folders.h"
 #include "ui/about_dlg.h"
 #include "ui/cfg_dlg.h"
+#include "ui/chart_w.h"
 #include "ui/date_dlg.h"
 #include "ui/dialog_template.h"
 #include "ui/earth_picture.h"
@@ -101,6 +103,9 @@ void CKelmoDlg::buildSystemMenu() {
     systemMenu_ = new QMenu(this);
     systemMenu_->addAction("Mi&nimize", this, &QWidget::showMinimized);
     systemMenu_->addAction("&Close", this, &CKelmoDlg::reject);
+    QAction* chart = systemMenu_->addAction("Prayer &chart...", this, &CKelmoDlg::openChart);
+    chart->setShortcut(QKeySequence(mainwin::kChartShortcut));
+    addAction(chart);  // the shortcut works in the whole window
     // The about item goes at the end, after a separator.
     systemMenu_->addSeparator();
     QAction* about = systemMenu_->addAction("&About KelmoTimes");
@@ -155,6 +160,18 @@ void CKelmoDlg::openDate() {
 void CKelmoDlg::openConfiguration() {
     CfgDlg dialog(config_, services_, this);
     dialog.exec();
+}
+
+void CKelmoDlg::openChart() {
+    if (!prepareChosenDate()) return;
+    if (extra_.chart) {
+        extra_.chart(this, date_, current_, config_);
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ChartW window(date_, current_, config_, services_, this);
+    QApplication::restoreOverrideCursor();
+    window.exec();
 }
 
 void CKelmoDlg::setComputeEnabled(bool enabled) {

@@ -23,15 +23,19 @@ namespace mainwin {
 inline constexpr int kDate = 3, kLocation = 4, kConfiguration = 5;
 inline constexpr int kPrayer = 6, kMoon = 7, kQibla = 8;
 inline constexpr int kHelp = 57670, kQuit = 1000;
-inline constexpr int kAboutCommand = 16;  // the system-menu item "&About KelmoTimes"
+inline constexpr int kAboutCommand = 16;                 // the system-menu item "&About KelmoTimes"
+inline constexpr const char* kChartShortcut = "Ctrl+G";  // the chart window
 inline constexpr int kQuitResult = 1000;
 }  // namespace mainwin
 
-// Windows that other parts of the program provide: the Location dialog and the Qibla window,
-// each run on the records it is given.
+// Windows that other parts of the program provide: the Location dialog, the Qibla window and
+// the chart window, each run on the records it is given.
 struct ExtraWindows {
     std::function<void(QWidget* parent, Location& home, Location& current)> location;
     std::function<void(QWidget* parent, Location& current, Config& config)> qibla;
+    std::function<void(QWidget* parent, const CalendarDate& date, const Location& current,
+                       const Config& config)>
+        chart;
 };
 
 class CKelmoDlg : public QDialog {
@@ -44,7 +48,8 @@ class CKelmoDlg : public QDialog {
     // The date check and the other calendar, run before each computation and before the Date
     // dialog opens; false after showing error 400.
     bool prepareChosenDate();
-    // The window's system menu (also on the right mouse button and Alt+Space).
+    // The window's system menu (also on the right mouse button and Alt+Space), with the chart
+    // window (also on kChartShortcut) before the About item.
     QMenu* systemMenu() const { return systemMenu_; }
     // A system command: kAboutCommand opens the About box.
     void systemCommand(int id);
@@ -64,6 +69,7 @@ class CKelmoDlg : public QDialog {
     void buildSystemMenu();
     void openDate();
     void openConfiguration();
+    void openChart();
     void compute(int kind);
     void setComputeEnabled(bool enabled);
 

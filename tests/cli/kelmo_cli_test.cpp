@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -329,6 +330,32 @@ TEST(KelmoCli, NamesBeyondAsciiAtTheTerminal) {
     EXPECT_EQ(koeln.find_first_of("0123456789") - 1, berlin.find_first_of("0123456789"))
         << koeln << "\n"
         << berlin;  // o-umlaut is one character of two bytes
+}
+
+// The chart: PNG or SVG by the extension of --out (or by --format), the SVG well-formed XML.
+TEST(KelmoCli, ChartIsPngOrWellFormedSvg) {
+    const std::string oslo = "chart --location oslo,norway --fiqh 1 ";
+    const auto png = scratch() / "year.png", svg = scratch() / "June.SVG";
+    ASSERT_EQ(cli(oslo + "--date 2024-05-01 --out " + png.string()).status, 0);
+    const std::string image = readAll(png);
+    EXPECT_EQ(image.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
+    EXPECT_GT(image.size(), 20000u);
+
+    ASSERT_EQ(cli(oslo + "--date 2024-06-01 --period month --out " + svg.string()).status, 0);
+    EXPECT_NE(readAll(svg).find("<title>Prayer times June 2024 at Oslo,Norway"), std::string::npos);
+    EXPECT_EQ(std::system(("xmllint --noout " + svg.string()).c_str()), 0);
+    // --format svg writes to standard output; the Hijri month of --hijri-date.
+    const CliRun ramadan = cli("chart --format svg --period month --hijri-date 1447-09-01");
+    EXPECT_EQ(ramadan.status, 0);
+    EXPECT_NE(ramadan.out.find("Prayer times Ramadan 1447 AH at Manama,Bahrain"),
+              std::string::npos);
+
+    EXPECT_EQ(cli("chart --out year.txt").status, 2);  // neither PNG nor SVG
+    EXPECT_EQ(cli("chart").status, 2);
+    EXPECT_EQ(cli("chart --period day --out day.png").status, 2);
+    const CliRun missing = cli("chart --out /nonexistent/folder/year.png");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("Could not open output file!"), std::string::npos) << missing.err;
 }
 
 }  // namespace

@@ -97,6 +97,10 @@ class FakeFileChooser final : public platform::FileChooser {
         asked.push_back(initialName);
         return choice;
     }
+    std::optional<std::string> chooseSaveFile(const std::string& suggestedName) override {
+        asked.push_back(suggestedName);
+        return choice;
+    }
     std::optional<std::string> choice;
     std::vector<std::string> asked;
 };

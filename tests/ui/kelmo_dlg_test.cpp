@@ -238,6 +238,28 @@ class KelmoDlgTest : public QObject {
         click(&dialog, mainwin::kQibla);
         QCOMPARE(opened, 11);
     }
+
+    // The chart window opens from the system menu, next to About, and on Ctrl+G, for the
+    // chosen date; the buttons stay as they are.
+    void chartOpensFromTheMenuAndItsShortcut() {
+        int opened = 0;
+        ExtraWindows extra;
+        extra.chart = [&](QWidget*, const CalendarDate& date, const Location& current,
+                          const Config& config) {
+            opened += (&date == &date_ && &current == &current_ && &config == &config_) ? 1 : 100;
+        };
+        CKelmoDlg dialog(home_, current_, config_, date_, fakes_->services, extra);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        const QList<QAction*> actions = dialog.systemMenu()->actions();
+        QAction* chart = actions[actions.size() - 3];
+        QCOMPARE(chart->text(), QString("Prayer &chart..."));
+        QCOMPARE(chart->shortcut(), QKeySequence(mainwin::kChartShortcut));
+        chart->trigger();
+        QTest::keyClick(&dialog, Qt::Key_G, Qt::ControlModifier);
+        QCOMPARE(opened, 2);
+        QCOMPARE(dialog.findChildren<QPushButton*>().size(), 8);
+    }
 };
 
 QTEST_MAIN(KelmoDlgTest)

@@ -1,17 +1,21 @@
 // Pictures of every window of the desktop program, written as PNG files into
 // "screenshots/" of the build tree for review: the main window, the About box, the Date
-// dialog for each period, the Configuration dialog and the day report's message box.
+// dialog for each period, the Configuration dialog, the day report's message box and the
+// chart window of a year at four places.
 #include <QDir>
 #include <QImage>
 #include <QSet>
 #include <QTest>
 
+#include "files/default_locations.h"
+#include "files/location_database.h"
 #include "files/prayer_report.h"
 #include "files/show_report.h"
 #include "hijri/hijri_date.h"
 #include "platform/qt/message_dialog.h"
 #include "ui/about_dlg.h"
 #include "ui/cfg_dlg.h"
+#include "ui/chart_w.h"
 #include "ui/date_dlg.h"
 #include "ui/earth_picture.h"
 #include "ui/fake_services.h"
@@ -100,6 +104,24 @@ class ScreenshotsTest : public QObject {
             "Could not open configuration file!\t\nDo you want to create new configuration file?",
             "KelmoTimes", true);
         save(question, "question");
+    }
+
+    // Manama; Oslo (the rule's days in summer, summer time); Longyearbyen (polar night and
+    // day); Auckland (southern summer time, zone +12).
+    void chartWindows() {
+        const char* places[][2] = {{"Manama,Bahrain", "chart_manama"},
+                                   {"Oslo,Norway", "chart_oslo"},
+                                   {"Longyearbyen,Svalbard", "chart_longyearbyen"},
+                                   {"Auckland,New Zealand", "chart_auckland"}};
+        config_.fiqh = 1;
+        config_.alertFlags = 2 << alert::kPeriodShift;
+        for (const auto& [name, file] : places) {
+            Location place;
+            place.name = name;
+            QCOMPARE(findLocationInText(defaultConfigText(), place), 0);
+            ChartW window(date_, place, config_, fakes_.services);
+            save(window, file);
+        }
     }
 };
 

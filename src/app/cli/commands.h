@@ -49,5 +49,6 @@ void addNewMoonCommand(CLI::App& app, CommandRun& run);
 void addHijriCommand(CLI::App& app, CommandRun& run);
 void addLocationsCommand(CLI::App& app, CommandRun& run);
 void addTimerCommand(CLI::App& app, CommandRun& run);
+void addChartCommand(CLI::App& app, CommandRun& run);
 
 }  // namespace kelmo::cli

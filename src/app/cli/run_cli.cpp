@@ -74,6 +74,7 @@ int runKelmoCli(int argc, const char* const* argv, const platform::Clock& clock)
     addHijriCommand(app, run);
     addLocationsCommand(app, run);
     addTimerCommand(app, run);
+    addChartCommand(app, run);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 
 #include "platform/encoding.h"
 
@@ -18,6 +19,16 @@ std::optional<std::string> QtFileChooser::chooseFile(const std::string& initialN
                                                         pattern + ";;*", nullptr);
     if (chosen.isEmpty()) return std::nullopt;
     return QFile::encodeName(chosen).toStdString();  // the path as the system names it
+}
+
+std::optional<std::string> QtFileChooser::chooseSaveFile(const std::string& suggestedName) {
+    const QString name = QString::fromStdString(utf8FromCp1252(suggestedName));
+    const QString pattern = "*." + QFileInfo(name).suffix();
+    QWidget* parent = parent_ ? parent_ : QApplication::activeWindow();
+    const QString chosen = QFileDialog::getSaveFileName(
+        parent, QString(), QDir::current().filePath(name), pattern + ";;*", nullptr);
+    if (chosen.isEmpty()) return std::nullopt;
+    return cp1252FromUtf8(QDir::toNativeSeparators(chosen).toStdString());
 }
 
 }  // namespace kelmo::platform

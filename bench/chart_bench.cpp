@@ -1,0 +1,72 @@
+// Speed of the prayer-times chart of a year: the series (the year's days with and without the
+// high-latitude rule, and the Hijri dates) at Manama, Oslo and Longyearbyen with the default
+// rule, and the picture drawn and encoded as PNG and as SVG.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+
+#include "files/default_locations.h"
+#include "files/location_database.h"
+#include "files/prayer_chart.h"
+#include "ui/chart/chart_file.h"
+
+namespace {
+
+using namespace kelmo;
+
+Location builtIn(const char* name) {
+    Location l;
+    l.name = name;
+    findLocationInText(defaultConfigText(), l);
+    return l;
+}
+
+CalendarDate firstOf2026() {
+    CalendarDate d;
+    d.year = 2026;
+    d.month = 1;
+    d.day = 1;
+    return d;
+}
+
+Config shafii() {
+    Config c;
+    c.fiqh = 1;
+    return c;
+}
+
+PrayerChart year(const char* place) {
+    return prayerChart(firstOf2026(), ChartPeriod::year, builtIn(place), shafii(), firstOf2026());
+}
+
+void BM_PrayerChartYear(benchmark::State& state, const char* place) {
+    for (auto _ : state) {
+        const PrayerChart chart = year(place);
+        benchmark::DoNotOptimize(chart.days.data());
+    }
+}
+BENCHMARK_CAPTURE(BM_PrayerChartYear, Manama, "Manama,Bahrain")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PrayerChartYear, Oslo, "Oslo,Norway")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PrayerChartYear, Longyearbyen, "Longyearbyen,Svalbard")
+    ->Unit(benchmark::kMillisecond);
+
+// Drawing needs a GUI application for its fonts; offscreen, no display.
+void withApplication() {
+    static int argc = 3;
+    static char name[] = "kelmo_bench", option[] = "-platform", platform[] = "offscreen";
+    static char* argv[] = {name, option, platform, nullptr};
+    static QGuiApplication application(argc, argv);
+}
+
+void BM_PrayerChartFile(benchmark::State& state, ui::ChartFormat format) {
+    withApplication();
+    const PrayerChart chart = year("Oslo,Norway");
+    for (auto _ : state) {
+        const QByteArray bytes = ui::chartFileBytes(chart, format);
+        benchmark::DoNotOptimize(bytes.data());
+    }
+}
+BENCHMARK_CAPTURE(BM_PrayerChartFile, Png, ui::ChartFormat::png)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PrayerChartFile, Svg, ui::ChartFormat::svg)->Unit(benchmark::kMillisecond);
+
+}  // namespace

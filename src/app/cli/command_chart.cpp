@@ -1,0 +1,73 @@
+// kelmo-cli chart: the chart of the prayer times of a year or a month as a PNG image or an
+// SVG drawing, the same picture the desktop program's chart window shows and saves.
+#include <QGuiApplication>
+#include <memory>
+
+#include "app/cli/commands.h"
+#include "app/cli/report_date.h"
+#include "calendar/local_time.h"
+#include "files/prayer_chart.h"
+#include "ui/chart/chart_file.h"
+
+namespace kelmo::cli {
+
+namespace {
+
+// The format from --format (its default "text" means not given), else from the extension of
+// --out.
+CliError chartFormat(const OutputOptions& output, ui::ChartFormat& format) {
+    if (output.format != "text") {
+        format = output.format == "png" ? ui::ChartFormat::png : ui::ChartFormat::svg;
+        return {};
+    }
+    const std::optional<ui::ChartFormat> byName =
+        output.out ? ui::chartFormatFor(*output.out) : std::nullopt;
+    if (!byName)
+        return {kExitUsage,
+                "chart: --out needs a name ending in .png or .svg (or give --format png|svg)"};
+    format = *byName;
+    return {};
+}
+
+int runChart(CliOptions options, const std::string& period, const platform::Clock& clock) {
+    ui::ChartFormat format{};
+    if (CliError e = chartFormat(options.output, format)) return report(e);
+    Resolved r;
+    if (CliError e = resolve(options, clock, r)) return report(e);
+    options.date.period = period;
+    if (CliError e = resolveReportDate(options, r)) return report(e);
+    const CalendarDate today = currentLocalTime(r.location, clock.utcNow()).date;
+    const PrayerChart chart =
+        prayerChart(r.date, period == "month" ? ChartPeriod::month : ChartPeriod::year, r.location,
+                    r.config, today);
+    // Fonts need a GUI application; the offscreen platform needs no display.
+    int argc = 3;
+    char name[] = "kelmo-cli", option[] = "-platform", platform[] = "offscreen";
+    char* argv[] = {name, option, platform, nullptr};
+    QGuiApplication application(argc, argv);
+    const QByteArray bytes = ui::chartFileBytes(chart, format);
+    return report(writeOutput(options.output, bytes.toStdString()));
+}
+
+}  // namespace
+
+void addChartCommand(CLI::App& app, CommandRun& run) {
+    CommandShape shape;
+    shape.formats = {"png", "svg"};
+    auto period = std::make_shared<std::string>("year");
+    CLI::App* command = addCommand(
+        app, run, "chart",
+        "chart of the prayer times of a year or a month (Gregorian, or Hijri with --hijri-date)",
+        shape, [period](const CliOptions& options, const platform::Clock& clock) {
+            return runChart(options, *period, clock);
+        });
+    command->add_option("--period", *period, "year (default) or month")
+        ->check(CLI::IsMember({"month", "year"}));
+    command->footer(
+        "The picture is a PNG image or an SVG drawing, by the extension of --out (or by "
+        "--format). One line per prayer time the fiqh shows, at the clock time of each day "
+        "(summer time included); times supplied by the high-latitude rule dashed, times that "
+        "do not exist left out; the first days of the Hijri months at the place along the top.");
+}
+
+}  // namespace kelmo::cli

@@ -1,0 +1,89 @@
+#include "ui/chart_w.h"
+
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QVBoxLayout>
+
+#include "calendar/local_time.h"
+#include "files/report_header.h"
+#include "ui/chart/chart_picture.h"
+#include "ui/text_edge.h"
+
+namespace kelmo::ui {
+
+namespace {
+
+constexpr int kErrorOpenOutput = 500;   // "Could not open output file!"
+constexpr int kErrorWriteOutput = 501;  // "Could not write into output file!"
+const QSize kWindowSize(1200, 830);
+const QSize kSmallestChart(560, 400);
+
+// The chart drawn to the size of the widget.
+class ChartView : public QWidget {
+  public:
+    ChartView(const PrayerChart& chart, QWidget* parent) : QWidget(parent), chart_(chart) {
+        setMinimumSize(kSmallestChart);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        paintPrayerChart(painter, rect(), chart_);
+    }
+
+  private:
+    const PrayerChart& chart_;
+};
+
+ChartPeriod chosenPeriod(const Config& config) {
+    return reportPeriod(config) == ReportPeriod::month ? ChartPeriod::month : ChartPeriod::year;
+}
+
+}  // namespace
+
+ChartW::ChartW(const CalendarDate& date, const Location& location, const Config& config,
+               const Services& services, QWidget* parent)
+    : QDialog(parent), services_(services) {
+    const CalendarDate today = currentLocalTime(location, services.clock.utcNow()).date;
+    chart_ = prayerChart(date, chosenPeriod(config), location, config, today);
+    setWindowTitle(" Prayer Chart for " + toWidget(location.name));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new ChartView(chart_, this), 1);
+    auto* buttons = new QHBoxLayout;
+    layout->addLayout(buttons);
+    auto button = [&](int id, const char* caption) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QString::number(id));  // found by controlById
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+        return b;
+    };
+    connect(button(chartwin::kSavePng, "Save as &PNG..."), &QPushButton::clicked, this,
+            [this] { save(ChartFormat::png); });
+    connect(button(chartwin::kSaveSvg, "Save as &SVG..."), &QPushButton::clicked, this,
+            [this] { save(ChartFormat::svg); });
+    buttons->addStretch(1);
+    connect(button(chartwin::kClose, "&Close"), &QPushButton::clicked, this, &QDialog::accept);
+    resize(kWindowSize);
+}
+
+bool ChartW::save(ChartFormat format) {
+    const char* suggested = format == ChartFormat::png ? "KelmoChart.png" : "KelmoChart.svg";
+    const std::optional<std::string> name = services_.files.chooseSaveFile(suggested);
+    if (!name) return false;
+    QSaveFile file(toWidget(*name));
+    if (!file.open(QIODevice::WriteOnly)) {
+        platform::showError(services_.messages, kErrorOpenOutput);
+        return false;
+    }
+    const QByteArray bytes = chartFileBytes(chart_, format);
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        platform::showError(services_.messages, kErrorWriteOutput);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace kelmo::ui
