@@ -231,6 +231,18 @@ class BackgroundProcessTest : public QObject {
         }
     }
 
+    void aKilledTimerLeavesNothingThatBlocksTheNext() {
+        // Its socket and lock file stay behind; the lock names a process that has ended.
+        writeConfig(alert::kNotifier);
+        QVERIFY(startTimer());
+        timer_->kill();
+        QVERIFY(timer_->waitForFinished(kEndMs));
+        QVERIFY(QFile::exists(dir_->filePath("tmp/KelmoTimer.lock")));
+        QVERIFY(startTimer());
+        QCOMPARE(cli({"timer", "quit"}).out, QStringLiteral("1\n"));
+        QVERIFY(timer_->waitForFinished(kEndMs));
+    }
+
     void reloadAfterSwitchingBothOffEndsTheTimer() {
         writeConfig(alert::kNotifier);
         QVERIFY(startTimer());
