@@ -1,12 +1,15 @@
 #include "astronomy/delta_t.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "astronomy/delta_t_table.h"
 
 // Delta-T as in S. L. Moshier's ephemeris programs: Borkowski's parabola before 948, Stephenson
-// and Morrison's from 948 to the table, the almanacs' yearly table interpolated by differences
-// up to the fourth order from 1620 to 2014, and a parabola in the years since 1902 after it.
+// and Morrison's from 948 to the table, the yearly table interpolated by differences up to the
+// fourth order from 1620 to 2027 (the almanacs' values to 1999, the IERS observations from 2000),
+// and a parabola in the years since 1902 after it. The parabola lies 27.6 s above the table's
+// last row; that gap is closed linearly over a century so that Delta-T has no jump.
 namespace kelmo {
 
 namespace {
@@ -14,6 +17,7 @@ namespace {
 constexpr double kTableLastYear = kDeltaTFirstYear + kDeltaTTableSize - 1;
 constexpr double kTidalCorrectionYear = 1955.0;  // table values before assume ndot = -26"/cy^2
 constexpr double kTidalCorrection = -0.0000182;  // seconds per year^2
+constexpr double kJoinYears = 100.0;  // years over which the parabola takes over from the table
 
 double beforeTable(double year) {
     if (year < 948.0) {
@@ -24,13 +28,20 @@ double beforeTable(double year) {
     return 101.6 + 100.3 * u + 23.58 * u * u;
 }
 
-double afterTable(double year) {
+int entry(int i) {
+    return kDeltaTTable[i];
+}
+
+double longTermParabola(double year) {
     const double b = year - 1902.0;
     return 0.319 * b + 0.00362 * b * b;
 }
 
-int entry(int i) {
-    return kDeltaTTable[i];
+double afterTable(double year) {
+    const double lastRowSeconds = entry(kDeltaTTableSize - 1) * 0.01;
+    const double gap = lastRowSeconds - longTermParabola(kTableLastYear);
+    const double fade = std::max(0.0, 1.0 - (year - kTableLastYear) / kJoinYears);
+    return longTermParabola(year) + gap * fade;
 }
 
 // Interpolation in the table by differences up to the fourth, in hundredths of a second.

@@ -4,9 +4,8 @@
 #include <array>
 #include <cmath>
 
-#include "astronomy/wmm2000_table.h"
+#include "astronomy/magnetic_model.h"
 #include "base/angles.h"
-#include "calendar/julian_day.h"
 
 namespace kelmo {
 
@@ -25,7 +24,6 @@ constexpr double kB2 = kB * kB;
 constexpr double kA4 = kA2 * kA2;
 constexpr double kB4 = kB2 * kB2;
 
-constexpr double kDaysPerYear = 365.25;
 // Stands in for sin(theta) where it is exactly 0 (at the poles) in the division of Bphi.
 constexpr double kPoleGuard = 1e-8;
 
@@ -108,7 +106,9 @@ double MagneticDeclination(double phi, double lambda, double altitudeKm, const C
     Table dp{};
     legendre(point.ct, point.st, p, dp);
 
-    const double years = (julianDay(date) - kWmmEpochJulianDay) / kDaysPerYear;
+    const MagneticModelOfDate ofDate = magneticModelOfDate(date);
+    const WmmCoefficients& c = ofDate.model->coefficients;
+    const double years = ofDate.years;
     std::array<double, kSize> sinM{};
     std::array<double, kSize> cosM{};
     for (int m = 0; m <= kN; ++m) {
@@ -124,8 +124,8 @@ double MagneticDeclination(double phi, double lambda, double altitudeKm, const C
     for (int n = 1; n <= kN; ++n) {
         factor *= ar;  // ar^(n + 2)
         for (int m = 0; m <= n; ++m) {
-            const double g = kWmm2000.g[n][m] + years * kWmm2000.gDot[n][m];
-            const double h = kWmm2000.h[n][m] + years * kWmm2000.hDot[n][m];
+            const double g = c.g[n][m] + years * c.gDot[n][m];
+            const double h = c.h[n][m] + years * c.hDot[n][m];
             const double along = g * cosM[m] + h * sinM[m];
             br += factor * (n + 1) * along * p[n][m];
             btheta -= factor * along * dp[n][m];

@@ -1,8 +1,9 @@
-// Magnetic declination from the World Magnetic Model WMM-2000 (degree and order 12) with its
-// linear secular variation.
+// Magnetic declination from the World Magnetic Model of the date (degree and order 12, see
+// magnetic_model.h) with its linear secular variation.
 // Source: J. M. Quinn et al., The Joint US/UK 2000 Epoch World Magnetic Model and Charts,
-// NIMA / British Geological Survey (2000); the spherical-harmonic synthesis of the model's
-// reference program.
+// NIMA / British Geological Survey (2000); A. Chulliat et al., The US/UK World Magnetic Model
+// for 2020-2025, NOAA NCEI (2020); the spherical-harmonic synthesis of the models' reference
+// program.
 #pragma once
 
 #include "calendar/calendar_date.h"
@@ -23,8 +24,8 @@ struct MagneticField {
 //   phi          geodetic latitude, radians
 //   lambda       east longitude, radians
 //   altitudeKm   height above the WGS84 ellipsoid, km
-//   date         civil date; its day with the fraction as stored (no limit: dates far from
-//                2000 are extrapolated linearly)
+//   date         civil date; its day with the fraction as stored (no limit: dates outside the
+//                model's five years are extrapolated linearly)
 //   field        when not null, receives the field components
 //   returns      the declination, radians, east of north positive (0 when the horizontal
 //                field vanishes)

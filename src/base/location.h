@@ -14,6 +14,10 @@ struct Location {
     float timeZone = 0.0f;   // hours east of Greenwich, |timeZone| <= 24
     int dstStart = 0;        // summer-time start rule code, 0 = none (see summer_time.h)
     int dstEnd = 0;          // summer-time end rule code
+    // IANA time zone of the tz database ("Europe/London"), empty for none. When the database
+    // knows it, it gives the clock of each date (see summerTimeMinutes); timeZone, dstStart and
+    // dstEnd then hold the zone's present law as far as the rule model expresses it.
+    std::string zone;
 
     static constexpr std::size_t kNameLength = 47;
 };

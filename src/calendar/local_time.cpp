@@ -11,7 +11,7 @@ namespace kelmo {
 
 namespace {
 
-constexpr double kOneHourInDays = 1.0 / 24.0;
+constexpr double kOneMinuteInDays = 1.0 / (24.0 * 60.0);
 
 }  // namespace
 
@@ -23,8 +23,8 @@ LocalMoment currentLocalTime(const Location& location, const UtcTime& now) {
     date.day = now.day + (now.hour + now.minute / 60.0 + now.second / 3600.0) / 24.0;
     double jd = julianDay(date) + location.timeZone / 24.0;
     dateFromJulianDay(jd, date);
-    if (isSummerTime(location.dstStart, location.dstEnd, date)) {
-        jd += kOneHourInDays;
+    if (const int minutes = summerTimeMinutes(location, date); minutes != 0) {
+        jd += minutes * kOneMinuteInDays;
         dateFromJulianDay(jd, date);
     }
     const double wholeDay = std::trunc(date.day);
@@ -35,9 +35,9 @@ LocalMoment currentLocalTime(const Location& location, const UtcTime& now) {
 
 LocalDateTime julianDayToLocalText(const Config& config, const Location& location,
                                    CalendarDate& date, double jd, bool noSummerTime) {
-    if (!noSummerTime && location.dstStart != 0) {
+    if (!noSummerTime) {
         dateFromJulianDay(jd, date);
-        if (isSummerTime(location.dstStart, location.dstEnd, date)) jd += kOneHourInDays;
+        jd += summerTimeMinutes(location, date) * kOneMinuteInDays;
     }
     dateFromJulianDay(jd, date);
     double timeOfDay = (jd - (std::floor(jd - 0.5) + 0.5)) * 24.0 * kHoursToRad;

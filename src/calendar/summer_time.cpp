@@ -1,15 +1,18 @@
 #include "calendar/summer_time.h"
 
 #include <cmath>
+#include <optional>
 
 #include "base/angles.h"
 #include "base/markers.h"
 #include "calendar/julian_day.h"
+#include "calendar/time_zone_database.h"
 
 namespace kelmo {
 
 namespace {
 
+constexpr int kMinutesPerHour = 60;
 constexpr int kWeekdayOrdinals = 5;
 constexpr int kLastOrdinal = 4;
 // Search start of the ordinals "First", "2nd", "3rd" and "4th": the first matching weekday on
@@ -76,14 +79,24 @@ bool isSummerTime(int dstStart, int dstEnd, const CalendarDate& date) {
     return false;
 }
 
-bool applySummerTime(const Location& location, const CalendarDate& date, std::span<double> times) {
-    if (location.dstStart == 0 || !isSummerTime(location.dstStart, location.dstEnd, date)) {
-        return false;
+int summerTimeMinutes(const Location& location, const CalendarDate& date) {
+    if (!location.zone.empty()) {
+        const std::optional<int> offset = zoneOffsetAtNoonMinutes(
+            location.zone, date.year, date.month, static_cast<int>(std::trunc(date.day)));
+        if (offset) {
+            return *offset - static_cast<int>(std::lround(location.timeZone * kMinutesPerHour));
+        }
     }
+    return isSummerTime(location.dstStart, location.dstEnd, date) ? kMinutesPerHour : 0;
+}
+
+int applySummerTime(const Location& location, const CalendarDate& date, std::span<double> times) {
+    const int minutes = summerTimeMinutes(location, date);
+    if (minutes == 0) return 0;
     for (double& t : times) {
-        if (isTime(t)) t += kHoursToRad;
+        if (isTime(t)) t += minutes * kMinuteToRad;
     }
-    return true;
+    return minutes;
 }
 
 }  // namespace kelmo

@@ -27,8 +27,15 @@ int dstDayOfMonth(int code, int year);
 // True when summer time is in effect on the civil date (its integer day).
 bool isSummerTime(int dstStart, int dstEnd, const CalendarDate& date);
 
-// When the location keeps summer time and it is in effect on date, adds one hour to every
-// valid time (radians of the day; markers stay) and returns true; else changes nothing.
-bool applySummerTime(const Location& location, const CalendarDate& date, std::span<double> times);
+// Minutes to add to the location's zone time (timeZone) for its clock on the civil date.
+// With a zone the tz database knows: the zone's offset from UT at local noon of the date less
+// timeZone, so summer time of any size (30 minutes at Lord Howe, 2 hours at Troll), a summer
+// time the law has dropped and a change of the zone's standard offset are all as the law of
+// that date had them. Without one: 60 when the rule codes put the date in summer time, else 0.
+int summerTimeMinutes(const Location& location, const CalendarDate& date);
+
+// Adds the location's summerTimeMinutes of date to every valid time (radians of the day;
+// markers stay) and returns them (0: nothing changed).
+int applySummerTime(const Location& location, const CalendarDate& date, std::span<double> times);
 
 }  // namespace kelmo

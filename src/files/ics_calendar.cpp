@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <set>
 
 #include "base/angles.h"
 #include "base/markers.h"
@@ -23,17 +22,6 @@ constexpr std::size_t kMaxLineOctets = 75;
 std::string lowerCase(std::string text) {
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
-}
-
-std::string offsetText(int minutes, bool colon) {
-    char text[16];
-    std::snprintf(text, sizeof text, colon ? "%c%02d:%02d" : "%c%02d%02d", minutes < 0 ? '-' : '+',
-                  std::abs(minutes) / 60, std::abs(minutes) % 60);
-    return text;
-}
-
-std::string zoneId(int minutes) {
-    return "UTC" + offsetText(minutes, true);
 }
 
 // TEXT value escaping of RFC 5545, 3.3.11.
@@ -70,16 +58,16 @@ std::string dateTimeText(const CalendarDate& d, int h, int m, int s) {
     return text;
 }
 
-void appendZone(std::string& out, int minutes) {
-    appendLine(out, "BEGIN:VTIMEZONE");
-    appendLine(out, "TZID:" + zoneId(minutes));
-    appendLine(out, "BEGIN:STANDARD");
-    appendLine(out, "DTSTART:19700101T000000");
-    appendLine(out, "TZOFFSETFROM:" + offsetText(minutes, false));
-    appendLine(out, "TZOFFSETTO:" + offsetText(minutes, false));
-    appendLine(out, "TZNAME:" + zoneId(minutes));
-    appendLine(out, "END:STANDARD");
-    appendLine(out, "END:VTIMEZONE");
+// The event's moment in UTC, "YYYYMMDDThhmmssZ" (RFC 5545, 3.3.5, form #2): the local clock
+// time less the day's UTC offset, carried into the previous or next day where it crosses one.
+std::string utcText(const IcsEvent& e) {
+    const int local = (e.hour * 60 + e.minute) * 60 + e.second;
+    const int utc = local - e.utcOffsetMinutes * 60;
+    const int dayShift = static_cast<int>(std::floor(utc / kSecondsPerDay));
+    const int inDay = utc - dayShift * static_cast<int>(kSecondsPerDay);
+    CalendarDate date;
+    dateFromJulianDay(julianDay(e.date) + dayShift, date);
+    return dateTimeText(date, inDay / 3600, inDay / 60 % 60, inDay % 60) + "Z";
 }
 
 std::string placeKey(const Location& location) {
@@ -90,11 +78,11 @@ std::string placeKey(const Location& location) {
 
 }  // namespace
 
-void addPrayerEvents(const CalendarDate& date, const PrayerTimes& times, bool summerTime,
+void addPrayerEvents(const CalendarDate& date, const PrayerTimes& times, int summerTimeMinutes,
                      const Location& location, const Config& config,
                      std::vector<IcsEvent>& events) {
     const int offset =
-        static_cast<int>(std::lround(location.timeZone * 60.0)) + (summerTime ? 60 : 0);
+        static_cast<int>(std::lround(location.timeZone * 60.0)) + summerTimeMinutes;
     for (const PrayerSlot slot : shownSlots(config.fiqh)) {
         const double time = times[slot];
         if (!isTime(time)) continue;
@@ -120,9 +108,6 @@ std::string icsCalendar(const std::vector<IcsEvent>& events, const Location& loc
     appendLine(out, "VERSION:2.0");
     appendLine(out, "PRODID:-//KelmoTimes//kelmo-cli//EN");
     appendLine(out, "CALSCALE:GREGORIAN");
-    std::set<int> offsets;
-    for (const IcsEvent& e : events) offsets.insert(e.utcOffsetMinutes);
-    for (int minutes : offsets) appendZone(out, minutes);
 
     CalendarDate stampDate;
     stampDate.year = stamp.year;
@@ -133,11 +118,11 @@ std::string icsCalendar(const std::vector<IcsEvent>& events, const Location& loc
                                 "Z";
     const std::string place = escaped(placeUtf8);
     for (const IcsEvent& e : events) {
-        const std::string start = dateTimeText(e.date, e.hour, e.minute, e.second);
+        const std::string start = utcText(e);
         appendLine(out, "BEGIN:VEVENT");
         appendLine(out, "UID:" + start + "-" + e.key + "-" + placeKey(location) + "@kelmotimes");
         appendLine(out, "DTSTAMP:" + dtstamp);
-        appendLine(out, "DTSTART;TZID=" + zoneId(e.utcOffsetMinutes) + ":" + start);
+        appendLine(out, "DTSTART:" + start);
         appendLine(out, "SUMMARY:" + e.summary);
         appendLine(out, "LOCATION:" + place);
         appendLine(out, "TRANSP:TRANSPARENT");

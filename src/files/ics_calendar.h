@@ -1,6 +1,6 @@
-// Prayer times as an iCalendar file (RFC 5545): one event per shown time, each at its local
-// clock time with the fixed UTC offset of its day (the zone, plus one hour on summer-time
-// days), given as a time zone "UTC+hh:mm" of its own.
+// Prayer times as an iCalendar file (RFC 5545): one event per shown time. Each event keeps
+// its local clock time and the UTC offset of its day (the zone, plus the summer-time shift on
+// summer-time days); the file gives its moment in UTC ("...Z"), which every reader accepts.
 #pragma once
 
 #include <string>
@@ -22,10 +22,10 @@ struct IcsEvent {
     std::string key;      // lower-case name for the UID
 };
 
-// The events of one day's times (summer time applied when summerTime): the columns that the
+// The events of one day's times (summerTimeMinutes already added): the columns that the
 // school of law shows (Imsak, Fajr, Shuruq, Duhr, Asr, Maghrib, Isha), rounded as the report
 // rounds them. Markers and times more than a day away give no event.
-void addPrayerEvents(const CalendarDate& date, const PrayerTimes& times, bool summerTime,
+void addPrayerEvents(const CalendarDate& date, const PrayerTimes& times, int summerTimeMinutes,
                      const Location& location, const Config& config, std::vector<IcsEvent>& events);
 
 // The calendar text with CRLF line ends. placeUtf8 is the place's name for LOCATION (in the

@@ -56,7 +56,7 @@ ScheduleDay scheduleDay(const CalendarDate& date, ScheduleRun& run) {
     ScheduleDay day;
     day.date = date;
     day.times = run.dayTimes(date);
-    day.summerTime = applySummerTime(run.location, date, day.times.slots);
+    day.summerTimeMinutes = applySummerTime(run.location, date, day.times.slots);
     return day;
 }
 

@@ -17,7 +17,7 @@ namespace kelmo {
 struct ScheduleDay {
     CalendarDate date;
     PrayerTimes times;
-    bool summerTime = false;  // the hour of summer time was added
+    int summerTimeMinutes = 0;  // the summer time added (see summerTimeMinutes)
 };
 
 // One month of the schedule: its first day as the header shows it, and its rows.

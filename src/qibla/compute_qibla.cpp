@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "astronomy/magnetic_declination.h"
+#include "astronomy/magnetic_model.h"
 #include "qibla/qibla_direction.h"
 #include "qibla/sun_shadow.h"
 
@@ -28,6 +29,10 @@ int ComputeQibla(int method, const Location& location, const Config& config,
             today.day = std::floor(today.day);
             results.declination = MagneticDeclination(location.latitude, location.longitude,
                                                       location.height / kMetresPerKm, today);
+            const MagneticModelOfDate model = magneticModelOfDate(today);
+            results.magneticModel = model.model->name;
+            results.magneticModelEpoch = model.model->epochYear;
+            results.magneticModelExtrapolated = model.extrapolated;
             break;
         }
         case kQiblaFromSunShadow: {
@@ -41,6 +46,13 @@ int ComputeQibla(int method, const Location& location, const Config& config,
             break;
     }
     return 1;
+}
+
+std::string magneticModelNote(const QiblaResults& results) {
+    if (results.magneticModel == nullptr || !results.magneticModelExtrapolated) return {};
+    return "Extrapolated from " + std::string(results.magneticModel) + " (valid " +
+           std::to_string(results.magneticModelEpoch) + "-" +
+           std::to_string(results.magneticModelEpoch + kWmmValidYears) + ")";
 }
 
 }  // namespace kelmo

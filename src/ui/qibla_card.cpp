@@ -96,6 +96,7 @@ QiblaCard qiblaCard(int method, const QiblaResults& r) {
             card.firstLine = bearingLine("Qibla is %s from Magnetic North", card.shownAngle);
             card.secondLine =
                 line("Magnetic Declination is %s", formatAngle(r.declination, true).c_str());
+            card.note = QString::fromStdString(magneticModelNote(r));
             break;
         case kQiblaFromSunShadow:
             if (r.shadowRatio <= 0.0) {
@@ -158,6 +159,9 @@ void paintQiblaCard(QPainter& painter, const QRect& client, const QiblaCard& car
     const double textX = lc + kTextLeft * k;
     textAt(painter, textX, mc, card.firstLine);
     textAt(painter, textX, mc + painter.fontMetrics().height(), card.secondLine);
+    if (!card.note.isEmpty()) {
+        textAt(painter, textX, mc + 2 * painter.fontMetrics().height(), card.note);
+    }
 
     const Needle needle = needleOf(card.shownAngle, g);
     painter.setPen(QPen(QColor(kNeedleColour), kNeedleWidth));

@@ -29,6 +29,7 @@ struct QiblaCard {
     double shadowRatio = 0.0;  // the stick's shadow (method 2)
     QString firstLine;         // "Qibla is ... from ..."
     QString secondLine;        // distance, declination or shadow length
+    QString note;              // below them: the magnetic model is extrapolated (method 1)
     QString message;           // when not empty it is drawn alone, without the card
 };
 

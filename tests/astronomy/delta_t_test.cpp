@@ -11,11 +11,13 @@ double centuries(double year) {
     return (year - 2000.0) / 100.0;
 }
 
-// Table rows at the start of a year (p = 0) are returned as they are: values of the almanacs'
-// yearly Delta-T table.
+// Table rows at the start of a year (p = 0) are returned as they are: the almanacs' yearly
+// Delta-T to 1999, the IERS observations from 2000 (2014: 67.28 s observed, where the older
+// table predicted 73.00 s).
 TEST(DeltaT, TableRowsAtStartOfYear) {
     EXPECT_NEAR(deltaT(centuries(2000.0)), 63.83, 1e-9);
-    EXPECT_NEAR(deltaT(centuries(2014.0)), 73.00, 1e-9);
+    EXPECT_NEAR(deltaT(centuries(2014.0)), 67.28, 1e-9);
+    EXPECT_NEAR(deltaT(centuries(2022.0)), 69.29, 1e-9);
     EXPECT_NEAR(deltaT(centuries(1990.0)), 56.86, 1e-9);
     EXPECT_NEAR(deltaT(centuries(1955.0)), 31.07, 1e-9);  // no tidal correction from 1955
 }
@@ -27,11 +29,20 @@ TEST(DeltaT, TidalCorrectionBefore1955) {
     EXPECT_NEAR(deltaT(centuries(1950.0)), 29.15 - 0.0000182 * 25.0, 1e-9);
 }
 
-// After the table: the parabola in years since 1902.
-TEST(DeltaT, ParabolaAfter2014) {
-    EXPECT_NEAR(deltaT(centuries(2014.5)), 0.319 * 112.5 + 0.00362 * 112.5 * 112.5, 1e-9);
-    EXPECT_NEAR(deltaT(centuries(2014.5)), 81.7, 0.05);
-    EXPECT_NEAR(deltaT(centuries(2100.0)), 0.319 * 198.0 + 0.00362 * 198.0 * 198.0, 1e-9);
+double parabolaSince1902(double year) {
+    const double b = year - 1902.0;
+    return 0.319 * b + 0.00362 * b * b;
+}
+
+// After the table (2027.0, 68.80 s) the parabola in years since 1902 takes over; the 27.64 s
+// between the two at 2027 are closed linearly over the following century, so there is no jump.
+TEST(DeltaT, ParabolaJoinedAfter2027) {
+    const double gap = 68.80 - parabolaSince1902(2027.0);
+    EXPECT_NEAR(gap, -27.6375, 1e-9);
+    EXPECT_NEAR(deltaT(centuries(2027.0 + 1e-9)), 68.80, 1e-6);
+    EXPECT_NEAR(deltaT(centuries(2050.0)), parabolaSince1902(2050.0) + gap * 0.77, 1e-9);
+    EXPECT_NEAR(deltaT(centuries(2127.0)), parabolaSince1902(2127.0), 1e-9);
+    EXPECT_NEAR(deltaT(centuries(2200.0)), parabolaSince1902(2200.0), 1e-9);
 }
 
 TEST(DeltaT, ParabolasBeforeTable) {
@@ -59,18 +70,19 @@ TEST(DeltaT, MidYearBetweenNeighbours) {
     const double mid = deltaT(centuries(1990.5));
     EXPECT_GT(mid, 56.86);
     EXPECT_LT(mid, 57.57);
-    // Near the end of the table the lower-order steps are used.
-    EXPECT_NEAR(deltaT(centuries(2013.5)), 72.5, 0.01);
+    // Near the end of the table the lower-order steps are used: 2026 68.90 s, 2027 68.80 s.
+    EXPECT_NEAR(deltaT(centuries(2026.5)), 68.85, 1e-9);
 }
 
-// The generated table holds the almanacs' yearly values: the rows 1620 .. 2014 quoted as
-// telling rows of the published table, in hundredths of a second.
+// The generated table holds the almanacs' yearly values to 1999 (telling rows of the published
+// table) and the IERS observations from 2000 to 2022 with their extrapolation to 2027, in
+// hundredths of a second.
 TEST(DeltaTTable, TellingRows) {
     const int rows[][2] = {{1620, 12400}, {1650, 4800}, {1700, 900},  {1750, 1300}, {1800, 1370},
-                           {1850, 710},   {1900, -272}, {1950, 2915}, {1990, 5686}, {2000, 6383},
-                           {2001, 6409},  {2002, 6426}, {2003, 6520}, {2004, 6580}, {2005, 6600},
-                           {2006, 6700},  {2007, 6800}, {2008, 6800}, {2009, 6900}, {2010, 7000},
-                           {2011, 7000},  {2012, 7100}, {2013, 7200}, {2014, 7300}};
+                           {1850, 710},   {1900, -272}, {1950, 2915}, {1990, 5686}, {1999, 6347},
+                           {2000, 6383},  {2001, 6409}, {2002, 6430}, {2005, 6469}, {2008, 6546},
+                           {2010, 6607},  {2014, 6728}, {2016, 6810}, {2020, 6936}, {2021, 6936},
+                           {2022, 6929},  {2025, 6900}, {2027, 6880}};
     for (const auto& row : rows) {
         EXPECT_EQ(kDeltaTTable[row[0] - kDeltaTFirstYear], row[1]) << row[0];
     }

@@ -1,6 +1,7 @@
-// Tests of the WMM-2000 magnetic declination.
-// References: the model's published coefficients (telling rows of the WMM-2000 file); field
-// values at 0 N 0 E and at Manama quoted from the program's requirements (WMM-2000 synthesis);
+// Tests of the magnetic declination from the World Magnetic Model of the date.
+// References: the models' published coefficients (telling rows of the model files); the 200
+// test values published with WMM-2020 and WMM-2025 (NOAA NCEI / BGS); field values at 0 N 0 E
+// and at Manama quoted from the program's requirements (WMM-2000 synthesis);
 // and an independent synthesis in this file: the field as minus the gradient of the model's
 // scalar potential, built from the C++ library's std::assoc_legendre and differentiated
 // numerically, in place of the model program's Legendre recursions.
@@ -10,8 +11,10 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <string>
 
-#include "astronomy/wmm2000_table.h"
+#include "astronomy/magnetic_model.h"
+#include "astronomy/wmm_test_values.h"
 #include "base/angles.h"
 
 namespace kelmo {
@@ -27,6 +30,8 @@ CalendarDate date(int year, int month, double day) {
 
 constexpr double kManamaLatitude = 0.45790652;
 constexpr double kManamaLongitude = 0.88284087;
+
+const WmmCoefficients& kWmm2000 = kWmmModels[0].coefficients;
 
 TEST(Wmm2000Table, TellingRowsOfThePublishedModel) {
     const WmmCoefficients& c = kWmm2000;
@@ -48,19 +53,80 @@ TEST(Wmm2000Table, TellingRowsOfThePublishedModel) {
     EXPECT_EQ(c.g[12][12], 0.4);
 }
 
-TEST(Wmm2000Table, EmptyWhereTheModelHasNoTerm) {
-    const WmmCoefficients& c = kWmm2000;
-    for (int n = 0; n < kWmmSize; ++n) {
-        EXPECT_EQ(c.h[n][0], 0.0) << n;
-        EXPECT_EQ(c.hDot[n][0], 0.0) << n;
-        for (int m = n + 1; m < kWmmSize; ++m) {
-            EXPECT_EQ(c.g[n][m], 0.0) << n << ' ' << m;
-            EXPECT_EQ(c.h[n][m], 0.0) << n << ' ' << m;
-            EXPECT_EQ(c.gDot[n][m], 0.0) << n << ' ' << m;
-            EXPECT_EQ(c.hDot[n][m], 0.0) << n << ' ' << m;
+TEST(WmmTables, EmptyWhereTheModelsHaveNoTerm) {
+    for (const WmmModel& model : kWmmModels) {
+        const WmmCoefficients& c = model.coefficients;
+        for (int n = 0; n < kWmmSize; ++n) {
+            EXPECT_EQ(c.h[n][0], 0.0) << n;
+            EXPECT_EQ(c.hDot[n][0], 0.0) << n;
+            for (int m = n + 1; m < kWmmSize; ++m) {
+                EXPECT_EQ(c.g[n][m], 0.0) << n << ' ' << m;
+                EXPECT_EQ(c.h[n][m], 0.0) << n << ' ' << m;
+                EXPECT_EQ(c.gDot[n][m], 0.0) << n << ' ' << m;
+                EXPECT_EQ(c.hDot[n][m], 0.0) << n << ' ' << m;
+            }
         }
+        EXPECT_EQ(c.g[0][0], 0.0);
     }
-    EXPECT_EQ(c.g[0][0], 0.0);
+}
+
+// The first and last rows of each newer model file (NOAA NCEI / BGS).
+TEST(WmmTables, TellingRowsOfTheNewerModels) {
+    ASSERT_STREQ(kWmmModels[1].name, "WMM-2015v2");
+    EXPECT_EQ(kWmmModels[1].epochYear, 2015);
+    EXPECT_EQ(kWmmModels[1].coefficients.g[1][0], -29438.2);
+    EXPECT_EQ(kWmmModels[1].coefficients.hDot[1][1], -30.2);
+    ASSERT_STREQ(kWmmModels[2].name, "WMM-2020");
+    EXPECT_EQ(kWmmModels[2].coefficients.g[1][0], -29404.5);
+    EXPECT_EQ(kWmmModels[2].coefficients.h[1][1], 4652.9);
+    ASSERT_STREQ(kWmmModels[3].name, "WMM-2025");
+    EXPECT_EQ(kWmmModels[3].epochYear, 2025);
+    EXPECT_EQ(kWmmModels[3].coefficients.g[1][0], -29351.8);
+    EXPECT_EQ(kWmmModels[3].coefficients.gDot[1][0], 12.0);
+}
+
+// WMM-2000 up to the end of 2014 (extrapolated after 2004), then each model from its epoch,
+// extrapolated past its five years.
+TEST(MagneticModelOfDate, NewestModelNotAfterTheDate) {
+    struct Case {
+        CalendarDate when;
+        const char* model;
+        bool extrapolated;
+    };
+    for (const Case& c :
+         {Case{date(1999, 12, 31), "WMM-2000", true}, Case{date(2004, 12, 31), "WMM-2000", false},
+          Case{date(2008, 1, 1), "WMM-2000", true}, Case{date(2014, 12, 31.9), "WMM-2000", true},
+          Case{date(2015, 1, 1), "WMM-2015v2", false}, Case{date(2024, 12, 31), "WMM-2020", false},
+          Case{date(2026, 12, 8), "WMM-2025", false}, Case{date(2030, 1, 1.5), "WMM-2025", true}}) {
+        const MagneticModelOfDate m = magneticModelOfDate(c.when);
+        EXPECT_STREQ(m.model->name, c.model) << c.when.year;
+        EXPECT_EQ(m.extrapolated, c.extrapolated) << c.when.year;
+    }
+    EXPECT_NEAR(magneticModelOfDate(date(2027, 7, 2.5)).years, 2.5, 0.002);
+}
+
+// Every published test value of WMM-2020 and WMM-2025: declination and inclination within
+// 0.01 degree, the field components within 1 nT. A decimal year is the fraction of its year
+// since 1 January, 0h.
+TEST(MagneticDeclination, PublishedTestValuesOfWmm2020AndWmm2025) {
+    for (const wmm_test::Row& row : wmm_test::kRows) {
+        const int year = static_cast<int>(std::floor(row.year));
+        const double daysInYear = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0 ? 366 : 365;
+        MagneticField f;
+        const double d =
+            MagneticDeclination(row.latDeg * kDegToRad, row.lonDeg * kDegToRad, row.heightKm,
+                                date(year, 1, 1.0 + (row.year - year) * daysInYear), &f);
+        const double h = std::hypot(f.x, f.y);
+        const std::string where = std::to_string(row.year) + " " + std::to_string(row.latDeg) +
+                                  " " + std::to_string(row.lonDeg);
+        EXPECT_NEAR(d * kRadToDeg, row.declDeg, 0.01) << where;
+        EXPECT_NEAR(std::atan2(f.z, h) * kRadToDeg, row.inclDeg, 0.01) << where;
+        EXPECT_NEAR(f.x, row.x, 1.0) << where;
+        EXPECT_NEAR(f.y, row.y, 1.0) << where;
+        EXPECT_NEAR(f.z, row.z, 1.0) << where;
+        EXPECT_NEAR(h, row.h, 1.0) << where;
+        EXPECT_NEAR(std::hypot(h, f.z), row.f, 1.0) << where;
+    }
 }
 
 TEST(MagneticDeclination, AtTheEpochOnTheEquatorAtGreenwich) {

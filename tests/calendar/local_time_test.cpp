@@ -37,6 +37,20 @@ TEST(CurrentLocalTime, AddsZoneAndSummerTime) {
     EXPECT_NEAR(newYork.timeOfDay * kRadToHours, 22.0, 1e-6);
 }
 
+// Asia/Almaty (tz database): UTC+6 until 29 February 2024, UTC+5 from 1 March 2024.
+TEST(CurrentLocalTime, ZoneOffsetOnEachSideOfAChange) {
+    Location almaty = zone(5.0f);
+    almaty.zone = "Asia/Almaty";
+    EXPECT_NEAR(currentLocalTime(almaty, utc(2024, 2, 28, 12, 0, 0)).timeOfDay * kRadToHours, 18.0,
+                1e-6);
+    EXPECT_NEAR(currentLocalTime(almaty, utc(2024, 3, 2, 12, 0, 0)).timeOfDay * kRadToHours, 17.0,
+                1e-6);
+    Location newYork = zone(-5.0f);
+    newYork.zone = "America/New_York";
+    EXPECT_NEAR(currentLocalTime(newYork, utc(2026, 3, 20, 16, 0, 0)).timeOfDay * kRadToHours, 12.0,
+                1e-6);
+}
+
 TEST(JulianDayToLocalText, SummerHourAndRoundingCarry) {
     Config config;
     config.precision = 1;

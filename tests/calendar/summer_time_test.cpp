@@ -62,19 +62,63 @@ TEST(ApplySummerTime, AddsOneHourToValidTimesOnly) {
     london.dstStart = 834;
     london.dstEnd = 2626;
     std::array<double, 4> times = {1.0, kNotValid, kAlwAbove, kAlwBelow};
-    EXPECT_TRUE(applySummerTime(london, civil(2026, 6, 21), times));
+    EXPECT_EQ(applySummerTime(london, civil(2026, 6, 21), times), 60);
     EXPECT_DOUBLE_EQ(times[0], 1.0 + kHoursToRad);
     EXPECT_EQ(times[1], kNotValid);
     EXPECT_EQ(times[2], kAlwAbove);
     EXPECT_EQ(times[3], kAlwBelow);
 
     std::array<double, 1> winter = {1.0};
-    EXPECT_FALSE(applySummerTime(london, civil(2026, 12, 21), winter));
+    EXPECT_EQ(applySummerTime(london, civil(2026, 12, 21), winter), 0);
     EXPECT_DOUBLE_EQ(winter[0], 1.0);
 
     Location manama;
-    EXPECT_FALSE(applySummerTime(manama, civil(2026, 6, 21), winter));
+    EXPECT_EQ(applySummerTime(manama, civil(2026, 6, 21), winter), 0);
     EXPECT_DOUBLE_EQ(winter[0], 1.0);
+}
+
+Location zoned(const char* zone, float timeZone, int dstStart = 0, int dstEnd = 0) {
+    Location l;
+    l.zone = zone;
+    l.timeZone = timeZone;
+    l.dstStart = dstStart;
+    l.dstEnd = dstEnd;
+    return l;
+}
+
+// With a zone the tz database's law of each date holds, whatever the rule codes say
+// (IANA tz data: America/New_York, Europe/Moscow, Asia/Tehran, Australia/Lord_Howe,
+// Antarctica/Troll, Asia/Almaty).
+TEST(SummerTimeMinutes, FromTheZoneOfTheTzDatabase) {
+    // US law since 2007: second Sunday of March to first Sunday of November; the old codes
+    // (first Sunday of April to last Sunday of October) are overruled.
+    const Location newYork = zoned("America/New_York", -5.0f, 1086, 2626);
+    EXPECT_EQ(summerTimeMinutes(newYork, civil(2026, 3, 7)), 0);
+    EXPECT_EQ(summerTimeMinutes(newYork, civil(2026, 3, 8)), 60);
+    EXPECT_EQ(summerTimeMinutes(newYork, civil(2026, 10, 31)), 60);
+    EXPECT_EQ(summerTimeMinutes(newYork, civil(2026, 11, 1)), 0);
+    // No summer time in Russia since 2011 and in Iran since 2022; Iran's of 2021 holds.
+    EXPECT_EQ(summerTimeMinutes(zoned("Europe/Moscow", 3.0f, 834, 2370), civil(2026, 7, 1)), 0);
+    const Location tehran = zoned("Asia/Tehran", 3.5f, 789, 2327);
+    EXPECT_EQ(summerTimeMinutes(tehran, civil(2026, 7, 1)), 0);
+    EXPECT_EQ(summerTimeMinutes(tehran, civil(2021, 7, 1)), 60);
+    EXPECT_EQ(summerTimeMinutes(tehran, civil(2021, 12, 1)), 0);
+    // Shifts other than one hour.
+    EXPECT_EQ(summerTimeMinutes(zoned("Australia/Lord_Howe", 10.5f), civil(2026, 1, 15)), 30);
+    EXPECT_EQ(summerTimeMinutes(zoned("Australia/Lord_Howe", 10.5f), civil(2026, 7, 15)), 0);
+    EXPECT_EQ(summerTimeMinutes(zoned("Antarctica/Troll", 0.0f), civil(2026, 7, 15)), 120);
+    // Kazakhstan moved from UTC+6 to UTC+5 on 1 March 2024: the zone time of today's law
+    // (+5) gets the hour back before the change.
+    const Location almaty = zoned("Asia/Almaty", 5.0f);
+    EXPECT_EQ(summerTimeMinutes(almaty, civil(2024, 2, 29)), 60);
+    EXPECT_EQ(summerTimeMinutes(almaty, civil(2024, 3, 1)), 0);
+    // A zone the database does not know falls back to the rule codes.
+    EXPECT_EQ(summerTimeMinutes(zoned("Nowhere/Atlantis", 0.0f, 834, 2626), civil(2026, 7, 1)), 60);
+    // Applied to times: 30 minutes, markers untouched.
+    std::array<double, 2> times = {1.0, kNotValid};
+    EXPECT_EQ(applySummerTime(zoned("Australia/Lord_Howe", 10.5f), civil(2026, 1, 15), times), 30);
+    EXPECT_DOUBLE_EQ(times[0], 1.0 + 30 * kMinuteToRad);
+    EXPECT_EQ(times[1], kNotValid);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -199,6 +200,36 @@ TEST(KelmoCli, NextIsAPrayerOfTheDayItNames) {
     EXPECT_LT(minutes * 60.0 - seconds, 61.0);
     EXPECT_GT(next["left_seconds"].get<long>(), 0);
     EXPECT_LT(next["left_seconds"].get<long>(), 2 * 86400);
+}
+
+std::string run(const std::string& command) {
+    std::string out;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return out;
+    std::array<char, 4096> buffer{};
+    std::size_t n = 0;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), n);
+    pclose(pipe);
+    return out;
+}
+
+// The calendar file is read by the icalendar package (RFC 5545): every event parses and starts
+// at the moment of the schedule, given in UTC (Manama keeps UTC+3 all year).
+TEST(KelmoCli, IcsFileReadByAnICalendarParser) {
+    const std::string file = "kelmo_cli_test.ics";
+    ASSERT_EQ(cli("prayer --date 2026-03-20 --fiqh 1 --format ics --out " + file).status, 0);
+    const std::string events = run("python3 " KELMO_ICS_CHECK_PATH " " + file);
+    std::remove(file.c_str());
+    const auto day = firstLine(cli("times --date 2026-03-20 --fiqh 1 --format json").out);
+    const double fajrUtc = day["fajr"].get<double>() - 3 * 3600.0;
+    const std::string fajr = "Fajr 2026-03-20T";
+    const std::size_t at = events.find(fajr);
+    ASSERT_NE(at, std::string::npos) << events;
+    const std::string clock = events.substr(at + fajr.size(), 8);
+    const double shown = std::stoi(clock.substr(0, 2)) * 3600.0 +
+                         std::stoi(clock.substr(3, 2)) * 60.0 + std::stoi(clock.substr(6, 2));
+    EXPECT_NEAR(shown, fajrUtc, 60.0) << events;  // shown to the minute, as in the report
+    EXPECT_EQ(std::count(events.begin(), events.end(), '\n'), 7) << events;
 }
 
 TEST(KelmoCli, LocationsByNameInAnyLetterCase) {

@@ -50,7 +50,7 @@ TEST(PrayerEvents, TheSchoolsColumnsRoundedAsInTheReport) {
     Config c;
     c.fiqh = 2;  // Hanafi: Asr from shadow factor 2
     std::vector<IcsEvent> events;
-    addPrayerEvents(civil(2026, 12, 7), day(), false, place(3.0f), c, events);
+    addPrayerEvents(civil(2026, 12, 7), day(), 0, place(3.0f), c, events);
     ASSERT_EQ(events.size(), 7u);
     const std::vector<std::pair<std::string, std::string>> expected = {
         {"Imsak", "2026-12-07 04:59:00"},  {"Fajr", "2026-12-07 05:13:00"},
@@ -71,7 +71,7 @@ TEST(PrayerEvents, JafariSecondsSummerHourAndMissingTimes) {
     t.slots[0] = kAlwBelow;
     t.slots[2] = hms(50, 0, 0);  // two days away
     std::vector<IcsEvent> events;
-    addPrayerEvents(civil(2026, 6, 21), t, true, place(-3.5f), c, events);
+    addPrayerEvents(civil(2026, 6, 21), t, 60, place(-3.5f), c, events);
     ASSERT_EQ(events.size(), 3u);
     EXPECT_EQ(events[0].summary, "Fajr");
     EXPECT_EQ(clock(events[0]), "2026-06-21 05:12:01");
@@ -99,14 +99,15 @@ std::vector<std::string> contentLines(const std::string& text) {
     return lines;
 }
 
-TEST(IcsCalendar, ZonesEventsEscapingAndFolding) {
+TEST(IcsCalendar, UtcMomentsEscapingAndFolding) {
     Location l = place(-3.5f);
     const std::string name =
         "St. John's, Newfoundland; Canada \xC3\xA9t\xC3\xA9 with a name long enough to fold";
-    std::vector<IcsEvent> events(3);
+    std::vector<IcsEvent> events(4);
     events[0] = {civil(2026, 3, 7), 5, 12, 0, -210, "Fajr", "fajr"};
     events[1] = {civil(2026, 3, 8), 5, 10, 0, -150, "Fajr", "fajr"};
-    events[2] = {civil(2026, 3, 8), 18, 2, 0, -150, "Maghrib", "maghrib"};
+    events[2] = {civil(2026, 12, 31), 22, 2, 0, -150, "Maghrib", "maghrib"};
+    events[3] = {civil(2026, 1, 1), 1, 30, 5, 345, "Isha", "isha"};
     UtcTime stamp;
     stamp.year = 2026;
     stamp.month = 12;
@@ -123,27 +124,25 @@ TEST(IcsCalendar, ZonesEventsEscapingAndFolding) {
     auto count = [&](const std::string& line) {
         return std::count(lines.begin(), lines.end(), line);
     };
-    // One time zone per fixed offset in use, each with its RFC 5545 UTC offset text.
-    EXPECT_EQ(count("BEGIN:VTIMEZONE"), 2);
-    EXPECT_EQ(count("TZID:UTC-03:30"), 1);
-    EXPECT_EQ(count("TZOFFSETTO:-0330"), 1);
-    EXPECT_EQ(count("TZID:UTC-02:30"), 1);
-    EXPECT_EQ(count("TZOFFSETFROM:-0230"), 1);
-    EXPECT_EQ(count("BEGIN:VEVENT"), 3);
-    EXPECT_EQ(count("DTSTART;TZID=UTC-03:30:20260307T051200"), 1);
-    EXPECT_EQ(count("DTSTART;TZID=UTC-02:30:20260308T180200"), 1);
-    EXPECT_EQ(count("DTSTAMP:20261207T210509Z"), 3);
+    // Moments in UTC (RFC 5545, 3.3.5 form #2), across the year's end both ways; no VTIMEZONE.
+    EXPECT_EQ(count("BEGIN:VTIMEZONE"), 0);
+    EXPECT_EQ(count("BEGIN:VEVENT"), 4);
+    EXPECT_EQ(count("DTSTART:20260307T084200Z"), 1);
+    EXPECT_EQ(count("DTSTART:20260308T074000Z"), 1);
+    EXPECT_EQ(count("DTSTART:20270101T003200Z"), 1);
+    EXPECT_EQ(count("DTSTART:20251231T194505Z"), 1);
+    EXPECT_EQ(count("DTSTAMP:20261207T210509Z"), 4);
     EXPECT_EQ(count("SUMMARY:Maghrib"), 1);
     // Commas and semicolons of TEXT values are escaped; folding keeps UTF-8 sequences whole.
     EXPECT_EQ(count("LOCATION:St. John's\\, Newfoundland\\; Canada \xC3\xA9t\xC3\xA9 with a name "
                     "long enough to fold"),
-              3);
+              4);
     // Unique identifiers for unique events.
     std::vector<std::string> uids;
     for (const std::string& line : lines) {
         if (line.rfind("UID:", 0) == 0) uids.push_back(line);
     }
-    ASSERT_EQ(uids.size(), 3u);
+    ASSERT_EQ(uids.size(), 4u);
     EXPECT_NE(uids[0], uids[1]);
     EXPECT_NE(uids[1], uids[2]);
 }

@@ -189,7 +189,7 @@ TEST(PrayerReport, ScheduleRowsCarryTheSummerHour) {
     ASSERT_EQ(months.size(), 1u);
     ASSERT_EQ(months[0].days.size(), 31u);
     for (const ScheduleDay& day : months[0].days) {
-        EXPECT_EQ(day.summerTime, static_cast<int>(day.date.day) >= 29) << day.date.day;
+        EXPECT_EQ(day.summerTimeMinutes, static_cast<int>(day.date.day) >= 29 ? 60 : 0) << day.date.day;
     }
 }
 
@@ -264,7 +264,7 @@ bool sameRows(const std::vector<ScheduleMonth>& a, const std::vector<ScheduleMon
             const ScheduleDay& x = a[m].days[d];
             const ScheduleDay& y = b[m].days[d];
             if (std::memcmp(&x.times.slots, &y.times.slots, sizeof x.times.slots) != 0 ||
-                x.summerTime != y.summerTime || x.date.day != y.date.day ||
+                x.summerTimeMinutes != y.summerTimeMinutes || x.date.day != y.date.day ||
                 x.date.month != y.date.month || x.date.hijriDay != y.date.hijriDay ||
                 x.date.hijriMonth != y.date.hijriMonth || x.date.hijriYear != y.date.hijriYear) {
                 return false;

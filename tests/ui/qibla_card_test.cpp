@@ -164,6 +164,14 @@ class QiblaCardTest : public QObject {
         QCOMPARE(magnetic.firstLine,
                  QString::fromUtf8("Qibla is 246\u00B048'00\" from Magnetic North"));
         QCOMPARE(magnetic.secondLine, QString::fromUtf8("Magnetic Declination is -00\u00B030'"));
+        QVERIFY(magnetic.note.isEmpty());
+        // A model used past its five years is named with a note under the declination.
+        r.magneticModel = "WMM-2025";
+        r.magneticModelEpoch = 2025;
+        r.magneticModelExtrapolated = true;
+        QCOMPARE(qiblaCard(kQiblaFromMagneticNorth, r).note,
+                 QString("Extrapolated from WMM-2025 (valid 2025-2030)"));
+        QVERIFY(qiblaCard(kQiblaFromGeographicNorth, r).note.isEmpty());
         r.shadowRatio = 1.0;
         r.sunAzimuth = 180.0 * kDegToRad;  // the Sun due south: the shadow points north
         const QiblaCard shadow = qiblaCard(kQiblaFromSunShadow, r);

@@ -125,6 +125,9 @@ class QiblaWTest : public QObject {
         QVERIFY(declination != 0.0);
         QCOMPARE(magnetic.shownAngle, north.shownAngle - declination);
         QVERIFY(magnetic.secondLine.startsWith("Magnetic Declination is "));
+        // 2024 lies within WMM-2020's five years: no note.
+        QCOMPARE(QString(window.results().magneticModel), QString("WMM-2020"));
+        QVERIFY(magnetic.note.isEmpty());
         // The needle's middle is drawn in the needle colour in both pictures.
         const QImage turned = window.grab().toImage();
         const CardGeometry g = cardGeometry(window.rect());

@@ -1,14 +1,19 @@
 // kelmo-cli qibla: the direction of the Qibla from geographic north, magnetic north or the
-// Sun's shadow at the present moment, with the distance to Mecca.
+// Sun's shadow at the present moment or at a local date and time of the place, with the
+// distance to Mecca.
+#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 
 #include "app/cli/commands.h"
 #include "app/cli/decimal_option.h"
 #include "base/angles.h"
 #include "calendar/angle_format.h"
+#include "calendar/julian_day.h"
+#include "calendar/summer_time.h"
 #include "files/error_messages.h"
 #include "platform/computer_zone.h"
 #include "platform/encoding.h"
@@ -61,11 +66,21 @@ std::string windowLines(int method, const QiblaResults& r) {
     }
 }
 
+// The window's lines, and under the declination the note of an extrapolated magnetic model.
+std::string textLines(int method, const QiblaResults& r) {
+    std::string text = windowLines(method, r);
+    const std::string note = magneticModelNote(r);
+    if (method == kQiblaFromMagneticNorth && !note.empty()) text += note + "\n";
+    return text;
+}
+
 std::string jsonText(int method, const QiblaResults& r) {
     nlohmann::ordered_json j;
     j["bearing_deg"] = r.qiblaBearing * kRadToDeg;
     j["distance_km"] = r.meccaDistance;
     j["declination_deg"] = r.declination * kRadToDeg;
+    j["magnetic_model"] = r.magneticModel;
+    j["model_extrapolated"] = r.magneticModelExtrapolated;
     if (method == kQiblaFromSunShadow) {
         j["shadow_ratio"] = r.shadowRatio;
         j["sun_azimuth_deg"] = r.sunAzimuth * kRadToDeg;
@@ -73,12 +88,54 @@ std::string jsonText(int method, const QiblaResults& r) {
     return j.dump() + "\n";
 }
 
-int runQibla(const CliOptions& options, const platform::Clock& clock, int method) {
+struct MomentOptions {
+    int method = kQiblaFromGeographicNorth;
+    std::optional<std::string> time;  // HH:MM, local time at the place
+};
+
+constexpr int kMinutesPerHour = 60;
+constexpr int kMinutesPerDay = 24 * kMinutesPerHour;
+constexpr int kNoonMinutes = 12 * kMinutesPerHour;
+
+bool parseClock(const std::string& text, int& minutes) {
+    int hours = 0, minute = 0;
+    char tail = 0;
+    if (std::sscanf(text.c_str(), "%d:%d%c", &hours, &minute, &tail) != 2 || hours < 0 ||
+        hours > 23 || minute < 0 || minute > 59) {
+        return false;
+    }
+    minutes = hours * kMinutesPerHour + minute;
+    return true;
+}
+
+// The moment of a local date and time at the place, with the place's offset from UT on that
+// date (its zone and summer time) standing in for the computer's zone.
+ComputerTime momentAtPlace(const Location& place, CalendarDate date, int minutes) {
+    date.day = std::floor(date.day) + minutes / static_cast<double>(kMinutesPerDay);
+    const double offsetHours =
+        place.timeZone + (isSummerTime(place.dstStart, place.dstEnd, date) ? 1.0 : 0.0);
+    CalendarDate ut;
+    dateFromJulianDay(julianDay(date) - offsetHours / 24.0, ut);
+    ComputerTime moment;
+    moment.now = UtcTime{ut.year, ut.month,  static_cast<int>(ut.day),
+                         ut.hour, ut.minute, static_cast<double>(ut.second)};
+    moment.zone = ZoneRules{static_cast<float>(offsetHours), 0, 0};
+    return moment;
+}
+
+int runQibla(const CliOptions& options, const platform::Clock& clock, const MomentOptions& moment) {
+    const int method = moment.method;
     Resolved r;
     if (CliError e = resolve(options, clock, r)) return report(e);
     if (r.location.name.empty()) return report(tableError(kErrorNoQiblaInformation));
+    int minutes = kNoonMinutes;
+    if (moment.time && !parseClock(*moment.time, minutes)) {
+        return report({kExitUsage, "--time: expected HH:MM, got \"" + *moment.time + "\""});
+    }
 
-    const ComputerTime computer = platform::computerTime(clock);
+    const bool chosenMoment = options.date.date || options.date.hijriDate || moment.time;
+    const ComputerTime computer =
+        chosenMoment ? momentAtPlace(r.location, r.date, minutes) : platform::computerTime(clock);
     QiblaResults results;
     ComputeQibla(kQiblaFromGeographicNorth, r.location, r.config, computer, results);
     if (results.meccaDistance < kMeccaItselfKm) return report(tableError(kErrorQiblaNotPossible));
@@ -89,25 +146,27 @@ int runQibla(const CliOptions& options, const platform::Clock& clock, int method
 
     const std::string text = options.output.format == "json"
                                  ? jsonText(method, results)
-                                 : platform::utf8FromCp1252(windowLines(method, results));
+                                 : platform::utf8FromCp1252(textLines(method, results));
     return report(writeOutput(options.output, text));
 }
 
 }  // namespace
 
 void addQiblaCommand(CLI::App& app, CommandRun& run) {
-    CommandShape shape;
-    shape.date = false;  // the magnetic model and the shadow use the computer's present moment
-    auto method = std::make_shared<int>(kQiblaFromGeographicNorth);
+    CommandShape shape;  // --date: the local date at the place (default: the present moment)
+    auto moment = std::make_shared<MomentOptions>();
     CLI::App* command =
         addCommand(app, run, "qibla", "direction of the Qibla and distance to Mecca", shape,
-                   [method](const CliOptions& options, const platform::Clock& clock) {
-                       return runQibla(options, clock, *method);
+                   [moment](const CliOptions& options, const platform::Clock& clock) {
+                       return runQibla(options, clock, *moment);
                    });
     command
-        ->add_option("--method", *method,
+        ->add_option("--method", moment->method,
                      "0 from geographic north, 1 from magnetic north, 2 from the Sun's shadow")
         ->transform(integerIn(0, 2));
+    command->add_option("--time", moment->time,
+                        "local time HH:MM at the place for the magnetic model and the shadow "
+                        "(with --date; default 12:00, or now when neither is given)");
 }
 
 }  // namespace kelmo::cli

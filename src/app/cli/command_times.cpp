@@ -104,7 +104,7 @@ int runTimes(const CliOptions& options, const platform::Clock& clock) {
     for (int k = 0; k < options.date.days; ++k) {
         if (k > 0) day = daysLater(day, 1);
         PrayerTimes times = computeDayTimes(day, r.location, r.config, memo);
-        const bool summerTime = applySummerTime(r.location, day, times.slots);
+        const int summerTime = applySummerTime(r.location, day, times.slots);
         if (format == "ics") {
             addPrayerEvents(day, times, summerTime, r.location, r.config, events);
         } else if (format == "json") {

@@ -1,0 +1,60 @@
+#include "calendar/time_zone_database.h"
+
+#include <date/tz.h>
+
+#include <algorithm>
+#include <chrono>
+
+namespace kelmo {
+
+namespace {
+
+// Years the library's civil-day arithmetic handles.
+constexpr int kFirstYear = -32767;
+constexpr int kLastYear = 32767;
+
+const date::time_zone* find(const std::string& zone) {
+    if (zone.empty()) return nullptr;
+    try {
+        return date::locate_zone(zone);
+    } catch (const std::exception&) {
+        return nullptr;
+    }
+}
+
+}  // namespace
+
+bool isKnownZone(const std::string& zone) {
+    return find(zone) != nullptr;
+}
+
+std::vector<std::string> zoneNames() {
+    std::vector<std::string> names;
+    try {
+        for (const date::time_zone& zone : date::get_tzdb().zones) {
+            names.emplace_back(zone.name());
+        }
+    } catch (const std::exception&) {
+        return {};
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::optional<int> zoneOffsetAtNoonMinutes(const std::string& zone, int year, int month, int day) {
+    const date::time_zone* tz = find(zone);
+    if (tz == nullptr || year < kFirstYear || year > kLastYear) return std::nullopt;
+    const date::year_month_day civil{date::year{year}, date::month{static_cast<unsigned>(month)},
+                                     date::day{static_cast<unsigned>(day)}};
+    if (!civil.ok()) return std::nullopt;
+    const date::local_seconds noon = date::local_days{civil} + std::chrono::hours{12};
+    try {
+        const date::local_info info = tz->get_info(noon);
+        return static_cast<int>(
+            std::chrono::duration_cast<std::chrono::minutes>(info.first.offset).count());
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace kelmo
