@@ -4,77 +4,173 @@ line and its 246 location lines.
 
 Usage: tools/gen_default_locations.py PATH/TO/cities_reference.tsv [OUTPUT.cpp]
 
-The names, their order and the coordinates, heights and zones come from cities_reference.tsv
-(one row per built-in name, in file order); the rows the program has always shipped are kept
-exactly as below, and the summer-time rule codes are chosen by the rules described in
-tools/default_locations_sources.md. The script checks every count before it writes.
+The names, their order, the coordinates and the IANA zones come from cities_reference.tsv (one
+row per built-in name, in file order); the names and coordinates of the rows the program has
+always shipped are kept as below. Each row's zone time and summer-time rule codes are the
+zone's law of RULE_YEAR in the system's tz database (Python's zoneinfo), found by the same rule
+as the program's fixedRulesOfZone (src/calendar/zone_rules.h); the zone's name is the eighth
+word of the row. See tools/default_locations_sources.md. The script checks every row before it
+writes.
 """
+import datetime
 import math
 import sys
+import zoneinfo
+from collections import Counter
 from pathlib import Path
 
 CONFIG_LINE = ("Manama,Bahrain notepad.exe Athan.wav PreAth.wav -16.0000 -13.5000 -18.0000 "
                "15.00 1296 88576 258 10 0 0")
 
-# Rows shipped with the program since its first version, byte for byte.
-FIXED_ROWS = [
-    "Manama,Bahrain 0.45790652 0.88284087 0 3.0000 0 0",
-    "Abu;Dhabi,Uae 0.42702389 0.94887734 0 4.0000 0 0",
-    "Al-Madina,Saudi 0.42702389 0.69135401 537 3.0000 0 0",
-    "Adelaide,Australia -0.60970169 2.41902634 0 9.5000 2626 834",
-    "Albany,NY,USA 0.74465927 -1.28803360 0 -5.0000 1086 2626",
-    "London,Uk 0.89884456 -0.00203622 0 0.0000 834 2626",
-    "Cairo,Egypt 0.52447144 0.54541539 0 2.0000 1332 2345",
-    "Tehran,Iran 0.62259288 0.89752587 0 3.5000 789 2327",
-    "Beirut,Lebanon 0.59117695 0.61976157 0 2.0000 1281 2576",
-    "Asuncion,Paraguay -0.44098652 -1.00647320 0 -4.0000 1025 2561",
-    "Brasilia,Brazil -0.28274334 -0.77550796 0 -3.0000 2624 575",
-    "Auckland,New;Zealand -0.64344472 3.05025376 0 12.0000 2622 832",
-    "Bern,Switzerland 0.81885031 0.13031792 0 1.0000 804 2596",
-    "Moscow,Russia 0.97302106 0.65595291 0 3.0000 834 2370",
-    "Kathmandu,Nepal 0.48374709 1.48905674 0 5.7000 0 0",
-    "Kennett,;MO,;USA 0.63250732 -1.57164475 0 -6.0000 1086 2626",
-    "Longyearbyen,Svalbard 1.36513836 0.27285314 0 3.0000 0 0",
+# The year whose law the rows carry.
+RULE_YEAR = 2026
+
+# Names and coordinates shipped with the program since its first version (name, latitude and
+# longitude in radians as stored).
+SHIPPED_ROWS = [
+    "Manama,Bahrain 0.45790652 0.88284087",
+    "Abu;Dhabi,Uae 0.42702389 0.94887734",
+    "Al-Madina,Saudi 0.42702389 0.69135401",
+    "Adelaide,Australia -0.60970169 2.41902634",
+    "Albany,NY,USA 0.74465927 -1.28803360",
+    "London,Uk 0.89884456 -0.00203622",
+    "Cairo,Egypt 0.52447144 0.54541539",
+    "Tehran,Iran 0.62259288 0.89752587",
+    "Beirut,Lebanon 0.59117695 0.61976157",
+    "Asuncion,Paraguay -0.44098652 -1.00647320",
+    "Brasilia,Brazil -0.28274334 -0.77550796",
+    "Auckland,New;Zealand -0.64344472 3.05025376",
+    "Bern,Switzerland 0.81885031 0.13031792",
+    "Moscow,Russia 0.97302106 0.65595291",
+    "Kathmandu,Nepal 0.48374709 1.48905674",
+    "Kennett,;MO,;USA 0.63250732 -1.57164475",
+    "Longyearbyen,Svalbard 1.36513836 0.27285314",
 ]
 
-# Summer-time rule codes: month * 256 + day code (62 first Sunday, 64 third Sunday,
-# 66 last Sunday).
-NORTH_AMERICA = (1086, 2626)   # first Sunday of April .. last Sunday of October
-EUROPE = (834, 2626)           # last Sunday of March .. last Sunday of October
-AUSTRALIA = (2626, 834)        # last Sunday of October .. last Sunday of March
-NEW_ZEALAND = (2622, 832)      # first Sunday of October .. third Sunday of March
-
-# The United States, Canada, Mexico, Jamaica and the Bahamas: every row of these countries.
-NORTH_AMERICA_COUNTRIES = ("USA", "Canada", "Mexico", "Jamaica", "Bahamas")
-
-# The European Economic Area of 2008 (the 27 member states of the European Union with Norway,
-# Liechtenstein and Iceland): every row inside it whose clocks followed the European rule.
-EUROPE_ROWS = {
-    "Amsterdam,Netherlands", "Athens,Greece", "Berlin,Germany", "Bratislava,Slovakia",
-    "Brussels,Belgium", "Bucharest,Romania", "Budapest,Hungary", "Copenhagen,Denmark",
-    "Dublin,Ireland", "Gibraltar,Gibraltar", "Helsinki,Finland", "Lisbon,Portugal",
-    "Ljubljana,Slovenia", "London,Uk", "Luxembourg,Luxembourg", "Madrid,Spain",
-    "Manchester,;Uk", "Melilla,;Morocco", "Nicosia,Cyprus", "Oslo,Norway", "Paris,France",
-    "Prague,Czech;Republic", "Riga,Latvia", "Roma,Italy", "Sofia,Bulgaria",
-    "Stockholm,Sweden", "Tallinn,Estonia", "The;Hague,Netherlands", "Vaduz,Liechtenstein",
-    "Valletta,Malta", "Vienna,Austria", "Vilnius,Lithuania", "Warsaw,Poland",
-}
-
-# Australian cities whose state keeps summer time.
-AUSTRALIA_ROWS = {"Adelaide,Australia", "Canberra,Australia", "Hobart,Australia",
-                  "Melbourne,Australia", "Sydney,Australia"}
-
-# Further places that kept summer time in 2008.
-OTHER_ROWS = {"Wellington,New;Zealand": NEW_ZEALAND}
-
 # Heights in metres; every other row is stored at 0 m.
-HEIGHTS = {"La-Paz,Bolivia": 3640, "Quito,Ecuador": 2850}
+HEIGHTS = {"Al-Madina,Saudi": 537, "La-Paz,Bolivia": 3640, "Quito,Ecuador": 2850}
 
 EXPECTED_ROWS = 246
-EXPECTED_SUMMER_TIME_ROWS = 85
-EXPECTED_NORTH_AMERICA_ROWS = 38
-EXPECTED_EUROPE_ROWS = 33
-EXPECTED_HEIGHT_ROWS = 3
+
+# The rule model of the program (src/calendar/summer_time.h): code = month * 256 + day code;
+# day codes 1..31 a fixed day, 32..66 weekday rules (r = code - 32: weekday r // 5, Monday 0,
+# ordinal r % 5: first, 2nd, 3rd, 4th, last); "first" to "4th" are the first such weekday on or
+# after the 1st, 7th, 14th and 21st.
+FIRST_WEEKDAY_CODE = 32
+LAST_DAY_CODE = 66
+LAST_ORDINAL = 4
+ORDINAL_START_DAY = (1, 7, 14, 21)
+FOLLOWING_YEARS = 4
+
+
+def days_in_month(year, month):
+    following = datetime.date(year + month // 12, month % 12 + 1, 1)
+    return (following - datetime.timedelta(days=1)).day
+
+
+def dst_day_of_month(code, year):
+    month, day_code = code // 256, code % 256
+    if day_code < FIRST_WEEKDAY_CODE:
+        return day_code
+    rule = day_code - FIRST_WEEKDAY_CODE
+    wanted, ordinal = rule // 5 + 1, rule % 5
+    last = ordinal == LAST_ORDINAL
+    day = days_in_month(year, month) if last else ORDINAL_START_DAY[ordinal]
+    while datetime.date(year, month, day).isoweekday() != wanted:
+        day += -1 if last else 1
+    return day
+
+
+def year_clocks(zone, year):
+    """(offset minutes, marked as summer time) at local noon of every day of the year."""
+    tz = zoneinfo.ZoneInfo(zone)
+    day = datetime.date(year, 1, 1)
+    clocks = []
+    while day.year == year:
+        noon = datetime.datetime(day.year, day.month, day.day, 12, tzinfo=tz)
+        clocks.append((int(noon.utcoffset().total_seconds() // 60), bool(noon.dst())))
+        day += datetime.timedelta(days=1)
+    return clocks
+
+
+def day_of_year(year, index):
+    day = datetime.date(year, 1, 1) + datetime.timedelta(days=index)
+    return day.month, day.day
+
+
+def summer_days(offsets, year):
+    standard = min(offsets)
+    n = len(offsets)
+    starts, ends = [], []
+    for i, offset in enumerate(offsets):
+        if offset not in (standard, standard + 60):
+            return None
+        summer, before = offset != standard, offsets[i - 1] != standard
+        if summer and not before:
+            starts.append(i)
+        if not summer and before:
+            ends.append(i)
+    if len(starts) != 1 or len(ends) != 1:
+        return None
+    return day_of_year(year, starts[0]), day_of_year(year, ends[0])
+
+
+def codes_for(month_day, year):
+    month, day = month_day
+    last, fixed, ordinals = [], [], []
+    for day_code in range(1, LAST_DAY_CODE + 1):
+        code = month * 256 + day_code
+        if dst_day_of_month(code, year) != day:
+            continue
+        if day_code < FIRST_WEEKDAY_CODE:
+            fixed.append(code)
+        elif (day_code - FIRST_WEEKDAY_CODE) % 5 == LAST_ORDINAL:
+            last.append(code)
+        else:
+            ordinals.append(code)
+    return last + fixed + ordinals
+
+
+def gives(code, days, which, year):
+    if days is None:
+        return False
+    month, day = days[which]
+    return month == code // 256 and day == dst_day_of_month(code, year)
+
+
+def yearly_code(year, days, which, others):
+    best, best_count = 0, -1
+    for code in codes_for(days[which], year):
+        if not gives(code, others[year - 1], which, year - 1) and \
+                not gives(code, others[year + 1], which, year + 1):
+            continue
+        count = sum(gives(code, others[y], which, y)
+                    for y in range(year + 1, year + FOLLOWING_YEARS + 1))
+        if count > best_count:
+            best, best_count = code, count
+    return best
+
+
+def most_common(offsets):
+    counts = Counter(offsets)
+    return max(sorted(counts), key=lambda offset: counts[offset])  # the smaller on a tie
+
+
+def fixed_rules(zone, year):
+    """(zone hours, start code, end code) as the program's fixedRulesOfZone gives them."""
+    clocks = year_clocks(zone, year)
+    offsets = [offset for offset, _ in clocks]
+    standard = [offset for offset, summer in clocks if not summer] or offsets
+    rules = (most_common(standard) / 60, 0, 0)
+    days = summer_days(offsets, year)
+    if days is None:
+        return rules
+    others = {y: summer_days([o for o, _ in year_clocks(zone, y)], y)
+              for y in range(year - 1, year + FOLLOWING_YEARS + 1)}
+    start, end = yearly_code(year, days, 0, others), yearly_code(year, days, 1, others)
+    if start == 0 or end == 0:
+        return rules
+    return min(offsets) / 60, start, end
 
 
 def read_reference(path):
@@ -84,51 +180,36 @@ def read_reference(path):
             continue
         fields = line.split("\t")
         rows.append({"name": fields[0], "lat": float(fields[1]), "lon": float(fields[2]),
-                     "offset": float(fields[4])})
+                     "zone": fields[3]})
     return rows
 
 
-def country_of(name):
-    return name.split(",")[-1].replace(";", "")
-
-
-def summer_time(name):
-    if country_of(name) in NORTH_AMERICA_COUNTRIES:
-        return NORTH_AMERICA
-    if name in EUROPE_ROWS:
-        return EUROPE
-    if name in AUSTRALIA_ROWS:
-        return AUSTRALIA
-    return OTHER_ROWS.get(name, (0, 0))
-
-
-def location_line(row):
-    start, end = summer_time(row["name"])
-    return "%s %.8f %.8f %d %.4f %d %d" % (
-        row["name"], math.radians(row["lat"]), math.radians(row["lon"]),
-        HEIGHTS.get(row["name"], 0), row["offset"], start, end)
+def location_line(row, shipped):
+    name = row["name"]
+    place = shipped.get(name) or "%s %.8f %.8f" % (name, math.radians(row["lat"]),
+                                                   math.radians(row["lon"]))
+    hours, start, end = fixed_rules(row["zone"], RULE_YEAR)
+    return "%s %d %.4f %d %d %s" % (place, HEIGHTS.get(name, 0), hours, start, end, row["zone"])
 
 
 def build_lines(reference):
-    fixed = {line.split(" ")[0]: line for line in FIXED_ROWS}
-    lines = [fixed.get(row["name"]) or location_line(row) for row in reference]
-    check(reference, fixed, lines)
+    shipped = {line.split(" ")[0]: line for line in SHIPPED_ROWS}
+    lines = [location_line(row, shipped) for row in reference]
+    check(reference, shipped, lines)
     return lines
 
 
-def check(reference, fixed, lines):
+def check(reference, shipped, lines):
     names = [row["name"] for row in reference]
     assert len(lines) == EXPECTED_ROWS, len(lines)
     assert len(set(names)) == EXPECTED_ROWS, "duplicate names"
-    assert set(fixed) <= set(names), set(fixed) - set(names)
+    assert set(shipped) <= set(names), set(shipped) - set(names)
     fields = [line.split(" ") for line in lines]
-    summer = [f for f in fields if f[5] != "0"]
+    assert all(len(f) == 8 for f in fields)
     assert all((f[5] == "0") == (f[6] == "0") for f in fields)
-    assert len(summer) == EXPECTED_SUMMER_TIME_ROWS, len(summer)
-    assert sum(f[5:7] == ["1086", "2626"] for f in fields) == EXPECTED_NORTH_AMERICA_ROWS
-    assert sum(f[5:7] == ["834", "2626"] for f in fields) == EXPECTED_EUROPE_ROWS
-    assert sum(f[3] != "0" for f in fields) == EXPECTED_HEIGHT_ROWS
-    assert all(len(f) == 7 for f in fields)
+    assert sum(f[3] != "0" for f in fields) == len(HEIGHTS)
+    rules = Counter(" ".join(f[5:7]) for f in fields if f[5] != "0")
+    print("%d rows with summer-time codes: %s" % (sum(rules.values()), dict(rules)))
 
 
 def cpp_string(text):

@@ -17,9 +17,10 @@ struct Location {
     // IANA time zone of the tz database ("Europe/London"), empty for none. When the database
     // knows it, it gives the clock of each date (see summerTimeMinutes); timeZone, dstStart and
     // dstEnd then hold the zone's present law as far as the rule model expresses it.
-    std::string zone;
+    std::string zone{};
 
     static constexpr std::size_t kNameLength = 47;
+    static constexpr std::size_t kZoneLength = 64;  // longer words are no zone names
 };
 
 }  // namespace kelmo

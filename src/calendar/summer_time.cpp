@@ -81,10 +81,11 @@ bool isSummerTime(int dstStart, int dstEnd, const CalendarDate& date) {
 
 int summerTimeMinutes(const Location& location, const CalendarDate& date) {
     if (!location.zone.empty()) {
-        const std::optional<int> offset = zoneOffsetAtNoonMinutes(
+        const std::optional<ZoneClock> clock = zoneClockAtNoon(
             location.zone, date.year, date.month, static_cast<int>(std::trunc(date.day)));
-        if (offset) {
-            return *offset - static_cast<int>(std::lround(location.timeZone * kMinutesPerHour));
+        if (clock) {
+            return clock->offsetMinutes -
+                   static_cast<int>(std::lround(location.timeZone * kMinutesPerHour));
         }
     }
     return isSummerTime(location.dstStart, location.dstEnd, date) ? kMinutesPerHour : 0;

@@ -41,7 +41,7 @@ std::vector<std::string> zoneNames() {
     return names;
 }
 
-std::optional<int> zoneOffsetAtNoonMinutes(const std::string& zone, int year, int month, int day) {
+std::optional<ZoneClock> zoneClockAtNoon(const std::string& zone, int year, int month, int day) {
     const date::time_zone* tz = find(zone);
     if (tz == nullptr || year < kFirstYear || year > kLastYear) return std::nullopt;
     const date::year_month_day civil{date::year{year}, date::month{static_cast<unsigned>(month)},
@@ -49,9 +49,10 @@ std::optional<int> zoneOffsetAtNoonMinutes(const std::string& zone, int year, in
     if (!civil.ok()) return std::nullopt;
     const date::local_seconds noon = date::local_days{civil} + std::chrono::hours{12};
     try {
-        const date::local_info info = tz->get_info(noon);
-        return static_cast<int>(
-            std::chrono::duration_cast<std::chrono::minutes>(info.first.offset).count());
+        const date::sys_info info = tz->get_info(noon).first;
+        return ZoneClock{
+            static_cast<int>(std::chrono::duration_cast<std::chrono::minutes>(info.offset).count()),
+            info.save != std::chrono::minutes{0}};
     } catch (const std::exception&) {
         return std::nullopt;
     }

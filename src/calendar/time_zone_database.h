@@ -14,9 +14,13 @@ bool isKnownZone(const std::string& zone);
 // The names of every zone of the database, sorted; empty when the database cannot be read.
 std::vector<std::string> zoneNames();
 
-// The zone's offset from UT at local noon of a civil (Gregorian) date, in minutes east of
-// Greenwich, summer time included; none for an unknown zone or a date the library cannot
-// represent.
-std::optional<int> zoneOffsetAtNoonMinutes(const std::string& zone, int year, int month, int day);
+// The zone's clock at local noon of a civil (Gregorian) date.
+struct ZoneClock {
+    int offsetMinutes = 0;        // from UT, east of Greenwich, summer time included
+    bool daylightSaving = false;  // the database marks the time as summer (daylight) time
+};
+
+// None for an unknown zone or a date the library cannot represent.
+std::optional<ZoneClock> zoneClockAtNoon(const std::string& zone, int year, int month, int day);
 
 }  // namespace kelmo

@@ -26,17 +26,33 @@ struct MonthDay {
     bool operator==(const MonthDay&) const = default;
 };
 
-// The offsets at local noon of every day of the year, minutes; none when one is missing.
-std::optional<std::vector<int>> yearOffsets(const std::string& zone, int year) {
-    std::vector<int> offsets;
+// The clocks at local noon of every day of the year; none when one is missing.
+std::optional<std::vector<ZoneClock>> yearClocks(const std::string& zone, int year) {
+    std::vector<ZoneClock> clocks;
     for (int month = 1; month <= kMonthsPerYear; ++month) {
         for (int day = 1; day <= daysInMonth(year, month); ++day) {
-            const std::optional<int> offset = zoneOffsetAtNoonMinutes(zone, year, month, day);
-            if (!offset) return std::nullopt;
-            offsets.push_back(*offset);
+            const std::optional<ZoneClock> clock = zoneClockAtNoon(zone, year, month, day);
+            if (!clock) return std::nullopt;
+            clocks.push_back(*clock);
         }
     }
+    return clocks;
+}
+
+std::vector<int> offsetsOf(const std::vector<ZoneClock>& clocks) {
+    std::vector<int> offsets;
+    for (const ZoneClock& clock : clocks) offsets.push_back(clock.offsetMinutes);
     return offsets;
+}
+
+// The offsets of the days the database does not mark as summer time (all days when it marks
+// every one).
+std::vector<int> standardOffsetsOf(const std::vector<ZoneClock>& clocks) {
+    std::vector<int> offsets;
+    for (const ZoneClock& clock : clocks) {
+        if (!clock.daylightSaving) offsets.push_back(clock.offsetMinutes);
+    }
+    return offsets.empty() ? offsetsOf(clocks) : offsets;
 }
 
 MonthDay dayOfYear(int year, int index) {
@@ -68,9 +84,9 @@ std::optional<SummerDays> summerDays(const std::vector<int>& offsets, int year) 
 }
 
 std::optional<SummerDays> summerDaysOf(const std::string& zone, int year) {
-    const std::optional<std::vector<int>> offsets = yearOffsets(zone, year);
-    if (!offsets) return {};
-    return summerDays(*offsets, year);
+    const std::optional<std::vector<ZoneClock>> clocks = yearClocks(zone, year);
+    if (!clocks) return {};
+    return summerDays(offsetsOf(*clocks), year);
 }
 
 // The rule codes that give day in year, most preferred first.
@@ -131,13 +147,14 @@ int mostCommon(const std::vector<int>& offsets) {
 
 FixedZoneRules fixedRulesOfZone(const std::string& zone, int year) {
     FixedZoneRules rules;
-    const std::optional<std::vector<int>> offsets = yearOffsets(zone, year);
-    if (!offsets) return rules;
+    const std::optional<std::vector<ZoneClock>> clocks = yearClocks(zone, year);
+    if (!clocks) return rules;
     rules.known = true;
-    const auto [low, high] = std::minmax_element(offsets->begin(), offsets->end());
+    const std::vector<int> offsets = offsetsOf(*clocks);
+    const auto [low, high] = std::minmax_element(offsets.begin(), offsets.end());
     rules.changes = *low != *high;
-    rules.timeZone = static_cast<float>(mostCommon(*offsets)) / kMinutesPerHour;
-    const std::optional<SummerDays> days = summerDays(*offsets, year);
+    rules.timeZone = static_cast<float>(mostCommon(standardOffsetsOf(*clocks))) / kMinutesPerHour;
+    const std::optional<SummerDays> days = summerDays(offsets, year);
     if (!days) return rules;
 
     std::map<int, std::optional<SummerDays>> others;

@@ -20,8 +20,9 @@ struct FixedZoneRules {
 // before or after (a yearly law, not a one-off change), timeZone is the smaller offset and
 // the codes are set: a rule for the last weekday of the month is preferred, then a fixed
 // day, then the first to fourth weekday; among several, the one that also gives the days of
-// the most of the four following years. Otherwise the codes are 0 and timeZone is the offset
-// in force on most days of the year (the smaller on a tie).
+// the most of the four following years. Otherwise the codes are 0 and timeZone is the
+// standard offset: the one in force on most of the days the database does not mark as summer
+// time (the smaller on a tie).
 FixedZoneRules fixedRulesOfZone(const std::string& zone, int year);
 
 }  // namespace kelmo

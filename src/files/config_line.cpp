@@ -157,7 +157,8 @@ int parseConfigLine(std::string_view line, std::string& homeName, Config& c) {
 std::string formatLocationLine(const Location& l) {
     return encodeText(l.name) + ' ' + fixed(l.latitude, 8) + ' ' + fixed(l.longitude, 8) + ' ' +
            std::to_string(l.height) + ' ' + fixed(l.timeZone, 4) + ' ' +
-           std::to_string(l.dstStart) + ' ' + std::to_string(l.dstEnd);
+           std::to_string(l.dstStart) + ' ' + std::to_string(l.dstEnd) +
+           (l.zone.empty() ? "" : ' ' + l.zone);
 }
 
 int parseLocationLine(std::string_view line, Location& location) {
@@ -174,6 +175,8 @@ int parseLocationLine(std::string_view line, Location& location) {
         !readCoordinate(longitude, kMaxLongitude, read.longitude)) {
         return kConfigCorrupt;
     }
+    std::string_view zone;
+    if (scan.word(zone) && zone.size() <= Location::kZoneLength) read.zone = zone;
     read.name = decodeText(read.name);
     location = std::move(read);
     return 0;

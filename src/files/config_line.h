@@ -13,7 +13,9 @@
 // 255) go above bit 16, so a value up to 255 gives the same C as ever.
 //
 // Lines 2.., one location each: "%s %2.8f %2.8f %d %2.4f %d %d" (name, latitude and longitude
-// in radians, height in metres, zone in hours, summer-time start and end codes).
+// in radians, height in metres, zone in hours, summer-time start and end codes), followed,
+// when the place names a time zone of the tz database, by " %s" with the zone's name. A reader
+// of the seven fields ignores the eighth, so the file stays readable by every reader.
 //
 // In every text field a blank is written as ";" and read back as a blank.
 #pragma once
@@ -52,15 +54,15 @@ std::string formatConfigLine(std::string_view storedHomeName, const Config& conf
 // that does not convert or the first check that fails.
 int parseConfigLine(std::string_view line, std::string& homeName, Config& config);
 
-// One location line without "\n".
+// One location line without "\n" (with the zone as eighth word when the location has one).
 std::string formatLocationLine(const Location& location);
 
 // Reads a location line into location (name cut to Location::kNameLength, ";" turned into
-// blanks). Returns 0, or 102 when fewer than 7 fields convert, the height lies outside
-// -999..9999, the zone exceeds 24 hours in magnitude, a summer-time code is neither 0 nor at
-// least 257, or the latitude or longitude is a number beyond pi/2 or pi radians in magnitude,
-// infinite or not a number (a coordinate word that is no number reads as 0); location is
-// unchanged then.
+// blanks; an eighth word of at most Location::kZoneLength characters is the zone). Returns 0, or
+// 102 when fewer than 7 fields convert, the height lies outside -999..9999, the zone exceeds 24
+// hours in magnitude, a summer-time code is neither 0 nor at least 257, or the latitude or
+// longitude is a number beyond pi/2 or pi radians in magnitude, infinite or not a number (a
+// coordinate word that is no number reads as 0); location is unchanged then.
 int parseLocationLine(std::string_view line, Location& location);
 
 }  // namespace kelmo

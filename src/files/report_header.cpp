@@ -6,6 +6,7 @@
 #include "calendar/julian_day.h"
 #include "calendar/names.h"
 #include "calendar/summer_time.h"
+#include "calendar/zone_rules.h"
 #include "files/append_format.h"
 #include "prayer/school_of_law.h"
 
@@ -29,20 +30,44 @@ int nextMonth(int month) {
     return month % kMonthsPerYear + 1;
 }
 
-void writeLocationBlock(const Location& location, std::string& text) {
+// The zone time and rule codes the block describes: a zone's law of the report's year where
+// the database knows the zone (the zone is named when the rule model cannot express it),
+// else the stored fields.
+struct ShownRules {
+    float timeZone = 0.0f;
+    int dstStart = 0, dstEnd = 0;
+    std::string zoneNamed;
+};
+
+ShownRules shownRules(const Location& location, int year) {
+    if (!location.zone.empty()) {
+        const FixedZoneRules law = fixedRulesOfZone(location.zone, year);
+        if (law.known) {
+            const bool named = law.changes && law.dstStart == 0;
+            return {law.timeZone, law.dstStart, law.dstEnd, named ? location.zone : ""};
+        }
+    }
+    return {location.timeZone, location.dstStart, location.dstEnd, ""};
+}
+
+void writeLocationBlock(const Location& location, int year, std::string& text) {
+    const ShownRules rules = shownRules(location, year);
     appendFormat(text, " Location:   \t%s,\n\t\tLatitude %s, Longitude %s,\n",
                  location.name.c_str(), formatLatLon(location.latitude, false, false).c_str(),
                  formatLatLon(location.longitude, true, false).c_str());
     appendFormat(text, "\t\tHeight: %d meters ASL, Time Zone: %2.2f,\n", location.height,
-                 static_cast<double>(location.timeZone));
-    if (isNoSummerTimeCode(location.dstStart) || isNoSummerTimeCode(location.dstEnd)) {
+                 static_cast<double>(rules.timeZone));
+    if (!rules.zoneNamed.empty()) {
+        appendFormat(text, "\t\tSummer Time as in time zone %s\n", rules.zoneNamed.c_str());
+        return;
+    }
+    if (isNoSummerTimeCode(rules.dstStart) || isNoSummerTimeCode(rules.dstEnd)) {
         text += "\t\tNo Summer Time available\n";
         return;
     }
     appendFormat(text, "\t\tSummer Time starts at: %s\n",
-                 summerTimeRuleText(location.dstStart).c_str());
-    appendFormat(text, "\t\tSummer Time ends at: %s\n",
-                 summerTimeRuleText(location.dstEnd).c_str());
+                 summerTimeRuleText(rules.dstStart).c_str());
+    appendFormat(text, "\t\tSummer Time ends at: %s\n", summerTimeRuleText(rules.dstEnd).c_str());
 }
 
 void writeConfigurationBlock(const Config& config, std::string& text) {
@@ -183,7 +208,7 @@ std::string summerTimeRuleText(int code) {
 
 void writeReportHeader(const CalendarDate& date, const Location& location, const Config& config,
                        int kind, std::string& text) {
-    writeLocationBlock(location, text);
+    writeLocationBlock(location, date.year, text);
     if (kind == kPrayerHeader) writeConfigurationBlock(config, text);
     text += separatorLine();
     writeTitleLine(date, config, kind, text);

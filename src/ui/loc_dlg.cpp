@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCompleter>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,6 +14,8 @@
 #include "calendar/angle_format.h"
 #include "calendar/julian_day.h"
 #include "calendar/names.h"
+#include "calendar/time_zone_database.h"
+#include "calendar/zone_rules.h"
 #include "files/location_database.h"
 #include "platform/kelmo_messages.h"
 #include "ui/data_exchange.h"
@@ -170,6 +173,18 @@ void LocDlg::buildTemplate() {
         months->setEnabled(false);
     }
 
+    t.label("Time zone", 7, 160, 34, 10);
+    QComboBox* zones = t.dropDown(kZone, 42, 158, 132, 13);
+    zones->addItem(kNoZone);
+    for (const std::string& zone : zoneNames()) zones->addItem(QString::fromStdString(zone));
+    // Typing searches the names anywhere ("york" finds America/New_York).
+    zones->setEditable(true);
+    zones->setInsertPolicy(QComboBox::NoInsert);
+    zones->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    zones->completer()->setFilterMode(Qt::MatchContains);
+    zones->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+    connect(zones, &QComboBox::activated, this, [this] { zoneChosen(); });
+
     struct Button {
         int id;
         const char* caption;
@@ -259,14 +274,43 @@ void LocDlg::registerTips() {
         {kSelectPlace,
          "Press to make selected location the default one for this session (i.e. next time you "
          "restart KelmoTimes the home location will be the default one"},
-        {kClose, "Press to close the Location dialogue"}};
+        {kClose, "Press to close the Location dialogue"},
+        {kZone,
+         "Choose the time zone of the location (type to search) to take its clock and summer "
+         "time from the system's time-zone database, or none"}};
     for (const Tip& tip : tips) setTip(controlById(this, tip.id), tip.text);
 }
 
-// ShowLocation: one location into the members.
+// ShowLocation: one location into the members. A zone the database knows shows its present
+// law in the zone time and summer-time members.
 void LocDlg::showLocation(const Location& place) {
     Fields& f = fields_;
     f.name = place.name;
+    f.zone = place.zone;
+    Location law = place;
+    if (const FixedZoneRules rules = fixedRulesOfZone(place.zone, services_.clock.utcNow().year);
+        rules.known) {
+        law.timeZone = rules.timeZone;
+        law.dstStart = rules.dstStart;
+        law.dstEnd = rules.dstEnd;
+    }
+    showZone(law);
+    f.height = place.height;
+
+    f.latHemisphere = place.latitude > 0 ? 0 : 1;
+    const SplitAngle latitude = splitMagnitude(place.latitude);
+    f.latDegrees = latitude.degrees;
+    f.latMinutes = latitude.minutes;
+    f.latSeconds = latitude.seconds;
+    f.lonHemisphere = place.longitude > 0 ? 0 : 1;
+    const SplitAngle longitude = splitMagnitude(place.longitude);
+    f.lonDegrees = longitude.degrees;
+    f.lonMinutes = longitude.minutes;
+    f.lonSeconds = longitude.seconds;
+}
+
+void LocDlg::showZone(const Location& place) {
+    Fields& f = fields_;
     if (place.dstStart != 0) {
         f.dstAvailable = 1;
         f.startDay = (place.dstStart & 255) - 1;
@@ -280,19 +324,6 @@ void LocDlg::showLocation(const Location& place) {
         f.endDay = kLastSundayIndex;
         f.endMonth = kOctoberIndex;
     }
-    f.height = place.height;
-
-    f.latHemisphere = place.latitude > 0 ? 0 : 1;
-    const SplitAngle latitude = splitMagnitude(place.latitude);
-    f.latDegrees = latitude.degrees;
-    f.latMinutes = latitude.minutes;
-    f.latSeconds = latitude.seconds;
-    f.lonHemisphere = place.longitude > 0 ? 0 : 1;
-    const SplitAngle longitude = splitMagnitude(place.longitude);
-    f.lonDegrees = longitude.degrees;
-    f.lonMinutes = longitude.minutes;
-    f.lonSeconds = longitude.seconds;
-
     f.zoneSign = place.timeZone < 0 ? 1 : 0;
     const double zone = std::fabs(static_cast<double>(place.timeZone));
     f.zoneHours = static_cast<int>(zone);
@@ -333,6 +364,7 @@ int LocDlg::readLocation(Location& place) const {
     place.dstStart = dstStart;
     place.dstEnd = dstEnd;
     place.height = f.height;
+    place.zone = f.zone;
     return 0;
 }
 
@@ -363,7 +395,19 @@ bool LocDlg::checkFields() {
         dx.integer(lineEdit(this, kLonMinutes), 0, kMaxSixty, fields_.lonMinutes) &&
         dx.integer(lineEdit(this, kLonSeconds), 0, kMaxSixty, fields_.lonSeconds) &&
         dx.integer(lineEdit(this, kZoneMinutes), 0, kMaxSixty, fields_.zoneMinutes);
-    return read;
+    if (!read) return false;
+    QComboBox* zones = dropDown(this, kZone);
+    const std::string zone = zones->currentText().trimmed().toStdString();
+    if (zone.empty() || zone == kNoZone) {
+        fields_.zone.clear();
+    } else if (isKnownZone(zone) || zone == fields_.zone) {  // a zone of the file stays
+        fields_.zone = zone;
+    } else {
+        services_.messages.show(kMessageUnknownZone);
+        zones->setFocus();
+        return false;
+    }
+    return true;
 }
 
 // The members into the controls.
@@ -378,22 +422,53 @@ void LocDlg::showFields() {
     auto check = [](QButtonGroup* group, int id) {
         if (QAbstractButton* button = group->button(id)) button->setChecked(true);
     };
-    check(zoneSigns_, f.zoneSign);
-    check(dstChoice_, f.dstAvailable);
     check(lonHemispheres_, f.lonHemisphere);
     check(latHemispheres_, f.latHemisphere);
-    dropDown(this, kEndDay)->setCurrentIndex(f.endDay);
-    dropDown(this, kEndMonth)->setCurrentIndex(f.endMonth);
-    dropDown(this, kStartDay)->setCurrentIndex(f.startDay);
-    dropDown(this, kStartMonth)->setCurrentIndex(f.startMonth);
-    number(kZoneHours, f.zoneHours);
     number(kLatDegrees, f.latDegrees);
     number(kLatMinutes, f.latMinutes);
     number(kLatSeconds, f.latSeconds);
     number(kLonDegrees, f.lonDegrees);
     number(kLonMinutes, f.lonMinutes);
     number(kLonSeconds, f.lonSeconds);
-    number(kZoneMinutes, f.zoneMinutes);
+    showZoneFields();
+    QComboBox* zones = dropDown(this, kZone);
+    const int zoneEntry = f.zone.empty() ? -1 : zones->findText(QString::fromStdString(f.zone));
+    if (zoneEntry >= 0) {
+        zones->setCurrentIndex(zoneEntry);
+    } else {
+        zones->setCurrentIndex(0);  // "none"; an unknown zone of the file stays in the record
+        if (!f.zone.empty()) zones->setEditText(QString::fromStdString(f.zone));
+    }
+}
+
+void LocDlg::showZoneFields() {
+    using namespace loc;
+    const Fields& f = fields_;
+    auto check = [](QButtonGroup* group, int id) {
+        if (QAbstractButton* button = group->button(id)) button->setChecked(true);
+    };
+    check(zoneSigns_, f.zoneSign);
+    check(dstChoice_, f.dstAvailable);
+    dropDown(this, kEndDay)->setCurrentIndex(f.endDay);
+    dropDown(this, kEndMonth)->setCurrentIndex(f.endMonth);
+    dropDown(this, kStartDay)->setCurrentIndex(f.startDay);
+    dropDown(this, kStartMonth)->setCurrentIndex(f.startMonth);
+    lineEdit(this, kZoneHours)->setText(QString::number(f.zoneHours));
+    lineEdit(this, kZoneMinutes)->setText(QString::number(f.zoneMinutes));
+}
+
+// A zone chosen in the box fills Time Zone and DST with its present law; "none" keeps them.
+void LocDlg::zoneChosen() {
+    const std::string zone = dropDown(this, loc::kZone)->currentText().toStdString();
+    const FixedZoneRules rules = fixedRulesOfZone(zone, services_.clock.utcNow().year);
+    if (!rules.known) return;
+    Location law;
+    law.timeZone = rules.timeZone;
+    law.dstStart = rules.dstStart;
+    law.dstEnd = rules.dstEnd;
+    showZone(law);
+    showZoneFields();
+    enableDstLists(fields_.dstAvailable == 1);
 }
 
 void LocDlg::enableDstLists(bool enabled) {

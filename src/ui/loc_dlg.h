@@ -29,6 +29,9 @@ inline constexpr int kHeight = 1027;
 inline constexpr int kNoDst = 1030, kYesDst = 1031;
 inline constexpr int kAdd = 3, kRemove = 4, kChange = 5, kClose = 8;
 inline constexpr int kSelectHome = 1028, kSelectPlace = 1029;
+// The time-zone box: "none" and the zones of the system's tz database, searchable.
+inline constexpr int kZone = 1040;
+inline constexpr const char* kNoZone = "none";
 // The most locations the dialog lets the database hold.
 inline constexpr std::size_t kMaxLocations = 1999;
 inline constexpr int kNameLength = 40;  // characters the name field accepts
@@ -44,6 +47,7 @@ inline constexpr const char* kMessageNoSuchLocation =
 inline constexpr const char* kMessageRemoveHome =
     "Select another home location before removing this one!\t\n";
 inline constexpr const char* kMessageTypeName = "You have to type a location name!\t\n";
+inline constexpr const char* kMessageUnknownZone = "Choose a time zone of the list, or none!\t\n";
 
 // The text of entry index (0 .. 65) of the day lists: "1" .. "31", then "First Monday",
 // "2nd Monday", "3rd Monday", "4th Monday", "Last Monday", the same for Tuesday .. Sunday.
@@ -80,11 +84,15 @@ class LocDlg : public QDialog {
         int latDegrees = 0, latMinutes = 0, latSeconds = 0;
         int lonDegrees = 0, lonMinutes = 0, lonSeconds = 0;
         int zoneMinutes = 0;
+        std::string zone;  // IANA time zone, empty for none
     };
 
     void buildTemplate();
     void registerTips();
     void showLocation(const Location& place);
+    void showZone(const Location& place);  // zone time and summer-time members only
+    void showZoneFields();                 // those members into their controls
+    void zoneChosen();
     int readLocation(Location& place) const;
     bool checkFields();
     void showFields();

@@ -10,7 +10,8 @@ namespace {
 // Reference: the IANA tz database as installed (tzdata), whose present law is: US and Canada
 // second Sunday of March to first Sunday of November; the European Union last Sunday of March
 // to last Sunday of October; Australia's south-east first Sunday of October to first Sunday
-// of April; no summer time in Russia, Iran or Kazakhstan; Lord Howe half an hour.
+// of April; Egypt (since 2023) last Friday of April to last Thursday of October; no summer
+// time in Russia, Iran or Kazakhstan; Lord Howe half an hour.
 TEST(FixedRulesOfZone, TodaysLawInTheRuleModel) {
     struct Case {
         const char* zone;
@@ -24,6 +25,9 @@ TEST(FixedRulesOfZone, TodaysLawInTheRuleModel) {
           Case{"Europe/Berlin", 1.0f, 834, 2626, true},
           Case{"Europe/Dublin", 0.0f, 834, 2626, true},
           Case{"Australia/Sydney", 10.0f, 10 * 256 + 62, 4 * 256 + 62, true},
+          // Egypt since 2023: last Friday of April to the day after the last Thursday of
+          // October, which is the last Friday in 2026.
+          Case{"Africa/Cairo", 2.0f, 4 * 256 + 56, 10 * 256 + 56, true},
           Case{"Europe/Moscow", 3.0f, 0, 0, false}, Case{"Asia/Tehran", 3.5f, 0, 0, false},
           Case{"Asia/Almaty", 5.0f, 0, 0, false}, Case{"Asia/Kathmandu", 5.75f, 0, 0, false}}) {
         const FixedZoneRules r = fixedRulesOfZone(c.zone, 2026);
@@ -61,9 +65,11 @@ TEST(TimeZoneDatabase, NamesAndOffsets) {
     EXPECT_TRUE(isKnownZone("Europe/London"));
     EXPECT_FALSE(isKnownZone(""));
     EXPECT_FALSE(isKnownZone("Europe/Atlantis"));
-    EXPECT_EQ(zoneOffsetAtNoonMinutes("Asia/Kathmandu", 2026, 1, 1), 345);
-    EXPECT_FALSE(zoneOffsetAtNoonMinutes("Asia/Kathmandu", 2026, 2, 30).has_value());
-    EXPECT_FALSE(zoneOffsetAtNoonMinutes("Nowhere/Atlantis", 2026, 1, 1).has_value());
+    EXPECT_EQ(zoneClockAtNoon("Asia/Kathmandu", 2026, 1, 1)->offsetMinutes, 345);
+    EXPECT_FALSE(zoneClockAtNoon("Asia/Kathmandu", 2026, 1, 1)->daylightSaving);
+    EXPECT_TRUE(zoneClockAtNoon("Europe/Paris", 2026, 7, 1)->daylightSaving);
+    EXPECT_FALSE(zoneClockAtNoon("Asia/Kathmandu", 2026, 2, 30).has_value());
+    EXPECT_FALSE(zoneClockAtNoon("Nowhere/Atlantis", 2026, 1, 1).has_value());
 }
 
 }  // namespace

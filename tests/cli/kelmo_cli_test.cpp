@@ -218,7 +218,8 @@ std::string run(const std::string& command) {
 TEST(KelmoCli, IcsFileReadByAnICalendarParser) {
     const std::string file = "kelmo_cli_test.ics";
     ASSERT_EQ(cli("prayer --date 2026-03-20 --fiqh 1 --format ics --out " + file).status, 0);
-    const std::string events = run("python3 " KELMO_ICS_CHECK_PATH " " + file);
+    // The system's Python, for which Debian's python3-icalendar is installed.
+    const std::string events = run("/usr/bin/python3 " KELMO_ICS_CHECK_PATH " " + file);
     std::remove(file.c_str());
     const auto day = firstLine(cli("times --date 2026-03-20 --fiqh 1 --format json").out);
     const double fajrUtc = day["fajr"].get<double>() - 3 * 3600.0;
@@ -230,6 +231,45 @@ TEST(KelmoCli, IcsFileReadByAnICalendarParser) {
                          std::stoi(clock.substr(3, 2)) * 60.0 + std::stoi(clock.substr(6, 2));
     EXPECT_NEAR(shown, fajrUtc, 60.0) << events;  // shown to the minute, as in the report
     EXPECT_EQ(std::count(events.begin(), events.end(), '\n'), 7) << events;
+}
+
+// --zone: the clock of each date from the tz database (America/New_York: summer time from
+// 8 March 2026), with or without --tz; zones the database does not know are usage errors.
+TEST(KelmoCli, ZoneGivesTheClockOfEachDate) {
+    const std::string place = "times --lat 40.7128 --lon -74.006 --fiqh 1 --format json ";
+    const auto before = firstLine(cli(place + "--zone America/New_York --date 2026-03-07").out);
+    const auto after = firstLine(cli(place + "--zone America/New_York --date 2026-03-08").out);
+    EXPECT_NEAR(after["duhr"].get<double>() - before["duhr"].get<double>(), 3600.0, 30.0);
+    const auto withTz =
+        firstLine(cli(place + "--zone America/New_York --tz -5 --date 2026-03-08").out);
+    EXPECT_EQ(withTz["duhr"], after["duhr"]);
+    EXPECT_EQ(cli(place + "--zone Nowhere/Atlantis").status, 2);
+    // The built-in places carry their zones.
+    const auto places = nlohmann::json::parse(cli("locations --format json").out);
+    const auto london = std::find_if(places.begin(), places.end(),
+                                     [](const auto& p) { return p["name"] == "London,Uk"; });
+    ASSERT_NE(london, places.end());
+    EXPECT_EQ((*london)["zone"], "Europe/London");
+}
+
+// qibla --date/--time: the magnetic model of that date, with a note when it is extrapolated,
+// and the Sun's shadow at that local time (Manama, UTC+3).
+TEST(KelmoCli, QiblaAtAChosenMoment) {
+    const auto old = firstLine(cli("qibla --method 1 --date 2008-01-01 --format json").out);
+    EXPECT_EQ(old["magnetic_model"], "WMM-2000");
+    EXPECT_EQ(old["model_extrapolated"], true);
+    EXPECT_NE(cli("qibla --method 1 --date 2008-01-01")
+                  .out.find("Extrapolated from WMM-2000 (valid 2000-2005)"),
+              std::string::npos);
+    const auto now = firstLine(cli("qibla --method 1 --date 2026-06-01 --format json").out);
+    EXPECT_EQ(now["magnetic_model"], "WMM-2025");
+    EXPECT_EQ(now["model_extrapolated"], false);
+    EXPECT_EQ(cli("qibla --method 1 --date 2026-06-01").out.find("Extrapolated"),
+              std::string::npos);
+    const std::string shadow = "qibla --method 2 --date 2026-06-21 --format json --time ";
+    EXPECT_GT(firstLine(cli(shadow + "12:00").out)["shadow_ratio"].get<double>(), 0.0);
+    EXPECT_EQ(firstLine(cli(shadow + "00:30").out)["shadow_ratio"].get<double>(), -1.0);
+    EXPECT_EQ(cli(shadow + "24:00").status, 2);
 }
 
 TEST(KelmoCli, LocationsByNameInAnyLetterCase) {

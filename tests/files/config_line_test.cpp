@@ -216,6 +216,24 @@ TEST(LocationLine, ReadsBackWhatItWrites) {
               "New;York,NY,CA,USA 0.71122335 -1.29119696 12 -5.0000 1086 2626");
 }
 
+// The zone is an optional eighth word: written after the seven fields, read back, and a line
+// without it reads as before.
+TEST(LocationLine, OptionalZoneAsEighthWord) {
+    const std::string withZone =
+        "New;York,NY,CA,USA 0.71122335 -1.29119696 0 -5.0000 831 2878 America/New_York";
+    Location l;
+    ASSERT_EQ(parseLocationLine(withZone, l), 0);
+    EXPECT_EQ(l.zone, "America/New_York");
+    EXPECT_EQ(l.dstEnd, 2878);
+    EXPECT_EQ(formatLocationLine(l), withZone);
+    ASSERT_EQ(parseLocationLine("Manama,Bahrain 0.45790652 0.88284087 0 3.0000 0 0", l), 0);
+    EXPECT_TRUE(l.zone.empty());
+    EXPECT_EQ(formatLocationLine(l), "Manama,Bahrain 0.45790652 0.88284087 0 3.0000 0 0");
+    // A word too long for a zone name is no zone.
+    ASSERT_EQ(parseLocationLine("X 0 0 0 0.0 0 0 " + std::string(65, 'z'), l), 0);
+    EXPECT_TRUE(l.zone.empty());
+}
+
 TEST(LocationLine, ChecksGiveCorruptAndLeaveTheRecord) {
     Location l;
     l.name = "before";

@@ -121,6 +121,32 @@ TEST(SaveLocations, LinesBeyondTheLimitAreKept) {
     EXPECT_EQ(findLocation(wanted, path), 0);
 }
 
+// A file with and without eighth words loads and saves byte for byte.
+TEST(SaveLocations, ZoneWordsLoadAndSaveByteForByte) {
+    ScratchDir dir;
+    const std::string path = dir.file("Kelmo.cfg");
+    const std::string text =
+        kFirstLine +
+        "London,Uk 0.89884456 -0.00203622 0 0.0000 834 2626 Europe/London\n"
+        "Manama,Bahrain 0.45790652 0.88284087 0 3.0000 0 0\n"
+        "Lord;Howe,Australia -0.54716770 2.72152190 0 10.5000 0 0 Australia/Lord_Howe\n";
+    writeText(path, text);
+    std::vector<Location> list;
+    ASSERT_EQ(loadLocations(list, path), 0);
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(list[0].zone, "Europe/London");
+    EXPECT_TRUE(list[1].zone.empty());
+    EXPECT_EQ(list[2].zone, "Australia/Lord_Howe");
+    ASSERT_EQ(saveLocations("Manama,Bahrain", list, path), 0);
+    EXPECT_EQ(readText(path), text);
+    Location home;
+    Config config;
+    ASSERT_EQ(loadConfig(home, config, path), 0);
+    home.name = "London,Uk";
+    ASSERT_EQ(findLocation(home, path), 0);
+    EXPECT_EQ(home.zone, "Europe/London");
+}
+
 TEST(SaveLocations, CheckFirstLineBeforeWriting) {
     ScratchDir dir;
     const std::string path = dir.file("Kelmo.cfg");

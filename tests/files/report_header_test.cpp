@@ -187,6 +187,36 @@ TEST(ReportHeader, CodesOutsideTheRuleModelMeanNoSummerTime) {
               std::string::npos);
 }
 
+// A place with a zone shows the zone's law of the report's year (IANA tz data): in the rule
+// words where they fit, else the zone's name; stale stored codes do not show.
+TEST(ReportHeader, ZonesLawOfTheReportsYear) {
+    auto block = [](const char* zone, float timeZone, int year) {
+        Location l = manama();
+        l.zone = zone;
+        l.timeZone = timeZone;
+        l.dstStart = 1086;
+        l.dstEnd = 2626;
+        const std::string text = header(date(year, 1, 1), l, Config{}, kMoonRiseFirstHeader);
+        const std::size_t from = text.find("\t\tHeight");
+        return text.substr(from, text.find(kSeparator) - from);
+    };
+    EXPECT_EQ(block("America/New_York", -5.0f, 2026),
+              "\t\tHeight: 0 meters ASL, Time Zone: -5.00,\n"
+              "\t\tSummer Time starts at: Second Sunday, March\n"
+              "\t\tSummer Time ends at: First Sunday, November\n");
+    EXPECT_EQ(block("Europe/Moscow", 3.0f, 2026),
+              "\t\tHeight: 0 meters ASL, Time Zone: 3.00,\n\t\tNo Summer Time available\n");
+    EXPECT_EQ(block("Asia/Tehran", 3.5f, 2021),
+              "\t\tHeight: 0 meters ASL, Time Zone: 3.50,\n"
+              "\t\tSummer Time starts at: 22, March\n"
+              "\t\tSummer Time ends at: 22, September\n");
+    EXPECT_EQ(block("Australia/Lord_Howe", 10.5f, 2026),
+              "\t\tHeight: 0 meters ASL, Time Zone: 10.50,\n"
+              "\t\tSummer Time as in time zone Australia/Lord_Howe\n");
+    // A zone the database does not know: the stored fields.
+    EXPECT_NE(block("Nowhere/Atlantis", 3.0f, 2026).find("First Sunday, April"), std::string::npos);
+}
+
 TEST(ReportHeader, MonthTitlesOfTheFourForms) {
     const Location l = manama();
     Config c;

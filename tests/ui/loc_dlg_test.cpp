@@ -1,6 +1,7 @@
 // The Location dialog driven through its widgets on a temporary Kelmo.cfg (the built-in file,
 // home Manama,Bahrain), with a recording message box and a fake Timer. Pictures of the dialog
 // go to "screenshots/" of the build tree.
+#include <QCompleter>
 #include <QDir>
 #include <QListWidget>
 #include <QPainter>
@@ -84,6 +85,20 @@ bool listAndListBoxAgree(const LocDlg& dialog) {
     for (int i = 0; i < box->count(); ++i)
         if (box->item(i)->text() != toWidget(dialog.locations()[i].name)) return false;
     return true;
+}
+
+int findRow(const QListWidget* box, const QString& text) {
+    for (int row = 0; row < box->count(); ++row)
+        if (box->item(row)->text() == text) return row;
+    return -1;
+}
+
+// Chooses an entry of the zone box as the user does (the box reports "activated").
+void choose(QComboBox* zones, const QString& text) {
+    const int index = zones->findText(text);
+    QVERIFY(index >= 0);
+    zones->setCurrentIndex(index);
+    Q_EMIT zones->activated(index);
 }
 
 Location place(const std::string& name, double latitudeDeg, double longitudeDeg, float zone) {
@@ -588,6 +603,56 @@ class LocDlgTest : public QObject {
         click(&dialog, loc::kChange);
         QCOMPARE(messages().lastText(),
                  std::string("The location does not exist in the database!\t\n"));
+    }
+
+    // The zone box: "none" and the tz database's zones, searched anywhere in the name; a place
+    // with a zone shows the zone's present law (IANA tz data: New York second Sunday of March
+    // to first Sunday of November, Lord Howe UTC+10:30 with half an hour of summer time, which
+    // the rule codes cannot hold); the zone is the eighth word of its line in the file.
+    void zoneBoxFillsTimeZoneAndSummerTime() {
+        LocDlg dialog(home_, current_, fakes_->services);
+        dialog.show();
+        QComboBox* zones = test::listOf(&dialog, loc::kZone);
+        QVERIFY(zones->count() > 300);
+        QCOMPARE(zones->currentText(), QString("none"));
+        QCOMPARE(zones->completer()->filterMode(), Qt::MatchContains);
+        zones->completer()->setCompletionPrefix("new_york");
+        QCOMPARE(zones->completer()->currentCompletion(), QString("America/New_York"));
+
+        QListWidget* box = listBox(&dialog);
+        box->setCurrentRow(findRow(box, "New York,NY,CA,USA"));
+        QCOMPARE(zones->currentText(), QString("America/New_York"));
+        QVERIFY(checked(&dialog, loc::kMinus));
+        QCOMPARE(textOf(&dialog, loc::kZoneHours), QString("5"));
+        QVERIFY(checked(&dialog, loc::kYesDst));
+        QCOMPARE(test::listOf(&dialog, loc::kStartDay)->currentText(), QString("2nd Sunday"));
+        QCOMPARE(test::listOf(&dialog, loc::kStartMonth)->currentText(), QString("March"));
+        QCOMPARE(test::listOf(&dialog, loc::kEndDay)->currentText(), QString("First Sunday"));
+        QCOMPARE(test::listOf(&dialog, loc::kEndMonth)->currentText(), QString("November"));
+
+        typePlace(&dialog, "Lord Howe,Australia", 31, 33, 0, 159, 0, 0);
+        choose(zones, "Australia/Lord_Howe");
+        QVERIFY(checked(&dialog, loc::kPlus));
+        QCOMPARE(textOf(&dialog, loc::kZoneHours), QString("10"));
+        QCOMPARE(textOf(&dialog, loc::kZoneMinutes), QString("30"));
+        QVERIFY(checked(&dialog, loc::kNoDst));
+        QVERIFY(!controlById(&dialog, loc::kStartDay)->isEnabled());
+        save(dialog, "location_zone");
+        click(&dialog, loc::kAdd);
+        QCOMPARE(QString::fromStdString(messages().lastText()), QString());
+        QVERIFY(fileText().find("\nLord;Howe,Australia 0.55065138 2.77507351 12 10.5000 0 0 "
+                                "Australia/Lord_Howe\n") != std::string::npos);
+
+        // A name that is no zone is refused; "none" stores no zone.
+        type(&dialog, loc::kName, "Nowhere,Land");
+        zones->setEditText("Mars/Olympus");
+        click(&dialog, loc::kAdd);
+        QCOMPARE(messages().lastText(), std::string(kMessageUnknownZone));
+        QVERIFY(fileText().find("Nowhere") == std::string::npos);
+        choose(zones, "none");
+        click(&dialog, loc::kAdd);
+        QVERIFY(fileText().find("\nNowhere,Land 0.55065138 2.77507351 12 10.5000 0 0\n") !=
+                std::string::npos);
     }
 
     void choosingAnEntryShowsIt() {

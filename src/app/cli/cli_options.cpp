@@ -11,6 +11,8 @@
 #include "base/angles.h"
 #include "calendar/julian_day.h"
 #include "calendar/local_time.h"
+#include "calendar/time_zone_database.h"
+#include "calendar/zone_rules.h"
 #include "files/show_report.h"
 #include "hijri/hijri_date.h"
 #include "platform/encoding.h"
@@ -38,6 +40,13 @@ void addPlaceOptions(CLI::App& app, PlaceOptions& p) {
                     ->transform(integerIn(0, 12 * 256 + 66));
     start->needs(end);
     end->needs(start);
+    group
+        ->add_option("--zone", p.zone,
+                     "IANA time zone (\"Europe/London\"): the clock of each date from the "
+                     "system's tz database; with --tz or instead of it")
+        ->check([](const std::string& zone) {
+            return isKnownZone(zone) ? std::string() : "no such time zone: " + zone;
+        });
     group->add_option("--name", p.name, "name of the place in the output");
 }
 
@@ -137,7 +146,8 @@ CliError placeName(const std::string& option, const std::string& utf8, std::stri
     return {};
 }
 
-CliError applyPlace(const PlaceOptions& p, Location& location) {
+// year: the present year, whose law of a --zone gives the zone time when --tz is not given.
+CliError applyPlace(const PlaceOptions& p, int year, Location& location) {
     if (p.latitudeDeg) {
         location = Location{};
         location.name = "Custom";
@@ -145,6 +155,13 @@ CliError applyPlace(const PlaceOptions& p, Location& location) {
         location.longitude = *p.longitudeDeg * kDegToRad;
     }
     if (p.height) location.height = *p.height;
+    if (p.zone) {
+        const FixedZoneRules law = fixedRulesOfZone(*p.zone, year);
+        location.zone = *p.zone;
+        location.timeZone = law.timeZone;
+        location.dstStart = law.dstStart;
+        location.dstEnd = law.dstEnd;
+    }
     if (p.timeZone) location.timeZone = static_cast<float>(*p.timeZone);
     if (p.dstStart) {
         location.dstStart = *p.dstStart;
@@ -240,7 +257,7 @@ CliError checkLastDay(const DateOptions& d, const CalendarDate& first) {
 
 CliError resolve(const CliOptions& options, const platform::Clock& clock, Resolved& resolved) {
     if (CliError e = loadSettings(options, resolved)) return e;
-    if (CliError e = applyPlace(options.place, resolved.location)) return e;
+    if (CliError e = applyPlace(options.place, clock.utcNow().year, resolved.location)) return e;
     applySettings(options.settings, resolved.config);
     if (resolved.config.imsakAngle > resolved.config.fajrAngle) {
         return {kExitUsage, "the Imsak angle must not be higher than the Fajr angle"};

@@ -24,6 +24,7 @@ struct PlaceOptions {
     std::optional<int> height;
     std::optional<double> timeZone;
     std::optional<int> dstStart, dstEnd;
+    std::optional<std::string> zone;  // IANA time zone of the tz database
     std::optional<std::string> name;
 };
 

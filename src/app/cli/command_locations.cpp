@@ -18,12 +18,13 @@ namespace kelmo::cli {
 
 namespace {
 
-// "Manama,Bahrain    26.2361  50.5831     0   3.00     0     0 *" (degrees; * = home).
+// "Manama,Bahrain    26.2361  50.5831     0   3.00     0     0 Asia/Bahrain *" (degrees;
+// the zone when there is one; * = home).
 std::string textLine(const Location& l, bool home) {
-    char numbers[128];
-    std::snprintf(numbers, sizeof numbers, " %9.4f %9.4f %5d %6.2f %5d %5d%s\n",
+    char numbers[160];
+    std::snprintf(numbers, sizeof numbers, " %9.4f %9.4f %5d %6.2f %5d %5d%s%s%s\n",
                   l.latitude * kRadToDeg, l.longitude * kRadToDeg, l.height, l.timeZone, l.dstStart,
-                  l.dstEnd, home ? " *" : "");
+                  l.dstEnd, l.zone.empty() ? "" : " ", l.zone.c_str(), home ? " *" : "");
     std::string name = l.name;  // padded while one byte is one character
     if (name.size() < Location::kNameLength) name.resize(Location::kNameLength, ' ');
     return platform::utf8FromCp1252(name) + numbers;
@@ -37,6 +38,7 @@ nlohmann::json jsonPlace(const Location& l, bool home) {
             {"time_zone", l.timeZone},
             {"dst_start", l.dstStart},
             {"dst_end", l.dstEnd},
+            {"zone", l.zone.empty() ? nlohmann::json() : nlohmann::json(l.zone)},
             {"home", home}};
 }
 

@@ -65,7 +65,8 @@ std::string icsText(const std::vector<ScheduleMonth>& months, const Resolved& r,
     std::vector<IcsEvent> events;
     for (const ScheduleMonth& month : months) {
         for (const ScheduleDay& day : month.days) {
-            addPrayerEvents(day.date, day.times, day.summerTimeMinutes, r.location, r.config, events);
+            addPrayerEvents(day.date, day.times, day.summerTimeMinutes, r.location, r.config,
+                            events);
         }
     }
     return icsCalendar(events, r.location, platform::utf8FromCp1252(r.location.name),

@@ -112,8 +112,7 @@ bool parseClock(const std::string& text, int& minutes) {
 // date (its zone and summer time) standing in for the computer's zone.
 ComputerTime momentAtPlace(const Location& place, CalendarDate date, int minutes) {
     date.day = std::floor(date.day) + minutes / static_cast<double>(kMinutesPerDay);
-    const double offsetHours =
-        place.timeZone + (isSummerTime(place.dstStart, place.dstEnd, date) ? 1.0 : 0.0);
+    const double offsetHours = place.timeZone + summerTimeMinutes(place, date) / 60.0;
     CalendarDate ut;
     dateFromJulianDay(julianDay(date) - offsetHours / 24.0, ut);
     ComputerTime moment;
