@@ -287,7 +287,9 @@ class KelmoFrmTest : public QObject {
 
     void preAlertStartsBelowNinetySecondsAndOnlyOnce() {
         const double duhr = timesOf(0).slots[4];
-        setClock(localJd(duhr - 300 * kRadiansPerSecond));
+        // 295 s: no 30-second tick falls on the 90-second boundary, whatever the fraction of
+        // a second of Duhr.
+        setClock(localJd(duhr - 295 * kRadiansPerSecond));
         makeTimer(kNotifierAndSound | kAllPrayers | alert::kPreAlertSound, 1);
         records_->config.preAlertMinutes = 1;
         QCOMPARE(frm_->ScheduleNextPrayer(), 1);
