@@ -128,7 +128,7 @@ PrayerChart prayerChart(const CalendarDate& date, ChartPeriod period, const Loca
             ChartDay& shown = chart.days.emplace_back();
             shown.date = day.date;
             shown.offset = offset;
-            shown.summerTime = day.summerTime;
+            shown.summerTime = day.summerTimeMinutes != 0;
             for (PrayerSlot slot : chart.slots) {
                 shown.points.push_back(chartPoint(day.times[slot], plain[slot], ruleApplies));
             }
