@@ -2,7 +2,7 @@
 // hicolor icon theme's folders: one SVG for every size and PNG pictures at the sizes desktops
 // ask for, so that the launcher's icon is the icon the windows show.
 // Usage: kelmo_render_icons OUTPUT_FOLDER  (writes OUTPUT_FOLDER/hicolor/...)
-// Source: freedesktop.org "Icon Theme Specification" 0.13 (the hicolor folders).
+// Source: the freedesktop.org icon theme rules, version 0.13 (the hicolor folders).
 #include <QDir>
 #include <QImage>
 #include <QPainter>

@@ -1,4 +1,4 @@
-// Desktop notifications (freedesktop.org "Desktop Notifications Specification" 1.2), behind
+// Desktop notifications (the freedesktop.org notification service, version 1.2), behind
 // an interface so that the Timer can be tested without a session bus. Desktops without a
 // notification area (GNOME) show them as well.
 #pragma once

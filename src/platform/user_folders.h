@@ -1,5 +1,5 @@
-// Where an installed program keeps and finds its files, after the freedesktop.org "XDG Base
-// Directory Specification" 0.8: the user's settings in $XDG_CONFIG_HOME (default ~/.config),
+// Where an installed program keeps and finds its files, after the freedesktop.org XDG base
+// directory rules (version 0.8): the user's settings in $XDG_CONFIG_HOME (default ~/.config),
 // the program's own data (sounds, help page) beside the executable or in the share folder of
 // the installation, then in $XDG_DATA_HOME and $XDG_DATA_DIRS.
 #pragma once

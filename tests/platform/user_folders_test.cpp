@@ -1,5 +1,5 @@
-// The folders of an installed program, after the freedesktop.org "XDG Base Directory
-// Specification" 0.8: settings below $XDG_CONFIG_HOME, the program's own data beside the
+// The folders of an installed program, after the freedesktop.org XDG base directory rules
+// (version 0.8): settings below $XDG_CONFIG_HOME, the program's own data beside the
 // executable, in the installation's share folder, then in the XDG data folders.
 #include "platform/user_folders.h"
 
