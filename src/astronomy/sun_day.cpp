@@ -21,8 +21,6 @@ namespace kelmo {
 
 namespace {
 
-constexpr double kHoursPerDay = 24.0;
-
 // The Sun's apparent place at the instant t (Julian centuries, read as TT) with the nutation and
 // obliquity of that instant.
 struct TabulatedSun {

@@ -15,5 +15,6 @@ inline constexpr double kArcsecToRad = kDegToRad / 3600.0;
 inline constexpr double kMinuteToRad = kHoursToRad / 60.0;    // one minute of time
 inline constexpr double kSecondToRad = kHoursToRad / 3600.0;  // one second of time
 inline constexpr double kSecondsPerDay = 86400.0;
+inline constexpr double kHoursPerDay = 24.0;
 
 }  // namespace kelmo

@@ -9,6 +9,8 @@ inline constexpr int kFirstCivilYear = -2000;
 inline constexpr int kLastCivilYear = 6000;
 inline constexpr int kFirstHijriYear = 1;
 inline constexpr int kLastHijriYear = 6000;
+inline constexpr int kMonthsPerYear = 12;
+inline constexpr int kMinutesPerHour = 60;
 
 struct CalendarDate {
     int year = 2000;  // astronomical numbering: year 0 exists, -1 is 2 BC

@@ -12,9 +12,6 @@ namespace kelmo {
 
 namespace {
 
-constexpr int kMinutesPerHour = 60;
-constexpr int kWeekdayOrdinals = 5;
-constexpr int kLastOrdinal = 4;
 // Search start of the ordinals "First", "2nd", "3rd" and "4th": the first matching weekday on
 // or after this day.
 constexpr int kOrdinalStartDay[kLastOrdinal] = {1, 7, 14, 21};
@@ -33,14 +30,14 @@ struct ResolvedDay {
 };
 
 ResolvedDay resolve(int code, int year) {
-    return {code / 256, dstDayOfMonth(code, year)};
+    return {code / kRuleMonthFactor, dstDayOfMonth(code, year)};
 }
 
 }  // namespace
 
 bool isNoSummerTimeCode(int code) {
-    const int month = code / 256;
-    const int dayCode = code % 256;
+    const int month = code / kRuleMonthFactor;
+    const int dayCode = code % kRuleMonthFactor;
     return code <= 0 || month < 1 || month > 12 || dayCode < 1 || dayCode > kLastDayCode;
 }
 

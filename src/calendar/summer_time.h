@@ -14,8 +14,11 @@
 
 namespace kelmo {
 
+inline constexpr int kRuleMonthFactor = 256;  // code = month * 256 + day code
 inline constexpr int kFirstWeekdayCode = 32;
 inline constexpr int kLastDayCode = 66;
+inline constexpr int kWeekdayOrdinals = 5;  // first, 2nd, 3rd, 4th, last
+inline constexpr int kLastOrdinal = 4;
 
 // True when code is 0 or lies outside the data model.
 bool isNoSummerTimeCode(int code);

@@ -9,15 +9,15 @@ namespace kelmo {
 
 namespace {
 
-constexpr int kHoursPerDay = 24;
+constexpr int kWholeHoursPerDay = static_cast<int>(kHoursPerDay);
 
 void carryMinutes(SplitTime& s) {
     if (s.minutes >= 60) {
         s.minutes = 0;
         s.hours += 1;
     }
-    if (s.hours > kHoursPerDay - 1) {
-        s.dayOffset += s.hours / kHoursPerDay;
+    if (s.hours > kWholeHoursPerDay - 1) {
+        s.dayOffset += s.hours / kWholeHoursPerDay;
         s.hours = 0;
     }
 }
@@ -31,12 +31,13 @@ double fractionOf(double v, double w) {
 SplitTime splitTime(int t, double time, bool minutesOnly) {
     SplitTime s;
     double c = time * kRadToHours;
-    if (c >= kHoursPerDay) {
-        s.dayOffset = static_cast<int>(std::trunc(c)) / kHoursPerDay;
-        c = std::fmod(c, kHoursPerDay);
+    if (c >= kWholeHoursPerDay) {
+        s.dayOffset = static_cast<int>(std::trunc(c)) / kWholeHoursPerDay;
+        c = std::fmod(c, kWholeHoursPerDay);
     } else if (c < 0) {
-        s.dayOffset = c < -kHoursPerDay ? static_cast<int>(std::trunc(c)) / kHoursPerDay - 1 : -1;
-        c += -s.dayOffset * kHoursPerDay;
+        s.dayOffset =
+            c < -kWholeHoursPerDay ? static_cast<int>(std::trunc(c)) / kWholeHoursPerDay - 1 : -1;
+        c += -s.dayOffset * kWholeHoursPerDay;
     }
 
     s.hours = static_cast<int>(std::trunc(c));
@@ -62,7 +63,7 @@ SplitTime splitTime(int t, double time, bool minutesOnly) {
 FormattedTime formatTime(int t, double time, int precision, bool addDays) {
     const bool minutesOnly = precision == 1;
     const SplitTime s = splitTime(t, time, minutesOnly);
-    const int hours = addDays ? s.hours + s.dayOffset * kHoursPerDay : s.hours;
+    const int hours = addDays ? s.hours + s.dayOffset * kWholeHoursPerDay : s.hours;
     char text[48];
     if (minutesOnly) {
         std::snprintf(text, sizeof text, "%02i:%02i", hours, s.minutes);

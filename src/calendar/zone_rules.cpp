@@ -13,12 +13,7 @@ namespace kelmo {
 
 namespace {
 
-constexpr int kMonthsPerYear = 12;
-constexpr int kMinutesPerHour = 60;
-constexpr int kCodeMonthFactor = 256;
 constexpr int kFollowingYears = 4;
-constexpr int kWeekdayOrdinals = 5;
-constexpr int kLastOrdinal = 4;
 
 struct MonthDay {
     int month = 0;
@@ -93,7 +88,7 @@ std::optional<SummerDays> summerDaysOf(const std::string& zone, int year) {
 std::vector<int> codesFor(const MonthDay& day, int year) {
     std::vector<int> lastWeekday, fixed, ordinals;
     for (int dayCode = 1; dayCode <= kLastDayCode; ++dayCode) {
-        const int code = day.month * kCodeMonthFactor + dayCode;
+        const int code = day.month * kRuleMonthFactor + dayCode;
         if (dstDayOfMonth(code, year) != day.day) continue;
         if (dayCode < kFirstWeekdayCode) {
             fixed.push_back(code);
@@ -111,7 +106,7 @@ std::vector<int> codesFor(const MonthDay& day, int year) {
 bool gives(int code, const std::optional<SummerDays>& days, bool start, int year) {
     if (!days) return false;
     const MonthDay& d = start ? days->start : days->end;
-    return d.month == code / kCodeMonthFactor && d.day == dstDayOfMonth(code, year);
+    return d.month == code / kRuleMonthFactor && d.day == dstDayOfMonth(code, year);
 }
 
 // The preferred code for the start (or end) of the year's summer time that also holds in the

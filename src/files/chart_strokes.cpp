@@ -2,11 +2,12 @@
 
 #include <cmath>
 
+#include "base/angles.h"
+
 namespace kelmo {
 
 namespace {
 
-constexpr double kHoursPerDay = 24.0;
 constexpr double kColumnMiddle = 0.5;
 
 // Collects pieces of line given in unwrapped time (hours that may pass 24 or 0) and maps

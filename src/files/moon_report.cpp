@@ -20,8 +20,6 @@ namespace kelmo {
 
 namespace {
 
-constexpr int kMonthsPerYear = 12;
-
 // A time as a bare cell: the time and its day mark.
 std::string inlineCell(const Config& config, double time) {
     std::string cell;

@@ -19,7 +19,6 @@ namespace kelmo {
 
 namespace {
 
-constexpr double kHoursPerDay = 24.0;
 constexpr int kMinutesRule = 9;  // high-latitude rule "minutes for Fajr and Isha prayers"
 
 // A time more than one day before or after its day is a gap, as the report prints it

@@ -14,7 +14,6 @@ namespace kelmo {
 
 namespace {
 
-constexpr int kMonthsPerYear = 12;
 constexpr int kHijriMonthDays = 30;      // rows at most in a Hijri month
 constexpr double kRecomputeFrom = 29;    // Hijri day from which the Hijri date is recomputed
 constexpr double kNextMonthBelow = 3;    // a recomputed Hijri day below this: next month began

@@ -14,8 +14,6 @@ namespace kelmo {
 
 namespace {
 
-constexpr int kMonthsPerYear = 12;
-constexpr int kWeekdayOrdinals = 5;
 constexpr int kMinutesRule = 9;  // high-latitude rule "minutes for Fajr and Isha prayers"
 
 using names::nameAt;

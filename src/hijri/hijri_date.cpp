@@ -8,6 +8,7 @@
 #include "calendar/julian_day.h"
 #include "moon/lunation_memo.h"
 #include "moon/moon_data_at_sunset.h"  // the month start is decided by the Moon at sunset
+#include "moon/new_moon.h"
 
 namespace kelmo {
 
@@ -21,7 +22,6 @@ constexpr double kSearchBackDays = 35.0;
 // the lengths of a month.
 constexpr double kLongestMonthDays = 30.0;
 constexpr double kShortMonthDays = 29.0;
-constexpr double kMeanMonthDays = 29.530588853;
 constexpr int kMonthsPerHijriYear = 12;
 // The day of a month found (counted from its first, 0) by which it is named: five days in
 // lies safely inside the tabular month of the same number.
@@ -128,7 +128,7 @@ int dateFromHijriWith(CalendarDate& date, const Location& location, const Config
         if (!monthHolding(j, location, config, memo, month)) return 0;
         const int off = wanted - monthIndex(month.year, month.month);
         if (off == 0) break;
-        j = month.start + kNamingDay + std::round(off * kMeanMonthDays);
+        j = month.start + kNamingDay + std::round(off * kSynodicMonthDays);
     }
     // The month has 30 days when its 30th day still lies in it.
     FoundMonth following;

@@ -8,27 +8,26 @@ namespace kelmo {
 
 namespace {
 
-constexpr double kMinutesPerHour = 60.0;
 constexpr int kDaysPerWeek = 7;
-constexpr int kMonthShift = 256;
 
 // Day code of a transition (see calendar/summer_time.h).
 int dayCode(const ZoneTransition& t) {
     if (t.year != 0) return t.day;
     // The platform counts weekdays from Sunday 0; the rule codes from Monday 0.
     const int weekday = (t.dayOfWeek + kDaysPerWeek - 1) % kDaysPerWeek;
-    return kFirstWeekdayCode - 1 + 5 * weekday + t.day;
+    return kFirstWeekdayCode - 1 + kWeekdayOrdinals * weekday + t.day;
 }
 
 int ruleCode(const ZoneTransition& t) {
-    return t.month * kMonthShift + dayCode(t);
+    return t.month * kRuleMonthFactor + dayCode(t);
 }
 
 }  // namespace
 
 ZoneRules ComputerZoneRules(const ZoneSetting& setting) {
     ZoneRules rules;
-    rules.timeZone = static_cast<float>(-setting.biasMinutes / kMinutesPerHour);
+    rules.timeZone =
+        static_cast<float>(-setting.biasMinutes / static_cast<double>(kMinutesPerHour));
     if (setting.standardDate.month == 0) return rules;
     rules.dstEnd = ruleCode(setting.standardDate);
     rules.dstStart = ruleCode(setting.daylightDate);

@@ -17,8 +17,6 @@ namespace kelmo {
 
 namespace {
 
-constexpr double kHoursPerDay = 24.0;
-
 // Saemundsson's refraction, arcminutes and degrees.
 constexpr double kRefractionScale = 1.02;
 constexpr double kRefractionA = 10.3;

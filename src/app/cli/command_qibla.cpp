@@ -93,7 +93,6 @@ struct MomentOptions {
     std::optional<std::string> time;  // HH:MM, local time at the place
 };
 
-constexpr int kMinutesPerHour = 60;
 constexpr int kMinutesPerDay = 24 * kMinutesPerHour;
 constexpr int kNoonMinutes = 12 * kMinutesPerHour;
 

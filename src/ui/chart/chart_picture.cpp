@@ -7,6 +7,7 @@
 #include <array>
 #include <vector>
 
+#include "base/angles.h"
 #include "calendar/names.h"
 #include "files/chart_strokes.h"
 #include "prayer/school_of_law.h"
@@ -17,8 +18,7 @@ namespace kelmo::ui {
 namespace {
 
 constexpr double kDesignHeight = 1000.0;  // sizes below are for a picture this high
-constexpr double kHoursPerDay = 24.0;
-constexpr int kLongestMonthChart = 31;  // a chart of at most this many days shows each day
+constexpr int kLongestMonthChart = 31;    // a chart of at most this many days shows each day
 
 // Colours of the lines, by slot.
 constexpr std::array<QRgb, kPrayerSlotCount> kSlotColours = {
