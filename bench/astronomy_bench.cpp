@@ -10,26 +10,19 @@
 #include "base/location.h"
 #include "calendar/calendar_date.h"
 
+#include "support/civil_date.h"
+#include "support/places.h"
+
 namespace {
 
 using namespace kelmo;
 
 Location cairo() {
-    Location l;
-    l.name = "Cairo,Egypt";
-    l.latitude = 30.0444 * kDegToRad;
-    l.longitude = 31.2357 * kDegToRad;
-    l.height = 23;
-    l.timeZone = 2.0f;
-    return l;
+    return test::place(30.0444, 31.2357, 2.0, 23);
 }
 
 CalendarDate date(int day) {
-    CalendarDate d;
-    d.year = 2025;
-    d.month = 5;
-    d.day = day;
-    return d;
+    return test::civil(2025, 5, day);
 }
 
 // Horizon (h0 of the frame), Fajr -13.5, Imsak -16, Isha -18, and the two Asr altitudes.

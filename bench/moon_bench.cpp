@@ -14,26 +14,19 @@
 #include "moon/moon_rise_set.h"
 #include "moon/new_moon.h"
 
+#include "support/civil_date.h"
+#include "support/places.h"
+
 namespace {
 
 using namespace kelmo;
 
 Location mecca() {
-    Location l;
-    l.name = "Mecca,Saudi Arabia";
-    l.latitude = 21.4225 * kDegToRad;
-    l.longitude = 39.8262 * kDegToRad;
-    l.height = 277;
-    l.timeZone = 3.0f;
-    return l;
+    return test::place(21.4225, 39.8262, 3.0, 277);
 }
 
 CalendarDate date(int day) {
-    CalendarDate d;
-    d.year = 2026;
-    d.month = 3;
-    d.day = day;
-    return d;
+    return test::civil(2026, 3, day);
 }
 
 void BM_LunarPosition(benchmark::State& state) {

@@ -13,16 +13,8 @@ namespace {
 
 using namespace kelmo;
 
+using test::longyearbyen;
 using test::manama;
-
-Location longyearbyen() {
-    Location l;
-    l.name = "Longyearbyen,Svalbard";
-    l.latitude = 78.2232 * kDegToRad;
-    l.longitude = 15.6267 * kDegToRad;
-    l.timeZone = 1.0f;
-    return l;
-}
 
 // 365 computeDayTimes from 1 January 2025, each on its own or (withMemo) sharing one
 // DayEventsMemo as a year report may.

@@ -1,6 +1,8 @@
 // The error codes of the configuration file (texts in error_messages.cpp).
 #pragma once
 
+#include "files/file_replace.h"
+
 namespace kelmo {
 
 inline constexpr int kConfigCannotOpen = 100;       // could not open for reading
@@ -12,5 +14,21 @@ inline constexpr int kConfigCannotWrite = 105;      // writing the new contents 
 inline constexpr int kConfigCannotOpenWrite = 106;  // the file could not be opened for writing
 inline constexpr int kConfigCannotOpenTemp = 116;   // the temporary file could not be opened
 inline constexpr int kConfigTooLarge = 117;         // far larger than any configuration file
+
+// The code of a rewrite of the configuration file: 0 when done, 105 when writing failed, and
+// the caller's codes for a temporary file that could not be made and for a failed rename.
+inline int rewriteCode(ReplaceResult result, int cannotCreate, int cannotRename) {
+    switch (result) {
+        case ReplaceResult::kDone:
+            return 0;
+        case ReplaceResult::kCannotWrite:
+            return kConfigCannotWrite;
+        case ReplaceResult::kCannotCreate:
+            return cannotCreate;
+        case ReplaceResult::kCannotRename:
+            break;
+    }
+    return cannotRename;
+}
 
 }  // namespace kelmo

@@ -60,32 +60,15 @@ int saveConfig(const Config& config, const std::string& file) {
     std::string oldText, newText;
     if (const int code = readConfigText(file, oldText)) return code;
     if (const int code = configTextWithSettings(oldText, config, newText)) return code;
-    switch (replaceFileContents(file, newText)) {
-        case ReplaceResult::kDone:
-            return 0;
-        case ReplaceResult::kCannotCreate:
-            return kConfigCannotOpenTemp;
-        case ReplaceResult::kCannotWrite:
-            return kConfigCannotWrite;
-        case ReplaceResult::kCannotRename:
-            break;
-    }
-    return kConfigCannotOpenWrite;
+    return rewriteCode(replaceFileContents(file, newText), kConfigCannotOpenTemp,
+                       kConfigCannotOpenWrite);
 }
 
 namespace {
 
+// Writing the built-in file or its backup: whatever stops the new file is 104.
 int createCode(ReplaceResult result) {
-    switch (result) {
-        case ReplaceResult::kDone:
-            return 0;
-        case ReplaceResult::kCannotWrite:
-            return kConfigCannotWrite;
-        case ReplaceResult::kCannotCreate:
-        case ReplaceResult::kCannotRename:
-            break;
-    }
-    return kConfigCannotCreate;
+    return rewriteCode(result, kConfigCannotCreate, kConfigCannotCreate);
 }
 
 // Keeps the file that is about to be replaced as file + ".bak": 0, 104 or 105.

@@ -8,23 +8,6 @@
 
 namespace kelmo {
 
-namespace {
-
-int replaceCode(ReplaceResult result) {
-    switch (result) {
-        case ReplaceResult::kDone:
-            return 0;
-        case ReplaceResult::kCannotWrite:
-            return kConfigCannotWrite;
-        case ReplaceResult::kCannotCreate:
-        case ReplaceResult::kCannotRename:
-            break;
-    }
-    return kConfigCannotOpenWrite;
-}
-
-}  // namespace
-
 int findLocationInText(std::string_view fileText, Location& location) {
     LineReader lines(fileText);
     std::string_view line;
@@ -101,7 +84,8 @@ int saveLocations(std::string_view homeName, std::span<const Location> list,
     std::string oldText, newText;
     if (const int code = readConfigText(file, oldText)) return code;
     if (const int code = configTextWithLocations(oldText, homeName, list, newText)) return code;
-    return replaceCode(replaceFileContents(file, newText));
+    return rewriteCode(replaceFileContents(file, newText), kConfigCannotOpenWrite,
+                       kConfigCannotOpenWrite);
 }
 
 }  // namespace kelmo

@@ -35,6 +35,23 @@ QString arg(const char* format, const QString& value) {
     return QString::fromLatin1(format).arg(value);
 }
 
+// The picture is drawn on 148 x 176 units; the floor starts 128 units down.
+constexpr double kFloorY = 128;
+
+// A pointed arch on the floor line of the picture: upright sides from the floor up to springY,
+// then two curves, bent towards shoulderY, that meet at apexY over the middle.
+QPainterPath pointedArch(double left, double right, double springY, double shoulderY,
+                         double apexY) {
+    QPainterPath arch;
+    arch.moveTo(left, kFloorY);
+    arch.lineTo(left, springY);
+    arch.quadTo(left, shoulderY, (left + right) / 2, apexY);
+    arch.quadTo(right, shoulderY, right, springY);
+    arch.lineTo(right, kFloorY);
+    arch.closeSubpath();
+    return arch;
+}
+
 }  // namespace
 
 // ---- the picture ----------------------------------------------------------------------------
@@ -49,26 +66,12 @@ void AthanPicture::paintEvent(QPaintEvent*) {
     wall.setColorAt(0.7, QColor(120, 120, 120));
     wall.setColorAt(1, QColor(90, 90, 90));
     p.fillRect(QRectF(0, 0, 148, 176), wall);
-    p.fillRect(QRectF(0, 128, 148, 48), QColor(105, 105, 105));
+    p.fillRect(QRectF(0, kFloorY, 148, 176 - kFloorY), QColor(105, 105, 105));
     // The arched frame of the double door.
-    QPainterPath arch;
-    arch.moveTo(24, 128);
-    arch.lineTo(24, 50);
-    arch.quadTo(24, 14, 74, 8);
-    arch.quadTo(124, 14, 124, 50);
-    arch.lineTo(124, 128);
-    arch.closeSubpath();
-    p.fillPath(arch, QColor(185, 185, 185));
-    QPainterPath door;
-    door.moveTo(32, 128);
-    door.lineTo(32, 54);
-    door.quadTo(32, 24, 74, 18);
-    door.quadTo(116, 24, 116, 54);
-    door.lineTo(116, 128);
-    door.closeSubpath();
-    p.fillPath(door, QColor(45, 45, 45));
+    p.fillPath(pointedArch(24, 124, 50, 14, 8), QColor(185, 185, 185));
+    p.fillPath(pointedArch(32, 116, 54, 24, 18), QColor(45, 45, 45));
     p.setPen(QPen(QColor(150, 150, 150), 1));
-    p.drawLine(QPointF(74, 18), QPointF(74, 128));  // the two wings
+    p.drawLine(QPointF(74, 18), QPointF(74, kFloorY));  // the two wings
     // Ornament: rows of small lozenges and studs on both wings.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(160, 160, 160));

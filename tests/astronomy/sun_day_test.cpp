@@ -9,22 +9,15 @@
 #include "base/angles.h"
 #include "base/markers.h"
 #include "calendar/julian_day.h"
+#include "support/civil_date.h"
 #include "support/erfa_sun.h"
-
 #include "support/places.h"
 
 namespace kelmo {
 namespace {
 
+using test::civil;
 using test::place;
-
-CalendarDate civil(int y, int m, int d) {
-    CalendarDate date;
-    date.year = y;
-    date.month = m;
-    date.day = d;
-    return date;
-}
 
 EventTriple event(const DayFrame& f, const Location& l, double target) {
     return riseTransitSet(l.latitude, l.longitude, f.siderealTime, f.deltaTSeconds, f.sun, target,

@@ -7,16 +7,12 @@
 #include "base/angles.h"
 #include "base/markers.h"
 
+#include "support/civil_date.h"
+
 namespace kelmo {
 namespace {
 
-CalendarDate civil(int year, int month, int day) {
-    CalendarDate d;
-    d.year = year;
-    d.month = month;
-    d.day = day;
-    return d;
-}
+using test::civil;
 
 TEST(SummerTimeRule, ResolvesFixedAndWeekdayDays) {
     EXPECT_EQ(dstDayOfMonth(834, 2026), 29);   // last Sunday of March

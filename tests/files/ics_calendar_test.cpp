@@ -7,6 +7,8 @@
 #include "base/angles.h"
 #include "base/markers.h"
 
+#include "support/civil_date.h"
+
 namespace kelmo {
 namespace {
 
@@ -14,13 +16,7 @@ double hms(int h, int m, double s) {
     return (h + m / 60.0 + s / 3600.0) * kHoursToRad;
 }
 
-CalendarDate civil(int y, int m, int d) {
-    CalendarDate c;
-    c.year = y;
-    c.month = m;
-    c.day = d;
-    return c;
-}
+using test::civil;
 
 PrayerTimes day() {
     PrayerTimes t;

@@ -106,7 +106,10 @@ TEST(SaveLocations, LinesBeyondTheLimitAreKept) {
     ScratchDir dir;
     const std::string path = dir.file("Kelmo.cfg");
     std::string places;
-    for (int i = 0; i < 2003; ++i) places += "P" + std::to_string(i) + " 0.1 0.2 0 1.0 0 0\n";
+    for (int i = 0; i < 2003; ++i) {
+        places += 'P';
+        places += std::to_string(i) + " 0.1 0.2 0 1.0 0 0\n";
+    }
     const std::string beyond = "P2000 0.1 0.2 0 1.0 0 0\nP2001 0.1 0.2 0 1.0 0 0\nodd line";
     writeText(path, kFirstLine + places.substr(0, places.find("P2000")) + beyond);
     std::vector<Location> list;

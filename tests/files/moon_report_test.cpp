@@ -14,6 +14,7 @@
 #include "files/times_row.h"
 #include "moon/moon_rise_set.h"
 
+#include "support/civil_date.h"
 #include "support/places.h"
 
 namespace kelmo {
@@ -31,13 +32,7 @@ Config withPeriod(int period) {
     return c;
 }
 
-CalendarDate civil(int y, int m, int d) {
-    CalendarDate c;
-    c.year = y;
-    c.month = m;
-    c.day = d;
-    return c;
-}
+using test::civil;
 
 double hours(double h) {
     return h * kHoursToRad;

@@ -6,15 +6,17 @@
 
 #include "base/angles.h"
 #include "base/markers.h"
-#include "hijri/hijri_date.h"
 #include "calendar/julian_day.h"
 #include "calendar/names.h"
 #include "calendar/summer_time.h"
 #include "files/chart_strokes.h"
 #include "files/default_locations.h"
 #include "files/location_database.h"
+#include "hijri/hijri_date.h"
 #include "prayer/day_times.h"
 #include "prayer/school_of_law.h"
+
+#include "support/civil_date.h"
 
 namespace kelmo {
 namespace {
@@ -34,13 +36,7 @@ Config shafii(int rule) {
     return c;
 }
 
-CalendarDate civil(int y, int m, int d) {
-    CalendarDate date;
-    date.year = y;
-    date.month = m;
-    date.day = d;
-    return date;
-}
+using test::civil;
 
 const ChartDay* dayOf(const PrayerChart& chart, int month, int day) {
     for (const ChartDay& d : chart.days) {

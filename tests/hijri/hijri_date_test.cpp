@@ -13,6 +13,7 @@
 #include "moon/lunation_memo.h"
 #include "moon/moon_data_at_sunset.h"
 
+#include "support/civil_date.h"
 #include "support/places.h"
 
 namespace kelmo {
@@ -22,9 +23,7 @@ using test::place;
 
 const Location kMecca = place(21.4225, 39.8262, 3.0, 277);
 
-CalendarDate civil(int y, int m, int d) {
-    return CalendarDate{.year = y, .month = m, .day = double(d)};
-}
+using test::civil;
 
 CalendarDate civilOf(double jd) {
     CalendarDate d;

@@ -14,6 +14,7 @@
 #include "calendar/julian_day.h"
 #include "moon/erfa_moon_reference.h"
 
+#include "support/civil_date.h"
 #include "support/places.h"
 
 namespace kelmo {
@@ -22,11 +23,8 @@ namespace {
 constexpr double kDeltaTSeconds = 69.0;  // TT - UT around 2020..2027, for the reference
 constexpr double kMinuteRad = kMinuteToRad;
 
+using test::civil;
 using test::place;
-
-CalendarDate civil(int year, int month, int day) {
-    return CalendarDate{.year = year, .month = month, .day = static_cast<double>(day)};
-}
 
 // Reference events from ERFA positions, found by scanning: rise and set when the upper limb
 // of the topocentric Moon meets the visible horizon (refraction 34.5' at the horizon, the

@@ -8,6 +8,7 @@
 #include <functional>
 #include <iostream>
 #include <random>
+#include <string>
 
 #include "astronomy/sun_day.h"
 #include "base/angles.h"

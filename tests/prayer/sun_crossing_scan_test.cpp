@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <iostream>
+#include <string>
 
 #include "astronomy/angle_reduction.h"
 #include "astronomy/coordinates.h"

@@ -10,6 +10,7 @@
 #include "qibla/qibla_direction.h"
 #include "qibla/sun_shadow.h"
 
+#include "support/civil_date.h"
 #include "support/places.h"
 
 namespace kelmo {
@@ -27,13 +28,7 @@ ComputerTime computerAt(int year, int month, int day, int hour, ZoneRules zone) 
     return c;
 }
 
-CalendarDate civil(int year, int month, int day) {
-    CalendarDate d;
-    d.year = year;
-    d.month = month;
-    d.day = day;
-    return d;
-}
+using test::civil;
 
 TEST(ComputeQibla, FromGeographicNorth) {
     QiblaResults r;

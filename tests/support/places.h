@@ -37,4 +37,9 @@ inline Location london() {
     return l;
 }
 
+// Longyearbyen, Svalbard (78.2 N): polar day and polar night.
+inline Location longyearbyen() {
+    return place(78.2232, 15.6267, 1.0);
+}
+
 }  // namespace kelmo::test

@@ -13,6 +13,8 @@
 #include "ui/timer_fakes.h"
 #include "ui/ui_support.h"
 
+#include "support/civil_date.h"
+
 using namespace kelmo;
 using namespace kelmo::ui;
 
@@ -20,13 +22,7 @@ namespace {
 
 constexpr double kHour = kPi / 12.0;
 
-CalendarDate civil(int y, int m, int d) {
-    CalendarDate date;
-    date.year = y;
-    date.month = m;
-    date.day = d;
-    return date;
-}
+using test::civil;
 
 // London with the European rule: from the last Sunday of March to the last Sunday of
 // October (rule codes month * 256 + 66, "Last Sunday").
