@@ -5,15 +5,10 @@
 
 #include "platform/kelmo_messages.h"
 #include "platform/local_date.h"
-#include "platform/message_box.h"
 #include "platform/timer_status.h"
 #include "ui/kelmo_app.h"
 
 namespace kelmo::ui {
-
-namespace {
-constexpr int kErrorTimerRunning = 800;  // "Kelmo Timer or Kelmo Notifier is already started!"
-}  // namespace
 
 BackgroundMode::BackgroundMode(const Services& services, platform::SoundPlayer& sound,
                                platform::TrayIcon& tray, CKelmoFrm::LoadSettings loadSettings,
@@ -35,7 +30,7 @@ int BackgroundMode::run(ApplicationRecords& records) {
     switch (server_->listen()) {
         case platform::TimerEndpointServer::Claim::alreadyTaken:
             server_.reset();
-            platform::showError(services_.messages, kErrorTimerRunning);
+            reportTimerRunning(services_.messages);
             return 0;
         case platform::TimerEndpointServer::Claim::failed:
             // The Timer still works; only other processes cannot reach it.

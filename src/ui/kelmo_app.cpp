@@ -1,13 +1,22 @@
 #include "ui/kelmo_app.h"
 
+#include <cstdio>
+#include <string>
+
 #include "files/command_line.h"
+#include "files/error_messages.h"
 #include "platform/local_date.h"
+#include "platform/message_box.h"
 
 namespace kelmo::ui {
 
-namespace {
-constexpr int kErrorTimerRunning = 800;  // "Kelmo Timer or Kelmo Notifier is already started!"
-}  // namespace
+void reportTimerRunning(platform::MessageBox& messages) {
+    constexpr int kErrorTimerRunning = 800;  // "Kelmo Timer or Kelmo Notifier is already started!"
+    std::string line = errorMessage(kErrorTimerRunning);
+    line.back() = '\n';  // the text's closing TAB
+    std::fprintf(stderr, "Kelmo: %s", line.c_str());
+    platform::showError(messages, kErrorTimerRunning);
+}
 
 CKelmoApp::CKelmoApp(const Services& services, ExtraWindows extra, BackgroundMode background)
     : services_(services),
@@ -39,7 +48,7 @@ int CKelmoApp::startBackground() {
     constexpr int kModeBits = alert::kNotifier | alert::kPlaySound;
     if ((records_->config.alertFlags & kModeBits) == 0) return 0;  // nothing to do, no message
     if (services_.timer.find()) {
-        platform::showError(services_.messages, kErrorTimerRunning);
+        reportTimerRunning(services_.messages);
         return 0;
     }
     return background_ ? background_(*records_) : 0;

@@ -28,6 +28,10 @@ class MessageBoxPrompt final : public Prompt {
     platform::MessageBox& box_;
 };
 
+// Error 800 for a start of the Timer that finds one running: in a message box, and as a line
+// on standard error too, so that a second start by the session leaves its reason in the log.
+void reportTimerRunning(platform::MessageBox& messages);
+
 class CKelmoApp {
   public:
     // Runs the background mode on the records; returns whether the message loop is to run.
