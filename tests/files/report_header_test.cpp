@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
-#include <cstdlib>
-#include <filesystem>
+#include <cstdio>
 #include <string>
 
+#include "support/german_numbers.h"
 #include "support/places.h"
 
 namespace kelmo {
@@ -73,25 +72,13 @@ TEST(ReportHeader, OneDayPrayerScheduleAtManamaWithDefaults) {
               expected);
 }
 
-// German numbers (decimal comma), compiled by localedef into a folder of the build tree, as
-// the desktop program inherits them from LC_ALL=de_DE.UTF-8 through its window toolkit.
-bool useGermanNumbers() {
-    const std::filesystem::path folder = std::filesystem::absolute("test-locales");
-    std::filesystem::create_directories(folder);
-    const std::string command =
-        "localedef -i de_DE -f UTF-8 " + (folder / "de_DE.UTF-8").string() + " 2>/dev/null";
-    if (std::system(command.c_str()) != 0) return false;
-    setenv("LOCPATH", folder.c_str(), 1);
-    return std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
-}
-
 TEST(ReportHeader, NumbersKeepTheDecimalPointInAnyLocale) {
-    ASSERT_TRUE(useGermanNumbers()) << "localedef (Debian package locales) could not build de_DE";
+    ASSERT_TRUE(test::useGermanNumbers())
+        << "localedef (Debian package locales) could not build de_DE";
     char german[16];
     std::snprintf(german, sizeof german, "%.2f", 3.0);
     const std::string text = header(date(2026, 12, 7), manama(), Config{}, kPrayerHeader);
-    std::setlocale(LC_ALL, "C");
-    unsetenv("LOCPATH");
+    test::useCNumbers();
     EXPECT_STREQ(german, "3,00");  // the locale is in effect
     EXPECT_NE(text.find("Time Zone: 3.00,"), std::string::npos) << text;
 }
