@@ -13,8 +13,8 @@ class FileChooser {
     // ("*.wav"); the full path chosen (the system's bytes), nothing when the user cancelled.
     virtual std::optional<std::string> chooseFile(const std::string& initialName) = 0;
     // Lets the user name a file to write, suggesting suggestedName ("KelmoChart.png") in the
-    // current directory and listing the files with its extension; the full path chosen
-    // (Windows-1252), nothing when the user cancelled.
+    // current directory and listing the files with its extension; the full path chosen (the
+    // system's bytes), nothing when the user cancelled.
     virtual std::optional<std::string> chooseSaveFile(const std::string& suggestedName) = 0;
 };
 

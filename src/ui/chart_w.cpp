@@ -73,7 +73,7 @@ bool ChartW::save(ChartFormat format) {
     const char* suggested = format == ChartFormat::png ? "KelmoChart.png" : "KelmoChart.svg";
     const std::optional<std::string> name = services_.files.chooseSaveFile(suggested);
     if (!name) return false;
-    QSaveFile file(toWidget(*name));
+    QSaveFile file(pathToWidget(*name));
     if (!file.open(QIODevice::WriteOnly)) {
         platform::showError(services_.messages, kErrorOpenOutput);
         return false;

@@ -1,5 +1,6 @@
 // The chart window: the period of the Date dialog, today from the clock, and saving the
 // picture as PNG or SVG through the file chooser.
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -73,6 +74,12 @@ class ChartWTest : public QObject {
         const QByteArray text = svg.readAll();
         QVERIFY(text.contains("<svg"));
         QVERIFY(text.contains("</svg>"));
+        // A folder name Windows-1252 cannot hold comes back from the chooser as the system's
+        // bytes and is written there.
+        QVERIFY(QDir(folder_.path()).mkdir(QString::fromUtf8("مكة")));
+        fakes_->files.choice = path("مكة/chart.png");
+        QVERIFY(window.save(ChartFormat::png));
+        QVERIFY(QFile::exists(folder_.filePath(QString::fromUtf8("مكة/chart.png"))));
         QVERIFY(fakes_->messages.shown.empty());
     }
 

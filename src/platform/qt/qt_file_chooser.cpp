@@ -28,7 +28,7 @@ std::optional<std::string> QtFileChooser::chooseSaveFile(const std::string& sugg
     const QString chosen = QFileDialog::getSaveFileName(
         parent, QString(), QDir::current().filePath(name), pattern + ";;*", nullptr);
     if (chosen.isEmpty()) return std::nullopt;
-    return cp1252FromUtf8(QDir::toNativeSeparators(chosen).toStdString());
+    return QFile::encodeName(chosen).toStdString();  // the path as the system names it
 }
 
 }  // namespace kelmo::platform
