@@ -5,29 +5,14 @@
 
 #include <QGuiApplication>
 
-#include "files/default_locations.h"
-#include "files/location_database.h"
 #include "files/prayer_chart.h"
+#include "support/civil_date.h"
+#include "support/places.h"
 #include "ui/chart/chart_file.h"
 
 namespace {
 
 using namespace kelmo;
-
-Location builtIn(const char* name) {
-    Location l;
-    l.name = name;
-    findLocationInText(defaultConfigText(), l);
-    return l;
-}
-
-CalendarDate firstOf2026() {
-    CalendarDate d;
-    d.year = 2026;
-    d.month = 1;
-    d.day = 1;
-    return d;
-}
 
 Config shafii() {
     Config c;
@@ -36,7 +21,8 @@ Config shafii() {
 }
 
 PrayerChart year(const char* place) {
-    return prayerChart(firstOf2026(), ChartPeriod::year, builtIn(place), shafii(), firstOf2026());
+    return prayerChart(test::civil(2026, 1, 1), ChartPeriod::year, test::builtInPlace(place),
+                       shafii(), test::civil(2026, 1, 1));
 }
 
 void BM_PrayerChartYear(benchmark::State& state, const char* place) {

@@ -16,6 +16,7 @@
 #include "astronomy/magnetic_model.h"
 #include "astronomy/wmm_test_values.h"
 #include "base/angles.h"
+#include "calendar/julian_day.h"
 
 namespace kelmo {
 namespace {
@@ -111,7 +112,7 @@ TEST(MagneticModelOfDate, NewestModelNotAfterTheDate) {
 TEST(MagneticDeclination, PublishedTestValuesOfWmm2020AndWmm2025) {
     for (const wmm_test::Row& row : wmm_test::kRows) {
         const int year = static_cast<int>(std::floor(row.year));
-        const double daysInYear = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0 ? 366 : 365;
+        const double daysInYear = isLeapYear(year) ? 366 : 365;
         MagneticField f;
         const double d =
             MagneticDeclination(row.latDeg * kDegToRad, row.lonDeg * kDegToRad, row.heightKm,

@@ -8,11 +8,13 @@
 #include "base/markers.h"
 
 #include "support/civil_date.h"
+#include "support/places.h"
 
 namespace kelmo {
 namespace {
 
 using test::civil;
+using test::clockPlace;
 
 TEST(SummerTimeRule, ResolvesFixedAndWeekdayDays) {
     EXPECT_EQ(dstDayOfMonth(834, 2026), 29);   // last Sunday of March
@@ -73,46 +75,44 @@ TEST(ApplySummerTime, AddsOneHourToValidTimesOnly) {
     EXPECT_DOUBLE_EQ(winter[0], 1.0);
 }
 
-Location zoned(const char* zone, float timeZone, int dstStart = 0, int dstEnd = 0) {
-    Location l;
-    l.zone = zone;
-    l.timeZone = timeZone;
-    l.dstStart = dstStart;
-    l.dstEnd = dstEnd;
-    return l;
-}
-
 // With a zone the tz database's law of each date holds, whatever the rule codes say
 // (IANA tz data: America/New_York, Europe/Moscow, Asia/Tehran, Australia/Lord_Howe,
 // Antarctica/Troll, Asia/Almaty).
 TEST(SummerTimeMinutes, FromTheZoneOfTheTzDatabase) {
     // US law since 2007: second Sunday of March to first Sunday of November; the old codes
     // (first Sunday of April to last Sunday of October) are overruled.
-    const Location newYork = zoned("America/New_York", -5.0f, 1086, 2626);
+    const Location newYork = clockPlace(-5.0f, 1086, 2626, "America/New_York");
     EXPECT_EQ(summerTimeMinutes(newYork, civil(2026, 3, 7)), 0);
     EXPECT_EQ(summerTimeMinutes(newYork, civil(2026, 3, 8)), 60);
     EXPECT_EQ(summerTimeMinutes(newYork, civil(2026, 10, 31)), 60);
     EXPECT_EQ(summerTimeMinutes(newYork, civil(2026, 11, 1)), 0);
     // No summer time in Russia since 2011 and in Iran since 2022; Iran's of 2021 holds.
-    EXPECT_EQ(summerTimeMinutes(zoned("Europe/Moscow", 3.0f, 834, 2370), civil(2026, 7, 1)), 0);
-    const Location tehran = zoned("Asia/Tehran", 3.5f, 789, 2327);
+    EXPECT_EQ(summerTimeMinutes(clockPlace(3.0f, 834, 2370, "Europe/Moscow"), civil(2026, 7, 1)),
+              0);
+    const Location tehran = clockPlace(3.5f, 789, 2327, "Asia/Tehran");
     EXPECT_EQ(summerTimeMinutes(tehran, civil(2026, 7, 1)), 0);
     EXPECT_EQ(summerTimeMinutes(tehran, civil(2021, 7, 1)), 60);
     EXPECT_EQ(summerTimeMinutes(tehran, civil(2021, 12, 1)), 0);
     // Shifts other than one hour.
-    EXPECT_EQ(summerTimeMinutes(zoned("Australia/Lord_Howe", 10.5f), civil(2026, 1, 15)), 30);
-    EXPECT_EQ(summerTimeMinutes(zoned("Australia/Lord_Howe", 10.5f), civil(2026, 7, 15)), 0);
-    EXPECT_EQ(summerTimeMinutes(zoned("Antarctica/Troll", 0.0f), civil(2026, 7, 15)), 120);
+    EXPECT_EQ(summerTimeMinutes(clockPlace(10.5f, 0, 0, "Australia/Lord_Howe"), civil(2026, 1, 15)),
+              30);
+    EXPECT_EQ(summerTimeMinutes(clockPlace(10.5f, 0, 0, "Australia/Lord_Howe"), civil(2026, 7, 15)),
+              0);
+    EXPECT_EQ(summerTimeMinutes(clockPlace(0.0f, 0, 0, "Antarctica/Troll"), civil(2026, 7, 15)),
+              120);
     // Kazakhstan moved from UTC+6 to UTC+5 on 1 March 2024: the zone time of today's law
     // (+5) gets the hour back before the change.
-    const Location almaty = zoned("Asia/Almaty", 5.0f);
+    const Location almaty = clockPlace(5.0f, 0, 0, "Asia/Almaty");
     EXPECT_EQ(summerTimeMinutes(almaty, civil(2024, 2, 29)), 60);
     EXPECT_EQ(summerTimeMinutes(almaty, civil(2024, 3, 1)), 0);
     // A zone the database does not know falls back to the rule codes.
-    EXPECT_EQ(summerTimeMinutes(zoned("Nowhere/Atlantis", 0.0f, 834, 2626), civil(2026, 7, 1)), 60);
+    EXPECT_EQ(summerTimeMinutes(clockPlace(0.0f, 834, 2626, "Nowhere/Atlantis"), civil(2026, 7, 1)),
+              60);
     // Applied to times: 30 minutes, markers untouched.
     std::array<double, 2> times = {1.0, kNotValid};
-    EXPECT_EQ(applySummerTime(zoned("Australia/Lord_Howe", 10.5f), civil(2026, 1, 15), times), 30);
+    EXPECT_EQ(
+        applySummerTime(clockPlace(10.5f, 0, 0, "Australia/Lord_Howe"), civil(2026, 1, 15), times),
+        30);
     EXPECT_DOUBLE_EQ(times[0], 1.0 + 30 * kMinuteToRad);
     EXPECT_EQ(times[1], kNotValid);
 }

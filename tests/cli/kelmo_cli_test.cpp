@@ -51,12 +51,9 @@ const std::string& configOption() {
     return option;
 }
 
-// Runs kelmo-cli with args (shell words, redirections allowed at the end) on the built-in
-// configuration with the extra place, whatever lies beside the program.
-CliRun cli(const std::string& args, const std::string& redirect = "") {
-    const auto errFile = scratch() / "stderr.txt";
-    const std::string command = std::string(KELMO_CLI_PATH) + " " + args + configOption() + " 2>" +
-                                errFile.string() + " " + redirect;
+// Runs a shell command: its standard output and exit status (-1 when it could not run or
+// did not exit).
+CliRun runCommand(const std::string& command) {
     CliRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return run;
@@ -65,6 +62,16 @@ CliRun cli(const std::string& args, const std::string& redirect = "") {
     while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
     const int raw = pclose(pipe);
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return run;
+}
+
+// Runs kelmo-cli with args (shell words, redirections allowed at the end) on the built-in
+// configuration with the extra place, whatever lies beside the program.
+CliRun cli(const std::string& args, const std::string& redirect = "") {
+    const auto errFile = scratch() / "stderr.txt";
+    const std::string command = std::string(KELMO_CLI_PATH) + " " + args + configOption() + " 2>" +
+                                errFile.string() + " " + redirect;
+    CliRun run = runCommand(command);
     run.err = readAll(errFile);
     return run;
 }
@@ -202,24 +209,13 @@ TEST(KelmoCli, NextIsAPrayerOfTheDayItNames) {
     EXPECT_LT(next["left_seconds"].get<long>(), 2 * 86400);
 }
 
-std::string run(const std::string& command) {
-    std::string out;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return out;
-    std::array<char, 4096> buffer{};
-    std::size_t n = 0;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), n);
-    pclose(pipe);
-    return out;
-}
-
 // The calendar file is read by the icalendar package (RFC 5545): every event parses and starts
 // at the moment of the schedule, given in UTC (Manama keeps UTC+3 all year).
 TEST(KelmoCli, IcsFileReadByAnICalendarParser) {
-    const std::string file = "kelmo_cli_test.ics";
+    const std::string file = (scratch() / "kelmo_cli_test.ics").string();
     ASSERT_EQ(cli("prayer --date 2026-03-20 --fiqh 1 --format ics --out " + file).status, 0);
     // The system's Python, for which Debian's python3-icalendar is installed.
-    const std::string events = run("/usr/bin/python3 " KELMO_ICS_CHECK_PATH " " + file);
+    const std::string events = runCommand("/usr/bin/python3 " KELMO_ICS_CHECK_PATH " " + file).out;
     std::remove(file.c_str());
     const auto day = firstLine(cli("times --date 2026-03-20 --fiqh 1 --format json").out);
     const double fajrUtc = day["fajr"].get<double>() - 3 * 3600.0;

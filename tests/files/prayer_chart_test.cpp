@@ -10,22 +10,22 @@
 #include "calendar/names.h"
 #include "calendar/summer_time.h"
 #include "files/chart_strokes.h"
-#include "files/default_locations.h"
-#include "files/location_database.h"
 #include "hijri/hijri_date.h"
 #include "prayer/day_times.h"
 #include "prayer/school_of_law.h"
 
 #include "support/civil_date.h"
+#include "support/hijri_month.h"
+#include "support/places.h"
 
 namespace kelmo {
 namespace {
 
 // A place of the built-in location list.
 Location builtIn(const char* name) {
-    Location l;
-    l.name = name;
-    EXPECT_EQ(findLocationInText(defaultConfigText(), l), 0) << name;
+    int answer = -1;
+    const Location l = test::builtInPlace(name, &answer);
+    EXPECT_EQ(answer, 0) << name;
     return l;
 }
 
@@ -227,12 +227,9 @@ TEST(PrayerChart, HijriMonthFromItsFirstDayWithTitleAndSettings) {
     const Location manama = builtIn("Manama,Bahrain");
     Config config = shafii(5);
     config.alertFlags = alert::kHijriDate;
-    CalendarDate ramadan;
-    ramadan.hijriYear = 1445;
-    ramadan.hijriMonth = 9;
-    ramadan.hijriDay = 1;
-    ramadan.hijriValid = 1;
-    ASSERT_EQ(dateFromHijri(ramadan, manama, config), 1);
+    int found = 0;
+    const CalendarDate ramadan = test::firstOfHijriMonth(1445, 9, manama, config, &found);
+    ASSERT_EQ(found, 1);
     const PrayerChart chart = prayerChart(ramadan, ChartPeriod::month, manama, config, kNoToday);
     ASSERT_GE(chart.days.size(), 29u);
     ASSERT_LE(chart.days.size(), 30u);

@@ -13,6 +13,7 @@
 #include "files/show_report.h"
 #include "hijri/hijri_date.h"
 
+#include "support/hijri_month.h"
 #include "support/places.h"
 
 namespace kelmo {
@@ -23,6 +24,8 @@ const std::string kSeparator = std::string(80, '=') + "\n";
 using test::manama;
 
 using test::london;
+
+using test::firstOfHijriMonth;
 
 Config settings(int period, int fiqh, bool hijri = false) {
     Config c;
@@ -38,16 +41,6 @@ CalendarDate civil(int y, int m, int d, const Location& l, const Config& c) {
     date.month = m;
     date.day = d;
     hijriFromDate(date, l, c);
-    return date;
-}
-
-CalendarDate hijriDate(int y, int m, const Location& l, const Config& c) {
-    CalendarDate date;
-    date.hijriYear = y;
-    date.hijriMonth = m;
-    date.hijriDay = 1;
-    date.hijriValid = 1;
-    dateFromHijri(date, l, c);
     return date;
 }
 
@@ -146,7 +139,7 @@ TEST(PrayerReport, HijriDaysOfAGregorianMonth) {
 TEST(PrayerReport, HijriYearHasTwelveMonthsOfTheirOwnLength) {
     const Location l = manama();
     const Config c = settings(2, 4, true);
-    const std::string text = report(hijriDate(1446, 5, l, c), l, c);
+    const std::string text = report(firstOfHijriMonth(1446, 5, l, c), l, c);
     const std::vector<Row> r = rows(text, 1);
     int months = 0;
     for (std::size_t i = 0; i < r.size(); ++i) {
@@ -189,7 +182,8 @@ TEST(PrayerReport, ScheduleRowsCarryTheSummerHour) {
     ASSERT_EQ(months.size(), 1u);
     ASSERT_EQ(months[0].days.size(), 31u);
     for (const ScheduleDay& day : months[0].days) {
-        EXPECT_EQ(day.summerTimeMinutes, static_cast<int>(day.date.day) >= 29 ? 60 : 0) << day.date.day;
+        EXPECT_EQ(day.summerTimeMinutes, static_cast<int>(day.date.day) >= 29 ? 60 : 0)
+            << day.date.day;
     }
 }
 
@@ -226,7 +220,7 @@ TEST(PrayerReportGolden, GregorianMonthAtLondonWithSecondsAndTheSummerTimeStart)
 TEST(PrayerReportGolden, HijriMonthBeginningInDecemberAtManama) {
     const Location l = manama();
     const Config c = settings(1, 1, true);
-    const std::string text = report(hijriDate(1447, 7, l, c), l, c);
+    const std::string text = report(firstOfHijriMonth(1447, 7, l, c), l, c);
     EXPECT_NE(text.find("Prayer schedule for December-January/2025, Rajab/1447\n"),
               std::string::npos);
     golden::expectMatches("prayer_hijri_month_manama.txt", text);
@@ -235,7 +229,7 @@ TEST(PrayerReportGolden, HijriMonthBeginningInDecemberAtManama) {
 TEST(PrayerReportGolden, HijriMonthBeginningInDecemberAtLondon) {
     const Location l = london();
     const Config c = settings(1, 1, true);
-    const std::string text = report(hijriDate(1447, 7, l, c), l, c);
+    const std::string text = report(firstOfHijriMonth(1447, 7, l, c), l, c);
     EXPECT_NE(text.find("Prayer schedule for December-January/2025, Rajab/1447\n"),
               std::string::npos);
     golden::expectMatches("prayer_hijri_month_london.txt", text);
@@ -278,7 +272,8 @@ TEST(PrayerReport, SharedMemoryGivesTheSameYearsAsComputingAfresh) {
     for (const Location& l : {manama(), london()}) {
         for (const bool hijri : {false, true}) {
             const Config c = settings(2, 1, hijri);
-            const CalendarDate d = hijri ? hijriDate(1447, 1, l, c) : civil(2026, 1, 1, l, c);
+            const CalendarDate d =
+                hijri ? firstOfHijriMonth(1447, 1, l, c) : civil(2026, 1, 1, l, c);
             const auto shared = prayerSchedule(d, l, c);
             const auto afresh = prayerSchedule(d, l, c, ScheduleMemory::none);
             EXPECT_EQ(shared.size(), 12u) << l.name << hijri;

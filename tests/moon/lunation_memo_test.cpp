@@ -22,7 +22,7 @@ namespace {
 
 using test::place;
 
-const Location kMecca = place(21.4225, 39.8262, 3.0, 277);
+const Location kMecca = test::mecca();
 const Location kLondon = place(51.5, -0.12, 0.0, 20);
 
 CalendarDate dateOf(double jd) {

@@ -20,7 +20,7 @@ namespace {
 
 using test::place;
 
-const Location kMecca = place(21.4225, 39.8262, 3.0, 277);
+const Location kMecca = test::mecca();
 
 CalendarDate dateOf(double jd) {
     CalendarDate d;

@@ -22,7 +22,7 @@ constexpr double kSecond = 1.0 / 86400.0;
 
 using test::place;
 
-const Location kMecca = place(21.4225, 39.8262, 3.0, 277);
+const Location kMecca = test::mecca();
 
 // Reference: J. Meeus, Astronomical Algorithms, 2nd ed., example 49.a: the new moon of
 // 1977 February has k = -283 and JDE = 2443192.65118 (1977 February 18, 3h37m42s TD); the

@@ -11,6 +11,8 @@
 #include <sstream>
 #include <vector>
 
+#include "support/scoped_env.h"
+
 namespace kelmo::platform {
 namespace {
 
@@ -42,26 +44,13 @@ class AutostartEntryTest : public ::testing::Test {
 // The user's own autostart folder (freedesktop.org "Desktop Application Autostart" 0.5);
 // the machine-wide folders of $XDG_CONFIG_DIRS are only cleaned when switching off.
 TEST_F(AutostartEntryTest, DefaultFolderIsTheUsersOwn) {
-    const auto keep = [](const char* name) {
-        const char* value = std::getenv(name);
-        return std::pair<bool, std::string>(value != nullptr, value ? value : "");
-    };
-    const auto dirs = keep("XDG_CONFIG_DIRS");
-    const auto home = keep("XDG_CONFIG_HOME");
-    setenv("XDG_CONFIG_HOME", (root_ / "home-config").c_str(), 1);
-    setenv("XDG_CONFIG_DIRS", "/opt/xdg:relative:/etc/xdg", 1);
+    const test::ScopedEnv home("XDG_CONFIG_HOME", (root_ / "home-config").string());
+    const test::ScopedEnv dirs("XDG_CONFIG_DIRS", "/opt/xdg:relative:/etc/xdg");
     EXPECT_EQ(userAutostartDirectory(), (root_ / "home-config" / "autostart").string());
     EXPECT_EQ(systemAutostartDirectories(),
               (std::vector<std::string>{"/opt/xdg/autostart", "/etc/xdg/autostart"}));
-    setenv("XDG_CONFIG_DIRS", "", 1);
+    dirs.set("");
     EXPECT_EQ(systemAutostartDirectories(), std::vector<std::string>{"/etc/xdg/autostart"});
-    for (const auto& [name, saved] :
-         {std::pair{"XDG_CONFIG_DIRS", dirs}, std::pair{"XDG_CONFIG_HOME", home}}) {
-        if (saved.first)
-            setenv(name, saved.second.c_str(), 1);
-        else
-            unsetenv(name);
-    }
 }
 
 TEST_F(AutostartEntryTest, SwitchingOffRemovesAMachineWideEntryOrSays114) {

@@ -1,6 +1,7 @@
 #include "platform/start_detached.h"
 #include "platform/program_starter.h"
 #include "support/fresh_directory.h"
+#include "support/scoped_env.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -12,7 +13,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <thread>
 
 namespace kelmo::platform {
@@ -20,25 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Sets an environment variable for one scope.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        ::setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnv() {
-        if (old_) {
-            ::setenv(name_, old_->c_str(), 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
+using test::ScopedEnv;
 
 class StartDetached : public kelmo::test::InFreshDirectory {
   protected:

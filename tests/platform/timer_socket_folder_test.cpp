@@ -15,6 +15,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "support/scoped_env.h"
+
 namespace kelmo::platform {
 namespace {
 
@@ -22,27 +24,7 @@ namespace fs = std::filesystem;
 
 constexpr uid_t kNobody = 65534;
 
-// Sets an environment variable for the life of the object.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        if (value)
-            setenv(name, value, 1);
-        else
-            unsetenv(name);
-    }
-    ~ScopedEnv() {
-        if (old_.empty())
-            unsetenv(name_);
-        else
-            setenv(name_, old_.c_str(), 1);
-    }
-
-  private:
-    const char* name_;
-    std::string old_;
-};
+using test::ScopedEnv;
 
 class FolderTest : public ::testing::Test {
   protected:

@@ -8,10 +8,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 
 #include "files/program_path.h"
 #include "support/fresh_directory.h"
+#include "support/scoped_env.h"
 
 namespace kelmo::platform {
 namespace {
@@ -22,23 +22,13 @@ class UserFolders : public test::InFreshDirectory {
   protected:
     void SetUp() override {
         InFreshDirectory::SetUp();
-        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_DATA_DIRS"}) {
-            const char* value = std::getenv(name);
-            saved_.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
-        }
-        ::setenv("HOME", (dir_ / "home").c_str(), 1);
-        ::unsetenv("XDG_CONFIG_HOME");
-        ::setenv("XDG_DATA_HOME", (dir_ / "data-home").c_str(), 1);
-        ::setenv("XDG_DATA_DIRS", (dir_ / "data-dirs").c_str(), 1);
+        home_.set((dir_ / "home").c_str());
+        configHome_.set(nullptr);
+        dataHome_.set((dir_ / "data-home").c_str());
+        dataDirs_.set((dir_ / "data-dirs").c_str());
         setProgramDir((dir_ / "prefix" / "bin" / "Kelmo").string(), "");
     }
     void TearDown() override {
-        for (const auto& [name, value] : saved_) {
-            if (value)
-                ::setenv(name, value->c_str(), 1);
-            else
-                ::unsetenv(name);
-        }
         setProgramDir("", "");
         InFreshDirectory::TearDown();
     }
@@ -50,15 +40,19 @@ class UserFolders : public test::InFreshDirectory {
     std::string real(const std::string& below) const {
         return fs::weakly_canonical(dir_ / below).string();
     }
-    std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
+    // Restored when the test ends.
+    test::ScopedEnv home_{"HOME"};
+    test::ScopedEnv configHome_{"XDG_CONFIG_HOME"};
+    test::ScopedEnv dataHome_{"XDG_DATA_HOME"};
+    test::ScopedEnv dataDirs_{"XDG_DATA_DIRS"};
 };
 
 TEST_F(UserFolders, SettingsBelowTheConfigHome) {
     EXPECT_EQ(userConfigDirectory(), (dir_ / "home" / ".config" / "KelmoTimes").string() + "/");
-    ::setenv("XDG_CONFIG_HOME", (dir_ / "cfg").c_str(), 1);
+    configHome_.set((dir_ / "cfg").c_str());
     EXPECT_EQ(userConfigDirectory(), (dir_ / "cfg" / "KelmoTimes").string() + "/");
     EXPECT_EQ(userAutostartDirectory(), (dir_ / "cfg" / "autostart").string());
-    ::setenv("XDG_CONFIG_HOME", "relative/cfg", 1);  // not absolute: ignored
+    configHome_.set("relative/cfg");  // not absolute: ignored
     EXPECT_EQ(userConfigDirectory(), (dir_ / "home" / ".config" / "KelmoTimes").string() + "/");
 }
 

@@ -7,6 +7,7 @@
 
 #include "base/angles.h"
 #include "base/markers.h"
+#include "calendar/julian_day.h"
 #include "prayer/area_corners.h"
 #include "prayer/sun_events.h"
 #include "prayer_test_support.h"
@@ -180,7 +181,7 @@ TEST(DayEvents, SharedComputationIsBitIdenticalToFreshPointsOverAYear) {
             widenOverArea(expected, corners);
             ASSERT_TRUE(sameTables(dayEvents(date, location, config), expected))
                 << location.latitude << " day " << d;
-            date = test::daysAfter(date, 2);
+            date = daysLater(date, 2);
         }
     }
 }

@@ -13,6 +13,7 @@
 #include "astronomy/sun_day.h"
 #include "base/angles.h"
 #include "base/markers.h"
+#include "calendar/julian_day.h"
 #include "erfa_reference.h"
 #include "prayer/day_events.h"
 #include "prayer_test_support.h"
@@ -77,9 +78,9 @@ TEST(ComputeDayTimes, SeventhOfTheNightAlwaysReplacesExistingTwilightTimes) {
     const PrayerTimes own = computeDayTimes(date, test::manama(), test::settings(0, 0));
     const PrayerTimes t = computeDayTimes(date, test::manama(), config);
     const double previousSunset =
-        dayEvents(test::daysAfter(date, -1), test::manama(), config)[EventRow::horizon].set;
+        dayEvents(daysLater(date, -1), test::manama(), config)[EventRow::horizon].set;
     const double nextSunrise =
-        dayEvents(test::daysAfter(date, 1), test::manama(), config)[EventRow::horizon].rise;
+        dayEvents(daysLater(date, 1), test::manama(), config)[EventRow::horizon].rise;
     const double q1 = (own[S::shuruq] + kTwoPi - previousSunset) / 7.0;
     const double q2 = (nextSunrise + kTwoPi - own[S::maghrib]) / 7.0;
     EXPECT_NEAR(t[S::imsak], own[S::shuruq] - q1, 1e-12);
@@ -113,7 +114,7 @@ TEST(ComputeDayTimes, MemoOfDayTablesIsBitIdenticalOverAYear) {
                 ASSERT_TRUE(sameBits(remembered, computeDayTimes(date, c.location, config)))
                     << "rule " << c.rule << " day " << d;
             }
-            date = test::daysAfter(date, 1);
+            date = daysLater(date, 1);
         }
         EXPECT_GT(memo.size(), 300u);
     }

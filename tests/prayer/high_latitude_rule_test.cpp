@@ -8,6 +8,7 @@
 
 #include "base/angles.h"
 #include "base/markers.h"
+#include "calendar/julian_day.h"
 #include "prayer/day_events.h"
 #include "prayer/day_times.h"
 #include "prayer_test_support.h"
@@ -130,9 +131,9 @@ TEST(SeventhOfTheNight, UsesTheNeighbouringDaysSunsetAndSunrise) {
     applyHighLatitudeRule(date, london, config, t);
 
     const double previousSunset =
-        dayEvents(test::daysAfter(date, -1), london, config)[EventRow::horizon].set;
+        dayEvents(daysLater(date, -1), london, config)[EventRow::horizon].set;
     const double nextSunrise =
-        dayEvents(test::daysAfter(date, 1), london, config)[EventRow::horizon].rise;
+        dayEvents(daysLater(date, 1), london, config)[EventRow::horizon].rise;
     const double sunrise = t[EventRow::horizon].rise;
     const double sunset = t[EventRow::horizon].set;
     // The night is about 7 h 25 min: a seventh about 64 min before sunrise, which is after
@@ -216,8 +217,7 @@ TEST(NearestDay, PolarNightTakesTheLastCompleteDay) {
 
     int back = 1;
     EventTable earlier;
-    while (!isDayComplete(config,
-                          earlier = dayEvents(test::daysAfter(date, -back), svalbard, config))) {
+    while (!isDayComplete(config, earlier = dayEvents(daysLater(date, -back), svalbard, config))) {
         ++back;
     }
     EXPECT_GT(back, 40);  // the Sun last rose around 25 October
@@ -252,7 +252,7 @@ TEST(NearestDay, StopsAfterAYearOfDays) {
     EXPECT_FALSE(isDayComplete(config, t));
     EXPECT_EQ(t[EventRow::duhr].transit, kNotValid);
     // Every slot is that of the 365th day back, the last one looked at.
-    const EventTable last = dayEvents(test::daysAfter(date, -365), pole, config);
+    const EventTable last = dayEvents(daysLater(date, -365), pole, config);
     for (std::size_t i = 0; i < kEventSlotCount; ++i) EXPECT_EQ(t.slot(i), last.slot(i)) << i;
 }
 
@@ -266,7 +266,7 @@ EventTable passByPass(const CalendarDate& date, Location location, const Config&
             location.latitude += location.latitude > 0.0 ? -kDegToRad : kDegToRad;
             table = dayEvents(date, location, config);
         } else {
-            table = dayEvents(test::daysAfter(date, -i), location, config);
+            table = dayEvents(daysLater(date, -i), location, config);
         }
     }
     return table;
@@ -289,7 +289,7 @@ TEST(HighLatitudeRule, ShortcutsGiveThePassByPassTables) {
                 const double b = expected.slot(i);
                 ASSERT_EQ(std::memcmp(&a, &b, sizeof a), 0) << "rule " << rule << " day " << d;
             }
-            date = test::daysAfter(date, 28);
+            date = daysLater(date, 28);
         }
     }
 }
@@ -350,7 +350,7 @@ TEST(HighLatitudeRule, EveryRuleKeepsThePrayersInOrder) {
               place(71.0, 15.0, 1.0f), place(-62.0, -58.0, -3.0f)}) {
             for (int day = 0; day < 366; day += 5) {
                 const PrayerTimes t =
-                    computeDayTimes(test::daysAfter(civil(2024, 1, 1), day), at, config);
+                    computeDayTimes(daysLater(civil(2024, 1, 1), day), at, config);
                 double previous = -1e9;
                 for (std::size_t k = 0; k < std::size(order); ++k) {
                     const double x = t[order[k]];
@@ -381,7 +381,7 @@ TEST(HighLatitudeRule, GrazingDaysGetTheirTimesFromTheRule) {
                 {place(64.1814, -51.6941, -3.0f), civil(2024, 5, 18)}};
     for (const auto& d : days) {
         for (int k = -3; k <= 3; ++k) {
-            const PrayerTimes t = computeDayTimes(test::daysAfter(d.date, k), d.at, config);
+            const PrayerTimes t = computeDayTimes(daysLater(d.date, k), d.at, config);
             for (double x : t.slots)
                 EXPECT_TRUE(isTime(x)) << d.at.latitude * kRadToDeg << " " << k;
             EXPECT_LT(t[PrayerSlot::isha], kTwoPi + kPi / 2.0);

@@ -150,7 +150,7 @@ TEST(SunCrossingScan, EveryDayOfAYearAtHighLatitudesAndExtremeZones) {
             const Location at = test::place(lat, zone.longitude, zone.hours);
             const CalendarDate first = test::civil(2024, 1, 1);
             for (int day = 0; day < 366; ++day) {
-                const CalendarDate date = test::daysAfter(first, day);
+                const CalendarDate date = daysLater(first, day);
                 const double midnightUT = julianDay(date) - zone.hours / 24.0;
                 const PrayerTimes t = computeDayTimes(date, at, config);
                 const SolarDay sd = solarDayOf(midnightUT, at);

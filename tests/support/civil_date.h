@@ -15,11 +15,4 @@ inline CalendarDate civil(int year, int month, int day) {
     return d;
 }
 
-// The civil day days after (or before) date.
-inline CalendarDate daysAfter(const CalendarDate& date, int days) {
-    CalendarDate d = date;
-    dateFromJulianDay(julianDay(date) + days, d);
-    return d;
-}
-
 }  // namespace kelmo::test

@@ -3,6 +3,8 @@
 
 #include "base/angles.h"
 #include "base/location.h"
+#include "files/default_locations.h"
+#include "files/location_database.h"
 
 namespace kelmo::test {
 
@@ -13,6 +15,27 @@ inline Location place(double latDeg, double lonDeg, double zone, int height = 0)
     l.longitude = lonDeg * kDegToRad;
     l.timeZone = static_cast<float>(zone);
     l.height = height;
+    return l;
+}
+
+// A nameless place at 0 N 0 E given only by its clock: zone hours, the summer-time rule codes
+// and the tz database zone (none when empty).
+inline Location clockPlace(float hours, int dstStart = 0, int dstEnd = 0, const char* zone = "") {
+    Location l;
+    l.timeZone = hours;
+    l.dstStart = dstStart;
+    l.dstEnd = dstEnd;
+    l.zone = zone;
+    return l;
+}
+
+// The place of the built-in location list named name (e.g. "Oslo,Norway"); the search's
+// answer (0 when found) goes to *answer when asked for.
+inline Location builtInPlace(const char* name, int* answer = nullptr) {
+    Location l;
+    l.name = name;
+    const int found = findLocationInText(defaultConfigText(), l);
+    if (answer) *answer = found;
     return l;
 }
 
@@ -35,6 +58,11 @@ inline Location london() {
     l.dstStart = 834;
     l.dstEnd = 2626;
     return l;
+}
+
+// The Kaaba in Mecca (21.4225 N, 39.8262 E, 277 m), zone +3.
+inline Location mecca() {
+    return place(21.4225, 39.8262, 3.0, 277);
 }
 
 // Longyearbyen, Svalbard (78.2 N): polar day and polar night.

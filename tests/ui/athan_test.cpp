@@ -3,7 +3,6 @@
 // missing, closing by itself when the sound ends, Close stopping the sound at once, the
 // refusal message, and a picture for review. Manama, Bahrain, 11 March 2024 (a Monday, at
 // the turn of Sha'ban and Ramadan 1445).
-#include <QDir>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -156,8 +155,7 @@ class AthanTest : public QObject {
         auto alert = make(3, 17 * kHour + 51 * kMinute + 7 * kSecond);
         QVERIFY(alert->start());
         QVERIFY(QTest::qWaitForWindowExposed(alert.get()));
-        QVERIFY(QDir().mkpath("screenshots"));
-        QVERIFY(alert->grab().save("screenshots/prayer_alert.png"));
+        QVERIFY(test::saveScreenshot(alert.get(), "prayer_alert"));
     }
 };
 

@@ -9,6 +9,7 @@
 #include "ui/fake_services.h"
 #include "ui/program_file.h"
 #include "ui/register_autostart.h"
+#include "ui/text_edge.h"
 #include "ui/ui_support.h"
 
 using namespace kelmo;
@@ -155,7 +156,7 @@ class CfgDlgTest : public QObject {
     void soundInAFolderWithNonAsciiLettersKeepsItsPath() {
         dir_ = std::make_unique<test::ProgramDirectory>(QStringLiteral("Jos\u00e9"));
         soundBesideProgram("Athan.wav");
-        const QString shown = QFile::decodeName(QByteArray::fromStdString(dir_->path("Athan.wav")));
+        const QString shown = pathToWidget(dir_->path("Athan.wav"));
         QVERIFY(shown.contains(QStringLiteral("Jos\u00e9/")));
         {
             CfgDlg dialog(config_, fakes_->services);

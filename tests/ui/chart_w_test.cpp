@@ -6,8 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "files/default_locations.h"
-#include "files/location_database.h"
+#include "support/civil_date.h"
 #include "ui/chart/chart_picture.h"
 #include "ui/chart_w.h"
 #include "ui/fake_services.h"
@@ -31,14 +30,12 @@ class ChartWTest : public QObject {
   private Q_SLOTS:
     void init() {
         fakes_ = std::make_unique<test::FakeServices>();  // the clock stands at 2024-03-11
-        oslo_.name = "Oslo,Norway";
-        QCOMPARE(findLocationInText(defaultConfigText(), oslo_), 0);
+        int answer = -1;
+        oslo_ = test::builtInPlace("Oslo,Norway", &answer);
+        QCOMPARE(answer, 0);
         config_ = Config{};
         config_.fiqh = 1;
-        date_ = CalendarDate{};
-        date_.year = 2024;
-        date_.month = 6;
-        date_.day = 20;
+        date_ = test::civil(2024, 6, 20);
     }
 
     void theDateDialogsPeriodChoosesYearOrMonth() {

@@ -9,6 +9,7 @@
 #include "ui/about_dlg.h"
 #include "ui/fake_services.h"
 #include "ui/kelmo_dlg.h"
+#include "ui/text_edge.h"
 #include "ui/ui_support.h"
 
 using namespace kelmo;
@@ -192,7 +193,7 @@ class KelmoDlgTest : public QObject {
         const QString page = QCoreApplication::applicationDirPath() + "/Kelmo.html";
         QVERIFY(QFile::exists(page));
         CKelmoDlg dialog(home_, current_, config_, date_, fakes_->services);
-        dialog.setHelpFile(QFile::encodeName(page).toStdString());
+        dialog.setHelpFile(pathFromWidget(page));
         int scrolled = -1;
         bool besideMain = false, hiddenByEsc = false, hiddenByCloseBox = false;
         QTimer::singleShot(0, &dialog, [&] {

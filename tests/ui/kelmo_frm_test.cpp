@@ -4,7 +4,6 @@
 // the Notifier alone, reload, the tray menu and the endpoint's status answer. Manama, Bahrain
 // (UT + 3 h, no summer time), 11 March 2024; the expected prayer times are those of
 // computeDayTimes, which the Timer must follow to the second.
-#include <QDir>
 #include <QMenu>
 #include <QTest>
 #include <cmath>
@@ -116,10 +115,6 @@ class KelmoFrmTest : public QObject {
     }
     static QString caption(int slot) {
         return QStringLiteral("  It is time for %1 prayer").arg(slotPrayerName(slot));
-    }
-    void save(QWidget* window, const QString& name) {
-        QVERIFY(QDir().mkpath("screenshots"));
-        QVERIFY(window->grab().save("screenshots/" + name + ".png"));
     }
 
   private Q_SLOTS:
@@ -579,7 +574,7 @@ class KelmoFrmTest : public QObject {
         QCOMPARE(qobject_cast<platform::MessageDialog*>(box)->text(),
                  QString::fromStdString("Kelmo Timer is active \nDuhr prayer starts at " + duhr +
                                         " \nin Manama,Bahrain"));
-        save(box, "timer_status");
+        QVERIFY(test::saveScreenshot(box, "timer_status"));
         // A second request while the box is open opens no other.
         frm_->ShowStatus();
         QCOMPARE(frm_->statusBox(), box);
@@ -608,7 +603,7 @@ class KelmoFrmTest : public QObject {
         QCOMPARE(frm_->trayNotification(165, platform::kTrayRightButtonDown), 1);
         QCOMPARE(menu->defaultAction(), items[0]);
         QVERIFY(menu->isVisible());
-        save(menu, "tray_menu");
+        QVERIFY(test::saveScreenshot(menu, "tray_menu"));
         menu->hide();
         items[1]->trigger();
         QCOMPARE(fakes_->programs.started.size(), std::size_t(1));

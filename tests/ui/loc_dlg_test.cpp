@@ -2,7 +2,6 @@
 // home Manama,Bahrain), with a recording message box and a fake Timer. Pictures of the dialog
 // go to "screenshots/" of the build tree.
 #include <QCompleter>
-#include <QDir>
 #include <QListWidget>
 #include <QPainter>
 #include <QRadioButton>
@@ -128,8 +127,7 @@ class LocDlgTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QImage image = window.grab().toImage();
         QVERIFY(!image.isNull());
-        QVERIFY(QDir().mkpath("screenshots"));
-        QVERIFY(image.save("screenshots/" + name + ".png"));
+        QVERIFY(test::saveScreenshot(image, name));
     }
 
   private Q_SLOTS:
@@ -337,8 +335,7 @@ class LocDlgTest : public QObject {
         painter.drawImage((picture.width() - boxPicture.width()) / 2,
                           (picture.height() - boxPicture.height()) / 2, boxPicture);
         painter.end();
-        QVERIFY(QDir().mkpath("screenshots"));
-        QVERIFY(picture.save("screenshots/location_refuses_arabic_name.png"));
+        QVERIFY(test::saveScreenshot(picture, "location_refuses_arabic_name"));
         box.close();
         name->setText(QStringLiteral("Z\u00FCrich,Schweiz"));
         click(&dialog, loc::kAdd);

@@ -1,7 +1,6 @@
 // The Notifier strip: its caption, the count-down from the fixed clock (over midnight, held at
 // "00:00" once the time has passed), the six flashes of the last minute, the "Do" menu, and a
 // picture of the strip for review. Manama, Bahrain (UT + 3 h).
-#include <QDir>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
@@ -193,16 +192,15 @@ class NotifyTest : public QObject {
         p.drawText(QRect(6, 0, client.width() - 6, bar), Qt::AlignVCenter, strip->windowTitle());
         p.drawPixmap(0, bar, client);
         p.end();
-        QVERIFY(QDir().mkpath("screenshots"));
-        QVERIFY(image.save("screenshots/notifier.png"));
+        QVERIFY(test::saveScreenshot(image, "notifier"));
         // One flash of the last minute.
         setLocal(17 * kHour + 50 * kMinute + 40 * kSecond);
         strip->countDownText();
         strip->flashStep();
         QVERIFY(strip->inverted());
-        QVERIFY(strip->grab().save("screenshots/notifier_flash.png"));
+        QVERIFY(test::saveScreenshot(strip.get(), "notifier_flash"));
         strip->openMenu(strip->mapToGlobal(QPoint(strip->width() - 10, strip->height())));
-        QVERIFY(strip->menu()->grab().save("screenshots/notifier_menu.png"));
+        QVERIFY(test::saveScreenshot(strip->menu(), "notifier_menu"));
         strip->menu()->hide();
     }
 };

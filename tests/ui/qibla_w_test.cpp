@@ -1,7 +1,6 @@
 // The Qibla window offscreen with a fixed clock and the computer's zone given by the test
 // (Bahrain: UT + 3 h, no summer time). Pictures of each method go to "screenshots/".
 #include <QApplication>
-#include <QDir>
 #include <QImage>
 #include <QRadioButton>
 #include <QTest>
@@ -60,8 +59,7 @@ class QiblaWTest : public QObject {
 
     void save(const QImage& image, const QString& name) {
         QVERIFY(!image.isNull());
-        QVERIFY(QDir().mkpath("screenshots"));
-        QVERIFY(image.save("screenshots/" + name + ".png"));
+        QVERIFY(test::saveScreenshot(image, name));
     }
 
   private Q_SLOTS:

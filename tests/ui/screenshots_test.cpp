@@ -2,13 +2,10 @@
 // "screenshots/" of the build tree for review: the main window, the About box, the Date
 // dialog for each period, the Configuration dialog, the day report's message box and the
 // chart window of a year at four places.
-#include <QDir>
 #include <QImage>
 #include <QSet>
 #include <QTest>
 
-#include "files/default_locations.h"
-#include "files/location_database.h"
 #include "files/prayer_report.h"
 #include "files/show_report.h"
 #include "hijri/hijri_date.h"
@@ -41,8 +38,7 @@ class ScreenshotsTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QImage image = window.grab().toImage();
         QVERIFY(!image.isNull());
-        QVERIFY(QDir().mkpath("screenshots"));
-        QVERIFY(image.save("screenshots/" + name + ".png"));
+        QVERIFY(test::saveScreenshot(image, name));
         QSet<QRgb> colours;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y));
@@ -116,9 +112,9 @@ class ScreenshotsTest : public QObject {
         config_.fiqh = 1;
         config_.alertFlags = 2 << alert::kPeriodShift;
         for (const auto& [name, file] : places) {
-            Location place;
-            place.name = name;
-            QCOMPARE(findLocationInText(defaultConfigText(), place), 0);
+            int answer = -1;
+            const Location place = test::builtInPlace(name, &answer);
+            QCOMPARE(answer, 0);
             ChartW window(date_, place, config_, fakes_.services);
             save(window, file);
         }

@@ -15,6 +15,7 @@
 #include "platform/desktop_notifier.h"
 #include "platform/qt/tray_icon.h"
 #include "platform/sound_player.h"
+#include "ui/text_edge.h"
 
 namespace kelmo::test {
 
@@ -120,7 +121,7 @@ inline double julianDayAtLocal(const Location& location, const CalendarDate& dat
 
 // A file with some bytes (the fake player never reads it).
 inline void writeDummySound(const std::string& path) {
-    QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
+    QFile file(ui::pathToWidget(path));
     file.open(QIODevice::WriteOnly);
     file.write("RIFF");
 }

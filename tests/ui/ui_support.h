@@ -1,9 +1,10 @@
-// Shared helpers of the window tests: the Manama location, a program directory with the
+// Shared helpers of the window tests: the places of support/places.h, a program directory with the
 // built-in Kelmo.cfg, and reaching controls by id.
 #pragma once
 
 #include <QComboBox>
 #include <QDir>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -13,19 +14,11 @@
 #include "base/location.h"
 #include "files/config_file.h"
 #include "files/program_path.h"
+#include "support/places.h"
 #include "ui/dialog_template.h"
+#include "ui/text_edge.h"
 
 namespace kelmo::test {
-
-// Manama, Bahrain: the home location of the built-in Kelmo.cfg.
-inline Location manama() {
-    Location place;
-    place.name = "Manama,Bahrain";
-    place.latitude = 0.45790652;
-    place.longitude = 0.88284087;
-    place.timeZone = 3.0f;
-    return place;
-}
 
 // A program directory in a temporary folder holding the built-in Kelmo.cfg; below it in a
 // folder of the given name (whose path then keeps the system's bytes, UTF-8 here).
@@ -34,7 +27,7 @@ class ProgramDirectory {
     explicit ProgramDirectory(const QString& below = {}) {
         const QString folder = below.isEmpty() ? folder_.path() : folder_.filePath(below);
         QDir().mkpath(folder);
-        const std::string dir = QFile::encodeName(folder).toStdString() + "/";
+        const std::string dir = ui::pathFromWidget(folder) + "/";
         setProgramDir(dir + "Kelmo", "");
         Location home;
         Config config;
@@ -61,7 +54,11 @@ inline void click(const QWidget* dialog, int id) {
     const QPoint where = marked ? QPoint(6, widget->height() / 2) : widget->rect().center();
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, where);
 }
-// Saves a picture of the window as "screenshots/<name>.png" in the build tree.
+// Saves a picture as "screenshots/<name>.png" in the build tree.
+inline bool saveScreenshot(const QImage& picture, const QString& name) {
+    return QDir().mkpath("screenshots") && picture.save("screenshots/" + name + ".png");
+}
+// The same with a picture of the window.
 inline bool saveScreenshot(QWidget* window, const QString& name) {
     return QDir().mkpath("screenshots") && window->grab().save("screenshots/" + name + ".png");
 }
