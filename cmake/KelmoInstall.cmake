@@ -8,7 +8,6 @@ set(KELMO_APP_ID io.github.kelmotimes.KelmoTimes)
 
 # The icon tool renders the icon the windows show into the hicolor folders of the build tree
 # (in sanitizer builds without the leak report, which would fail the build for Qt's caches).
-find_package(Qt6 REQUIRED COMPONENTS Svg)
 add_executable(kelmo_render_icons tools/render_icons.cpp)
 target_link_libraries(kelmo_render_icons PRIVATE kelmo_ui Qt6::Svg)
 set(KELMO_ICON_DIR ${CMAKE_CURRENT_BINARY_DIR}/icons)

@@ -68,7 +68,6 @@ DayFrame prepareSunDay(const CalendarDate& date, const Location& location, const
     DayFrame frame;
     frame.tUT = centuriesSinceJ2000(jd - zoneDays);
     frame.deltaTSeconds = deltaT(centuriesSinceJ2000(jd));
-    frame.tTT = frame.tUT + frame.deltaTSeconds * kSecondsToCenturies;
 
     // The Sun tabulated at 0h dynamical time of the clock readings of the three midnights, the
     // instants the solver reads at m + Delta-T, so that the Sun of the event's own instant is

@@ -15,7 +15,6 @@ namespace kelmo {
 struct DayFrame {
     double tUT = 0.0;                       // T of local midnight in UT
     double deltaTSeconds = 0.0;             // Delta-T of the date at 0h
-    double tTT = 0.0;                       // tUT + Delta-T
     double meanObliquity = 0.0;             // eps0
     Nutation nutation;                      // at tUT read as TT (the middle tabulated instant)
     double obliquity = 0.0;                 // eps = eps0 + deps
@@ -23,10 +22,10 @@ struct DayFrame {
     ObserverPlace observer;                 // of the location with its height
     std::array<EquatorialPosition, 3> sun;  // apparent, at tUT - 1 day, tUT, tUT + 1 day read as
                                             // TT, each with its own nutation
-    double sunDistance = 0.0;      // R at tUT read as TT, AU
-    double sinParallax = 0.0;      // sin(8.794") / R
-    double semidiameter = 0.0;     // radians
-    double horizonAltitude = 0.0;  // h0: see sunHorizonAltitude
+    double sunDistance = 0.0;               // R at tUT read as TT, AU
+    double sinParallax = 0.0;               // sin(8.794") / R
+    double semidiameter = 0.0;              // radians
+    double horizonAltitude = 0.0;           // h0: see sunHorizonAltitude
 };
 
 // The day frame of the civil date (integer day) at location.

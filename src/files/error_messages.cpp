@@ -92,4 +92,10 @@ const char* errorMessage(int code) {
     }
 }
 
+std::string errorText(int code) {
+    std::string text = errorMessage(code);
+    text.pop_back();  // every text ends in its TAB
+    return text;
+}
+
 }  // namespace kelmo

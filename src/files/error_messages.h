@@ -3,9 +3,14 @@
 // "!" and one TAB; any code not in the table gives "Unknown error!\t".
 #pragma once
 
+#include <string>
+
 namespace kelmo {
 
 // The message text of an error code (a static string, never null).
 const char* errorMessage(int code);
+
+// The message text without its closing TAB, for a line of a terminal or a log.
+std::string errorText(int code);
 
 }  // namespace kelmo

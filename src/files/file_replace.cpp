@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <random>
 
+#include "files/program_path.h"
+
 namespace kelmo {
 
 namespace fs = std::filesystem;
@@ -30,12 +32,6 @@ std::string randomSuffix() {
     std::string suffix;
     for (int i = 0; i < 12; ++i) suffix += kDigits[generator() % 16];
     return suffix;
-}
-
-// The directory part of path including its separator; empty for a bare file name.
-std::string directoryOf(const std::string& path) {
-    const std::size_t separator = path.find_last_of('/');
-    return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
 }
 
 // The file whose contents are replaced: path itself, or the end of its chain of links.

@@ -19,8 +19,6 @@ namespace kelmo {
 
 namespace {
 
-constexpr int kMinutesRule = 9;  // high-latitude rule "minutes for Fajr and Isha prayers"
-
 // A time more than one day before or after its day is a gap, as the report prints it
 // "NotValid".
 ChartPoint chartPoint(double time, double withoutRule, bool ruleApplies) {
@@ -69,19 +67,6 @@ std::string titleText(const Location& location, const std::string& period) {
     return text;
 }
 
-std::string ruleText(const Config& config) {
-    const int rule = config.highLatitudeRule;
-    std::string text;
-    if (rule != kMinutesRule) {
-        text = names::nameAt(names::kHighLatitudeRules, rule);
-    } else if (usesIsha(config.fiqh)) {
-        appendFormat(text, "%d %s", config.nMinutes, names::kHighLatitudeRules[kMinutesRule]);
-    } else {
-        appendFormat(text, "%d minutes for Fajr prayer", config.nMinutes);
-    }
-    return text;
-}
-
 std::string settingsText(const Config& config) {
     const double degrees = kDegToRad;
     std::string text;
@@ -91,7 +76,7 @@ std::string settingsText(const Config& config) {
     if (usesIsha(config.fiqh)) {
         appendFormat(text, ", Isha %s", formatAngle(config.ishaAngle * degrees, true).c_str());
     }
-    appendFormat(text, "; rule at high latitudes: %s", ruleText(config).c_str());
+    appendFormat(text, "; rule at high latitudes: %s", highLatitudeRuleText(config).c_str());
     return text;
 }
 
@@ -110,7 +95,7 @@ PrayerChart prayerChart(const CalendarDate& date, ChartPeriod period, const Loca
 
     PrayerChart chart;
     chart.slots = shownSlots(config.fiqh);
-    if (ruleApplies) chart.ruleName = ruleText(config);
+    if (ruleApplies) chart.ruleName = highLatitudeRuleText(config);
     chart.settings = settingsText(config);
     DayEventsMemo memo;
     long first = 0;

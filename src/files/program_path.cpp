@@ -19,13 +19,12 @@ std::string& userConfigDir() {
     return dir;
 }
 
-// The folder part of path including its separator; empty for a bare file name.
-std::string folderOf(const std::string& path) {
+}  // namespace
+
+std::string directoryOf(const std::string& path) {
     const std::size_t separator = path.find_last_of('/');
     return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
 }
-
-}  // namespace
 
 std::size_t setProgramDir(std::string_view commandLine, std::string_view arguments) {
     std::string_view path = commandLine;
@@ -62,13 +61,13 @@ std::string configFilePath() {
 }
 
 std::string settingsPath(std::string_view fileName) {
-    std::string path = folderOf(configFilePath());
+    std::string path = directoryOf(configFilePath());
     path += fileName;
     return path;
 }
 
 bool makeSettingsFolder() {
-    const std::string folder = folderOf(configFilePath());
+    const std::string folder = directoryOf(configFilePath());
     if (userConfigDir().empty() || folder != userConfigDir()) return true;  // the program's own
     std::error_code error;
     std::filesystem::create_directories(folder, error);

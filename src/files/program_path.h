@@ -39,6 +39,9 @@ std::string settingsPath(std::string_view fileName);
 // false when it cannot be.
 bool makeSettingsFolder();
 
+// The folder part of path including its separator; empty for a bare file name.
+std::string directoryOf(const std::string& path);
+
 // Replaces every occurrence of from in text by to.
 void replaceChar(std::string& text, char from, char to);
 

@@ -9,12 +9,11 @@
 #include "calendar/zone_rules.h"
 #include "files/append_format.h"
 #include "prayer/school_of_law.h"
+#include "prayer/sun_events.h"
 
 namespace kelmo {
 
 namespace {
-
-constexpr int kMinutesRule = 9;  // high-latitude rule "minutes for Fajr and Isha prayers"
 
 using names::nameAt;
 
@@ -91,16 +90,7 @@ void writeConfigurationBlock(const Config& config, std::string& text) {
                      imsak.degrees, imsak.minutes, fajr.degrees, fajr.minutes, config.maghribDelay,
                      config.hijriAdjust);
     }
-    if (config.highLatitudeRule != kMinutesRule) {
-        appendFormat(text, "\t\tRule at high latitudes = %s\n",
-                     nameAt(names::kHighLatitudeRules, config.highLatitudeRule));
-    } else if (usesIsha(config.fiqh)) {
-        appendFormat(text, "\t\tRule at high latitudes = %d %s\n", config.nMinutes,
-                     names::kHighLatitudeRules[kMinutesRule]);
-    } else {
-        appendFormat(text, "\t\tRule at high latitudes = %d minutes for Fajr prayer\n",
-                     config.nMinutes);
-    }
+    appendFormat(text, "\t\tRule at high latitudes = %s\n", highLatitudeRuleText(config).c_str());
 }
 
 struct TitleTexts {
@@ -188,6 +178,19 @@ const std::string& separatorLine() {
 void writeBanner(std::string& text) {
     text += "\n\t\tKelmo Times\t  Version 2.8, July, 2008\n";
     text += separatorLine();
+}
+
+std::string highLatitudeRuleText(const Config& config) {
+    const int rule = config.highLatitudeRule;
+    std::string text;
+    if (rule != kRuleFixedMinutes) {
+        text = nameAt(names::kHighLatitudeRules, rule);
+    } else if (usesIsha(config.fiqh)) {
+        appendFormat(text, "%d %s", config.nMinutes, names::kHighLatitudeRules[kRuleFixedMinutes]);
+    } else {
+        appendFormat(text, "%d minutes for Fajr prayer", config.nMinutes);
+    }
+    return text;
 }
 
 std::string summerTimeRuleText(int code) {

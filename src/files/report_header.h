@@ -32,6 +32,11 @@ const std::string& separatorLine();
 // "\n\t\tKelmo Times\t  Version 2.8, July, 2008\n" and the separator line.
 void writeBanner(std::string& text);
 
+// The high-latitude rule as the reports name it: its name, or for the rule of fixed minutes
+// "75 minutes for Fajr and Isha prayers" ("75 minutes for Fajr prayer" for a school without
+// Isha).
+std::string highLatitudeRuleText(const Config& config);
+
 // Description of a summer-time rule code: "21, March" (fixed day) or "Last Sunday, March"
 // (weekday rule). The code must lie inside the data model of calendar/summer_time.h.
 std::string summerTimeRuleText(int code);

@@ -7,6 +7,8 @@
 #include <climits>
 #include <cstdlib>
 
+#include "platform/user_folders.h"
+
 namespace kelmo::platform {
 
 namespace {
@@ -30,11 +32,6 @@ std::string cleanPath(const std::string& path) {
     return out.empty() ? "." : out.substr(1);
 }
 
-std::string environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr ? value : "";
-}
-
 bool ownedByUser(const struct stat& status) {
     return status.st_uid == getuid();
 }
@@ -42,16 +39,16 @@ bool ownedByUser(const struct stat& status) {
 }  // namespace
 
 std::string temporaryDirectory() {
-    const std::string tmp = environment("TMPDIR");
-    const std::string dir = cleanPath(tmp.empty() ? "/tmp" : tmp);
+    const char* tmp = std::getenv("TMPDIR");
+    const std::string dir = cleanPath(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp");
     char resolved[PATH_MAX];
     if (realpath(dir.c_str(), resolved) != nullptr) return resolved;
     return dir;
 }
 
 std::string timerSocketFolder() {
-    const std::string runtime = environment("XDG_RUNTIME_DIR");
-    if (runtime.starts_with('/')) return cleanPath(runtime);
+    const std::string runtime = userRuntimeDirectory();
+    if (!runtime.empty()) return cleanPath(runtime);
     const std::string tmp = temporaryDirectory();
     return (tmp == "/" ? "" : tmp) + "/KelmoTimes-" + std::to_string(getuid());
 }

@@ -47,6 +47,18 @@ std::vector<std::string> folderList(const char* variable, const char* fallback) 
     return folders;
 }
 
+// The folders dataFilePath searches, in order, each ending in a separator.
+std::vector<std::string> dataDirectories() {
+    const std::string programDir = programPath("");
+    std::vector<std::string> folders{programDir, programDir + "../share/" + kDataFolderName + "/"};
+    const std::string dataHome = absoluteFromEnvironment("XDG_DATA_HOME");
+    folders.push_back(withSeparator(dataHome.empty() ? homeFolder("/.local/share") : dataHome) +
+                      kDataFolderName + "/");
+    for (const std::string& folder : folderList("XDG_DATA_DIRS", "/usr/local/share:/usr/share"))
+        folders.push_back(folder + kDataFolderName + "/");
+    return folders;
+}
+
 }  // namespace
 
 std::string userConfigDirectory() {
@@ -64,15 +76,8 @@ std::vector<std::string> systemAutostartDirectories() {
     return folders;
 }
 
-std::vector<std::string> dataDirectories() {
-    const std::string programDir = programPath("");
-    std::vector<std::string> folders{programDir, programDir + "../share/" + kDataFolderName + "/"};
-    const std::string dataHome = absoluteFromEnvironment("XDG_DATA_HOME");
-    folders.push_back(withSeparator(dataHome.empty() ? homeFolder("/.local/share") : dataHome) +
-                      kDataFolderName + "/");
-    for (const std::string& folder : folderList("XDG_DATA_DIRS", "/usr/local/share:/usr/share"))
-        folders.push_back(folder + kDataFolderName + "/");
-    return folders;
+std::string userRuntimeDirectory() {
+    return absoluteFromEnvironment("XDG_RUNTIME_DIR");
 }
 
 std::string dataFilePath(std::string_view name) {

@@ -24,14 +24,15 @@ std::string userAutostartDirectory();
 // "<each of $XDG_CONFIG_DIRS, else /etc/xdg>/autostart": the machine-wide autostart folders.
 std::vector<std::string> systemAutostartDirectories();
 
-// The folders searched for the program's own data, in order, each ending in a separator:
-// the program directory, "<program directory>../share/kelmotimes/", then "kelmotimes/" in
-// $XDG_DATA_HOME (default ~/.local/share) and in each of $XDG_DATA_DIRS (default
-// /usr/local/share:/usr/share).
-std::vector<std::string> dataDirectories();
+// $XDG_RUNTIME_DIR, the user's private folder for sockets and the like, when it is set to an
+// absolute path; else "".
+std::string userRuntimeDirectory();
 
-// The first of dataDirectories() holding the file name; the name beside the executable
-// (programPath) when none does, so that a failure names the usual place.
+// The program's own data file name, looked for in order in the program directory,
+// "<program directory>../share/kelmotimes/", then "kelmotimes/" in $XDG_DATA_HOME (default
+// ~/.local/share) and in each of $XDG_DATA_DIRS (default /usr/local/share:/usr/share); the
+// name beside the executable (programPath) when none holds it, so that a failure names the
+// usual place.
 std::string dataFilePath(std::string_view name);
 
 }  // namespace kelmo::platform

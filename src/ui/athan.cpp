@@ -54,6 +54,14 @@ QPainterPath pointedArch(double left, double right, double springY, double shoul
 
 }  // namespace
 
+std::string prayerTimeTitle(const std::string& prayer) {
+    return "It is time for " + prayer + " prayer";
+}
+
+std::string prayerStartedLine(const std::string& prayer, double time) {
+    return prayer + " prayer is started " + formatTime(kRoundNearest, time, 0, false).text;
+}
+
 // ---- the picture ----------------------------------------------------------------------------
 
 void AthanPicture::paintEvent(QPaintEvent*) {
@@ -147,8 +155,7 @@ bool Athan::start() {
         platform::showError(services_.messages, kErrorSoundFile);
         return false;
     }
-    setWindowTitle(
-        arg("  It is time for %1 prayer", QString::fromLatin1(names::kPrayers[prayer_])));
+    setWindowTitle("  " + toWidget(prayerTimeTitle(names::kPrayers[prayer_])));
     composeLines();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = rect();
@@ -184,9 +191,7 @@ void Athan::composeLines() {
             .arg(hijriDay)
             .arg(name(names::kHijriMonths, date_.hijriMonth))
             .arg(date_.hijriYear),
-        QStringLiteral("%1 prayer is started %2")
-            .arg(QString::fromLatin1(names::kPrayers[prayer_]),
-                 QString::fromStdString(formatTime(kRoundNearest, nextTime_, 0, false).text)),
+        toWidget(prayerStartedLine(names::kPrayers[prayer_], nextTime_)),
         arg("in %1", toWidget(location_.name)),
     };
 }

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <string>
 
 #include "base/config.h"
 #include "base/location.h"
@@ -17,6 +18,11 @@ namespace kelmo::ui {
 namespace athanwin {
 inline constexpr int kClose = 8;
 }  // namespace athanwin
+
+// The alert's words, Windows-1252 like the prayer's name: "It is time for Duhr prayer" and
+// "Duhr prayer is started 11:31" (time: radians of the day, rounded to the nearest minute).
+std::string prayerTimeTitle(const std::string& prayer);
+std::string prayerStartedLine(const std::string& prayer, double time);
 
 // The picture of the alert: worshippers in white robes raising their hands before a large
 // ornamented double door, in shades of grey (drawn, 148 by 176 at its own size).

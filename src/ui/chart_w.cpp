@@ -8,6 +8,7 @@
 
 #include "calendar/local_time.h"
 #include "files/report_header.h"
+#include "files/show_report.h"
 #include "ui/chart/chart_picture.h"
 #include "ui/text_edge.h"
 
@@ -15,8 +16,6 @@ namespace kelmo::ui {
 
 namespace {
 
-constexpr int kErrorOpenOutput = 500;   // "Could not open output file!"
-constexpr int kErrorWriteOutput = 501;  // "Could not write into output file!"
 const QSize kWindowSize(1200, 830);
 const QSize kSmallestChart(560, 400);
 

@@ -8,6 +8,8 @@
 #include <array>
 #include <cmath>
 
+#include "base/angles.h"
+
 namespace kelmo::ui {
 
 namespace {
@@ -132,7 +134,7 @@ void paintApplicationIcon(QPainter& painter, double size) {
     // A five-pointed star in the crescent's opening.
     QPolygonF star;
     for (int i = 0; i < 10; ++i) {
-        const double angle = i * 3.14159265358979 / 5 - 3.14159265358979 / 2;
+        const double angle = i * kPi / 5 - kPi / 2;
         const double r = i % 2 == 0 ? 4.2 : 1.8;
         star << QPointF(22 + r * std::cos(angle), 15 + r * std::sin(angle));
     }

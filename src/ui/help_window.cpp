@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "ui/earth_picture.h"
+#include "ui/text_edge.h"
 
 namespace kelmo::ui {
 
@@ -45,7 +46,7 @@ void HelpWindow::placeBesideOwner() {
 }
 
 void HelpViewer::show(const std::string& helpFile) {
-    const QString path = QFile::decodeName(QByteArray::fromStdString(helpFile));
+    const QString path = pathToWidget(helpFile);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         messages_.show("Failed to launch help.");

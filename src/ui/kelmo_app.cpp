@@ -1,7 +1,6 @@
 #include "ui/kelmo_app.h"
 
 #include <cstdio>
-#include <string>
 
 #include "files/command_line.h"
 #include "files/error_messages.h"
@@ -12,9 +11,7 @@ namespace kelmo::ui {
 
 void reportTimerRunning(platform::MessageBox& messages) {
     constexpr int kErrorTimerRunning = 800;  // "Kelmo Timer or Kelmo Notifier is already started!"
-    std::string line = errorMessage(kErrorTimerRunning);
-    line.back() = '\n';  // the text's closing TAB
-    std::fprintf(stderr, "Kelmo: %s", line.c_str());
+    std::fprintf(stderr, "Kelmo: %s\n", errorText(kErrorTimerRunning).c_str());
     platform::showError(messages, kErrorTimerRunning);
 }
 

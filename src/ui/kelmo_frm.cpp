@@ -227,9 +227,8 @@ void CKelmoFrm::prayerTime() {
 void CKelmoFrm::announcePrayer() {
     if (desktopNotifier_ == nullptr) return;
     const std::string name = slotPrayerName(nextSlot_);
-    desktopNotifier_->notify("It is time for " + name + " prayer",
-                             name + " prayer is started " +
-                                 formatTime(kRoundNearest, nextTime_, 0, false).text + " in " +
+    desktopNotifier_->notify(prayerTimeTitle(name),
+                             prayerStartedLine(name, nextTime_) + " in " +
                                  platform::utf8FromCp1252(records_.current.name));
 }
 

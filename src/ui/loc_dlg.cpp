@@ -45,6 +45,11 @@ const char* const kWeekRules[] = {"First", "2nd", "3rd", "4th", "Last"};
 QLineEdit* lineEdit(const QWidget* dialog, int id) {
     return control<QLineEdit>(dialog, id);
 }
+// Checks the radio button id of group (none when there is no such button).
+void check(QButtonGroup* group, int id) {
+    if (QAbstractButton* button = group->button(id)) button->setChecked(true);
+}
+
 QComboBox* dropDown(const QWidget* dialog, int id) {
     return control<QComboBox>(dialog, id);
 }
@@ -419,9 +424,6 @@ void LocDlg::showFields() {
     };
     number(kHeight, f.height);
     lineEdit(this, kName)->setText(toWidget(f.name));
-    auto check = [](QButtonGroup* group, int id) {
-        if (QAbstractButton* button = group->button(id)) button->setChecked(true);
-    };
     check(lonHemispheres_, f.lonHemisphere);
     check(latHemispheres_, f.latHemisphere);
     number(kLatDegrees, f.latDegrees);
@@ -444,9 +446,6 @@ void LocDlg::showFields() {
 void LocDlg::showZoneFields() {
     using namespace loc;
     const Fields& f = fields_;
-    auto check = [](QButtonGroup* group, int id) {
-        if (QAbstractButton* button = group->button(id)) button->setChecked(true);
-    };
     check(zoneSigns_, f.zoneSign);
     check(dstChoice_, f.dstAvailable);
     dropDown(this, kEndDay)->setCurrentIndex(f.endDay);

@@ -272,11 +272,11 @@ CliError terminalPlaceName(const std::string& utf8, std::string& name) {
 
 CliError writeOutput(const OutputOptions& output, const std::string& utf8) {
     if (output.out) {
-        if (const int code = writeReportFile(*output.out, utf8)) return fileError(code);
+        if (const int code = writeReportFile(*output.out, utf8)) return tableError(code);
         return {};
     }
     std::cout << utf8 << std::flush;
-    if (!std::cout) return fileError(kErrorWriteOutput);
+    if (!std::cout) return tableError(kErrorWriteOutput);
     return {};
 }
 

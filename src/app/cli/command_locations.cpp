@@ -46,7 +46,7 @@ int runLocations(const CliOptions& options, const platform::Clock&) {
     std::string text;
     if (CliError e = configurationText(options.settings, text)) return report(e);
     std::vector<Location> list;
-    if (const int code = locationsFromText(text, list)) return report(fileError(code));
+    if (const int code = locationsFromText(text, list)) return report(tableError(code));
     Location home;
     Config config;
     configFromText(text, home, config);  // only the home name is used; none marks no place

@@ -8,11 +8,11 @@
 
 #include "app/cli/commands.h"
 #include "app/cli/report_date.h"
+#include "app/cli/settings_source.h"
 #include "base/angles.h"
 #include "calendar/julian_day.h"
 #include "calendar/local_time.h"
 #include "calendar/time_format.h"
-#include "files/error_messages.h"
 #include "platform/encoding.h"
 #include "prayer/next_prayer.h"
 
@@ -31,9 +31,7 @@ int runNext(const CliOptions& options, const platform::Clock& clock) {
     double time = 0.0;
     int slot = 0;  // no previous prayer: every prayer still ahead today counts
     if (!FindNextPrayer(r.config, day, r.location, utcNow, time, slot)) {
-        std::string message = errorMessage(kCouldNotCalculate);
-        if (!message.empty() && message.back() == '\t') message.pop_back();
-        return report({kExitFailure, message});
+        return report(tableError(kCouldNotCalculate));
     }
     const double daysAhead = julianDay(day) - julianDay(now.date);
     const double timeLeft = daysAhead * kTwoPi + time - now.timeOfDay;

@@ -10,11 +10,11 @@
 
 #include "app/cli/commands.h"
 #include "app/cli/decimal_option.h"
+#include "app/cli/settings_source.h"
 #include "base/angles.h"
 #include "calendar/angle_format.h"
 #include "calendar/julian_day.h"
 #include "calendar/summer_time.h"
-#include "files/error_messages.h"
 #include "platform/computer_zone.h"
 #include "platform/encoding.h"
 #include "qibla/compute_qibla.h"
@@ -27,13 +27,6 @@ namespace {
 
 constexpr int kErrorNoQiblaInformation = 700;
 constexpr int kErrorQiblaNotPossible = 902;
-
-// An error of the message table as the tool reports it: its text without the TAB.
-CliError tableError(int code) {
-    std::string text = errorMessage(code);
-    if (!text.empty() && text.back() == '\t') text.pop_back();
-    return {kExitFailure, text};
-}
 
 std::string line(const char* format, const std::string& value) {
     char text[160];

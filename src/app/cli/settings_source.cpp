@@ -27,7 +27,7 @@ CliError findPlace(const std::string& text, const std::string& utf8Name, Locatio
     if (code == kConfigHomeNotFound || code == kConfigEmpty) {
         return {kExitUsage, "unknown location: " + utf8Name};
     }
-    if (code != 0) return fileError(code);
+    if (code != 0) return tableError(code);
     std::vector<Location> list;
     if (locationsFromText(text, list) == 0) {
         for (const Location& stored : list) {
@@ -55,17 +55,15 @@ std::string defaultConfigFile() {
 
 CliError configurationText(const SettingsOptions& settings, std::string& text) {
     if (settings.configFile) {
-        if (const int code = readConfigText(*settings.configFile, text)) return fileError(code);
+        if (const int code = readConfigText(*settings.configFile, text)) return tableError(code);
         return {};
     }
     if (!readFileText(defaultConfigFile(), text)) text = defaultConfigText();
     return {};
 }
 
-CliError fileError(int code) {
-    std::string text = errorMessage(code);
-    if (!text.empty() && text.back() == '\t') text.pop_back();
-    return {kExitFailure, text};
+CliError tableError(int code) {
+    return {kExitFailure, errorText(code)};
 }
 
 CliError loadSettings(const CliOptions& options, Resolved& resolved) {
@@ -75,12 +73,12 @@ CliError loadSettings(const CliOptions& options, Resolved& resolved) {
     Location home;
     const int code = configFromText(text, home, resolved.config);
     if (!options.place.location) {
-        if (code != 0) return fileError(code);
+        if (code != 0) return tableError(code);
         resolved.location = home;
         return {};
     }
     // The settings line must read; the home place itself is not needed.
-    if (code != 0 && code != kConfigHomeNotFound) return fileError(code);
+    if (code != 0 && code != kConfigHomeNotFound) return tableError(code);
     return findPlace(text, *options.place.location, resolved.location);
 }
 

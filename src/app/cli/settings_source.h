@@ -18,7 +18,7 @@ std::string defaultConfigFile();
 CliError configurationText(const SettingsOptions& settings, std::string& text);
 
 // An error of the message table as the tool reports it: exit status 1, the text without TAB.
-CliError fileError(int code);
+CliError tableError(int code);
 
 // Fills resolved.config and resolved.location (the home or the --location place, found in any
 // letter case). A --location name that is not in the file is a usage error (status 2); a file
