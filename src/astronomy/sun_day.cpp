@@ -1,9 +1,7 @@
 #include "astronomy/sun_day.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstddef>
 
 #include "astronomy/coordinates.h"
 #include "astronomy/delta_t.h"
@@ -12,6 +10,7 @@
 #include "astronomy/sidereal_time.h"
 #include "astronomy/sun_position.h"
 #include "base/angles.h"
+#include "base/recent_values.h"
 #include "calendar/julian_day.h"
 
 // The frame of one local day: time scales, nutation, obliquity and sidereal time at local
@@ -43,18 +42,11 @@ TabulatedSun computeTabulatedSun(double t) {
 }
 
 // The frames of consecutive days share two of their three tabulated instants (each is the
-// midnight of a whole Julian day), so the last few places are kept: a run of days computes one
-// new place a day. The places depend on t alone, so keeping them changes no result.
+// midnight of a whole Julian day): a run of days computes one new place a day.
 TabulatedSun tabulatedSun(double t) {
-    constexpr std::size_t kKept = 4;
-    thread_local std::array<TabulatedSun, kKept> kept;
-    thread_local std::size_t count = 0;
-    for (std::size_t i = 0; i < std::min(count, kKept); ++i) {
-        if (kept[i].t == t) return kept[i];
-    }
-    TabulatedSun& slot = kept[count++ % kKept];
-    slot = computeTabulatedSun(t);
-    return slot;
+    thread_local RecentValues<TabulatedSun, 4> kept;
+    return kept.find([t](const TabulatedSun& s) { return s.t == t; },
+                     [t] { return computeTabulatedSun(t); });
 }
 
 }  // namespace

@@ -32,15 +32,11 @@ SharedSunDay::SharedSunDay(const CalendarDate& date, const Location& location, c
 
 const NoonSun& SharedSunDay::noonAt(const CalendarDate& date, const Location& location,
                                     double transit) {
-    const std::size_t kept = noonCount_ < kKeptNoons ? noonCount_ : kKeptNoons;
-    for (std::size_t i = 0; i < kept; ++i) {
-        if (noons_[i].transit == transit && noons_[i].longitude == location.longitude) {
-            return noons_[i];
-        }
-    }
-    NoonSun& slot = noons_[noonCount_++ % kKeptNoons];
-    slot = noonSun(date, location, frame_, transit);
-    return slot;
+    return noons_.find(
+        [&](const NoonSun& noon) {
+            return noon.transit == transit && noon.longitude == location.longitude;
+        },
+        [&] { return noonSun(date, location, frame_, transit); });
 }
 
 DayFrame frameAtPlace(const DayFrame& frame, const Location& place, const Config& config) {

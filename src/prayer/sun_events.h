@@ -2,12 +2,10 @@
 // prayer times.
 #pragma once
 
-#include <array>
-#include <cstddef>
-
 #include "astronomy/sun_day.h"
 #include "base/config.h"
 #include "base/location.h"
+#include "base/recent_values.h"
 #include "calendar/calendar_date.h"
 #include "prayer/asr_altitude.h"
 #include "prayer/event_table.h"
@@ -29,10 +27,8 @@ class SharedSunDay {
     const NoonSun& noonAt(const CalendarDate& date, const Location& location, double transit);
 
   private:
-    static constexpr std::size_t kKeptNoons = 16;
     DayFrame frame_;
-    std::array<NoonSun, kKeptNoons> noons_;
-    std::size_t noonCount_ = 0;
+    RecentValues<NoonSun, 16> noons_;
 };
 
 // The day frame of the same date and time zone moved to another place: only the observer's
