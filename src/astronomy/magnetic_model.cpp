@@ -6,8 +6,6 @@ namespace kelmo {
 
 namespace {
 
-constexpr double kDaysPerYear = 365.25;
-
 double epochJulianDay(const WmmModel& model) {
     CalendarDate epoch;
     epoch.year = model.epochYear;
@@ -25,7 +23,7 @@ MagneticModelOfDate magneticModelOfDate(const CalendarDate& date) {
     }
     MagneticModelOfDate result;
     result.model = chosen;
-    result.years = (julianDay(date) - epochJulianDay(*chosen)) / kDaysPerYear;
+    result.years = (julianDay(date) - epochJulianDay(*chosen)) / kDaysPerJulianYear;
     result.extrapolated = result.years < 0.0 || result.years >= kWmmValidYears;
     return result;
 }

@@ -8,7 +8,8 @@
 namespace kelmo {
 
 inline constexpr double kJ2000 = 2451545.0;  // Julian day of 2000-01-01 12h TT
-inline constexpr double kDaysPerCentury = 36525.0;
+inline constexpr double kDaysPerJulianYear = 365.25;
+inline constexpr double kDaysPerCentury = 100.0 * kDaysPerJulianYear;
 
 // Julian day of year, month and day (the fraction of day included).
 double julianDay(const CalendarDate& date);

@@ -11,7 +11,7 @@ namespace kelmo {
 
 namespace {
 
-constexpr double kOneMinuteInDays = 1.0 / (24.0 * 60.0);
+constexpr double kOneMinuteInDays = 1.0 / (kHoursPerDay * kMinutesPerHour);
 
 }  // namespace
 
@@ -31,6 +31,13 @@ LocalMoment currentLocalTime(const Location& location, const UtcTime& now) {
     local.timeOfDay = (date.day - wholeDay) * 24.0 * kHoursToRad;
     date.day = wholeDay;
     return local;
+}
+
+UtcTime utcOfLocalTime(const CalendarDate& local, double offsetHours) {
+    CalendarDate ut;
+    dateFromJulianDay(julianDay(local) - offsetHours / kHoursPerDay, ut);
+    return {ut.year, ut.month,  static_cast<int>(ut.day),
+            ut.hour, ut.minute, static_cast<double>(ut.second)};
 }
 
 LocalDateTime julianDayToLocalText(const Config& config, const Location& location,

@@ -26,6 +26,10 @@ struct LocalMoment {
 // The local date and time at location for the UTC moment now, summer time included.
 LocalMoment currentLocalTime(const Location& location, const UtcTime& now);
 
+// The UTC moment of a local civil date and time (the fraction of its day) on a clock
+// offsetHours east of UT; the seconds are truncated.
+UtcTime utcOfLocalTime(const CalendarDate& local, double offsetHours);
+
 struct LocalDateTime {
     double jd = 0.0;         // the Julian day, moved by whole days when rounding carried
     double timeOfDay = 0.0;  // radians of the day, 0 when rounding carried into another day

@@ -6,10 +6,11 @@
 
 namespace kelmo::names {
 
-// Entry index of a name table, or "" for an index outside it.
+// Entry index of a name table, or fallback for an index outside it.
 template <std::size_t N>
-constexpr const char* nameAt(const std::array<const char*, N>& table, int index) {
-    return index >= 0 && static_cast<std::size_t>(index) < N ? table[index] : "";
+constexpr const char* nameAt(const std::array<const char*, N>& table, int index,
+                             const char* fallback = "") {
+    return index >= 0 && static_cast<std::size_t>(index) < N ? table[index] : fallback;
 }
 
 inline constexpr std::array<const char*, 7> kWeekdays = {

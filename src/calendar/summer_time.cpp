@@ -24,27 +24,19 @@ int weekdayOfDate(int year, int month, int day) {
     return weekday(julianDay(date));
 }
 
-struct ResolvedDay {
-    int month;
-    int day;
-};
-
-ResolvedDay resolve(int code, int year) {
-    return {code / kRuleMonthFactor, dstDayOfMonth(code, year)};
-}
-
 }  // namespace
 
 bool isNoSummerTimeCode(int code) {
     const int month = code / kRuleMonthFactor;
     const int dayCode = code % kRuleMonthFactor;
-    return code <= 0 || month < 1 || month > 12 || dayCode < 1 || dayCode > kLastDayCode;
+    return code <= 0 || month < 1 || month > kMonthsPerYear || dayCode < 1 ||
+           dayCode > kLastDayCode;
 }
 
 int dstDayOfMonth(int code, int year) {
     if (isNoSummerTimeCode(code)) return 0;
-    const int month = code / 256;
-    const int dayCode = code % 256;
+    const int month = code / kRuleMonthFactor;
+    const int dayCode = code % kRuleMonthFactor;
     if (dayCode < kFirstWeekdayCode) return dayCode;
 
     const int rule = dayCode - kFirstWeekdayCode;
@@ -56,10 +48,14 @@ int dstDayOfMonth(int code, int year) {
     return day;
 }
 
+MonthDay dstDay(int code, int year) {
+    return {code / kRuleMonthFactor, dstDayOfMonth(code, year)};
+}
+
 bool isSummerTime(int dstStart, int dstEnd, const CalendarDate& date) {
     if (isNoSummerTimeCode(dstStart) || isNoSummerTimeCode(dstEnd)) return false;
-    const ResolvedDay start = resolve(dstStart, date.year);
-    const ResolvedDay end = resolve(dstEnd, date.year);
+    const MonthDay start = dstDay(dstStart, date.year);
+    const MonthDay end = dstDay(dstEnd, date.year);
     const int m = date.month;
     const int d = static_cast<int>(std::trunc(date.day));
 
@@ -76,16 +72,22 @@ bool isSummerTime(int dstStart, int dstEnd, const CalendarDate& date) {
     return false;
 }
 
-int summerTimeMinutes(const Location& location, const CalendarDate& date) {
+int zoneOffsetMinutes(const Location& location) {
+    return static_cast<int>(std::lround(location.timeZone * kMinutesPerHour));
+}
+
+int clockOffsetMinutes(const Location& location, const CalendarDate& date) {
     if (!location.zone.empty()) {
         const std::optional<ZoneClock> clock = zoneClockAtNoon(
             location.zone, date.year, date.month, static_cast<int>(std::trunc(date.day)));
-        if (clock) {
-            return clock->offsetMinutes -
-                   static_cast<int>(std::lround(location.timeZone * kMinutesPerHour));
-        }
+        if (clock) return clock->offsetMinutes;
     }
-    return isSummerTime(location.dstStart, location.dstEnd, date) ? kMinutesPerHour : 0;
+    const bool summer = isSummerTime(location.dstStart, location.dstEnd, date);
+    return zoneOffsetMinutes(location) + (summer ? kMinutesPerHour : 0);
+}
+
+int summerTimeMinutes(const Location& location, const CalendarDate& date) {
+    return clockOffsetMinutes(location, date) - zoneOffsetMinutes(location);
 }
 
 int applySummerTime(const Location& location, const CalendarDate& date, std::span<double> times) {

@@ -20,6 +20,18 @@ inline constexpr int kLastDayCode = 66;
 inline constexpr int kWeekdayOrdinals = 5;  // first, 2nd, 3rd, 4th, last
 inline constexpr int kLastOrdinal = 4;
 
+// The rule code of a month (1..12) and a day code.
+constexpr int ruleCode(int month, int dayCode) {
+    return month * kRuleMonthFactor + dayCode;
+}
+
+// A day of a year as month (1..12) and day of the month.
+struct MonthDay {
+    int month = 0;
+    int day = 0;
+    bool operator==(const MonthDay&) const = default;
+};
+
 // True when code is 0 or lies outside the data model.
 bool isNoSummerTimeCode(int code);
 
@@ -27,14 +39,24 @@ bool isNoSummerTimeCode(int code);
 // 0 for a code outside the data model.
 int dstDayOfMonth(int code, int year);
 
+// The month of the rule code and the day dstDayOfMonth gives in year.
+MonthDay dstDay(int code, int year);
+
 // True when summer time is in effect on the civil date (its integer day).
 bool isSummerTime(int dstStart, int dstEnd, const CalendarDate& date);
 
-// Minutes to add to the location's zone time (timeZone) for its clock on the civil date.
-// With a zone the tz database knows: the zone's offset from UT at local noon of the date less
-// timeZone, so summer time of any size (30 minutes at Lord Howe, 2 hours at Troll), a summer
-// time the law has dropped and a change of the zone's standard offset are all as the law of
-// that date had them. Without one: 60 when the rule codes put the date in summer time, else 0.
+// The location's zone time (timeZone) in whole minutes east of UT.
+int zoneOffsetMinutes(const Location& location);
+
+// The clock's whole offset from UT in minutes, east positive, on the civil date. With a zone
+// the tz database knows: the zone's offset at local noon of the date, so summer time of any
+// size (30 minutes at Lord Howe, 2 hours at Troll), a summer time the law has dropped and a
+// change of the zone's standard offset are all as the law of that date had them. Without
+// one: zoneOffsetMinutes, and 60 more when the rule codes put the date in summer time.
+int clockOffsetMinutes(const Location& location, const CalendarDate& date);
+
+// Minutes to add to the location's zone time (timeZone) for its clock on the civil date:
+// clockOffsetMinutes less zoneOffsetMinutes.
 int summerTimeMinutes(const Location& location, const CalendarDate& date);
 
 // Adds the location's summerTimeMinutes of date to every valid time (radians of the day;

@@ -23,4 +23,8 @@ struct ZoneClock {
 // None for an unknown zone or a date the library cannot represent.
 std::optional<ZoneClock> zoneClockAtNoon(const std::string& zone, int year, int month, int day);
 
+// The zone's clock at local noon of every day of year in order, the days of each month as
+// daysInMonth counts them; none for an unknown zone or when a day cannot be represented.
+std::optional<std::vector<ZoneClock>> zoneClocksOfYear(const std::string& zone, int year);
+
 }  // namespace kelmo

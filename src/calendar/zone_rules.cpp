@@ -15,25 +15,6 @@ namespace {
 
 constexpr int kFollowingYears = 4;
 
-struct MonthDay {
-    int month = 0;
-    int day = 0;
-    bool operator==(const MonthDay&) const = default;
-};
-
-// The clocks at local noon of every day of the year; none when one is missing.
-std::optional<std::vector<ZoneClock>> yearClocks(const std::string& zone, int year) {
-    std::vector<ZoneClock> clocks;
-    for (int month = 1; month <= kMonthsPerYear; ++month) {
-        for (int day = 1; day <= daysInMonth(year, month); ++day) {
-            const std::optional<ZoneClock> clock = zoneClockAtNoon(zone, year, month, day);
-            if (!clock) return std::nullopt;
-            clocks.push_back(*clock);
-        }
-    }
-    return clocks;
-}
-
 std::vector<int> offsetsOf(const std::vector<ZoneClock>& clocks) {
     std::vector<int> offsets;
     for (const ZoneClock& clock : clocks) offsets.push_back(clock.offsetMinutes);
@@ -50,6 +31,7 @@ std::vector<int> standardOffsetsOf(const std::vector<ZoneClock>& clocks) {
     return offsets.empty() ? offsetsOf(clocks) : offsets;
 }
 
+// The day at index (0: 1 January) of the year's clocks (zoneClocksOfYear).
 MonthDay dayOfYear(int year, int index) {
     MonthDay d{1, index + 1};
     while (d.day > daysInMonth(year, d.month)) d.day -= daysInMonth(year, d.month++);
@@ -79,7 +61,7 @@ std::optional<SummerDays> summerDays(const std::vector<int>& offsets, int year) 
 }
 
 std::optional<SummerDays> summerDaysOf(const std::string& zone, int year) {
-    const std::optional<std::vector<ZoneClock>> clocks = yearClocks(zone, year);
+    const std::optional<std::vector<ZoneClock>> clocks = zoneClocksOfYear(zone, year);
     if (!clocks) return {};
     return summerDays(offsetsOf(*clocks), year);
 }
@@ -88,7 +70,7 @@ std::optional<SummerDays> summerDaysOf(const std::string& zone, int year) {
 std::vector<int> codesFor(const MonthDay& day, int year) {
     std::vector<int> lastWeekday, fixed, ordinals;
     for (int dayCode = 1; dayCode <= kLastDayCode; ++dayCode) {
-        const int code = day.month * kRuleMonthFactor + dayCode;
+        const int code = ruleCode(day.month, dayCode);
         if (dstDayOfMonth(code, year) != day.day) continue;
         if (dayCode < kFirstWeekdayCode) {
             fixed.push_back(code);
@@ -105,8 +87,7 @@ std::vector<int> codesFor(const MonthDay& day, int year) {
 
 bool gives(int code, const std::optional<SummerDays>& days, bool start, int year) {
     if (!days) return false;
-    const MonthDay& d = start ? days->start : days->end;
-    return d.month == code / kRuleMonthFactor && d.day == dstDayOfMonth(code, year);
+    return (start ? days->start : days->end) == dstDay(code, year);
 }
 
 // The preferred code for the start (or end) of the year's summer time that also holds in the
@@ -142,7 +123,7 @@ int mostCommon(const std::vector<int>& offsets) {
 
 FixedZoneRules fixedRulesOfZone(const std::string& zone, int year) {
     FixedZoneRules rules;
-    const std::optional<std::vector<ZoneClock>> clocks = yearClocks(zone, year);
+    const std::optional<std::vector<ZoneClock>> clocks = zoneClocksOfYear(zone, year);
     if (!clocks) return rules;
     rules.known = true;
     const std::vector<int> offsets = offsetsOf(*clocks);

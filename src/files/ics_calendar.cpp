@@ -8,6 +8,7 @@
 #include "base/angles.h"
 #include "base/markers.h"
 #include "calendar/julian_day.h"
+#include "calendar/summer_time.h"
 #include "calendar/time_format.h"
 #include "files/append_format.h"
 #include "files/times_row.h"
@@ -65,9 +66,8 @@ std::string utcText(const IcsEvent& e) {
     const int utc = local - e.utcOffsetMinutes * 60;
     const int dayShift = static_cast<int>(std::floor(utc / kSecondsPerDay));
     const int inDay = utc - dayShift * static_cast<int>(kSecondsPerDay);
-    CalendarDate date;
-    dateFromJulianDay(julianDay(e.date) + dayShift, date);
-    return dateTimeText(date, inDay / 3600, inDay / 60 % 60, inDay % 60) + "Z";
+    return dateTimeText(daysLater(e.date, dayShift), inDay / 3600, inDay / 60 % 60, inDay % 60) +
+           "Z";
 }
 
 std::string placeKey(const Location& location) {
@@ -81,8 +81,8 @@ std::string placeKey(const Location& location) {
 void addPrayerEvents(const CalendarDate& date, const PrayerTimes& times, int summerTimeMinutes,
                      const Location& location, const Config& config,
                      std::vector<IcsEvent>& events) {
-    const int offset =
-        static_cast<int>(std::lround(location.timeZone * 60.0)) + summerTimeMinutes;
+    // The clock's offset of the date (clockOffsetMinutes) from the summer time the times hold.
+    const int offset = zoneOffsetMinutes(location) + summerTimeMinutes;
     for (const PrayerSlot slot : shownSlots(config.fiqh)) {
         const double time = times[slot];
         if (!isTime(time)) continue;

@@ -18,8 +18,8 @@ int dayCode(const ZoneTransition& t) {
     return kFirstWeekdayCode - 1 + kWeekdayOrdinals * weekday + t.day;
 }
 
-int ruleCode(const ZoneTransition& t) {
-    return t.month * kRuleMonthFactor + dayCode(t);
+int transitionCode(const ZoneTransition& t) {
+    return ruleCode(t.month, dayCode(t));
 }
 
 }  // namespace
@@ -29,8 +29,8 @@ ZoneRules ComputerZoneRules(const ZoneSetting& setting) {
     rules.timeZone =
         static_cast<float>(-setting.biasMinutes / static_cast<double>(kMinutesPerHour));
     if (setting.standardDate.month == 0) return rules;
-    rules.dstEnd = ruleCode(setting.standardDate);
-    rules.dstStart = ruleCode(setting.daylightDate);
+    rules.dstEnd = transitionCode(setting.standardDate);
+    rules.dstStart = transitionCode(setting.daylightDate);
     return rules;
 }
 

@@ -11,6 +11,7 @@
 #include "base/angles.h"
 #include "calendar/julian_day.h"
 #include "calendar/local_time.h"
+#include "calendar/summer_time.h"
 #include "calendar/time_zone_database.h"
 #include "calendar/zone_rules.h"
 #include "files/show_report.h"
@@ -35,9 +36,9 @@ void addPlaceOptions(CLI::App& app, PlaceOptions& p) {
     group->add_option("--tz", p.timeZone, "time zone, hours east of Greenwich")
         ->transform(decimalIn(-24.0, 24.0));
     auto* start = group->add_option("--dst-start", p.dstStart, "summer-time start rule code")
-                      ->transform(integerIn(0, 12 * 256 + 66));
+                      ->transform(integerIn(0, ruleCode(kMonthsPerYear, kLastDayCode)));
     auto* end = group->add_option("--dst-end", p.dstEnd, "summer-time end rule code")
-                    ->transform(integerIn(0, 12 * 256 + 66));
+                    ->transform(integerIn(0, ruleCode(kMonthsPerYear, kLastDayCode)));
     start->needs(end);
     end->needs(start);
     group

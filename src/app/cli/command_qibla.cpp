@@ -13,7 +13,7 @@
 #include "app/cli/settings_source.h"
 #include "base/angles.h"
 #include "calendar/angle_format.h"
-#include "calendar/julian_day.h"
+#include "calendar/local_time.h"
 #include "calendar/summer_time.h"
 #include "platform/computer_zone.h"
 #include "platform/encoding.h"
@@ -86,7 +86,7 @@ struct MomentOptions {
     std::optional<std::string> time;  // HH:MM, local time at the place
 };
 
-constexpr int kMinutesPerDay = 24 * kMinutesPerHour;
+constexpr double kMinutesPerDay = kHoursPerDay * kMinutesPerHour;
 constexpr int kNoonMinutes = 12 * kMinutesPerHour;
 
 bool parseClock(const std::string& text, int& minutes) {
@@ -101,15 +101,14 @@ bool parseClock(const std::string& text, int& minutes) {
 }
 
 // The moment of a local date and time at the place, with the place's offset from UT on that
-// date (its zone and summer time) standing in for the computer's zone.
+// date (its zone time as given, not rounded to minutes, and its summer time) standing in for
+// the computer's zone.
 ComputerTime momentAtPlace(const Location& place, CalendarDate date, int minutes) {
-    date.day = std::floor(date.day) + minutes / static_cast<double>(kMinutesPerDay);
-    const double offsetHours = place.timeZone + summerTimeMinutes(place, date) / 60.0;
-    CalendarDate ut;
-    dateFromJulianDay(julianDay(date) - offsetHours / 24.0, ut);
+    date.day = std::floor(date.day) + minutes / kMinutesPerDay;
+    const double offsetHours =
+        place.timeZone + summerTimeMinutes(place, date) / static_cast<double>(kMinutesPerHour);
     ComputerTime moment;
-    moment.now = UtcTime{ut.year, ut.month,  static_cast<int>(ut.day),
-                         ut.hour, ut.minute, static_cast<double>(ut.second)};
+    moment.now = utcOfLocalTime(date, offsetHours);
     moment.zone = ZoneRules{static_cast<float>(offsetHours), 0, 0};
     return moment;
 }

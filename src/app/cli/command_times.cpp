@@ -50,12 +50,6 @@ std::string clockCell(double time) {
     return f.text + (f.dayOffset < 0 ? "<" : (f.dayOffset > 0 ? ">" : ""));
 }
 
-// The name of index in a name table, or "?" outside it.
-template <std::size_t N>
-const char* nameOr(const std::array<const char*, N>& table, int index) {
-    return index >= 0 && static_cast<std::size_t>(index) < N ? table[index] : "?";
-}
-
 // The header in UTF-8 (the place name is the only text beyond ASCII).
 std::string textHeader(const Resolved& r) {
     char text[400];
@@ -65,9 +59,9 @@ std::string textHeader(const Resolved& r) {
                   "Times HH:MM:SS of local time; < previous day, > next day\n\n",
                   r.location.name.c_str(), r.location.latitude * kRadToDeg,
                   r.location.longitude * kRadToDeg, r.location.height,
-                  static_cast<double>(r.location.timeZone), nameOr(names::kFiqhs, r.config.fiqh),
-                  r.config.areaRadius,
-                  nameOr(names::kHighLatitudeRules, r.config.highLatitudeRule));
+                  static_cast<double>(r.location.timeZone),
+                  names::nameAt(names::kFiqhs, r.config.fiqh, "?"), r.config.areaRadius,
+                  names::nameAt(names::kHighLatitudeRules, r.config.highLatitudeRule, "?"));
     std::string header = text;
     header += "Date      ";
     for (const PrayerSlot slot : shownSlots(r.config.fiqh)) {
