@@ -27,16 +27,16 @@ int weekdayOfDate(int year, int month, int day) {
 }  // namespace
 
 bool isNoSummerTimeCode(int code) {
-    const int month = code / kRuleMonthFactor;
-    const int dayCode = code % kRuleMonthFactor;
+    const int month = ruleMonth(code);
+    const int dayCode = ruleDayCode(code);
     return code <= 0 || month < 1 || month > kMonthsPerYear || dayCode < 1 ||
            dayCode > kLastDayCode;
 }
 
 int dstDayOfMonth(int code, int year) {
     if (isNoSummerTimeCode(code)) return 0;
-    const int month = code / kRuleMonthFactor;
-    const int dayCode = code % kRuleMonthFactor;
+    const int month = ruleMonth(code);
+    const int dayCode = ruleDayCode(code);
     if (dayCode < kFirstWeekdayCode) return dayCode;
 
     const int rule = dayCode - kFirstWeekdayCode;
@@ -49,7 +49,7 @@ int dstDayOfMonth(int code, int year) {
 }
 
 MonthDay dstDay(int code, int year) {
-    return {code / kRuleMonthFactor, dstDayOfMonth(code, year)};
+    return {ruleMonth(code), dstDayOfMonth(code, year)};
 }
 
 bool isSummerTime(int dstStart, int dstEnd, const CalendarDate& date) {

@@ -20,9 +20,15 @@ inline constexpr int kLastDayCode = 66;
 inline constexpr int kWeekdayOrdinals = 5;  // first, 2nd, 3rd, 4th, last
 inline constexpr int kLastOrdinal = 4;
 
-// The rule code of a month (1..12) and a day code.
+// The rule code of a month (1..12) and a day code, and the two parts of a code.
 constexpr int ruleCode(int month, int dayCode) {
     return month * kRuleMonthFactor + dayCode;
+}
+constexpr int ruleMonth(int code) {
+    return code / kRuleMonthFactor;
+}
+constexpr int ruleDayCode(int code) {
+    return code % kRuleMonthFactor;
 }
 
 // A day of a year as month (1..12) and day of the month.

@@ -147,4 +147,10 @@ FixedZoneRules fixedRulesOfZone(const std::string& zone, int year) {
     return rules;
 }
 
+void applyZoneLaw(const FixedZoneRules& law, Location& location) {
+    location.timeZone = law.timeZone;
+    location.dstStart = law.dstStart;
+    location.dstEnd = law.dstEnd;
+}
+
 }  // namespace kelmo

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "base/location.h"
+
 namespace kelmo {
 
 struct FixedZoneRules {
@@ -24,5 +26,8 @@ struct FixedZoneRules {
 // standard offset: the one in force on most of the days the database does not mark as summer
 // time (the smaller on a tie).
 FixedZoneRules fixedRulesOfZone(const std::string& zone, int year);
+
+// Puts law's zone time and rule codes into location (its zone name stays as it is).
+void applyZoneLaw(const FixedZoneRules& law, Location& location);
 
 }  // namespace kelmo

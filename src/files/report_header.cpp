@@ -194,8 +194,8 @@ std::string highLatitudeRuleText(const Config& config) {
 }
 
 std::string summerTimeRuleText(int code) {
-    const int month = code >> 8;
-    const int dayCode = code & 0xFF;
+    const int month = ruleMonth(code);
+    const int dayCode = ruleDayCode(code);
     std::string description;
     if (dayCode < kFirstWeekdayCode) {
         appendFormat(description, "%d, %s", dayCode, monthName(month));

@@ -14,6 +14,7 @@
 #include "calendar/angle_format.h"
 #include "calendar/julian_day.h"
 #include "calendar/names.h"
+#include "calendar/summer_time.h"
 #include "calendar/time_zone_database.h"
 #include "calendar/zone_rules.h"
 #include "files/location_database.h"
@@ -71,7 +72,7 @@ double degreesOf(int degrees, int minutes, int seconds) {
 // are not checked.
 bool dstDateIsValid(int dayCode, int month) {
     if (dayCode > kDaysOfMonth) return true;
-    if (month < 1 || month > 12) return false;
+    if (month < 1 || month > kMonthsPerYear) return false;
     CalendarDate date;
     date.year = kDstCheckYear;
     date.month = month;
@@ -80,7 +81,7 @@ bool dstDateIsValid(int dayCode, int month) {
 }
 
 int dstCode(int monthIndex, int dayIndex) {
-    return (monthIndex + 1) * 256 + dayIndex + 1;
+    return ruleCode(monthIndex + 1, dayIndex + 1);
 }
 
 }  // namespace
@@ -293,12 +294,8 @@ void LocDlg::showLocation(const Location& place) {
     f.name = place.name;
     f.zone = place.zone;
     Location law = place;
-    if (const FixedZoneRules rules = fixedRulesOfZone(place.zone, services_.clock.utcNow().year);
-        rules.known) {
-        law.timeZone = rules.timeZone;
-        law.dstStart = rules.dstStart;
-        law.dstEnd = rules.dstEnd;
-    }
+    const FixedZoneRules rules = fixedRulesOfZone(place.zone, services_.clock.utcNow().year);
+    if (rules.known) applyZoneLaw(rules, law);
     showZone(law);
     f.height = place.height;
 
@@ -318,10 +315,10 @@ void LocDlg::showZone(const Location& place) {
     Fields& f = fields_;
     if (place.dstStart != 0) {
         f.dstAvailable = 1;
-        f.startDay = (place.dstStart & 255) - 1;
-        f.startMonth = (place.dstStart >> 8) - 1;
-        f.endDay = (place.dstEnd & 255) - 1;
-        f.endMonth = (place.dstEnd >> 8) - 1;
+        f.startDay = ruleDayCode(place.dstStart) - 1;
+        f.startMonth = ruleMonth(place.dstStart) - 1;
+        f.endDay = ruleDayCode(place.dstEnd) - 1;
+        f.endMonth = ruleMonth(place.dstEnd) - 1;
     } else {
         f.dstAvailable = 0;
         f.startDay = kLastSundayIndex;
@@ -462,9 +459,7 @@ void LocDlg::zoneChosen() {
     const FixedZoneRules rules = fixedRulesOfZone(zone, services_.clock.utcNow().year);
     if (!rules.known) return;
     Location law;
-    law.timeZone = rules.timeZone;
-    law.dstStart = rules.dstStart;
-    law.dstEnd = rules.dstEnd;
+    applyZoneLaw(rules, law);
     showZone(law);
     showZoneFields();
     enableDstLists(fields_.dstAvailable == 1);

@@ -157,11 +157,8 @@ CliError applyPlace(const PlaceOptions& p, int year, Location& location) {
     }
     if (p.height) location.height = *p.height;
     if (p.zone) {
-        const FixedZoneRules law = fixedRulesOfZone(*p.zone, year);
         location.zone = *p.zone;
-        location.timeZone = law.timeZone;
-        location.dstStart = law.dstStart;
-        location.dstEnd = law.dstEnd;
+        applyZoneLaw(fixedRulesOfZone(*p.zone, year), location);
     }
     if (p.timeZone) location.timeZone = static_cast<float>(*p.timeZone);
     if (p.dstStart) {
