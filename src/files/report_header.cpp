@@ -1,5 +1,6 @@
 #include "files/report_header.h"
 
+#include <algorithm>
 #include <array>
 
 #include "calendar/angle_format.h"
@@ -98,7 +99,29 @@ struct TitleTexts {
     std::string second;
 };
 
-TitleTexts titleTexts(const CalendarDate& date, const Config& config, int kind) {
+// The Hijri months from that of first to that of last, each year after the last month shown
+// of it: "Jumada II-Rajab-Sha'ban/1446", "Thu Al-Hijja/1446-Muharram/1447".
+std::string hijriMonthsText(const CalendarDate& first, const CalendarDate& last) {
+    const int span =
+        (last.hijriYear - first.hijriYear) * kMonthsPerYear + last.hijriMonth - first.hijriMonth;
+    const int count = std::clamp(span, 0, kMonthsPerYear - 1) + 1;
+    std::string text;
+    int year = first.hijriYear;
+    int month = first.hijriMonth;
+    for (int i = 0; i < count; ++i) {
+        if (i > 0) {
+            if (month == kMonthsPerYear) appendFormat(text, "/%d", year++);
+            month = nextMonth(month);
+            text += "-";
+        }
+        text += hijriMonthName(month);
+    }
+    appendFormat(text, "/%d", year);
+    return text;
+}
+
+TitleTexts titleTexts(const CalendarDate& date, const CalendarDate& last, const Config& config,
+                      int kind) {
     TitleTexts t;
     const bool prayer = kind == kPrayerHeader;
     const bool hijriShown = prayer && date.hijriValid == 1;
@@ -119,17 +142,15 @@ TitleTexts titleTexts(const CalendarDate& date, const Config& config, int kind) 
         }
     } else {
         appendFormat(t.first, "%s/%d", monthName(date.month), date.year);
-        if (hijriShown) {
-            appendFormat(t.second, "%s-%s/%d", hijriMonthName(date.hijriMonth),
-                         hijriMonthName(nextMonth(date.hijriMonth)), date.hijriYear);
-        }
+        if (hijriShown) t.second = hijriMonthsText(date, last.hijriValid == 1 ? last : date);
     }
     return t;
 }
 
-void writeTitleLine(const CalendarDate& date, const Config& config, int kind, std::string& text) {
+void writeTitleLine(const CalendarDate& date, const CalendarDate& last, const Config& config,
+                    int kind, std::string& text) {
     const char* report = kind == kPrayerHeader ? "Prayer schedule" : "Moon Information";
-    const TitleTexts t = titleTexts(date, config, kind);
+    const TitleTexts t = titleTexts(date, last, config, kind);
     const char* format =
         reportPeriod(config) == ReportPeriod::day ? "%s for %s,  %s\n" : "\t\t%s for %s, %s\n";
     appendFormat(text, format, report, t.first.c_str(), t.second.c_str());
@@ -208,11 +229,11 @@ std::string summerTimeRuleText(int code) {
 }
 
 void writeReportHeader(const CalendarDate& date, const Location& location, const Config& config,
-                       int kind, std::string& text) {
+                       int kind, std::string& text, const CalendarDate* lastDay) {
     writeLocationBlock(location, date.year, text);
     if (kind == kPrayerHeader) writeConfigurationBlock(config, text);
     text += separatorLine();
-    writeTitleLine(date, config, kind, text);
+    writeTitleLine(date, lastDay ? *lastDay : date, config, kind, text);
     writeColumnLine(config, kind, text);
     text += separatorLine();
 }
