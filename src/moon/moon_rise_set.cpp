@@ -14,6 +14,7 @@
 #include "astronomy/sidereal_time.h"
 #include "astronomy/sky_track.h"
 #include "base/angles.h"
+#include "base/recent_values.h"
 #include "calendar/julian_day.h"
 #include "moon/moon_angles.h"
 
@@ -31,6 +32,24 @@ constexpr double kMiddleOfDay = 0.5;  // day fraction after local midnight
 constexpr Tabulation kOverTheDay{kMiddleOfDay, 0.5};
 constexpr Tabulation kOverThreeDays{0.0, 1.0};
 
+// The Moon's geocentric place at the instant t (Julian centuries, read as TT). The days of a
+// run share tabulated instants (each a whole or half day after a local midnight), so a month
+// or year computes two new places a day instead of three.
+struct TabulatedMoon {
+    double t = 0.0;
+    EclipticPosition place;
+};
+
+EclipticPosition tabulatedMoon(double t) {
+    thread_local RecentValues<TabulatedMoon, 6> kept;
+    return kept
+        .find([t](const TabulatedMoon& m) { return m.t == t; },
+              [t] {
+                  return TabulatedMoon{t, lunarPosition(t)};
+              })
+        .place;
+}
+
 // What the solver needs of the Moon's local day: the sidereal time at local midnight, Delta-T,
 // the three positions and the horizon altitude of the Moon's centre.
 struct MoonDay {
@@ -44,8 +63,10 @@ MoonDay moonDay(const CalendarDate& date, const Location& location, const Config
                 Tabulation tabulation) {
     CalendarDate midnight = date;
     midnight.day = std::floor(date.day);
-    const double t = centuriesSinceJ2000(julianDay(midnight));
-    const double tUT = t - location.timeZone / 24.0 * kCenturiesPerDay;
+    const double jd = julianDay(midnight);
+    const double zoneDays = location.timeZone / 24.0;
+    const double t = centuriesSinceJ2000(jd);
+    const double tUT = t - zoneDays * kCenturiesPerDay;
     const double deltaTSeconds = deltaT(t);
     const double tTT = tUT + deltaTSeconds * kSecondsToCenturies;
     const Nutation nut = nutation(tTT);
@@ -57,7 +78,7 @@ MoonDay moonDay(const CalendarDate& date, const Location& location, const Config
     std::array<double, 3> distances;
     for (int i = 0; i < 3; ++i) {
         const double days = tabulation.middle + (i - 1) * tabulation.spacing;
-        EclipticPosition moon = lunarPosition(tUT + days * kCenturiesPerDay);
+        EclipticPosition moon = tabulatedMoon(centuriesSinceJ2000(jd + days - zoneDays));
         moon.longitude += nut.dpsi;
         positions[i] = eclipticToEquatorial(moon.longitude, moon.latitude, eps);
         distances[i] = moon.distance;

@@ -117,7 +117,7 @@ DayCounts checkDays(const Location& at, const CalendarDate& first, int days,
         const EventTriple t = moonRiseTransitSet(date, at, config);
         const ReferenceEvents ref = referenceEvents(at, julianDay(first) + day);
         const std::string what = "day " + std::to_string(day);
-        expectDaysEvent(t.transit, ref.transits, 1.0 * kMinuteRad, what + " transit");
+        expectDaysEvent(t.transit, ref.transits, 3.0 * kSecondToRad, what + " transit");
         expectDaysEvent(t.rise, ref.rises, riseSetTolerance, what + " rise");
         expectDaysEvent(t.set, ref.sets, riseSetTolerance, what + " set");
         counts.withoutTransit += t.transit == kNotValid;
