@@ -62,6 +62,7 @@ class SkyTrack {
         double rate;  // 2 pi cos(delta) cos(phi) sin(H): the altitude's fall per day times cos h
     };
     Sample sample(double m) const;
+    double readingAt(double m) const;  // n of the interpolation at m
 
     double sinPhi_;
     double cosPhi_;
@@ -69,7 +70,6 @@ class SkyTrack {
     double theta0_;
     double readingOffset_;  // Delta-T in days
     Tabulation tabulation_;
-    double readingAt(double m) const;  // n of the interpolation at m
     std::array<double, 3> alpha_;
     std::array<double, 3> delta_;
 };
