@@ -181,8 +181,8 @@ TEST(MoonRiseTransitSet, CircumpolarMoonGivesMarkers) {
 // Moonrise and moonset where the Moon's horizon was once wrong (the refraction read at the
 // centre's apparent altitude of about +0.7 deg put the horizon 7.5' too high: rises late, sets
 // early) and where a short rise and set near a grazing culmination was missed. Reference:
-// astronomy-engine's Moon (upper limb on the horizon, 34' refraction there), computed once:
-// seconds at 52 N, the minute at 78 N.
+// astronomy-engine's Moon (upper limb on the horizon, 34' refraction there), computed once
+// when the fault was found: seconds at 52 N, the minute at 78 N.
 TEST(MoonRiseTransitSet, RiseAndSetAtTheRealHorizonAgreeWithAnotherEphemeris) {
     struct Case {
         double lat, lon, zone;
