@@ -99,25 +99,35 @@ struct TitleTexts {
     std::string second;
 };
 
-// The Hijri months from that of first to that of last, each year after the last month shown
-// of it: "Jumada II-Rajab-Sha'ban/1446", "Thu Al-Hijja/1446-Muharram/1447".
-std::string hijriMonthsText(const CalendarDate& first, const CalendarDate& last) {
-    const int span =
-        (last.hijriYear - first.hijriYear) * kMonthsPerYear + last.hijriMonth - first.hijriMonth;
+struct YearMonth {
+    int year = 0;
+    int month = 1;
+};
+
+// The months from first to last by their names, each year after the last month shown of it:
+// "Jumada II-Rajab-Sha'ban/1446", "Thu Al-Hijja/1446-Muharram/1447", "December/2025-January/2026".
+std::string monthsText(YearMonth first, YearMonth last, const char* (*name)(int)) {
+    const int span = (last.year - first.year) * kMonthsPerYear + last.month - first.month;
     const int count = std::clamp(span, 0, kMonthsPerYear - 1) + 1;
     std::string text;
-    int year = first.hijriYear;
-    int month = first.hijriMonth;
+    YearMonth m = first;
     for (int i = 0; i < count; ++i) {
         if (i > 0) {
-            if (month == kMonthsPerYear) appendFormat(text, "/%d", year++);
-            month = nextMonth(month);
+            if (m.month == kMonthsPerYear) appendFormat(text, "/%d", m.year++);
+            m.month = nextMonth(m.month);
             text += "-";
         }
-        text += hijriMonthName(month);
+        text += name(m.month);
     }
-    appendFormat(text, "/%d", year);
+    appendFormat(text, "/%d", m.year);
     return text;
+}
+
+YearMonth civilMonth(const CalendarDate& d) {
+    return {d.year, d.month};
+}
+YearMonth hijriMonth(const CalendarDate& d) {
+    return {d.hijriYear, d.hijriMonth};
 }
 
 TitleTexts titleTexts(const CalendarDate& date, const CalendarDate& last, const Config& config,
@@ -135,14 +145,16 @@ TitleTexts titleTexts(const CalendarDate& date, const CalendarDate& last, const 
         }
     } else if (prayer && isHijriReport(config)) {
         // The Gregorian months over which the Hijri month runs.
-        appendFormat(t.first, "%s-%s/%d", monthName(date.month), monthName(nextMonth(date.month)),
-                     date.year);
+        t.first = monthsText(civilMonth(date), civilMonth(last), monthName);
         if (hijriShown) {
             appendFormat(t.second, "%s/%d", hijriMonthName(date.hijriMonth), date.hijriYear);
         }
     } else {
         appendFormat(t.first, "%s/%d", monthName(date.month), date.year);
-        if (hijriShown) t.second = hijriMonthsText(date, last.hijriValid == 1 ? last : date);
+        if (hijriShown) {
+            t.second = monthsText(hijriMonth(date), hijriMonth(last.hijriValid == 1 ? last : date),
+                                  hijriMonthName);
+        }
     }
     return t;
 }

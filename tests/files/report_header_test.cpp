@@ -229,10 +229,17 @@ TEST(ReportHeader, MonthTitlesOfTheFourForms) {
                      kPrayerHeader, &february28)
                   .find("February/2025, Sha'ban/1446\n"),
               std::string::npos);
-    // Hijri month: the Gregorian months it runs over, January after December.
+    // Hijri month: the Gregorian months it runs over, January 2026 after December 2025; one
+    // month alone when it ends within it.
+    const CalendarDate january19 = date(2026, 1, 19, 1447, 7, 30, 1);
     EXPECT_NE(header(date(2025, 12, 21, 1447, 7, 1, 1), l, withPeriod(c, ReportPeriod::year, true),
-                     kPrayerHeader)
-                  .find("\t\tPrayer schedule for December-January/2025, Rajab/1447\n"),
+                     kPrayerHeader, &january19)
+                  .find("\t\tPrayer schedule for December/2025-January/2026, Rajab/1447\n"),
+              std::string::npos);
+    const CalendarDate february29 = date(2024, 2, 29, 1445, 8, 29, 1);
+    EXPECT_NE(header(date(2024, 2, 1, 1445, 8, 1, 1), l, withPeriod(c, ReportPeriod::month, true),
+                     kPrayerHeader, &february29)
+                  .find("\t\tPrayer schedule for February/2024, Sha'ban/1445\n"),
               std::string::npos);
     // Moon month: no Hijri text even when the date has one.
     const std::string moon = header(date(2025, 12, 1, 1447, 6, 10, 1), l,
