@@ -1,0 +1,42 @@
+#include "files/config_lock.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <thread>
+
+#include "files/program_path.h"
+
+namespace kelmo {
+
+namespace {
+
+constexpr auto kRetryInterval = std::chrono::milliseconds(2);
+
+}  // namespace
+
+ConfigLock::ConfigLock(const std::string& file) {
+    const std::string folder = directoryOf(file);
+    const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(kConfigLockWaitMs);
+    while (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if ((errno != EWOULDBLOCK && errno != EINTR) ||
+            std::chrono::steady_clock::now() >= deadline) {
+            close(fd);
+            return;
+        }
+        std::this_thread::sleep_for(kRetryInterval);
+    }
+    fd_ = fd;
+}
+
+ConfigLock::~ConfigLock() {
+    if (fd_ >= 0) close(fd_);  // closing the last descriptor releases the lock
+}
+
+}  // namespace kelmo
