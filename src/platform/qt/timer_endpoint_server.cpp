@@ -57,14 +57,30 @@ TimerEndpointServer::~TimerEndpointServer() {
     stopListening();  // removes the socket file; the lock goes with lock_
 }
 
+TimerEndpointServer::Claim TimerEndpointServer::fail(std::string why) {
+    failure_ = std::move(why);
+    return Claim::failed;
+}
+
 TimerEndpointServer::Claim TimerEndpointServer::listen() {
-    if (!makePrivateFolder(folderOf(path_))) return Claim::failed;
+    const std::string folder = folderOf(path_);
+    if (path_.size() > kMaxSocketPathBytes) {
+        return fail("the socket path " + path_ + " is longer than a socket address holds");
+    }
+    if (!makePrivateFolder(folder)) {
+        return fail("the folder " + folder +
+                    " is missing, is not a folder, belongs to another user or may be written by "
+                    "others");
+    }
     if (!lock_.tryLock(0)) {
-        return lock_.error() == QLockFile::LockFailedError ? Claim::alreadyTaken : Claim::failed;
+        if (lock_.error() == QLockFile::LockFailedError) return Claim::alreadyTaken;
+        return fail("the lock file " + path_ + kTimerLockSuffix + " could not be made");
     }
     unlink(path_.c_str());  // the lock is free: nobody listens here any more
     listener_ = listenAt(path_);
-    if (listener_ < 0) return Claim::failed;  // the lock stays: still one Timer only
+    if (listener_ < 0) {
+        return fail("the socket " + path_ + " could not be made (" + std::strerror(errno) + ")");
+    }
     notifier_ = std::make_unique<QSocketNotifier>(listener_, QSocketNotifier::Read);
     connect(notifier_.get(), &QSocketNotifier::activated, this,
             &TimerEndpointServer::acceptPending);

@@ -45,7 +45,8 @@ class TimerEndpointServer : public QObject {
     enum class Claim {
         listening,     // this process owns the endpoint now
         alreadyTaken,  // another Timer of this user holds the lock
-        failed,        // the folder is not this user's own, or the socket could not be made
+        failed,        // the folder is not this user's own, or the socket could not be made:
+                       // failure() says which
     };
 
     explicit TimerEndpointServer(std::string socketPath = timerSocketPath(),
@@ -62,6 +63,8 @@ class TimerEndpointServer : public QObject {
     const std::string& socketPath() const { return path_; }
     int openConnections() const { return open_; }
     bool isListening() const { return listener_ >= 0; }
+    // Why listen() failed, naming the folder or file: "the folder /run/user/1000 is ...".
+    const std::string& failure() const { return failure_; }
 
   private:
     void acceptPending();
@@ -71,6 +74,7 @@ class TimerEndpointServer : public QObject {
     void readLine(QLocalSocket* socket);
     void answer(QLocalSocket* socket, const QByteArray& line);
     void stopListening();
+    Claim fail(std::string why);
 
     std::string path_;
     QLockFile lock_;
@@ -81,6 +85,7 @@ class TimerEndpointServer : public QObject {
     std::vector<QLocalSocket*> silent_;  // accepted, no line read yet; oldest first
     int idleTimeoutMs_ = kIdleTimeoutMs;
     Handler handler_;
+    std::string failure_;
 };
 
 }  // namespace kelmo::platform
