@@ -1,5 +1,7 @@
 #include "platform/qt/timer_endpoint_server.h"
 
+#include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -39,6 +41,20 @@ int listenAt(const std::string& path) {
 
 bool outOfDescriptors(int error) {
     return error == EMFILE || error == ENFILE || error == ENOBUFS || error == ENOMEM;
+}
+
+// True when a client waits in the listening socket's queue.
+bool connectionWaiting(int listener) {
+    pollfd waiting{listener, POLLIN, 0};
+    return poll(&waiting, 1, 0) > 0 && (waiting.revents & POLLIN) != 0;
+}
+
+// True when the client has sent nothing yet, neither into the socket's buffer nor the kernel's.
+bool nothingReceived(QLocalSocket* socket) {
+    int waiting = 0;
+    return socket->bytesAvailable() == 0 &&
+           ioctl(static_cast<int>(socket->socketDescriptor()), FIONREAD, &waiting) == 0 &&
+           waiting == 0;
 }
 
 }  // namespace
@@ -98,13 +114,15 @@ void TimerEndpointServer::stopListening() {
 void TimerEndpointServer::acceptPending() {
     // At most a full set per round, so that the lines of those accepted are read in between.
     for (int round = 0; round < kMaxConnections; ++round) {
-        if (open_ >= kMaxConnections && silent_.empty()) {
-            notifier_->setEnabled(false);  // every one is being answered: the rest wait
-            return;
+        if (unanswered_.size() >= kMaxConnections) {
+            if (!connectionWaiting(listener_)) return;  // no room needed yet
+            if (!makeRoom()) {
+                notifier_->setEnabled(false);  // every one is being answered: the rest wait
+                return;
+            }
         }
         const int fd = accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (fd >= 0) {
-            if (open_ >= kMaxConnections) drop(silent_.front());
             serve(fd);
             continue;
         }
@@ -118,16 +136,26 @@ void TimerEndpointServer::acceptPending() {
     }
 }
 
+bool TimerEndpointServer::makeRoom() {
+    const auto idle = std::find_if(silent_.begin(), silent_.end(), nothingReceived);
+    if (idle == silent_.end()) return false;
+    drop(*idle);
+    return true;
+}
+
 void TimerEndpointServer::resumeAccepting() {
-    if (notifier_ == nullptr) return;
+    if (notifier_ == nullptr || retry_.isActive()) return;  // out of descriptors: retry_ resumes
     notifier_->setEnabled(true);
     acceptPending();  // clients that came while paused raise no new notification
 }
 
-void TimerEndpointServer::drop(QLocalSocket* socket) {
+void TimerEndpointServer::forget(QLocalSocket* socket) {
     std::erase(silent_, socket);
-    disconnect(socket, &QObject::destroyed, this, nullptr);  // counted off here
-    --open_;
+    std::erase(unanswered_, socket);
+}
+
+void TimerEndpointServer::drop(QLocalSocket* socket) {
+    forget(socket);
     socket->abort();  // the descriptor is closed at once
     socket->deleteLater();
 }
@@ -139,7 +167,7 @@ void TimerEndpointServer::serve(int descriptor) {
         delete socket;
         return;
     }
-    ++open_;
+    unanswered_.push_back(socket);
     silent_.push_back(socket);
     auto* idle = new QTimer(socket);
     idle->setSingleShot(true);
@@ -147,8 +175,7 @@ void TimerEndpointServer::serve(int descriptor) {
     idle->start(idleTimeoutMs_);
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     connect(socket, &QObject::destroyed, this, [this, socket] {
-        std::erase(silent_, socket);
-        --open_;
+        forget(socket);
         resumeAccepting();
     });
     connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readLine(socket); });
@@ -159,7 +186,7 @@ void TimerEndpointServer::readLine(QLocalSocket* socket) {
         if (socket->bytesAvailable() > kMaxLineBytes) socket->abort();
         return;
     }
-    // One message per connection: what follows the line is not read.
+    // One message per connection: what follows the line is not answered.
     disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
     std::erase(silent_, socket);
     const QByteArray line = socket->readLine(kMaxLineBytes);
@@ -175,11 +202,15 @@ void TimerEndpointServer::answer(QLocalSocket* rawSocket, const QByteArray& line
     // A malformed line is answered like a message nobody handles.
     Reply reply = message && handler_ ? handler_(*message) : Reply{encodeTimerResult(0), {}};
     if (socket) {
+        socket->readAll();  // what came after the line: closing on unread bytes resets the client
         socket->write(QByteArray::fromStdString(reply.answer));
         socket->flush();
         socket->disconnectFromServer();  // after what is still to be written
+        // Answered: the connection only finishes its writing now, and leaves room for another.
+        forget(socket);
     }
     if (reply.whenSent) reply.whenSent();
+    if (notifier_ != nullptr && !notifier_->isEnabled()) resumeAccepting();
 }
 
 }  // namespace kelmo::platform
