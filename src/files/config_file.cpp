@@ -90,7 +90,10 @@ std::string backupName(const std::string& file, const std::string& text, bool& a
     alreadyKept = false;
     for (int number = 0; number <= kMaxBackupNumber; ++number) {
         std::string name = file + kBackupSuffix;
-        if (number > 0) name += "." + std::to_string(number);
+        if (number > 0) {
+            name += '.';  // (appended piece by piece: GCC 12 warns falsely on "." + text)
+            name += std::to_string(number);
+        }
         std::error_code error;
         if (!fs::exists(fs::symlink_status(name, error))) return name;
         if (!text.empty() && holdsText(name, text)) {

@@ -305,6 +305,20 @@ class LocDlgTest : public QObject {
         QCOMPARE(dialog.locations().size(), std::size_t(246));
     }
 
+    // A pasted CR or ESC is refused before anything changes.
+    void addRefusesANameWithAControlCharacter() {
+        LocDlg dialog(home_, current_, fakes_->services);
+        dialog.show();
+        const std::string before = fileText();
+        typePlace(&dialog, "x", 21, 25, 21, 39, 3, 0);
+        for (const char* refused : {"Evil\x1b[2J,Town", "Two\rLines,Town"}) {
+            test::editOf(&dialog, loc::kName)->setText(refused);
+            click(&dialog, loc::kAdd);
+            QCOMPARE(messages().lastText(), std::string(kControlCharacters));
+            QCOMPARE(fileText(), before);
+        }
+    }
+
     // Kelmo.cfg holds Windows-1252: Arabic or Turkish dotted capital letters would be stored as
     // "?", so the name is refused before anything changes; Latin letters with accents are held.
     void addRefusesANameWindows1252CannotHold() {
