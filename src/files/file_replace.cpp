@@ -48,11 +48,25 @@ bool mayFollow(const std::string& link, const struct stat& linkStatus) {
     return !shared || linkStatus.st_uid == geteuid() || linkStatus.st_uid == folderStatus.st_uid;
 }
 
+// False when a folder on the way to path, as written, is a link mayFollow refuses.
+bool foldersMayBeFollowed(const std::string& path) {
+    for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
+         slash = path.find('/', slash + 1)) {
+        const std::string folder = path.substr(0, slash);
+        struct stat status {};
+        if (lstat(folder.c_str(), &status) == 0 && S_ISLNK(status.st_mode) &&
+            !mayFollow(folder, status))
+            return false;
+    }
+    return true;
+}
+
 // The file whose contents are replaced: path itself, or the end of its chain of links; nothing
-// when a link of the chain may not be followed.
+// when a link of the chain, or in the folders on its way, may not be followed.
 std::optional<std::string> replacedFile(const std::string& path) {
     std::string current = path;
     for (int hop = 0; hop < kMaxLinksFollowed; ++hop) {
+        if (!foldersMayBeFollowed(current)) return std::nullopt;
         struct stat status {};
         if (lstat(current.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) break;
         if (!mayFollow(current, status)) return std::nullopt;

@@ -221,6 +221,13 @@ TEST_F(FileReplaceTest, ALinkPlantedInASharedStickyFolderIsNotFollowed) {
     EXPECT_EQ(writeReportFile(planted, "report"), kErrorOpenOutput);
     EXPECT_EQ(readText(victim), "the victim's own\n");
     EXPECT_TRUE(fs::is_symlink(planted));
+    // A planted link to the victim's folder is not followed either.
+    const fs::path folderLink = shared / "folder";
+    fs::create_directory_symlink(dir.path(), folderLink);
+    ASSERT_EQ(lchown(folderLink.c_str(), kNobody, kNobody), 0);
+    EXPECT_EQ(writeReportFile((folderLink / "victim.profile").string(), "report"),
+              kErrorOpenOutput);
+    EXPECT_EQ(readText(victim), "the victim's own\n");
     // The folder's owner's link, and the user's own, lead where they point.
     ASSERT_EQ(chown(shared.c_str(), kNobody, kNobody), 0);
     EXPECT_EQ(writeReportFile(planted, "report one"), 0);
