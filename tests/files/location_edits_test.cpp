@@ -22,13 +22,7 @@ using test::ScratchDir;
 using test::writeText;
 
 Location place(const std::string& name, int height = 0) {
-    Location p;
-    p.name = name;
-    p.latitude = 0.5;
-    p.longitude = -0.25;
-    p.height = height;
-    p.timeZone = 1.0f;
-    return p;
+    return {.name = name, .latitude = 0.5, .longitude = -0.25, .height = height, .timeZone = 1.0f};
 }
 
 std::vector<std::string> namesIn(const std::string& path) {
@@ -42,7 +36,6 @@ std::vector<std::string> namesIn(const std::string& path) {
 TEST(LocationEdits, EachEditWorksOnTheFileAsItIsNow) {
     ScratchDir dir;
     const std::string path = dir.file("Kelmo.cfg");
-    writeText(path, kSmallFile);
     // Another writer's place, added after this one last read the file, survives each edit.
     writeText(path, kSmallFile + "Other,Writer 0.1 0.2 0 1.0000 0 0\n");
 
