@@ -31,7 +31,7 @@ std::string withSeparator(std::string folder) {
 std::string homeDirectory() {
     const std::string home = absoluteFromEnvironment("HOME");
     if (!home.empty()) return home;
-    long size = sysconf(_SC_GETPW_R_SIZE_MAX);
+    const long size = sysconf(_SC_GETPW_R_SIZE_MAX);
     std::vector<char> buffer(size > 0 ? static_cast<std::size_t>(size) : kPasswdBufferBytes);
     passwd entry{};
     passwd* found = nullptr;
