@@ -480,30 +480,6 @@ int LocDlg::findName(const std::string& name) const {
     return -1;
 }
 
-// A sorted list box finds the place of a new entry by a binary search over its entries,
-// comparing without regard to letter case.
-int LocDlg::insertSorted(const std::string& name) {
-    const QString text = toWidget(name);
-    int low = 0, high = listBox_->count();
-    while (low < high) {
-        const int middle = (low + high) / 2;
-        if (QString::compare(text, listBox_->item(middle)->text(), Qt::CaseInsensitive) < 0)
-            high = middle;
-        else
-            low = middle + 1;
-    }
-    settingSelection_ = true;
-    listBox_->insertItem(low, text);
-    settingSelection_ = false;
-    return low;
-}
-
-void LocDlg::removeEntry(int row) {
-    settingSelection_ = true;
-    delete listBox_->takeItem(row);
-    settingSelection_ = false;
-}
-
 void LocDlg::selectEntry(int row) {
     settingSelection_ = true;
     listBox_->setCurrentRow(row);

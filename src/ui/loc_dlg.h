@@ -102,10 +102,8 @@ class LocDlg : public QDialog {
     void enableDstLists(bool enabled);
 
     // List box entries: the entry whose text is name (letter case ignored), or -1; the
-    // position at which a sorted list box inserts name; insertion and removal.
+    // selection.
     int findName(const std::string& name) const;
-    int insertSorted(const std::string& name);
-    void removeEntry(int row);
     void selectEntry(int row);
 
     // The database as the file holds it after an edit, into the records and the list box.
