@@ -60,7 +60,7 @@ int configTextWithSettings(std::string_view fileText, const Config& config, std:
 
 int saveConfig(const Config& config, const std::string& file) {
     const ConfigLock lock(file);
-    if (!lock.held()) return kConfigCannotOpenWrite;
+    if (lock.timedOut()) return kConfigCannotOpenWrite;
     std::string oldText, newText;
     if (const int code = readConfigText(file, oldText)) return code;
     if (const int code = configTextWithSettings(oldText, config, newText)) return code;
@@ -130,13 +130,13 @@ int writeDefaultConfig(Location& home, Config& config, const std::string& file) 
 
 int createDefaultConfig(Location& home, Config& config, const std::string& file) {
     const ConfigLock lock(file);
-    if (!lock.held()) return kConfigCannotCreate;
+    if (lock.timedOut()) return kConfigCannotCreate;
     return writeDefaultConfig(home, config, file);
 }
 
 int replaceUnreadableConfig(Location& home, Config& config, const std::string& file) {
     const ConfigLock lock(file);
-    if (!lock.held()) return kConfigCannotCreate;
+    if (lock.timedOut()) return kConfigCannotCreate;
     if (loadConfig(home, config, file) == 0) return 0;
     return writeDefaultConfig(home, config, file);
 }

@@ -20,19 +20,18 @@ constexpr auto kRetryInterval = std::chrono::milliseconds(2);
 
 ConfigLock::ConfigLock(const std::string& file) {
     const std::string folder = directoryOf(file);
-    const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
+    fd_ = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd_ < 0) return;  // no folder to lock: the change itself will say what fails
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::milliseconds(kConfigLockWaitMs);
-    while (flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        if ((errno != EWOULDBLOCK && errno != EINTR) ||
-            std::chrono::steady_clock::now() >= deadline) {
-            close(fd);
+    while (flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK && errno != EINTR) return;  // a file system without locks
+        if (std::chrono::steady_clock::now() >= deadline) {
+            timedOut_ = true;
             return;
         }
         std::this_thread::sleep_for(kRetryInterval);
     }
-    fd_ = fd;
 }
 
 ConfigLock::~ConfigLock() {

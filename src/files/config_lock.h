@@ -22,11 +22,14 @@ class ConfigLock {
     ConfigLock(const ConfigLock&) = delete;
     ConfigLock& operator=(const ConfigLock&) = delete;
 
-    // False when the folder cannot be opened or another writer kept the lock too long.
-    bool held() const { return fd_ >= 0; }
+    // True when another writer kept the lock beyond kConfigLockWaitMs: the change is not to be
+    // made. A folder that cannot be opened, or a file system without locks (some network file
+    // systems refuse them on folders), lets the change go ahead unlocked rather than never.
+    bool timedOut() const { return timedOut_; }
 
   private:
     int fd_ = -1;
+    bool timedOut_ = false;
 };
 
 }  // namespace kelmo

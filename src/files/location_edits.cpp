@@ -49,7 +49,7 @@ bool sortsBefore(std::string_view a, std::string_view b) {
 
 PlaceEditResult edit(const std::string& file, const Change& change) {
     const ConfigLock lock(file);
-    if (!lock.held()) return fileError(kConfigCannotOpenWrite);
+    if (lock.timedOut()) return fileError(kConfigCannotOpenWrite);
     std::string text;
     if (const int code = readConfigText(file, text)) return fileError(code);
     PlaceEditResult result;
