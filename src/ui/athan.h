@@ -1,6 +1,8 @@
 // The prayer alert: a window with a picture, the day, the Gregorian and Hijri dates, the
 // prayer with its time and the location, playing the prayer sound once. It closes by itself
-// when the sound has ended, or at once (stopping the sound) on Close.
+// when the sound has ended, or at once (stopping the sound) on Close. A sound that cannot be
+// played never holds anything up: the window says so in a line of its own and stays until
+// Close, while its sound counts as over.
 #pragma once
 
 #include <QDialog>
@@ -23,6 +25,9 @@ inline constexpr int kClose = 8;
 // "Duhr prayer is started 11:31" (time: radians of the day, rounded to the nearest minute).
 std::string prayerTimeTitle(const std::string& prayer);
 std::string prayerStartedLine(const std::string& prayer, double time);
+// How long ago a prayer began, for an alert that comes late: "This prayer began 2 min ago",
+// "This prayer began 6 h 10 min ago" (whole minutes, at least one).
+std::string prayerLateLine(double lateSeconds);
 
 // The picture of the alert: worshippers in white robes raising their hands before a large
 // ornamented double door, in shades of grey (drawn, 148 by 176 at its own size).
@@ -46,11 +51,20 @@ class Athan : public QDialog {
           QWidget* parent = nullptr);
     ~Athan() override;
 
-    // Window initialisation: shows the window and starts the sound. False, after error 109
-    // and without any window, when the sound file cannot be read.
-    bool start();
-    // The five text lines of the window.
+    // An alert that comes late (after a suspend or a clock change) says how late it is.
+    void setLateSeconds(double seconds) { lateSeconds_ = seconds; }
+    // Window initialisation: shows the window and starts the sound.
+    void start();
+    // The text lines of the window: the five of every alert, then the late line and the
+    // sound's trouble when there are any.
     const QStringList& textLines() const { return lines_; }
+    bool soundIsOver() const { return soundOver_; }
+
+  Q_SIGNALS:
+    // Once, when the sound has ended, failed or been stopped by Close.
+    void soundOver();
+    // The sound cannot be played: what to tell the user (English, one line).
+    void soundTrouble(const QString& text);
 
   public Q_SLOTS:
     void reject() override;  // Close, Esc and the close box: the sound stops at once
@@ -60,8 +74,11 @@ class Athan : public QDialog {
 
   private:
     void buildTemplate();
+    void fitCaption();
     void composeLines();
     void soundEnded(platform::SoundPlayer::Outcome outcome);
+    void soundFailed(const std::string& text, const std::string& why);
+    void endSound();
     void finish();
 
     const Config& config_;
@@ -72,7 +89,9 @@ class Athan : public QDialog {
     const Services& services_;
     platform::SoundPlayer& sound_;
     QStringList lines_;
+    double lateSeconds_ = 0.0;
     bool playing_ = false;  // this alert's sound may still play
+    bool soundOver_ = false;
     bool ended_ = false;
 };
 

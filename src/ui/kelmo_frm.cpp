@@ -3,19 +3,26 @@
 #include <QCursor>
 #include <QMenu>
 #include <cmath>
+#include <cstdio>
+#include <span>
 
 #include "base/angles.h"
 #include "calendar/julian_day.h"
 #include "calendar/local_time.h"
+#include "calendar/summer_time.h"
 #include "calendar/time_format.h"
+#include "files/error_messages.h"
 #include "platform/kelmo_messages.h"
 #include "platform/message_box.h"
 #include "platform/qt/message_dialog.h"
 #include "platform/timer_status.h"
+#include "prayer/day_times.h"
 #include "prayer/next_prayer.h"
+#include "prayer/school_of_law.h"
 #include "ui/athan.h"
 #include "ui/earth_picture.h"
 #include "ui/kelmo_app.h"
+#include "ui/prayer_moment.h"
 #include "ui/program_file.h"
 #include "ui/sound_file.h"
 #include "ui/text_edge.h"
@@ -27,10 +34,20 @@ namespace {
 constexpr int kErrorNoPrayer = 10;       // "Could calculate valid prayer time!"
 constexpr int kErrorPreAlertFile = 110;  // "Could not open sound file (pre-play sound file)!"
 constexpr int kErrorStartProgram = 505;  // "Could not start KelmoTimes!"
-constexpr double kSecondsPerRadian = kRadToHours * 3600.0;
-constexpr double kMaxDayShift = 2.0;  // days between now and the schedule still trusted
 constexpr double kPreAlertGraceSeconds = 30.0;
 constexpr int kModeBits = alert::kNotifier | alert::kPlaySound;
+constexpr int kFajr = static_cast<int>(PrayerSlot::fajr);
+constexpr int kShuruq = static_cast<int>(PrayerSlot::shuruq);
+// A clock read earlier than the last reading by more than this has been set back.
+constexpr double kClockBackSeconds = 1.0;
+// The final wait may end this much before the prayer's moment (rounding of the moments).
+constexpr double kOnTimeSeconds = 0.001;
+// After a long sleep only the last day is searched for the prayer that has just passed.
+constexpr double kCatchUpDays = 1.0;
+constexpr int kMaxCatchUpSteps = 16;  // more than the prayers of that day and the next
+constexpr double kMsPerSecond = 1000.0;
+constexpr int kSecondsPerHour = 3600;
+constexpr int kSecondsPerMinute = 60;
 
 // Shows nothing: notes that a question or message was wanted and answers Cancel.
 class QuietPrompt final : public Prompt {
@@ -46,6 +63,19 @@ class QuietPrompt final : public Prompt {
 // "%02i:%02i" with any seconds rounding the minute up.
 std::string minutesText(double time) {
     return formatTime(kRoundUp, time, 1, false).text;
+}
+
+// "HH:MM" of a time of day, to the nearest minute.
+QString nearestMinute(double time) {
+    return QString::fromStdString(formatTime(kRoundNearest, time, 1, false).text);
+}
+
+// "H:MM" of a time left, whole minutes cut (never rounded up).
+QString leftText(double seconds) {
+    const int whole = static_cast<int>(std::max(0.0, seconds));
+    return QStringLiteral("%1:%2")
+        .arg(whole / kSecondsPerHour)
+        .arg(whole % kSecondsPerHour / kSecondsPerMinute, 2, 10, QLatin1Char('0'));
 }
 
 }  // namespace
@@ -82,7 +112,7 @@ CKelmoFrm::~CKelmoFrm() {
 void CKelmoFrm::initialise() {
     buildTrayMenu();
     tray_.setMenu(trayMenu_);
-    if (alertFlags() & alert::kPlaySound) SetTrayIcon(true);
+    SetTrayIcon(true);  // whenever the Timer runs, so that it can always be reached
 }
 
 void CKelmoFrm::buildTrayMenu() {
@@ -97,12 +127,47 @@ void CKelmoFrm::buildTrayMenu() {
     item("Terminate Timer", timerwin::kTerminate);
     item("Terminate Timer and Notifier", timerwin::kTerminateAll);
     trayMenu_->setDefaultAction(trayMenu_->actions().constFirst());
+    connect(trayMenu_, &QMenu::aboutToShow, this, &CKelmoFrm::fillTodaysTimes);
+}
+
+void CKelmoFrm::fillTodaysTimes() {
+    for (QAction* item : timeItems_) {
+        trayMenu_->removeAction(item);
+        item->deleteLater();
+    }
+    timeItems_.clear();
+    const LocalMoment now = currentLocalTime(records_.current, services_.clock.utcNow());
+    PrayerTimes times = computeDayTimes(now.date, records_.current, records_.config);
+    applySummerTime(records_.current, now.date, std::span<double>(times.slots));
+    timeItems_.append(trayMenu_->addSeparator());
+    const bool scheduledToday = julianDay(records_.date) == julianDay(now.date);
+    for (const PrayerSlot slot : shownSlots(records_.config.fiqh)) {
+        const double t = times.slots[static_cast<std::size_t>(slot)];
+        if (!isTime(t)) continue;
+        QString text = QString::fromLatin1(slotTitle(slot)) + "\t" + nearestMinute(t);
+        if (scheduledToday && static_cast<int>(slot) == nextSlot_) text += QStringLiteral("  <");
+        QAction* item = trayMenu_->addAction(text);
+        item->setEnabled(false);
+        timeItems_.append(item);
+    }
+}
+
+QString CKelmoFrm::trayTip() const {
+    if (nextSlot_ == 0) return QStringLiteral("KelmoTimes: no prayer scheduled");
+    const double left = (nextMoment_ - nowMoment()) * kSecondsPerDay;
+    return QStringLiteral("Next prayer: %1 at %2\nTime left: %3\nin %4")
+        .arg(QString::fromLatin1(slotPrayerName(nextSlot_)), nearestMinute(nextTime_),
+             leftText(left), toWidget(records_.current.name));
+}
+
+void CKelmoFrm::updateTrayTip() {
+    if (tray_.isShown()) tray_.setTip(trayTip());
 }
 
 bool CKelmoFrm::SetTrayIcon(bool show) {
     if (!show) return tray_.remove();
     return tray_.show(
-        applicationIcon(), QString::fromLatin1(timerwin::kTip), timerwin::kTrayIconId,
+        applicationIcon(), trayTip(), timerwin::kTrayIconId,
         [this](int iconId, int mouseMessage) { trayNotification(iconId, mouseMessage); });
 }
 
@@ -144,14 +209,20 @@ void CKelmoFrm::command(int id) {
 // ---- scheduling and the tick ----------------------------------------------------------------
 
 int CKelmoFrm::ScheduleNextPrayer() {
-    if (!FindNextPrayer(records_.config, records_.date, records_.current, services_.clock.utcNow(),
-                        nextTime_, nextSlot_)) {
+    const UtcTime now = services_.clock.utcNow();
+    int found =
+        FindNextPrayer(records_.config, records_.date, records_.current, now, nextTime_, nextSlot_);
+    // A clock set back a little must not bring the prayer just alerted round again.
+    if (found && nextSlot_ == alertedSlot_ && julianDay(records_.date) == alertedDay_)
+        found = FindNextPrayer(records_.config, records_.date, records_.current, now, nextTime_,
+                               nextSlot_);
+    if (!found) {
         nextSlot_ = 0;
         showError(kErrorNoPrayer);
         return 0;
     }
-    scheduleDay_ = julianDay(records_.date);
-    ++scheduleCount_;
+    nextMoment_ = prayerMoment(records_.current, records_.date, nextTime_);
+    lastLook_ = julianDayOfUtc(now);
     tickTimer_.start();
     if (phase_ == Phase::alerting) rescheduledDuringAlert_ = true;
     if (alertFlags() & alert::kNotifier) {
@@ -162,32 +233,42 @@ int CKelmoFrm::ScheduleNextPrayer() {
         notifier_->show();
         notifier_->raise();
     }
+    updateTrayTip();
     return 1;
 }
 
+double CKelmoFrm::nowMoment() const {
+    return julianDayOfUtc(services_.clock.utcNow());
+}
+
 void CKelmoFrm::tick() {
-    // A message box opened by a step runs its own event loop, in which further ticks arrive.
-    if (ended_ || inTick_ || phase_ != Phase::waiting || nextSlot_ == 0) return;
-    inTick_ = true;
-    const int schedule = scheduleCount_;
-    const LocalMoment moment = currentLocalTime(records_.current, services_.clock.utcNow());
-    const double d = std::trunc(julianDay(moment.date) - scheduleDay_);
-    const double now = moment.timeOfDay + d * kTwoPi;
-    // A missed or stale prayer time falls due at once.
-    if (std::fabs(d) > kMaxDayShift || nextTime_ < now) nextTime_ = now;
-    const double left = (nextTime_ - now) * kSecondsPerRadian;
+    if (ended_ || phase_ != Phase::waiting || nextSlot_ == 0) return;
+    look();
+}
+
+// Reads the clock and acts on the scheduled prayer: the pre-alert when it is due, the final
+// wait in the last seconds, the alert once its moment has come.
+void CKelmoFrm::look() {
+    const double now = nowMoment();
+    if (now < lastLook_ - kClockBackSeconds / kSecondsPerDay) {
+        // The clock was set back: the next prayer is the first after the new time.
+        nextSlot_ = 0;
+        tickTimer_.stop();
+        if (!ScheduleNextPrayer()) endProcess();
+        return;
+    }
+    lastLook_ = now;
+    updateTrayTip();
+    const double left = (nextMoment_ - now) * kSecondsPerDay;
     const double preAlertWindow = records_.config.preAlertMinutes * 60.0 + kPreAlertGraceSeconds;
     if (left > 0 && left < preAlertWindow && !timerTerminated_ && !preAlertStarted_)
         preAlertStarted_ = StartPreAlert();
-    inTick_ = false;
-    // (A reload answered while a message box was open has replaced the schedule.)
-    if (ended_ || schedule != scheduleCount_ || nextSlot_ == 0) return;
     if (left >= timerwin::kFinalStepSeconds) return;
     // The final step: wait for the prayer time itself.
     tickTimer_.stop();
-    if (left > 0) {
+    if (left > kOnTimeSeconds) {
         phase_ = Phase::finalWait;
-        finalWait_.start(static_cast<int>(left * 1000.0));
+        finalWait_.start(static_cast<int>(std::ceil(left * kMsPerSecond)));
         return;
     }
     prayerTime();
@@ -199,42 +280,116 @@ void CKelmoFrm::finishFinalWait() {
     prayerTime();
 }
 
+// The latest prayer whose moment is not after now, from the scheduled one on (or from a day
+// before now after a long sleep); false when none has come (the clock went back meanwhile).
+bool CKelmoFrm::latestPassedPrayer(double now, Prayer& latest) const {
+    latest = {records_.date, nextSlot_, nextTime_, nextMoment_};
+    if (latest.moment > now + kOnTimeSeconds / kSecondsPerDay) return false;
+    Prayer candidate = latest;
+    if (now - candidate.moment > kCatchUpDays) {
+        candidate.slot = 0;
+        candidate.moment = now - kCatchUpDays;
+    }
+    for (int step = 0; step < kMaxCatchUpSteps; ++step) {
+        // The first prayer after the candidate (one second later: moments are whole seconds).
+        const UtcTime after = utcOfJulianDay(candidate.moment + 1.0 / kSecondsPerDay);
+        Prayer next = candidate;
+        if (!FindNextPrayer(records_.config, next.date, records_.current, after, next.time,
+                            next.slot))
+            return true;
+        next.moment = prayerMoment(records_.current, next.date, next.time);
+        if (next.moment > now || next.moment <= candidate.moment) return true;
+        latest = candidate = next;
+    }
+    return true;
+}
+
+// Fajr's time ends at sunrise; every other prayer's lasts until the next prayer begins.
+bool CKelmoFrm::prayerStillCurrent(const Prayer& prayer, double now) const {
+    if (prayer.slot != kFajr) return true;
+    PrayerTimes times = computeDayTimes(prayer.date, records_.current, records_.config);
+    applySummerTime(records_.current, prayer.date, std::span<double>(times.slots));
+    const double sunrise = times.slots[kShuruq];
+    return !isTime(sunrise) || prayerMoment(records_.current, prayer.date, sunrise) > now;
+}
+
 void CKelmoFrm::prayerTime() {
     phase_ = Phase::waiting;
+    const double now = nowMoment();
+    Prayer latest;
+    if (!latestPassedPrayer(now, latest)) {
+        // The clock went back during the final wait: not yet.
+        tickTimer_.start();
+        look();
+        return;
+    }
     CloseStatusBox();
-    CloseNotifier();  // ends the process when the Timer was terminated before
+    closeNotifierAtPrayer();  // ends the process when the Timer was terminated before
     if (ended_) return;
+    records_.date = latest.date;
+    nextSlot_ = latest.slot;
+    nextTime_ = latest.time;
+    nextMoment_ = latest.moment;
+    const double lateSeconds = (now - latest.moment) * kSecondsPerDay;
+    const bool alreadyAlerted =
+        latest.slot == alertedSlot_ && julianDay(latest.date) == alertedDay_;
+    if (alreadyAlerted || !prayerStillCurrent(latest, now)) {
+        afterAlert();
+        return;
+    }
+    alertPrayer(lateSeconds >= timerwin::kLateAfterSeconds ? lateSeconds : 0.0);
+}
+
+void CKelmoFrm::alertPrayer(double lateSeconds) {
     const int prayer = slotPrayer[static_cast<std::size_t>(nextSlot_)];
     const bool due = (alertFlags() & alert::kPlaySound) && !timerTerminated_ && prayer >= 0 &&
                      (alertFlags() & prayerAlertBit(prayer));
-    if (due) {
-        if (preAlertStarted_) sound_.stop();
-        preAlertStarted_ = false;
-        CloseStatusBox();
-        announcePrayer();
-        alert_ = new Athan(records_.config, records_.current, records_.date, prayer, nextTime_,
-                           services_, sound_);
-        phase_ = Phase::alerting;
-        rescheduledDuringAlert_ = false;
-        connect(alert_, &QDialog::finished, this, &CKelmoFrm::afterAlert);
-        if (alert_->start()) return;  // the alert runs; afterAlert follows when it closes
-        disconnect(alert_, nullptr, this, nullptr);
+    if (!due) {
+        afterAlert();
+        return;
     }
-    afterAlert();
+    alertedDay_ = julianDay(records_.date);
+    alertedSlot_ = nextSlot_;
+    if (preAlertStarted_) sound_.stop();
+    preAlertStarted_ = false;
+    closeLingeringAlert();
+    announcePrayer(lateSeconds);
+    alert_ = new Athan(records_.config, records_.current, records_.date, prayer, nextTime_,
+                       services_, sound_);
+    alert_->setLateSeconds(lateSeconds);
+    phase_ = Phase::alerting;
+    rescheduledDuringAlert_ = false;
+    connect(alert_, &Athan::soundTrouble, this,
+            [this](const QString& text) { reportTrouble(text.toStdString()); });
+    connect(alert_, &Athan::soundOver, this, &CKelmoFrm::afterAlert);
+    alert_->start();  // afterAlert follows when its sound is over (at once when it cannot play)
 }
 
 // The desktop notification beside the alert window, for desktops that show no tray icon.
-void CKelmoFrm::announcePrayer() {
+void CKelmoFrm::announcePrayer(double lateSeconds) {
     if (desktopNotifier_ == nullptr) return;
     const std::string name = slotPrayerName(nextSlot_);
-    desktopNotifier_->notify(prayerTimeTitle(name),
-                             prayerStartedLine(name, nextTime_) + " in " +
-                                 platform::utf8FromCp1252(records_.current.name));
+    std::string body = prayerStartedLine(name, nextTime_) + " in " +
+                       platform::utf8FromCp1252(records_.current.name);
+    if (lateSeconds > 0) body.append("\n").append(prayerLateLine(lateSeconds));
+    desktopNotifier_->notify(prayerTimeTitle(name), body);
+}
+
+void CKelmoFrm::reportTrouble(const std::string& text) {
+    std::fprintf(stderr, "Kelmo: %s\n", text.c_str());
+    if (desktopNotifier_ != nullptr) desktopNotifier_->notify(platform::kAppTitle, text);
 }
 
 void CKelmoFrm::afterAlert() {
     if (alert_ != nullptr) {
-        alert_->deleteLater();
+        disconnect(alert_, nullptr, this, nullptr);
+        if (alert_->isVisible()) {
+            // Its sound could not play: the window stays until Close, the Timer goes on.
+            lingering_ = alert_;
+            connect(alert_, &QDialog::finished, alert_, &QObject::deleteLater);
+        } else {
+            alert_->deleteLater();
+        }
         alert_ = nullptr;
     }
     const bool rescheduled = phase_ == Phase::alerting && rescheduledDuringAlert_;
@@ -244,6 +399,15 @@ void CKelmoFrm::afterAlert() {
     if (!ScheduleNextPrayer()) endProcess();
 }
 
+Athan* CKelmoFrm::lingeringAlert() const {
+    return lingering_.data();
+}
+
+void CKelmoFrm::closeLingeringAlert() {
+    if (lingering_) lingering_->reject();
+    lingering_ = nullptr;
+}
+
 bool CKelmoFrm::StartPreAlert() {
     const int prayer = slotPrayer[static_cast<std::size_t>(nextSlot_)];
     const int flags = alertFlags();
@@ -251,14 +415,17 @@ bool CKelmoFrm::StartPreAlert() {
         !(flags & prayerAlertBit(prayer)))
         return false;
     preAlertStarted_ = true;  // tried once per prayer, whatever the outcome
+    // Told, never asked: a box here would hold up the tick and the alert behind it.
     const std::string file = soundFilePath(records_.config.preAlertSoundFile);
+    const std::string failed = toWidget(platform::kSoundPlayerFailed).trimmed().toStdString();
     if (!canReadSoundFile(file)) {
-        platform::showError(services_.messages, kErrorPreAlertFile);
-    } else if (!sound_.play(file, [this](platform::SoundPlayer::Outcome outcome) {
+        reportTrouble(toWidget(errorText(kErrorPreAlertFile)).trimmed().toStdString() + " (" +
+                      file + ")");
+    } else if (!sound_.play(file, [this, failed](platform::SoundPlayer::Outcome outcome) {
                    if (outcome == platform::SoundPlayer::Outcome::failed)
-                       services_.messages.show(platform::kSoundPlayerFailed);
+                       reportTrouble(failed + " (" + sound_.failure() + ")");
                })) {
-        services_.messages.show(platform::kSoundPlayerFailed);
+        reportTrouble(failed + " (" + sound_.failure() + ")");
     }
     if (notifier_ != nullptr) {
         notifier_->showNormal();
@@ -300,6 +467,15 @@ void CKelmoFrm::destroyNotifier() {
 }
 
 void CKelmoFrm::CloseNotifier() {
+    if (notifier_ != nullptr && !timerTerminated_ && !tray_.isShown()) {
+        // Without a tray icon the strip is all that shows the Timer: it goes to the task bar.
+        notifier_->showMinimized();
+        return;
+    }
+    closeNotifierAtPrayer();
+}
+
+void CKelmoFrm::closeNotifierAtPrayer() {
     if (notifier_ == nullptr) return;
     if (timerTerminated_) {
         EndBackground();
@@ -331,6 +507,7 @@ void CKelmoFrm::endProcess() {
     destroyNotifier();
     CloseStatusBox();
     if (alert_ != nullptr) alert_->reject();  // stops its sound; afterAlert sees ended_
+    closeLingeringAlert();
     if (endedCallback_) endedCallback_();
 }
 
@@ -377,16 +554,30 @@ long CKelmoFrm::reloadWith(Prompt& prompt) {
     }
     destroyNotifier();
     CloseStatusBox();
+    const ApplicationRecords kept = records_;
     nextSlot_ = 0;
-    if (loadSettings_ == nullptr || loadSettings_(records_, prompt) == 0) return 0;
+    if (loadSettings_ == nullptr || loadSettings_(records_, prompt) == 0) {
+        keepLastGoodSettings(kept);
+        return 0;
+    }
     if ((alertFlags() & kModeBits) == 0) {
         SetTrayIcon(false);
         endProcess();
         return 1;
     }
     if (!ScheduleNextPrayer()) return 0;
-    SetTrayIcon((alertFlags() & alert::kPlaySound) != 0);
+    SetTrayIcon(true);
     return 1;
+}
+
+// Kelmo.cfg could not be read (or the user would not have it replaced): the Timer goes on
+// alerting with the settings it had, and says so.
+void CKelmoFrm::keepLastGoodSettings(const ApplicationRecords& kept) {
+    records_ = kept;
+    if (!quiet_)
+        reportTrouble(
+            "Kelmo.cfg could not be read; the Timer goes on with its last good settings.");
+    if (ScheduleNextPrayer()) SetTrayIcon(true);
 }
 
 long CKelmoFrm::windowMessage(int message, long wParam, long lParam) {

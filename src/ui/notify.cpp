@@ -13,8 +13,10 @@
 #include "calendar/names.h"
 #include "calendar/time_format.h"
 #include "platform/message_box.h"
+#include "platform/qt/caption_width.h"
 #include "ui/dialog_template.h"
 #include "ui/earth_picture.h"
+#include "ui/prayer_moment.h"
 #include "ui/program_file.h"
 
 namespace kelmo::ui {
@@ -22,12 +24,24 @@ namespace kelmo::ui {
 namespace {
 
 constexpr int kErrorStartProgram = 505;  // "Could not start KelmoTimes!"
-constexpr double kMaxDayShift = 2.0;  // days between now and the schedule still trusted
-constexpr int kTextMargin = 2;        // pixels from the client corner to the count-down
+constexpr int kTextMargin = 2;           // pixels from the client corner to the count-down
+constexpr double kFlashSeconds = 60.0;   // the last minute
+constexpr int kSecondsPerHour = 3600;
+constexpr int kSecondsPerMinute = 60;
 
 // "%02i:%02i" with any seconds rounding the minute up.
-QString minutesText(double time, bool addDays) {
-    return QString::fromStdString(formatTime(kRoundUp, time, 1, addDays).text);
+QString minutesText(double time) {
+    return QString::fromStdString(formatTime(kRoundUp, time, 1, false).text);
+}
+
+// "HH:MM:SS" of a time left, the fraction of a second cut, whole days in the hours.
+QString countDown(double seconds) {
+    const long long whole = static_cast<long long>(std::max(0.0, seconds));
+    const auto two = [](long long value) {
+        return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+    };
+    return two(whole / kSecondsPerHour) + ':' + two(whole % kSecondsPerHour / kSecondsPerMinute) +
+           ':' + two(whole % kSecondsPerMinute);
 }
 
 }  // namespace
@@ -51,14 +65,14 @@ Notify::Notify(const Config& config, const Location& location, const CalendarDat
       location_(location),
       prayer_(prayer < 0 || prayer > 4 ? 0 : prayer),
       nextTime_(nextTime),
-      scheduleDay_(julianDay(date)),
+      nextMoment_(prayerMoment(location, date, nextTime)),
       services_(services),
       host_(host) {
     buildTemplate();
     buildMenu();
-    setWindowTitle(
-        QStringLiteral("%1 prayer starts at %2")
-            .arg(QString::fromLatin1(names::kPrayers[prayer_]), minutesText(nextTime_, false)));
+    setWindowTitle(QStringLiteral("%1 prayer starts at %2")
+                       .arg(QString::fromLatin1(names::kPrayers[prayer_]), minutesText(nextTime_)));
+    fitCaption();
     tickTimer_.setInterval(notifywin::kTickMs);
     connect(&tickTimer_, &QTimer::timeout, this, [this] { update(); });
     tickTimer_.start();
@@ -84,6 +98,15 @@ void Notify::buildTemplate() {
     move(0, 0);  // the top-left corner of the screen
 }
 
+// Widens the strip so that a caption bar can show the whole caption; the button stays at the
+// right end.
+void Notify::fitCaption() {
+    const int needed = platform::captionWidth(this, windowTitle());
+    if (width() >= needed) return;
+    setFixedWidth(needed);
+    doButton_->move(needed - doButton_->width(), doButton_->y());
+}
+
 void Notify::buildMenu() {
     menu_ = new QMenu(QStringLiteral("Do"), this);
     const auto item = [this](const char* text, int id) {
@@ -102,16 +125,13 @@ void Notify::openMenu(const QPoint& at) {
 }
 
 QString Notify::countDownText() {
-    const LocalMoment moment = currentLocalTime(location_, services_.clock.utcNow());
-    const double d = std::trunc(julianDay(moment.date) - scheduleDay_);
-    const double now = moment.timeOfDay + d * kTwoPi;
-    if (std::fabs(d) > kMaxDayShift || nextTime_ < now) nextTime_ = now;
-    const double left = nextTime_ - now;
-    if (flashCount_ == 0 && left <= kMinuteToRad) {
+    const double now = julianDayOfUtc(services_.clock.utcNow());
+    const double left = std::max(0.0, (nextMoment_ - now) * kSecondsPerDay);
+    if (flashCount_ == 0 && left <= kFlashSeconds) {
         flashCount_ = notifywin::kFlashSteps;
         flashTimer_.start();
     }
-    return QStringLiteral("Time left: %1").arg(minutesText(left, true));
+    return QStringLiteral("Time left: %1").arg(countDown(left));
 }
 
 void Notify::flashStep() {

@@ -1,5 +1,6 @@
 // The Notifier: a small strip at the top-left corner of the screen whose caption names the
-// next prayer and its time and whose client area counts down the time left; in the last
+// next prayer and its time and whose client area counts down the time left, redrawn every
+// second and never rounded up; the strip is wide enough for its whole caption. In the last
 // minute the strip flashes six times; the button "Do" opens a menu to minimise it, start the
 // interactive program, close it, or end the whole background process.
 #pragma once
@@ -20,7 +21,7 @@ namespace kelmo::ui {
 namespace notifywin {
 inline constexpr int kDo = 1024;
 inline constexpr int kMinimize = 32779, kStart = 32777, kClose = 32773, kCloseAll = 32778;
-inline constexpr int kTickMs = 30000;
+inline constexpr int kTickMs = 1000;
 inline constexpr int kFlashMs = 1000;
 inline constexpr unsigned kFlashSteps = 7;  // six inversions, then the count stays at 1
 }  // namespace notifywin
@@ -43,8 +44,9 @@ class Notify : public QDialog {
            double nextTime, const Services& services, NotifyHost& host, QWidget* parent = nullptr);
     ~Notify() override;
 
-    // The count-down step of every paint: "Time left: HH:MM" for the present moment (never
-    // negative; a passed time is held at "00:00"), starting the flashing in the last minute.
+    // The count-down step of every paint: "Time left: HH:MM:SS" for the present moment, the
+    // seconds cut and whole days counted into the hours (never negative; a passed time is
+    // held at "00:00:00"), starting the flashing in the last minute.
     QString countDownText();
     // One step of the flash timer.
     void flashStep();
@@ -72,12 +74,13 @@ class Notify : public QDialog {
   private:
     void buildTemplate();
     void buildMenu();
+    void fitCaption();
 
     const Config& config_;
     const Location& location_;
     int prayer_;
     double nextTime_;
-    double scheduleDay_;
+    double nextMoment_;  // the prayer's moment (Julian day, UT)
     const Services& services_;
     NotifyHost& host_;
     QTimer tickTimer_;
