@@ -26,6 +26,9 @@ namespace {
 constexpr int kErrorStartProgram = 505;  // "Could not start KelmoTimes!"
 constexpr int kTextMargin = 2;           // pixels from the client corner to the count-down
 constexpr double kFlashSeconds = 60.0;   // the last minute
+// Moments held as Julian days carry some 40 microseconds of rounding; a whole second of the
+// count-down must not lose one to it.
+constexpr double kMomentNoiseSeconds = 0.001;
 constexpr int kSecondsPerHour = 3600;
 constexpr int kSecondsPerMinute = 60;
 
@@ -36,7 +39,7 @@ QString minutesText(double time) {
 
 // "HH:MM:SS" of a time left, the fraction of a second cut, whole days in the hours.
 QString countDown(double seconds) {
-    const long long whole = static_cast<long long>(std::max(0.0, seconds));
+    const auto whole = static_cast<long long>(std::max(0.0, seconds + kMomentNoiseSeconds));
     const auto two = [](long long value) {
         return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
     };

@@ -60,6 +60,7 @@ class Notify : public QDialog {
     unsigned flashCount() const { return flashCount_; }
     bool flashTimerActive() const { return flashTimer_.isActive(); }
     bool tickTimerActive() const { return tickTimer_.isActive(); }
+    int tickIntervalMs() const { return tickTimer_.interval(); }
     bool inverted() const { return inverted_; }
     // Opens the "Do" menu at a screen position (the mouse cursor's when the button is pressed).
     void openMenu(const QPoint& at);
