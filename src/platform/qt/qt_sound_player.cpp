@@ -32,10 +32,10 @@ bool QtSoundPlayer::refuse(const std::string& why) {
 bool QtSoundPlayer::play(const std::string& file, Listener listener) {
     stop();
     failure_.clear();
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull()) return refuse("no sound output device");
     WavReader reader = WavReader::open(file);  // the system's bytes, as given
     if (!reader.ok()) return refuse(reader.error());
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull()) return refuse("no sound output device");
     auto* source = new WavSource(std::move(reader));
     const QAudioFormat format = source->audioFormat();
     if (!device.isFormatSupported(format)) {
