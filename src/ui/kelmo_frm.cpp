@@ -65,16 +65,11 @@ std::string minutesText(double time) {
     return formatTime(kRoundUp, time, 1, false).text;
 }
 
-// "HH:MM" of a time of day, to the nearest minute.
-QString nearestMinute(double time) {
-    return QString::fromStdString(formatTime(kRoundNearest, time, 1, false).text);
-}
-
-// "H:MM" of a time left, whole minutes cut (never rounded up).
+// "HH:MM" of a time left, whole minutes cut (never rounded up).
 QString leftText(double seconds) {
     const int whole = static_cast<int>(std::max(0.0, seconds));
     return QStringLiteral("%1:%2")
-        .arg(whole / kSecondsPerHour)
+        .arg(whole / kSecondsPerHour, 2, 10, QLatin1Char('0'))
         .arg(whole % kSecondsPerHour / kSecondsPerMinute, 2, 10, QLatin1Char('0'));
 }
 
@@ -144,8 +139,10 @@ void CKelmoFrm::fillTodaysTimes() {
     for (const PrayerSlot slot : shownSlots(records_.config.fiqh)) {
         const double t = times.slots[static_cast<std::size_t>(slot)];
         if (!isTime(t)) continue;
-        QString text = QString::fromLatin1(slotTitle(slot)) + "\t" + nearestMinute(t);
-        if (scheduledToday && static_cast<int>(slot) == nextSlot_) text += QStringLiteral("  <");
+        const bool next = scheduledToday && static_cast<int>(slot) == nextSlot_;
+        const QString text = QString::fromLatin1(slotTitle(slot)) +
+                             (next ? QStringLiteral(" (next)") : QString()) + '\t' +
+                             QString::fromStdString(minutesText(t));
         QAction* item = trayMenu_->addAction(text);
         item->setEnabled(false);
         timeItems_.append(item);
@@ -156,8 +153,9 @@ QString CKelmoFrm::trayTip() const {
     if (nextSlot_ == 0) return QStringLiteral("KelmoTimes: no prayer scheduled");
     const double left = (nextMoment_ - nowMoment()) * kSecondsPerDay;
     return QStringLiteral("Next prayer: %1 at %2\nTime left: %3\nin %4")
-        .arg(QString::fromLatin1(slotPrayerName(nextSlot_)), nearestMinute(nextTime_),
-             leftText(left), toWidget(records_.current.name));
+        .arg(QString::fromLatin1(slotPrayerName(nextSlot_)),
+             QString::fromStdString(minutesText(nextTime_)), leftText(left),
+             toWidget(records_.current.name));
 }
 
 void CKelmoFrm::updateTrayTip() {
@@ -234,6 +232,7 @@ int CKelmoFrm::ScheduleNextPrayer() {
         notifier_->raise();
     }
     updateTrayTip();
+    if (trayMenu_ != nullptr) fillTodaysTimes();
     return 1;
 }
 
@@ -253,6 +252,7 @@ void CKelmoFrm::look() {
     if (now < lastLook_ - kClockBackSeconds / kSecondsPerDay) {
         // The clock was set back: the next prayer is the first after the new time.
         nextSlot_ = 0;
+        preAlertStarted_ = false;
         tickTimer_.stop();
         if (!ScheduleNextPrayer()) endProcess();
         return;
