@@ -26,6 +26,8 @@ namespace {
 constexpr int kErrorSoundFile = 109;  // "Could not open sound file!"
 constexpr int kSecondsPerMinute = 60;
 constexpr int kMinutesPerHour = 60;
+// How long an alert whose sound could not play stays: about the length of an athan.
+constexpr int kSilentAlertMs = 3 * 60 * 1000;
 
 // The text block is laid out in a square of 2000 logical units (y upwards, origin at the
 // client centre) fitted into the client area; lines 150 units apart.
@@ -144,6 +146,9 @@ Athan::Athan(const Config& config, const Location& location, CalendarDate& date,
       services_(services),
       sound_(sound) {
     buildTemplate();
+    selfClose_.setSingleShot(true);
+    selfClose_.setInterval(kSilentAlertMs);
+    connect(&selfClose_, &QTimer::timeout, this, &Athan::finish);
 }
 
 Athan::~Athan() {
@@ -265,7 +270,12 @@ void Athan::soundFailed(const std::string& text, const std::string& why) {
     lines_.append(shown);
     update();
     Q_EMIT soundTrouble(why.empty() ? shown : shown + " (" + toWidget(why) + ")");
+    selfClose_.start();
     endSound();
+}
+
+void Athan::closeByItselfNow() {
+    if (selfClose_.isActive()) finish();
 }
 
 void Athan::endSound() {
@@ -283,6 +293,7 @@ void Athan::reject() {
 void Athan::finish() {
     if (ended_) return;
     ended_ = true;
+    selfClose_.stop();
     done(0);
     endSound();
 }

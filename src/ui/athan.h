@@ -1,12 +1,13 @@
 // The prayer alert: a window with a picture, the day, the Gregorian and Hijri dates, the
 // prayer with its time and the location, playing the prayer sound once. It closes by itself
 // when the sound has ended, or at once (stopping the sound) on Close. A sound that cannot be
-// played never holds anything up: the window says so in a line of its own and stays until
-// Close, while its sound counts as over.
+// played never holds anything up: its sound counts as over at once, and the window says so in
+// a line of its own for about the length of an athan (or until Close).
 #pragma once
 
 #include <QDialog>
 #include <QStringList>
+#include <QTimer>
 #include <string>
 
 #include "base/config.h"
@@ -59,6 +60,10 @@ class Athan : public QDialog {
     // sound's trouble when there are any.
     const QStringList& textLines() const { return lines_; }
     bool soundIsOver() const { return soundOver_; }
+    // True while a window whose sound could not play waits to close by itself.
+    bool closesByItself() const { return selfClose_.isActive(); }
+    // Closes it now (tests, whose clock does not run).
+    void closeByItselfNow();
 
   Q_SIGNALS:
     // Once, when the sound has ended, failed or been stopped by Close.
@@ -89,6 +94,7 @@ class Athan : public QDialog {
     const Services& services_;
     platform::SoundPlayer& sound_;
     QStringList lines_;
+    QTimer selfClose_;
     double lateSeconds_ = 0.0;
     bool playing_ = false;  // this alert's sound may still play
     bool soundOver_ = false;
