@@ -30,28 +30,10 @@ namespace {
 constexpr const char* kChildFile = "KELMO_STREAMED_WAV";  // set in the child process
 constexpr qint64 kSoundBytes = 320LL << 20;
 constexpr rlim_t kHeadroomBytes = 128ULL << 20;
-constexpr std::uint32_t kStreaming = 0xFFFFFFFF;
-
-// 16-bit stereo at 44.1 kHz, the sizes left open.
-QByteArray streamingHeader() {
-    QByteArray h;
-    const auto le = [&h](std::uint32_t v, int bytes) {
-        for (int i = 0; i < bytes; ++i) h.append(char((v >> (8 * i)) & 0xFF));
-    };
-    h.append("RIFF");
-    le(kStreaming, 4);
-    h.append("WAVEfmt ");
-    le(16, 4);
-    le(1, 2);
-    le(2, 2);
-    le(44100, 4);
-    le(44100 * 4, 4);
-    le(4, 2);
-    le(16, 2);
-    h.append("data");
-    le(kStreaming, 4);
-    return h;
-}
+// 16-bit stereo at 44.1 kHz, RIFF and data sizes 0xFFFFFFFF.
+const QByteArray kStreamingHeader = QByteArray::fromHex(
+    "52494646ffffffff57415645666d74201000000001000200"
+    "44ac000010b102000400100064617461ffffffff");
 
 // The process's present address space (VmSize of /proc/self/status), in bytes.
 rlim_t addressSpaceBytes() {
@@ -63,15 +45,11 @@ rlim_t addressSpaceBytes() {
     return kib * 1024;
 }
 
-bool underAddressSanitizer() {
 #if defined(__SANITIZE_ADDRESS__)
-    return true;
-#elif defined(__has_feature)
-    return __has_feature(address_sanitizer);
+constexpr bool kAddressSanitizer = true;  // its shadow memory needs a free address space
 #else
-    return false;
+constexpr bool kAddressSanitizer = false;
 #endif
-}
 
 }  // namespace
 
@@ -119,7 +97,7 @@ class QtSoundPlayerTest : public QObject {
         QTemporaryDir dir;
         QFile file(dir.filePath("streaming.wav"));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(streamingHeader());
+        file.write(kStreamingHeader);
         QVERIFY(file.resize(file.size() + kSoundBytes));  // a sparse file: silence
         file.close();
         QProcess child;
@@ -149,7 +127,7 @@ class QtSoundPlayerTest : public QObject {
     // pulls it, and played for a moment where there is a sound device.
     void streamInThisProcess() {
         const std::string path = qEnvironmentVariable(kChildFile).toStdString();
-        if (!underAddressSanitizer()) {  // its shadow memory needs a free address space
+        if (!kAddressSanitizer) {
             const rlim_t limit = addressSpaceBytes() + kHeadroomBytes;
             const rlimit cap{limit, limit};
             QCOMPARE(setrlimit(RLIMIT_AS, &cap), 0);
