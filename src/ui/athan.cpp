@@ -28,6 +28,8 @@ constexpr int kSecondsPerMinute = 60;
 constexpr int kMinutesPerHour = 60;
 // How long an alert whose sound could not play stays: about the length of an athan.
 constexpr int kSilentAlertMs = 3 * 60 * 1000;
+// A sound file longer than this is cut there, so that the alert never holds up the next.
+constexpr int kLongestAlertMs = 10 * 60 * 1000;
 
 // The text block is laid out in a square of 2000 logical units (y upwards, origin at the
 // client centre) fitted into the client area; lines 150 units apart.
@@ -147,8 +149,7 @@ Athan::Athan(const Config& config, const Location& location, CalendarDate& date,
       sound_(sound) {
     buildTemplate();
     selfClose_.setSingleShot(true);
-    selfClose_.setInterval(kSilentAlertMs);
-    connect(&selfClose_, &QTimer::timeout, this, &Athan::finish);
+    connect(&selfClose_, &QTimer::timeout, this, &Athan::reject);
 }
 
 Athan::~Athan() {
@@ -184,7 +185,10 @@ void Athan::start() {
     }
     playing_ =
         sound_.play(file, [this](platform::SoundPlayer::Outcome outcome) { soundEnded(outcome); });
-    if (!playing_) soundFailed(platform::kSoundPlayerFailed, sound_.failure());
+    if (playing_)
+        selfClose_.start(kLongestAlertMs);
+    else
+        soundFailed(platform::kSoundPlayerFailed, sound_.failure());
 }
 
 // Widens the window so that its caption bar shows the whole caption; the picture, the text
@@ -270,12 +274,12 @@ void Athan::soundFailed(const std::string& text, const std::string& why) {
     lines_.append(shown);
     update();
     Q_EMIT soundTrouble(why.empty() ? shown : shown + " (" + toWidget(why) + ")");
-    selfClose_.start();
+    selfClose_.start(kSilentAlertMs);
     endSound();
 }
 
 void Athan::closeByItselfNow() {
-    if (selfClose_.isActive()) finish();
+    if (selfClose_.isActive()) reject();
 }
 
 void Athan::endSound() {

@@ -60,7 +60,8 @@ class Athan : public QDialog {
     // sound's trouble when there are any.
     const QStringList& textLines() const { return lines_; }
     bool soundIsOver() const { return soundOver_; }
-    // True while a window whose sound could not play waits to close by itself.
+    // True while the window waits to close by itself: after about an athan's length when its
+    // sound could not play, after ten minutes of a sound that plays on.
     bool closesByItself() const { return selfClose_.isActive(); }
     // Closes it now (tests, whose clock does not run).
     void closeByItselfNow();

@@ -162,10 +162,16 @@ class AthanTest : public QObject {
         QSignalSpy finished(alert.get(), &QDialog::finished);
         alert->start();
         QVERIFY(sound_->isPlaying());
+        QVERIFY(alert->closesByItself());  // a sound file of hours is cut after ten minutes
         sound_->end();
         QCOMPARE(finished.count(), 1);
         QVERIFY(!alert->isVisible());
         QCOMPARE(sound_->stops, 0);
+        QVERIFY(!alert->closesByItself());
+        auto endless = make(1, 12 * kHour);
+        endless->start();
+        endless->closeByItselfNow();
+        QVERIFY(!sound_->isPlaying() && !endless->isVisible());
     }
 
     void closeStopsTheSoundAtOnceAndNothingFollows() {
