@@ -546,7 +546,18 @@ CKelmoFrm::ReloadAnswer CKelmoFrm::reloadForAnswer() {
     return answer;
 }
 
+// Kelmo.cfg is read into a copy of the records: while a question about the file waits for the
+// user the Timer goes on with the settings it has, and it keeps them when the file cannot be
+// used (and says so).
 long CKelmoFrm::reloadWith(Prompt& prompt) {
+    ApplicationRecords loaded = records_;
+    if (loadSettings_ == nullptr || loadSettings_(loaded, prompt) == 0) {
+        if (!quiet_)
+            reportTrouble(
+                "Kelmo.cfg could not be read; the Timer goes on with its last good settings.");
+        return 0;
+    }
+    if (ended_) return 0;  // ended while the question was open
     tickTimer_.stop();
     if (phase_ == Phase::finalWait) {
         finalWait_.stop();
@@ -554,12 +565,8 @@ long CKelmoFrm::reloadWith(Prompt& prompt) {
     }
     destroyNotifier();
     CloseStatusBox();
-    const ApplicationRecords kept = records_;
+    records_ = loaded;
     nextSlot_ = 0;
-    if (loadSettings_ == nullptr || loadSettings_(records_, prompt) == 0) {
-        keepLastGoodSettings(kept);
-        return 0;
-    }
     if ((alertFlags() & kModeBits) == 0) {
         SetTrayIcon(false);
         endProcess();
@@ -568,16 +575,6 @@ long CKelmoFrm::reloadWith(Prompt& prompt) {
     if (!ScheduleNextPrayer()) return 0;
     SetTrayIcon(true);
     return 1;
-}
-
-// Kelmo.cfg could not be read (or the user would not have it replaced): the Timer goes on
-// alerting with the settings it had, and says so.
-void CKelmoFrm::keepLastGoodSettings(const ApplicationRecords& kept) {
-    records_ = kept;
-    if (!quiet_)
-        reportTrouble(
-            "Kelmo.cfg could not be read; the Timer goes on with its last good settings.");
-    if (ScheduleNextPrayer()) SetTrayIcon(true);
 }
 
 long CKelmoFrm::windowMessage(int message, long wParam, long lParam) {

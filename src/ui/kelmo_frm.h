@@ -129,7 +129,6 @@ class CKelmoFrm : public QObject, public NotifyHost {
 
     void buildTrayMenu();
     long reloadWith(Prompt& prompt);
-    void keepLastGoodSettings(const ApplicationRecords& kept);
     void showError(int code);
     void reportTrouble(const std::string& text);
     double nowMoment() const;
