@@ -137,15 +137,13 @@ void AthanPicture::paintEvent(QPaintEvent*) {
 // ---- the window -----------------------------------------------------------------------------
 
 Athan::Athan(const Config& config, const Location& location, CalendarDate& date, int prayer,
-             double nextTime, const Services& services, platform::SoundPlayer& sound,
-             QWidget* parent)
+             double nextTime, platform::SoundPlayer& sound, QWidget* parent)
     : QDialog(parent),
       config_(config),
       location_(location),
       date_(date),
       prayer_(std::clamp(prayer, 0, 4)),
       nextTime_(nextTime),
-      services_(services),
       sound_(sound) {
     buildTemplate();
     selfClose_.setSingleShot(true);
@@ -268,12 +266,12 @@ void Athan::soundEnded(platform::SoundPlayer::Outcome outcome) {
     }
 }
 
-// The window stays, with the trouble in its text, until Close; the sound is over.
+// The sound is over at once; the window says why for about an athan's length (or until Close).
 void Athan::soundFailed(const std::string& text, const std::string& why) {
     const QString shown = toWidget(text).trimmed();
     lines_.append(shown);
     update();
-    Q_EMIT soundTrouble(why.empty() ? shown : shown + " (" + toWidget(why) + ")");
+    Q_EMIT soundTrouble(why.empty() ? shown : shown + " (" + pathToWidget(why) + ")");
     selfClose_.start(kSilentAlertMs);
     endSound();
 }

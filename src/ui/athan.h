@@ -48,8 +48,7 @@ class Athan : public QDialog {
     // prayer: 0 Fajr .. 4 Isha; nextTime: its time of day (radians). date is the prayer's
     // date; its Hijri fields are set here.
     Athan(const Config& config, const Location& location, CalendarDate& date, int prayer,
-          double nextTime, const Services& services, platform::SoundPlayer& sound,
-          QWidget* parent = nullptr);
+          double nextTime, platform::SoundPlayer& sound, QWidget* parent = nullptr);
     ~Athan() override;
 
     // An alert that comes late (after a suspend or a clock change) says how late it is.
@@ -92,7 +91,6 @@ class Athan : public QDialog {
     CalendarDate& date_;
     int prayer_;
     double nextTime_;
-    const Services& services_;
     platform::SoundPlayer& sound_;
     QStringList lines_;
     QTimer selfClose_;

@@ -354,8 +354,7 @@ void CKelmoFrm::alertPrayer(double lateSeconds) {
     preAlertStarted_ = false;
     closeLingeringAlert();
     announcePrayer(lateSeconds);
-    alert_ = new Athan(records_.config, records_.current, records_.date, prayer, nextTime_,
-                       services_, sound_);
+    alert_ = new Athan(records_.config, records_.current, records_.date, prayer, nextTime_, sound_);
     alert_->setLateSeconds(lateSeconds);
     phase_ = Phase::alerting;
     rescheduledDuringAlert_ = false;
