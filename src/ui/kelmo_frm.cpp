@@ -4,25 +4,25 @@
 #include <QMenu>
 #include <cmath>
 #include <cstdio>
-#include <span>
+#include <iostream>
 
 #include "base/angles.h"
 #include "calendar/julian_day.h"
 #include "calendar/local_time.h"
-#include "calendar/summer_time.h"
+#include "calendar/place_zone.h"
+#include "calendar/row_time.h"
 #include "calendar/time_format.h"
 #include "files/error_messages.h"
 #include "platform/kelmo_messages.h"
 #include "platform/message_box.h"
 #include "platform/qt/message_dialog.h"
 #include "platform/timer_status.h"
-#include "prayer/day_times.h"
+#include "prayer/day_prayers.h"
 #include "prayer/next_prayer.h"
 #include "prayer/school_of_law.h"
 #include "ui/athan.h"
 #include "ui/earth_picture.h"
 #include "ui/kelmo_app.h"
-#include "ui/prayer_moment.h"
 #include "ui/program_file.h"
 #include "ui/sound_file.h"
 #include "ui/text_edge.h"
@@ -37,13 +37,12 @@ constexpr int kErrorStartProgram = 505;  // "Could not start KelmoTimes!"
 constexpr double kPreAlertGraceSeconds = 30.0;
 constexpr int kModeBits = alert::kNotifier | alert::kPlaySound;
 constexpr int kFajr = static_cast<int>(PrayerSlot::fajr);
-constexpr int kShuruq = static_cast<int>(PrayerSlot::shuruq);
 // A clock read earlier than the last reading by more than this has been set back.
-constexpr double kClockBackSeconds = 1.0;
-// The final wait may end this much before the prayer's moment (rounding of the moments).
+constexpr Seconds kClockBack{1.0L};
+// The final wait may end this much before the prayer's instant (rounding of the test clock).
 constexpr double kOnTimeSeconds = 0.001;
 // After a long sleep only the last day is searched for the prayer that has just passed.
-constexpr double kCatchUpDays = 1.0;
+constexpr Seconds kCatchUp{86400.0L};
 constexpr int kMaxCatchUpSteps = 16;  // more than the prayers of that day and the next
 constexpr double kMsPerSecond = 1000.0;
 constexpr int kSecondsPerHour = 3600;
@@ -131,14 +130,16 @@ void CKelmoFrm::fillTodaysTimes() {
         item->deleteLater();
     }
     timeItems_.clear();
-    const LocalMoment now = currentLocalTime(records_.current, services_.clock.utcNow());
-    PrayerTimes times = computeDayTimes(now.date, records_.current, records_.config);
-    applySummerTime(records_.current, now.date, std::span<double>(times.slots));
+    const ZoneLookup zone = zoneOfPlace(records_.current);
+    if (!zone.zone) return;
+    const CalendarDate today = currentLocalTime(*zone.zone, services_.clock.now()).date;
+    const DayPrayers prayers = dayPrayers(today, records_.current, *zone.zone, records_.config);
     timeItems_.append(trayMenu_->addSeparator());
-    const bool scheduledToday = julianDay(records_.date) == julianDay(now.date);
+    const bool scheduledToday = julianDay(records_.date) == julianDay(today);
     for (const PrayerSlot slot : shownSlots(records_.config.fiqh)) {
-        const double t = times.slots[static_cast<std::size_t>(slot)];
-        if (!isTime(t)) continue;
+        const RowTime shown = rowTime(prayers[slot], *zone.zone, today);
+        if (!shown.isTime()) continue;
+        const double t = shown.dayAngle();
         const bool next = scheduledToday && static_cast<int>(slot) == nextSlot_;
         const QString text = QString::fromLatin1(slotTitle(slot)) +
                              (next ? QStringLiteral(" (next)") : QString()) + '\t' +
@@ -151,7 +152,7 @@ void CKelmoFrm::fillTodaysTimes() {
 
 QString CKelmoFrm::trayTip() const {
     if (nextSlot_ == 0) return QStringLiteral("KelmoTimes: no prayer scheduled");
-    const double left = (nextMoment_ - nowMoment()) * kSecondsPerDay;
+    const double left = static_cast<double>((nextAt_ - services_.clock.now()).count());
     return QStringLiteral("Next prayer: %1 at %2\nTime left: %3\nin %4")
         .arg(QString::fromLatin1(slotPrayerName(nextSlot_)),
              QString::fromStdString(minutesText(nextTime_)), leftText(left),
@@ -207,26 +208,39 @@ void CKelmoFrm::command(int id) {
 // ---- scheduling and the tick ----------------------------------------------------------------
 
 int CKelmoFrm::ScheduleNextPrayer() {
-    const UtcTime now = services_.clock.utcNow();
-    int found =
-        FindNextPrayer(records_.config, records_.date, records_.current, now, nextTime_, nextSlot_);
-    // A clock set back a little must not bring the prayer just alerted round again.
-    if (found && nextSlot_ == alertedSlot_ && julianDay(records_.date) == alertedDay_)
-        found = FindNextPrayer(records_.config, records_.date, records_.current, now, nextTime_,
-                               nextSlot_);
-    if (!found) {
+    const ZoneLookup zone = zoneOfPlace(records_.current);
+    if (!zone.zone) {
+        nextSlot_ = 0;
+        std::cerr << "Kelmo: " << zoneErrorText(records_.current.zone, zone.error) << '\n';
+        showError(kErrorNoPrayer);
+        return 0;
+    }
+    const Instant now = services_.clock.now();
+    // A prayer just alerted is never found again, however early the final wait ended or
+    // however far the clock was set back.
+    const Instant after = nextSlot_ == 0 ? now : std::max(now, nextAt_);
+    std::optional<NextPrayer> next =
+        nextPrayerAfter(records_.config, records_.current, *zone.zone, after);
+    if (next && next->at == alertedAt_)
+        next = nextPrayerAfter(records_.config, records_.current, *zone.zone, alertedAt_);
+    if (!next) {
         nextSlot_ = 0;
         showError(kErrorNoPrayer);
         return 0;
     }
-    nextMoment_ = prayerMoment(records_.current, records_.date, nextTime_);
-    lastLook_ = julianDayOfUtc(now);
+    nextSlot_ = next->slot;
+    nextAt_ = next->at;
+    nextTime_ = next->timeOfDay;
+    records_.date.year = next->date.year;
+    records_.date.month = next->date.month;
+    records_.date.day = next->date.day;
+    lastLook_ = now;
     tickTimer_.start();
     if (phase_ == Phase::alerting) rescheduledDuringAlert_ = true;
     if (alertFlags() & alert::kNotifier) {
         destroyNotifier();  // callers have closed it; never leave two
-        notifier_ = new Notify(records_.config, records_.current, records_.date,
-                               slotPrayer[static_cast<std::size_t>(nextSlot_)], nextTime_,
+        notifier_ = new Notify(records_.config, records_.current,
+                               slotPrayer[static_cast<std::size_t>(nextSlot_)], nextAt_, nextTime_,
                                services_, *this);
         notifier_->show();
         notifier_->raise();
@@ -234,10 +248,6 @@ int CKelmoFrm::ScheduleNextPrayer() {
     updateTrayTip();
     if (trayMenu_ != nullptr) fillTodaysTimes();
     return 1;
-}
-
-double CKelmoFrm::nowMoment() const {
-    return julianDayOfUtc(services_.clock.utcNow());
 }
 
 void CKelmoFrm::tick() {
@@ -248,8 +258,8 @@ void CKelmoFrm::tick() {
 // Reads the clock and acts on the scheduled prayer: the pre-alert when it is due, the final
 // wait in the last seconds, the alert once its moment has come.
 void CKelmoFrm::look() {
-    const double now = nowMoment();
-    if (now < lastLook_ - kClockBackSeconds / kSecondsPerDay) {
+    const Instant now = services_.clock.now();
+    if (now < lastLook_ - kClockBack) {
         // The clock was set back: the next prayer is the first after the new time.
         nextSlot_ = 0;
         preAlertStarted_ = false;
@@ -259,7 +269,7 @@ void CKelmoFrm::look() {
     }
     lastLook_ = now;
     updateTrayTip();
-    const double left = (nextMoment_ - now) * kSecondsPerDay;
+    const double left = static_cast<double>((nextAt_ - now).count());
     const double preAlertWindow = records_.config.preAlertMinutes * 60.0 + kPreAlertGraceSeconds;
     if (left > 0 && left < preAlertWindow && !timerTerminated_ && !preAlertStarted_)
         preAlertStarted_ = StartPreAlert();
@@ -280,43 +290,39 @@ void CKelmoFrm::finishFinalWait() {
     prayerTime();
 }
 
-// The latest prayer whose moment is not after now, from the scheduled one on (or from a day
-// before now after a long sleep); false when none has come (the clock went back meanwhile).
-bool CKelmoFrm::latestPassedPrayer(double now, Prayer& latest) const {
-    latest = {records_.date, nextSlot_, nextTime_, nextMoment_};
-    if (latest.moment > now + kOnTimeSeconds / kSecondsPerDay) return false;
-    Prayer candidate = latest;
-    if (now - candidate.moment > kCatchUpDays) {
-        candidate.slot = 0;
-        candidate.moment = now - kCatchUpDays;
-    }
+// The latest prayer that has begun by now, from the scheduled one on (or from a day before now
+// after a long sleep); false when none has (the clock went back meanwhile).
+bool CKelmoFrm::latestPassedPrayer(Instant now, NextPrayer& latest) const {
+    latest = {nextSlot_, nextAt_, records_.date, nextTime_};
+    if (static_cast<double>((latest.at - now).count()) > kOnTimeSeconds) return false;
+    const ZoneLookup zone = zoneOfPlace(records_.current);
+    if (!zone.zone) return true;
+    Instant from = std::max(latest.at, now - kCatchUp);
     for (int step = 0; step < kMaxCatchUpSteps; ++step) {
-        // The first prayer after the candidate (one second later: moments are whole seconds).
-        const UtcTime after = utcOfJulianDay(candidate.moment + 1.0 / kSecondsPerDay);
-        Prayer next = candidate;
-        if (!FindNextPrayer(records_.config, next.date, records_.current, after, next.time,
-                            next.slot))
-            return true;
-        next.moment = prayerMoment(records_.current, next.date, next.time);
-        if (next.moment > now || next.moment <= candidate.moment) return true;
-        latest = candidate = next;
+        const std::optional<NextPrayer> next =
+            nextPrayerAfter(records_.config, records_.current, *zone.zone, from);
+        if (!next || next->at > now) break;
+        latest = *next;
+        from = next->at;
     }
     return true;
 }
 
 // Fajr's time ends at sunrise; every other prayer's lasts until the next prayer begins.
-bool CKelmoFrm::prayerStillCurrent(const Prayer& prayer, double now) const {
+bool CKelmoFrm::prayerStillCurrent(const NextPrayer& prayer, Instant now) const {
     if (prayer.slot != kFajr) return true;
-    PrayerTimes times = computeDayTimes(prayer.date, records_.current, records_.config);
-    applySummerTime(records_.current, prayer.date, std::span<double>(times.slots));
-    const double sunrise = times.slots[kShuruq];
-    return !isTime(sunrise) || prayerMoment(records_.current, prayer.date, sunrise) > now;
+    const ZoneLookup zone = zoneOfPlace(records_.current);
+    if (!zone.zone) return true;
+    const std::optional<Instant> sunrise =
+        dayPrayers(prayer.date, records_.current, *zone.zone, records_.config)[PrayerSlot::shuruq]
+            .instant();
+    return !sunrise || *sunrise > now;
 }
 
 void CKelmoFrm::prayerTime() {
     phase_ = Phase::waiting;
-    const double now = nowMoment();
-    Prayer latest;
+    const Instant now = services_.clock.now();
+    NextPrayer latest;
     if (!latestPassedPrayer(now, latest)) {
         // The clock went back during the final wait: not yet.
         tickTimer_.start();
@@ -326,14 +332,14 @@ void CKelmoFrm::prayerTime() {
     CloseStatusBox();
     closeNotifierAtPrayer();  // ends the process when the Timer was terminated before
     if (ended_) return;
-    records_.date = latest.date;
+    records_.date.year = latest.date.year;
+    records_.date.month = latest.date.month;
+    records_.date.day = latest.date.day;
     nextSlot_ = latest.slot;
-    nextTime_ = latest.time;
-    nextMoment_ = latest.moment;
-    const double lateSeconds = (now - latest.moment) * kSecondsPerDay;
-    const bool alreadyAlerted =
-        latest.slot == alertedSlot_ && julianDay(latest.date) == alertedDay_;
-    if (alreadyAlerted || !prayerStillCurrent(latest, now)) {
+    nextTime_ = latest.timeOfDay;
+    nextAt_ = latest.at;
+    const double lateSeconds = static_cast<double>((now - latest.at).count());
+    if (latest.at == alertedAt_ || !prayerStillCurrent(latest, now)) {
         afterAlert();
         return;
     }
@@ -348,8 +354,7 @@ void CKelmoFrm::alertPrayer(double lateSeconds) {
         afterAlert();
         return;
     }
-    alertedDay_ = julianDay(records_.date);
-    alertedSlot_ = nextSlot_;
+    alertedAt_ = nextAt_;
     if (preAlertStarted_) sound_.stop();
     preAlertStarted_ = false;
     closeLingeringAlert();

@@ -18,6 +18,7 @@
 #include "platform/desktop_notifier.h"
 #include "platform/qt/tray_icon.h"
 #include "platform/sound_player.h"
+#include "prayer/next_prayer.h"
 #include "ui/notify.h"
 #include "ui/services.h"
 
@@ -102,6 +103,7 @@ class CKelmoFrm : public QObject, public NotifyHost {
     // State, for the program's own checks and the tests.
     int nextSlot() const { return nextSlot_; }
     double nextTime() const { return nextTime_; }
+    Instant nextAt() const { return nextAt_; }
     Notify* notifier() const { return notifier_; }
     Athan* alert() const { return alert_; }
     // An alert whose sound could not play, left open after the Timer went on.
@@ -119,23 +121,15 @@ class CKelmoFrm : public QObject, public NotifyHost {
 
   private:
     enum class Phase { waiting, finalWait, alerting };
-    // One prayer: its local date, slot and time of day, and its moment (Julian day, UT).
-    struct Prayer {
-        CalendarDate date;
-        int slot = 0;
-        double time = 0.0;
-        double moment = 0.0;
-    };
 
     void buildTrayMenu();
     long reloadWith(Prompt& prompt);
     void showError(int code);
     void reportTrouble(const std::string& text);
-    double nowMoment() const;
     void look();
     void prayerTime();
-    bool latestPassedPrayer(double now, Prayer& latest) const;
-    bool prayerStillCurrent(const Prayer& prayer, double now) const;
+    bool latestPassedPrayer(Instant now, NextPrayer& latest) const;
+    bool prayerStillCurrent(const NextPrayer& prayer, Instant now) const;
     void alertPrayer(double lateSeconds);
     void afterAlert();
     void announcePrayer(double lateSeconds);
@@ -156,10 +150,9 @@ class CKelmoFrm : public QObject, public NotifyHost {
 
     int nextSlot_ = 0;
     double nextTime_ = 0.0;
-    double nextMoment_ = 0.0;  // the scheduled prayer's moment (Julian day, UT)
-    double lastLook_ = 0.0;    // when the clock was last read (Julian day, UT)
-    double alertedDay_ = 0.0;  // the last prayer alerted: Julian day of its date, and slot
-    int alertedSlot_ = 0;
+    Instant nextAt_{};     // when the scheduled prayer begins
+    Instant lastLook_{};   // when the clock was last read
+    Instant alertedAt_{};  // when the prayer last alerted began
     QTimer tickTimer_;
     QTimer finalWait_;
     Phase phase_ = Phase::waiting;

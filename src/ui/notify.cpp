@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 #include <cmath>
 
 #include "base/angles.h"
@@ -16,7 +17,6 @@
 #include "platform/qt/caption_width.h"
 #include "ui/dialog_template.h"
 #include "ui/earth_picture.h"
-#include "ui/prayer_moment.h"
 #include "ui/program_file.h"
 
 namespace kelmo::ui {
@@ -26,8 +26,8 @@ namespace {
 constexpr int kErrorStartProgram = 505;  // "Could not start KelmoTimes!"
 constexpr int kTextMargin = 2;           // pixels from the client corner to the count-down
 constexpr double kFlashSeconds = 60.0;   // the last minute
-// Moments held as Julian days carry some 40 microseconds of rounding; a whole second of the
-// count-down must not lose one to it.
+// A moment that came through a Julian day carries some 40 microseconds of rounding; a whole
+// second of the count-down must not lose one to it.
 constexpr double kMomentNoiseSeconds = 0.001;
 constexpr int kSecondsPerHour = 3600;
 constexpr int kSecondsPerMinute = 60;
@@ -61,14 +61,14 @@ QIcon notifierButtonIcon() {
     return QIcon(pixmap);
 }
 
-Notify::Notify(const Config& config, const Location& location, const CalendarDate& date, int prayer,
+Notify::Notify(const Config& config, const Location& location, int prayer, Instant at,
                double nextTime, const Services& services, NotifyHost& host, QWidget* parent)
     : QDialog(parent),
       config_(config),
       location_(location),
       prayer_(prayer < 0 || prayer > 4 ? 0 : prayer),
+      at_(at),
       nextTime_(nextTime),
-      nextMoment_(prayerMoment(location, date, nextTime)),
       services_(services),
       host_(host) {
     buildTemplate();
@@ -128,8 +128,7 @@ void Notify::openMenu(const QPoint& at) {
 }
 
 QString Notify::countDownText() {
-    const double now = julianDayOfUtc(services_.clock.utcNow());
-    const double left = std::max(0.0, (nextMoment_ - now) * kSecondsPerDay);
+    const double left = std::max(0.0, static_cast<double>((at_ - services_.clock.now()).count()));
     if (flashCount_ == 0 && left <= kFlashSeconds) {
         flashCount_ = notifywin::kFlashSteps;
         flashTimer_.start();
