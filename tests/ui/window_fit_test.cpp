@@ -1,7 +1,8 @@
 // Windows fit the screen: a 1600x1000 screen at QT_SCALE_FACTOR=2 (800x500 in Qt's units, as a
 // large-font desktop shows it) on the offscreen platform, whose windows have frame margins.
-// The chart window and the help window opened from the main window, and the main window
-// itself, keep their frames and every button inside the screen's available area.
+// The chart window and the help window opened from the main window, the main window itself
+// and the first start's dialog keep their frames and every button inside the screen's
+// available area.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -11,8 +12,11 @@
 #include <QTest>
 
 #include "calendar/julian_day.h"
+#include "files/default_locations.h"
+#include "files/location_database.h"
 #include "ui/chart_w.h"
 #include "ui/fake_services.h"
+#include "ui/first_start_dlg.h"
 #include "ui/help_window.h"
 #include "ui/kelmo_dlg.h"
 #include "ui/screen_fit.h"
@@ -97,6 +101,14 @@ class WindowFitTest : public QObject {
         CKelmoDlg main(home_, current_, config_, date_, fakes_.services);
         main.show();
         verifyOnScreen(main, "main");
+    }
+
+    void firstStartDialogFits() {
+        std::vector<Location> places;
+        QCOMPARE(locationsFromText(defaultConfigText(), places), 0);
+        FirstStartDlg dialog(places, 0, config_, "Asia/Bahrain", 2024, fakes_.messages);
+        dialog.show();
+        verifyOnScreen(dialog, "first start");
     }
 
     // The pure rules: a client area cut to the room its frame leaves, a frame moved inside.
