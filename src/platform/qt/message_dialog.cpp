@@ -7,6 +7,8 @@
 #include <QTextOption>
 #include <QVBoxLayout>
 
+#include "platform/qt/caption_width.h"
+
 namespace kelmo::platform {
 
 namespace {
@@ -59,6 +61,9 @@ MessageDialog::MessageDialog(const QString& text, const QString& caption, bool w
     }
     buttons->addStretch();
     layout->addLayout(buttons);
+    // A short text would leave the caption cut in the title bar.
+    const QMargins margins = layout->contentsMargins();
+    layout->addStrut(widthForCaption(this, caption) - margins.left() - margins.right());
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
