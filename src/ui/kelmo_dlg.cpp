@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
+#include <QVBoxLayout>
 
 #include "calendar/julian_day.h"
 #include "files/moon_report.h"
@@ -26,6 +27,8 @@ namespace kelmo::ui {
 
 namespace {
 constexpr int kErrorInvalidDate = 400;  // "Invalid date is chosen!"
+constexpr int kTodayTop = 14;           // dialog units: the top of the template's "Input" group
+constexpr int kTodayMargin = 7;         // dialog units: the template's margin
 }  // namespace
 
 CKelmoDlg::CKelmoDlg(Location& home, Location& current, Config& config, CalendarDate& date,
@@ -44,11 +47,16 @@ CKelmoDlg::CKelmoDlg(Location& home, Location& current, Config& config, Calendar
     auto* buttons = new QWidget(this);
     buildTemplate(buttons);
     today_ = new TodayPanel(current_, config_, services.clock, this);
-    // The template's buttons keep their arrangement; today's panel stands beside them.
+    // The template's buttons keep their arrangement; today's panel stands beside them, its
+    // top level with the template's first group and with the template's margin around it.
+    const DialogUnits units(dialogFont());
+    auto* side = new QVBoxLayout;
+    side->setContentsMargins(0, units.y(kTodayTop), units.x(kTodayMargin), units.y(kTodayMargin));
+    side->addWidget(today_);
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, DialogUnits(dialogFont()).x(7), 0);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(buttons, 0, Qt::AlignTop);
-    layout->addWidget(today_, 1);
+    layout->addLayout(side, 1);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     buildSystemMenu();
     setWindowIcon(applicationIcon());
