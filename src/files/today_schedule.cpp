@@ -11,6 +11,20 @@
 
 namespace kelmo {
 
+namespace {
+
+constexpr double kMinutesPerDay = 1440.0;
+
+// The moment, in Universal Time, of a time of day (radians) on the place's clock of date:
+// its zone time and that date's summer time.
+double julianDayUtOf(const Location& location, const CalendarDate& date, double time) {
+    const double offsetDays =
+        location.timeZone / kHoursPerDay + summerTimeMinutes(location, date) / kMinutesPerDay;
+    return julianDay(date) + time / kTwoPi - offsetDays;
+}
+
+}  // namespace
+
 double julianDayOfUtc(const UtcTime& now) {
     CalendarDate date;
     date.year = now.year;
@@ -33,12 +47,10 @@ TodaySchedule todaySchedule(const Location& location, const Config& config, cons
     int slot = 0;  // no previous prayer: every prayer still ahead today counts
     double time = 0.0;
     if (FindNextPrayer(config, day, location, now, time, slot) == 1) {
-        const double daysAhead = julianDay(day) - julianDay(today.date);
         today.nextSlot = slot;
-        today.nextIsTomorrow = daysAhead > 0;
+        today.nextIsTomorrow = julianDay(day) > julianDay(today.date);
         today.nextTime = time;
-        const double leftDays = daysAhead + (time - local.timeOfDay) / kTwoPi;
-        today.nextJulianDayUt = today.madeJulianDayUt + leftDays;
+        today.nextJulianDayUt = julianDayUtOf(location, day, time);
     }
     return today;
 }

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <span>
 
 #include "base/angles.h"
@@ -17,14 +16,15 @@ struct Row {
     const char* place;
     int fiqh;
     UtcTime now;
-    double clockHours;  // the place's clock at that moment (zone and summer time), by hand
+    double prayerClockHours;  // the place's clock on the prayer's day (zone, summer time)
     int localYear, localMonth, localDay;  // the place's civil date at that moment
     PrayerSlot next;
     bool tomorrow;
 };
 
 // The reference of the count-down is the slot's time from the day's times computed afresh,
-// less the local time of now worked out by hand from the row's clock offset.
+// turned into Universal Time by hand with the row's clock of that day, less the moment now.
+// Days of one month only: the day difference is that of the days of the month.
 class TodayScheduleTest : public testing::TestWithParam<Row> {};
 
 TEST_P(TodayScheduleTest, DatesTheDayAndCountsDownToTheNextPrayer) {
@@ -46,10 +46,10 @@ TEST_P(TodayScheduleTest, DatesTheDayAndCountsDownToTheNextPrayer) {
     prayerDay.day = r.localDay + (r.tomorrow ? 1 : 0);
     PrayerTimes times = computeDayTimes(prayerDay, place, config);
     applySummerTime(place, prayerDay, std::span<double>(times.slots));
-    const double localSeconds =
-        (r.now.hour + r.clockHours) * 3600.0 + r.now.minute * 60.0 + r.now.second;
-    const double expected = times[r.next] / kSecondToRad + (r.tomorrow ? 86400.0 : 0.0) -
-                            std::fmod(localSeconds, 86400.0);
+    const double prayerUtSeconds = (prayerDay.day - r.now.day) * 86400.0 +
+                                   times[r.next] / kSecondToRad - r.prayerClockHours * 3600.0;
+    const double expected =
+        prayerUtSeconds - (r.now.hour * 3600.0 + r.now.minute * 60.0 + r.now.second);
     EXPECT_NEAR(secondsUntilNext(today, r.now), expected, 1e-3);
     // A minute later the count-down is a minute shorter.
     UtcTime later = r.now;
@@ -113,6 +113,9 @@ INSTANTIATE_TEST_SUITE_P(
             false},
         // 20:00, after Isha: tomorrow's Fajr.
         Row{"Manama,Bahrain", 2, {2024, 3, 20, 17, 0, 0.0}, 3, 2024, 3, 20, PrayerSlot::fajr, true},
+        // 23:00 in Oslo on 30 March 2024 (UT + 1): Fajr of the 31st, the first day of summer
+        // time (UT + 2).
+        Row{"Oslo,Norway", 1, {2024, 3, 30, 22, 0, 0.0}, 2, 2024, 3, 30, PrayerSlot::fajr, true},
         // Oslo on summer time (UT + 2): 12:00 is before Duhr (about 13:20).
         Row{"Oslo,Norway", 1, {2024, 6, 20, 10, 0, 0.0}, 2, 2024, 6, 20, PrayerSlot::duhr, false}));
 
