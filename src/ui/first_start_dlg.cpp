@@ -70,7 +70,21 @@ void FirstStartDlg::buildLayout(const std::string& computerZone) {
     auto* intro = new QLabel(kIntro, this);
     intro->setWordWrap(true);
     layout->addWidget(intro);
+    buildPlaceList(layout);
+    buildNewPlace(layout, computerZone);
+    auto* schoolForm = new QFormLayout;
+    school_ = new QComboBox(this);
+    school_->setObjectName(firststart::kSchool);
+    for (const char* school : names::kFiqhs) school_->addItem(school);
+    schoolForm->addRow("School of law", school_);
+    layout->addLayout(schoolForm);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &FirstStartDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+}
 
+void FirstStartDlg::buildPlaceList(QVBoxLayout* layout) {
     listPlace_ = new QRadioButton("A place of the list", this);
     listPlace_->setObjectName(firststart::kListPlace);
     listPlace_->setChecked(true);
@@ -83,7 +97,9 @@ void FirstStartDlg::buildLayout(const std::string& computerZone) {
     connect(search_, &QLineEdit::textChanged, this, &FirstStartDlg::filterPlaces);
     for (QWidget* w : std::initializer_list<QWidget*>{listPlace_, search_, list_})
         layout->addWidget(w);
+}
 
+void FirstStartDlg::buildNewPlace(QVBoxLayout* layout, const std::string& computerZone) {
     auto* newPlace = new QRadioButton("A new place", this);
     newPlace->setObjectName(firststart::kNewPlace);
     layout->addWidget(newPlace);
@@ -94,6 +110,7 @@ void FirstStartDlg::buildLayout(const std::string& computerZone) {
     name_->setPlaceholderText("City,Country");
     latitude_ = degrees(firststart::kLatitude, kMaxLatitude, fields);
     longitude_ = degrees(firststart::kLongitude, kMaxLongitude, fields);
+    // The zones of the database, searched by any part of the name as typed.
     zone_ = new QComboBox(fields);
     zone_->setObjectName(firststart::kZone);
     for (const std::string& zone : zoneNames()) zone_->addItem(QString::fromStdString(zone));
@@ -111,18 +128,6 @@ void FirstStartDlg::buildLayout(const std::string& computerZone) {
     connect(newPlace, &QRadioButton::toggled, list_, &QWidget::setDisabled);
     connect(newPlace, &QRadioButton::toggled, search_, &QWidget::setDisabled);
     layout->addWidget(fields);
-
-    auto* schoolForm = new QFormLayout;
-    school_ = new QComboBox(this);
-    school_->setObjectName(firststart::kSchool);
-    for (const char* school : names::kFiqhs) school_->addItem(school);
-    schoolForm->addRow("School of law", school_);
-    layout->addLayout(schoolForm);
-
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &FirstStartDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
 }
 
 void FirstStartDlg::filterPlaces(const QString& text) {

@@ -17,6 +17,7 @@ class QDoubleSpinBox;
 class QLineEdit;
 class QListWidget;
 class QRadioButton;
+class QVBoxLayout;
 
 namespace kelmo::ui {
 
@@ -50,6 +51,8 @@ class FirstStartDlg : public QDialog {
 
   private:
     void buildLayout(const std::string& computerZone);
+    void buildPlaceList(QVBoxLayout* layout);
+    void buildNewPlace(QVBoxLayout* layout, const std::string& computerZone);
     void filterPlaces(const QString& text);
     bool readNewPlace(Location& place);
 
