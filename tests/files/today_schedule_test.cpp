@@ -17,7 +17,7 @@ struct Row {
     int fiqh;
     UtcTime now;
     double prayerClockHours;  // the place's clock on the prayer's day (zone, summer time)
-    int localYear, localMonth, localDay;  // the place's civil date at that moment
+    int localDay;             // the place's civil date then (of the month of now)
     PrayerSlot next;
     bool tomorrow;
 };
@@ -33,16 +33,16 @@ TEST_P(TodayScheduleTest, DatesTheDayAndCountsDownToTheNextPrayer) {
     Config config;
     config.fiqh = r.fiqh;
     const TodaySchedule today = todaySchedule(place, config, r.now);
-    EXPECT_EQ(today.date.year, r.localYear);
-    EXPECT_EQ(today.date.month, r.localMonth);
+    EXPECT_EQ(today.date.year, r.now.year);
+    EXPECT_EQ(today.date.month, r.now.month);
     EXPECT_EQ(today.date.day, r.localDay);
     EXPECT_EQ(today.date.hijriValid, 1);
     ASSERT_EQ(today.nextSlot, static_cast<int>(r.next));
     EXPECT_EQ(today.nextIsTomorrow, r.tomorrow);
 
     CalendarDate prayerDay;
-    prayerDay.year = r.localYear;
-    prayerDay.month = r.localMonth;
+    prayerDay.year = r.now.year;
+    prayerDay.month = r.now.month;
     prayerDay.day = r.localDay + (r.tomorrow ? 1 : 0);
     PrayerTimes times = computeDayTimes(prayerDay, place, config);
     applySummerTime(place, prayerDay, std::span<double>(times.slots));
@@ -79,45 +79,21 @@ TEST(TodaySchedule, IsCurrentUntilThePrayerOrMidnight) {
     EXPECT_FALSE(isCurrent(night, {2024, 3, 20, 21, 0, 1.0}));   // the 21st there
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Places, TodayScheduleTest,
-    testing::Values(
-        // Noon in Manama: Duhr (about 11:45) has passed; Shafi'i prays Asr next, Jafari Maghrib.
-        Row{"Manama,Bahrain",
-            1,
-            {2024, 3, 20, 9, 0, 0.0},
-            3,
-            2024,
-            3,
-            20,
-            PrayerSlot::asrShadow1,
-            false},
-        Row{"Manama,Bahrain",
-            0,
-            {2024, 3, 20, 9, 0, 0.0},
-            3,
-            2024,
-            3,
-            20,
-            PrayerSlot::maghrib,
-            false},
-        // 00:30 in Manama is already the 21st there: Fajr of that day.
-        Row{"Manama,Bahrain",
-            1,
-            {2024, 3, 20, 21, 30, 0.0},
-            3,
-            2024,
-            3,
-            21,
-            PrayerSlot::fajr,
-            false},
-        // 20:00, after Isha: tomorrow's Fajr.
-        Row{"Manama,Bahrain", 2, {2024, 3, 20, 17, 0, 0.0}, 3, 2024, 3, 20, PrayerSlot::fajr, true},
-        // 23:00 in Oslo on 30 March 2024 (UT + 1): Fajr of the 31st, the first day of summer
-        // time (UT + 2).
-        Row{"Oslo,Norway", 1, {2024, 3, 30, 22, 0, 0.0}, 2, 2024, 3, 30, PrayerSlot::fajr, true},
-        // Oslo on summer time (UT + 2): 12:00 is before Duhr (about 13:20).
-        Row{"Oslo,Norway", 1, {2024, 6, 20, 10, 0, 0.0}, 2, 2024, 6, 20, PrayerSlot::duhr, false}));
+using enum PrayerSlot;
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Places, TodayScheduleTest, testing::Values(
+    // Noon in Manama: Duhr (about 11:45) has passed; Shafi'i prays Asr next, Jafari Maghrib.
+    Row{"Manama,Bahrain", 1, {2024, 3, 20, 9, 0, 0.0}, 3, 20, asrShadow1, false},
+    Row{"Manama,Bahrain", 0, {2024, 3, 20, 9, 0, 0.0}, 3, 20, maghrib, false},
+    // 00:30 in Manama is already the 21st there: Fajr of that day.
+    Row{"Manama,Bahrain", 1, {2024, 3, 20, 21, 30, 0.0}, 3, 21, fajr, false},
+    // 20:00, after Isha: tomorrow's Fajr.
+    Row{"Manama,Bahrain", 2, {2024, 3, 20, 17, 0, 0.0}, 3, 20, fajr, true},
+    // 23:00 in Oslo on 30 March 2024 (UT + 1): Fajr of the 31st, the first day of summer time.
+    Row{"Oslo,Norway", 1, {2024, 3, 30, 22, 0, 0.0}, 2, 30, fajr, true},
+    // Oslo on summer time (UT + 2): 12:00 is before Duhr (about 13:20).
+    Row{"Oslo,Norway", 1, {2024, 6, 20, 10, 0, 0.0}, 2, 20, duhr, false}));
+// clang-format on
 
 TEST(TodaySchedule, JulianDayOfAUtcMoment) {
     // J2000.0: 1 January 2000, 12:00 UT is Julian day 2451545.0.

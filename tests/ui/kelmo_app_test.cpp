@@ -106,17 +106,6 @@ class KelmoAppTest : public QObject {
         QCOMPARE(seenConfig_.pressure, 1010);
     }
 
-    // Cancel writes the built-in file, says which settings it holds, and the program goes on.
-    void firstStartCancelKeepsTheBuiltInSettings() {
-        QCOMPARE(start(""), 0);
-        QCOMPARE(firstStarts_, 1);
-        QCOMPARE(fakes_->messages.shown.size(), std::size_t(1));
-        QVERIFY(fakes_->messages.shown[0].text.find("built-in settings") != std::string::npos);
-        QCOMPARE(fakes_->messages.shown[0].caption, std::string("KelmoTimes"));
-        QCOMPARE(windowsRun_, 1);
-        QCOMPARE(seenHome_.name, std::string("Manama,Bahrain"));
-    }
-
     void corruptFileAsksAndCancelEndsWithoutAWindow() {
         QFile corrupt(folder_->filePath("Kelmo.cfg"));
         QVERIFY(corrupt.open(QIODevice::WriteOnly));

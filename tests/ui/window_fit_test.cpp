@@ -19,7 +19,6 @@
 #include "ui/first_start_dlg.h"
 #include "ui/help_window.h"
 #include "ui/kelmo_dlg.h"
-#include "ui/screen_fit.h"
 #include "ui/ui_support.h"
 
 using namespace kelmo;
@@ -109,17 +108,6 @@ class WindowFitTest : public QObject {
         FirstStartDlg dialog(places, 0, config_, "Asia/Bahrain", 2024, fakes_.messages);
         dialog.show();
         verifyOnScreen(dialog, "first start");
-    }
-
-    // The pure rules: a client area cut to the room its frame leaves, a frame moved inside.
-    void clientSizeAndPositionWithinAnArea() {
-        const QRect area(0, 0, 800, 500);
-        const QMargins frame(4, 25, 4, 4);
-        QCOMPARE(clientSizeWithin(QSize(1200, 830), frame, area), QSize(792, 471));
-        QCOMPARE(clientSizeWithin(QSize(300, 200), frame, area), QSize(300, 200));
-        QCOMPARE(framePositionWithin(QPoint(700, 400), QSize(200, 200), area), QPoint(600, 300));
-        QCOMPARE(framePositionWithin(QPoint(-5, -5), QSize(200, 200), area), QPoint(0, 0));
-        QCOMPARE(framePositionWithin(QPoint(10, 10), QSize(900, 600), area), QPoint(0, 0));
     }
 };
 
