@@ -78,9 +78,10 @@ bool loadOrCreateConfig(Prompt& prompt, ApplicationRecords& records) {
 }  // namespace
 
 std::string builtInSettingsKeptText(const ApplicationRecords& records) {
-    return "No place was chosen: KelmoTimes uses its built-in settings, the place " +
+    // In short lines: a message box does not wrap its text.
+    return "No place was chosen: KelmoTimes uses its built-in settings,\nthe place " +
            records.home.name + " and the " + names::nameAt(names::kFiqhs, records.config.fiqh) +
-           " school of law. The Location and Configuration buttons change them.";
+           " school of law.\nThe Location and Configuration buttons change them.";
 }
 
 int loadStartupSettings(std::string_view commandLine, std::string_view arguments,

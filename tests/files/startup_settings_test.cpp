@@ -130,8 +130,8 @@ TEST(StartupSettings, FirstStartWritesTheChosenPlaceAndSchool) {
             EXPECT_EQ(readText(dir.file("Kelmo.cfg")), defaultConfigText());
             ASSERT_EQ(prompt.messages.size(), 1u);
             EXPECT_EQ(prompt.messages[0],
-                      "No place was chosen: KelmoTimes uses its built-in settings, the place "
-                      "Manama,Bahrain and the Jafari school of law. The Location and "
+                      "No place was chosen: KelmoTimes uses its built-in settings,\nthe place "
+                      "Manama,Bahrain and the Jafari school of law.\nThe Location and "
                       "Configuration buttons change them.");
         }
     }
