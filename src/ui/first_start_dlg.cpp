@@ -63,6 +63,7 @@ FirstStartDlg::FirstStartDlg(const std::vector<Location>& places, std::size_t su
     list_->setCurrentRow(static_cast<int>(std::min(suggested, places.size() - 1)));
     list_->scrollToItem(list_->currentItem(), QAbstractItemView::PositionAtCenter);
     school_->setCurrentIndex(defaults.fiqh);
+    search_->setFocus();  // typing searches at once
 }
 
 void FirstStartDlg::buildLayout(const std::string& computerZone) {
@@ -95,6 +96,7 @@ void FirstStartDlg::buildPlaceList(QVBoxLayout* layout) {
     list_ = new QListWidget(this);
     list_->setObjectName(firststart::kPlaces);
     connect(search_, &QLineEdit::textChanged, this, &FirstStartDlg::filterPlaces);
+    connect(list_, &QListWidget::itemActivated, this, &FirstStartDlg::accept);  // double click
     for (QWidget* w : std::initializer_list<QWidget*>{listPlace_, search_, list_})
         layout->addWidget(w);
 }
