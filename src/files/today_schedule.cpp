@@ -1,69 +1,38 @@
 #include "files/today_schedule.h"
 
-#include <span>
+#include <optional>
 
-#include "base/angles.h"
 #include "calendar/julian_day.h"
-#include "calendar/summer_time.h"
+#include "calendar/local_time.h"
 #include "hijri/hijri_date.h"
-#include "prayer/day_times.h"
 #include "prayer/next_prayer.h"
 
 namespace kelmo {
 
-namespace {
-
-constexpr double kMinutesPerDay = 1440.0;
-
-// The moment, in Universal Time, of a time of day (radians) on the place's clock of date:
-// its zone time and that date's summer time.
-double julianDayUtOf(const Location& location, const CalendarDate& date, double time) {
-    const double offsetDays =
-        location.timeZone / kHoursPerDay + summerTimeMinutes(location, date) / kMinutesPerDay;
-    return julianDay(date) + time / kTwoPi - offsetDays;
-}
-
-}  // namespace
-
-double julianDayOfUtc(const UtcTime& now) {
-    CalendarDate date;
-    date.year = now.year;
-    date.month = now.month;
-    date.day = now.day + (now.hour * 3600.0 + now.minute * 60.0 + now.second) / kSecondsPerDay;
-    return julianDay(date);
-}
-
-TodaySchedule todaySchedule(const Location& location, const Config& config, const UtcTime& now) {
+TodaySchedule todaySchedule(const Location& location, const Zone& zone, const Config& config,
+                            Instant now) {
     TodaySchedule today;
-    const LocalMoment local = currentLocalTime(location, now);
-    today.date = local.date;
-    today.madeJulianDayUt = julianDayOfUtc(now);
-    today.dayEndJulianDayUt = today.madeJulianDayUt + 1.0 - local.timeOfDay / kTwoPi;
+    today.made = now;
+    today.date = currentLocalTime(zone, now).date;
+    today.dayEnd = zone.startOfDay(daysLater(today.date, 1));
     hijriFromDate(today.date, location, config);
-    today.times = computeDayTimes(today.date, location, config);
-    applySummerTime(location, today.date, std::span<double>(today.times.slots));
-
-    CalendarDate day = today.date;
-    int slot = 0;  // no previous prayer: every prayer still ahead today counts
-    double time = 0.0;
-    if (FindNextPrayer(config, day, location, now, time, slot) == 1) {
-        today.nextSlot = slot;
-        today.nextIsTomorrow = julianDay(day) > julianDay(today.date);
-        today.nextTime = time;
-        today.nextJulianDayUt = julianDayUtOf(location, day, time);
+    today.prayers = dayPrayers(today.date, location, zone, config);
+    if (const std::optional<NextPrayer> next = nextPrayerAfter(config, location, zone, now)) {
+        today.nextSlot = next->slot;
+        today.nextAt = next->at;
+        today.nextIsTomorrow = next->at >= today.dayEnd;
     }
     return today;
 }
 
-bool isCurrent(const TodaySchedule& schedule, const UtcTime& now) {
-    const double jd = julianDayOfUtc(now);
-    const bool beforePrayer = schedule.nextSlot < 0 || jd < schedule.nextJulianDayUt;
-    return jd >= schedule.madeJulianDayUt && jd < schedule.dayEndJulianDayUt && beforePrayer;
+bool isCurrent(const TodaySchedule& schedule, Instant now) {
+    const bool beforePrayer = schedule.nextSlot < 0 || now < schedule.nextAt;
+    return now >= schedule.made && now < schedule.dayEnd && beforePrayer;
 }
 
-double secondsUntilNext(const TodaySchedule& schedule, const UtcTime& now) {
+double secondsUntilNext(const TodaySchedule& schedule, Instant now) {
     if (schedule.nextSlot < 0) return 0.0;
-    return (schedule.nextJulianDayUt - julianDayOfUtc(now)) * kSecondsPerDay;
+    return static_cast<double>((schedule.nextAt - now).count());
 }
 
 }  // namespace kelmo

@@ -8,7 +8,6 @@
 #include "platform/computer_zone.h"
 #include "platform/local_date.h"
 #include "platform/message_box.h"
-#include "platform/system_zone_name.h"
 #include "ui/first_start_dlg.h"
 
 namespace kelmo::ui {
@@ -49,10 +48,13 @@ int CKelmoApp::initInstance(std::string_view commandLine, std::string_view argum
 
 FirstStartChoice CKelmoApp::askFirstStart(const std::vector<Location>& places,
                                           const Config& defaults) {
-    const ComputerTime now = platform::computerTime(services_.clock);
-    const std::string zone = platform::systemZoneName();
-    const std::size_t suggested = placeNearestZone(places, zone, now.zone.timeZone);
-    FirstStartDlg dialog(places, suggested, defaults, zone, now.now.year, services_.messages);
+    const ComputerTime computer = platform::computerTime(services_.clock);
+    const std::string& zone = computer.zone.name();
+    const double offsetHours =
+        static_cast<double>(computer.zone.standardOffsetAt(computer.now).count()) / 3600.0;
+    const std::size_t suggested = placeNearestZone(places, zone, offsetHours);
+    const int year = computerLocalNow(computer).year;
+    FirstStartDlg dialog(places, suggested, defaults, zone, year, services_.messages);
     runModal_(dialog);
     return dialog.choice();
 }

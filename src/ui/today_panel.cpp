@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calendar/place_zone.h"
+#include "calendar/row_time.h"
 #include "prayer/next_prayer.h"
 #include "prayer/school_of_law.h"
 #include "ui/text_edge.h"
@@ -65,15 +67,23 @@ void TodayPanel::buildLayout() {
 }
 
 void TodayPanel::refresh() {
-    schedule_ = todaySchedule(place_, config_, clock_.utcNow());
+    const ZoneLookup lookup = zoneOfPlace(place_);
+    zone_ = lookup.zone;
+    if (!zone_) {
+        timer_.stop();
+        showZoneError(zoneErrorText(place_.zone, lookup.error));
+        return;
+    }
+    schedule_ = todaySchedule(place_, *zone_, config_, clock_.now());
     showSchedule();
     tick();
 }
 
 void TodayPanel::tick() {
-    const UtcTime now = clock_.utcNow();
+    if (!zone_) return;
+    const Instant now = clock_.now();
     if (!isCurrent(schedule_, now)) {
-        schedule_ = todaySchedule(place_, config_, now);
+        schedule_ = todaySchedule(place_, *zone_, config_, now);
         showSchedule();
     }
     const double left = secondsUntilNext(schedule_, now);
@@ -95,11 +105,25 @@ void TodayPanel::showSchedule() {
         const bool visible = std::find(shown.begin(), shown.end(), s) != shown.end();
         names_[slot]->setVisible(visible);
         times_[slot]->setVisible(visible);
-        times_[slot]->setText(toWidget(scheduleTimeText(config_, s, schedule_.times[s])));
-        const bool next = !schedule_.nextIsTomorrow && schedule_.nextSlot == static_cast<int>(slot);
+        const RowTime time = rowTime(schedule_.prayers[s], *zone_, schedule_.date);
+        times_[slot]->setText(toWidget(scheduleTimeText(config_, s, time)));
+        // Marked when it is this day's own prayer (not tomorrow's of the same slot).
+        const bool next = schedule_.nextSlot == static_cast<int>(slot) &&
+                          schedule_.prayers[s].instant() == schedule_.nextAt;
         setBold(names_[slot], next);
         setBold(times_[slot], next);
     }
+}
+
+void TodayPanel::showZoneError(const std::string& text) {
+    placeLabel_->setText(toWidget(place_.name));
+    civilLabel_->setText(toWidget(text));
+    hijriLabel_->clear();
+    for (std::size_t slot = 0; slot < kPrayerSlotCount; ++slot) {
+        names_[slot]->hide();
+        times_[slot]->hide();
+    }
+    countDownLabel_->clear();
 }
 
 void TodayPanel::showCountDown(double secondsLeft) {

@@ -7,9 +7,11 @@
 #include <QGroupBox>
 #include <QTimer>
 #include <array>
+#include <optional>
 
 #include "base/config.h"
 #include "base/location.h"
+#include "calendar/zone.h"
 #include "files/today_schedule.h"
 #include "platform/clock.h"
 
@@ -33,7 +35,8 @@ class TodayPanel : public QGroupBox {
     TodayPanel(const Location& place, const Config& config, const platform::Clock& clock,
                QWidget* parent = nullptr);
 
-    // Makes the schedule afresh from the place and settings as they are now.
+    // Makes the schedule afresh from the place and settings as they are now; a place whose
+    // zone cannot be read shows why instead.
     void refresh();
     // The second's step: the count-down, or a fresh schedule when the old one is stale.
     void tick();
@@ -43,10 +46,12 @@ class TodayPanel : public QGroupBox {
     void buildLayout();
     void showSchedule();
     void showCountDown(double secondsLeft);
+    void showZoneError(const std::string& text);
 
     const Location& place_;
     const Config& config_;
     const platform::Clock& clock_;
+    std::optional<Zone> zone_;  // the place's clock
     TodaySchedule schedule_;
     QTimer timer_;
     QLabel* placeLabel_ = nullptr;

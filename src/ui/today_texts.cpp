@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "base/markers.h"
 #include "calendar/julian_day.h"
 #include "calendar/names.h"
 #include "calendar/time_format.h"
@@ -34,9 +33,10 @@ std::string hijriDateText(const CalendarDate& date) {
                    names::nameAt(names::kHijriMonths, date.hijriMonth - 1), date.hijriYear);
 }
 
-std::string scheduleTimeText(const Config& config, PrayerSlot slot, double time) {
-    if (!isTime(time)) return markerName(time);
-    const FormattedTime shown = formatTime(prayerThreshold(slot), time, config.precision, false);
+std::string scheduleTimeText(const Config& config, PrayerSlot slot, const RowTime& time) {
+    if (!time.isTime()) return statusName(time.status);
+    const FormattedTime shown =
+        formatTime(prayerThreshold(slot), time.dayAngle(), config.precision, false);
     if (shown.dayOffset < 0) return shown.text + "<";
     if (shown.dayOffset > 0) return shown.text + ">";
     return shown.text;

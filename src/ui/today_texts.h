@@ -6,6 +6,7 @@
 
 #include "base/config.h"
 #include "calendar/calendar_date.h"
+#include "calendar/row_time.h"
 #include "prayer/prayer_times.h"
 
 namespace kelmo::ui {
@@ -18,7 +19,7 @@ std::string hijriDateText(const CalendarDate& date);
 
 // A time of the day's schedule as the day report shows it (the configured precision and the
 // slot's rounding; "<" or ">" after a time on the day before or after; a marker as its word).
-std::string scheduleTimeText(const Config& config, PrayerSlot slot, double time);
+std::string scheduleTimeText(const Config& config, PrayerSlot slot, const RowTime& time);
 
 // A count-down "HH:MM:SS" of the whole seconds left, any fraction counted as a second (so it
 // reaches 00:00:00 at the moment itself); none left gives "00:00:00".

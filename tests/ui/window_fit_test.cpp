@@ -72,7 +72,7 @@ class WindowFitTest : public QObject {
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         config_.alertFlags = 2 << alert::kPeriodShift;  // a year
-        ChartW chart(date_, current_, config_, fakes_.services, &main);
+        ChartW chart(date_, current_, test::zoneOf(current_), config_, fakes_.services, &main);
         chart.show();
         verifyOnScreen(chart, "chart");
         QVERIFY(test::saveScreenshot(&chart, "chart_scale2"));
