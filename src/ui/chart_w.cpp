@@ -10,14 +10,17 @@
 #include "files/report_header.h"
 #include "files/show_report.h"
 #include "ui/chart/chart_picture.h"
+#include "ui/screen_fit.h"
 #include "ui/text_edge.h"
 
 namespace kelmo::ui {
 
 namespace {
 
+// The window's size where the screen has room; it can be resized down to the smallest chart
+// that keeps its labels apart.
 const QSize kWindowSize(1200, 830);
-const QSize kSmallestChart(560, 400);
+const QSize kSmallestChart(360, 240);
 
 // The chart drawn to the size of the widget.
 class ChartView : public QWidget {
@@ -65,7 +68,7 @@ ChartW::ChartW(const CalendarDate& date, const Location& location, const Zone& z
             [this] { save(ChartFormat::svg); });
     buttons->addStretch(1);
     connect(button(chartwin::kClose, "&Close"), &QPushButton::clicked, this, &QDialog::accept);
-    resize(kWindowSize);
+    resizeWithinScreen(this, kWindowSize, parent);
 }
 
 bool ChartW::save(ChartFormat format) {

@@ -157,14 +157,15 @@ void DateDlg::enableByPeriod(int period) {
 }
 
 void DateDlg::loadFieldsFromChosen() {
+    const CalendarDate& shown = shownDate();
     if (dateType_ == 0) {
-        year_ = chosen_.year;
-        month_ = chosen_.month - 1;
-        day_ = wholeDay(chosen_.day);
+        year_ = shown.year;
+        month_ = shown.month - 1;
+        day_ = wholeDay(shown.day);
     } else {
-        year_ = chosen_.hijriYear;
-        month_ = chosen_.hijriMonth - 1;
-        day_ = wholeDay(chosen_.hijriDay);
+        year_ = shown.hijriYear;
+        month_ = shown.hijriMonth - 1;
+        day_ = wholeDay(shown.hijriDay);
     }
 }
 
@@ -215,7 +216,7 @@ static void storeDate(const CalendarDate& from, CalendarDate& to) {
 void DateDlg::convert() {
     CalendarDate result;
     if (!checkFields() || !convertedDate(false, result)) return;
-    storeDate(result, chosen_);
+    converted_ = result;
     update();
 }
 
@@ -238,20 +239,21 @@ void DateDlg::accept() {
 
 QString DateDlg::chosenDateLine() const {
     if (period_ != date::kDay0) return QString(32, ' ');
-    const double jd = julianDay(chosen_);
+    const CalendarDate& chosen = shownDate();
+    const double jd = julianDay(chosen);
     const char* weekdayName = names::kWeekdays[weekday(jd) - 1];
     if (dateType_ == 1)
         return QString("The chosen date corresponds to %1, %2/%3/%4 AD")
             .arg(weekdayName)
-            .arg(wholeDay(chosen_.day))
-            .arg(monthName(names::kMonths, chosen_.month))
-            .arg(chosen_.year);
-    if (chosen_.hijriValid == 1)
+            .arg(wholeDay(chosen.day))
+            .arg(monthName(names::kMonths, chosen.month))
+            .arg(chosen.year);
+    if (chosen.hijriValid == 1)
         return QString("The chosen date corresponds to %1, %2/%3/%4 AH")
             .arg(weekdayName)
-            .arg(wholeDay(chosen_.hijriDay))
-            .arg(monthName(names::kHijriMonths, chosen_.hijriMonth))
-            .arg(chosen_.hijriYear);
+            .arg(wholeDay(chosen.hijriDay))
+            .arg(monthName(names::kHijriMonths, chosen.hijriMonth))
+            .arg(chosen.hijriYear);
     if (jd < kHijriEpoch) return "The chosen date is pre Hijri date                   ";
     return "Could not calculate valid Hijri date                ";
 }

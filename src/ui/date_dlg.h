@@ -1,10 +1,12 @@
 // The Date dialog: the period the computations cover (a day, a month or a year), the
-// calendar the date is given in (Julian/Gregorian or Hijri) and the date. Convert stores the
-// typed date with its other calendar in the chosen date; Set stores it and the period and
-// date type bits of alertFlags and closes. Cancel (also Enter in a field) stores nothing.
+// calendar the date is given in (Julian/Gregorian or Hijri) and the date. Convert shows the
+// typed date with its other calendar and keeps it in the dialog; Set stores the date and the
+// period and date type bits of alertFlags and closes. Cancel (also Enter in a field) stores
+// nothing, not even a converted date.
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
 #include "base/config.h"
 #include "base/location.h"
@@ -32,7 +34,8 @@ class DateDlg : public QDialog {
     DateDlg(CalendarDate& chosen, Config& config, const Location& location,
             platform::MessageBox& messages, QWidget* parent = nullptr);
 
-    // The line painted between the groups and the buttons.
+    // The line painted between the groups and the buttons: the converted date, or the chosen
+    // date until one is converted.
     QString chosenDateLine() const;
 
   public Q_SLOTS:
@@ -52,11 +55,13 @@ class DateDlg : public QDialog {
     void convert();
     // Builds the date of the fields, checks and converts it; false after error 400 or 401.
     bool convertedDate(bool forSet, CalendarDate& result);
+    const CalendarDate& shownDate() const { return converted_ ? *converted_ : chosen_; }
 
     CalendarDate& chosen_;
     Config& config_;
     const Location& location_;
     platform::MessageBox& messages_;
+    std::optional<CalendarDate> converted_;  // the last converted date, stored only by Set
     QButtonGroup* periods_ = nullptr;
     QButtonGroup* dateTypes_ = nullptr;
     // The members bound to the controls.

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialog>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -56,7 +55,7 @@ QWidget* controlById(const QWidget* dialog, int id) {
     return dialog->findChild<QWidget*>(QString::number(id));
 }
 
-DialogTemplate::DialogTemplate(QDialog* dialog, const QString& caption, int width, int height)
+DialogTemplate::DialogTemplate(QWidget* dialog, const QString& caption, int width, int height)
     : dialog_(dialog), units_(dialogFont()) {
     dialog->setFont(dialogFont());
     dialog->setWindowTitle(caption);

@@ -9,7 +9,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QDialog;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -39,8 +38,9 @@ Control* control(const QWidget* dialog, int id) {
 
 class DialogTemplate {
   public:
-    // Sets the dialog's caption, font and fixed size (in dialog units).
-    DialogTemplate(QDialog* dialog, const QString& caption, int width, int height);
+    // Sets the dialog's caption, font and fixed size (in dialog units). dialog is the window,
+    // or a widget inside it that holds the template's controls.
+    DialogTemplate(QWidget* dialog, const QString& caption, int width, int height);
 
     QPushButton* button(int id, const QString& caption, int x, int y, int w, int h);
     QRadioButton* radio(int id, const QString& caption, int x, int y, int w, int h);
@@ -54,7 +54,7 @@ class DialogTemplate {
   private:
     void place(QWidget* widget, int id, int x, int y, int w, int h) const;
 
-    QDialog* dialog_;
+    QWidget* dialog_;
     DialogUnits units_;
 };
 

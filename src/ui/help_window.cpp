@@ -1,12 +1,12 @@
 #include "ui/help_window.h"
 
 #include <QFile>
-#include <QScreen>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "ui/earth_picture.h"
+#include "ui/screen_fit.h"
 #include "ui/text_edge.h"
 
 namespace kelmo::ui {
@@ -27,22 +27,25 @@ HelpWindow::HelpWindow(QWidget* owner)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
-    resize(kWidth, kHeight);
+    resizeWithinScreen(this, QSize(kWidth, kHeight), owner);
 }
 
 void HelpWindow::placeBesideOwner() {
     const QWidget* owner = parentWidget();
     if (owner == nullptr || !owner->isVisible() || owner->screen() == nullptr) return;
     const QRect frame = owner->frameGeometry();
-    const QRect area = owner->screen()->availableGeometry();
-    // The side with more room, the window narrowed to it down to a readable width.
+    const QRect area = availableArea(owner);
+    const QMargins decoration = decorationOf(this, owner);
+    // The side with more room, the window narrowed to it down to a readable width; its frame
+    // (title bar included) inside the area.
     const int right = area.right() - frame.right() - kGap;
     const int left = frame.left() - area.left() - kGap;
-    const int room = std::max(left, right);
-    resize(std::clamp(room, kMinWidth, kWidth), std::min(kHeight, area.height()));
-    const int x = right >= left ? frame.right() + 1 + kGap : frame.left() - kGap - width();
-    move(std::clamp(x, area.left(), std::max(area.left(), area.right() + 1 - width())),
-         std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() + 1 - height())));
+    const int room = std::max(left, right) - decoration.left() - decoration.right();
+    resize(clientSizeWithin(QSize(std::clamp(room, kMinWidth, kWidth), kHeight), decoration, area));
+    const QSize frameSize = size().grownBy(decoration);
+    const int x =
+        right >= left ? frame.right() + 1 + kGap : frame.left() - kGap - frameSize.width();
+    move(framePositionWithin(QPoint(x, frame.top()), frameSize, area));
 }
 
 void HelpViewer::show(const std::string& helpFile) {

@@ -4,8 +4,11 @@
 
 #include "files/command_line.h"
 #include "files/error_messages.h"
+#include "files/place_for_zone.h"
+#include "platform/computer_zone.h"
 #include "platform/local_date.h"
 #include "platform/message_box.h"
+#include "ui/first_start_dlg.h"
 
 namespace kelmo::ui {
 
@@ -25,7 +28,9 @@ CKelmoApp::~CKelmoApp() = default;
 
 int CKelmoApp::initInstance(std::string_view commandLine, std::string_view arguments) {
     records_ = std::make_unique<ApplicationRecords>();
-    MessageBoxPrompt prompt(services_.messages);
+    MessageBoxPrompt prompt(services_.messages, [this](const auto& places, const auto& defaults) {
+        return askFirstStart(places, defaults);
+    });
     const CalendarDate today = platform::localToday(services_.clock);
     if (loadStartupSettings(commandLine, arguments, today, prompt, *records_) != 0) {
         readCommandLine(arguments, records_->config, prompt);
@@ -39,6 +44,19 @@ int CKelmoApp::initInstance(std::string_view commandLine, std::string_view argum
     }
     records_.reset();
     return 0;
+}
+
+FirstStartChoice CKelmoApp::askFirstStart(const std::vector<Location>& places,
+                                          const Config& defaults) {
+    const ComputerTime computer = platform::computerTime(services_.clock);
+    const std::string& zone = computer.zone.name();
+    const double offsetHours =
+        static_cast<double>(computer.zone.standardOffsetAt(computer.now).count()) / 3600.0;
+    const std::size_t suggested = placeNearestZone(places, zone, offsetHours);
+    const int year = computerLocalNow(computer).year;
+    FirstStartDlg dialog(places, suggested, defaults, zone, year, services_.messages);
+    runModal_(dialog);
+    return dialog.choice();
 }
 
 int CKelmoApp::startBackground() {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "files/prompt.h"
 #include "files/startup_settings.h"
@@ -17,15 +18,24 @@
 
 namespace kelmo::ui {
 
-// Start-up's questions and messages shown in the program's message boxes.
+// Start-up's questions and messages shown in the program's message boxes, and the first
+// start's questions asked by firstStart (none: not asked).
 class MessageBoxPrompt final : public Prompt {
   public:
-    explicit MessageBoxPrompt(platform::MessageBox& box) : box_(box) {}
+    using FirstStart =
+        std::function<FirstStartChoice(const std::vector<Location>& places, const Config&)>;
+    explicit MessageBoxPrompt(platform::MessageBox& box, FirstStart firstStart = nullptr)
+        : box_(box), firstStart_(std::move(firstStart)) {}
     bool askOkCancel(const std::string& text) override { return box_.ask(text); }
     void showMessage(const std::string& text) override { box_.show(text); }
+    FirstStartChoice chooseFirstSettings(const std::vector<Location>& places,
+                                         const Config& defaults) override {
+        return firstStart_ ? firstStart_(places, defaults) : FirstStartChoice{};
+    }
 
   private:
     platform::MessageBox& box_;
+    FirstStart firstStart_;
 };
 
 // Error 800 for a start of the Timer that finds one running: in a message box, and as a line
@@ -54,6 +64,8 @@ class CKelmoApp {
 
   private:
     int startBackground();
+    // The first start's dialog, run by runModal, with the place nearest the computer's zone.
+    FirstStartChoice askFirstStart(const std::vector<Location>& places, const Config& defaults);
 
     const Services& services_;
     ExtraWindows extra_;

@@ -3,9 +3,11 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QHBoxLayout>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
+#include <QVBoxLayout>
 
 #include "calendar/julian_day.h"
 #include "files/moon_report.h"
@@ -20,11 +22,14 @@
 #include "ui/earth_picture.h"
 #include "ui/loc_dlg.h"
 #include "ui/qibla_w.h"
+#include "ui/today_panel.h"
 
 namespace kelmo::ui {
 
 namespace {
 constexpr int kErrorInvalidDate = 400;  // "Invalid date is chosen!"
+constexpr int kTodayTop = 14;           // dialog units: the top of the template's "Input" group
+constexpr int kTodayMargin = 7;         // dialog units: the template's margin
 }  // namespace
 
 CKelmoDlg::CKelmoDlg(Location& home, Location& current, Config& config, CalendarDate& date,
@@ -38,7 +43,22 @@ CKelmoDlg::CKelmoDlg(Location& home, Location& current, Config& config, Calendar
       extra_(std::move(extra)),
       help_(services.messages, this),
       helpFile_(platform::dataFilePath(kHelpFileName)) {
-    buildTemplate();
+    setWindowTitle("KelmoTimes");
+    setFont(dialogFont());
+    auto* buttons = new QWidget(this);
+    buildTemplate(buttons);
+    today_ = new TodayPanel(current_, config_, services.clock, this);
+    // The template's buttons keep their arrangement; today's panel stands beside them, its
+    // top level with the template's first group and with the template's margin around it.
+    const DialogUnits units(dialogFont());
+    auto* side = new QVBoxLayout;
+    side->setContentsMargins(0, units.y(kTodayTop), units.x(kTodayMargin), units.y(kTodayMargin));
+    side->addWidget(today_);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(buttons, 0, Qt::AlignTop);
+    layout->addLayout(side, 1);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     buildSystemMenu();
     setWindowIcon(applicationIcon());
 }
@@ -47,9 +67,9 @@ CKelmoDlg::~CKelmoDlg() {
     help_.quit();
 }
 
-void CKelmoDlg::buildTemplate() {
+void CKelmoDlg::buildTemplate(QWidget* holder) {
     using namespace mainwin;
-    DialogTemplate t(this, "KelmoTimes", 218, 130);
+    DialogTemplate t(holder, "KelmoTimes", 218, 130);
     t.group("Input", 7, 14, 204, 39);
     t.group("Compute", 7, 55, 205, 39);
     struct Button {
@@ -69,7 +89,7 @@ void CKelmoDlg::buildTemplate() {
         {kHelp, "&Help", 12, 100, "Press to view the online help"},
         {kQuit, "Quit", 146, 100, "Press to terminate the program"}};
     for (const Button& b : buttons) setTip(t.button(b.id, b.caption, b.x, b.y, 60, 22), b.tip);
-    auto* picture = new EarthPicture(this);
+    auto* picture = new EarthPicture(holder);
     picture->setObjectName("picture173");
     picture->setGeometry(t.units().rect(79, 100, 60, 22));
 
@@ -84,6 +104,7 @@ void CKelmoDlg::buildTemplate() {
             LocDlg dialog(home_, current_, services_, this);
             dialog.exec();
         }
+        today_->refresh();
     });
     clicked(kConfiguration, [this] { openConfiguration(); });
     clicked(kPrayer, [this] { compute(kPrayerReportOutput); });
@@ -97,6 +118,8 @@ void CKelmoDlg::buildTemplate() {
         }
     });
     clicked(kHelp, [this] { help_.show(helpFile_); });
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this, [this] { help_.show(helpFile_); });
     clicked(kQuit, [this] { done(kQuitResult); });
 }
 
@@ -156,11 +179,13 @@ void CKelmoDlg::openDate() {
     DateDlg dialog(date_, config_, current_, services_.messages, this);
     prepareChosenDate();  // its message is shown; the dialog opens all the same
     dialog.exec();
+    today_->refresh();
 }
 
 void CKelmoDlg::openConfiguration() {
     CfgDlg dialog(config_, services_, this);
     dialog.exec();
+    today_->refresh();
 }
 
 void CKelmoDlg::openChart() {

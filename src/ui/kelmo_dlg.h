@@ -1,7 +1,7 @@
 // The main window of the desktop program: three input buttons (Date, Location,
-// Configuration), three compute buttons (Prayer, Moon, Qibla), Help and Quit. It holds no
-// data of its own: it works on the application's four records, which the sub-dialogs change
-// in place.
+// Configuration), three compute buttons (Prayer, Moon, Qibla), Help (also F1) and Quit, and
+// beside them today's times at the current location. It holds no data of its own: it works
+// on the application's four records, which the sub-dialogs change in place.
 #pragma once
 
 #include <QDialog>
@@ -18,6 +18,8 @@ class QMenu;
 class QPushButton;
 
 namespace kelmo::ui {
+
+class TodayPanel;
 
 namespace mainwin {
 inline constexpr int kDate = 3, kLocation = 4, kConfiguration = 5;
@@ -56,6 +58,7 @@ class CKelmoDlg : public QDialog {
     // The help page (beside the executable or in the installed share folder).
     void setHelpFile(std::string path) { helpFile_ = std::move(path); }
     HelpViewer& helpViewer() { return help_; }
+    TodayPanel& today() { return *today_; }
 
   public Q_SLOTS:
     void accept() override;  // the default command: does nothing
@@ -65,7 +68,7 @@ class CKelmoDlg : public QDialog {
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
-    void buildTemplate();
+    void buildTemplate(QWidget* holder);
     void buildSystemMenu();
     void openDate();
     void openConfiguration();
@@ -82,6 +85,7 @@ class CKelmoDlg : public QDialog {
     HelpViewer help_;
     std::string helpFile_;
     QMenu* systemMenu_ = nullptr;
+    TodayPanel* today_ = nullptr;
 };
 
 }  // namespace kelmo::ui

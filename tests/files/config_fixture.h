@@ -71,6 +71,14 @@ class RecordingPrompt final : public Prompt {
         return answer;
     }
     void showMessage(const std::string& text) override { messages.push_back(text); }
+    // The first start's answer (notAsked: the prompt does not ask) and the places offered.
+    FirstStartChoice firstChoice;
+    std::vector<Location> offered;
+    FirstStartChoice chooseFirstSettings(const std::vector<Location>& places,
+                                         const Config&) override {
+        offered = places;
+        return firstChoice;
+    }
 };
 
 // A short valid file: configuration line and three places.

@@ -6,7 +6,9 @@
 #include "files/config_fixture.h"
 #include "files/default_locations.h"
 #include "files/error_messages.h"
+#include "files/location_database.h"
 #include "files/program_path.h"
+#include "support/places.h"
 
 namespace kelmo {
 namespace {
@@ -90,6 +92,57 @@ TEST(StartupSettings, FailureToCreateIsShownAndEnds) {
     EXPECT_EQ(loadStartupSettings(missing + "Kelmo", "", ramadanDay(), prompt, records), 0);
     ASSERT_EQ(prompt.messages.size(), 1u);
     EXPECT_EQ(prompt.messages[0], errorMessage(kConfigCannotCreate));
+}
+
+// The first start without Kelmo.cfg: the place and school chosen (one of the built-in places,
+// or a new one that joins the list) are written into the built-in file; Cancel writes the
+// built-in file as it is and says which settings it holds. A file that is there but corrupt
+// is not a first start.
+TEST(StartupSettings, FirstStartWritesTheChosenPlaceAndSchool) {
+    using Answer = FirstStartChoice::Answer;
+    Location tromso = test::place(69.65, 18.96, 1);
+    tromso.name = "Tromso,Norway";
+    const struct {
+        Answer answer;
+        Location place;
+        bool newPlace;
+        std::size_t places;
+    } rows[] = {{Answer::chosen, test::builtInPlace("Oslo,Norway"), false, kDefaultLocationCount},
+                {Answer::chosen, tromso, true, kDefaultLocationCount + 1},
+                {Answer::cancelled, test::manama(), false, kDefaultLocationCount}};
+    for (const auto& row : rows) {
+        ScratchDir dir;
+        RecordingPrompt prompt;
+        prompt.firstChoice = {row.answer, row.place, row.newPlace, 2};
+        ApplicationRecords records;
+        ASSERT_EQ(start(dir, prompt, records), 1);
+        EXPECT_TRUE(prompt.questions.empty());
+        EXPECT_EQ(prompt.offered.size(), kDefaultLocationCount);
+        EXPECT_EQ(records.home.name, row.place.name);
+        EXPECT_NEAR(records.current.latitude, row.place.latitude, 1e-8);
+        std::vector<Location> list;
+        ASSERT_EQ(loadLocations(list, dir.file("Kelmo.cfg")), 0);
+        EXPECT_EQ(list.size(), row.places);
+        if (row.answer == Answer::chosen) {
+            EXPECT_EQ(records.config.fiqh, 2);
+            EXPECT_TRUE(prompt.messages.empty());
+        } else {
+            EXPECT_EQ(readText(dir.file("Kelmo.cfg")), defaultConfigText());
+            ASSERT_EQ(prompt.messages.size(), 1u);
+            EXPECT_EQ(prompt.messages[0],
+                      "No place was chosen: KelmoTimes uses its built-in settings,\nthe place "
+                      "Manama,Bahrain and the Jafari school of law.\nThe Location and "
+                      "Configuration buttons change them.");
+        }
+    }
+    ScratchDir dir;
+    writeText(dir.file("Kelmo.cfg"), "corrupt\n");
+    RecordingPrompt prompt;
+    prompt.firstChoice.answer = Answer::chosen;
+    ApplicationRecords records;
+    start(dir, prompt, records);
+    EXPECT_TRUE(prompt.offered.empty());
+    EXPECT_EQ(prompt.questions.size(), 1u);
 }
 
 TEST(StartupSettings, ResetsTemperaturePressureDateAndCurrentLocation) {

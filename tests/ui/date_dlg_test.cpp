@@ -84,6 +84,11 @@ class DateDlgTest : public QObject {
         QCOMPARE(test::editOf(&dialog, date::kYear)->text(), QString::number(chosen_.hijriYear));
         QCOMPARE(test::editOf(&dialog, date::kDay)->text(), QString::number(int(chosen_.hijriDay)));
         QCOMPARE(test::listOf(&dialog, date::kMonth)->currentIndex(), chosen_.hijriMonth - 1);
+        // After Convert the converted date is the one shown in the other calendar.
+        type(&dialog, date::kYear, "1446");
+        click(&dialog, date::kConvert);
+        click(&dialog, date::kCivilType);
+        QCOMPARE(test::editOf(&dialog, date::kYear)->text(), QString("2025"));
     }
 
     void convertOfTheGregorianGapIsInvalid() {
@@ -123,28 +128,42 @@ class DateDlgTest : public QObject {
         QCOMPARE(messages_.lastText(), std::string("Could not convert chosen date!\t"));
     }
 
-    void convertStoresBothCalendarsAndPaintsTheAhLine() {
-        DateDlg dialog(chosen_, config_, place_, messages_);
-        dialog.show();
-        type(&dialog, date::kYear, "2024");
-        test::listOf(&dialog, date::kMonth)->setCurrentIndex(3);
-        type(&dialog, date::kDay, "10");
-        click(&dialog, date::kConvert);
-        QVERIFY(messages_.shown.empty());
-        QVERIFY(dialog.isVisible());  // Convert leaves the dialog open
-        QCOMPARE(chosen_.year, 2024);
-        QCOMPARE(chosen_.month, 4);
-        QCOMPARE(chosen_.day, 10.0);
-        QCOMPARE(chosen_.hijriValid, 1);
-        // 10 April 2024 was a Wednesday, around 1 Shawwal 1445 (the day after Ramadan).
-        QCOMPARE(chosen_.hijriYear, 1445);
-        QVERIFY(chosen_.hijriMonth == 10 || (chosen_.hijriMonth == 9 && chosen_.hijriDay >= 29));
-        const QString expected = QString("The chosen date corresponds to Wednesday, %1/%2/1445 AH")
-                                     .arg(int(chosen_.hijriDay))
-                                     .arg(chosen_.hijriMonth == 10 ? "Shawwal" : "Ramadan");
-        QCOMPARE(dialog.chosenDateLine(), expected);
-        // Period and type are not stored by Convert.
-        QCOMPARE(config_.alertFlags, 0);
+    // Convert shows the typed date in both calendars and keeps it in the dialog: Set stores
+    // it, Cancel leaves the chosen date as it was.
+    void convertShowsBothCalendarsAndOnlySetStoresThem() {
+        for (const bool set : {false, true}) {
+            chooseCivil(2024, 3, 20);
+            const CalendarDate before = chosen_;
+            DateDlg dialog(chosen_, config_, place_, messages_);
+            dialog.show();
+            type(&dialog, date::kYear, "2024");
+            test::listOf(&dialog, date::kMonth)->setCurrentIndex(3);
+            type(&dialog, date::kDay, "10");
+            click(&dialog, date::kConvert);
+            QVERIFY(messages_.shown.empty());
+            QVERIFY(dialog.isVisible());  // Convert leaves the dialog open
+            QCOMPARE(chosen_.day, before.day);
+            QCOMPARE(chosen_.hijriDay, before.hijriDay);
+            // 10 April 2024 was a Wednesday, around 1 Shawwal 1445 (the day after Ramadan).
+            CalendarDate reference{};
+            reference.year = 2024;
+            reference.month = 4;
+            reference.day = 10;
+            hijriFromDate(reference, place_, config_);
+            QCOMPARE(reference.hijriYear, 1445);
+            const QString expected =
+                QString("The chosen date corresponds to Wednesday, %1/%2/1445 AH")
+                    .arg(int(reference.hijriDay))
+                    .arg(reference.hijriMonth == 10 ? "Shawwal" : "Ramadan");
+            QCOMPARE(dialog.chosenDateLine(), expected);
+            click(&dialog, set ? date::kSet : date::kCancel);
+            QVERIFY(!dialog.isVisible());
+            QCOMPARE(chosen_.month, set ? 4 : before.month);
+            QCOMPARE(chosen_.day, set ? 10.0 : before.day);
+            QCOMPARE(chosen_.hijriMonth, set ? reference.hijriMonth : before.hijriMonth);
+            QCOMPARE(chosen_.hijriDay, set ? reference.hijriDay : before.hijriDay);
+            QCOMPARE(config_.alertFlags, 0);  // Convert stores no period or type
+        }
     }
 
     void paintedLineForOtherPeriodsAndPreHijriDates() {

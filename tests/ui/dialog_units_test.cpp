@@ -90,6 +90,20 @@ class DialogUnitsTest : public QObject {
         QVERIFY(box.cancelButton() != nullptr);
         QCOMPARE(box.text(), QString("Could not open configuration file!\t"));  // TAB kept
     }
+
+    // A box with a short text is still wide enough for its caption: on Xvfb with openbox, a
+    // 175-pixel box showed "KelmoTimes" as "Kel... mes", so the title bar's icon, buttons
+    // and padding take more than 100 pixels besides the caption's own (bold) width.
+    void aShortBoxShowsItsWholeCaption() {
+        for (const char* caption : {"KelmoTimes", " Kelmo Timer"}) {
+            platform::MessageDialog box("Failed to launch help.", caption, false);
+            box.show();
+            QFont bold = box.font();
+            bold.setBold(true);
+            const int captionWidth = QFontMetrics(bold).horizontalAdvance(caption);
+            QVERIFY2(box.width() >= captionWidth + 120, caption);
+        }
+    }
 };
 
 QTEST_MAIN(DialogUnitsTest)

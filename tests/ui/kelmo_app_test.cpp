@@ -1,11 +1,14 @@
 // Start-up of the desktop program: the settings with the offer of the built-in Kelmo.cfg,
 // the command line and the choice between the main window and the background Timer.
+#include <QComboBox>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <ctime>
 
 #include "files/config_file.h"
 #include "ui/fake_services.h"
+#include "ui/first_start_dlg.h"
 #include "ui/kelmo_app.h"
 #include "ui/ui_support.h"
 
@@ -19,6 +22,8 @@ class KelmoAppTest : public QObject {
     std::unique_ptr<test::FakeServices> fakes_;
     std::string program_;
     int windowsRun_ = 0;
+    int firstStarts_ = 0;
+    std::function<void(FirstStartDlg&)> answerFirstStart_;
     int backgroundRuns_ = 0;
     Config seenConfig_;
     Location seenHome_;
@@ -32,6 +37,11 @@ class KelmoAppTest : public QObject {
                                                    return 1;
                                                });
         app->setRunModal([this, raw = app.get()](QDialog& window) {
+            if (auto* first = qobject_cast<FirstStartDlg*>(&window)) {
+                ++firstStarts_;
+                if (answerFirstStart_) answerFirstStart_(*first);
+                return;
+            }
             ++windowsRun_;
             QVERIFY(qobject_cast<CKelmoDlg*>(&window));
             seenConfig_ = raw->records()->config;
@@ -65,20 +75,28 @@ class KelmoAppTest : public QObject {
         folder_ = std::make_unique<QTemporaryDir>();
         fakes_ = std::make_unique<test::FakeServices>();
         program_ = folder_->filePath("Kelmo").toStdString();
-        windowsRun_ = backgroundRuns_ = 0;
+        windowsRun_ = backgroundRuns_ = firstStarts_ = 0;
+        answerFirstStart_ = nullptr;
     }
 
-    void missingFileAsksAndOkCreatesTheBuiltInFile() {
+    // Without Kelmo.cfg the first start asks for the place (the one of the computer's zone
+    // selected) and the school; the main window then runs on them.
+    void missingFileAsksTheFirstStartsQuestions() {
+        qputenv("TZ", "Europe/Oslo");
+        answerFirstStart_ = [](FirstStartDlg& dialog) {
+            auto* places = dialog.findChild<QListWidget*>(firststart::kPlaces);
+            QCOMPARE(places->currentItem()->text(), QString("Oslo,Norway"));
+            dialog.findChild<QComboBox*>(firststart::kSchool)->setCurrentIndex(2);
+            dialog.accept();
+        };
         QCOMPARE(start(""), 0);
-        QCOMPARE(fakes_->messages.shown.size(), std::size_t(1));
-        QVERIFY(fakes_->messages.shown[0].question);
-        QCOMPARE(fakes_->messages.shown[0].caption, std::string("KelmoTimes"));
-        QCOMPARE(fakes_->messages.shown[0].text,
-                 std::string("Could not open configuration file!\t\nDo you want to create new "
-                             "configuration file?"));
+        qputenv("TZ", "UTC");
+        QCOMPARE(firstStarts_, 1);
+        QVERIFY(fakes_->messages.shown.empty());
         QVERIFY(QFile::exists(folder_->filePath("Kelmo.cfg")));
         QCOMPARE(windowsRun_, 1);
-        QCOMPARE(seenHome_.name, std::string("Manama,Bahrain"));
+        QCOMPARE(seenHome_.name, std::string("Oslo,Norway"));
+        QCOMPARE(seenConfig_.fiqh, 2);
         // Today by the clock (11 March 2024 in UTC) with its Hijri date; 10 degrees, 1010 mbar.
         QCOMPARE(seenDate_.year, 2024);
         QCOMPARE(seenDate_.month, 3);
@@ -88,11 +106,16 @@ class KelmoAppTest : public QObject {
         QCOMPARE(seenConfig_.pressure, 1010);
     }
 
-    void cancelEndsWithoutAWindow() {
+    void corruptFileAsksAndCancelEndsWithoutAWindow() {
+        QFile corrupt(folder_->filePath("Kelmo.cfg"));
+        QVERIFY(corrupt.open(QIODevice::WriteOnly));
+        corrupt.write("corrupt\n");
+        corrupt.close();
         fakes_->messages.answers = {false};
         QCOMPARE(start(""), 0);
+        QCOMPARE(firstStarts_, 0);
+        QVERIFY(fakes_->messages.shown[0].question);
         QCOMPARE(windowsRun_, 0);
-        QVERIFY(!QFile::exists(folder_->filePath("Kelmo.cfg")));
     }
 
     void acceptedOptionsAreEchoed() {

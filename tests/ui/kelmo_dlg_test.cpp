@@ -1,15 +1,21 @@
 // The main window driven through its buttons, with fake platform services.
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
+#include "base/angles.h"
 #include "calendar/julian_day.h"
+#include "hijri/hijri_date.h"
+#include "prayer/day_times.h"
 #include "ui/about_dlg.h"
 #include "ui/fake_services.h"
 #include "ui/kelmo_dlg.h"
 #include "ui/text_edge.h"
+#include "ui/today_panel.h"
 #include "ui/ui_support.h"
 
 using namespace kelmo;
@@ -183,6 +189,62 @@ class KelmoDlgTest : public QObject {
         QCOMPARE(fakes_->messages.shown.size(), std::size_t(1));
         QVERIFY(dialog.helpViewer().window() && dialog.helpViewer().window()->isVisible());
         QVERIFY(dialog.helpViewer().window()->browser()->toPlainText().contains("KelmoTimes help"));
+        // F1 shows the page too.
+        dialog.helpViewer().quit();
+        QVERIFY(!dialog.helpViewer().window()->isVisible());
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QTest::keyClick(&dialog, Qt::Key_F1);
+        QVERIFY(dialog.helpViewer().window()->isVisible());
+    }
+
+    // Today's panel: the place, both dates, the school's times with the next prayer marked and
+    // a count-down; a prayer that begins, a new day and a new place are shown afresh. The
+    // reference times are the day's times computed afresh; 11 March 2024 was a Monday.
+    void todayShowsTheDayAtTheCurrentLocation() {
+        config_.fiqh = 1;  // Shafi'i: Asr by shadow factor 1, and Isha
+        ExtraWindows extra;
+        extra.location = [](QWidget*, Location&, Location& current) {
+            current = test::builtInPlace("Oslo,Norway");
+        };
+        CKelmoDlg dialog(home_, current_, config_, date_, fakes_->services, extra);
+        auto label = [&](const QString& name) { return dialog.findChild<QLabel*>(name); };
+        auto slotLabel = [&](PrayerSlot slot) {
+            return label(today::kTimePrefix + QString::number(static_cast<int>(slot)));
+        };
+        QCOMPARE(label(today::kPlace)->text(), QString("Manama,Bahrain"));
+        QCOMPARE(label(today::kCivilDate)->text(), QString("Monday, 11 March 2024"));
+        CalendarDate day{};
+        day.year = 2024;
+        day.month = 3;
+        day.day = 11;
+        hijriFromDate(day, current_, config_);
+        QCOMPARE(label(today::kHijriDate)->text(),
+                 QString("%1 %2 1445 AH")
+                     .arg(int(day.hijriDay))
+                     .arg(day.hijriMonth == 9 ? "Ramadan" : "Sha'ban"));
+        QVERIFY(!slotLabel(PrayerSlot::asrShadow2)->isVisibleTo(&dialog));
+        QVERIFY(!slotLabel(PrayerSlot::noon)->isVisibleTo(&dialog));
+        QVERIFY(slotLabel(PrayerSlot::isha)->isVisibleTo(&dialog));
+        // At 12:00 there Duhr has begun: Asr is next, 90.5 s after the clock's moment.
+        const PrayerTimes times = computeDayTimes(day, current_, config_);
+        const double asrUt = times[PrayerSlot::asrShadow1] / kSecondToRad - 3 * 3600.0;
+        fakes_->clock.set({2024, 3, 11, 0, 0, asrUt - 90.5});
+        dialog.today().tick();
+        QVERIFY(slotLabel(PrayerSlot::asrShadow1)->font().bold());
+        QVERIFY(!slotLabel(PrayerSlot::duhr)->font().bold());
+        QCOMPARE(label(today::kCountDown)->text(), QString("Asr in 00:01:31"));
+        fakes_->clock.set({2024, 3, 11, 0, 0, asrUt + 0.5});
+        dialog.today().tick();
+        QVERIFY(label(today::kCountDown)->text().startsWith("Maghrib in "));
+        QVERIFY(slotLabel(PrayerSlot::maghrib)->font().bold());
+        QVERIFY(!slotLabel(PrayerSlot::asrShadow1)->font().bold());
+        // 21:00:01 UT is just past midnight in Manama.
+        fakes_->clock.set({2024, 3, 11, 21, 0, 1.0});
+        dialog.today().tick();
+        QCOMPARE(label(today::kCivilDate)->text(), QString("Tuesday, 12 March 2024"));
+        click(&dialog, mainwin::kLocation);
+        QCOMPARE(label(today::kPlace)->text(), QString("Oslo,Norway"));
     }
 
     // The main window runs modally, as the program runs it; the help window must still take
@@ -195,14 +257,16 @@ class KelmoDlgTest : public QObject {
         CKelmoDlg dialog(home_, current_, config_, date_, fakes_->services);
         dialog.setHelpFile(pathFromWidget(page));
         int scrolled = -1;
-        bool besideMain = false, hiddenByEsc = false, hiddenByCloseBox = false;
+        bool onTheRoomierSide = false, hiddenByEsc = false, hiddenByCloseBox = false;
         QTimer::singleShot(0, &dialog, [&] {
             QVERIFY(QApplication::activeModalWidget() == &dialog);
             dialog.move(0, 0);  // room on the right for the help window
             click(&dialog, mainwin::kHelp);
             HelpWindow* help = dialog.helpViewer().window();
             QVERIFY(help && QTest::qWaitForWindowExposed(help));
-            besideMain = !help->frameGeometry().intersects(dialog.frameGeometry());
+            // To the right, the side with room, as far as the screen lets it.
+            onTheRoomierSide = help->frameGeometry().left() > dialog.frameGeometry().left() &&
+                               help->screen()->availableGeometry().contains(help->frameGeometry());
             // A click on the lower end of the vertical scroll bar pages down.
             QScrollBar* bar = help->browser()->verticalScrollBar();
             QVERIFY(bar->maximum() > 0);
@@ -219,7 +283,7 @@ class KelmoDlgTest : public QObject {
         });
         dialog.exec();
         QVERIFY(scrolled > 0);
-        QVERIFY(besideMain);
+        QVERIFY(onTheRoomierSide);
         QVERIFY(hiddenByEsc);
         QVERIFY(hiddenByCloseBox);
     }

@@ -11,7 +11,7 @@ namespace {
 // Caption bars draw with the desktop's own font, not the window's: the application's font,
 // bold and never smaller than this (Openbox, GNOME and KDE use 8 to 11 points).
 constexpr double kCaptionPoints = 10.0;
-constexpr int kCaptionBarExtraPixels = 112;  // icon, margins and three buttons
+constexpr int kCaptionBarExtraPixels = 128;  // icon, margins and three buttons
 }  // namespace
 
 int captionWidth(const QWidget* window, const QString& caption) {

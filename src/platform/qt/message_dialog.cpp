@@ -9,6 +9,8 @@
 #include <QTextOption>
 #include <QVBoxLayout>
 
+#include "platform/qt/caption_width.h"
+
 namespace kelmo::platform {
 
 namespace {
