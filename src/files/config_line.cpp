@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <optional>
 
 #include "base/angles.h"
+#include "calendar/names.h"
 #include "files/config_errors.h"
 #include "files/field_scanner.h"
+#include "prayer/calculation_methods.h"
 
 namespace kelmo {
 
@@ -75,6 +78,31 @@ bool readCoordinate(std::string_view word, double bound, double& radians) {
     return true;
 }
 
+// The calendar whose word is key, or none.
+std::optional<HijriCalendar> findCalendar(std::string_view key) {
+    for (std::size_t i = 0; i < names::kHijriCalendarKeys.size(); ++i) {
+        if (key == names::kHijriCalendarKeys[i]) return static_cast<HijriCalendar>(i);
+    }
+    return std::nullopt;
+}
+
+// The optional words after the 14 fields: the method's key, then the calendar's. Both absent
+// is Custom and the crescent; a word that names neither makes the line corrupt.
+bool readMethodAndCalendar(FieldScanner& scan, Config& c) {
+    std::string_view word;
+    c.method = kCustomMethod;
+    c.hijriCalendar = HijriCalendar::crescent;
+    if (!scan.word(word)) return true;
+    const std::optional<int> method = findMethod(word);
+    if (!method) return false;
+    applyMethod(*method, c);
+    if (!scan.word(word)) return true;
+    const std::optional<HijriCalendar> calendar = findCalendar(word);
+    if (!calendar) return false;
+    c.hijriCalendar = *calendar;
+    return true;
+}
+
 }  // namespace
 
 PackedOptions packOptions(const Config& c) {
@@ -131,6 +159,12 @@ std::string formatConfigLine(std::string_view storedHomeName, const Config& c) {
     for (int number : {p.a, p.b, p.c, p.d, c.alertFlags, c.hijriAdjust}) {
         line += ' ' + std::to_string(number);
     }
+    if (c.method != kCustomMethod || c.hijriCalendar != HijriCalendar::crescent) {
+        line += ' ';
+        line += methodOf(c).key;
+        line += ' ';
+        line += names::nameAt(names::kHijriCalendarKeys, static_cast<int>(c.hijriCalendar));
+    }
     return line;
 }
 
@@ -146,7 +180,7 @@ int parseConfigLine(std::string_view line, std::string& homeName, Config& c) {
         scan.integer(c.alertFlags) && scan.integer(c.hijriAdjust);
     if (!complete) return kConfigCorrupt;
     unpackOptions(p, c);
-    if (!settingsAreValid(c)) return kConfigCorrupt;
+    if (!settingsAreValid(c) || !readMethodAndCalendar(scan, c)) return kConfigCorrupt;
     homeName = decodeText(homeName);
     c.editor = decodeText(c.editor);
     c.soundFile = decodeText(c.soundFile);
