@@ -215,6 +215,8 @@ void applySettings(const SettingsOptions& s, Config& c) {
     override(c.maxAcceptableError, s.maxError);
     override(c.temperature, s.temperature);
     override(c.pressure, s.pressure);
+    // The method's Imsak (minutes before Fajr) stood at its Fajr angle: it follows a new one.
+    if (s.fajr && !s.imsak && methodOf(c).imsakMinutes != 0) c.imsakAngle = c.fajrAngle;
     if (!figuresMatchMethod(c)) c.method = kCustomMethod;
 }
 
