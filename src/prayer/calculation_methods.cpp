@@ -1,18 +1,5 @@
-// The method table.
-//
-// Sources of the figures (each row names its own by these letters):
-//   [A] adhan, Batoul Apps' prayer-time library: src/CalculationMethod.ts of
-//       github.com/batoulapps/adhan-js and the method list of its README.
-//   [B] AlAdhan, the prayer-time service of the Islamic Network: src/PrayerTimes/Method.php of
-//       github.com/islamic-network/prayer-times, aladhan.com/calculation-methods and the list
-//       api.aladhan.com/v1/methods (methods 17 JAKIM and 20 KEMENAG: Fajr 20, Isha 18).
-//   [C] Imsak 10 minutes before Fajr: the default of PrayTimes.js (praytimes.org, setting
-//       imsak "10 min"), which [B] keeps for every method (its documented Gulf example shows
-//       Imsak 05:02 with Fajr 05:12).
-//   [D] Isha 120 minutes after Maghrib in Ramadan (Umm al-Qura): [A] ("add a +30 minute
-//       adjustment of Isha during Ramadan" to its 90 minutes) and the method list of ITL
-//       (github.com/arabeyes-org/ITL, prayertime/doc/method-info.md, "Om Al-Qurra University
-//       (Ramadan)": Isha interval 120 minutes).
+// The method table. The letters in each row's source name the documents of
+// kSourceLegend (below), from which every figure of the row is taken.
 // [A] also adds one minute to Duhr for MWL, ISNA, Egypt, Karachi and Singapore to cover the
 // time the Sun's disc takes to clear the meridian. Duhr here is already the transit of the
 // Sun's western limb (a point west by the semidiameter), so that minute is not added again.
@@ -29,6 +16,22 @@ namespace kelmo {
 namespace {
 
 constexpr int kImsakMinutes = 10;  // [C]
+
+constexpr const char* kSourceLegend =
+    "[A] adhan, Batoul Apps' prayer-time library: src/CalculationMethod.ts of "
+    "github.com/batoulapps/adhan-js and the method list of its README\n"
+    "[B] AlAdhan, the Islamic Network's prayer-time service: src/PrayerTimes/Method.php of "
+    "github.com/islamic-network/prayer-times, aladhan.com/calculation-methods and "
+    "api.aladhan.com/v1/methods (17 JAKIM and 20 KEMENAG: Fajr 20, Isha 18)\n"
+    "[C] Imsak 10 minutes before Fajr: the default of PrayTimes.js (praytimes.org, imsak "
+    "\"10 min\"), kept by [B] for every method (its Gulf example: Imsak 05:02, Fajr 05:12)\n"
+    "[D] Umm al-Qura's Isha 120 minutes after Maghrib in Ramadan: [A] (\"add a +30 minute "
+    "adjustment of Isha during Ramadan\" to its 90) and ITL's method list "
+    "(github.com/arabeyes-org/ITL, prayertime/doc/method-info.md, \"Om Al-Qurra University "
+    "(Ramadan)\")\n"
+    "[E] JAKIM's Fajr at 18 degrees: the media statement of JAKIM's Director-General on the "
+    "116th Muzakarah of the National Council for Islamic Religious Affairs Malaysia (20-21 "
+    "November 2019): Subuh at 18 degrees below the horizon, 8 minutes later than the 20 of [B]\n";
 
 // clang-format off
 constexpr std::array kMethods = {
@@ -59,7 +62,8 @@ constexpr std::array kMethods = {
     CalculationMethod{"MUIS", "Majlis Ugama Islam Singapura, Singapore",
         -20.0f, -18.0f, 0, 0, 0.0f, kImsakMinutes, kFiqhNotFixed, {}, "[A] [B]; Imsak [C]"},
     CalculationMethod{"JAKIM", "Jabatan Kemajuan Islam Malaysia",
-        -20.0f, -18.0f, 0, 0, 0.0f, kImsakMinutes, kFiqhNotFixed, {}, "[B]; Imsak [C]"},
+        -18.0f, -18.0f, 0, 0, 0.0f, kImsakMinutes, kFiqhNotFixed, {},
+        "Fajr [E]; Isha [B]; Imsak [C]"},
     CalculationMethod{"Kemenag", "Kementerian Agama Republik Indonesia",
         -20.0f, -18.0f, 0, 0, 0.0f, kImsakMinutes, kFiqhNotFixed, {}, "[B]; Imsak [C]"},
     CalculationMethod{"Diyanet", "Diyanet Isleri Baskanligi, Turkey",
@@ -84,6 +88,10 @@ bool sameWord(std::string_view a, std::string_view b) {
 }
 
 }  // namespace
+
+const char* methodSources() {
+    return kSourceLegend;
+}
 
 std::span<const CalculationMethod> calculationMethods() {
     return kMethods;

@@ -42,6 +42,10 @@ inline constexpr int kFiqhNotFixed = -1;
 // The index of "Custom" (the free angles of the configuration) in calculationMethods().
 inline constexpr int kCustomMethod = 0;
 
+// The documents the sources of the table name by letter ("[A] adhan ...\n[B] ..."), one line
+// each.
+const char* methodSources();
+
 // Every method, "Custom" first.
 std::span<const CalculationMethod> calculationMethods();
 

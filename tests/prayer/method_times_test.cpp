@@ -25,7 +25,8 @@ using S = PrayerSlot;
 // A method's figures as its documentation states them (depressions in degrees; 0 = not used;
 // adjustments of Shuruq, Duhr, Asr, Maghrib in minutes). Sources: adhan's CalculationMethod
 // (batoulapps/adhan-js), AlAdhan's method list (islamic-network/prayer-times, api.aladhan.com
-// methods), PrayTimes.js for Imsak 10 min before Fajr, ITL for Umm al-Qura's Ramadan Isha.
+// methods), PrayTimes.js for Imsak 10 min before Fajr, ITL for Umm al-Qura's Ramadan Isha,
+// JAKIM's statement of November 2019 for its Fajr at 18 degrees.
 struct Documented {
     const char* key;
     double fajr, isha;
@@ -46,7 +47,7 @@ constexpr Documented kDocumented[] = {
     {"Kuwait", 18, 17.5, 0, 0, 0, 10, 0, 0, 0, 0},
     {"Qatar", 18, 0, 90, 0, 0, 10, 0, 0, 0, 0},
     {"MUIS", 20, 18, 0, 0, 0, 10, 0, 0, 0, 0},
-    {"JAKIM", 20, 18, 0, 0, 0, 10, 0, 0, 0, 0},
+    {"JAKIM", 18, 18, 0, 0, 0, 10, 0, 0, 0, 0},
     {"Kemenag", 20, 18, 0, 0, 0, 10, 0, 0, 0, 0},
     {"Diyanet", 18, 17, 0, 0, 0, 10, -7, 5, 4, 7},
     {"UOIF", 12, 12, 0, 0, 0, 10, 0, 0, 0, 0},

@@ -41,15 +41,6 @@ std::string textMethod(const CalculationMethod& m) {
            platform::utf8FromCp1252(methodFiguresText(m)) + "\n    source: " + m.source + "\n";
 }
 
-// The sources named by the letters of the table.
-constexpr const char* kSources =
-    "[A] adhan (Batoul Apps): CalculationMethod of github.com/batoulapps/adhan-js\n"
-    "[B] AlAdhan: Method.php of github.com/islamic-network/prayer-times, "
-    "aladhan.com/calculation-methods, api.aladhan.com/v1/methods\n"
-    "[C] PrayTimes.js (praytimes.org): Imsak 10 min before Fajr, kept by [B]\n"
-    "[D] Ramadan Isha 120 min: [A] (90 + 30) and ITL's method list "
-    "(github.com/arabeyes-org/ITL)\n";
-
 int runMethods(const CliOptions& options, const platform::Clock&) {
     std::string out;
     if (options.output.format == "json") {
@@ -58,7 +49,7 @@ int runMethods(const CliOptions& options, const platform::Clock&) {
         out = list.dump() + "\n";
     } else {
         for (const CalculationMethod& m : calculationMethods()) out += textMethod(m);
-        out += std::string("\n") + kSources;
+        out += std::string("\n") + methodSources();
     }
     return report(writeOutput(options.output, out));
 }
