@@ -86,21 +86,18 @@ std::optional<HijriCalendar> findCalendar(std::string_view key) {
     return std::nullopt;
 }
 
-// The optional words after the 14 fields: the method's key, then the calendar's. Both absent
-// is Custom and the crescent; a word that names neither makes the line corrupt.
-bool readMethodAndCalendar(FieldScanner& scan, Config& c) {
-    std::string_view word;
+// The optional words after the 14 fields: the method's key, then the calendar's. Absent, or
+// words this program does not know (a reader of 14 fields ignored whatever followed them, and
+// still does), they leave Custom and the crescent; the angles of the fields then apply.
+void readMethodAndCalendar(FieldScanner& scan, Config& c) {
     c.method = kCustomMethod;
     c.hijriCalendar = HijriCalendar::crescent;
-    if (!scan.word(word)) return true;
+    std::string_view word;
+    if (!scan.word(word)) return;
     const std::optional<int> method = findMethod(word);
-    if (!method) return false;
+    if (!method) return;
     applyMethod(*method, c);
-    if (!scan.word(word)) return true;
-    const std::optional<HijriCalendar> calendar = findCalendar(word);
-    if (!calendar) return false;
-    c.hijriCalendar = *calendar;
-    return true;
+    if (scan.word(word)) c.hijriCalendar = findCalendar(word).value_or(HijriCalendar::crescent);
 }
 
 }  // namespace
@@ -180,7 +177,8 @@ int parseConfigLine(std::string_view line, std::string& homeName, Config& c) {
         scan.integer(c.alertFlags) && scan.integer(c.hijriAdjust);
     if (!complete) return kConfigCorrupt;
     unpackOptions(p, c);
-    if (!settingsAreValid(c) || !readMethodAndCalendar(scan, c)) return kConfigCorrupt;
+    if (!settingsAreValid(c)) return kConfigCorrupt;
+    readMethodAndCalendar(scan, c);
     homeName = decodeText(homeName);
     c.editor = decodeText(c.editor);
     c.soundFile = decodeText(c.soundFile);

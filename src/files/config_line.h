@@ -55,9 +55,9 @@ std::string formatConfigLine(std::string_view storedHomeName, const Config& conf
 
 // Reads a configuration line: the home name (cut to Location::kNameLength) into homeName,
 // every stored setting into config, then checks the settings in the program's fixed order.
-// Fields are filled in place as they are read; a named method sets its figures. Returns 0, or
-// 102 (corrupt) at the first field that does not convert, the first check that fails, or an
-// optional word that names no method or calendar.
+// Fields are filled in place as they are read; a named method sets its figures (words after
+// the 14 fields that name no method are ignored: Custom and the crescent). Returns 0, or 102
+// (corrupt) at the first field that does not convert or the first check that fails.
 int parseConfigLine(std::string_view line, std::string& homeName, Config& config);
 
 // One location line without "\n" (with the zone as eighth word when the location has one).
