@@ -256,6 +256,9 @@ QString DateDlg::chosenDateLine() const {
             .arg(monthName(names::kHijriMonths, chosen_.hijriMonth))
             .arg(chosen_.hijriYear);
     if (jd < kHijriEpoch) return "The chosen date is pre Hijri date                   ";
+    if (config_.hijriCalendar == HijriCalendar::ummAlQura) {
+        return "The chosen date lies outside the Umm al-Qura calendar (1300 to 1600 AH)";
+    }
     return "Could not calculate valid Hijri date                ";
 }
 

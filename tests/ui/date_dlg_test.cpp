@@ -123,6 +123,36 @@ class DateDlgTest : public QObject {
         QCOMPARE(messages_.lastText(), std::string("Could not convert chosen date!\t"));
     }
 
+    // With Umm al-Qura the dialog converts by that calendar (1 Ramadan 1445 was 11 March 2024
+    // in Saudi Arabia) and says so for a year it does not cover, in either direction.
+    void ummAlQuraConvertsAndRefusesYearsItDoesNotCover() {
+        config_.hijriCalendar = HijriCalendar::ummAlQura;
+        DateDlg dialog(chosen_, config_, place_, messages_);
+        dialog.show();
+        type(&dialog, date::kYear, "2024");
+        test::listOf(&dialog, date::kMonth)->setCurrentIndex(2);
+        type(&dialog, date::kDay, "11");
+        click(&dialog, date::kConvert);
+        QVERIFY(messages_.shown.empty());
+        QCOMPARE(chosen_.hijriYear, 1445);
+        QCOMPARE(chosen_.hijriMonth, 9);
+        QCOMPARE(chosen_.hijriDay, 1.0);
+        const std::string outside =
+            "The date lies outside the Umm al-Qura calendar (1300 to 1600 AH)!\t";
+        type(&dialog, date::kYear, "1850");
+        click(&dialog, date::kConvert);
+        QCOMPARE(messages_.lastText(), outside);
+        click(&dialog, date::kHijriType);
+        type(&dialog, date::kYear, "1601");
+        type(&dialog, date::kDay, "1");
+        click(&dialog, date::kConvert);
+        QCOMPARE(messages_.lastText(), outside);
+        QCOMPARE(chosen_.year, 2024);  // unchanged
+        chooseCivil(1850, 1, 1);
+        DateDlg old(chosen_, config_, place_, messages_);
+        QVERIFY(old.chosenDateLine().contains("outside the Umm al-Qura calendar"));
+    }
+
     void convertStoresBothCalendarsAndPaintsTheAhLine() {
         DateDlg dialog(chosen_, config_, place_, messages_);
         dialog.show();
