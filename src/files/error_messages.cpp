@@ -62,7 +62,7 @@ const char* errorMessage(int code) {
         case 401:
             return "Could not convert chosen date!\t";
         case 402:
-            return "The date lies outside the Umm al-Qura calendar (1300 to 1600 AH)!\t";
+            return "Date outside the Umm al-Qura calendar (1300-1600 AH)!\t";
         case 500:
             return "Could not open output file!\t";
         case 501:
