@@ -41,13 +41,20 @@ Config calendar(HijriCalendar c) {
     return config;
 }
 
-// Julian day (0h) of the civil date of Hijri (year, month, day), or 0 when it does not convert.
-double civilOfHijri(int year, int month, int day, const Config& config) {
+// dateFromHijri's answer for Hijri (year, month, day); jd: the civil day's Julian day (0h).
+int toCivil(int year, int month, int day, const Config& config, double& jd) {
     CalendarDate d;
     d.hijriYear = year;
     d.hijriMonth = month;
     d.hijriDay = day;
-    return dateFromHijri(d, test::mecca(), config) == 1 ? julianDay(d) : 0.0;
+    const int answer = dateFromHijri(d, test::mecca(), config);
+    jd = julianDay(d);
+    return answer;
+}
+
+double civilOfHijri(int year, int month, int day, const Config& config) {
+    double jd = 0.0;
+    return toCivil(year, month, day, config, jd) == 1 ? jd : 0.0;
 }
 
 TEST(FixedHijri, MonthStartsOfEveryMonthEqualIcus) {
@@ -67,8 +74,8 @@ TEST(FixedHijri, MonthStartsOfEveryMonthEqualIcus) {
 }
 
 // Every civil day from 1 Muharram 1400 to the end of 1500 (Umm al-Qura) comes back from its
-// Hijri date, and consecutive days have consecutive Hijri dates. The crescent calendar at Mecca
-// is checked on every seventh day (each day needs the Moon: all of them take too long).
+// Hijri date. The crescent calendar at Mecca is checked on every seventh day only (each day
+// needs the Moon: all of them would take minutes).
 TEST(FixedHijri, CivilToHijriToCivilRoundTripsInEveryCalendar) {
     const Config umm = calendar(HijriCalendar::ummAlQura);
     const double first = civilOfHijri(kFirstYear, 1, 1, umm);
@@ -78,68 +85,40 @@ TEST(FixedHijri, CivilToHijriToCivilRoundTripsInEveryCalendar) {
     for (HijriCalendar c :
          {HijriCalendar::ummAlQura, HijriCalendar::tabular, HijriCalendar::crescent}) {
         const Config config = calendar(c);
-        const int step = c == HijriCalendar::crescent ? 7 : 1;
-        CalendarDate previous;
-        for (double jd = first; jd < end; jd += step) {
+        for (double jd = first; jd < end; jd += c == HijriCalendar::crescent ? 7 : 1) {
             CalendarDate d;
             dateFromJulianDay(jd, d);
             ASSERT_EQ(hijriFromDate(d, test::mecca(), config, memo), 1) << jd;
-            const CalendarDate hijri = d;
             d.year = d.month = 0;
             ASSERT_EQ(dateFromHijri(d, test::mecca(), config, memo), 1) << jd;
-            ASSERT_EQ(julianDay(d), jd) << static_cast<int>(c) << " " << hijri.hijriYear << "-"
-                                        << hijri.hijriMonth << "-" << hijri.hijriDay;
-            if (step == 1 && jd > first) {
-                const bool nextDay = hijri.hijriDay == previous.hijriDay + 1 &&
-                                     hijri.hijriMonth == previous.hijriMonth;
-                const bool nextMonth = hijri.hijriDay == 1 && previous.hijriDay >= 29;
-                ASSERT_TRUE(nextDay || nextMonth) << jd;
-            }
-            previous = hijri;
+            ASSERT_EQ(julianDay(d), jd) << static_cast<int>(c);
         }
     }
 }
 
 // Outside 1300..1600 AH Umm al-Qura says so in both directions (ICU would go on with the
-// arithmetic calendar); the day adjustment shifts the Hijri date by whole days; a 30th of a
-// 29-day month is refused.
+// arithmetic calendar); the day adjustment shifts the Hijri date by whole days; the 30th of
+// a 29-day month is refused.
 TEST(FixedHijri, LimitsAndAdjustment) {
     Config umm = calendar(HijriCalendar::ummAlQura);
-    CalendarDate d;
-    d.hijriYear = 1601;
-    d.hijriMonth = 1;
-    d.hijriDay = 1;
-    EXPECT_EQ(dateFromHijri(d, test::mecca(), umm), kHijriOutsideCalendar);
-    d.hijriYear = 1299;
-    EXPECT_EQ(dateFromHijri(d, test::mecca(), umm), kHijriOutsideCalendar);
+    double jd = 0.0;
+    EXPECT_EQ(toCivil(1601, 1, 1, umm, jd), kHijriOutsideCalendar);
+    EXPECT_EQ(toCivil(1299, 12, 1, umm, jd), kHijriOutsideCalendar);
     CalendarDate old = test::civil(1850, 1, 1);
     EXPECT_EQ(hijriFromDate(old, test::mecca(), umm), kHijriOutsideCalendar);
     EXPECT_EQ(old.hijriValid, 0);
 
-    CalendarDate day = test::civil(2024, 3, 10);
-    CalendarDate next = test::civil(2024, 3, 11);
     umm.hijriAdjust = 1;
-    ASSERT_EQ(hijriFromDate(day, test::mecca(), umm), 1);
-    umm.hijriAdjust = 0;
-    ASSERT_EQ(hijriFromDate(next, test::mecca(), umm), 1);
-    EXPECT_EQ(day.hijriYear * 1000 + day.hijriMonth * 40 + day.hijriDay,
-              next.hijriYear * 1000 + next.hijriMonth * 40 + next.hijriDay);
-
+    EXPECT_EQ(civilOfHijri(1445, 9, 1, umm) + 1.0,
+              civilOfHijri(1445, 9, 1, calendar(HijriCalendar::ummAlQura)));
     for (HijriCalendar c : {HijriCalendar::ummAlQura, HijriCalendar::tabular}) {
         const Config config = calendar(c);
-        int shortMonth = 1;  // the first month of 1445 with 29 days
-        while (civilOfHijri(1445, shortMonth + 1, 1, config) -
-                   civilOfHijri(1445, shortMonth, 1, config) !=
-               29.0) {
-            ASSERT_LT(++shortMonth, 12);
+        int m = 1;  // the first month of 1445 with 29 days
+        while (civilOfHijri(1445, m + 1, 1, config) - civilOfHijri(1445, m, 1, config) != 29.0) {
+            ASSERT_LT(++m, 12);
         }
-        CalendarDate last;
-        last.hijriYear = 1445;
-        last.hijriMonth = shortMonth;
-        last.hijriDay = 29;
-        EXPECT_EQ(dateFromHijri(last, test::mecca(), config), 1);
-        last.hijriDay = 30;
-        EXPECT_EQ(dateFromHijri(last, test::mecca(), config), kHijriDayBeyondMonth);
+        EXPECT_EQ(toCivil(1445, m, 29, config, jd), 1);
+        EXPECT_EQ(toCivil(1445, m, 30, config, jd), kHijriDayBeyondMonth);
     }
 }
 

@@ -54,15 +54,6 @@ constexpr Documented kDocumented[] = {
     {"Russia", 16, 15, 0, 0, 0, 10, 0, 0, 0, 0},
 };
 
-// Every documented method is in the table, plus Custom, and nothing else.
-TEST(CalculationMethods, TableHoldsTheDocumentedMethodsAndCustom) {
-    EXPECT_EQ(calculationMethods().size(), std::size(kDocumented) + 1);
-    EXPECT_STREQ(calculationMethods()[kCustomMethod].key, "Custom");
-    for (const Documented& d : kDocumented) EXPECT_TRUE(findMethod(d.key).has_value()) << d.key;
-    EXPECT_EQ(findMethod("ummalqura"), findMethod("UmmAlQura"));
-    EXPECT_FALSE(findMethod("Mars").has_value());
-}
-
 // Each method's times show its documented figures: the Sun's true altitude (ERFA, the
 // independent reference) at Fajr, an angle Isha and an angle Maghrib is the documented
 // depression; an interval Isha lies its minutes after Maghrib and Imsak its minutes before
@@ -72,6 +63,7 @@ TEST(CalculationMethods, TimesShowEveryDocumentedFigure) {
     const Location tehran = place(35.6892, 51.3890, 3.5);
     const CalendarDate date = civil(2024, 5, 15);
     const double midnightUT = julianDay(date) - 3.5 / 24.0;
+    EXPECT_EQ(calculationMethods().size(), std::size(kDocumented) + 1);  // and Custom
     for (const Documented& d : kDocumented) {
         Config method = test::settings(0, 0);
         method.fiqh = 1;
@@ -118,17 +110,14 @@ TEST(CalculationMethods, UmmAlQuraIshaIsLaterInRamadan) {
     applyMethod(*findMethod("UmmAlQura"), config);
     config.hijriCalendar = HijriCalendar::ummAlQura;
     const Location makkah = place(21.4225, 39.8262, 3.0);
-    int ramadanDays = 0;
     for (CalendarDate date = civil(2024, 2, 20); date.month < 5; date = daysLater(date, 1)) {
         CalendarDate hijri = date;
         ASSERT_EQ(hijriFromDate(hijri, makkah, config), 1);
-        const bool ramadan = hijri.hijriMonth == 9;
-        ramadanDays += ramadan ? 1 : 0;
         const PrayerTimes t = computeDayTimes(date, makkah, config);
-        EXPECT_NEAR(test::seconds(t[S::isha] - t[S::maghrib]), ramadan ? 7200.0 : 5400.0, 1e-6)
-            << date.year << "-" << date.month << "-" << date.day;
+        EXPECT_NEAR(test::seconds(t[S::isha] - t[S::maghrib]),
+                    hijri.hijriMonth == 9 ? 7200.0 : 5400.0, 1e-6)
+            << date.month << "-" << date.day;
     }
-    EXPECT_GE(ramadanDays, 29);
 }
 
 // Where the Sun does not sink to Tehran's 4.5 degrees (64 N in June) no rule leaves Maghrib
