@@ -31,7 +31,7 @@ std::string adjustmentsText(const MinuteAdjustments& a) {
 }
 
 std::string methodFiguresText(const CalculationMethod& m) {
-    if (m.fajrAngle == 0.0f) return "the angles of the configuration";  // Custom
+    if (isCustom(m)) return "the angles of the configuration";
     std::string text = "Fajr " + depression(m.fajrAngle) + ", Isha ";
     if (m.ishaMinutes == 0) {
         text += depression(m.ishaAngle);

@@ -97,6 +97,10 @@ std::span<const CalculationMethod> calculationMethods() {
     return kMethods;
 }
 
+bool isCustom(const CalculationMethod& method) {
+    return &method == &kMethods[kCustomMethod];
+}
+
 const CalculationMethod& methodOf(const Config& config) {
     const auto i = static_cast<std::size_t>(config.method);
     return config.method >= 0 && i < kMethods.size() ? kMethods[i] : kMethods[kCustomMethod];

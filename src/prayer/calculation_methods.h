@@ -49,6 +49,9 @@ const char* methodSources();
 // Every method, "Custom" first.
 std::span<const CalculationMethod> calculationMethods();
 
+// True for the row "Custom", whose figures are the configuration's own.
+bool isCustom(const CalculationMethod& method);
+
 // The method of config.method ("Custom" for an index out of range).
 const CalculationMethod& methodOf(const Config& config);
 

@@ -34,9 +34,9 @@ void showAngle(const QDialog* dialog, int degreesId, int minutesId, float angle)
     control<QLineEdit>(dialog, minutesId)->setText(QString::number(split.minutes));
 }
 
-// The figures of a method that the angle fields do not show, for the line below the list.
+// The line below the list: every figure of the method (nothing for Custom).
 QString otherFigures(const CalculationMethod& m) {
-    if (m.fajrAngle == 0.0f) return QString();  // Custom
+    if (isCustom(m)) return QString();
     return toWidget(methodFiguresText(m));
 }
 
