@@ -1,8 +1,8 @@
 // The method table. The letters in each row's source name the documents of
 // kSourceLegend (below), from which every figure of the row is taken.
-// [A] also adds one minute to Duhr for MWL, ISNA, Egypt, Karachi and Singapore to cover the
-// time the Sun's disc takes to clear the meridian. Duhr here is already the transit of the
-// Sun's western limb (a point west by the semidiameter), so that minute is not added again.
+// A named method's Duhr is the transit of the Sun's centre plus the method's minutes, as [A]
+// and [B] define it (the configuration's own Duhr, for Custom, is the transit of the western
+// limb).
 // The two Shia methods fix the Jafari school (their authorities publish no Asr and no Isha).
 #include "prayer/calculation_methods.h"
 
@@ -38,16 +38,20 @@ constexpr std::array kMethods = {
     CalculationMethod{"Custom", "Custom: the angles of the configuration",
         0.0f, 0.0f, 0, 0, 0.0f, 0, kFiqhNotFixed, {}, "the configuration's own figures"},
     CalculationMethod{"MWL", "Muslim World League",
-        -18.0f, -17.0f, 0, 0, 0.0f, kImsakMinutes, kFiqhNotFixed, {}, "[A] [B]; Imsak [C]"},
+        -18.0f, -17.0f, 0, 0, 0.0f, kImsakMinutes, kFiqhNotFixed, {.duhr = 1},
+        "[A] [B]; Imsak [C]"},
     CalculationMethod{"ISNA", "Islamic Society of North America",
-        -15.0f, -15.0f, 0, 0, 0.0f, kImsakMinutes, kFiqhNotFixed, {}, "[A] [B]; Imsak [C]"},
+        -15.0f, -15.0f, 0, 0, 0.0f, kImsakMinutes, kFiqhNotFixed, {.duhr = 1},
+        "[A] [B]; Imsak [C]"},
     CalculationMethod{"Egypt", "Egyptian General Authority of Survey",
-        -19.5f, -17.5f, 0, 0, 0.0f, kImsakMinutes, kFiqhNotFixed, {}, "[A] [B]; Imsak [C]"},
+        -19.5f, -17.5f, 0, 0, 0.0f, kImsakMinutes, kFiqhNotFixed, {.duhr = 1},
+        "[A] [B]; Imsak [C]"},
     CalculationMethod{"UmmAlQura", "Umm al-Qura University, Makkah",
         -18.5f, 0.0f, 90, 120, 0.0f, kImsakMinutes, kFiqhNotFixed, {},
         "[A] [B]; Ramadan Isha [D]; Imsak [C]"},
     CalculationMethod{"Karachi", "University of Islamic Sciences, Karachi",
-        -18.0f, -18.0f, 0, 0, 0.0f, kImsakMinutes, kFiqhNotFixed, {}, "[A] [B]; Imsak [C]"},
+        -18.0f, -18.0f, 0, 0, 0.0f, kImsakMinutes, kFiqhNotFixed, {.duhr = 1},
+        "[A] [B]; Imsak [C]"},
     CalculationMethod{"Tehran", "Institute of Geophysics, University of Tehran",
         -17.7f, -14.0f, 0, 0, -4.5f, kImsakMinutes, kFiqhJafari, {}, "[A] [B]; Imsak [C]"},
     CalculationMethod{"Jafari", "Shia Ithna Ashari, Leva Institute, Qum",
@@ -60,7 +64,8 @@ constexpr std::array kMethods = {
     CalculationMethod{"Qatar", "Qatar",
         -18.0f, 0.0f, 90, 0, 0.0f, kImsakMinutes, kFiqhNotFixed, {}, "[A] [B]; Imsak [C]"},
     CalculationMethod{"MUIS", "Majlis Ugama Islam Singapura, Singapore",
-        -20.0f, -18.0f, 0, 0, 0.0f, kImsakMinutes, kFiqhNotFixed, {}, "[A] [B]; Imsak [C]"},
+        -20.0f, -18.0f, 0, 0, 0.0f, kImsakMinutes, kFiqhNotFixed, {.duhr = 1},
+        "[A] [B]; Imsak [C]"},
     CalculationMethod{"JAKIM", "Jabatan Kemajuan Islam Malaysia",
         -18.0f, -18.0f, 0, 0, 0.0f, kImsakMinutes, kFiqhNotFixed, {},
         "Fajr [E]; Isha [B]; Imsak [C]"},
