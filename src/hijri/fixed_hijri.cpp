@@ -15,6 +15,7 @@ namespace {
 constexpr double kMidnightToNoon = 0.5;
 // The tabular calendar's day number is the Julian day number (epoch Friday 16 July 622).
 constexpr long kTabularEpochJdn = 1948440;
+constexpr int kLongestMonth = 30;  // days
 
 long civilJdn(const CalendarDate& date) {
     CalendarDate midnight = date;
@@ -54,6 +55,7 @@ int fixedHijriFromDate(CalendarDate& date, const Config& config) {
 }
 
 int fixedDateFromHijri(CalendarDate& date, const Config& config) {
+    if (!(date.hijriDay >= 1.0 && date.hijriDay < kLongestMonth + 1.0)) return kHijriDayBeyondMonth;
     const HijriDay wanted{date.hijriYear, date.hijriMonth,
                           static_cast<int>(std::floor(date.hijriDay))};
     if (wanted.month < 1 || wanted.month > kMonthsPerYear) return 0;
@@ -65,7 +67,7 @@ int fixedDateFromHijri(CalendarDate& date, const Config& config) {
         if (!jdnFromUmmAlQura(wanted, jdn)) return kHijriDayBeyondMonth;
     } else {
         if (wanted.year < kFirstHijriYear) return 0;
-        if (wanted.day < 1 || wanted.day > tabularMonthLength(wanted.year, wanted.month)) {
+        if (wanted.day > tabularMonthLength(wanted.year, wanted.month)) {
             return kHijriDayBeyondMonth;
         }
         jdn = hijriDayNumber(wanted.year, wanted.month, wanted.day);
