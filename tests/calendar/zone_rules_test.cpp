@@ -65,11 +65,12 @@ TEST(TimeZoneDatabase, NamesAndOffsets) {
     EXPECT_TRUE(isKnownZone("Europe/London"));
     EXPECT_FALSE(isKnownZone(""));
     EXPECT_FALSE(isKnownZone("Europe/Atlantis"));
-    EXPECT_EQ(zoneClockAtNoon("Asia/Kathmandu", 2026, 1, 1)->offsetMinutes, 345);
-    EXPECT_FALSE(zoneClockAtNoon("Asia/Kathmandu", 2026, 1, 1)->daylightSaving);
-    EXPECT_TRUE(zoneClockAtNoon("Europe/Paris", 2026, 7, 1)->daylightSaving);
-    EXPECT_FALSE(zoneClockAtNoon("Asia/Kathmandu", 2026, 2, 30).has_value());
-    EXPECT_FALSE(zoneClockAtNoon("Nowhere/Atlantis", 2026, 1, 1).has_value());
+    const std::vector<ZoneClock> kathmandu = *zoneClocksOfYear("Asia/Kathmandu", 2026);
+    ASSERT_EQ(kathmandu.size(), 365u);
+    EXPECT_EQ(kathmandu.front().offsetMinutes, 345);
+    EXPECT_FALSE(kathmandu.front().daylightSaving);
+    EXPECT_TRUE((*zoneClocksOfYear("Europe/Paris", 2026))[181].daylightSaving);  // 1 July
+    EXPECT_FALSE(zoneClocksOfYear("Nowhere/Atlantis", 2026).has_value());
 }
 
 }  // namespace

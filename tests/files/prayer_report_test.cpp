@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <regex>
@@ -46,7 +47,7 @@ CalendarDate civil(int y, int m, int d, const Location& l, const Config& c) {
 
 std::string report(const CalendarDate& d, const Location& l, const Config& c) {
     std::string text;
-    prayerScheduleReport(d, l, c, text);
+    prayerScheduleReport(d, l, test::zoneOf(l), c, text);
     return text;
 }
 
@@ -135,6 +136,30 @@ TEST(PrayerReport, HijriDaysOfAGregorianMonth) {
     }
 }
 
+// The title of a Gregorian month names every Hijri month its rows touch, each year after its
+// last month. At Mecca January 2025 runs from 30 Jumada II to 1 Sha'ban 1446 and June 2025
+// from Thu Al-Hijja 1446 into Muharram 1447 (the published Umm al-Qura calendar also begins
+// Sha'ban 1446 on 31 January and Muharram 1447 on 26 June 2025).
+TEST(PrayerReport, MonthTitleNamesEveryHijriMonthOfItsRows) {
+    const Location l = test::place(21.4225, 39.8262, 3.0);
+    const Config c = settings(1, 2);
+    const struct {
+        int month;
+        const char* title;
+        long monthStarts;
+    } cases[] = {{1, "January/2025, Jumada II-Rajab-Sha'ban/1446\n", 2},
+                 {6, "June/2025, Thu Al-Hijja/1446-Muharram/1447\n", 1}};
+    for (const auto& k : cases) {
+        const std::string text = report(civil(2025, k.month, 1, l, c), l, c);
+        EXPECT_NE(text.find(std::string("\t\tPrayer schedule for ") + k.title), std::string::npos)
+            << text;
+        const std::vector<Row> r = rows(text, 1);
+        EXPECT_EQ(
+            std::count_if(r.begin() + 1, r.end(), [](const Row& d) { return d.hijriDay == 1; }),
+            k.monthStarts);
+    }
+}
+
 // A Hijri month lists its own days: 1 .. 29 or 30, ending before the next month begins.
 TEST(PrayerReport, HijriYearHasTwelveMonthsOfTheirOwnLength) {
     const Location l = manama();
@@ -178,12 +203,12 @@ TEST(PrayerReport, DaysDroppedFromOctober1582HaveNoRow) {
 TEST(PrayerReport, ScheduleRowsCarryTheSummerHour) {
     const Location l = london();
     const Config c = settings(1, 1);
-    const std::vector<ScheduleMonth> months = prayerSchedule(civil(2026, 3, 1, l, c), l, c);
+    const std::vector<ScheduleMonth> months =
+        prayerSchedule(civil(2026, 3, 1, l, c), l, test::zoneOf(l), c);
     ASSERT_EQ(months.size(), 1u);
     ASSERT_EQ(months[0].days.size(), 31u);
     for (const ScheduleDay& day : months[0].days) {
-        EXPECT_EQ(day.summerTimeMinutes, static_cast<int>(day.date.day) >= 29 ? 60 : 0)
-            << day.date.day;
+        EXPECT_EQ(day.summerTime, static_cast<int>(day.date.day) >= 29) << day.date.day;
     }
 }
 
@@ -221,7 +246,7 @@ TEST(PrayerReportGolden, HijriMonthBeginningInDecemberAtManama) {
     const Location l = manama();
     const Config c = settings(1, 1, true);
     const std::string text = report(firstOfHijriMonth(1447, 7, l, c), l, c);
-    EXPECT_NE(text.find("Prayer schedule for December-January/2025, Rajab/1447\n"),
+    EXPECT_NE(text.find("Prayer schedule for December/2025-January/2026, Rajab/1447\n"),
               std::string::npos);
     golden::expectMatches("prayer_hijri_month_manama.txt", text);
 }
@@ -230,7 +255,7 @@ TEST(PrayerReportGolden, HijriMonthBeginningInDecemberAtLondon) {
     const Location l = london();
     const Config c = settings(1, 1, true);
     const std::string text = report(firstOfHijriMonth(1447, 7, l, c), l, c);
-    EXPECT_NE(text.find("Prayer schedule for December-January/2025, Rajab/1447\n"),
+    EXPECT_NE(text.find("Prayer schedule for December/2025-January/2026, Rajab/1447\n"),
               std::string::npos);
     golden::expectMatches("prayer_hijri_month_london.txt", text);
 }
@@ -257,10 +282,10 @@ bool sameRows(const std::vector<ScheduleMonth>& a, const std::vector<ScheduleMon
         for (std::size_t d = 0; d < a[m].days.size(); ++d) {
             const ScheduleDay& x = a[m].days[d];
             const ScheduleDay& y = b[m].days[d];
-            if (std::memcmp(&x.times.slots, &y.times.slots, sizeof x.times.slots) != 0 ||
-                x.summerTimeMinutes != y.summerTimeMinutes || x.date.day != y.date.day ||
-                x.date.month != y.date.month || x.date.hijriDay != y.date.hijriDay ||
-                x.date.hijriMonth != y.date.hijriMonth || x.date.hijriYear != y.date.hijriYear) {
+            if (x.prayers.slots != y.prayers.slots || x.summerTime != y.summerTime ||
+                x.date.day != y.date.day || x.date.month != y.date.month ||
+                x.date.hijriDay != y.date.hijriDay || x.date.hijriMonth != y.date.hijriMonth ||
+                x.date.hijriYear != y.date.hijriYear) {
                 return false;
             }
         }
@@ -274,13 +299,13 @@ TEST(PrayerReport, SharedMemoryGivesTheSameYearsAsComputingAfresh) {
             const Config c = settings(2, 1, hijri);
             const CalendarDate d =
                 hijri ? firstOfHijriMonth(1447, 1, l, c) : civil(2026, 1, 1, l, c);
-            const auto shared = prayerSchedule(d, l, c);
-            const auto afresh = prayerSchedule(d, l, c, ScheduleMemory::none);
+            const auto shared = prayerSchedule(d, l, test::zoneOf(l), c);
+            const auto afresh = prayerSchedule(d, l, test::zoneOf(l), c, ScheduleMemory::none);
             EXPECT_EQ(shared.size(), 12u) << l.name << hijri;
             EXPECT_TRUE(sameRows(shared, afresh)) << l.name << hijri;
             std::string sharedText, afreshText;
-            prayerScheduleReport(d, l, c, sharedText);
-            prayerScheduleReport(d, l, c, afreshText, ScheduleMemory::none);
+            prayerScheduleReport(d, l, test::zoneOf(l), c, sharedText);
+            prayerScheduleReport(d, l, test::zoneOf(l), c, afreshText, ScheduleMemory::none);
             EXPECT_EQ(sharedText, afreshText) << l.name << hijri;
         }
     }
