@@ -116,7 +116,10 @@ void unpackOptions(const PackedOptions& p, Config& c) {
 std::string encodeText(std::string_view text) {
     std::string word(text);
     for (char& c : word) {
-        if (isBlank(c)) c = ';';
+        if (isBlank(c))
+            c = ';';
+        else if (isControl(c))
+            c = kControlStandIn;
     }
     return word;
 }
@@ -124,7 +127,10 @@ std::string encodeText(std::string_view text) {
 std::string decodeText(std::string_view word) {
     std::string text(word);
     for (char& c : text) {
-        if (c == ';') c = ' ';
+        if (c == ';')
+            c = ' ';
+        else if (isControl(c))
+            c = kControlStandIn;
     }
     return text;
 }
