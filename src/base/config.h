@@ -18,6 +18,13 @@ inline constexpr int kQiblaMethodShift = 13;  // bits 13..14: 0 north, 1 magneti
 inline constexpr int kQiblaMethodMask = 3 << kQiblaMethodShift;
 }  // namespace alert
 
+// The calendar by which Hijri dates are shown and read.
+enum class HijriCalendar : int {
+    crescent = 0,   // the new crescent judged visible at the place (hijri/hijri_date.h)
+    ummAlQura = 1,  // the official calendar of Saudi Arabia, 1300..1600 AH
+    tabular = 2,    // the arithmetic calendar: 30-year cycle, epoch Friday 16 July 622 (Julian)
+};
+
 struct Config {
     float imsakAngle = -16.0f;          // Sun's altitude for Imsak, degrees
     float fajrAngle = -13.5f;           // Sun's altitude for Fajr, degrees
@@ -38,6 +45,8 @@ struct Config {
     int nMinutes = 90;                  // minutes of high-latitude rule 9, 0 .. 120
     int timerMode = 0;                  // 1 when this process runs as the Timer, not stored
     int preAlertMinutes = 1;            // minutes of the pre-alert sound, at most 30
+    int method = 0;                     // index of prayer/calculation_methods.h, 0 = Custom
+    HijriCalendar hijriCalendar = HijriCalendar::crescent;
     std::string editor = "notepad.exe";
     std::string soundFile = "Athan.wav";
     std::string preAlertSoundFile = "PreAth.wav";

@@ -43,5 +43,11 @@ inline constexpr std::array<const char*, 10> kHighLatitudeRules = {
     "Nearest day-all prayers",
     "Nearest day-needed prayers",
     "minutes for Fajr and Isha prayers"};  // highLatitudeRule
+// The Hijri calendars, by Config::hijriCalendar: the words of Kelmo.cfg and kelmo-cli
+// --calendar, and the titles the windows and reports show.
+inline constexpr std::array<const char*, 3> kHijriCalendarKeys = {"crescent", "umm-al-qura",
+                                                                  "tabular"};
+inline constexpr std::array<const char*, 3> kHijriCalendars = {"Crescent at the place",
+                                                               "Umm al-Qura", "Tabular"};
 
 }  // namespace kelmo::names

@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <optional>
 
 #include "base/angles.h"
 #include "base/setting_limits.h"
+#include "calendar/names.h"
 #include "files/config_errors.h"
 #include "files/field_scanner.h"
+#include "prayer/calculation_methods.h"
 
 namespace kelmo {
 
@@ -58,6 +61,28 @@ bool readCoordinate(std::string_view word, double bound, double& radians) {
     }
     radians = std::clamp(value, -bound, bound);
     return true;
+}
+
+// The calendar whose word is key, or none.
+std::optional<HijriCalendar> findCalendar(std::string_view key) {
+    for (std::size_t i = 0; i < names::kHijriCalendarKeys.size(); ++i) {
+        if (key == names::kHijriCalendarKeys[i]) return static_cast<HijriCalendar>(i);
+    }
+    return std::nullopt;
+}
+
+// The optional words after the 14 fields: the method's key, then the calendar's. Absent, or
+// words this program does not know (a reader of 14 fields ignored whatever followed them, and
+// still does), they leave Custom and the crescent; the angles of the fields then apply.
+void readMethodAndCalendar(FieldScanner& scan, Config& c) {
+    c.method = kCustomMethod;
+    c.hijriCalendar = HijriCalendar::crescent;
+    std::string_view word;
+    if (!scan.word(word)) return;
+    const std::optional<int> method = findMethod(word);
+    if (!method) return;
+    applyMethod(*method, c);
+    if (scan.word(word)) c.hijriCalendar = findCalendar(word).value_or(HijriCalendar::crescent);
 }
 
 }  // namespace
@@ -122,6 +147,12 @@ std::string formatConfigLine(std::string_view storedHomeName, const Config& c) {
     for (int number : {p.a, p.b, p.c, p.d, c.alertFlags, c.hijriAdjust}) {
         line += ' ' + std::to_string(number);
     }
+    if (c.method != kCustomMethod || c.hijriCalendar != HijriCalendar::crescent) {
+        line += ' ';
+        line += methodOf(c).key;
+        line += ' ';
+        line += names::nameAt(names::kHijriCalendarKeys, static_cast<int>(c.hijriCalendar));
+    }
     return line;
 }
 
@@ -138,6 +169,7 @@ int parseConfigLine(std::string_view line, std::string& homeName, Config& c) {
     if (!complete) return kConfigCorrupt;
     unpackOptions(p, c);
     if (!settingsAreValid(c)) return kConfigCorrupt;
+    readMethodAndCalendar(scan, c);
     homeName = decodeText(homeName);
     c.editor = decodeText(c.editor);
     c.soundFile = decodeText(c.soundFile);

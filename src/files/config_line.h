@@ -9,6 +9,11 @@
 //   B = preAlertMinutes << 16 | nMinutes << 8 | maghribDelay   (8-bit fields)
 //   C = correctionSeconds >> 8 << 16 | maxAcceptableError << 8 | correctionSeconds & 255
 //   D = refraction << 8 | areaRadius                           (8-bit fields)
+// Two optional words may follow the 14 fields: the key of the calculation method
+// (prayer/calculation_methods.h) and the word of the Hijri calendar ("crescent", "umm-al-qura",
+// "tabular"). They are written only when either differs from Custom and the crescent, and the
+// method's figures are still written in the angle fields, so a reader of the 14 fields reads
+// the file as ever and a file without the words is written back unchanged.
 // correctionSeconds keeps its low byte in the low byte of C; its higher bits (seconds above
 // 255) go above bit 16, so a value up to 255 gives the same C as ever.
 //
@@ -50,8 +55,9 @@ std::string formatConfigLine(std::string_view storedHomeName, const Config& conf
 
 // Reads a configuration line: the home name (cut to Location::kNameLength) into homeName,
 // every stored setting into config, then checks the settings in the program's fixed order.
-// Fields are filled in place as they are read. Returns 0, or 102 (corrupt) at the first field
-// that does not convert or the first check that fails.
+// Fields are filled in place as they are read; a named method sets its figures (words after
+// the 14 fields that name no method are ignored: Custom and the crescent). Returns 0, or 102
+// (corrupt) at the first field that does not convert or the first check that fails.
 int parseConfigLine(std::string_view line, std::string& homeName, Config& config);
 
 // One location line without "\n" (with the zone as eighth word when the location has one).

@@ -63,6 +63,8 @@ const char* errorMessage(int code) {
             return "Invalid date is chosen!\t";
         case 401:
             return "Could not convert chosen date!\t";
+        case 402:
+            return "Date outside the Umm al-Qura calendar (1300-1600 AH)!\t";
         case 500:
             return "Could not open output file!\t";
         case 501:

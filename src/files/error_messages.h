@@ -7,6 +7,9 @@
 
 namespace kelmo {
 
+// A date outside the years of the chosen Hijri calendar (Umm al-Qura: 1300 to 1600 AH).
+inline constexpr int kErrorOutsideCalendar = 402;
+
 // The message text of an error code (a static string, never null).
 const char* errorMessage(int code);
 

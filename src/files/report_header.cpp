@@ -9,6 +9,7 @@
 #include "calendar/summer_time.h"
 #include "calendar/zone_rules.h"
 #include "files/append_format.h"
+#include "files/method_text.h"
 #include "prayer/school_of_law.h"
 #include "prayer/sun_events.h"
 
@@ -68,6 +69,18 @@ void writeLocationBlock(const Location& location, int year, std::string& text) {
     appendFormat(text, "\t\tSummer Time ends at: %s\n", summerTimeRuleText(rules.dstEnd).c_str());
 }
 
+// The method and the Hijri calendar, when either is not today's default (Custom, crescent), so
+// that a report of the default settings keeps its lines.
+void writeMethodLines(const Config& config, std::string& text) {
+    if (config.method == kCustomMethod && config.hijriCalendar == HijriCalendar::crescent) return;
+    const CalculationMethod& method = methodOf(config);
+    appendFormat(text, "\t\tMethod = %s, Hijri calendar = %s,\n", method.name,
+                 nameAt(names::kHijriCalendars, static_cast<int>(config.hijriCalendar)));
+    if (config.method != kCustomMethod) {
+        appendFormat(text, "\t\t%s,\n", methodFiguresText(method).c_str());
+    }
+}
+
 void writeConfigurationBlock(const Config& config, std::string& text) {
     appendFormat(text, " Configuration:\tFiqh = %s, Distance = %d km, Precision = %s,\n",
                  nameAt(names::kFiqhs, config.fiqh), config.areaRadius,
@@ -91,6 +104,7 @@ void writeConfigurationBlock(const Config& config, std::string& text) {
                      imsak.degrees, imsak.minutes, fajr.degrees, fajr.minutes, config.maghribDelay,
                      config.hijriAdjust);
     }
+    writeMethodLines(config, text);
     appendFormat(text, "\t\tRule at high latitudes = %s\n", highLatitudeRuleText(config).c_str());
 }
 

@@ -6,6 +6,7 @@
 
 #include "base/angles.h"
 #include "calendar/julian_day.h"
+#include "hijri/fixed_hijri.h"
 #include "moon/lunation_memo.h"
 #include "moon/moon_data_at_sunset.h"  // the month start is decided by the Moon at sunset
 #include "moon/new_moon.h"
@@ -94,6 +95,7 @@ bool monthHolding(double j, const Location& location, const Config& config, Luna
 
 int hijriFromDateWith(CalendarDate& date, const Location& location, const Config& config,
                       LunationMemo* memo) {
+    if (config.hijriCalendar != HijriCalendar::crescent) return fixedHijriFromDate(date, config);
     CalendarDate civilDay = date;  // the whole day: a time of day must not leak into hijriDay
     civilDay.day = std::floor(date.day);
     const double j0 = julianDay(civilDay);
@@ -119,6 +121,7 @@ int monthIndex(int year, int month) {
 // the day - 1.
 int dateFromHijriWith(CalendarDate& date, const Location& location, const Config& config,
                       LunationMemo* memo) {
+    if (config.hijriCalendar != HijriCalendar::crescent) return fixedDateFromHijri(date, config);
     const int wanted = monthIndex(date.hijriYear, date.hijriMonth);
     double j =
         std::trunc(hijriDayNumberReal(date.hijriYear, date.hijriMonth, 1.0)) + 0.5 + kNamingDay;

@@ -3,6 +3,7 @@
 #include "base/angles.h"
 #include "prayer/day_events.h"
 #include "prayer/high_latitude_rule.h"
+#include "prayer/method_times.h"
 
 namespace kelmo {
 
@@ -67,7 +68,9 @@ PrayerTimes computeDayTimes(const CalendarDate& date, Location location, const C
     }
     applyHighLatitudeRule(date, location, config, table, memo);
     PrayerTimes times = slotsOf(table);
+    times[PrayerSlot::maghrib] = methodMaghrib(date, location, config, times[PrayerSlot::maghrib]);
     applyCorrections(config, times);
+    applyMethodMinutes(date, location, config, times);
     keepTouchingTimesInOrder(times);
     return times;
 }

@@ -11,6 +11,7 @@
 #include "files/config_file.h"
 #include "platform/kelmo_messages.h"
 #include "platform/user_folders.h"
+#include "prayer/calculation_methods.h"
 #include "prayer/school_of_law.h"
 #include "ui/data_exchange.h"
 #include "ui/dialog_template.h"
@@ -60,6 +61,7 @@ CfgDlg::CfgDlg(Config& config, const Services& services, QWidget* parent)
     buildTemplate();
     fillFields();
     showFields();
+    methodBox_->showChosen();
     enableSoundControls(fields_.play, fields_.playBefore, false);
 }
 
@@ -196,6 +198,7 @@ void CfgDlg::buildTemplate() {
             [this] { chooseSound(lineEdit(this, cfg::kSoundFile)); });
     connect(control<QPushButton>(this, kPreSoundButton), &QPushButton::clicked, this,
             [this] { chooseSound(lineEdit(this, cfg::kPreSoundFile)); });
+    methodBox_ = std::make_unique<MethodBox>(this, t, config_);
 }
 
 void CfgDlg::fillFields() {
@@ -377,6 +380,8 @@ void CfgDlg::accept() {
     updated.hijriAdjust = f.hijriAdjust;
     updated.moonVisibilityLimit =
         static_cast<float>(f.visibilityDegrees + f.visibilityMinutes / 60.0);
+    applyMethod(methodBox_->method(), updated);  // its exact figures, not their minutes
+    updated.hijriCalendar = methodBox_->calendar();
 
     if (f.play) {
         if (f.fiqh == kFiqhJafari && (f.asr || f.isha)) {
@@ -425,6 +430,8 @@ void CfgDlg::accept() {
     config_.hijriAdjust = updated.hijriAdjust;
     config_.correctionSeconds = updated.correctionSeconds;
     config_.moonVisibilityLimit = updated.moonVisibilityLimit;
+    config_.method = updated.method;
+    config_.hijriCalendar = updated.hijriCalendar;
 
     registerAutostart(flags, ownProgramFile(), services_.autostart, services_.messages);
 

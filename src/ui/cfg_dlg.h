@@ -5,9 +5,11 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 #include <string>
 
 #include "base/config.h"
+#include "ui/method_box.h"
 #include "ui/services.h"
 
 class QCheckBox;
@@ -69,6 +71,7 @@ class CfgDlg : public QDialog {
     Config& config_;
     const Services& services_;
     Fields fields_;
+    std::unique_ptr<MethodBox> methodBox_;
 };
 
 }  // namespace kelmo::ui

@@ -10,6 +10,7 @@
 
 #include "calendar/julian_day.h"
 #include "calendar/names.h"
+#include "files/error_messages.h"
 #include "hijri/hijri_date.h"
 #include "ui/data_exchange.h"
 #include "ui/dialog_template.h"
@@ -195,8 +196,10 @@ bool DateDlg::convertedDate(bool forSet, CalendarDate& result) {
     const int converted = hijri ? dateFromHijri(result, location_, config_)
                                 : hijriFromDate(result, location_, config_);
     if (converted != 1) {
-        platform::showError(messages_,
-                            converted == kHijriDayBeyondMonth ? kErrorInvalidDate : kErrorConvert);
+        const int error = converted == kHijriDayBeyondMonth    ? kErrorInvalidDate
+                          : converted == kHijriOutsideCalendar ? kErrorOutsideCalendar
+                                                               : kErrorConvert;
+        platform::showError(messages_, error);
         return false;
     }
     return true;
@@ -255,6 +258,9 @@ QString DateDlg::chosenDateLine() const {
             .arg(monthName(names::kHijriMonths, chosen.hijriMonth))
             .arg(chosen.hijriYear);
     if (jd < kHijriEpoch) return "The chosen date is pre Hijri date                   ";
+    if (config_.hijriCalendar == HijriCalendar::ummAlQura) {
+        return "The chosen date lies outside the Umm al-Qura calendar (1300 to 1600 AH)";
+    }
     return "Could not calculate valid Hijri date                ";
 }
 

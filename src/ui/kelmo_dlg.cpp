@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "calendar/julian_day.h"
+#include "files/error_messages.h"
 #include "files/moon_report.h"
 #include "files/prayer_report.h"
 #include "hijri/hijri_date.h"
@@ -164,12 +165,18 @@ bool CKelmoDlg::prepareChosenDate() {
         platform::showError(services_.messages, kErrorInvalidDate);
         return false;
     }
-    // The other calendar is filled in; a failed conversion does not stop the computation,
-    // but a Hijri day past the end of its month is no date.
+    // The other calendar is filled in; a failed conversion does not stop the computation.
     if (!hijri) {
         hijriFromDate(date_, current_, config_);
-    } else if (dateFromHijri(date_, current_, config_) == kHijriDayBeyondMonth) {
-        platform::showError(services_.messages, kErrorInvalidDate);
+        return true;
+    }
+    // A Hijri day past the end of its month is no date; a year outside the chosen calendar
+    // has no civil date (computing on would use the civil date of before).
+    const int converted = dateFromHijri(date_, current_, config_);
+    if (converted == kHijriDayBeyondMonth || converted == kHijriOutsideCalendar) {
+        platform::showError(services_.messages, converted == kHijriDayBeyondMonth
+                                                    ? kErrorInvalidDate
+                                                    : kErrorOutsideCalendar);
         return false;
     }
     return true;

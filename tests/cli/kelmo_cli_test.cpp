@@ -92,6 +92,34 @@ TEST(KelmoCli, BadValuesAreUsageErrors) {
     EXPECT_EQ(cli("nosuchcommand").status, 2);
 }
 
+// methods lists every method with its figures and source; --method takes its figures (an
+// angle given too makes it Custom) and the report's header names it; --calendar chooses the
+// Hijri calendar and Umm al-Qura refuses a year it does not cover.
+TEST(KelmoCli, MethodsAndCalendars) {
+    const auto methods = nlohmann::json::parse(
+        runCommand(std::string(KELMO_CLI_PATH) + " methods --format json").out);
+    ASSERT_GE(methods.size(), 17u);
+    for (const auto& m : methods) EXPECT_FALSE(m["source"].get<std::string>().empty()) << m;
+    EXPECT_EQ(methods[0]["key"], "Custom");
+    EXPECT_EQ(cli("times --method Mars").status, 2);
+    EXPECT_EQ(cli("times --calendar lunar").status, 2);
+
+    const std::string makkah = " --lat 21.4225 --lon 39.8262 --tz 3 --date 2025-03-10";
+    const CliRun named = cli("prayer --method ummalqura --fiqh 1" + makkah);
+    EXPECT_NE(named.out.find("Method = Umm al-Qura University, Makkah"), std::string::npos);
+    const CliRun own = cli("prayer --method UmmAlQura --fajr -19" + makkah);
+    EXPECT_EQ(own.out.find("Method ="), std::string::npos) << own.out;  // Custom, as ever
+    EXPECT_NE(own.out.find("Fajr angle = -19"), std::string::npos) << own.out;
+    EXPECT_EQ(cli("prayer" + makkah).out.find("Method ="), std::string::npos);
+
+    const std::string hijri = "hijri --format json --date 2025-03-01 --calendar ";
+    // Saudi Arabia began Ramadan 1446 on 1 March 2025.
+    EXPECT_EQ(firstLine(cli(hijri + "umm-al-qura").out)["hijri"], "1446-09-01");
+    const CliRun outside = cli("hijri --hijri-date 1299-01-01 --calendar umm-al-qura");
+    EXPECT_EQ(outside.status, 1);
+    EXPECT_NE(outside.err.find("1300-1600 AH"), std::string::npos) << outside.err;
+}
+
 TEST(KelmoCli, TimesJsonRecordsOneDayPerLine) {
     const CliRun run = cli("times --date 2026-03-20 --days 3 --fiqh 1 --format json");
     ASSERT_EQ(run.status, 0);

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <numbers>
 
 #include "files/config_errors.h"
+#include "prayer/calculation_methods.h"
 
 namespace kelmo {
 namespace {
@@ -57,6 +59,43 @@ TEST(ConfigLine, DefaultLineGivesTheDefaultsAndIsWrittenBackByteForByte) {
     EXPECT_EQ(config.editor, "notepad.exe");
     EXPECT_FLOAT_EQ(config.fajrAngle, -13.5f);
     EXPECT_EQ(formatConfigLine("Manama,Bahrain", defaults), kDefaultLine);
+}
+
+// A method and a calendar are two words after the 14 fields; the angle fields hold the
+// method's angles, so the format's own reader (the scanf format of the 14 fields) reads the
+// line as ever. The line reads back and is written again byte for byte; words that name no
+// method are ignored, as a reader of 14 fields ignores them.
+TEST(ConfigLine, MethodAndCalendarAreWordsAReaderOfFourteenFieldsSkips) {
+    Config config;
+    applyMethod(*findMethod("UmmAlQura"), config);
+    config.hijriCalendar = HijriCalendar::ummAlQura;
+    const std::string line = formatConfigLine("Manama,Bahrain", config);
+    EXPECT_EQ(line, lineWith({{4, "-18.5000"}, {5, "-18.5000"}}) + " UmmAlQura umm-al-qura");
+    char words[4][240];
+    float angles[4];
+    int numbers[6];
+    EXPECT_EQ(
+        std::sscanf(line.c_str(), "%s %s %s %s %f %f %f %f %d %d %d %d %d %d", words[0], words[1],
+                    words[2], words[3], &angles[0], &angles[1], &angles[2], &angles[3], &numbers[0],
+                    &numbers[1], &numbers[2], &numbers[3], &numbers[4], &numbers[5]),
+        14);
+    EXPECT_EQ(angles[1], -18.5f);
+
+    std::string home;
+    Config read;
+    ASSERT_EQ(parseConfigLine(line, home, read), 0);
+    EXPECT_EQ(read.method, *findMethod("UmmAlQura"));
+    EXPECT_EQ(read.hijriCalendar, HijriCalendar::ummAlQura);
+    EXPECT_EQ(formatConfigLine("Manama,Bahrain", read), line);
+
+    Config tabular;
+    tabular.hijriCalendar = HijriCalendar::tabular;
+    EXPECT_EQ(formatConfigLine("Manama,Bahrain", tabular), kDefaultLine + " Custom tabular");
+    Config other;
+    ASSERT_EQ(parseConfigLine(kDefaultLine + " Mars umm-al-qura", home, other), 0);
+    EXPECT_EQ(other.method, kCustomMethod);
+    EXPECT_EQ(other.hijriCalendar, HijriCalendar::crescent);
+    EXPECT_EQ(formatConfigLine("Manama,Bahrain", other), kDefaultLine);
 }
 
 TEST(ConfigLine, PackedDefaultsMatchTheDocumentedNumbers) {

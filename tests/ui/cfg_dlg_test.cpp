@@ -1,10 +1,12 @@
 // The Configuration dialog driven through its widgets, with fake platform services and a
 // Kelmo.cfg in a temporary program directory.
 #include <QCheckBox>
+#include <QLabel>
 #include <QTest>
 #include <fstream>
 
 #include "files/config_file.h"
+#include "prayer/calculation_methods.h"
 #include "ui/cfg_dlg.h"
 #include "ui/fake_services.h"
 #include "ui/program_file.h"
@@ -335,6 +337,40 @@ class CfgDlgTest : public QObject {
                          "not be caculated"));
         QCOMPARE(controlById(&dialog, cfg::kOk)->toolTip().replace('\n', ' '),
                  QString("Press to confirm the changes."));
+    }
+
+    // Choosing a method fills its angles (and a fixed school) and greys them; editing one
+    // switches the list to Custom; OK stores the method and the calendar in Kelmo.cfg.
+    void methodFillsAndGreysItsFiguresAndAnEditMakesItCustom() {
+        CfgDlg dialog(config_, fakes_->services);
+        dialog.show();
+        QComboBox* methods = test::listOf(&dialog, cfg::kMethod);
+        QCOMPARE(methods->currentText(), QString("Custom: the angles of the configuration"));
+        QLineEdit* fajrMinutes = test::editOf(&dialog, cfg::kFajrMinutes);
+        const QColor black = fajrMinutes->palette().color(QPalette::Text);
+        auto choose = [methods](const char* key) {
+            methods->setCurrentIndex(*findMethod(key));
+            Q_EMIT methods->activated(methods->currentIndex());
+        };
+        choose("Tehran");
+        QCOMPARE(test::editOf(&dialog, cfg::kIshaDegrees)->text() + fajrMinutes->text(), "-1442");
+        QCOMPARE(test::listOf(&dialog, cfg::kFiqh)->currentText(), QString("Jafari"));
+        QVERIFY(fajrMinutes->palette().color(QPalette::Text) != black);
+        QVERIFY(control<QLabel>(&dialog, cfg::kMethodFigures)->text().contains("Maghrib 4.5"));
+        QVERIFY(test::saveScreenshot(&dialog, "configuration_method"));
+
+        type(&dialog, cfg::kFajrMinutes, "30");
+        QCOMPARE(methods->currentIndex(), kCustomMethod);
+        QCOMPARE(fajrMinutes->palette().color(QPalette::Text), black);
+
+        choose("UmmAlQura");
+        test::listOf(&dialog, cfg::kCalendar)->setCurrentIndex(1);
+        click(&dialog, cfg::kOk);
+        QVERIFY(fakes_->messages.shown.empty());
+        QCOMPARE(config_.method, *findMethod("UmmAlQura"));
+        QCOMPARE(config_.fajrAngle, -18.5f);
+        QCOMPARE(stored().method, *findMethod("UmmAlQura"));
+        QCOMPARE(stored().hijriCalendar, HijriCalendar::ummAlQura);
     }
 };
 

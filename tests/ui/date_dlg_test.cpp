@@ -166,6 +166,29 @@ class DateDlgTest : public QObject {
         }
     }
 
+    // With Umm al-Qura the dialog converts by that calendar (1 Ramadan 1445 was 11 March 2024
+    // in Saudi Arabia) and says so for a year it does not cover.
+    void ummAlQuraConvertsAndRefusesYearsItDoesNotCover() {
+        config_.hijriCalendar = HijriCalendar::ummAlQura;
+        const CalendarDate before = chosen_;
+        DateDlg dialog(chosen_, config_, place_, messages_);
+        dialog.show();
+        type(&dialog, date::kYear, "2024");
+        test::listOf(&dialog, date::kMonth)->setCurrentIndex(2);
+        type(&dialog, date::kDay, "11");
+        click(&dialog, date::kConvert);
+        QVERIFY(messages_.shown.empty());
+        QVERIFY(dialog.chosenDateLine().contains("1/Ramadan/1445 AH"));
+        const std::string outside = "Date outside the Umm al-Qura calendar (1300-1600 AH)!\t";
+        type(&dialog, date::kYear, "1850");
+        click(&dialog, date::kConvert);
+        QCOMPARE(messages_.lastText(), outside);
+        QCOMPARE(chosen_.year, before.year);  // unchanged
+        chooseCivil(1850, 1, 1);
+        DateDlg old(chosen_, config_, place_, messages_);
+        QVERIFY(old.chosenDateLine().contains("outside the Umm al-Qura calendar"));
+    }
+
     void paintedLineForOtherPeriodsAndPreHijriDates() {
         config_.alertFlags = 2 << 8;
         {

@@ -11,14 +11,17 @@
 #include "base/angles.h"
 #include "calendar/julian_day.h"
 #include "calendar/local_time.h"
+#include "calendar/names.h"
 #include "calendar/place_zone.h"
 #include "calendar/summer_time.h"
 #include "calendar/time_zone_database.h"
 #include "calendar/zone_rules.h"
+#include "files/error_messages.h"
 #include "files/field_scanner.h"
 #include "files/show_report.h"
 #include "hijri/hijri_date.h"
 #include "platform/encoding.h"
+#include "prayer/calculation_methods.h"
 
 namespace kelmo::cli {
 
@@ -91,6 +94,18 @@ void addSettingsOptions(CLI::App& app, SettingsOptions& s) {
         ->transform(integerIn(limits::kTemperatureCelsius));
     g->add_option("--pressure", s.pressure, "air pressure, millibar (0: from the height)")
         ->transform(integerIn(limits::kPressureMillibar));
+    g->add_option("--method", s.method,
+                  "calculation method by name (\"kelmo-cli methods\" lists them); --fajr, "
+                  "--isha, --imsak or --fiqh that change its figures make it Custom")
+        ->check([](const std::string& word) {
+            return findMethod(word) ? std::string()
+                                    : "no such method: " + word + " (see \"kelmo-cli methods\")";
+        });
+    g->add_option("--calendar", s.calendar,
+                  "Hijri calendar: crescent (at the place), "
+                  "umm-al-qura (1300 to 1600 AH) or tabular")
+        ->check(CLI::IsMember(std::vector<std::string>(names::kHijriCalendarKeys.begin(),
+                                                       names::kHijriCalendarKeys.end())));
 }
 
 void addDateOptions(CLI::App& app, DateOptions& d, bool periods, bool days) {
@@ -188,7 +203,17 @@ void override(Field& field, const std::optional<Value>& value) {
     if (value) field = static_cast<Field>(*value);
 }
 
+// The calendar whose word is key (checked by the option).
+HijriCalendar calendarOf(const std::string& key) {
+    for (std::size_t i = 0; i < names::kHijriCalendarKeys.size(); ++i) {
+        if (key == names::kHijriCalendarKeys[i]) return static_cast<HijriCalendar>(i);
+    }
+    return HijriCalendar::crescent;
+}
+
 void applySettings(const SettingsOptions& s, Config& c) {
+    if (s.method) applyMethod(findMethod(*s.method).value_or(kCustomMethod), c);
+    if (s.calendar) c.hijriCalendar = calendarOf(*s.calendar);
     override(c.fiqh, s.fiqh);
     override(c.imsakAngle, s.imsak);
     override(c.fajrAngle, s.fajr);
@@ -204,6 +229,9 @@ void applySettings(const SettingsOptions& s, Config& c) {
     override(c.maxAcceptableError, s.maxError);
     override(c.temperature, s.temperature);
     override(c.pressure, s.pressure);
+    // The method's Imsak (minutes before Fajr) stood at its Fajr angle: it follows a new one.
+    if (s.fajr && !s.imsak && methodOf(c).imsakMinutes != 0) c.imsakAngle = c.fajrAngle;
+    if (!figuresMatchMethod(c)) c.method = kCustomMethod;
 }
 
 std::string yearRange(bool hijri) {
@@ -230,6 +258,7 @@ CliError resolveHijriDate(const std::string& text, Resolved& r) {
         return {kExitUsage,
                 "--hijri-date: no such day: " + text + " (that month has 29 days here)"};
     }
+    if (converted == kHijriOutsideCalendar) return {kExitFailure, errorText(kErrorOutsideCalendar)};
     if (converted != 1) return {kExitFailure, kNoHijriDateMessage};
     date.day = static_cast<int>(date.day);
     r.date = date;

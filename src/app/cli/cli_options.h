@@ -34,6 +34,8 @@ struct SettingsOptions {
     std::optional<int> fiqh, area, precision, rule, nMinutes, maghribDelay, correction;
     std::optional<int> hijriAdjust, maxError, temperature, pressure;
     std::optional<double> imsak, fajr, isha, visibility;
+    std::optional<std::string> method;    // key of prayer/calculation_methods.h
+    std::optional<std::string> calendar;  // "crescent", "umm-al-qura" or "tabular"
 };
 
 struct DateOptions {

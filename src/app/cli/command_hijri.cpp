@@ -1,4 +1,5 @@
-// kelmo-cli hijri: the Hijri date of a civil date at the place (crescent visibility), or the
+// kelmo-cli hijri: the Hijri date of a civil date (by the chosen calendar; the crescent one at
+// the place), or the
 // civil date of a Hijri date given with --hijri-date.
 #include <cstdio>
 #include <nlohmann/json.hpp>
@@ -8,6 +9,7 @@
 #include "app/cli/report_date.h"
 #include "calendar/julian_day.h"
 #include "calendar/names.h"
+#include "files/error_messages.h"
 #include "hijri/hijri_date.h"
 
 namespace kelmo::cli {
@@ -27,7 +29,9 @@ std::string plainText(const CalendarDate& d) {
 
 CliError hijriOfCivil(const Resolved& r, CalendarDate& date) {
     date = r.date;
-    if (hijriFromDate(date, r.location, r.config) == 1) return {};
+    const int converted = hijriFromDate(date, r.location, r.config);
+    if (converted == 1) return {};
+    if (converted == kHijriOutsideCalendar) return {kExitFailure, errorText(kErrorOutsideCalendar)};
     const bool preHijri = kHijriEpoch + r.config.hijriAdjust > julianDay(date);
     return {kExitFailure, preHijri ? kPreHijri : kNoHijriDateMessage};
 }

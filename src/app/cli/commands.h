@@ -50,5 +50,6 @@ void addHijriCommand(CLI::App& app, CommandRun& run);
 void addLocationsCommand(CLI::App& app, CommandRun& run);
 void addTimerCommand(CLI::App& app, CommandRun& run);
 void addChartCommand(CLI::App& app, CommandRun& run);
+void addMethodsCommand(CLI::App& app, CommandRun& run);
 
 }  // namespace kelmo::cli

@@ -75,6 +75,7 @@ int runKelmoCli(int argc, const char* const* argv, const platform::Clock& clock)
     addLocationsCommand(app, run);
     addTimerCommand(app, run);
     addChartCommand(app, run);
+    addMethodsCommand(app, run);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

@@ -1,0 +1,25 @@
+// The Umm al-Qura calendar, the official calendar of Saudi Arabia, from ICU's
+// "islamic-umalqura" calendar (its table of month lengths covers 1300..1600 AH; ICU itself
+// goes on arithmetically outside, which this interface refuses instead).
+#pragma once
+
+namespace kelmo {
+
+inline constexpr int kFirstUmmAlQuraYear = 1300;
+inline constexpr int kLastUmmAlQuraYear = 1600;
+
+struct HijriDay {
+    int year = 0;
+    int month = 0;  // 1 .. 12
+    int day = 0;    // 1 .. 30
+};
+
+// The Umm al-Qura date of the civil day with Julian day number jdn (the Julian day at its noon);
+// false when it lies outside 1300..1600 AH (day unchanged).
+bool ummAlQuraFromJdn(long jdn, HijriDay& day);
+
+// The Julian day number of an Umm al-Qura date; false when the year lies outside 1300..1600,
+// the month outside 1..12 or the day beyond the month's length (jdn unchanged).
+bool jdnFromUmmAlQura(const HijriDay& day, long& jdn);
+
+}  // namespace kelmo

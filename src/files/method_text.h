@@ -1,0 +1,18 @@
+// The figures of a calculation method as the reports, kelmo-cli and the Configuration dialog
+// describe them (Windows-1252: the degree sign is the byte 0xB0).
+#pragma once
+
+#include <string>
+
+#include "prayer/calculation_methods.h"
+
+namespace kelmo {
+
+// "Fajr 18.5\xB0, Isha 90 min after Maghrib (120 min in Ramadan), Maghrib at sunset, Imsak 10
+// min before Fajr, Asr by the configured school, no minute adjustments".
+std::string methodFiguresText(const CalculationMethod& method);
+
+// "Duhr +5 min, Asr +4 min" (the prayers the method moves, in prayer order), or "" for none.
+std::string adjustmentsText(const MinuteAdjustments& adjust);
+
+}  // namespace kelmo

@@ -1,0 +1,71 @@
+#include "prayer/method_times.h"
+
+#include <algorithm>
+
+#include "base/angles.h"
+#include "base/markers.h"
+#include "hijri/hijri_date.h"
+#include "prayer/calculation_methods.h"
+#include "prayer/day_events_memo.h"
+#include "prayer/high_latitude_rule.h"
+#include "prayer/sun_events.h"
+
+namespace kelmo {
+
+namespace {
+
+constexpr int kRamadan = 9;
+
+bool inRamadan(const CalendarDate& date, const Location& location, const Config& config) {
+    CalendarDate hijri = date;
+    return hijriFromDate(hijri, location, config) == 1 && hijri.hijriMonth == kRamadan;
+}
+
+// from moved by minutes, or from's marker.
+double minutesFrom(double from, int minutes) {
+    return isTime(from) ? from + minutes * kMinuteToRad : from;
+}
+
+void adjust(double& time, int minutes) {
+    time = minutesFrom(time, minutes);
+}
+
+}  // namespace
+
+double methodMaghrib(const CalendarDate& date, const Location& location, const Config& config,
+                     double sunset) {
+    const CalculationMethod& method = methodOf(config);
+    if (method.maghribAngle == 0.0f) return sunset;
+    Config twilight = config;
+    twilight.ishaAngle = method.maghribAngle;
+    if (twilight.highLatitudeRule == kRuleFixedMinutes) twilight.highLatitudeRule = kRuleNone;
+    DayEventsMemo memo;
+    EventTable table = memo.dayEvents(date, location, twilight);
+    applyHighLatitudeRule(date, location, twilight, table, memo);
+    const double maghrib = table[EventRow::imsakIsha].set;
+    return isTime(maghrib) && isTime(sunset) ? std::max(maghrib, sunset) : maghrib;
+}
+
+void applyMethodMinutes(const CalendarDate& date, const Location& location, const Config& config,
+                        PrayerTimes& t) {
+    const CalculationMethod& m = methodOf(config);
+    if (m.imsakMinutes != 0)
+        t[PrayerSlot::imsak] = minutesFrom(t[PrayerSlot::fajr], -m.imsakMinutes);
+    if (m.ishaMinutes != 0) {
+        const bool ramadan = m.ishaMinutesRamadan != 0 && inRamadan(date, location, config);
+        t[PrayerSlot::isha] =
+            minutesFrom(t[PrayerSlot::maghrib], ramadan ? m.ishaMinutesRamadan : m.ishaMinutes);
+    }
+    if (!isCustom(m)) t[PrayerSlot::duhr] = t[PrayerSlot::noon];
+    const MinuteAdjustments& a = m.adjust;
+    adjust(t[PrayerSlot::imsak], a.imsak);
+    adjust(t[PrayerSlot::fajr], a.fajr);
+    adjust(t[PrayerSlot::shuruq], a.shuruq);
+    adjust(t[PrayerSlot::duhr], a.duhr);
+    adjust(t[PrayerSlot::asrShadow1], a.asr);
+    adjust(t[PrayerSlot::asrShadow2], a.asr);
+    adjust(t[PrayerSlot::maghrib], a.maghrib);
+    adjust(t[PrayerSlot::isha], a.isha);
+}
+
+}  // namespace kelmo
