@@ -1,5 +1,6 @@
 # Installation as a Linux program and the Debian package made by CPack.
 #   bin/                          Kelmo, kelmo-cli
+#   lib/kelmotimes/               kelmo-chart.so, the chart picture that kelmo-cli loads
 #   share/kelmotimes/             the sounds and the help page (found from bin/../share/kelmotimes)
 #   share/applications/          the launcher, share/metainfo/ the AppStream metainfo
 #   share/icons/hicolor/          the application icon, rendered from the program's own drawing
@@ -20,6 +21,7 @@ add_custom_command(OUTPUT ${KELMO_ICON_STAMP}
 add_custom_target(kelmo_icons ALL DEPENDS ${KELMO_ICON_STAMP})
 
 install(TARGETS Kelmo kelmo-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS kelmo_chart_module LIBRARY DESTINATION ${KELMO_MODULE_DIR})
 install(FILES data/Kelmo.html data/Athan.wav data/PreAth.wav
         DESTINATION ${CMAKE_INSTALL_DATADIR}/kelmotimes)
 install(FILES data/linux/${KELMO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

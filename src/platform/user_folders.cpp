@@ -51,15 +51,21 @@ std::vector<std::string> folderList(const char* variable, const char* fallback) 
 std::vector<std::string> dataDirectories() {
     const std::string programDir = programPath("");
     std::vector<std::string> folders{programDir, programDir + "../share/" + kDataFolderName + "/"};
-    const std::string dataHome = absoluteFromEnvironment("XDG_DATA_HOME");
-    folders.push_back(withSeparator(dataHome.empty() ? homeFolder("/.local/share") : dataHome) +
-                      kDataFolderName + "/");
-    for (const std::string& folder : folderList("XDG_DATA_DIRS", "/usr/local/share:/usr/share"))
+    for (const std::string& folder : xdgDataDirectories())
         folders.push_back(folder + kDataFolderName + "/");
     return folders;
 }
 
 }  // namespace
+
+std::vector<std::string> xdgDataDirectories() {
+    const std::string dataHome = absoluteFromEnvironment("XDG_DATA_HOME");
+    std::vector<std::string> folders{
+        withSeparator(dataHome.empty() ? homeFolder("/.local/share") : dataHome)};
+    for (const std::string& folder : folderList("XDG_DATA_DIRS", "/usr/local/share:/usr/share"))
+        folders.push_back(folder);
+    return folders;
+}
 
 std::string userConfigDirectory() {
     return configHome() + kSettingsFolderName + "/";
