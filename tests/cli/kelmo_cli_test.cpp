@@ -425,4 +425,21 @@ TEST(KelmoCli, ChartIsPngOrWellFormedSvg) {
     EXPECT_NE(missing.err.find("Could not open output file!"), std::string::npos) << missing.err;
 }
 
+// Status bars run "kelmo-cli next" every few seconds: the tool links no Qt library, only the
+// chart command loads them with its module; without the module chart alone fails, naming it.
+TEST(KelmoCli, OnlyTheChartLoadsTheGuiLibraries) {
+    const CliRun libraries = runCommand(std::string("ldd ") + KELMO_CLI_PATH);
+    ASSERT_EQ(libraries.status, 0);
+    EXPECT_EQ(libraries.out.find("libQt6"), std::string::npos) << libraries.out;
+    const auto alone = scratch() / "alone" / "kelmo-cli";
+    std::filesystem::create_directories(alone.parent_path());
+    std::filesystem::copy_file(KELMO_CLI_PATH, alone,
+                               std::filesystem::copy_options::overwrite_existing);
+    EXPECT_EQ(runCommand(alone.string() + " next" + configOption()).status, 0);
+    const CliRun chart =
+        runCommand(alone.string() + " chart --format svg" + configOption() + " 2>&1");
+    EXPECT_EQ(chart.status, 1);
+    EXPECT_NE(chart.out.find("kelmo-chart.so"), std::string::npos) << chart.out;
+}
+
 }  // namespace

@@ -89,6 +89,7 @@ int runKelmoCli(int argc, const char* const* argv, const platform::Clock& clock)
     CLI::App app{"KelmoTimes: Islamic prayer times, Moon, Hijri calendar and Qibla", "kelmo-cli"};
     app.require_subcommand(0, 1);
     app.footer(footer());
+    app.set_version_flag("--version", std::string("kelmo-cli ") + KELMO_VERSION);
     CommandRun run{clock};
     addCommands(app, run, argc, argv);
     try {
