@@ -442,4 +442,17 @@ TEST(KelmoCli, OnlyTheChartLoadsTheGuiLibraries) {
     EXPECT_NE(chart.out.find("kelmo-chart.so"), std::string::npos) << chart.out;
 }
 
+// --version for the manual page; a command's help shows that command, a wrong one all.
+TEST(KelmoCli, VersionAndTheHelpOfEachCommand) {
+    const CliRun version = runCommand(std::string(KELMO_CLI_PATH) + " --version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("kelmo-cli ", 0), 0u) << version.out;
+    const CliRun next = cli("next --help");
+    EXPECT_EQ(next.status, 0);
+    EXPECT_NE(next.out.find("Usage: kelmo-cli next"), std::string::npos) << next.out;
+    const CliRun wrong = cli("nxt");
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_NE(wrong.err.find("nxt"), std::string::npos) << wrong.err;
+}
+
 }  // namespace

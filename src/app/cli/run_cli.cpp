@@ -94,7 +94,7 @@ int runKelmoCli(int argc, const char* const* argv, const platform::Clock& clock)
     addCommands(app, run, argc, argv);
     try {
         app.parse(argc, argv);
-    } catch (const CLI::CallForHelp& e) {
+    } catch (const CLI::Success& e) {  // --help or --version
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
         return report({kExitUsage, e.what()});
