@@ -25,7 +25,8 @@ add_custom_command(OUTPUT ${KELMO_ICON_STAMP}
 add_custom_target(kelmo_icons ALL DEPENDS ${KELMO_ICON_STAMP})
 
 install(TARGETS Kelmo kelmo-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS kelmo_chart_module LIBRARY DESTINATION ${KELMO_MODULE_DIR})
+install(TARGETS kelmo_chart_module LIBRARY DESTINATION ${KELMO_MODULE_DIR}
+        PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)  # loaded, not run
 install(FILES data/Kelmo.html data/Athan.wav data/PreAth.wav
         DESTINATION ${CMAKE_INSTALL_DATADIR}/kelmotimes)
 install(FILES data/linux/${KELMO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
