@@ -325,7 +325,15 @@ class CfgDlgTest : public QObject {
         QTest::keyClick(test::editOf(&dialog, cfg::kDistance), Qt::Key_Enter);
         QVERIFY(!dialog.isVisible());
         QCOMPARE(config_.areaRadius, Config{}.areaRadius);
-        QCOMPARE(stored().areaRadius, Config{}.areaRadius);
+        QCOMPARE(stored().areaRadius, Config{}.areaRadius);        // The report program's field too.
+        CfgDlg again(config_, fakes_->services);
+        again.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&again));
+        QLineEdit* editor = test::listOf(&again, cfg::kEditor)->lineEdit();
+        editor->setText("mousepad");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QVERIFY(!again.isVisible());
+        QCOMPARE(stored().editor, Config{}.editor);
     }
 
     void soundNamesAreLimitedTo80Characters() {
