@@ -1,5 +1,7 @@
-// The system's time-zone database (IANA tz, /usr/share/zoneinfo), read through Howard
-// Hinnant's date/tz library. The only place that knows the library; nothing here throws.
+// The system's time-zone database (IANA tz, /usr/share/zoneinfo): the list of its zones
+// through Howard Hinnant's date/tz library (the only place that knows the library), a zone's
+// clock from the zone's own compiled file (calendar/tzif_zone.h), after its last transition by
+// the rule of the file's footer. Nothing here throws.
 #pragma once
 
 #include <optional>
