@@ -43,7 +43,7 @@ set(KELMO_MAN_PAGES ${KELMO_DOC_DIR}/Kelmo.1.gz ${KELMO_DOC_DIR}/kelmo-cli.1.gz)
 add_custom_command(OUTPUT ${KELMO_DOC_DIR}/kelmo-cli.1.gz
     COMMAND ${CMAKE_COMMAND} -E make_directory ${KELMO_DOC_DIR}/help
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:kelmo-cli> ${KELMO_DOC_DIR}/help/kelmo-cli
-    COMMAND ${CMAKE_COMMAND} -E env HOME=~ --unset=XDG_CONFIG_HOME
+    COMMAND ${CMAKE_COMMAND} -E env --unset=XDG_CONFIG_HOME HOME=~ ASAN_OPTIONS=detect_leaks=0
             ${KELMO_HELP2MAN} --no-info --section=1
             "--name=Islamic prayer times, Moon, Hijri calendar and Qibla in the terminal"
             --include=${CMAKE_CURRENT_SOURCE_DIR}/data/linux/kelmo-cli.h2m
