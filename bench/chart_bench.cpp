@@ -21,8 +21,9 @@ Config shafii() {
 }
 
 PrayerChart year(const char* place) {
-    return prayerChart(test::civil(2026, 1, 1), ChartPeriod::year, test::builtInPlace(place),
-                       shafii(), test::civil(2026, 1, 1));
+    const Location l = test::builtInPlace(place);
+    return prayerChart(test::civil(2026, 1, 1), ChartPeriod::year, l, test::zoneOf(l), shafii(),
+                       test::civil(2026, 1, 1));
 }
 
 void BM_PrayerChartYear(benchmark::State& state, const char* place) {

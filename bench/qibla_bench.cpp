@@ -5,6 +5,7 @@
 #include "astronomy/magnetic_declination.h"
 #include "base/config.h"
 #include "base/location.h"
+#include "calendar/local_time.h"
 #include "qibla/compute_qibla.h"
 #include "qibla/qibla_direction.h"
 
@@ -17,13 +18,7 @@ using namespace kelmo;
 using test::manama;
 
 ComputerTime noon() {
-    ComputerTime c;
-    c.now.year = 2026;
-    c.now.month = 6;
-    c.now.day = 21;
-    c.now.hour = 9;
-    c.zone.timeZone = 3.0f;
-    return c;
+    return {instantOf(UtcTime{2026, 6, 21, 9, 0, 0.0}), Zone::fixed(Seconds{3.0L * 3600.0L})};
 }
 
 void BM_QiblaFromNorth(benchmark::State& state) {

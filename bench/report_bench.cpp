@@ -40,7 +40,7 @@ void BM_PrayerReportYear(benchmark::State& state) {
     const CalendarDate d = firstOf2026(l, c);
     for (auto _ : state) {
         std::string text;
-        prayerScheduleReport(d, l, c, text);
+        prayerScheduleReport(d, l, test::zoneOf(l), c, text);
         benchmark::DoNotOptimize(text.data());
     }
 }
@@ -54,7 +54,7 @@ void BM_PrayerReportHijriYear(benchmark::State& state) {
     d.hijriMonth = 1;
     for (auto _ : state) {
         std::string text;
-        prayerScheduleReport(d, l, c, text);
+        prayerScheduleReport(d, l, test::zoneOf(l), c, text);
         benchmark::DoNotOptimize(text.data());
     }
 }
@@ -66,7 +66,7 @@ void BM_PrayerReportMonth(benchmark::State& state) {
     const CalendarDate d = firstOf2026(l, c);
     for (auto _ : state) {
         std::string text;
-        prayerScheduleReport(d, l, c, text);
+        prayerScheduleReport(d, l, test::zoneOf(l), c, text);
         benchmark::DoNotOptimize(text.data());
     }
 }
@@ -78,7 +78,7 @@ void BM_MoonReportYear(benchmark::State& state) {
     const CalendarDate d = firstOf2026(l, c);
     for (auto _ : state) {
         std::string text;
-        moonReport(d, l, c, text);
+        moonReport(d, l, test::zoneOf(l), c, text);
         benchmark::DoNotOptimize(text.data());
     }
 }

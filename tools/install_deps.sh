@@ -7,7 +7,7 @@ kelmo_packages=(
     liberfa-dev libcli11-dev nlohmann-json3-dev libgeographiclib-dev
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev xvfb xauth libxml2-utils
     locales desktop-file-utils appstream
-    libhowardhinnant-date-dev tzdata python3-icalendar
+    tzdata python3-icalendar
     lintian help2man man-db file
 )
 

@@ -4,58 +4,32 @@
 
 #include "base/angles.h"
 #include "calendar/julian_day.h"
-#include "calendar/summer_time.h"
-#include "calendar/time_format.h"
 
 namespace kelmo {
 
-namespace {
-
-constexpr double kOneMinuteInDays = 1.0 / (kHoursPerDay * kMinutesPerHour);
-
-}  // namespace
-
-LocalMoment currentLocalTime(const Location& location, const UtcTime& now) {
-    LocalMoment local;
-    CalendarDate& date = local.date;
-    date.year = now.year;
-    date.month = now.month;
-    date.day = now.day + (now.hour + now.minute / 60.0 + now.second / 3600.0) / 24.0;
-    double jd = julianDay(date) + location.timeZone / 24.0;
-    dateFromJulianDay(jd, date);
-    if (const int minutes = summerTimeMinutes(location, date); minutes != 0) {
-        jd += minutes * kOneMinuteInDays;
-        dateFromJulianDay(jd, date);
-    }
-    const double wholeDay = std::trunc(date.day);
-    local.timeOfDay = (date.day - wholeDay) * 24.0 * kHoursToRad;
-    date.day = wholeDay;
-    return local;
+Instant instantOf(const UtcTime& t) {
+    CalendarDate date;
+    date.year = t.year;
+    date.month = t.month;
+    date.day = t.day;
+    const Seconds ofDay{((t.hour * 60.0L) + t.minute) * 60.0L + static_cast<long double>(t.second)};
+    return Instant{localMidnightOf(date).time_since_epoch() + ofDay};
 }
 
-UtcTime utcOfLocalTime(const CalendarDate& local, double offsetHours) {
-    CalendarDate ut;
-    dateFromJulianDay(julianDay(local) - offsetHours / kHoursPerDay, ut);
-    return {ut.year, ut.month,  static_cast<int>(ut.day),
-            ut.hour, ut.minute, static_cast<double>(ut.second)};
+UtcTime utcTimeOf(Instant t) {
+    const ClockReading r = splitLocalTime(LocalTime{t.time_since_epoch()});
+    const auto whole = static_cast<long long>(std::floor(r.secondsOfDay));
+    return {r.date.year,
+            r.date.month,
+            static_cast<int>(r.date.day),
+            static_cast<int>(whole / 3600),
+            static_cast<int>(whole / 60 % 60),
+            static_cast<double>(r.secondsOfDay - static_cast<long double>(whole / 60 * 60))};
 }
 
-LocalDateTime julianDayToLocalText(const Config& config, const Location& location,
-                                   CalendarDate& date, double jd, bool noSummerTime) {
-    if (!noSummerTime) {
-        dateFromJulianDay(jd, date);
-        jd += summerTimeMinutes(location, date) * kOneMinuteInDays;
-    }
-    dateFromJulianDay(jd, date);
-    double timeOfDay = (jd - (std::floor(jd - 0.5) + 0.5)) * 24.0 * kHoursToRad;
-
-    const SplitTime shown = splitTime(kRoundNearest, timeOfDay, config.precision == 1);
-    if (shown.dayOffset != 0) {
-        jd += shown.dayOffset;
-        dateFromJulianDay(jd, date);
-        timeOfDay = 0.0;
-    }
-    return {jd, timeOfDay};
+LocalMoment currentLocalTime(const Zone& zone, Instant now) {
+    const ClockReading r = splitLocalTime(zone.toLocal(now));
+    return {r.date, static_cast<double>(r.secondsOfDay) * kSecondToRad};
 }
 
 }  // namespace kelmo

@@ -1,10 +1,10 @@
-// Local civil date and time: the present moment at a location, and a Julian day of local
-// standard time turned into a printable local date and time.
+// A moment of the system clock in Universal Time, and the local date and time it is on a
+// place's clock.
 #pragma once
 
-#include "base/config.h"
-#include "base/location.h"
 #include "calendar/calendar_date.h"
+#include "calendar/instant.h"
+#include "calendar/zone.h"
 
 namespace kelmo {
 
@@ -18,27 +18,16 @@ struct UtcTime {
     double second = 0.0;
 };
 
+// The instant of a UTC moment, and back (the seconds of the moment keep their fraction).
+Instant instantOf(const UtcTime& t);
+UtcTime utcTimeOf(Instant t);
+
 struct LocalMoment {
     CalendarDate date;       // today's local civil date (integer day)
     double timeOfDay = 0.0;  // local time of day, radians (2 pi = 24 h)
 };
 
-// The local date and time at location for the UTC moment now, summer time included.
-LocalMoment currentLocalTime(const Location& location, const UtcTime& now);
-
-// The UTC moment of a local civil date and time (the fraction of its day) on a clock
-// offsetHours east of UT; the seconds are truncated.
-UtcTime utcOfLocalTime(const CalendarDate& local, double offsetHours);
-
-struct LocalDateTime {
-    double jd = 0.0;         // the Julian day, moved by whole days when rounding carried
-    double timeOfDay = 0.0;  // radians of the day, 0 when rounding carried into another day
-};
-
-// Turns jd (local standard time) into the local civil date in date (Hijri fields untouched)
-// and a time of day ready for printing with the configured precision. Unless noSummerTime,
-// the hour of summer time is added where the location keeps it.
-LocalDateTime julianDayToLocalText(const Config& config, const Location& location,
-                                   CalendarDate& date, double jd, bool noSummerTime);
+// The local date and time on zone's clock at the instant now.
+LocalMoment currentLocalTime(const Zone& zone, Instant now);
 
 }  // namespace kelmo

@@ -1,12 +1,8 @@
 #include "calendar/summer_time.h"
 
 #include <cmath>
-#include <optional>
 
-#include "base/angles.h"
-#include "base/markers.h"
 #include "calendar/julian_day.h"
-#include "calendar/time_zone_database.h"
 
 namespace kelmo {
 
@@ -14,7 +10,7 @@ namespace {
 
 // Search start of the ordinals "First", "2nd", "3rd" and "4th": the first matching weekday on
 // or after this day.
-constexpr int kOrdinalStartDay[kLastOrdinal] = {1, 7, 14, 21};
+constexpr int kOrdinalStartDay[kLastOrdinal] = {1, 8, 15, 22};
 
 int weekdayOfDate(int year, int month, int day) {
     CalendarDate date;
@@ -70,33 +66,6 @@ bool isSummerTime(int dstStart, int dstEnd, const CalendarDate& date) {
         return true;
     }
     return false;
-}
-
-int zoneOffsetMinutes(const Location& location) {
-    return static_cast<int>(std::lround(location.timeZone * kMinutesPerHour));
-}
-
-int clockOffsetMinutes(const Location& location, const CalendarDate& date) {
-    if (!location.zone.empty()) {
-        const std::optional<ZoneClock> clock = zoneClockAtNoon(
-            location.zone, date.year, date.month, static_cast<int>(std::trunc(date.day)));
-        if (clock) return clock->offsetMinutes;
-    }
-    const bool summer = isSummerTime(location.dstStart, location.dstEnd, date);
-    return zoneOffsetMinutes(location) + (summer ? kMinutesPerHour : 0);
-}
-
-int summerTimeMinutes(const Location& location, const CalendarDate& date) {
-    return clockOffsetMinutes(location, date) - zoneOffsetMinutes(location);
-}
-
-int applySummerTime(const Location& location, const CalendarDate& date, std::span<double> times) {
-    const int minutes = summerTimeMinutes(location, date);
-    if (minutes == 0) return 0;
-    for (double& t : times) {
-        if (isTime(t)) t += minutes * kMinuteToRad;
-    }
-    return minutes;
 }
 
 }  // namespace kelmo

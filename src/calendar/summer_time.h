@@ -1,4 +1,5 @@
-// Summer-time (daylight saving) rule codes and their effect on times of day.
+// Summer-time (daylight saving) rule codes: the days they name (calendar/place_zone.h turns
+// them into a place's clock).
 //
 // A rule code is month * 256 + day code, 0 for none. Day codes 1..31 are a fixed day of
 // the month; 32..66 a weekday rule: with r = code - 32, weekday r / 5 (0 Monday .. 6 Sunday)
@@ -7,9 +8,6 @@
 // Summer time starts at 00:00 of the start day and ends at 00:00 of the end day.
 #pragma once
 
-#include <span>
-
-#include "base/location.h"
 #include "calendar/calendar_date.h"
 
 namespace kelmo {
@@ -50,23 +48,5 @@ MonthDay dstDay(int code, int year);
 
 // True when summer time is in effect on the civil date (its integer day).
 bool isSummerTime(int dstStart, int dstEnd, const CalendarDate& date);
-
-// The location's zone time (timeZone) in whole minutes east of UT.
-int zoneOffsetMinutes(const Location& location);
-
-// The clock's whole offset from UT in minutes, east positive, on the civil date. With a zone
-// the tz database knows: the zone's offset at local noon of the date, so summer time of any
-// size (30 minutes at Lord Howe, 2 hours at Troll), a summer time the law has dropped and a
-// change of the zone's standard offset are all as the law of that date had them. Without
-// one: zoneOffsetMinutes, and 60 more when the rule codes put the date in summer time.
-int clockOffsetMinutes(const Location& location, const CalendarDate& date);
-
-// Minutes to add to the location's zone time (timeZone) for its clock on the civil date:
-// clockOffsetMinutes less zoneOffsetMinutes.
-int summerTimeMinutes(const Location& location, const CalendarDate& date);
-
-// Adds the location's summerTimeMinutes of date to every valid time (radians of the day;
-// markers stay) and returns them (0: nothing changed).
-int applySummerTime(const Location& location, const CalendarDate& date, std::span<double> times);
 
 }  // namespace kelmo

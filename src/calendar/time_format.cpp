@@ -10,16 +10,16 @@ namespace kelmo {
 namespace {
 
 constexpr int kWholeHoursPerDay = static_cast<int>(kHoursPerDay);
+constexpr double kHalfUnitInSixtieths = 30.0;
+constexpr double kSixtiethsPerUnit = 60.0;
+// Remainders closer than this (in sixtieths of the shown unit) to a whole unit or a half are
+// the rounding error of a time kept in radians, not a part of the time.
+constexpr double kNoise = 1e-6;
 
-void carryMinutes(SplitTime& s) {
-    if (s.minutes >= 60) {
-        s.minutes = 0;
-        s.hours += 1;
-    }
-    if (s.hours > kWholeHoursPerDay - 1) {
-        s.dayOffset += s.hours / kWholeHoursPerDay;
-        s.hours = 0;
-    }
+bool roundsUp(double remainderInSixtieths, int t) {
+    if (t == kRoundNearest) return remainderInSixtieths >= kHalfUnitInSixtieths - kNoise;
+    if (t == kRoundDown) return false;
+    return remainderInSixtieths > t + kNoise;
 }
 
 }  // namespace
@@ -29,34 +29,26 @@ double fractionOf(double v, double w) {
 }
 
 SplitTime splitTime(int t, double time, bool minutesOnly) {
+    const long long unitsPerHour = minutesOnly ? 60 : 3600;
+    const long long unitsPerDay = unitsPerHour * kWholeHoursPerDay;
+    const double units = time * kRadToHours * static_cast<double>(unitsPerHour);
+    double whole = std::floor(units);
+    double remainder = (units - whole) * kSixtiethsPerUnit;
+    if (remainder > kSixtiethsPerUnit - kNoise) {
+        whole += 1.0;
+        remainder = 0.0;
+    }
+    if (roundsUp(remainder, t)) whole += 1.0;
+
+    const auto count = static_cast<long long>(whole);
+    const long long days =
+        count >= 0 ? count / unitsPerDay : -((-count + unitsPerDay - 1) / unitsPerDay);
+    const long long inDay = count - days * unitsPerDay;
     SplitTime s;
-    double c = time * kRadToHours;
-    if (c >= kWholeHoursPerDay) {
-        s.dayOffset = static_cast<int>(std::trunc(c)) / kWholeHoursPerDay;
-        c = std::fmod(c, kWholeHoursPerDay);
-    } else if (c < 0) {
-        s.dayOffset =
-            c < -kWholeHoursPerDay ? static_cast<int>(std::trunc(c)) / kWholeHoursPerDay - 1 : -1;
-        c += -s.dayOffset * kWholeHoursPerDay;
-    }
-
-    s.hours = static_cast<int>(std::trunc(c));
-    const double m = fractionOf(c, s.hours) * 60.0;
-    s.minutes = static_cast<int>(std::trunc(m));
-    const double sec = fractionOf(m, s.minutes) * 60.0;
-    s.seconds = static_cast<int>(std::trunc(sec));
-
-    if (t < fractionOf(sec, s.seconds) * 60.0) s.seconds += 1;
-    if (s.seconds >= 60) {
-        s.seconds = 0;
-        s.minutes += 1;
-    }
-    carryMinutes(s);
-
-    if (minutesOnly && t < s.seconds) {
-        s.minutes += 1;
-        carryMinutes(s);
-    }
+    s.dayOffset = static_cast<int>(days);
+    s.hours = static_cast<int>(inDay / unitsPerHour);
+    s.minutes = static_cast<int>(minutesOnly ? inDay % 60 : inDay / 60 % 60);
+    s.seconds = minutesOnly ? 0 : static_cast<int>(inDay % 60);
     return s;
 }
 

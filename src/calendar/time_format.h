@@ -1,8 +1,8 @@
 // Texts of times of day (radians of the day, 2 pi = 24 h) with the program's rounding rules.
 //
-// The rounding threshold t (0..59) is passed with every time: the fraction of the last shown
-// unit, in sixtieths, must exceed t for that unit to be rounded up. 29 rounds to the nearest,
-// 0 rounds up whenever anything remains, 59 practically cuts.
+// The rounding rule is passed with every time; a time is rounded once, at the last unit shown
+// (the second, or with minutes only the minute): kRoundNearest to the nearest (a half rounds
+// up), kRoundUp up whenever anything remains, kRoundDown down (the remainder is cut).
 #pragma once
 
 #include <string>
@@ -24,8 +24,8 @@ struct SplitTime {
     int seconds = 0;
 };
 
-// Splits a time of day into day offset, hours, minutes and seconds, rounding the seconds
-// (and with minutesOnly the minutes) by threshold t.
+// Splits a time of day into day offset, hours, minutes and seconds, rounded once by rule t to
+// the second, or with minutesOnly to the minute (seconds then 0).
 SplitTime splitTime(int t, double time, bool minutesOnly);
 
 struct FormattedTime {

@@ -1,106 +1,119 @@
 #include "calendar/time_zone_database.h"
 
-#include <date/tz.h>
-
 #include <algorithm>
-#include <cctype>
-#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
 #include <mutex>
+#include <sstream>
 
 #include "calendar/julian_day.h"
-#include "calendar/tzif_zone.h"
 
 namespace kelmo {
 
 namespace {
 
-// Years the library's civil-day arithmetic handles.
-constexpr int kFirstYear = -32767;
-constexpr int kLastYear = 32767;
-constexpr const char* kZoneFolder = "/usr/share/zoneinfo/";
-constexpr int kSecondsPerMinute = 60;
+constexpr const char* kDefaultFolder = "/usr/share/zoneinfo";
+constexpr const char* kZoneList = "tzdata.zi";  // the database's own list of zones and links
+constexpr std::size_t kMaxZoneFileBytes = 1 << 20;
+constexpr std::size_t kMaxNameLength = 64;
+constexpr long double kNoon = 12.0L * 3600.0L;
 
-// A zone name as the database spells them ("America/Argentina/Buenos_Aires", "Etc/GMT+3"):
-// no absolute path, no step up out of the database's folder.
-bool isZoneName(const std::string& zone) {
-    const bool plain = std::all_of(zone.begin(), zone.end(), [](char c) {
+std::string folder() {
+    const char* dir = std::getenv("TZDIR");
+    return dir != nullptr && *dir != '\0' ? dir : kDefaultFolder;
+}
+
+// Zone names are words of letters, digits, '_', '-', '+' joined by single '/'.
+bool isZoneName(const std::string& name) {
+    if (name.empty() || name.size() > kMaxNameLength || name.front() == '/' || name.back() == '/')
+        return false;
+    if (name.find("//") != std::string::npos || name.find("..") != std::string::npos) return false;
+    return std::all_of(name.begin(), name.end(), [](char c) {
         return std::isalnum(static_cast<unsigned char>(c)) || c == '/' || c == '_' || c == '-' ||
-               c == '+';
+               c == '+' || c == '.';
     });
-    return plain && !zone.empty() && zone.front() != '/';
 }
 
-// The zone read from its own file of the database (tzif_zone.h): finding it through the
-// library would list every zone first, which costs a short-lived program (kelmo-cli next,
-// run by status bars every few seconds) more than all of its computing. Zones read, and
-// names that are none, stay known for the life of the process.
-const TzifZone* find(const std::string& zone) {
-    static std::mutex guard;
-    static std::map<std::string, std::optional<TzifZone>> read;
-    if (!isZoneName(zone)) return nullptr;
-    const std::lock_guard<std::mutex> lock(guard);
-    auto known = read.find(zone);
-    if (known == read.end()) {
-        std::ifstream file(kZoneFolder + zone, std::ios::binary);
-        const std::string bytes(std::istreambuf_iterator<char>(file), {});
-        known = read.emplace(zone, parseTzif(bytes)).first;
-    }
-    return known->second ? &*known->second : nullptr;
-}
-
-int gregorianDaysInMonth(int year, int month) {
-    constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return kDays[month - 1] + (month == 2 && leap ? 1 : 0);
-}
-
-std::optional<ZoneClock> clockAtNoon(const TzifZone* tz, int year, int month, int day) {
-    if (tz == nullptr || year < kFirstYear || year > kLastYear || month < 1 || month > 12 ||
-        day < 1 || day > gregorianDaysInMonth(year, month))
-        return std::nullopt;
-    const std::chrono::seconds noon =
-        date::sys_days{date::year{year} / month / day}.time_since_epoch() + std::chrono::hours{12};
-    // The instant of local noon: the offset of the instant found with the offset at noon UT.
-    const std::int64_t local = noon.count();
-    const TzifType guess = typeAt(*tz, local - typeAt(*tz, local).offset);
-    const TzifType type = typeAt(*tz, local - guess.offset);
-    return ZoneClock{type.offset / kSecondsPerMinute, type.daylightSaving};
+ZoneLookup readZone(const std::string& dir, const std::string& name) {
+    const std::filesystem::path path = std::filesystem::path(dir) / name;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return {std::nullopt, ZoneError::unknown};
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes;
+    bytes.resize(kMaxZoneFileBytes + 1);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (!in.eof() || bytes.size() > kMaxZoneFileBytes) return {std::nullopt, ZoneError::unreadable};
+    std::optional<ZoneHistory> history = parseTzif(bytes);
+    if (!history) return {std::nullopt, ZoneError::unreadable};
+    return {Zone::ofHistory(name, std::move(*history)), ZoneError::none};
 }
 
 }  // namespace
 
-bool isKnownZone(const std::string& zone) {
-    return find(zone) != nullptr;
+ZoneLookup findZone(const std::string& name) {
+    if (!isZoneName(name)) return {std::nullopt, ZoneError::badName};
+    static std::mutex mutex;
+    static std::map<std::pair<std::string, std::string>, ZoneLookup> kept;
+    const std::string dir = folder();
+    const std::lock_guard<std::mutex> lock(mutex);
+    const auto key = std::make_pair(dir, name);
+    if (const auto it = kept.find(key); it != kept.end()) return it->second;
+    return kept[key] = readZone(dir, name);
+}
+
+std::string zoneErrorText(const std::string& name, ZoneError error) {
+    const std::string zone = "time zone \"" + name + "\": ";
+    switch (error) {
+        case ZoneError::none:
+            return "";
+        case ZoneError::badName:
+            return zone + "not a zone name";
+        case ZoneError::unknown:
+            return zone + "no such zone in " + folder();
+        case ZoneError::unreadable:
+            return zone + "the zone file in " + folder() + " cannot be read or is damaged";
+    }
+    return zone;
+}
+
+bool isKnownZone(const std::string& name) {
+    return findZone(name).zone.has_value();
 }
 
 std::vector<std::string> zoneNames() {
+    std::ifstream in(std::filesystem::path(folder()) / kZoneList);
     std::vector<std::string> names;
-    try {
-        for (const date::time_zone& zone : date::get_tzdb().zones) {
-            names.emplace_back(zone.name());
-        }
-    } catch (const std::exception&) {
-        return {};
+    std::string line;
+    while (std::getline(in, line)) {
+        std::istringstream words(line);
+        std::string kind, first, second;
+        words >> kind >> first >> second;
+        if (kind == "Z") names.push_back(first);   // "Z name offset ..."
+        if (kind == "L") names.push_back(second);  // "L target name"
     }
     std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
     return names;
 }
 
-std::optional<ZoneClock> zoneClockAtNoon(const std::string& zone, int year, int month, int day) {
-    return clockAtNoon(find(zone), year, month, day);
-}
-
-std::optional<std::vector<ZoneClock>> zoneClocksOfYear(const std::string& zone, int year) {
-    const TzifZone* tz = find(zone);  // resolved once for all days of the year
+std::optional<std::vector<ZoneClock>> zoneClocksOfYear(const std::string& name, int year) {
+    const ZoneLookup found = findZone(name);
+    if (!found.zone) return std::nullopt;
+    const Zone& zone = *found.zone;
     std::vector<ZoneClock> clocks;
-    for (int month = 1; month <= kMonthsPerYear; ++month) {
-        for (int day = 1; day <= daysInMonth(year, month); ++day) {
-            const std::optional<ZoneClock> clock = clockAtNoon(tz, year, month, day);
-            if (!clock) return std::nullopt;
-            clocks.push_back(*clock);
+    CalendarDate date;
+    date.year = year;
+    for (date.month = 1; date.month <= kMonthsPerYear; ++date.month) {
+        for (int day = 1; day <= daysInMonth(year, date.month); ++day) {
+            date.day = day;
+            const Instant noon = zone.firstInstantReading(localMidnightOf(date) + Seconds{kNoon});
+            const long double minutes = zone.offsetAt(noon).count() / 60.0L;
+            clocks.push_back({static_cast<int>(std::lround(minutes)), zone.isSummerAt(noon)});
         }
     }
     return clocks;

@@ -1,32 +1,46 @@
-// The system's time-zone database (IANA tz, /usr/share/zoneinfo): the list of its zones
-// through Howard Hinnant's date/tz library (the only place that knows the library), a zone's
-// clock from the zone's own compiled file (calendar/tzif_zone.h), after its last transition by
-// the rule of the file's footer. Nothing here throws.
+// The system's time-zone database (IANA tz): the compiled zone files under $TZDIR, else
+// /usr/share/zoneinfo. Zones are read once per process and kept.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "calendar/zone.h"
+
 namespace kelmo {
 
-// True when the database holds a zone of this name ("Europe/London").
-bool isKnownZone(const std::string& zone);
+enum class ZoneError {
+    none,
+    badName,     // not a zone name (empty, "..", a character no zone name has)
+    unknown,     // no file of that name
+    unreadable,  // the file cannot be read, or is no well-formed zone file
+};
+
+struct ZoneLookup {
+    std::optional<Zone> zone;
+    ZoneError error = ZoneError::none;
+};
+
+// The zone of that name ("Europe/London").
+ZoneLookup findZone(const std::string& name);
+
+// The message of a failed look-up, naming the zone: "time zone Europe/X: no such zone".
+std::string zoneErrorText(const std::string& name, ZoneError error);
+
+// True when the database holds a readable zone of this name.
+bool isKnownZone(const std::string& name);
 
 // The names of every zone of the database, sorted; empty when the database cannot be read.
 std::vector<std::string> zoneNames();
 
-// The zone's clock at local noon of a civil (Gregorian) date.
+// The zone's clock at local noon of a civil date.
 struct ZoneClock {
-    int offsetMinutes = 0;        // from UT, east of Greenwich, summer time included
+    int offsetMinutes = 0;        // from UT, east of Greenwich, summer time included (rounded)
     bool daylightSaving = false;  // the database marks the time as summer (daylight) time
 };
 
-// None for an unknown zone or a date the library cannot represent.
-std::optional<ZoneClock> zoneClockAtNoon(const std::string& zone, int year, int month, int day);
-
-// The zone's clock at local noon of every day of year in order, the days of each month as
-// daysInMonth counts them; none for an unknown zone or when a day cannot be represented.
+// The zone's clock at local noon of every day of year in order; none for an unknown zone.
 std::optional<std::vector<ZoneClock>> zoneClocksOfYear(const std::string& zone, int year);
 
 }  // namespace kelmo

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "base/setting_limits.h"
 #include "files/config_line.h"
 #include "files/field_scanner.h"
 
@@ -74,7 +75,8 @@ std::string applyOption(std::string_view option, std::string_view value, Config&
         c.editor.assign(value.substr(0, Config::kTextLength));
         return "New value (" + c.editor + ") for Editor is received\n";
     }
-    if (equalsIgnoringCase(option, "/n") && storedValue(value, kMaxNMinutes, n)) {
+    if (equalsIgnoringCase(option, "/n") &&
+        storedValue(value, static_cast<int>(limits::kNMinutes.high), n)) {
         c.nMinutes = n;
         return echoLine("New value (%d) for nMinutes rule is received\n", n);
     }

@@ -14,6 +14,7 @@ inline constexpr int kConfigCannotWrite = 105;      // writing the new contents 
 inline constexpr int kConfigCannotOpenWrite = 106;  // the file could not be opened for writing
 inline constexpr int kConfigCannotOpenTemp = 116;   // the temporary file could not be opened
 inline constexpr int kConfigTooLarge = 117;         // far larger than any configuration file
+inline constexpr int kZoneUnreadable = 118;         // the place's tz zone file cannot be read
 
 // The code of a rewrite of the configuration file: 0 when done, 105 when writing failed, and
 // the caller's codes for a temporary file that could not be made and for a failed rename.

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "base/angles.h"
+#include "base/setting_limits.h"
 #include "files/config_errors.h"
 #include "files/field_scanner.h"
 
@@ -15,20 +16,6 @@ namespace {
 constexpr int kNibble = 15;
 constexpr int kByte = 255;
 
-// Limits checked when the configuration line is read.
-constexpr int kMaxAreaRadiusKm = 100;
-constexpr float kLowestTwilightAngle = -26.0f;
-constexpr float kHighestTwilightAngle = -1.0f;
-constexpr int kMaxFiqh = 4;
-constexpr int kMaxPrecision = 1;
-constexpr int kMaxMaghribDelay = 30;
-constexpr int kMaxPreAlertMinutes = 30;
-constexpr int kMaxHighLatitudeRule = 9;
-
-// Limits checked when a location line is read.
-constexpr int kLowestHeight = -999;
-constexpr int kHighestHeight = 9999;
-constexpr float kMaxZoneHours = 24.0f;
 constexpr int kFirstRuleCode = 257;  // month 1, day 1
 constexpr double kMaxLatitude = kPi / 2.0;
 constexpr double kMaxLongitude = kPi;
@@ -44,20 +31,18 @@ std::string fixed(double value, int decimals) {
     return std::string(buffer, result.ptr);
 }
 
-bool between(float value, float low, float high) {
-    return value >= low && value <= high;
-}
-
-// The checks of the configuration line, in the program's order; NaN fails each of them.
+// The checks of the configuration line, in the program's order; NaN fails each of them. The
+// packed fields cannot be negative; a pre-alert of 0 minutes, which older files hold when the
+// pre-alert was never set, reads as it is.
 bool settingsAreValid(const Config& c) {
-    return c.areaRadius <= kMaxAreaRadiusKm &&
-           between(c.imsakAngle, kLowestTwilightAngle, kHighestTwilightAngle) &&
-           c.fajrAngle <= kHighestTwilightAngle && c.imsakAngle <= c.fajrAngle &&
-           between(c.ishaAngle, kLowestTwilightAngle, kHighestTwilightAngle) &&
-           c.fiqh <= kMaxFiqh && c.precision <= kMaxPrecision &&
-           c.maghribDelay <= kMaxMaghribDelay && c.nMinutes <= kMaxNMinutes &&
-           c.preAlertMinutes <= kMaxPreAlertMinutes && !c.editor.empty() && !c.soundFile.empty() &&
-           !c.preAlertSoundFile.empty() && c.highLatitudeRule <= kMaxHighLatitudeRule;
+    using namespace limits;
+    return c.areaRadius <= kAreaRadiusKm.high && kTwilightAngle.holds(c.imsakAngle) &&
+           c.fajrAngle <= kTwilightAngle.high && c.imsakAngle <= c.fajrAngle &&
+           kTwilightAngle.holds(c.ishaAngle) && c.fiqh <= kFiqh.high &&
+           c.precision <= kPrecision.high && c.maghribDelay <= kMaghribDelayMinutes.high &&
+           c.nMinutes <= kNMinutes.high && c.preAlertMinutes <= kPreAlertMinutes.high &&
+           !c.editor.empty() && !c.soundFile.empty() && !c.preAlertSoundFile.empty() &&
+           c.highLatitudeRule <= kHighLatitudeRule.high;
 }
 
 bool isRuleCode(int code) {
@@ -169,8 +154,8 @@ int parseLocationLine(std::string_view line, Location& location) {
                           scan.word(longitude) && scan.integer(read.height) &&
                           scan.real(read.timeZone) && scan.integer(read.dstStart) &&
                           scan.integer(read.dstEnd);
-    if (!complete || read.height < kLowestHeight || read.height > kHighestHeight ||
-        !(std::fabs(read.timeZone) <= kMaxZoneHours) || !isRuleCode(read.dstStart) ||
+    if (!complete || !limits::kHeightMetres.holds(read.height) ||
+        !limits::kZoneHours.holds(read.timeZone) || !isRuleCode(read.dstStart) ||
         !isRuleCode(read.dstEnd) || !readCoordinate(latitude, kMaxLatitude, read.latitude) ||
         !readCoordinate(longitude, kMaxLongitude, read.longitude)) {
         return kConfigCorrupt;

@@ -28,9 +28,8 @@
 
 namespace kelmo {
 
-// The largest value of an 8-bit packed field, and the largest nMinutes the reader accepts.
+// The largest value of an 8-bit packed field.
 inline constexpr int kMaxByteField = 255;
-inline constexpr int kMaxNMinutes = 120;
 
 struct PackedOptions {
     int a = 0, b = 0, c = 0, d = 0;

@@ -41,6 +41,8 @@ const char* errorMessage(int code) {
             return "Could not open temporary file!\t";
         case 117:
             return "Configuration file is too large!\t";
+        case 118:
+            return "Could not read the time zone of the location!\t";
         case 200:
             return "You have to type a location name!\t";
         case 201:

@@ -1,14 +1,14 @@
 #include "files/ics_calendar.h"
 
+#include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
 #include "base/angles.h"
-#include "base/markers.h"
 #include "calendar/julian_day.h"
-#include "calendar/summer_time.h"
 #include "calendar/time_format.h"
 #include "files/append_format.h"
 #include "files/times_row.h"
@@ -52,22 +52,27 @@ void appendLine(std::string& out, const std::string& line) {
     out += line.substr(start) + "\r\n";
 }
 
-std::string dateTimeText(const CalendarDate& d, int h, int m, int s) {
+std::string dateTimeText(int year, unsigned month, unsigned day, long long secondsOfDay) {
     char text[48];
-    std::snprintf(text, sizeof text, "%04d%02d%02dT%02d%02d%02d", d.year, d.month,
-                  static_cast<int>(d.day), h, m, s);
+    std::snprintf(text, sizeof text, "%04d%02u%02uT%02lld%02lld%02lld", year, month, day,
+                  secondsOfDay / 3600, secondsOfDay / 60 % 60, secondsOfDay % 60);
     return text;
 }
 
-// The event's moment in UTC, "YYYYMMDDThhmmssZ" (RFC 5545, 3.3.5, form #2): the local clock
-// time less the day's UTC offset, carried into the previous or next day where it crosses one.
-std::string utcText(const IcsEvent& e) {
-    const int local = (e.hour * 60 + e.minute) * 60 + e.second;
-    const int utc = local - e.utcOffsetMinutes * 60;
-    const int dayShift = static_cast<int>(std::floor(utc / kSecondsPerDay));
-    const int inDay = utc - dayShift * static_cast<int>(kSecondsPerDay);
-    return dateTimeText(daysLater(e.date, dayShift), inDay / 3600, inDay / 60 % 60, inDay % 60) +
+// The instant in UTC, "YYYYMMDDThhmmssZ" (RFC 5545, 3.3.5, form #2), on the Gregorian calendar
+// (before 15 October 1582 too, as the format demands), to the whole second.
+std::string utcText(Instant t) {
+    const auto second = std::chrono::round<std::chrono::seconds>(t);
+    const auto day = std::chrono::floor<std::chrono::days>(second);
+    const std::chrono::year_month_day ymd{day};
+    return dateTimeText(static_cast<int>(ymd.year()), static_cast<unsigned>(ymd.month()),
+                        static_cast<unsigned>(ymd.day()), (second - day).count()) +
            "Z";
+}
+
+int gregorianYear(Instant t) {
+    const auto day = std::chrono::floor<std::chrono::days>(t);
+    return static_cast<int>(std::chrono::year_month_day{day}.year());
 }
 
 std::string placeKey(const Location& location) {
@@ -78,27 +83,29 @@ std::string placeKey(const Location& location) {
 
 }  // namespace
 
-void addPrayerEvents(const CalendarDate& date, const PrayerTimes& times, int summerTimeMinutes,
-                     const Location& location, const Config& config,
+void addPrayerEvents(const ScheduleDay& day, const Zone& zone, const Config& config,
                      std::vector<IcsEvent>& events) {
-    // The clock's offset of the date (clockOffsetMinutes) from the summer time the times hold.
-    const int offset = zoneOffsetMinutes(location) + summerTimeMinutes;
     for (const PrayerSlot slot : shownSlots(config.fiqh)) {
-        const double time = times[slot];
-        if (!isTime(time)) continue;
-        const SplitTime t = splitTime(prayerThreshold(slot), time, config.precision == 1);
+        const RowTime& time = day.shown[static_cast<std::size_t>(slot)];
+        if (!time.isTime()) continue;
+        const SplitTime t =
+            splitTime(prayerThreshold(slot), time.dayAngle(), config.precision == 1);
         if (std::abs(t.dayOffset) > 1) continue;
+        const long double shown =
+            ((t.dayOffset * 24.0L + t.hours) * 60.0L + t.minutes) * 60.0L + t.seconds;
         IcsEvent e;
-        dateFromJulianDay(julianDay(date) + t.dayOffset, e.date);
-        e.date.day = std::floor(e.date.day);
-        e.hour = t.hours;
-        e.minute = t.minutes;
-        e.second = config.precision == 1 ? 0 : t.seconds;
-        e.utcOffsetMinutes = offset;
+        e.start = instantOfRowTime(shown, zone, day.date);
         e.summary = slotTitle(slot);
         e.key = lowerCase(e.summary);
         events.push_back(e);
     }
+}
+
+bool fitsIcsYears(const std::vector<IcsEvent>& events) {
+    return std::all_of(events.begin(), events.end(), [](const IcsEvent& e) {
+        const int year = gregorianYear(e.start);
+        return year >= kFirstIcsYear && year <= kLastIcsYear;
+    });
 }
 
 std::string icsCalendar(const std::vector<IcsEvent>& events, const Location& location,
@@ -109,16 +116,14 @@ std::string icsCalendar(const std::vector<IcsEvent>& events, const Location& loc
     appendLine(out, "PRODID:-//KelmoTimes//kelmo-cli//EN");
     appendLine(out, "CALSCALE:GREGORIAN");
 
-    CalendarDate stampDate;
-    stampDate.year = stamp.year;
-    stampDate.month = stamp.month;
-    stampDate.day = stamp.day;
-    const std::string dtstamp = dateTimeText(stampDate, stamp.hour, stamp.minute,
-                                             static_cast<int>(std::floor(stamp.second))) +
+    const std::string dtstamp = dateTimeText(stamp.year, static_cast<unsigned>(stamp.month),
+                                             static_cast<unsigned>(stamp.day),
+                                             (stamp.hour * 60LL + stamp.minute) * 60LL +
+                                                 static_cast<long long>(std::floor(stamp.second))) +
                                 "Z";
     const std::string place = escaped(placeUtf8);
     for (const IcsEvent& e : events) {
-        const std::string start = utcText(e);
+        const std::string start = utcText(e.start);
         appendLine(out, "BEGIN:VEVENT");
         appendLine(out, "UID:" + start + "-" + e.key + "-" + placeKey(location) + "@kelmotimes");
         appendLine(out, "DTSTAMP:" + dtstamp);

@@ -5,16 +5,15 @@
 
 #include "base/angles.h"
 #include "calendar/angle_format.h"
+#include "calendar/day_frame.h"
 #include "calendar/julian_day.h"
-#include "calendar/local_time.h"
 #include "calendar/names.h"
-#include "calendar/summer_time.h"
 #include "calendar/time_format.h"
 #include "files/append_format.h"
 #include "files/report_header.h"
 #include "files/times_row.h"
 #include "hijri/hijri_date.h"
-#include "moon/moon_rise_set.h"
+#include "moon/moon_day_events.h"
 
 namespace kelmo {
 
@@ -23,7 +22,7 @@ namespace {
 // A time as a bare cell: the time and its day mark.
 std::string inlineCell(const Config& config, double time) {
     std::string cell;
-    const std::array<double, 1> values = {time};
+    const std::array<RowTime, 1> values = {RowTime{EventStatus::time, time / kSecondToRad}};
     writeTimesRow(config, kInlineCells, values, cell);
     return cell;
 }
@@ -39,48 +38,49 @@ std::string angleText(double radians) {
     return formatAngle(radians, false);
 }
 
-// A local Julian day of the zone clock turned into its civil date (summer time included)
-// and the time of day to print.
-struct LocalInstant {
+// A Julian day of the frame's zone time shown on the place's clock: the civil date and the
+// time of day to print, rounded once; where the rounding carries into another day, that day
+// at 0h.
+struct ShownInstant {
     CalendarDate date;
-    LocalDateTime local;
+    double timeOfDay = 0.0;  // radians
 };
 
-LocalInstant localInstant(const Location& location, const Config& config, double jd) {
-    LocalInstant i;
-    i.local = julianDayToLocalText(config, location, i.date, jd, false);
-    return i;
+ShownInstant shownInstant(const Location& frame, const Zone& zone, const Config& config,
+                          double frameJd) {
+    const Instant t = instantOfJulianDay(frameJd - frame.timeZone / kHoursPerDay);
+    const ClockReading reading = splitLocalTime(zone.toLocal(t));
+    const double timeOfDay = static_cast<double>(reading.secondsOfDay) * kSecondToRad;
+    const SplitTime shown = splitTime(kRoundNearest, timeOfDay, config.precision == 1);
+    if (shown.dayOffset != 0) return {daysLater(reading.date, shown.dayOffset), 0.0};
+    return {reading.date, timeOfDay};
 }
 
-long dayNumber(double jd) {
-    return static_cast<long>(std::floor(jd + 0.5));
-}
-
-void writeNewMoonLine(const char* format, const Location& location, const Config& config, double jd,
-                      double deltaTSeconds, std::string& text) {
-    const LocalInstant n = localInstant(location, config, jd);
-    appendFormat(text, format, names::kWeekdays[weekday(n.local.jd) - 1],
+void writeNewMoonLine(const char* format, const Location& frame, const Zone& zone,
+                      const Config& config, double jd, double deltaTSeconds, std::string& text) {
+    const ShownInstant n = shownInstant(frame, zone, config, jd);
+    appendFormat(text, format, names::kWeekdays[weekday(julianDay(n.date)) - 1],
                  static_cast<int>(n.date.day), n.date.month, n.date.year,
-                 inlineCell(config, n.local.timeOfDay).c_str(),
-                 inlineCell(config, n.local.timeOfDay + deltaTSeconds * kSecondToRad).c_str());
+                 inlineCell(config, n.timeOfDay).c_str(),
+                 inlineCell(config, n.timeOfDay + deltaTSeconds * kSecondToRad).c_str());
 }
 
-void writeSunsetLines(const MoonSunsetData& data, const Location& location, const Config& config,
-                      std::string& text) {
-    const LocalInstant sunset =
-        localInstant(location, config, data.sunsetDay + data.sunset / kTwoPi);
-    const LocalInstant moonset =
-        localInstant(location, config, data.sunsetDay + data.moonset / kTwoPi);
+void writeSunsetLines(const MoonSunsetData& data, const Location& frame, const Zone& zone,
+                      const Config& config, std::string& text) {
+    const ShownInstant sunset =
+        shownInstant(frame, zone, config, data.sunsetDay + data.sunset / kTwoPi);
+    const ShownInstant moonset =
+        shownInstant(frame, zone, config, data.sunsetDay + data.moonset / kTwoPi);
     // A moonset after midnight keeps its clock time and is marked as on the next day.
-    const long laterDays = dayNumber(moonset.local.jd) - dayNumber(sunset.local.jd);
-    const double moonsetTime = moonset.local.timeOfDay + static_cast<double>(laterDays) * kTwoPi;
+    const int laterDays = daysBetween(sunset.date, moonset.date);
+    const double moonsetTime = moonset.timeOfDay + laterDays * kTwoPi;
 
     appendFormat(text, "\t\tMoon data for %d/%s/%d at Sunset\n", static_cast<int>(sunset.date.day),
                  names::kMonths[sunset.date.month - 1], sunset.date.year);
     text += separatorLine();
     appendFormat(text, " Moonset (%s) - Sunset (%s) = %s \n",
                  inlineCell(config, moonsetTime).c_str(),
-                 inlineCell(config, sunset.local.timeOfDay).c_str(),
+                 inlineCell(config, sunset.timeOfDay).c_str(),
                  durationText(config, data.moonset - data.sunset).c_str());
 }
 
@@ -96,17 +96,26 @@ void writePossibleMonthStart(const MoonSunsetData& data, std::string& text) {
                  names::kMonths[start.month - 1], start.year);
 }
 
-void writeOneDay(const CalendarDate& date, const Location& location, const Config& config,
-                 std::string& text) {
-    const std::array<double, 3> e = moonRiseTransitSetLocal(date, location, config);
-    const bool setFirst = e[2] < e[0];  // a marker compares as its value
+// The value a time or marker of the day compares by when the set comes before the rise: the
+// markers as their old numbers (NotValid lowest, then AlwBelow, AlwAbove highest).
+long double orderValue(const RowTime& t) {
+    constexpr long double kBelowEveryTime = -1.0e9L, kAboveEveryTime = 1.0e9L;
+    if (t.isTime()) return t.seconds;
+    if (t.status == EventStatus::alwAbove) return kAboveEveryTime;
+    return t.status == EventStatus::alwBelow ? kBelowEveryTime : 2 * kBelowEveryTime;
+}
+
+void writeOneDay(const CalendarDate& date, const Location& location, const Zone& zone,
+                 const Config& config, std::string& text) {
+    const std::array<RowTime, 3> e = moonRowTimes(date, location, zone, config);
+    const bool setFirst = orderValue(e[2]) < orderValue(e[0]);
     writeReportHeader(date, location, config, setFirst ? kMoonSetFirstHeader : kMoonRiseFirstHeader,
                       text);
     text += '\t';
-    const std::array<double, 3> cells = setFirst ? std::array<double, 3>{e[2], e[1], e[0]} : e;
+    const std::array<RowTime, 3> cells = setFirst ? std::array<RowTime, 3>{e[2], e[1], e[0]} : e;
     writeTimesRow(config, kMoonRowCells, cells, text);
     MoonSunsetData data;
-    appendMoonDataAtSunset(date, location, config, data, text);
+    appendMoonDataAtSunset(date, location, zone, config, data, text);
 }
 
 CalendarDate firstOfMonth(int year, int month) {
@@ -131,35 +140,36 @@ CalendarDate firstReportedMonth(const CalendarDate& date, const Location& locati
 }
 
 // The day rows of one Gregorian month.
-void writeMonthRows(const CalendarDate& first, const Location& location, const Config& config,
-                    std::string& text) {
+void writeMonthRows(const CalendarDate& first, const Location& location, const Zone& zone,
+                    const Config& config, std::string& text) {
     const int length = daysInMonth(first.year, first.month);
     CalendarDate d = first;
     for (int day = 1; day <= length; ++day) {
         d.day = day;
         if (!isValidDate(d, false)) continue;
         appendFormat(text, "\t%-2i   %3s ", day, names::kShortWeekdays[weekday(julianDay(d)) - 1]);
-        writeTimesRow(config, kMoonRowCells, moonRiseTransitSetLocal(d, location, config), text);
+        writeTimesRow(config, kMoonRowCells, moonRowTimes(d, location, zone, config), text);
         text += '\n';
     }
 }
 
 // The new-moon data of a month: the first new moon after its first day and, when a second
 // one can fall in the month, the one after it.
-void writeMonthMoonData(const CalendarDate& first, const Location& location, const Config& config,
-                        std::string& text) {
+void writeMonthMoonData(const CalendarDate& first, const Location& location, const Zone& zone,
+                        const Config& config, std::string& text) {
     MoonSunsetData data;
-    if (appendMoonDataAtSunset(first, location, config, data, text) == 0) return;
-    const LocalInstant newMoon = localInstant(location, config, data.geocentricNewMoon);
+    if (appendMoonDataAtSunset(first, location, zone, config, data, text) == 0) return;
+    const Location frame = dayFrameOf(first, location, zone);
+    const ShownInstant newMoon = shownInstant(frame, zone, config, data.geocentricNewMoon);
     const int length = daysInMonth(first.year, first.month);
     if (length + 1 <= static_cast<int>(newMoon.date.day) + 29) return;
 
-    CalendarDate later;
-    dateFromJulianDay(std::floor(newMoon.local.jd - 0.5) + 0.5 + 2.0, later);
+    const CalendarDate later = daysLater(newMoon.date, 2);
     const std::size_t kept = text.size();
     MoonSunsetData second;
-    const bool found = appendMoonDataAtSunset(later, location, config, second, text) != 0;
-    const LocalInstant secondMoon = localInstant(location, config, second.geocentricNewMoon);
+    const bool found = appendMoonDataAtSunset(later, location, zone, config, second, text) != 0;
+    const ShownInstant secondMoon =
+        shownInstant(dayFrameOf(later, location, zone), zone, config, second.geocentricNewMoon);
     const bool sameMonth =
         secondMoon.date.year == first.year && secondMoon.date.month == first.month;
     if (!found || second.geocentricNewMoon == data.geocentricNewMoon || !sameMonth) {
@@ -169,12 +179,11 @@ void writeMonthMoonData(const CalendarDate& first, const Location& location, con
 
 }  // namespace
 
-std::array<double, 3> moonRiseTransitSetLocal(const CalendarDate& date, const Location& location,
-                                              const Config& config) {
-    const EventTriple t = moonRiseTransitSet(date, location, config);
-    std::array<double, 3> riseTransitSet = {t.rise, t.transit, t.set};
-    applySummerTime(location, date, riseTransitSet);
-    return riseTransitSet;
+std::array<RowTime, 3> moonRowTimes(const CalendarDate& date, const Location& location,
+                                    const Zone& zone, const Config& config) {
+    const MoonDayEvents e = moonDayEvents(date, location, zone, config);
+    return {rowTime(e.rise, zone, date), rowTime(e.transit, zone, date),
+            rowTime(e.set, zone, date)};
 }
 
 std::vector<CalendarDate> moonReportMonths(const CalendarDate& date, const Location& location,
@@ -190,14 +199,14 @@ std::vector<CalendarDate> moonReportMonths(const CalendarDate& date, const Locat
     return months;
 }
 
-void writeMoonData(const MoonSunsetData& data, const Location& location, const Config& config,
-                   std::string& text) {
-    writeNewMoonLine("\n\n Next Geocentric  New Moon %s, %d/%d/%d at %s(%sTDT)\n", location, config,
-                     data.geocentricNewMoon, data.deltaTSeconds, text);
-    writeNewMoonLine(" Next Topocentric New Moon %s, %d/%d/%d at %s(%sTDT)\n", location, config,
+void writeMoonData(const MoonSunsetData& data, const Location& frame, const Zone& zone,
+                   const Config& config, std::string& text) {
+    writeNewMoonLine("\n\n Next Geocentric  New Moon %s, %d/%d/%d at %s(%sTDT)\n", frame, zone,
+                     config, data.geocentricNewMoon, data.deltaTSeconds, text);
+    writeNewMoonLine(" Next Topocentric New Moon %s, %d/%d/%d at %s(%sTDT)\n", frame, zone, config,
                      data.topocentricNewMoon, data.deltaTSeconds, text);
     text += separatorLine();
-    writeSunsetLines(data, location, config, text);
+    writeSunsetLines(data, frame, zone, config, text);
     appendFormat(text, " Moon Altitude (%s) - Sun Altitude (%s) = %s\n",
                  angleText(data.moonAltitude).c_str(), angleText(data.sunAltitude).c_str(),
                  angleText(data.moonAltitude - data.sunAltitude).c_str());
@@ -219,29 +228,30 @@ void writeMoonData(const MoonSunsetData& data, const Location& location, const C
     writePossibleMonthStart(data, text);
 }
 
-int appendMoonDataAtSunset(const CalendarDate& date, const Location& location, const Config& config,
-                           MoonSunsetData& data, std::string& text) {
-    const int found = moonDataAtSunset(date, location, config, data);
+int appendMoonDataAtSunset(const CalendarDate& date, const Location& location, const Zone& zone,
+                           const Config& config, MoonSunsetData& data, std::string& text) {
+    const Location frame = dayFrameOf(date, location, zone);
+    const int found = moonDataAtSunset(date, frame, config, data);
     if (found == 0) {
         text += "\n Could not calculate valid sunset/moonset times!\n";
     } else {
-        writeMoonData(data, location, config, text);
+        writeMoonData(data, frame, zone, config, text);
     }
     return found;
 }
 
-void moonReport(const CalendarDate& date, const Location& location, const Config& config,
-                std::string& text) {
+void moonReport(const CalendarDate& date, const Location& location, const Zone& zone,
+                const Config& config, std::string& text) {
     writeBanner(text);
     const ReportPeriod period = reportPeriod(config);
     if (period == ReportPeriod::day) {
-        writeOneDay(date, location, config, text);
+        writeOneDay(date, location, zone, config, text);
         return;
     }
     for (const CalendarDate& month : moonReportMonths(date, location, config)) {
         writeReportHeader(month, location, config, kMoonRiseFirstHeader, text);
-        writeMonthRows(month, location, config, text);
-        writeMonthMoonData(month, location, config, text);
+        writeMonthRows(month, location, zone, config, text);
+        writeMonthMoonData(month, location, zone, config, text);
         if (period == ReportPeriod::month) return;
         text += "\n\n\n";
         text += separatorLine();

@@ -3,15 +3,13 @@
 #include <cmath>
 
 #include "base/angles.h"
-#include "base/markers.h"
 #include "calendar/angle_format.h"
 #include "calendar/julian_day.h"
 #include "calendar/names.h"
-#include "calendar/summer_time.h"
 #include "files/append_format.h"
 #include "files/prayer_report.h"
 #include "files/report_header.h"
-#include "prayer/day_times.h"
+#include "prayer/day_prayers.h"
 #include "prayer/high_latitude_rule.h"
 #include "prayer/school_of_law.h"
 
@@ -19,13 +17,16 @@ namespace kelmo {
 
 namespace {
 
+constexpr long double kSecondsPerHour = 3600.0L;
+
 // A time more than one day before or after its day is a gap, as the report prints it
 // "NotValid".
-ChartPoint chartPoint(double time, double withoutRule, bool ruleApplies) {
+ChartPoint chartPoint(const RowTime& time, const Event& event, const Event& withoutRule,
+                      bool ruleApplies) {
     ChartPoint point;
-    point.hours = time * kRadToHours;
-    point.valid = isTime(time) && point.hours >= -kHoursPerDay && point.hours < 2 * kHoursPerDay;
-    point.fromRule = point.valid && ruleApplies && time != withoutRule;
+    point.hours = static_cast<double>(time.seconds / kSecondsPerHour);
+    point.valid = time.isTime() && point.hours >= -kHoursPerDay && point.hours < 2 * kHoursPerDay;
+    point.fromRule = point.valid && ruleApplies && event != withoutRule;
     return point;
 }
 
@@ -83,7 +84,7 @@ std::string settingsText(const Config& config) {
 }  // namespace
 
 PrayerChart prayerChart(const CalendarDate& date, ChartPeriod period, const Location& location,
-                        const Config& config, const CalendarDate& today) {
+                        const Zone& zone, const Config& config, const CalendarDate& today) {
     Config schedule = config;
     const int periodCode =
         static_cast<int>(period == ChartPeriod::month ? ReportPeriod::month : ReportPeriod::year);
@@ -99,22 +100,21 @@ PrayerChart prayerChart(const CalendarDate& date, ChartPeriod period, const Loca
     chart.settings = settingsText(config);
     DayEventsMemo memo;
     long first = 0;
-    for (const ScheduleMonth& month : prayerSchedule(date, location, schedule)) {
+    for (const ScheduleMonth& month : prayerSchedule(date, location, zone, schedule)) {
         for (const ScheduleDay& day : month.days) {
             if (chart.days.empty()) first = dayNumber(day.date);
             const int offset = static_cast<int>(dayNumber(day.date) - first);
             if (!chart.days.empty() && offset <= chart.days.back().offset) continue;
-            PrayerTimes plain = day.times;
-            if (ruleApplies) {
-                plain = computeDayTimes(day.date, location, withoutRule, memo);
-                applySummerTime(location, day.date, plain.slots);
-            }
+            const DayPrayers plain =
+                ruleApplies ? dayPrayers(day.date, location, zone, withoutRule, memo) : day.prayers;
             ChartDay& shown = chart.days.emplace_back();
             shown.date = day.date;
             shown.offset = offset;
-            shown.summerTime = day.summerTimeMinutes != 0;
+            shown.summerTime = day.summerTime;
             for (PrayerSlot slot : chart.slots) {
-                shown.points.push_back(chartPoint(day.times[slot], plain[slot], ruleApplies));
+                const auto i = static_cast<std::size_t>(slot);
+                shown.points.push_back(
+                    chartPoint(day.shown[i], day.prayers.slots[i], plain.slots[i], ruleApplies));
             }
             if (day.date.hijriValid == 1 && day.date.hijriDay == 1) {
                 chart.hijriMonthStarts.push_back({offset, day.date.hijriYear, day.date.hijriMonth});

@@ -12,6 +12,7 @@
 #include "base/config.h"
 #include "base/location.h"
 #include "calendar/calendar_date.h"
+#include "calendar/zone.h"
 #include "prayer/prayer_times.h"
 
 namespace kelmo {
@@ -21,7 +22,7 @@ enum class ChartPeriod { month, year };
 // One time of one day on the chart.
 struct ChartPoint {
     bool valid = false;     // false for a marker (or a time more than a day away): a gap
-    double hours = 0.0;     // clock time, summer time included, hours after the day's midnight;
+    double hours = 0.0;     // the clock's reading at the time, hours after the day's midnight;
                             // below 0 or from 24 on it falls on the day before or after
     bool fromRule = false;  // the high-latitude rule supplied or replaced this time
 };
@@ -29,7 +30,7 @@ struct ChartPoint {
 struct ChartDay {
     CalendarDate date;               // both calendars, as the schedule report has them
     int offset = 0;                  // days after the chart's first day
-    bool summerTime = false;         // the hour of summer time is included
+    bool summerTime = false;         // the clock keeps summer time at noon of the date
     std::vector<ChartPoint> points;  // one per PrayerChart::slots
 };
 
@@ -57,6 +58,6 @@ struct PrayerChart {
 // replaces times ("always", "all prayers", the minutes rule) changed it.
 //   today  the present local date at the place (integer day)
 PrayerChart prayerChart(const CalendarDate& date, ChartPeriod period, const Location& location,
-                        const Config& config, const CalendarDate& today);
+                        const Zone& zone, const Config& config, const CalendarDate& today);
 
 }  // namespace kelmo

@@ -2,13 +2,12 @@
 
 #include "calendar/julian_day.h"
 #include "calendar/names.h"
-#include "calendar/summer_time.h"
 #include "files/append_format.h"
 #include "files/report_header.h"
 #include "files/times_row.h"
 #include "hijri/hijri_date.h"
 #include "moon/lunation_memo.h"
-#include "prayer/day_times.h"
+#include "prayer/day_prayers.h"
 
 namespace kelmo {
 
@@ -18,6 +17,7 @@ constexpr int kHijriMonthDays = 30;      // rows at most in a Hijri month
 constexpr double kRecomputeFrom = 29;    // Hijri day from which the Hijri date is recomputed
 constexpr double kNextMonthBelow = 3;    // a recomputed Hijri day below this: next month began
 constexpr double kSimpleStepBelow = 28;  // Gregorian days below this advance without rollover
+constexpr long double kNoonSeconds = 43200.0L;
 
 // The computations of one run of days at one place and settings. With ScheduleMemory::shared
 // the day tables and the lunations are kept for the whole run: consecutive days ask for the
@@ -25,12 +25,16 @@ constexpr double kSimpleStepBelow = 28;  // Gregorian days below this advance wi
 // (the Hijri date is recomputed from its 29th day on). Same results either way.
 class ScheduleRun {
   public:
-    ScheduleRun(const Location& location, const Config& config, ScheduleMemory memory)
-        : location(location), config(config), shared_(memory == ScheduleMemory::shared) {}
+    ScheduleRun(const Location& location, const Zone& zone, const Config& config,
+                ScheduleMemory memory)
+        : location(location),
+          zone(zone),
+          config(config),
+          shared_(memory == ScheduleMemory::shared) {}
 
-    PrayerTimes dayTimes(const CalendarDate& date) {
-        return shared_ ? computeDayTimes(date, location, config, days_)
-                       : computeDayTimes(date, location, config);
+    DayPrayers dayTimes(const CalendarDate& date) {
+        return shared_ ? dayPrayers(date, location, zone, config, days_)
+                       : dayPrayers(date, location, zone, config);
     }
     int toHijri(CalendarDate& date) {
         return shared_ ? hijriFromDate(date, location, config, lunations_)
@@ -42,6 +46,7 @@ class ScheduleRun {
     }
 
     const Location& location;
+    const Zone& zone;
     const Config& config;
 
   private:
@@ -50,13 +55,8 @@ class ScheduleRun {
     LunationMemo lunations_;
 };
 
-// The nine times of one day with summer time.
 ScheduleDay scheduleDay(const CalendarDate& date, ScheduleRun& run) {
-    ScheduleDay day;
-    day.date = date;
-    day.times = run.dayTimes(date);
-    day.summerTimeMinutes = applySummerTime(run.location, date, day.times.slots);
-    return day;
+    return scheduleDay(date, run.dayTimes(date), run.zone);
 }
 
 void writeDayPrefix(const CalendarDate& date, std::string& text) {
@@ -113,9 +113,21 @@ bool collectMonthRows(CalendarDate& date, int days, bool hijri, ScheduleRun& run
 
 }  // namespace
 
+ScheduleDay scheduleDay(const CalendarDate& date, const DayPrayers& prayers, const Zone& zone) {
+    ScheduleDay day;
+    day.date = date;
+    day.prayers = prayers;
+    for (std::size_t i = 0; i < kPrayerSlotCount; ++i) {
+        day.shown[i] = rowTime(prayers.slots[i], zone, date);
+    }
+    day.summerTime = zone.isSummerAt(instantOfRowTime(kNoonSeconds, zone, date));
+    return day;
+}
+
 std::vector<ScheduleMonth> prayerSchedule(const CalendarDate& date, const Location& location,
-                                          const Config& config, ScheduleMemory memory) {
-    ScheduleRun run(location, config, memory);
+                                          const Zone& zone, const Config& config,
+                                          ScheduleMemory memory) {
+    ScheduleRun run(location, zone, config, memory);
     const ReportPeriod period = reportPeriod(config);
     if (period == ReportPeriod::day) {
         return {ScheduleMonth{date, {scheduleDay(date, run)}}};
@@ -144,20 +156,20 @@ std::vector<ScheduleMonth> prayerSchedule(const CalendarDate& date, const Locati
     return months;
 }
 
-void prayerScheduleReport(const CalendarDate& date, const Location& location, const Config& config,
-                          std::string& text, ScheduleMemory memory) {
+void prayerScheduleReport(const CalendarDate& date, const Location& location, const Zone& zone,
+                          const Config& config, std::string& text, ScheduleMemory memory) {
     writeBanner(text);
-    const std::vector<ScheduleMonth> months = prayerSchedule(date, location, config, memory);
+    const std::vector<ScheduleMonth> months = prayerSchedule(date, location, zone, config, memory);
     if (reportPeriod(config) == ReportPeriod::day) {
         writeReportHeader(date, location, config, kPrayerHeader, text);
-        writeTimesRow(config, kPrayerRow, months.front().days.front().times.slots, text);
+        writeTimesRow(config, kPrayerRow, months.front().days.front().shown, text);
         return;
     }
     for (const ScheduleMonth& month : months) {
         writeReportHeader(month.first, location, config, kPrayerHeader, text);
         for (const ScheduleDay& day : month.days) {
             writeDayPrefix(day.date, text);
-            writeTimesRow(config, kPrayerRow, day.times.slots, text);
+            writeTimesRow(config, kPrayerRow, day.shown, text);
         }
         if (reportPeriod(config) == ReportPeriod::month) return;
         text += "\n\n\n";

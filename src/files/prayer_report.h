@@ -9,16 +9,23 @@
 #include "base/config.h"
 #include "base/location.h"
 #include "calendar/calendar_date.h"
-#include "prayer/prayer_times.h"
+#include "calendar/row_time.h"
+#include "calendar/zone.h"
+#include "prayer/day_prayers.h"
 
 namespace kelmo {
 
-// One row of the schedule: the date in both calendars and its nine times with summer time.
+// One row of the schedule: the date in both calendars, its nine prayer events and how the
+// place's clock shows each of them on the row (by the offset in force at the event).
 struct ScheduleDay {
     CalendarDate date;
-    PrayerTimes times;
-    int summerTimeMinutes = 0;  // the summer time added (see summerTimeMinutes)
+    DayPrayers prayers;
+    std::array<RowTime, kPrayerSlotCount> shown{};
+    bool summerTime = false;  // the clock keeps summer time at noon of the date
 };
+
+// The row of date for its prayer events, as zone's clock shows them.
+ScheduleDay scheduleDay(const CalendarDate& date, const DayPrayers& prayers, const Zone& zone);
 
 // One month of the schedule: its first day as the header shows it, and its rows.
 struct ScheduleMonth {
@@ -33,7 +40,7 @@ enum class ScheduleMemory { shared, none };
 
 // The rows of the report for the period in config.alertFlags (see prayerScheduleReport).
 std::vector<ScheduleMonth> prayerSchedule(const CalendarDate& date, const Location& location,
-                                          const Config& config,
+                                          const Zone& zone, const Config& config,
                                           ScheduleMemory memory = ScheduleMemory::shared);
 
 // Builds the whole report for the period and date kind in config.alertFlags into text (after
@@ -45,7 +52,8 @@ std::vector<ScheduleMonth> prayerSchedule(const CalendarDate& date, const Locati
 // none); a Hijri month runs from its first day until the next Hijri month begins (at most
 // 30 rows), the Hijri date being recomputed from the 29th day on. A year has twelve months
 // of the year of date, each followed by three blank lines and a separator.
-void prayerScheduleReport(const CalendarDate& date, const Location& location, const Config& config,
-                          std::string& text, ScheduleMemory memory = ScheduleMemory::shared);
+void prayerScheduleReport(const CalendarDate& date, const Location& location, const Zone& zone,
+                          const Config& config, std::string& text,
+                          ScheduleMemory memory = ScheduleMemory::shared);
 
 }  // namespace kelmo

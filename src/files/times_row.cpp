@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 
-#include "base/markers.h"
 #include "calendar/time_format.h"
 #include "prayer/school_of_law.h"
 
@@ -13,8 +12,8 @@ namespace {
 constexpr int kMinutePrecision = 1;
 
 // A marker's word as a 9-character cell.
-std::string markerWord(double value) {
-    return std::string(markerName(value)) + ' ';
+std::string markerWord(EventStatus status) {
+    return std::string(statusName(status)) + ' ';
 }
 
 char dayMark(int dayOffset) {
@@ -22,10 +21,10 @@ char dayMark(int dayOffset) {
 }
 
 // The time and its day mark, or a 9-character marker word.
-std::string cell(const Config& config, int threshold, double value) {
-    if (!isTime(value)) return markerWord(value);
-    const FormattedTime time = formatTime(threshold, value, config.precision, false);
-    if (std::abs(time.dayOffset) > 1) return markerWord(kNotValid);
+std::string cell(const Config& config, int threshold, const RowTime& value) {
+    if (!value.isTime()) return markerWord(value.status);
+    const FormattedTime time = formatTime(threshold, value.dayAngle(), config.precision, false);
+    if (std::abs(time.dayOffset) > 1) return markerWord(EventStatus::notValid);
     return time.text + dayMark(time.dayOffset);
 }
 
@@ -41,7 +40,7 @@ int prayerThreshold(PrayerSlot slot) {
     return slot == PrayerSlot::imsak || slot == PrayerSlot::shuruq ? kRoundDown : kRoundUp;
 }
 
-void writeTimesRow(const Config& config, int kind, std::span<const double> values,
+void writeTimesRow(const Config& config, int kind, std::span<const RowTime> values,
                    std::string& text) {
     if (kind == kPrayerRow) {
         for (const PrayerSlot slot : shownSlots(config.fiqh)) {
@@ -53,7 +52,7 @@ void writeTimesRow(const Config& config, int kind, std::span<const double> value
         return;
     }
     const char* suffix = config.precision == kMinutePrecision ? "      \t" : "    \t";
-    for (double value : values) {
+    for (const RowTime& value : values) {
         text += cell(config, kRoundNearest, value);
         if (kind == kMoonRowCells) text += suffix;
     }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/config.h"
+#include "calendar/row_time.h"
 #include "prayer/prayer_times.h"
 
 namespace kelmo {
@@ -20,7 +21,7 @@ inline constexpr std::size_t kCellWidth = 9;
 // shown unit (kRoundDown), every other time is rounded up when anything remains (kRoundUp).
 int prayerThreshold(PrayerSlot slot);
 
-// Appends the cells of values (radians of the day, or markers) to text.
+// Appends the cells of values (times on the row's day, or markers) to text.
 // A cell is the time ("HH:MM" with config.precision 1, else "HH:MM:SS") and a day mark:
 // blank for the same day, "<" for the previous, ">" for the next; a marker gives "NotValid ",
 // "AlwAbove " or "AlwBelow ", and a time more than one day away "NotValid ".
@@ -29,7 +30,7 @@ int prayerThreshold(PrayerSlot slot);
 // cut down to the shown unit, every other time is rounded up when anything remains.
 // kMoonRowCells and kInlineCells round to the nearest; a Moon row cell is followed by
 // "      \t" (minutes) or "    \t" (seconds). No line end but for kPrayerRow.
-void writeTimesRow(const Config& config, int kind, std::span<const double> values,
+void writeTimesRow(const Config& config, int kind, std::span<const RowTime> values,
                    std::string& text);
 
 }  // namespace kelmo

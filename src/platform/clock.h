@@ -10,6 +10,8 @@ class Clock {
     virtual ~Clock() = default;
     // The present moment in Universal Time.
     virtual UtcTime utcNow() const = 0;
+    // The same as an instant.
+    Instant now() const { return instantOf(utcNow()); }
 };
 
 // The computer's system clock.

@@ -1,121 +1,51 @@
 #include "platform/computer_zone.h"
 
-#include <time.h>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
 
-#include <algorithm>
-#include <cmath>
-#include <vector>
+#include "calendar/clock_rule.h"
+#include "calendar/time_zone_database.h"
 
 namespace kelmo::platform {
 
 namespace {
 
-constexpr std::time_t kSecondsPerHour = 3600;
-constexpr int kSecondsPerMinute = 60;
-constexpr int kTmYearBase = 1900;
+constexpr const char* kLocaltime = "/etc/localtime";
+constexpr std::size_t kMaxZoneFileBytes = 1 << 20;
 
-std::tm localFields(std::time_t t) {
-    std::tm fields{};
-    localtime_r(&t, &fields);
-    return fields;
-}
-
-long offsetSeconds(std::time_t t) {
-    return localFields(t).tm_gmtoff;
-}
-
-// Start of 1 January of the local year, 00:00 local time.
-std::time_t startOfYear(int tmYear) {
-    std::tm fields{};
-    fields.tm_year = tmYear;
-    fields.tm_mday = 1;
-    fields.tm_isdst = -1;
-    return std::mktime(&fields);
-}
-
-// The first second after 'before' (old state) up to 'after' (new state) that is in the state
-// of 'after'.
-std::time_t firstInNewState(std::time_t before, std::time_t after, long standardOffset) {
-    const bool newState = offsetSeconds(after) > standardOffset;
-    while (after - before > 1) {
-        const std::time_t middle = before + (after - before) / 2;
-        if ((offsetSeconds(middle) > standardOffset) == newState) {
-            after = middle;
-        } else {
-            before = middle;
-        }
-    }
-    return after;
-}
-
-ZoneTransition fixedDate(std::time_t t) {
-    const std::tm fields = localFields(t);
-    ZoneTransition transition;
-    transition.year = fields.tm_year + kTmYearBase;
-    transition.month = fields.tm_mon + 1;
-    transition.day = fields.tm_mday;
-    return transition;
-}
-
-int biasMinutes(long offset) {
-    return -static_cast<int>(std::lround(static_cast<double>(offset) / kSecondsPerMinute));
+ComputerZone fromFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {std::nullopt, "cannot read " + path};
+    std::string bytes;
+    bytes.resize(kMaxZoneFileBytes);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    std::optional<ZoneHistory> history = parseTzif(bytes);
+    if (!history) return {std::nullopt, path + " is no zone file"};
+    return {Zone::ofHistory("", std::move(*history)), ""};
 }
 
 }  // namespace
 
-ZoneSetting systemZoneSetting(std::time_t t) {
-    tzset();
-    const int tmYear = localFields(t).tm_year;
-    const std::time_t begin = startOfYear(tmYear);
-    const std::time_t end = startOfYear(tmYear + 1);
+ComputerZone computerZone(const std::optional<std::string>& tz, const std::string& localtimeFile) {
+    if (!tz || tz->empty()) return fromFile(localtimeFile);
+    const std::string name = (*tz)[0] == ':' ? tz->substr(1) : *tz;
+    if (!name.empty() && name[0] == '/') return fromFile(name);
+    if (const ZoneLookup found = findZone(name); found.zone) return {found.zone, ""};
+    if (const std::optional<ClockRule> rule = parseClockRule(name))
+        return {Zone::ofRule(*rule), ""};
+    return {std::nullopt, "TZ=" + *tz + " names no time zone"};
+}
 
-    // Hourly samples of the year's offsets; every real transition lies weeks apart.
-    struct Sample {
-        std::time_t time;
-        long offset;
-    };
-    std::vector<Sample> samples;
-    for (std::time_t s = begin; s < end; s += kSecondsPerHour)
-        samples.push_back({s, offsetSeconds(s)});
-    long standardOffset = samples.front().offset;
-    for (const Sample& s : samples) standardOffset = std::min(standardOffset, s.offset);
-
-    std::vector<std::time_t> changes;
-    for (std::size_t i = 1; i < samples.size(); ++i) {
-        const bool was = samples[i - 1].offset > standardOffset;
-        const bool is = samples[i].offset > standardOffset;
-        if (was != is) {
-            changes.push_back(
-                firstInNewState(samples[i - 1].time, samples[i].time, standardOffset));
-        }
-    }
-
-    ZoneSetting setting;
-    if (changes.size() != 2) {
-        setting.biasMinutes = biasMinutes(offsetSeconds(t));
-        return setting;
-    }
-    setting.biasMinutes = biasMinutes(standardOffset);
-    for (const std::time_t change : changes) {
-        const bool intoSummer = offsetSeconds(change) > standardOffset;
-        (intoSummer ? setting.daylightDate : setting.standardDate) = fixedDate(change);
-    }
-    return setting;
+ComputerZone systemComputerZone() {
+    const char* tz = std::getenv("TZ");
+    return computerZone(tz ? std::optional<std::string>(tz) : std::nullopt, kLocaltime);
 }
 
 ComputerTime computerTime(const Clock& clock) {
-    ComputerTime computer;
-    computer.now = clock.utcNow();
-    const UtcTime& now = computer.now;
-    std::tm fields{};
-    fields.tm_year = now.year - kTmYearBase;
-    fields.tm_mon = now.month - 1;
-    fields.tm_mday = now.day;
-    fields.tm_hour = now.hour;
-    fields.tm_min = now.minute;
-    fields.tm_sec = static_cast<int>(now.second);
-    computer.zone = ComputerZoneRules(systemZoneSetting(timegm(&fields)));
-    return computer;
+    ComputerZone found = systemComputerZone();
+    return {clock.now(), found.zone ? *found.zone : Zone::fixed(Seconds{0.0L})};
 }
 
 }  // namespace kelmo::platform

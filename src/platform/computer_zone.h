@@ -1,23 +1,30 @@
-// The computer's time-zone setting and the present moment, read from the system (the TZ
-// variable or /etc/localtime through the C library) for the Qibla's Sun-shadow method.
+// The computer's own time zone, read from the system as the C library reads it: the TZ
+// variable (a zone of the tz database, with or without a leading ':', or a POSIX TZ rule),
+// else /etc/localtime.
 #pragma once
 
-#include <ctime>
+#include <optional>
+#include <string>
 
+#include "calendar/zone.h"
 #include "platform/clock.h"
-#include "qibla/computer_zone_rules.h"
+#include "qibla/computer_time.h"
 
 namespace kelmo::platform {
 
-// The system time zone's setting for the local year that contains the moment t: the standard
-// offset (the smallest offset from UT in that year) and, when the zone changes to a larger
-// offset and back exactly once in that year, the two transitions as fixed dates of that year
-// (the local date of the first instant in the new state). Zones with no change, or with an
-// irregular one (a change of the standard offset itself), give no transitions and the offset
-// in force at t.
-ZoneSetting systemZoneSetting(std::time_t t);
+struct ComputerZone {
+    std::optional<Zone> zone;
+    std::string error;  // why the zone could not be read
+};
 
-// The clock's present moment with the system zone's rules for it.
+// The zone of the TZ variable's value tz (none: unset) and the file /etc/localtime stands for.
+ComputerZone computerZone(const std::optional<std::string>& tz, const std::string& localtimeFile);
+
+// The zone of this process's TZ and /etc/localtime; Universal Time when neither can be read,
+// as the C library does (the error names what failed).
+ComputerZone systemComputerZone();
+
+// The clock's present moment with the computer's zone (Universal Time when it cannot be read).
 ComputerTime computerTime(const Clock& clock);
 
 }  // namespace kelmo::platform

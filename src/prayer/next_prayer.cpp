@@ -1,26 +1,20 @@
 #include "prayer/next_prayer.h"
 
 #include <cmath>
-#include <span>
 
-#include "base/angles.h"
-#include "base/markers.h"
 #include "calendar/julian_day.h"
 #include "calendar/names.h"
-#include "calendar/summer_time.h"
-#include "prayer/day_times.h"
+#include "prayer/day_prayers.h"
 #include "prayer/school_of_law.h"
 
 namespace kelmo {
 
 namespace {
 
-constexpr int kMaghrib = static_cast<int>(PrayerSlot::maghrib);
-constexpr int kIsha = static_cast<int>(PrayerSlot::isha);
-
-bool sameCivilDate(const CalendarDate& a, const CalendarDate& b) {
-    return a.year == b.year && a.month == b.month && std::floor(a.day) == std::floor(b.day);
-}
+// The schedules searched, in days from the civil date of the moment: yesterday's for an Isha
+// after midnight, up to the day after tomorrow.
+constexpr int kFirstDaySearched = -1;
+constexpr int kLastDaySearched = 2;
 
 }  // namespace
 
@@ -40,44 +34,29 @@ const char* slotPrayerName(int slot) {
     return prayer < 0 ? "" : names::kPrayers[static_cast<std::size_t>(prayer)];
 }
 
-int FindNextPrayer(const Config& config, CalendarDate& date, const Location& location,
-                   const UtcTime& now, double& nextTime, int& nextSlot) {
-    const CalendarDate previous = date;
-    const LocalMoment moment = currentLocalTime(location, now);
-    date.year = moment.date.year;
-    date.month = moment.date.month;
-    date.day = std::floor(moment.date.day);
-
-    int days = 0;
-    const bool dayDone = nextSlot == kIsha || (config.fiqh == kFiqhJafari && nextSlot == kMaghrib);
-    if (!sameCivilDate(date, previous)) {
-        // The previous prayer lies on another day (the computer slept, or its clock moved):
-        // every prayer of today still ahead counts, not only those after the previous slot.
-        nextSlot = 0;
-    } else if (dayDone) {
-        // The day's last prayer was today's: nothing more today.
-        nextSlot = 0;
-        date = daysLater(date, 1);
-        days = 1;
-    }
-    int firstSlot = nextSlot + 1;
-    while (days < 2) {
-        PrayerTimes times = computeDayTimes(date, location, config);
-        applySummerTime(location, date, std::span<double>(times.slots));
-        for (int slot = firstSlot; slot <= kLastSlot; ++slot) {
-            const double t = times.slots[static_cast<std::size_t>(slot)];
-            if (!isTime(t) || !isPrayerSlot(slot, config.fiqh)) continue;
-            if (t + days * kTwoPi > moment.timeOfDay) {
-                nextTime = t;
-                nextSlot = slot;
-                return 1;
-            }
+std::optional<NextPrayer> nextPrayerAfter(const Config& config, const Location& location,
+                                          const Zone& zone, Instant after) {
+    const CalendarDate today = currentLocalTime(zone, after).date;
+    DayEventsMemo memo;
+    std::optional<NextPrayer> next;
+    for (int days = kFirstDaySearched; days <= kLastDaySearched; ++days) {
+        const CalendarDate day = daysLater(today, days);
+        const DayPrayers prayers = dayPrayers(day, location, zone, config, memo);
+        for (int slot = 1; slot <= kLastSlot; ++slot) {
+            const std::optional<Instant> t =
+                prayers.slots[static_cast<std::size_t>(slot)].instant();
+            if (!t || !isPrayerSlot(slot, config.fiqh) || *t <= after) continue;
+            if (!next || *t < next->at) next = NextPrayer{slot, *t, {}, 0.0};
         }
-        date = daysLater(date, 1);
-        ++days;
-        firstSlot = 1;
+        // The days are searched in order: a prayer found before the day after tomorrow stays
+        // the first once the next day has been looked at too (a day's times lie within it).
+        if (next && days >= 1) break;
     }
-    return 0;
+    if (!next) return std::nullopt;
+    const LocalMoment shown = currentLocalTime(zone, next->at);
+    next->date = shown.date;
+    next->timeOfDay = shown.timeOfDay;
+    return next;
 }
 
 }  // namespace kelmo

@@ -1,14 +1,15 @@
 // The next prayer of the background Timer: which of the day's nine time slots are prayers
-// under each school of law, and the search for the first prayer after the present moment
-// today or on the next day (local civil time of the location, summer time included).
+// under each school of law, and the search for the first prayer after a moment.
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "base/config.h"
 #include "base/location.h"
 #include "calendar/calendar_date.h"
 #include "calendar/local_time.h"
+#include "calendar/zone.h"
 
 namespace kelmo {
 
@@ -28,13 +29,19 @@ int prayerAlertBit(int prayer);
 // The name of the prayer of a slot ("Fajr" .. "Isha"), or "" for no prayer.
 const char* slotPrayerName(int slot);
 
-// FindNextPrayer: date holds the day of the previous schedule on entry and the local date of
-// the prayer found on return; nextSlot the previous slot (0 for none) on entry and the slot
-// found on return, nextTime its time on its own day (radians, summer time included). When
-// the previous slot was the day's last prayer the search starts on the day after it. The
-// first prayer later than now, today or on the next day, wins. Returns 1 found, 0 none (date
-// and nextSlot then as the search left them).
-int FindNextPrayer(const Config& config, CalendarDate& date, const Location& location,
-                   const UtcTime& now, double& nextTime, int& nextSlot);
+// A prayer the Timer waits for.
+struct NextPrayer {
+    int slot = 0;            // its slot (1 Fajr .. 8 Isha)
+    Instant at;              // when it begins
+    CalendarDate date;       // the civil date the clock shows then (integer day)
+    double timeOfDay = 0.0;  // the clock's reading then, radians after that date's midnight
+};
+
+// The first prayer of the school that begins after the instant after, from the schedules of
+// the civil days around it on zone's clock: an Isha after midnight belongs to the schedule of
+// the day before, and a day without prayers (polar night without a rule) is passed over.
+// None when no prayer begins within two days.
+std::optional<NextPrayer> nextPrayerAfter(const Config& config, const Location& location,
+                                          const Zone& zone, Instant after);
 
 }  // namespace kelmo

@@ -36,8 +36,7 @@ int ComputeQibla(int method, const Location& location, const Config& config,
             break;
         }
         case kQiblaFromSunShadow: {
-            const SunShadow shadow =
-                sunShadow(location, config, computerLocalNow(computer), computer.zone);
+            const SunShadow shadow = sunShadow(location, config, computer.now);
             results.shadowRatio = shadow.shadowRatio;
             results.sunAzimuth = shadow.sunAzimuth;
             break;

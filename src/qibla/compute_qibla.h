@@ -6,7 +6,7 @@
 
 #include "base/config.h"
 #include "base/location.h"
-#include "qibla/computer_zone_rules.h"
+#include "qibla/computer_time.h"
 
 namespace kelmo {
 

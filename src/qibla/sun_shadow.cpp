@@ -11,7 +11,6 @@
 #include "astronomy/sun_position.h"
 #include "base/angles.h"
 #include "calendar/julian_day.h"
-#include "calendar/summer_time.h"
 
 namespace kelmo {
 
@@ -28,13 +27,6 @@ constexpr double kCelsiusToKelvin = 273.0;
 // Below this true altitude (degrees) no refraction is applied: the formula's pole lies at
 // -5.11 degrees, and the Sun is far below the horizon there.
 constexpr double kRefractionFloorDeg = -5.0;
-
-// Universal Time (Julian day) of a local date and time under zone rules.
-double universalJulianDay(const CalendarDate& localNow, const ZoneRules& zone) {
-    double jd = julianDay(localNow);
-    if (isSummerTime(zone.dstStart, zone.dstEnd, localNow)) jd -= 1.0 / kHoursPerDay;
-    return jd - zone.timeZone / kHoursPerDay;
-}
 
 }  // namespace
 
@@ -54,11 +46,8 @@ double shadowRatio(double apparentAltitude) {
     return std::tan(kPi / 2.0 - apparentAltitude);
 }
 
-SunShadow sunShadow(const Location& location, const Config& config, const CalendarDate& localNow,
-                    const ZoneRules& computerZone) {
-    // The moment is the computer's, so it is read under the computer's zone; the place's own
-    // zone and summer-time rules play no part.
-    const double jd = universalJulianDay(localNow, computerZone);
+SunShadow sunShadow(const Location& location, const Config& config, Instant now) {
+    const double jd = julianDayOf(now);
 
     const double tUT = centuriesSinceJ2000(jd);
     const double tTT = tUT + deltaT(tUT) * kSecondsToCenturies;

@@ -4,7 +4,7 @@
 #include "base/config.h"
 #include "base/location.h"
 #include "calendar/calendar_date.h"
-#include "qibla/computer_zone_rules.h"
+#include "calendar/instant.h"
 
 namespace kelmo {
 
@@ -19,12 +19,10 @@ struct SunShadow {
     double sunAzimuth = 0.0;                // radians in [0, 2 pi), from north through east
 };
 
-// The shadow at the place at the moment given as the computer's local date and time
-// (localNow: the day's fraction is the time of day) under the computer's zone rules. The
-// Sun's apparent topocentric position comes from the solar theory of the astronomy engine;
-// the refraction is refractionForShadow with the configured temperature and pressure.
-SunShadow sunShadow(const Location& location, const Config& config, const CalendarDate& localNow,
-                    const ZoneRules& computerZone);
+// The shadow at the place at the instant now. The Sun's apparent topocentric position comes
+// from the solar theory of the astronomy engine; the refraction is refractionForShadow with the
+// configured temperature and pressure.
+SunShadow sunShadow(const Location& location, const Config& config, Instant now);
 
 // Refraction (radians) added to a true altitude (radians): Saemundsson's formula
 // R' = 1.02' / tan(h + 10.3 / (h + 5.11)) (h in degrees) + 0.0019279', scaled by

@@ -42,11 +42,11 @@ ChartPeriod chosenPeriod(const Config& config) {
 
 }  // namespace
 
-ChartW::ChartW(const CalendarDate& date, const Location& location, const Config& config,
-               const Services& services, QWidget* parent)
+ChartW::ChartW(const CalendarDate& date, const Location& location, const Zone& zone,
+               const Config& config, const Services& services, QWidget* parent)
     : QDialog(parent), services_(services) {
-    const CalendarDate today = currentLocalTime(location, services.clock.utcNow()).date;
-    chart_ = prayerChart(date, chosenPeriod(config), location, config, today);
+    const CalendarDate today = currentLocalTime(zone, services.clock.now()).date;
+    chart_ = prayerChart(date, chosenPeriod(config), location, zone, config, today);
     setWindowTitle(" Prayer Chart for " + toWidget(location.name));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new ChartView(chart_, this), 1);

@@ -7,6 +7,7 @@
 #include "base/config.h"
 #include "base/location.h"
 #include "calendar/calendar_date.h"
+#include "calendar/zone.h"
 #include "files/prayer_chart.h"
 #include "ui/chart/chart_file.h"
 #include "ui/services.h"
@@ -20,8 +21,8 @@ inline constexpr int kSavePng = 1, kSaveSvg = 2, kClose = 3;
 class ChartW : public QDialog {
     Q_OBJECT
   public:
-    ChartW(const CalendarDate& date, const Location& location, const Config& config,
-           const Services& services, QWidget* parent = nullptr);
+    ChartW(const CalendarDate& date, const Location& location, const Zone& zone,
+           const Config& config, const Services& services, QWidget* parent = nullptr);
 
     const PrayerChart& chart() const { return chart_; }
     // Asks for a file name and writes the picture in format; a failure is shown as the

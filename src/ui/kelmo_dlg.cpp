@@ -1,4 +1,5 @@
 #include "ui/kelmo_dlg.h"
+#include "ui/place_clock.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -168,8 +169,10 @@ void CKelmoDlg::openChart() {
         extra_.chart(this, date_, current_, config_);
         return;
     }
+    const std::optional<Zone> zone = placeZoneOrSay(current_, services_.messages);
+    if (!zone) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    ChartW window(date_, current_, config_, services_, this);
+    ChartW window(date_, current_, *zone, config_, services_, this);
     QApplication::restoreOverrideCursor();
     window.exec();
 }
@@ -190,12 +193,14 @@ void CKelmoDlg::setComputeEnabled(bool enabled) {
 
 void CKelmoDlg::compute(int kind) {
     if (!prepareChosenDate()) return;
+    const std::optional<Zone> zone = placeZoneOrSay(current_, services_.messages);
+    if (!zone) return;
     setComputeEnabled(false);
     std::string text;
     if (kind == kPrayerReportOutput)
-        prayerScheduleReport(date_, current_, config_, text);
+        prayerScheduleReport(date_, current_, *zone, config_, text);
     else
-        moonReport(date_, current_, config_, text);
+        moonReport(date_, current_, *zone, config_, text);
     const ShownReport shown = showReport(text, kind, config_, current_, services_.reports);
     if (shown.error != 0)
         platform::showError(services_.messages, shown.error, shown.detail);

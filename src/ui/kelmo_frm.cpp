@@ -2,11 +2,14 @@
 
 #include <QCursor>
 #include <QMenu>
+#include <algorithm>
 #include <cmath>
+#include <iostream>
 
 #include "base/angles.h"
 #include "calendar/julian_day.h"
 #include "calendar/local_time.h"
+#include "calendar/place_zone.h"
 #include "calendar/time_format.h"
 #include "platform/kelmo_messages.h"
 #include "platform/message_box.h"
@@ -27,8 +30,6 @@ namespace {
 constexpr int kErrorNoPrayer = 10;       // "Could calculate valid prayer time!"
 constexpr int kErrorPreAlertFile = 110;  // "Could not open sound file (pre-play sound file)!"
 constexpr int kErrorStartProgram = 505;  // "Could not start KelmoTimes!"
-constexpr double kSecondsPerRadian = kRadToHours * 3600.0;
-constexpr double kMaxDayShift = 2.0;  // days between now and the schedule still trusted
 constexpr double kPreAlertGraceSeconds = 30.0;
 constexpr int kModeBits = alert::kNotifier | alert::kPlaySound;
 
@@ -144,20 +145,36 @@ void CKelmoFrm::command(int id) {
 // ---- scheduling and the tick ----------------------------------------------------------------
 
 int CKelmoFrm::ScheduleNextPrayer() {
-    if (!FindNextPrayer(records_.config, records_.date, records_.current, services_.clock.utcNow(),
-                        nextTime_, nextSlot_)) {
+    const ZoneLookup zone = zoneOfPlace(records_.current);
+    if (!zone.zone) {
+        nextSlot_ = 0;
+        std::cerr << "Kelmo: " << zoneErrorText(records_.current.zone, zone.error) << '\n';
+        showError(kErrorNoPrayer);
+        return 0;
+    }
+    // A prayer just alerted is never found again, however early the final wait ended.
+    const Instant after =
+        nextSlot_ == 0 ? services_.clock.now() : std::max(services_.clock.now(), nextAt_);
+    const std::optional<NextPrayer> next =
+        nextPrayerAfter(records_.config, records_.current, *zone.zone, after);
+    if (!next) {
         nextSlot_ = 0;
         showError(kErrorNoPrayer);
         return 0;
     }
-    scheduleDay_ = julianDay(records_.date);
+    nextSlot_ = next->slot;
+    nextAt_ = next->at;
+    nextTime_ = next->timeOfDay;
+    records_.date.year = next->date.year;
+    records_.date.month = next->date.month;
+    records_.date.day = next->date.day;
     ++scheduleCount_;
     tickTimer_.start();
     if (phase_ == Phase::alerting) rescheduledDuringAlert_ = true;
     if (alertFlags() & alert::kNotifier) {
         destroyNotifier();  // callers have closed it; never leave two
-        notifier_ = new Notify(records_.config, records_.current, records_.date,
-                               slotPrayer[static_cast<std::size_t>(nextSlot_)], nextTime_,
+        notifier_ = new Notify(records_.config, records_.current,
+                               slotPrayer[static_cast<std::size_t>(nextSlot_)], nextAt_, nextTime_,
                                services_, *this);
         notifier_->show();
         notifier_->raise();
@@ -170,12 +187,9 @@ void CKelmoFrm::tick() {
     if (ended_ || inTick_ || phase_ != Phase::waiting || nextSlot_ == 0) return;
     inTick_ = true;
     const int schedule = scheduleCount_;
-    const LocalMoment moment = currentLocalTime(records_.current, services_.clock.utcNow());
-    const double d = std::trunc(julianDay(moment.date) - scheduleDay_);
-    const double now = moment.timeOfDay + d * kTwoPi;
-    // A missed or stale prayer time falls due at once.
-    if (std::fabs(d) > kMaxDayShift || nextTime_ < now) nextTime_ = now;
-    const double left = (nextTime_ - now) * kSecondsPerRadian;
+    // A missed prayer time falls due at once.
+    const double left =
+        std::max(0.0, static_cast<double>((nextAt_ - services_.clock.now()).count()));
     const double preAlertWindow = records_.config.preAlertMinutes * 60.0 + kPreAlertGraceSeconds;
     if (left > 0 && left < preAlertWindow && !timerTerminated_ && !preAlertStarted_)
         preAlertStarted_ = StartPreAlert();

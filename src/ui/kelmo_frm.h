@@ -94,6 +94,7 @@ class CKelmoFrm : public QObject, public NotifyHost {
     // State, for the program's own checks and the tests.
     int nextSlot() const { return nextSlot_; }
     double nextTime() const { return nextTime_; }
+    Instant nextAt() const { return nextAt_; }
     Notify* notifier() const { return notifier_; }
     Athan* alert() const { return alert_; }
     QDialog* statusBox() const;
@@ -129,8 +130,8 @@ class CKelmoFrm : public QObject, public NotifyHost {
     Ended endedCallback_;
 
     int nextSlot_ = 0;
-    double nextTime_ = 0.0;
-    double scheduleDay_ = 0.0;
+    Instant nextAt_{};       // when the scheduled prayer begins
+    double nextTime_ = 0.0;  // its clock reading, radians after midnight of records_.date
     QTimer tickTimer_;
     QTimer finalWait_;
     Phase phase_ = Phase::waiting;

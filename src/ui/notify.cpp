@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 #include <cmath>
 
 #include "base/angles.h"
@@ -22,8 +23,7 @@ namespace kelmo::ui {
 namespace {
 
 constexpr int kErrorStartProgram = 505;  // "Could not start KelmoTimes!"
-constexpr double kMaxDayShift = 2.0;  // days between now and the schedule still trusted
-constexpr int kTextMargin = 2;        // pixels from the client corner to the count-down
+constexpr int kTextMargin = 2;           // pixels from the client corner to the count-down
 
 // "%02i:%02i" with any seconds rounding the minute up.
 QString minutesText(double time, bool addDays) {
@@ -44,14 +44,14 @@ QIcon notifierButtonIcon() {
     return QIcon(pixmap);
 }
 
-Notify::Notify(const Config& config, const Location& location, const CalendarDate& date, int prayer,
+Notify::Notify(const Config& config, const Location& location, int prayer, Instant at,
                double nextTime, const Services& services, NotifyHost& host, QWidget* parent)
     : QDialog(parent),
       config_(config),
       location_(location),
       prayer_(prayer < 0 || prayer > 4 ? 0 : prayer),
+      at_(at),
       nextTime_(nextTime),
-      scheduleDay_(julianDay(date)),
       services_(services),
       host_(host) {
     buildTemplate();
@@ -102,11 +102,9 @@ void Notify::openMenu(const QPoint& at) {
 }
 
 QString Notify::countDownText() {
-    const LocalMoment moment = currentLocalTime(location_, services_.clock.utcNow());
-    const double d = std::trunc(julianDay(moment.date) - scheduleDay_);
-    const double now = moment.timeOfDay + d * kTwoPi;
-    if (std::fabs(d) > kMaxDayShift || nextTime_ < now) nextTime_ = now;
-    const double left = nextTime_ - now;
+    const double secondsLeft =
+        std::max(0.0, static_cast<double>((at_ - services_.clock.now()).count()));
+    const double left = secondsLeft * kSecondToRad;
     if (flashCount_ == 0 && left <= kMinuteToRad) {
         flashCount_ = notifywin::kFlashSteps;
         flashTimer_.start();

@@ -10,6 +10,7 @@
 #include "base/config.h"
 #include "base/location.h"
 #include "calendar/calendar_date.h"
+#include "calendar/instant.h"
 #include "ui/services.h"
 
 class QMenu;
@@ -38,9 +39,10 @@ class NotifyHost {
 class Notify : public QDialog {
     Q_OBJECT
   public:
-    // prayer: 0 Fajr .. 4 Isha; nextTime: its time on date (radians, summer time included).
-    Notify(const Config& config, const Location& location, const CalendarDate& date, int prayer,
-           double nextTime, const Services& services, NotifyHost& host, QWidget* parent = nullptr);
+    // prayer: 0 Fajr .. 4 Isha beginning at the instant at; nextTime: the clock's reading
+    // then (radians after midnight).
+    Notify(const Config& config, const Location& location, int prayer, Instant at, double nextTime,
+           const Services& services, NotifyHost& host, QWidget* parent = nullptr);
     ~Notify() override;
 
     // The count-down step of every paint: "Time left: HH:MM" for the present moment (never
@@ -76,8 +78,8 @@ class Notify : public QDialog {
     const Config& config_;
     const Location& location_;
     int prayer_;
+    Instant at_;
     double nextTime_;
-    double scheduleDay_;
     const Services& services_;
     NotifyHost& host_;
     QTimer tickTimer_;

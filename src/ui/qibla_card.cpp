@@ -7,9 +7,7 @@
 #include <string>
 
 #include "base/angles.h"
-#include "calendar/angle_format.h"
-#include "files/append_format.h"
-#include "qibla/sun_shadow.h"
+#include "files/qibla_texts.h"
 #include "ui/text_edge.h"
 
 namespace kelmo::ui {
@@ -23,18 +21,6 @@ constexpr double kTextLeft = 1.9;         // of the radius, right of the centre
 constexpr int kNeedleWidth = 2;           // pen A
 constexpr int kCardWidth = 2;             // pen C
 constexpr int kSixteenthsPerDegree = 16;  // QPainter's unit of arc angles
-
-// A line of the card: printf of one value into a Windows-1252 text, shown as Unicode.
-template <typename Value>
-QString line(const char* format, Value value) {
-    std::string text;
-    appendFormat(text, format, value);  // a decimal point whatever the user's locale
-    return toWidget(text);
-}
-
-QString bearingLine(const char* format, double radians) {
-    return line(format, formatBearing(radians, false).c_str());
-}
 
 int whole(double pixels) {
     return static_cast<int>(pixels);
@@ -87,34 +73,15 @@ void drawWedge(QPainter& painter, const CardGeometry& g, double shownAngle) {
 }  // namespace
 
 QiblaCard qiblaCard(int method, const QiblaResults& r) {
+    const QiblaTexts texts = qiblaTexts(method, r);
     QiblaCard card;
     card.method = method;
     card.shadowRatio = r.shadowRatio;
-    switch (method) {
-        case kQiblaFromMagneticNorth:
-            card.shownAngle = r.qiblaBearing - r.declination;
-            card.firstLine = bearingLine("Qibla is %s from Magnetic North", card.shownAngle);
-            card.secondLine =
-                line("Magnetic Declination is %s", formatAngle(r.declination, true).c_str());
-            card.note = QString::fromStdString(magneticModelNote(r));
-            break;
-        case kQiblaFromSunShadow:
-            if (r.shadowRatio <= 0.0) {
-                card.message = r.shadowRatio < 0.0 ? "The Sun is below the horizon!"
-                                                   : "The length of shadow is zero!";
-                break;
-            }
-            card.shownAngle = ShadowBearing(r.qiblaBearing, r.sunAzimuth);
-            card.firstLine = bearingLine("Qibla is %s from the shadow of the Sun", card.shownAngle);
-            card.secondLine =
-                line("The length of shadow is %1.2f of original height", r.shadowRatio);
-            break;
-        default:
-            card.shownAngle = r.qiblaBearing;
-            card.firstLine = bearingLine("Qibla is %s from Geographic North", card.shownAngle);
-            card.secondLine = line("Distance to Mecca is %5.2f km", r.meccaDistance);
-            break;
-    }
+    card.shownAngle = texts.shownAngle;
+    card.firstLine = toWidget(texts.firstLine);
+    card.secondLine = toWidget(texts.secondLine);
+    card.note = toWidget(texts.note);
+    card.message = toWidget(texts.message);
     return card;
 }
 

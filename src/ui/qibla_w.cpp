@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "files/qibla_texts.h"
 #include "platform/computer_zone.h"
 #include "qibla/qibla_direction.h"
 #include "ui/dialog_template.h"
@@ -15,9 +16,7 @@ namespace kelmo::ui {
 
 namespace {
 
-constexpr int kErrorNoQiblaInformation = 700;  // "Could not read Qibla information!"
-constexpr int kErrorQiblaNotPossible = 902;    // "Not possible to calculate the direction ..."
-constexpr int kMethodBits = 0x1FFF;            // alertFlags below the method's bits
+constexpr int kMethodBits = 0x1FFF;  // alertFlags below the method's bits
 
 }  // namespace
 

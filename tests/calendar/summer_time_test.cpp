@@ -4,9 +4,7 @@
 
 #include <array>
 
-#include "base/angles.h"
-#include "base/markers.h"
-
+#include "calendar/zone.h"
 #include "support/civil_date.h"
 #include "support/places.h"
 
@@ -21,9 +19,11 @@ TEST(SummerTimeRule, ResolvesFixedAndWeekdayDays) {
     EXPECT_EQ(dstDayOfMonth(2626, 2026), 25);  // last Sunday of October
     EXPECT_EQ(dstDayOfMonth(1086, 2026), 5);   // first Sunday of April
     EXPECT_EQ(dstDayOfMonth(789, 2026), 21);   // 21 March
-    // "2nd" counts from the 7th, "3rd" from the 14th: 7 March 2027 is a Sunday.
-    EXPECT_EQ(dstDayOfMonth(831, 2027), 7);
-    EXPECT_EQ(dstDayOfMonth(832, 2027), 14);
+    // "2nd" is the second such weekday of the month: with 7 March 2027 a Sunday, the 14th
+    // (the United States' rule), and "3rd" the 21st.
+    EXPECT_EQ(dstDayOfMonth(831, 2027), 14);
+    EXPECT_EQ(dstDayOfMonth(832, 2027), 21);
+    EXPECT_EQ(dstDayOfMonth(831, 2026), 8);
     EXPECT_EQ(dstDayOfMonth(2 * 256 + 66, 2024), 25);  // last Sunday of February 2024
     EXPECT_EQ(dstDayOfMonth(2 * 256 + 66, 2026), 22);
 }
@@ -55,66 +55,54 @@ TEST(SummerTimeRule, CodesOutsideTheModelMeanNoSummerTime) {
     EXPECT_FALSE(isSummerTime(834, 834, civil(2026, 7, 1)));  // same month: never
 }
 
-TEST(ApplySummerTime, AddsOneHourToValidTimesOnly) {
-    Location london;
-    london.dstStart = 834;
-    london.dstEnd = 2626;
-    std::array<double, 4> times = {1.0, kNotValid, kAlwAbove, kAlwBelow};
-    EXPECT_EQ(applySummerTime(london, civil(2026, 6, 21), times), 60);
-    EXPECT_DOUBLE_EQ(times[0], 1.0 + kHoursToRad);
-    EXPECT_EQ(times[1], kNotValid);
-    EXPECT_EQ(times[2], kAlwAbove);
-    EXPECT_EQ(times[3], kAlwBelow);
-
-    std::array<double, 1> winter = {1.0};
-    EXPECT_EQ(applySummerTime(london, civil(2026, 12, 21), winter), 0);
-    EXPECT_DOUBLE_EQ(winter[0], 1.0);
-
-    Location manama;
-    EXPECT_EQ(applySummerTime(manama, civil(2026, 6, 21), winter), 0);
-    EXPECT_DOUBLE_EQ(winter[0], 1.0);
+// The clock's offset at local noon of a date, in minutes, from the place's zone: with a zone the
+// tz database's law of each date holds, whatever the rule codes say (IANA tz data:
+// America/New_York, Europe/Moscow, Asia/Tehran, Australia/Lord_Howe, Antarctica/Troll,
+// Asia/Almaty).
+int noonOffsetMinutes(const Location& place, const CalendarDate& date) {
+    const Zone zone = test::zoneOf(place);
+    const Instant noon = zone.firstInstantReading(localMidnightOf(date) + Seconds{43200.0L});
+    return static_cast<int>(zone.offsetAt(noon).count() / 60);
 }
 
-// With a zone the tz database's law of each date holds, whatever the rule codes say
-// (IANA tz data: America/New_York, Europe/Moscow, Asia/Tehran, Australia/Lord_Howe,
-// Antarctica/Troll, Asia/Almaty).
-TEST(SummerTimeMinutes, FromTheZoneOfTheTzDatabase) {
-    // US law since 2007: second Sunday of March to first Sunday of November; the old codes
-    // (first Sunday of April to last Sunday of October) are overruled.
+TEST(ClockOffset, FromTheZoneOfTheTzDatabase) {
+    struct Case {
+        Location place;
+        CalendarDate date;
+        int minutes;
+    };
     const Location newYork = clockPlace(-5.0f, 1086, 2626, "America/New_York");
-    EXPECT_EQ(summerTimeMinutes(newYork, civil(2026, 3, 7)), 0);
-    EXPECT_EQ(summerTimeMinutes(newYork, civil(2026, 3, 8)), 60);
-    EXPECT_EQ(summerTimeMinutes(newYork, civil(2026, 10, 31)), 60);
-    EXPECT_EQ(summerTimeMinutes(newYork, civil(2026, 11, 1)), 0);
-    // No summer time in Russia since 2011 and in Iran since 2022; Iran's of 2021 holds.
-    EXPECT_EQ(summerTimeMinutes(clockPlace(3.0f, 834, 2370, "Europe/Moscow"), civil(2026, 7, 1)),
-              0);
     const Location tehran = clockPlace(3.5f, 789, 2327, "Asia/Tehran");
-    EXPECT_EQ(summerTimeMinutes(tehran, civil(2026, 7, 1)), 0);
-    EXPECT_EQ(summerTimeMinutes(tehran, civil(2021, 7, 1)), 60);
-    EXPECT_EQ(summerTimeMinutes(tehran, civil(2021, 12, 1)), 0);
-    // Shifts other than one hour.
-    EXPECT_EQ(summerTimeMinutes(clockPlace(10.5f, 0, 0, "Australia/Lord_Howe"), civil(2026, 1, 15)),
-              30);
-    EXPECT_EQ(summerTimeMinutes(clockPlace(10.5f, 0, 0, "Australia/Lord_Howe"), civil(2026, 7, 15)),
-              0);
-    EXPECT_EQ(summerTimeMinutes(clockPlace(0.0f, 0, 0, "Antarctica/Troll"), civil(2026, 7, 15)),
-              120);
-    // Kazakhstan moved from UTC+6 to UTC+5 on 1 March 2024: the zone time of today's law
-    // (+5) gets the hour back before the change.
     const Location almaty = clockPlace(5.0f, 0, 0, "Asia/Almaty");
-    EXPECT_EQ(summerTimeMinutes(almaty, civil(2024, 2, 29)), 60);
-    EXPECT_EQ(summerTimeMinutes(almaty, civil(2024, 3, 1)), 0);
-    // A zone the database does not know falls back to the rule codes.
-    EXPECT_EQ(summerTimeMinutes(clockPlace(0.0f, 834, 2626, "Nowhere/Atlantis"), civil(2026, 7, 1)),
-              60);
-    // Applied to times: 30 minutes, markers untouched.
-    std::array<double, 2> times = {1.0, kNotValid};
-    EXPECT_EQ(
-        applySummerTime(clockPlace(10.5f, 0, 0, "Australia/Lord_Howe"), civil(2026, 1, 15), times),
-        30);
-    EXPECT_DOUBLE_EQ(times[0], 1.0 + 30 * kMinuteToRad);
-    EXPECT_EQ(times[1], kNotValid);
+    const Location lordHowe = clockPlace(10.5f, 0, 0, "Australia/Lord_Howe");
+    const Case cases[] = {
+        // US law since 2007 overrules the old codes (first Sunday of April).
+        {newYork, civil(2026, 3, 7), -300},
+        {newYork, civil(2026, 3, 8), -240},
+        {newYork, civil(2026, 10, 31), -240},
+        {newYork, civil(2026, 11, 1), -300},
+        // No summer time in Russia since 2011 and in Iran since 2022; Iran's of 2021 holds.
+        {clockPlace(3.0f, 834, 2370, "Europe/Moscow"), civil(2026, 7, 1), 180},
+        {tehran, civil(2026, 7, 1), 210},
+        {tehran, civil(2021, 7, 1), 270},
+        {tehran, civil(2021, 12, 1), 210},
+        // Shifts other than one hour.
+        {lordHowe, civil(2026, 1, 15), 660},
+        {lordHowe, civil(2026, 7, 15), 630},
+        {clockPlace(0.0f, 0, 0, "Antarctica/Troll"), civil(2026, 7, 15), 120},
+        // Kazakhstan moved from UTC+6 to UTC+5 on 1 March 2024.
+        {almaty, civil(2024, 2, 29), 360},
+        {almaty, civil(2024, 3, 1), 300},
+        // Without a zone, the rule codes: one hour from the start day to the end day.
+        {clockPlace(0.0f, 834, 2626), civil(2026, 3, 28), 0},
+        {clockPlace(0.0f, 834, 2626), civil(2026, 3, 29), 60},
+        {clockPlace(0.0f, 834, 2626), civil(2026, 10, 25), 0},
+        {clockPlace(-3.0f, 2626, 834), civil(2026, 1, 15), -120},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(noonOffsetMinutes(c.place, c.date), c.minutes)
+            << c.place.zone << " " << c.date.year << "-" << c.date.month << "-" << c.date.day;
+    }
 }
 
 }  // namespace

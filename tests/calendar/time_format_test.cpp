@@ -30,8 +30,8 @@ TEST(FractionOf, RemainderOrValue) {
 TEST(SplitTime, RoundingCarriesThroughMinutesHoursAndDays) {
     expectSplit(splitTime(kRoundNearest, hms(5, 59, 59.6), false), 0, 6, 0, 0);
     expectSplit(splitTime(kRoundNearest, hms(23, 59, 59.6), false), 1, 0, 0, 0);
-    // Minute display: the seconds field keeps its own rounding; only the minute carries.
-    expectSplit(splitTime(kRoundUp, hms(23, 59, 0.2), true), 1, 0, 0, 1);
+    // Minute display: the minute is rounded, the seconds field is 0.
+    expectSplit(splitTime(kRoundUp, hms(23, 59, 0.2), true), 1, 0, 0, 0);
 }
 
 TEST(SplitTime, TimesOutsideTheDayGetADayOffset) {
@@ -49,8 +49,14 @@ TEST(SplitTime, MinuteThresholds) {
     // Up rounding of prayer rows: 05:12:01 shows 05:13, down rounding 05:02:59 shows 05:02.
     const SplitTime up = splitTime(kRoundUp, hms(5, 12, 1), true);
     EXPECT_EQ(up.hours * 100 + up.minutes, 513);
-    const SplitTime down = splitTime(kRoundDown, hms(5, 2, 59), true);
+    const SplitTime down = splitTime(kRoundDown, hms(5, 2, 59.99), true);
     EXPECT_EQ(down.hours * 100 + down.minutes, 502);
+    // One rounding, at the minute: 18:43:29.7 is nearer 18:43 (rounding the seconds first
+    // gave 18:43:30 and then 18:44); from half a minute on, the next minute.
+    const SplitTime nearest = splitTime(kRoundNearest, hms(18, 43, 29.7), true);
+    EXPECT_EQ(nearest.hours * 100 + nearest.minutes, 1843);
+    EXPECT_EQ(splitTime(kRoundNearest, hms(18, 43, 30.0), true).minutes, 44);
+    EXPECT_EQ(splitTime(kRoundNearest, hms(18, 43, 12.49), false).seconds, 12);
 }
 
 TEST(FormatTime, TextsAndDurations) {

@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <sstream>
 
 #include "base/angles.h"
 #include "base/markers.h"
+#include "calendar/day_frame.h"
 
 #include "support/civil_date.h"
+#include "support/places.h"
 
 namespace kelmo {
 namespace {
@@ -18,61 +21,89 @@ double hms(int h, int m, double s) {
 
 using test::civil;
 
-PrayerTimes day() {
-    PrayerTimes t;
-    t.slots = {hms(4, 59, 50),   hms(5, 12, 0.5),   hms(6, 11, 59),
-               hms(11, 30, 0),   hms(11, 31, 30.5), hms(14, 27, 10.5),
-               hms(15, 10, 0.5), hms(16, 47, 0.5),  hms(24, 11, 5.5)};
-    return t;
-}
+const std::array<double, kPrayerSlotCount> kDay = {
+    hms(4, 59, 50),    hms(5, 12, 0.5),  hms(6, 11, 59),   hms(11, 30, 0),  hms(11, 31, 30.5),
+    hms(14, 27, 10.5), hms(15, 10, 0.5), hms(16, 47, 0.5), hms(24, 11, 5.5)};
 
-Location place(float zone) {
+Location place(float zone, int dstStart = 0, int dstEnd = 0) {
     Location l;
     l.name = "Manama,Bahrain";
     l.latitude = 26.2361 * kDegToRad;
     l.longitude = 50.5831 * kDegToRad;
     l.timeZone = zone;
+    l.dstStart = dstStart;
+    l.dstEnd = dstEnd;
     return l;
 }
 
-std::string clock(const IcsEvent& e) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%d-%02d-%02d %02d:%02d:%02d", e.date.year, e.date.month,
-                  static_cast<int>(e.date.day), e.hour, e.minute, e.second);
-    return text;
+// The schedule row of times given in the place's standard time (radians of the day, or markers).
+ScheduleDay row(const CalendarDate& date, const std::array<double, kPrayerSlotCount>& times,
+                const Location& l) {
+    DayPrayers prayers;
+    for (std::size_t i = 0; i < kPrayerSlotCount; ++i) {
+        prayers.slots[i] = eventOfFrameTime(times[i], date, l);
+    }
+    return scheduleDay(date, prayers, test::zoneOf(l));
+}
+
+// The event's moment as the file writes it.
+std::string start(const IcsEvent& e) {
+    const std::vector<IcsEvent> one = {e};
+    const std::string text = icsCalendar(one, place(0.0f), "x", UtcTime{});
+    const std::size_t at = text.find("DTSTART:");
+    return text.substr(at + 8, 16);
 }
 
 TEST(PrayerEvents, TheSchoolsColumnsRoundedAsInTheReport) {
     Config c;
     c.fiqh = 2;  // Hanafi: Asr from shadow factor 2
     std::vector<IcsEvent> events;
-    addPrayerEvents(civil(2026, 12, 7), day(), 0, place(3.0f), c, events);
+    addPrayerEvents(row(civil(2026, 12, 7), kDay, place(3.0f)), test::zoneOf(place(3.0f)), c,
+                    events);
     ASSERT_EQ(events.size(), 7u);
+    // The report's clock times (UTC+3) in UTC; Isha after midnight on the next day.
     const std::vector<std::pair<std::string, std::string>> expected = {
-        {"Imsak", "2026-12-07 04:59:00"},  {"Fajr", "2026-12-07 05:13:00"},
-        {"Shuruq", "2026-12-07 06:11:00"}, {"Duhr", "2026-12-07 11:32:00"},
-        {"Asr", "2026-12-07 15:11:00"},    {"Maghrib", "2026-12-07 16:48:00"},
-        {"Isha", "2026-12-08 00:12:00"}};  // after midnight: the next day's date
+        {"Imsak", "20261207T015900Z"},  {"Fajr", "20261207T021300Z"},
+        {"Shuruq", "20261207T031100Z"}, {"Duhr", "20261207T083200Z"},
+        {"Asr", "20261207T121100Z"},    {"Maghrib", "20261207T134800Z"},
+        {"Isha", "20261207T211200Z"}};
     for (std::size_t i = 0; i < events.size(); ++i) {
         EXPECT_EQ(events[i].summary, expected[i].first);
-        EXPECT_EQ(clock(events[i]), expected[i].second) << events[i].summary;
-        EXPECT_EQ(events[i].utcOffsetMinutes, 180);
+        EXPECT_EQ(start(events[i]), expected[i].second) << events[i].summary;
     }
 }
 
 TEST(PrayerEvents, JafariSecondsSummerHourAndMissingTimes) {
     Config c;  // Jafari: no Asr, no Isha
     c.precision = 0;
-    PrayerTimes t = day();
-    t.slots[0] = kAlwBelow;
-    t.slots[2] = hms(50, 0, 0);  // two days away
+    std::array<double, kPrayerSlotCount> t = kDay;
+    t[0] = kAlwBelow;
+    t[2] = hms(50, 0, 0);  // two days away
     std::vector<IcsEvent> events;
-    addPrayerEvents(civil(2026, 6, 21), t, 60, place(-3.5f), c, events);
+    const Location summer = place(-3.5f, 834, 2626);
+    addPrayerEvents(row(civil(2026, 6, 21), t, summer), test::zoneOf(summer), c, events);
     ASSERT_EQ(events.size(), 3u);
     EXPECT_EQ(events[0].summary, "Fajr");
-    EXPECT_EQ(clock(events[0]), "2026-06-21 05:12:01");
+    // 05:12:00.5 standard time, 06:12:01 on the summer clock (-2:30): 08:42:01 UTC.
+    EXPECT_EQ(start(events[0]), "20260621T084201Z");
     EXPECT_EQ(events[2].summary, "Maghrib");
-    EXPECT_EQ(events[0].utcOffsetMinutes, -210 + 60);
+}
+
+// The file's dates are Gregorian, also before the calendar reform the reports follow: Fajr of
+// the Julian 1 March 1500 falls on the Gregorian 11 March. Years before 0 do not fit the
+// format's four digits.
+TEST(PrayerEvents, GregorianDatesAndTheYearsTheFormatHolds) {
+    Config c;
+    c.fiqh = 1;
+    std::vector<IcsEvent> events;
+    addPrayerEvents(row(civil(1500, 3, 1), kDay, place(0.0f)), test::zoneOf(place(0.0f)), c,
+                    events);
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(start(events[1]), "15000311T051300Z");
+    EXPECT_TRUE(fitsIcsYears(events));
+    std::vector<IcsEvent> early;
+    addPrayerEvents(row(civil(-5, 3, 1), kDay, place(0.0f)), test::zoneOf(place(0.0f)), c, early);
+    EXPECT_FALSE(fitsIcsYears(early));
 }
 
 // Unfolds content lines (RFC 5545, 3.1) and checks their length and line ends.
@@ -99,11 +130,14 @@ TEST(IcsCalendar, UtcMomentsEscapingAndFolding) {
     Location l = place(-3.5f);
     const std::string name =
         "St. John's, Newfoundland; Canada \xC3\xA9t\xC3\xA9 with a name long enough to fold";
+    const auto at = [](int y, int mo, int d, int h, int mi, int sec) {
+        return instantOf(UtcTime{y, mo, d, h, mi, static_cast<double>(sec)});
+    };
     std::vector<IcsEvent> events(4);
-    events[0] = {civil(2026, 3, 7), 5, 12, 0, -210, "Fajr", "fajr"};
-    events[1] = {civil(2026, 3, 8), 5, 10, 0, -150, "Fajr", "fajr"};
-    events[2] = {civil(2026, 12, 31), 22, 2, 0, -150, "Maghrib", "maghrib"};
-    events[3] = {civil(2026, 1, 1), 1, 30, 5, 345, "Isha", "isha"};
+    events[0] = {at(2026, 3, 7, 8, 42, 0), "Fajr", "fajr"};
+    events[1] = {at(2026, 3, 8, 7, 40, 0), "Fajr", "fajr"};
+    events[2] = {at(2027, 1, 1, 0, 32, 0), "Maghrib", "maghrib"};
+    events[3] = {at(2025, 12, 31, 19, 45, 5), "Isha", "isha"};
     UtcTime stamp;
     stamp.year = 2026;
     stamp.month = 12;
@@ -120,7 +154,7 @@ TEST(IcsCalendar, UtcMomentsEscapingAndFolding) {
     auto count = [&](const std::string& line) {
         return std::count(lines.begin(), lines.end(), line);
     };
-    // Moments in UTC (RFC 5545, 3.3.5 form #2), across the year's end both ways; no VTIMEZONE.
+    // Moments in UTC (RFC 5545, 3.3.5 form #2); no VTIMEZONE.
     EXPECT_EQ(count("BEGIN:VTIMEZONE"), 0);
     EXPECT_EQ(count("BEGIN:VEVENT"), 4);
     EXPECT_EQ(count("DTSTART:20260307T084200Z"), 1);

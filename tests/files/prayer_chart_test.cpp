@@ -1,6 +1,9 @@
 #include "files/prayer_chart.h"
+#include "files/prayer_report.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include <string>
 
@@ -11,6 +14,7 @@
 #include "calendar/summer_time.h"
 #include "files/chart_strokes.h"
 #include "hijri/hijri_date.h"
+#include "prayer/day_prayers.h"
 #include "prayer/day_times.h"
 #include "prayer/school_of_law.h"
 
@@ -45,11 +49,10 @@ const ChartDay* dayOf(const PrayerChart& chart, int month, int day) {
     return nullptr;
 }
 
-// computeDayTimes of the day on its own, with summer time, as the chart must show it.
-PrayerTimes shownTimes(const CalendarDate& date, const Location& l, const Config& c) {
-    PrayerTimes t = computeDayTimes(date, l, c);
-    applySummerTime(l, date, t.slots);
-    return t;
+// The day on its own as the schedule report shows it: the chart must show the same.
+ScheduleDay shownDay(const CalendarDate& date, const Location& l, const Config& c) {
+    const Zone zone = test::zoneOf(l);
+    return scheduleDay(date, dayPrayers(date, l, zone, c), zone);
 }
 
 constexpr int kYear = 2024;
@@ -72,29 +75,52 @@ TEST(PrayerChart, PointsAreTheComputedTimesWithSummerTime) {
     for (const Case& c : cases) {
         const Location l = builtIn(c.place);
         const Config config = shafii(5);
-        const PrayerChart chart =
-            prayerChart(civil(kYear, c.month, 1), ChartPeriod::month, l, config, kNoToday);
+        const PrayerChart chart = prayerChart(civil(kYear, c.month, 1), ChartPeriod::month, l,
+                                              test::zoneOf(l), config, kNoToday);
         const std::string where =
             std::string(c.place) + " " + std::to_string(c.month) + "/" + std::to_string(c.day);
         const ChartDay* day = dayOf(chart, c.month, c.day);
         ASSERT_NE(day, nullptr) << where;
         EXPECT_EQ(day->offset, c.day - 1) << where;
-        EXPECT_EQ(day->summerTime, isSummerTime(l.dstStart, l.dstEnd, day->date)) << where;
-        const PrayerTimes expected = shownTimes(day->date, l, config);
+        const ScheduleDay expected = shownDay(day->date, l, config);
+        EXPECT_EQ(day->summerTime, expected.summerTime) << where;
         ASSERT_EQ(chart.slots, shownSlots(config.fiqh));
         for (std::size_t k = 0; k < chart.slots.size(); ++k) {
-            const double t = expected[chart.slots[k]];
-            ASSERT_EQ(day->points[k].valid, isTime(t)) << where << " slot " << k;
-            if (isTime(t)) {
-                EXPECT_DOUBLE_EQ(day->points[k].hours, t * kRadToHours) << where;
+            const RowTime& t = expected.shown[static_cast<std::size_t>(chart.slots[k])];
+            ASSERT_EQ(day->points[k].valid, t.isTime()) << where << " slot " << k;
+            if (t.isTime()) {
+                EXPECT_DOUBLE_EQ(day->points[k].hours, static_cast<double>(t.seconds / 3600.0L))
+                    << where;
             }
         }
     }
     // The step of summer time: Oslo's Duhr moves by about an hour from 30 to 31 March.
-    const PrayerChart oslo = prayerChart(civil(kYear, 3, 1), ChartPeriod::month,
-                                         builtIn("Oslo,Norway"), shafii(5), kNoToday);
+    const Location osloPlace = builtIn("Oslo,Norway");
+    const PrayerChart oslo = prayerChart(civil(kYear, 3, 1), ChartPeriod::month, osloPlace,
+                                         test::zoneOf(osloPlace), shafii(5), kNoToday);
     const double step = dayOf(oslo, 3, 31)->points[3].hours - dayOf(oslo, 3, 30)->points[3].hours;
     EXPECT_NEAR(step, 1.0, 0.01);
+}
+
+// Summer time is shaded on the days the tz database keeps summer time (Python's zoneinfo:
+// Istanbul 29 March to 7 November 2015, 224 days), not where the clock differs from the
+// stored zone time: Almaty in 2023 (+6 before the change to +5) and Moscow in 2012 (+4 all
+// year) had none.
+TEST(PrayerChart, SummerTimeIsTheDatabasesSummerTime) {
+    struct Case {
+        const char* place;
+        int year;
+        int summerDays;
+    };
+    for (const Case& c : {Case{"Ankara,Turkey", 2015, 224}, Case{"Almaty,Kazakstan", 2023, 0},
+                          Case{"Moscow,Russia", 2012, 0}}) {
+        const Location l = builtIn(c.place);
+        const PrayerChart chart = prayerChart(civil(c.year, 1, 1), ChartPeriod::year, l,
+                                              test::zoneOf(l), shafii(5), kNoToday);
+        const auto summer = std::count_if(chart.days.begin(), chart.days.end(),
+                                          [](const ChartDay& d) { return d.summerTime; });
+        EXPECT_EQ(summer, c.summerDays) << c.place;
+    }
 }
 
 // With a rule that fills only the missing times, the rule's days are exactly those on which
@@ -104,8 +130,8 @@ TEST(PrayerChart, RuleDaysAreWhereTheDayWithoutRuleHasAMarker) {
     Config withoutRule = shafii(0);
     for (int rule : {1, 3, 6, 8}) {
         const Config config = shafii(rule);
-        const PrayerChart chart =
-            prayerChart(civil(kYear, 1, 1), ChartPeriod::year, oslo, config, kNoToday);
+        const PrayerChart chart = prayerChart(civil(kYear, 1, 1), ChartPeriod::year, oslo,
+                                              test::zoneOf(oslo), config, kNoToday);
         ASSERT_EQ(chart.days.size(), 366u);
         int flagged = 0;
         for (const ChartDay& day : chart.days) {
@@ -128,20 +154,21 @@ TEST(PrayerChart, RulesThatReplaceTimesFlagEveryTimeTheyChanged) {
     const std::size_t maghrib = 5, isha = 6;  // Imsak Fajr Shuruq Duhr Asr Maghrib Isha
     // "Nearest location-all prayers": on a day without Isha every time comes from a latitude
     // nearer the equator, so Maghrib is not Oslo's sunset and is drawn as the rule's.
-    const PrayerChart june =
-        prayerChart(civil(kYear, 6, 1), ChartPeriod::month, oslo, shafii(5), kNoToday);
+    const PrayerChart june = prayerChart(civil(kYear, 6, 1), ChartPeriod::month, oslo,
+                                         test::zoneOf(oslo), shafii(5), kNoToday);
     const ChartDay* midsummer = dayOf(june, 6, 21);
     EXPECT_TRUE(midsummer->points[isha].fromRule);
     EXPECT_TRUE(midsummer->points[maghrib].fromRule);
-    const PrayerTimes own = shownTimes(midsummer->date, oslo, shafii(0));
-    EXPECT_LT(midsummer->points[maghrib].hours, own[PrayerSlot::maghrib] * kRadToHours - 0.1);
+    const ScheduleDay own = shownDay(midsummer->date, oslo, shafii(0));
+    const long double ownMaghrib = own.shown[static_cast<std::size_t>(PrayerSlot::maghrib)].seconds;
+    EXPECT_LT(midsummer->points[maghrib].hours, static_cast<double>(ownMaghrib / 3600.0L) - 0.1);
     // A winter day has all its times: nothing is the rule's.
-    const PrayerChart january =
-        prayerChart(civil(kYear, 1, 1), ChartPeriod::month, oslo, shafii(5), kNoToday);
+    const PrayerChart january = prayerChart(civil(kYear, 1, 1), ChartPeriod::month, oslo,
+                                            test::zoneOf(oslo), shafii(5), kNoToday);
     for (const ChartPoint& p : dayOf(january, 1, 15)->points) EXPECT_FALSE(p.fromRule);
     // "1/7 of night always" replaces Imsak, Fajr and Isha on every day, and only those.
-    const PrayerChart always =
-        prayerChart(civil(kYear, 1, 1), ChartPeriod::month, oslo, shafii(4), kNoToday);
+    const PrayerChart always = prayerChart(civil(kYear, 1, 1), ChartPeriod::month, oslo,
+                                           test::zoneOf(oslo), shafii(4), kNoToday);
     const std::vector<bool> expected = {true, true, false, false, false, false, true};
     for (const ChartDay& day : always.days) {
         for (std::size_t k = 0; k < expected.size(); ++k) {
@@ -149,8 +176,8 @@ TEST(PrayerChart, RulesThatReplaceTimesFlagEveryTimeTheyChanged) {
         }
     }
     // Without a rule nothing is flagged and the missing Isha is a gap.
-    const PrayerChart none =
-        prayerChart(civil(kYear, 6, 1), ChartPeriod::month, oslo, shafii(0), kNoToday);
+    const PrayerChart none = prayerChart(civil(kYear, 6, 1), ChartPeriod::month, oslo,
+                                         test::zoneOf(oslo), shafii(0), kNoToday);
     EXPECT_TRUE(none.ruleName.empty());
     EXPECT_FALSE(dayOf(none, 6, 21)->points[isha].valid);
     for (const ChartDay& day : none.days) {
@@ -160,8 +187,8 @@ TEST(PrayerChart, RulesThatReplaceTimesFlagEveryTimeTheyChanged) {
 
 TEST(PrayerChart, MarkersOfThePolarNightAndDayAreGaps) {
     const Location svalbard = builtIn("Longyearbyen,Svalbard");
-    const PrayerChart year =
-        prayerChart(civil(kYear, 1, 1), ChartPeriod::year, svalbard, shafii(0), kNoToday);
+    const PrayerChart year = prayerChart(civil(kYear, 1, 1), ChartPeriod::year, svalbard,
+                                         test::zoneOf(svalbard), shafii(0), kNoToday);
     const std::size_t shuruq = 2;
     const ChartDay* polarNight = dayOf(year, 12, 21);
     const ChartDay* polarDay = dayOf(year, 6, 21);
@@ -178,8 +205,8 @@ TEST(PrayerChart, MarkersOfThePolarNightAndDayAreGaps) {
         }
     }
     // The nearest-location rule fills the polar night with times, all of them the rule's.
-    const PrayerChart filled =
-        prayerChart(civil(kYear, 12, 1), ChartPeriod::month, svalbard, shafii(5), kNoToday);
+    const PrayerChart filled = prayerChart(civil(kYear, 12, 1), ChartPeriod::month, svalbard,
+                                           test::zoneOf(svalbard), shafii(5), kNoToday);
     for (const ChartPoint& p : dayOf(filled, 12, 21)->points) {
         EXPECT_TRUE(p.valid);
         EXPECT_TRUE(p.fromRule);
@@ -189,8 +216,8 @@ TEST(PrayerChart, MarkersOfThePolarNightAndDayAreGaps) {
 TEST(PrayerChart, HijriMonthStartsAreThoseOfTheCrescentAtThePlace) {
     const Location manama = builtIn("Manama,Bahrain");
     const Config config = shafii(5);
-    const PrayerChart chart =
-        prayerChart(civil(kYear, 1, 1), ChartPeriod::year, manama, config, civil(kYear, 3, 20));
+    const PrayerChart chart = prayerChart(civil(kYear, 1, 1), ChartPeriod::year, manama,
+                                          test::zoneOf(manama), config, civil(kYear, 3, 20));
     ASSERT_GE(chart.hijriMonthStarts.size(), 12u);
     int previousMonth = 0;
     for (const HijriMonthStart& start : chart.hijriMonthStarts) {
@@ -230,7 +257,8 @@ TEST(PrayerChart, HijriMonthFromItsFirstDayWithTitleAndSettings) {
     int found = 0;
     const CalendarDate ramadan = test::firstOfHijriMonth(1445, 9, manama, config, &found);
     ASSERT_EQ(found, 1);
-    const PrayerChart chart = prayerChart(ramadan, ChartPeriod::month, manama, config, kNoToday);
+    const PrayerChart chart =
+        prayerChart(ramadan, ChartPeriod::month, manama, test::zoneOf(manama), config, kNoToday);
     ASSERT_GE(chart.days.size(), 29u);
     ASSERT_LE(chart.days.size(), 30u);
     EXPECT_EQ(chart.days.front().date.hijriDay, 1);

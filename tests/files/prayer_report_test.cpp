@@ -46,7 +46,7 @@ CalendarDate civil(int y, int m, int d, const Location& l, const Config& c) {
 
 std::string report(const CalendarDate& d, const Location& l, const Config& c) {
     std::string text;
-    prayerScheduleReport(d, l, c, text);
+    prayerScheduleReport(d, l, test::zoneOf(l), c, text);
     return text;
 }
 
@@ -178,12 +178,12 @@ TEST(PrayerReport, DaysDroppedFromOctober1582HaveNoRow) {
 TEST(PrayerReport, ScheduleRowsCarryTheSummerHour) {
     const Location l = london();
     const Config c = settings(1, 1);
-    const std::vector<ScheduleMonth> months = prayerSchedule(civil(2026, 3, 1, l, c), l, c);
+    const std::vector<ScheduleMonth> months =
+        prayerSchedule(civil(2026, 3, 1, l, c), l, test::zoneOf(l), c);
     ASSERT_EQ(months.size(), 1u);
     ASSERT_EQ(months[0].days.size(), 31u);
     for (const ScheduleDay& day : months[0].days) {
-        EXPECT_EQ(day.summerTimeMinutes, static_cast<int>(day.date.day) >= 29 ? 60 : 0)
-            << day.date.day;
+        EXPECT_EQ(day.summerTime, static_cast<int>(day.date.day) >= 29) << day.date.day;
     }
 }
 
@@ -257,10 +257,10 @@ bool sameRows(const std::vector<ScheduleMonth>& a, const std::vector<ScheduleMon
         for (std::size_t d = 0; d < a[m].days.size(); ++d) {
             const ScheduleDay& x = a[m].days[d];
             const ScheduleDay& y = b[m].days[d];
-            if (std::memcmp(&x.times.slots, &y.times.slots, sizeof x.times.slots) != 0 ||
-                x.summerTimeMinutes != y.summerTimeMinutes || x.date.day != y.date.day ||
-                x.date.month != y.date.month || x.date.hijriDay != y.date.hijriDay ||
-                x.date.hijriMonth != y.date.hijriMonth || x.date.hijriYear != y.date.hijriYear) {
+            if (x.prayers.slots != y.prayers.slots || x.summerTime != y.summerTime ||
+                x.date.day != y.date.day || x.date.month != y.date.month ||
+                x.date.hijriDay != y.date.hijriDay || x.date.hijriMonth != y.date.hijriMonth ||
+                x.date.hijriYear != y.date.hijriYear) {
                 return false;
             }
         }
@@ -274,13 +274,13 @@ TEST(PrayerReport, SharedMemoryGivesTheSameYearsAsComputingAfresh) {
             const Config c = settings(2, 1, hijri);
             const CalendarDate d =
                 hijri ? firstOfHijriMonth(1447, 1, l, c) : civil(2026, 1, 1, l, c);
-            const auto shared = prayerSchedule(d, l, c);
-            const auto afresh = prayerSchedule(d, l, c, ScheduleMemory::none);
+            const auto shared = prayerSchedule(d, l, test::zoneOf(l), c);
+            const auto afresh = prayerSchedule(d, l, test::zoneOf(l), c, ScheduleMemory::none);
             EXPECT_EQ(shared.size(), 12u) << l.name << hijri;
             EXPECT_TRUE(sameRows(shared, afresh)) << l.name << hijri;
             std::string sharedText, afreshText;
-            prayerScheduleReport(d, l, c, sharedText);
-            prayerScheduleReport(d, l, c, afreshText, ScheduleMemory::none);
+            prayerScheduleReport(d, l, test::zoneOf(l), c, sharedText);
+            prayerScheduleReport(d, l, test::zoneOf(l), c, afreshText, ScheduleMemory::none);
             EXPECT_EQ(sharedText, afreshText) << l.name << hijri;
         }
     }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "base/angles.h"
 #include "base/markers.h"
@@ -15,9 +16,19 @@ double hms(int h, int m, double s) {
     return (h + m / 60.0 + s / 3600.0) * kHoursToRad;
 }
 
+// A time of the row's day in radians, or a marker, as the row's cell takes it.
+RowTime rowTimeOf(double value) {
+    if (value == kNotValid) return {EventStatus::notValid, 0.0L};
+    if (value == kAlwAbove) return {EventStatus::alwAbove, 0.0L};
+    if (value == kAlwBelow) return {EventStatus::alwBelow, 0.0L};
+    return {EventStatus::time, static_cast<long double>(value) / kSecondToRad};
+}
+
 std::string row(const Config& c, int kind, std::span<const double> values) {
+    std::vector<RowTime> times;
+    for (const double v : values) times.push_back(rowTimeOf(v));
     std::string text;
-    writeTimesRow(c, kind, values, text);
+    writeTimesRow(c, kind, times, text);
     return text;
 }
 

@@ -11,9 +11,10 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "support/erfa_sun.h"
 #include "base/angles.h"
 #include "calendar/julian_day.h"
+#include "calendar/place_zone.h"
+#include "support/erfa_sun.h"
 
 namespace kelmo {
 namespace {
@@ -36,7 +37,17 @@ Location place(double latitudeDeg, double longitudeDeg, int heightMetres = 0) {
     return l;
 }
 
-const ZoneRules kUtc{};
+// The instant a clock of zone shows the local date (the day's fraction its time of day).
+Instant atClock(const CalendarDate& local, const Zone& zone) {
+    const long double days = static_cast<long double>(julianDay(local)) - kUnixEpochJulianDay;
+    return zone.firstInstantReading(LocalTime{Seconds{days * kSecondsPerDayL}});
+}
+
+Zone hoursZone(float hours) {
+    return Zone::fixed(Seconds{static_cast<long double>(hours) * 3600.0L});
+}
+
+const Zone kUtc = hoursZone(0.0f);
 
 TEST(ShadowRatio, LengthOfTheShadow) {
     EXPECT_NEAR(shadowRatio(45.0 * kDeg), 1.0, 1e-12);
@@ -144,7 +155,7 @@ TEST(SunShadow, AgreesWithErfa) {
     };
     const Config config;
     for (const Case& c : cases) {
-        const SunShadow shadow = sunShadow(c.where, config, c.utc, kUtc);
+        const SunShadow shadow = sunShadow(c.where, config, atClock(c.utc, kUtc));
         const Horizon ref = erfaSunHorizon(c.utc, c.where);
         ASSERT_GT(ref.altitude, 5.0 * kDeg);
         const double apparent = kPi / 2.0 - std::atan(shadow.shadowRatio);
@@ -160,10 +171,12 @@ TEST(SunShadow, AgreesWithErfa) {
 TEST(SunShadow, NightGivesMinusOne) {
     const Config config;
     // Manama at local midnight (zone +3), and the winter polar night of Longyearbyen at noon.
-    EXPECT_EQ(sunShadow(place(26.236, 50.583), config, localDate(2026, 12, 7, 0.0), {3.0f, 0, 0})
+    EXPECT_EQ(sunShadow(place(26.236, 50.583), config,
+                        atClock(localDate(2026, 12, 7, 0.0), hoursZone(3.0f)))
                   .shadowRatio,
               kSunBelowHorizon);
-    EXPECT_EQ(sunShadow(place(78.22, 15.65), config, localDate(2026, 12, 21, 12.0), {1.0f, 0, 0})
+    EXPECT_EQ(sunShadow(place(78.22, 15.65), config,
+                        atClock(localDate(2026, 12, 21, 12.0), hoursZone(1.0f)))
                   .shadowRatio,
               kSunBelowHorizon);
 }
@@ -180,28 +193,31 @@ TEST(SunShadow, NoShadowWithTheSunOverhead) {
     Location subsolar;
     subsolar.latitude = sun.declination;
     subsolar.longitude = eraAnpm(sun.rightAscension - eraGst94(jdUtc, 0.0));
-    EXPECT_EQ(sunShadow(subsolar, Config{}, utc, kUtc).shadowRatio, 0.0);
+    EXPECT_EQ(sunShadow(subsolar, Config{}, atClock(utc, kUtc)).shadowRatio, 0.0);
     // A degree away the shadow is back.
     subsolar.latitude += 1.0 * kDeg;
-    EXPECT_GT(sunShadow(subsolar, Config{}, utc, kUtc).shadowRatio, 0.01);
+    EXPECT_GT(sunShadow(subsolar, Config{}, atClock(utc, kUtc)).shadowRatio, 0.01);
 }
 
 TEST(SunShadow, TheMomentIsReadInTheComputersZone) {
     const Location manama = place(26.236, 50.583);
     const Config config;
-    const SunShadow utc = sunShadow(manama, config, localDate(2026, 6, 21, 9.0), kUtc);
-    const SunShadow plus3 = sunShadow(manama, config, localDate(2026, 6, 21, 12.0), {3.0f, 0, 0});
+    const SunShadow utc = sunShadow(manama, config, atClock(localDate(2026, 6, 21, 9.0), kUtc));
+    const SunShadow plus3 =
+        sunShadow(manama, config, atClock(localDate(2026, 6, 21, 12.0), hoursZone(3.0f)));
     EXPECT_DOUBLE_EQ(plus3.shadowRatio, utc.shadowRatio);
     EXPECT_DOUBLE_EQ(plus3.sunAzimuth, utc.sunAzimuth);
 
     // Central European rules (+1 h; last Sunday of March .. last Sunday of October): the
     // clock shows 12:00 at 10:00 UT in June and at 11:00 UT in January. (Tolerance: the
     // rounding of a Julian day near 2.46e6, some 40 microseconds.)
-    const ZoneRules cet{1.0f, 3 * 256 + 66, 10 * 256 + 66};
+    const Zone cet = Zone::ofRule(ruleOfCodes(1.0f, 3 * 256 + 66, 10 * 256 + 66));
     for (int month : {6, 1}) {
         const double ut = month == 6 ? 10.0 : 11.0;
-        const SunShadow byUt = sunShadow(manama, config, localDate(2026, month, 21, ut), kUtc);
-        const SunShadow byCet = sunShadow(manama, config, localDate(2026, month, 21, 12.0), cet);
+        const SunShadow byUt =
+            sunShadow(manama, config, atClock(localDate(2026, month, 21, ut), kUtc));
+        const SunShadow byCet =
+            sunShadow(manama, config, atClock(localDate(2026, month, 21, 12.0), cet));
         EXPECT_NEAR(byCet.sunAzimuth, byUt.sunAzimuth, 1e-7) << month;
         EXPECT_NEAR(byCet.shadowRatio, byUt.shadowRatio, 1e-7) << month;
     }
@@ -214,8 +230,8 @@ TEST(SunShadow, ThePlacesOwnZoneDoesNotMatter) {
     b.dstStart = 3 * 256 + 66;
     b.dstEnd = 10 * 256 + 66;
     const CalendarDate now = localDate(2026, 4, 2, 10.0);
-    const SunShadow sa = sunShadow(a, Config{}, now, {2.0f, 0, 0});
-    const SunShadow sb = sunShadow(b, Config{}, now, {2.0f, 0, 0});
+    const SunShadow sa = sunShadow(a, Config{}, atClock(now, hoursZone(2.0f)));
+    const SunShadow sb = sunShadow(b, Config{}, atClock(now, hoursZone(2.0f)));
     EXPECT_EQ(sa.shadowRatio, sb.shadowRatio);
     EXPECT_EQ(sa.sunAzimuth, sb.sunAzimuth);
 }

@@ -3,6 +3,7 @@
 
 #include "base/angles.h"
 #include "base/location.h"
+#include "calendar/place_zone.h"
 #include "files/default_locations.h"
 #include "files/location_database.h"
 
@@ -63,6 +64,12 @@ inline Location london() {
 // The Kaaba in Mecca (21.4225 N, 39.8262 E, 277 m), zone +3.
 inline Location mecca() {
     return place(21.4225, 39.8262, 3.0, 277);
+}
+
+// The clock of a place (its tz zone, else its rule codes); the zone must be readable.
+inline Zone zoneOf(const Location& place) {
+    const ZoneLookup found = zoneOfPlace(place);
+    return found.zone ? *found.zone : Zone::fixed(Seconds{0.0L});
 }
 
 // Longyearbyen, Svalbard (78.2 N): polar day and polar night.

@@ -9,6 +9,8 @@
 #include "support/civil_date.h"
 #include "ui/chart/chart_picture.h"
 #include "ui/chart_w.h"
+
+#include "support/places.h"
 #include "ui/fake_services.h"
 #include "ui/ui_support.h"
 
@@ -40,23 +42,25 @@ class ChartWTest : public QObject {
 
     void theDateDialogsPeriodChoosesYearOrMonth() {
         config_.alertFlags = 2 << alert::kPeriodShift;
-        ChartW year(date_, oslo_, config_, fakes_->services);
+        ChartW year(date_, oslo_, test::zoneOf(oslo_), config_, fakes_->services);
         QCOMPARE(year.windowTitle(), QString(" Prayer Chart for Oslo,Norway"));
         QCOMPARE(year.chart().days.size(), std::size_t(366));
         QCOMPARE(year.chart().today.value_or(-1), 31 + 29 + 10);  // 11 March
         QVERIFY(!year.chart().ruleName.empty());
         // A day counts as its year; a month is that month.
         config_.alertFlags = 0;
-        QCOMPARE(ChartW(date_, oslo_, config_, fakes_->services).chart().length, 366);
+        QCOMPARE(
+            ChartW(date_, oslo_, test::zoneOf(oslo_), config_, fakes_->services).chart().length,
+            366);
         config_.alertFlags = 1 << alert::kPeriodShift;
-        ChartW june(date_, oslo_, config_, fakes_->services);
+        ChartW june(date_, oslo_, test::zoneOf(oslo_), config_, fakes_->services);
         QCOMPARE(june.chart().length, 30);
         QVERIFY(!june.chart().today.has_value());
     }
 
     void savesPngAndSvgWhereTheUserChose() {
         config_.alertFlags = 1 << alert::kPeriodShift;
-        ChartW window(date_, oslo_, config_, fakes_->services);
+        ChartW window(date_, oslo_, test::zoneOf(oslo_), config_, fakes_->services);
         window.show();
         fakes_->files.choice = path("june.png");
         click(&window, chartwin::kSavePng);
@@ -81,7 +85,7 @@ class ChartWTest : public QObject {
     }
 
     void cancelSavesNothingAndAFailureSaysSo() {
-        ChartW window(date_, oslo_, config_, fakes_->services);
+        ChartW window(date_, oslo_, test::zoneOf(oslo_), config_, fakes_->services);
         fakes_->files.choice.reset();
         QVERIFY(!window.save(ChartFormat::png));
         QVERIFY(fakes_->messages.shown.empty());

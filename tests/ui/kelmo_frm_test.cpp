@@ -12,12 +12,13 @@
 
 #include "base/angles.h"
 #include "calendar/names.h"
-#include "calendar/summer_time.h"
+#include "calendar/row_time.h"
 #include "calendar/time_format.h"
 #include "files/config_file.h"
 #include "platform/kelmo_messages.h"
 #include "platform/qt/message_dialog.h"
 #include "platform/timer_status.h"
+#include "prayer/day_prayers.h"
 #include "prayer/day_times.h"
 #include "prayer/next_prayer.h"
 #include "ui/athan.h"
@@ -75,11 +76,17 @@ class KelmoFrmTest : public QObject {
         d.day += plusDays;
         return test::julianDayAtLocal(records_->current, d, dayAngle);
     }
+    // The day's times as the clock shows them (radians after the day's midnight, or markers).
     PrayerTimes timesOf(int plusDays) const {
         CalendarDate d = day_;
         d.day += plusDays;
-        PrayerTimes t = computeDayTimes(d, records_->current, records_->config);
-        applySummerTime(records_->current, d, std::span<double>(t.slots));
+        const Zone zone = test::zoneOf(records_->current);
+        const DayPrayers prayers = dayPrayers(d, records_->current, zone, records_->config);
+        PrayerTimes t;
+        for (std::size_t i = 0; i < kPrayerSlotCount; ++i) {
+            const RowTime shown = rowTime(prayers.slots[i], zone, d);
+            t.slots[i] = shown.isTime() ? shown.dayAngle() : kNotValid;
+        }
         return t;
     }
     void makeTimer(int flags, int fiqh) {

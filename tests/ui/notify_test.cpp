@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "base/angles.h"
+#include "calendar/row_time.h"
 #include "ui/dialog_template.h"
 #include "ui/fake_services.h"
 #include "ui/notify.h"
@@ -47,9 +48,13 @@ class NotifyTest : public QObject {
         d.day += plusDays;
         fakes_->clock.set(test::utcFromJulianDay(test::julianDayAtLocal(place_, d, dayAngle)));
     }
+    // The instant the place's clock reads nextTime (radians) on date.
+    Instant at(const CalendarDate& date, double nextTime) const {
+        return instantOfRowTime(nextTime / kSecondToRad, test::zoneOf(place_), date);
+    }
     std::unique_ptr<Notify> make(int prayer, double nextTime) {
-        return std::make_unique<Notify>(config_, place_, day_, prayer, nextTime, fakes_->services,
-                                        host_);
+        return std::make_unique<Notify>(config_, place_, prayer, at(day_, nextTime), nextTime,
+                                        fakes_->services, host_);
     }
 
   private Q_SLOTS:
@@ -81,8 +86,8 @@ class NotifyTest : public QObject {
         CalendarDate next = day_;
         next.day = 12;
         setLocal(23 * kHour + 30 * kMinute);
-        Notify tomorrow(config_, place_, next, 0, 4 * kHour + 20 * kMinute + 20 * kSecond,
-                        fakes_->services, host_);
+        const double fajr = 4 * kHour + 20 * kMinute + 20 * kSecond;
+        Notify tomorrow(config_, place_, 0, at(next, fajr), fajr, fakes_->services, host_);
         QCOMPARE(tomorrow.countDownText(), QStringLiteral("Time left: 04:51"));
         // The same prayer seen from two days before: whole days go into the hours.
         setLocal(3 * kHour, -1);

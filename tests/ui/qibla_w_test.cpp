@@ -48,7 +48,9 @@ class QiblaWTest : public QObject {
     Config config_;
 
     ComputerTimeSource bahrainComputer() {
-        return [this] { return ComputerTime{fakes_.clock.utcNow(), ZoneRules{3.0f, 0, 0}}; };
+        return [this] {
+            return ComputerTime{fakes_.clock.now(), Zone::fixed(Seconds{3.0L * 3600.0L})};
+        };
     }
 
     QImage shown(QiblaW& window) {

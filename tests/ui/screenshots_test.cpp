@@ -92,7 +92,7 @@ class ScreenshotsTest : public QObject {
 
     void dayReportBox() {
         std::string text;
-        prayerScheduleReport(date_, place_, config_, text);
+        prayerScheduleReport(date_, place_, test::zoneOf(place_), config_, text);
         const std::string day = dayReportText(text, kPrayerReportOutput);
         platform::MessageDialog box(toWidget(day), " Prayer Schedule for Manama,Bahrain", false);
         save(box, "day_report");
@@ -115,7 +115,7 @@ class ScreenshotsTest : public QObject {
             int answer = -1;
             const Location place = test::builtInPlace(name, &answer);
             QCOMPARE(answer, 0);
-            ChartW window(date_, place, config_, fakes_.services);
+            ChartW window(date_, place, test::zoneOf(place), config_, fakes_.services);
             save(window, file);
         }
     }

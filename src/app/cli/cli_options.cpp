@@ -11,6 +11,7 @@
 #include "base/angles.h"
 #include "calendar/julian_day.h"
 #include "calendar/local_time.h"
+#include "calendar/place_zone.h"
 #include "calendar/summer_time.h"
 #include "calendar/time_zone_database.h"
 #include "calendar/zone_rules.h"
@@ -25,16 +26,16 @@ void addPlaceOptions(CLI::App& app, PlaceOptions& p) {
     auto* location = group->add_option("--location", p.location,
                                        "location of Kelmo.cfg by name (any letter case)");
     auto* lat = group->add_option("--lat", p.latitudeDeg, "latitude, degrees, north positive")
-                    ->transform(decimalIn(-90.0, 90.0));
+                    ->transform(decimalIn(limits::kLatitudeDegrees));
     auto* lon = group->add_option("--lon", p.longitudeDeg, "longitude, degrees, east positive")
-                    ->transform(decimalIn(-180.0, 180.0));
+                    ->transform(decimalIn(limits::kLongitudeDegrees));
     lat->needs(lon);
     lon->needs(lat);
     location->excludes(lat)->excludes(lon);
     group->add_option("--height", p.height, "metres above sea level")
-        ->transform(integerIn(-999, 9999));
+        ->transform(integerIn(limits::kHeightMetres));
     group->add_option("--tz", p.timeZone, "time zone, hours east of Greenwich")
-        ->transform(decimalIn(-24.0, 24.0));
+        ->transform(decimalIn(limits::kZoneHours));
     auto* start = group->add_option("--dst-start", p.dstStart, "summer-time start rule code")
                       ->transform(integerIn(0, ruleCode(kMonthsPerYear, kLastDayCode)));
     auto* end = group->add_option("--dst-end", p.dstEnd, "summer-time end rule code")
@@ -46,7 +47,11 @@ void addPlaceOptions(CLI::App& app, PlaceOptions& p) {
                      "IANA time zone (\"Europe/London\"): the clock of each date from the "
                      "system's tz database; with --tz or instead of it")
         ->check([](const std::string& zone) {
-            return isKnownZone(zone) ? std::string() : "no such time zone: " + zone;
+            // A zone whose file is damaged is a failure of the run, said when it is resolved.
+            const ZoneError error = findZone(zone).error;
+            return error == ZoneError::badName || error == ZoneError::unknown
+                       ? "no such time zone: " + zone
+                       : std::string();
         });
     group->add_option("--name", p.name, "name of the place in the output");
 }
@@ -56,32 +61,35 @@ void addSettingsOptions(CLI::App& app, SettingsOptions& s) {
     g->add_option("--config", s.configFile,
                   "configuration file (default: Kelmo.cfg beside the program)");
     g->add_option("--fiqh", s.fiqh, "0 Jafari, 1 Shafi'i, 2 Hanafi, 3 Maliki, 4 Hanbali")
-        ->transform(integerIn(0, 4));
+        ->transform(integerIn(limits::kFiqh));
     g->add_option("--imsak", s.imsak, "Sun's altitude for Imsak, degrees")
-        ->transform(decimalIn(-30.0, 0.0));
+        ->transform(decimalIn(limits::kTwilightAngle));
     g->add_option("--fajr", s.fajr, "Sun's altitude for Fajr, degrees")
-        ->transform(decimalIn(-30.0, 0.0));
+        ->transform(decimalIn(limits::kTwilightAngle));
     g->add_option("--isha", s.isha, "Sun's altitude for Isha, degrees")
-        ->transform(decimalIn(-30.0, 0.0));
-    g->add_option("--area", s.area, "radius of the area, km")->transform(integerIn(0, 100));
-    g->add_option("--precision", s.precision, "0 seconds, 1 minutes")->transform(integerIn(0, 1));
-    g->add_option("--rule", s.rule, "high-latitude rule 0..9")->transform(integerIn(0, 9));
+        ->transform(decimalIn(limits::kTwilightAngle));
+    g->add_option("--area", s.area, "radius of the area, km")
+        ->transform(integerIn(limits::kAreaRadiusKm));
+    g->add_option("--precision", s.precision, "0 seconds, 1 minutes")
+        ->transform(integerIn(limits::kPrecision));
+    g->add_option("--rule", s.rule, "high-latitude rule 0..9")
+        ->transform(integerIn(limits::kHighLatitudeRule));
     g->add_option("--nminutes", s.nMinutes, "minutes of high-latitude rule 9")
-        ->transform(integerIn(0, 120));
+        ->transform(integerIn(limits::kNMinutes));
     g->add_option("--maghrib-delay", s.maghribDelay, "minutes added to Maghrib")
-        ->transform(integerIn(0, 30));
+        ->transform(integerIn(limits::kMaghribDelayMinutes));
     g->add_option("--correction", s.correction, "seconds added to every prayer time")
-        ->transform(integerIn(0, 600));
+        ->transform(integerIn(limits::kCorrectionSeconds));
     g->add_option("--hijri-adjust", s.hijriAdjust, "days added to the Hijri date")
-        ->transform(integerIn(-3, 3));
+        ->transform(integerIn(limits::kHijriAdjustDays));
     g->add_option("--visibility", s.visibility, "Moon visibility limit, degrees")
-        ->transform(decimalIn(0.0, 90.0));
+        ->transform(decimalIn(limits::kMoonVisibilityDegrees));
     g->add_option("--max-error", s.maxError, "tolerance of the rise/set iteration, seconds")
-        ->transform(integerIn(1, 255));
+        ->transform(integerIn(limits::kMaxErrorSeconds));
     g->add_option("--temperature", s.temperature, "air temperature, Celsius")
-        ->transform(integerIn(-90, 60));
+        ->transform(integerIn(limits::kTemperatureCelsius));
     g->add_option("--pressure", s.pressure, "air pressure, millibar (0: from the height)")
-        ->transform(integerIn(0, 1100));
+        ->transform(integerIn(limits::kPressureMillibar));
 }
 
 void addDateOptions(CLI::App& app, DateOptions& d, bool periods, bool days) {
@@ -225,7 +233,7 @@ CliError resolveHijriDate(const std::string& text, Resolved& r) {
 CliError resolveDate(const DateOptions& d, const platform::Clock& clock, Resolved& r) {
     if (d.hijriDate) return resolveHijriDate(*d.hijriDate, r);
     if (!d.date) {
-        r.date = currentLocalTime(r.location, clock.utcNow()).date;
+        r.date = currentLocalTime(*r.zone, clock.now()).date;
         return {};
     }
     CalendarDate date;
@@ -260,8 +268,15 @@ CliError resolve(const CliOptions& options, const platform::Clock& clock, Resolv
     if (resolved.config.imsakAngle > resolved.config.fajrAngle) {
         return {kExitUsage, "the Imsak angle must not be higher than the Fajr angle"};
     }
+    const ZoneLookup zone = zoneOfPlace(resolved.location);
+    if (!zone.zone) return {kExitFailure, zoneErrorText(resolved.location.zone, zone.error)};
+    resolved.zone = zone.zone;
     if (CliError e = resolveDate(options.date, clock, resolved)) return e;
     return checkLastDay(options.date, resolved.date);
+}
+
+CliError icsYearsError() {
+    return {kExitUsage, "ics: a calendar file holds the years 0 to 9999 only"};
 }
 
 CliError terminalPlaceName(const std::string& utf8, std::string& name) {

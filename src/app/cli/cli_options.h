@@ -9,6 +9,7 @@
 #include "base/config.h"
 #include "base/location.h"
 #include "calendar/calendar_date.h"
+#include "calendar/zone.h"
 #include "platform/clock.h"
 
 namespace kelmo::cli {
@@ -65,7 +66,8 @@ void addOutputOptions(CLI::App& app, OutputOptions& output,
 struct Resolved {
     Location location;
     Config config;
-    CalendarDate date;  // the chosen civil date (integer day)
+    CalendarDate date;         // the chosen civil date (integer day)
+    std::optional<Zone> zone;  // the place's clock, set by resolve
 };
 
 // A failure while resolving: the exit status and the one-line message for stderr.
@@ -77,6 +79,9 @@ struct CliError {
     std::string message;
     explicit operator bool() const { return status != kExitOk; }
 };
+
+// The usage error of calendar file output that falls outside the years the format holds.
+CliError icsYearsError();
 
 // Builds the location, settings and date of a command from its options. The date is
 // --date, or the civil date of --hijri-date at the place (its Hijri fields set), or today at

@@ -36,10 +36,10 @@ int runChart(CliOptions options, const std::string& period, const platform::Cloc
     if (CliError e = resolve(options, clock, r)) return report(e);
     options.date.period = period;
     if (CliError e = resolveReportDate(options, r)) return report(e);
-    const CalendarDate today = currentLocalTime(r.location, clock.utcNow()).date;
+    const CalendarDate today = currentLocalTime(*r.zone, clock.now()).date;
     const PrayerChart chart =
         prayerChart(r.date, period == "month" ? ChartPeriod::month : ChartPeriod::year, r.location,
-                    r.config, today);
+                    *r.zone, r.config, today);
     std::string bytes;
     if (CliError e = chartPictureBytes(chart, format, bytes)) return report(e);
     return report(writeOutput(options.output, bytes));

@@ -7,7 +7,6 @@
 #include "app/cli/report_date.h"
 #include "app/cli/time_values.h"
 #include "base/angles.h"
-#include "base/markers.h"
 #include "calendar/julian_day.h"
 #include "files/moon_report.h"
 #include "files/report_header.h"
@@ -39,7 +38,7 @@ std::string records(const Resolved& r, bool json) {
     std::string out;
     if (!json) out = "date,moonrise,moontransit,moonset\n";
     for (const CalendarDate& day : reportDays(r)) {
-        const std::array<double, 3> e = moonRiseTransitSetLocal(day, r.location, r.config);
+        const std::array<RowTime, 3> e = moonRowTimes(day, r.location, *r.zone, r.config);
         if (json) {
             out += "{\"date\":\"" + isoDate(day) + "\"";
             for (std::size_t i = 0; i < e.size(); ++i) {
@@ -48,7 +47,7 @@ std::string records(const Resolved& r, bool json) {
             out += "}\n";
         } else {
             out += isoDate(day);
-            for (double t : e) {
+            for (const RowTime& t : e) {
                 out += ',';
                 out += secondsText(t, false);
             }
@@ -60,7 +59,7 @@ std::string records(const Resolved& r, bool json) {
 
 std::string reportText(const Resolved& r) {
     std::string text;
-    moonReport(r.date, r.location, r.config, text);
+    moonReport(r.date, r.location, *r.zone, r.config, text);
     if (reportPeriod(r.config) == ReportPeriod::day) text = dayReportText(text, kMoonReportOutput);
     return platform::utf8FromCp1252(text);
 }

@@ -1,6 +1,6 @@
 // kelmo-cli next: the next prayer at the place and the time left until it, one line for
-// status bars (or JSON). The search is the background Timer's: today's prayers of the school
-// of law after the present moment, else tomorrow's.
+// status bars (or JSON). The search is the background Timer's: the first prayer of the school
+// of law that begins after the present moment.
 #include <cmath>
 #include <cstdio>
 #include <nlohmann/json.hpp>
@@ -25,21 +25,17 @@ constexpr int kCouldNotCalculate = 10;  // error code: no valid prayer time
 int runNext(const CliOptions& options, const platform::Clock& clock) {
     Resolved r;
     if (CliError e = resolve(options, clock, r)) return report(e);
-    const UtcTime utcNow = clock.utcNow();
-    const LocalMoment now = currentLocalTime(r.location, utcNow);
-    CalendarDate day = now.date;
-    double time = 0.0;
-    int slot = 0;  // no previous prayer: every prayer still ahead today counts
-    if (!FindNextPrayer(r.config, day, r.location, utcNow, time, slot)) {
-        return report(tableError(kCouldNotCalculate));
-    }
-    const double daysAhead = julianDay(day) - julianDay(now.date);
-    const double timeLeft = daysAhead * kTwoPi + time - now.timeOfDay;
+    const Instant now = clock.now();
+    const std::optional<NextPrayer> next = nextPrayerAfter(r.config, r.location, *r.zone, now);
+    if (!next) return report(tableError(kCouldNotCalculate));
+    const double secondsLeft = static_cast<double>((next->at - now).count());
     // Clock time and count-down as the Timer shows them: any seconds round the minute up.
-    const FormattedTime at = formatTime(kRoundUp, time, 1, false);
-    const std::string left = formatTime(kRoundUp, timeLeft, 1, true).text;
-    if (at.dayOffset != 0) dateFromJulianDay(julianDay(day) + at.dayOffset, day);
-    const char* name = slotPrayerName(slot);
+    const FormattedTime at = formatTime(kRoundUp, next->timeOfDay, 1, false);
+    const std::string left = formatTime(kRoundUp, secondsLeft * kSecondToRad, 1, true).text;
+    CalendarDate day = next->date;
+    if (at.dayOffset != 0) day = daysLater(day, at.dayOffset);
+    const bool laterDay = daysBetween(currentLocalTime(*r.zone, now).date, day) > 0;
+    const char* name = slotPrayerName(next->slot);
     const std::string place = platform::utf8FromCp1252(r.location.name);
     std::string out;
     if (options.output.format == "json") {
@@ -47,12 +43,12 @@ int runNext(const CliOptions& options, const platform::Clock& clock) {
                             {"date", isoDate(day)},
                             {"time", at.text},
                             {"left", left},
-                            {"left_seconds", std::lround(timeLeft * kRadToHours * 3600.0)},
+                            {"left_seconds", std::lround(secondsLeft)},
                             {"location", place}};
         out = j.dump() + "\n";
     } else {
-        out = std::string(name) + " " + at.text + (daysAhead + at.dayOffset > 0 ? ">" : "") +
-              " in " + left + " (" + place + ")\n";
+        out = std::string(name) + " " + at.text + (laterDay ? ">" : "") + " in " + left + " (" +
+              place + ")\n";
     }
     return report(writeOutput(options.output, out));
 }

@@ -6,8 +6,6 @@
 #include "app/cli/commands.h"
 #include "app/cli/report_date.h"
 #include "app/cli/time_values.h"
-#include "base/angles.h"
-#include "base/markers.h"
 #include "files/ics_calendar.h"
 #include "files/prayer_report.h"
 #include "files/report_header.h"
@@ -29,8 +27,7 @@ std::string jsonLines(const std::vector<ScheduleMonth>& months) {
         for (const ScheduleDay& day : month.days) {
             out += "{\"date\":\"" + isoDate(day.date) + "\",\"hijri\":" + hijriText(day.date, true);
             for (std::size_t i = 0; i < kPrayerSlotCount; ++i) {
-                out += ",\"" + std::string(kSlotKeys[i]) +
-                       "\":" + secondsText(day.times.slots[i], true);
+                out += ",\"" + std::string(kSlotKeys[i]) + "\":" + secondsText(day.shown[i], true);
             }
             out += "}\n";
         }
@@ -50,7 +47,7 @@ std::string csvText(const std::vector<ScheduleMonth>& months) {
             out += isoDate(day.date);
             out += ',';
             out += hijriText(day.date, false);
-            for (double t : day.times.slots) {
+            for (const RowTime& t : day.shown) {
                 out += ',';
                 out += secondsText(t, false);
             }
@@ -60,23 +57,22 @@ std::string csvText(const std::vector<ScheduleMonth>& months) {
     return out;
 }
 
-std::string icsText(const std::vector<ScheduleMonth>& months, const Resolved& r,
-                    const platform::Clock& clock) {
+CliError writeIcs(const std::vector<ScheduleMonth>& months, const Resolved& r,
+                  const platform::Clock& clock, const OutputOptions& output) {
     std::vector<IcsEvent> events;
     for (const ScheduleMonth& month : months) {
-        for (const ScheduleDay& day : month.days) {
-            addPrayerEvents(day.date, day.times, day.summerTimeMinutes, r.location, r.config,
-                            events);
-        }
+        for (const ScheduleDay& day : month.days) addPrayerEvents(day, *r.zone, r.config, events);
     }
-    return icsCalendar(events, r.location, platform::utf8FromCp1252(r.location.name),
-                       clock.utcNow());
+    if (!fitsIcsYears(events)) return icsYearsError();
+    return writeOutput(
+        output,
+        icsCalendar(events, r.location, platform::utf8FromCp1252(r.location.name), clock.utcNow()));
 }
 
 // The report as the desktop program shows it: one day as its message box, else Kelmo.out.
 std::string reportText(const Resolved& r) {
     std::string text;
-    prayerScheduleReport(r.date, r.location, r.config, text);
+    prayerScheduleReport(r.date, r.location, *r.zone, r.config, text);
     if (reportPeriod(r.config) == ReportPeriod::day) {
         text = dayReportText(text, kPrayerReportOutput);
     }
@@ -89,10 +85,10 @@ int runPrayer(const CliOptions& options, const platform::Clock& clock) {
     if (CliError e = resolveReportDate(options, r)) return report(e);
     const std::string& format = options.output.format;
     if (format == "text") return report(writeOutput(options.output, reportText(r)));
-    const std::vector<ScheduleMonth> months = prayerSchedule(r.date, r.location, r.config);
+    const std::vector<ScheduleMonth> months = prayerSchedule(r.date, r.location, *r.zone, r.config);
     if (format == "json") return report(writeOutput(options.output, jsonLines(months)));
     if (format == "csv") return report(writeOutput(options.output, csvText(months)));
-    return report(writeOutput(options.output, icsText(months, r, clock)));
+    return report(writeIcs(months, r, clock, options.output));
 }
 
 }  // namespace
@@ -109,11 +105,11 @@ void addPrayerCommand(CLI::App& app, CommandRun& run) {
         "text: the report exactly as the desktop program shows it (a day: the message box, a "
         "month or year: Kelmo.out), UTF-8.\n"
         "json, csv: one record per day of the report: date, hijri (YYYY-MM-DD or null) and the "
-        "nine times in seconds after local midnight (summer time included, corrections "
-        "applied, not rounded), or NotValid/AlwAbove/AlwBelow.\n"
+        "nine times in seconds after the day's local midnight on the clock in force at each "
+        "time (corrections applied, not rounded), or NotValid/AlwAbove/AlwBelow.\n"
         "ics: an iCalendar file with one event per shown time (Imsak, Fajr, Shuruq, Duhr, Asr, "
-        "Maghrib, Isha as the fiqh shows them), rounded as in the report, at local time with "
-        "the fixed UTC offset of its day.");
+        "Maghrib, Isha as the fiqh shows them), rounded as in the report, in UTC (years 0 to "
+        "9999).");
 }
 
 }  // namespace kelmo::cli

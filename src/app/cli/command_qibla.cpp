@@ -14,7 +14,8 @@
 #include "base/angles.h"
 #include "calendar/angle_format.h"
 #include "calendar/local_time.h"
-#include "calendar/summer_time.h"
+#include "calendar/row_time.h"
+#include "files/qibla_texts.h"
 #include "platform/computer_zone.h"
 #include "platform/encoding.h"
 #include "qibla/compute_qibla.h"
@@ -25,38 +26,11 @@ namespace kelmo::cli {
 
 namespace {
 
-constexpr int kErrorNoQiblaInformation = 700;
-constexpr int kErrorQiblaNotPossible = 902;
-
-std::string line(const char* format, const std::string& value) {
-    char text[160];
-    std::snprintf(text, sizeof text, format, value.c_str());
-    return std::string(text) + "\n";
-}
-
-std::string line(const char* format, double value) {
-    char text[160];
-    std::snprintf(text, sizeof text, format, value);
-    return std::string(text) + "\n";
-}
-
-// The two lines the Qibla window writes beside its compass (Windows-1252).
+// The two lines the Qibla window writes beside its compass (Windows-1252), or its message.
 std::string windowLines(int method, const QiblaResults& r) {
-    switch (method) {
-        case kQiblaFromMagneticNorth:
-            return line("Qibla is %s from Magnetic North",
-                        formatBearing(r.qiblaBearing - r.declination, false)) +
-                   line("Magnetic Declination is %s", formatAngle(r.declination, true));
-        case kQiblaFromSunShadow:
-            if (r.shadowRatio < 0.0) return "The Sun is below the horizon!\n";
-            if (r.shadowRatio == 0.0) return "The length of shadow is zero!\n";
-            return line("Qibla is %s from the shadow of the Sun",
-                        formatBearing(ShadowBearing(r.qiblaBearing, r.sunAzimuth), false)) +
-                   line("The length of shadow is %1.2f of original height", r.shadowRatio);
-        default:
-            return line("Qibla is %s from Geographic North", formatBearing(r.qiblaBearing, false)) +
-                   line("Distance to Mecca is %5.2f km", r.meccaDistance);
-    }
+    const QiblaTexts t = qiblaTexts(method, r);
+    if (!t.message.empty()) return t.message + "\n";
+    return t.firstLine + "\n" + t.secondLine + "\n";
 }
 
 // The window's lines, and under the declination the note of an extrapolated magnetic model.
@@ -86,7 +60,6 @@ struct MomentOptions {
     std::optional<std::string> time;  // HH:MM, local time at the place
 };
 
-constexpr double kMinutesPerDay = kHoursPerDay * kMinutesPerHour;
 constexpr int kNoonMinutes = 12 * kMinutesPerHour;
 
 bool parseClock(const std::string& text, int& minutes) {
@@ -100,17 +73,10 @@ bool parseClock(const std::string& text, int& minutes) {
     return true;
 }
 
-// The moment of a local date and time at the place, with the place's offset from UT on that
-// date (its zone time as given, not rounded to minutes, and its summer time) standing in for
-// the computer's zone.
-ComputerTime momentAtPlace(const Location& place, CalendarDate date, int minutes) {
-    date.day = std::floor(date.day) + minutes / kMinutesPerDay;
-    const double offsetHours =
-        place.timeZone + summerTimeMinutes(place, date) / static_cast<double>(kMinutesPerHour);
-    ComputerTime moment;
-    moment.now = utcOfLocalTime(date, offsetHours);
-    moment.zone = ZoneRules{static_cast<float>(offsetHours), 0, 0};
-    return moment;
+// The moment of a local date and time on the place's clock, the place's zone standing in for
+// the computer's.
+ComputerTime momentAtPlace(const Zone& zone, const CalendarDate& date, int minutes) {
+    return {instantOfRowTime(minutes * 60.0L, zone, date), zone};
 }
 
 int runQibla(const CliOptions& options, const platform::Clock& clock, const MomentOptions& moment) {
@@ -125,7 +91,7 @@ int runQibla(const CliOptions& options, const platform::Clock& clock, const Mome
 
     const bool chosenMoment = options.date.date || options.date.hijriDate || moment.time;
     const ComputerTime computer =
-        chosenMoment ? momentAtPlace(r.location, r.date, minutes) : platform::computerTime(clock);
+        chosenMoment ? momentAtPlace(*r.zone, r.date, minutes) : platform::computerTime(clock);
     QiblaResults results;
     ComputeQibla(kQiblaFromGeographicNorth, r.location, r.config, computer, results);
     if (results.meccaDistance < kMeccaItselfKm) return report(tableError(kErrorQiblaNotPossible));

@@ -8,24 +8,23 @@
 #include "app/cli/report_date.h"
 #include "app/cli/time_values.h"
 #include "base/angles.h"
-#include "base/markers.h"
 #include "calendar/julian_day.h"
 #include "calendar/names.h"
-#include "calendar/summer_time.h"
 #include "calendar/time_format.h"
 #include "files/ics_calendar.h"
+#include "files/prayer_report.h"
 #include "platform/encoding.h"
-#include "prayer/day_times.h"
+#include "prayer/day_prayers.h"
 #include "prayer/school_of_law.h"
 
 namespace kelmo::cli {
 
 namespace {
 
-std::string jsonLine(const CalendarDate& date, const PrayerTimes& times) {
-    std::string line = "{\"date\":\"" + isoDate(date) + "\"";
+std::string jsonLine(const ScheduleDay& day) {
+    std::string line = "{\"date\":\"" + isoDate(day.date) + "\"";
     for (std::size_t i = 0; i < kPrayerSlotCount; ++i) {
-        line += ",\"" + std::string(kSlotKeys[i]) + "\":" + secondsText(times.slots[i], true);
+        line += ",\"" + std::string(kSlotKeys[i]) + "\":" + secondsText(day.shown[i], true);
     }
     return line + "}\n";
 }
@@ -36,22 +35,24 @@ std::string csvHeader() {
     return line + "\n";
 }
 
-std::string csvLine(const CalendarDate& date, const PrayerTimes& times) {
-    std::string line = isoDate(date);
-    for (double t : times.slots) line += "," + secondsText(t, false);
+std::string csvLine(const ScheduleDay& day) {
+    std::string line = isoDate(day.date);
+    for (const RowTime& t : day.shown) line += "," + secondsText(t, false);
     return line + "\n";
 }
 
 // HH:MM:SS rounded to the nearest second, followed by "<" on the previous day, ">" on the next.
-std::string clockCell(double time) {
-    if (!isTime(time)) return markerName(time);
-    const FormattedTime f = formatTime(kRoundNearest, time, 0, false);
-    if (f.dayOffset < -1 || f.dayOffset > 1) return markerName(kNotValid);
+std::string clockCell(const RowTime& time) {
+    if (!time.isTime()) return statusName(time.status);
+    const FormattedTime f = formatTime(kRoundNearest, time.dayAngle(), 0, false);
+    if (f.dayOffset < -1 || f.dayOffset > 1) return statusName(EventStatus::notValid);
     return f.text + (f.dayOffset < 0 ? "<" : (f.dayOffset > 0 ? ">" : ""));
 }
 
 // The header in UTF-8 (the place name is the only text beyond ASCII).
 std::string textHeader(const Resolved& r) {
+    const long double noon = 43200.0L;
+    const Seconds offset = r.zone->standardOffsetAt(instantOfRowTime(noon, *r.zone, r.date));
     char text[400];
     std::snprintf(text, sizeof text,
                   "Prayer times for %s (latitude %.4f, longitude %.4f, height %d m, zone %+.2f h)\n"
@@ -59,7 +60,7 @@ std::string textHeader(const Resolved& r) {
                   "Times HH:MM:SS of local time; < previous day, > next day\n\n",
                   r.location.name.c_str(), r.location.latitude * kRadToDeg,
                   r.location.longitude * kRadToDeg, r.location.height,
-                  static_cast<double>(r.location.timeZone),
+                  static_cast<double>(offset.count() / 3600.0L),
                   names::nameAt(names::kFiqhs, r.config.fiqh, "?"), r.config.areaRadius,
                   names::nameAt(names::kHighLatitudeRules, r.config.highLatitudeRule, "?"));
     std::string header = text;
@@ -72,11 +73,12 @@ std::string textHeader(const Resolved& r) {
     return platform::utf8FromCp1252(header + "\n");
 }
 
-std::string textLine(const CalendarDate& date, const PrayerTimes& times, int fiqh) {
-    std::string line = isoDate(date);
+std::string textLine(const ScheduleDay& day, int fiqh) {
+    std::string line = isoDate(day.date);
     char cell[32];
     for (const PrayerSlot slot : shownSlots(fiqh)) {
-        std::snprintf(cell, sizeof cell, " %-9s", clockCell(times[slot]).c_str());
+        std::snprintf(cell, sizeof cell, " %-9s",
+                      clockCell(day.shown[static_cast<std::size_t>(slot)]).c_str());
         line += cell;
     }
     while (!line.empty() && line.back() == ' ') line.pop_back();
@@ -97,21 +99,23 @@ int runTimes(const CliOptions& options, const platform::Clock& clock) {
     std::vector<IcsEvent> events;
     for (int k = 0; k < options.date.days; ++k) {
         if (k > 0) day = daysLater(day, 1);
-        PrayerTimes times = computeDayTimes(day, r.location, r.config, memo);
-        const int summerTime = applySummerTime(r.location, day, times.slots);
+        const ScheduleDay row =
+            scheduleDay(day, dayPrayers(day, r.location, *r.zone, r.config, memo), *r.zone);
         if (format == "ics") {
-            addPrayerEvents(day, times, summerTime, r.location, r.config, events);
+            addPrayerEvents(row, *r.zone, r.config, events);
         } else if (format == "json") {
-            out += jsonLine(day, times);
+            out += jsonLine(row);
         } else if (format == "csv") {
-            out += csvLine(day, times);
+            out += csvLine(row);
         } else {
-            out += textLine(day, times, r.config.fiqh);
+            out += textLine(row, r.config.fiqh);
         }
     }
-    if (format == "ics")
+    if (format == "ics") {
+        if (!fitsIcsYears(events)) return report(icsYearsError());
         out = icsCalendar(events, r.location, platform::utf8FromCp1252(r.location.name),
                           clock.utcNow());
+    }
     return report(writeOutput(options.output, out));
 }
 

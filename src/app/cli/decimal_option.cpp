@@ -81,4 +81,12 @@ CLI::Validator integerIn(int low, int high) {
         "INT in [" + rangeText(low, high) + "]");
 }
 
+CLI::Validator decimalIn(const Limits& range) {
+    return decimalIn(range.low, range.high);
+}
+
+CLI::Validator integerIn(const Limits& range) {
+    return integerIn(static_cast<int>(range.low), static_cast<int>(range.high));
+}
+
 }  // namespace kelmo::cli

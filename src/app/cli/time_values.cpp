@@ -2,18 +2,15 @@
 
 #include <cstdio>
 
-#include "base/angles.h"
-#include "base/markers.h"
-
 namespace kelmo::cli {
 
-std::string secondsText(double time, bool quoteMarkers) {
-    if (!isTime(time)) {
-        const std::string word = markerName(time);
+std::string secondsText(const RowTime& time, bool quoteMarkers) {
+    if (!time.isTime()) {
+        const std::string word = statusName(time.status);
         return quoteMarkers ? "\"" + word + "\"" : word;
     }
     char text[48];
-    std::snprintf(text, sizeof text, "%.3f", time * kRadToHours * 3600.0);
+    std::snprintf(text, sizeof text, "%.3f", static_cast<double>(time.seconds));
     return text;
 }
 

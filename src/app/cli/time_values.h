@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "calendar/row_time.h"
 #include "prayer/prayer_times.h"
 
 namespace kelmo::cli {
@@ -12,8 +13,8 @@ namespace kelmo::cli {
 inline constexpr std::array<const char*, kPrayerSlotCount> kSlotKeys = {
     "imsak", "fajr", "shuruq", "noon", "duhr", "asr1", "asr2", "maghrib", "isha"};
 
-// Seconds after local midnight (radians of the day) with three decimals, or the marker's
-// word, quoted when quoteMarkers (JSON).
-std::string secondsText(double time, bool quoteMarkers);
+// Seconds after the row's local midnight with three decimals, or the marker's word, quoted
+// when quoteMarkers (JSON).
+std::string secondsText(const RowTime& time, bool quoteMarkers);
 
 }  // namespace kelmo::cli
