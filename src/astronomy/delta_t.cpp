@@ -9,7 +9,9 @@
 // and Morrison's from 948 to the table, the yearly table interpolated by differences up to the
 // fourth order from 1620 to 2027 (the almanacs' values to 1999, the IERS observations from 2000),
 // and a parabola in the years since 1902 after it. The parabola lies 27.6 s above the table's
-// last row; that gap is closed linearly over a century so that Delta-T has no jump.
+// last row and climbs 1.2 s a year where the table falls 0.1 s: after the table the table's
+// own slope is carried on and the parabola taken over by a smooth step over a century, so that
+// neither Delta-T nor its rate jumps and the near years stay with the observed trend.
 namespace kelmo {
 
 namespace {
@@ -37,11 +39,16 @@ double longTermParabola(double year) {
     return 0.319 * b + 0.00362 * b * b;
 }
 
+// The table's last row carried on at the rate of its last year, blended into the parabola by
+// the smooth step 3u^2 - 2u^3 (u from 0 at the table's end to 1 a century later), whose rate is
+// 0 at both ends.
 double afterTable(double year) {
     const double lastRowSeconds = entry(kDeltaTTableSize - 1) * 0.01;
-    const double gap = lastRowSeconds - longTermParabola(kTableLastYear);
-    const double fade = std::max(0.0, 1.0 - (year - kTableLastYear) / kJoinYears);
-    return longTermParabola(year) + gap * fade;
+    const double lastRate = (entry(kDeltaTTableSize - 1) - entry(kDeltaTTableSize - 2)) * 0.01;
+    const double u = std::min(1.0, (year - kTableLastYear) / kJoinYears);
+    const double weight = u * u * (3.0 - 2.0 * u);
+    const double trend = lastRowSeconds + lastRate * (year - kTableLastYear);
+    return trend + weight * (longTermParabola(year) - trend);
 }
 
 // Interpolation in the table by differences up to the fourth, in hundredths of a second.

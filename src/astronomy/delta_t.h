@@ -8,7 +8,8 @@ inline constexpr double kSecondsToCenturies = 3.168808781402895e-10;
 
 // Delta-T in seconds at T Julian centuries since J2000.0 (decimal year 2000 + 100 T):
 // polynomials before 1620, the yearly table from 1620 to 2027 (observed values from 2000 on)
-// and after it the long-term parabola, joined to the table's last row without a jump.
+// and after it the table's last rate carried on, passing into the long-term parabola over a
+// century without a jump in the value or the rate.
 double deltaT(double t);
 
 }  // namespace kelmo

@@ -73,4 +73,10 @@ double horizonDip(double heightMetres) {
     return kDipDegPerRootMetre * std::sqrt(heightMetres) * kDegToRad;
 }
 
+double horizonAltitude(double parallax, double semidiameter, const Location& location,
+                       const Config& config) {
+    const double trueLimb = refract(0.0, location, config, RefractionDirection::ApparentToTrue);
+    return parallax - semidiameter + trueLimb - horizonDip(location.height);
+}
+
 }  // namespace kelmo

@@ -1,5 +1,6 @@
 #include "astronomy/rise_set.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -87,26 +88,39 @@ EventTriple riseTransitSet(double phi, double lambda, double theta0, double delt
 
 EventTriple riseTransitSetWithinDay(double phi, double lambda, double theta0, double deltaTSeconds,
                                     const std::array<EquatorialPosition, 3>& positions,
-                                    double targetAltitude, double toleranceSeconds) {
-    const SkyTrack track(phi, lambda, theta0, deltaTSeconds, positions);
+                                    double targetAltitude, double toleranceSeconds,
+                                    Tabulation tabulation) {
+    const SkyTrack track(phi, lambda, theta0, deltaTSeconds, positions, tabulation);
     if (!track.isFinite()) return allMarked(kNotValid);
     const double tolerance = toleranceSeconds / kSecondsPerDay;
     const double h = targetAltitude;
 
-    // The culminations inside the day (hour angle a multiple of pi) cut it into pieces on
-    // which the altitude only rises or only falls.
+    // The highest and lowest points of the altitude inside the day cut it into pieces on which
+    // the altitude only rises or only falls. They lie near the culminations (hour angle a
+    // multiple of pi), a little off them while the declination moves; the culminations are
+    // kept as cuts too, and those just outside the day are looked at for an extreme inside.
     const double startAngle = track.hourAngle(0.0);
     const double endAngle = track.hourAngle(1.0);
-    std::vector<double> cuts = {0.0};
+    const double reach = kExtremeReachDays * (endAngle - startAngle);
+    std::vector<double> cuts = {0.0, 1.0};
+    auto cutAt = [&cuts](double m) {
+        if (isTime(m) && m > 0.0 && m < 1.0) cuts.push_back(m);
+    };
     double transit = kNotValid;
-    for (double k = std::ceil(startAngle / kPi); k * kPi < endAngle; k += 1.0) {
+    double lastCulmination = 0.0;
+    for (double k = std::ceil((startAngle - reach) / kPi); k * kPi < endAngle + reach; k += 1.0) {
         const double guess = (k * kPi - startAngle) / (endAngle - startAngle);
-        const double m = track.culmination(guess, std::fmod(k, 2.0) == 0.0 ? 0.0 : kPi, tolerance);
-        if (!isTime(m) || m <= cuts.back() || m >= 1.0) continue;
-        if (std::fmod(k, 2.0) == 0.0) transit = m;
+        const bool upper = std::fmod(k, 2.0) == 0.0;
+        const double m = track.culmination(guess, upper ? 0.0 : kPi, tolerance);
+        if (!isTime(m)) continue;
+        cutAt(track.altitudeExtreme(m, tolerance));
+        const bool inDay = k * kPi >= startAngle && k * kPi < endAngle;
+        if (!inDay || m <= lastCulmination || m >= 1.0) continue;
+        if (upper) transit = m;
+        lastCulmination = m;
         cuts.push_back(m);
     }
-    cuts.push_back(1.0);
+    std::sort(cuts.begin(), cuts.end());
 
     double rise = kNotValid;
     double set = kNotValid;

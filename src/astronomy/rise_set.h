@@ -58,8 +58,13 @@ class BodyDay {
 // longer than the solar day (the Moon): the transit in the day, the first rise and the first
 // set in the day. An event the day does not hold is NotValid; a rise and set are AlwAbove
 // when the body stays above the target all day, and all three AlwBelow when it stays below.
+// Whether the body reaches the target is decided at the altitude's real highest and lowest
+// points, which a fast-moving declination moves off the culminations (a short rise and set
+// near a grazing culmination at high latitude lies between them).
+// The positions may be tabulated closer than a day apart around the day (tabulation).
 EventTriple riseTransitSetWithinDay(double phi, double lambda, double theta0, double deltaTSeconds,
                                     const std::array<EquatorialPosition, 3>& positions,
-                                    double targetAltitude, double toleranceSeconds);
+                                    double targetAltitude, double toleranceSeconds,
+                                    Tabulation tabulation = {});
 
 }  // namespace kelmo

@@ -87,9 +87,7 @@ DayFrame prepareSunDay(const CalendarDate& date, const Location& location, const
 double sunHorizonAltitude(const DayFrame& frame, const Location& location, const Config& config) {
     const double parallax =
         parallaxInAltitude(location.latitude, frame.sinParallax, 0.0, location.height);
-    return refract(parallax - frame.semidiameter, location, config,
-                   RefractionDirection::ApparentToTrue) -
-           horizonDip(location.height);
+    return horizonAltitude(parallax, frame.semidiameter, location, config);
 }
 
 }  // namespace kelmo

@@ -32,7 +32,7 @@ struct DayFrame {
 DayFrame prepareSunDay(const CalendarDate& date, const Location& location, const Config& config);
 
 // h0: the true geocentric altitude of the Sun's centre when its upper limb touches the visible
-// horizon (parallax, semidiameter, refraction and dip of the horizon).
+// horizon (horizonAltitude of the Sun's parallax and semidiameter).
 double sunHorizonAltitude(const DayFrame& frame, const Location& location, const Config& config);
 
 }  // namespace kelmo

@@ -166,7 +166,8 @@ void prayerScheduleReport(const CalendarDate& date, const Location& location, co
         return;
     }
     for (const ScheduleMonth& month : months) {
-        writeReportHeader(month.first, location, config, kPrayerHeader, text);
+        const CalendarDate* lastDay = month.days.empty() ? nullptr : &month.days.back().date;
+        writeReportHeader(month.first, location, config, kPrayerHeader, text, lastDay);
         for (const ScheduleDay& day : month.days) {
             writeDayPrefix(day.date, text);
             writeTimesRow(config, kPrayerRow, day.shown, text);

@@ -1,5 +1,6 @@
 #include "files/report_header.h"
 
+#include <algorithm>
 #include <array>
 
 #include "calendar/angle_format.h"
@@ -98,7 +99,39 @@ struct TitleTexts {
     std::string second;
 };
 
-TitleTexts titleTexts(const CalendarDate& date, const Config& config, int kind) {
+struct YearMonth {
+    int year = 0;
+    int month = 1;
+};
+
+// The months from first to last by their names, each year after the last month shown of it:
+// "Jumada II-Rajab-Sha'ban/1446", "Thu Al-Hijja/1446-Muharram/1447", "December/2025-January/2026".
+std::string monthsText(YearMonth first, YearMonth last, const char* (*name)(int)) {
+    const int span = (last.year - first.year) * kMonthsPerYear + last.month - first.month;
+    const int count = std::clamp(span, 0, kMonthsPerYear - 1) + 1;
+    std::string text;
+    YearMonth m = first;
+    for (int i = 0; i < count; ++i) {
+        if (i > 0) {
+            if (m.month == kMonthsPerYear) appendFormat(text, "/%d", m.year++);
+            m.month = nextMonth(m.month);
+            text += "-";
+        }
+        text += name(m.month);
+    }
+    appendFormat(text, "/%d", m.year);
+    return text;
+}
+
+YearMonth civilMonth(const CalendarDate& d) {
+    return {d.year, d.month};
+}
+YearMonth hijriMonth(const CalendarDate& d) {
+    return {d.hijriYear, d.hijriMonth};
+}
+
+TitleTexts titleTexts(const CalendarDate& date, const CalendarDate& last, const Config& config,
+                      int kind) {
     TitleTexts t;
     const bool prayer = kind == kPrayerHeader;
     const bool hijriShown = prayer && date.hijriValid == 1;
@@ -112,24 +145,24 @@ TitleTexts titleTexts(const CalendarDate& date, const Config& config, int kind) 
         }
     } else if (prayer && isHijriReport(config)) {
         // The Gregorian months over which the Hijri month runs.
-        appendFormat(t.first, "%s-%s/%d", monthName(date.month), monthName(nextMonth(date.month)),
-                     date.year);
+        t.first = monthsText(civilMonth(date), civilMonth(last), monthName);
         if (hijriShown) {
             appendFormat(t.second, "%s/%d", hijriMonthName(date.hijriMonth), date.hijriYear);
         }
     } else {
         appendFormat(t.first, "%s/%d", monthName(date.month), date.year);
         if (hijriShown) {
-            appendFormat(t.second, "%s-%s/%d", hijriMonthName(date.hijriMonth),
-                         hijriMonthName(nextMonth(date.hijriMonth)), date.hijriYear);
+            t.second = monthsText(hijriMonth(date), hijriMonth(last.hijriValid == 1 ? last : date),
+                                  hijriMonthName);
         }
     }
     return t;
 }
 
-void writeTitleLine(const CalendarDate& date, const Config& config, int kind, std::string& text) {
+void writeTitleLine(const CalendarDate& date, const CalendarDate& last, const Config& config,
+                    int kind, std::string& text) {
     const char* report = kind == kPrayerHeader ? "Prayer schedule" : "Moon Information";
-    const TitleTexts t = titleTexts(date, config, kind);
+    const TitleTexts t = titleTexts(date, last, config, kind);
     const char* format =
         reportPeriod(config) == ReportPeriod::day ? "%s for %s,  %s\n" : "\t\t%s for %s, %s\n";
     appendFormat(text, format, report, t.first.c_str(), t.second.c_str());
@@ -208,11 +241,11 @@ std::string summerTimeRuleText(int code) {
 }
 
 void writeReportHeader(const CalendarDate& date, const Location& location, const Config& config,
-                       int kind, std::string& text) {
+                       int kind, std::string& text, const CalendarDate* lastDay) {
     writeLocationBlock(location, date.year, text);
     if (kind == kPrayerHeader) writeConfigurationBlock(config, text);
     text += separatorLine();
-    writeTitleLine(date, config, kind, text);
+    writeTitleLine(date, lastDay ? *lastDay : date, config, kind, text);
     writeColumnLine(config, kind, text);
     text += separatorLine();
 }

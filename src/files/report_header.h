@@ -44,8 +44,13 @@ std::string summerTimeRuleText(int code);
 // Appends the location block, for kind kPrayerHeader the configuration block, the separator,
 // the title line of date for the period in config.alertFlags, the column line and the
 // separator.
-//   date   for a month or year: the first day of the month being reported, both calendars
+//   date     for a month or year: the first day of the month being reported, both calendars
+//   lastDay  for a month of the prayer schedule: its last day, both calendars; the title names
+//            every month of the other calendar from date's to lastDay's, each year after its
+//            last month ("Jumada II-Rajab-Sha'ban/1446", "Thu Al-Hijja/1446-Muharram/1447",
+//            "December/2025-January/2026"). Without it (or without its valid Hijri date) only
+//            date's month is named.
 void writeReportHeader(const CalendarDate& date, const Location& location, const Config& config,
-                       int kind, std::string& text);
+                       int kind, std::string& text, const CalendarDate* lastDay = nullptr);
 
 }  // namespace kelmo

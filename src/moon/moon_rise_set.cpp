@@ -12,7 +12,9 @@
 #include "astronomy/observer.h"
 #include "astronomy/refraction.h"
 #include "astronomy/sidereal_time.h"
+#include "astronomy/sky_track.h"
 #include "base/angles.h"
+#include "base/recent_values.h"
 #include "calendar/julian_day.h"
 #include "moon/moon_angles.h"
 
@@ -21,6 +23,32 @@ namespace kelmo {
 namespace {
 
 constexpr double kCenturiesPerDay = 1.0 / kDaysPerCentury;
+constexpr double kMiddleOfDay = 0.5;  // day fraction after local midnight
+
+// The events within one day need the Moon over that day only: tabulated at its start, middle
+// and end, where the interpolation errs by an eighth of what it does over three days (minutes
+// of arc there, seconds of time at the horizon). The pass around the day's transit reaches
+// into the days before and after.
+constexpr Tabulation kOverTheDay{kMiddleOfDay, 0.5};
+constexpr Tabulation kOverThreeDays{0.0, 1.0};
+
+// The Moon's geocentric place at the instant t (Julian centuries, read as TT). The days of a
+// run share tabulated instants (each a whole or half day after a local midnight), so a month
+// or year computes two new places a day instead of three.
+struct TabulatedMoon {
+    double t = 0.0;
+    EclipticPosition place;
+};
+
+EclipticPosition tabulatedMoon(double t) {
+    thread_local RecentValues<TabulatedMoon, 6> kept;
+    return kept
+        .find([t](const TabulatedMoon& m) { return m.t == t; },
+              [t] {
+                  return TabulatedMoon{t, lunarPosition(t)};
+              })
+        .place;
+}
 
 // What the solver needs of the Moon's local day: the sidereal time at local midnight, Delta-T,
 // the three positions and the horizon altitude of the Moon's centre.
@@ -31,38 +59,39 @@ struct MoonDay {
     double horizonAltitude = 0.0;
 };
 
-MoonDay moonDay(const CalendarDate& date, const Location& location, const Config& config) {
+MoonDay moonDay(const CalendarDate& date, const Location& location, const Config& config,
+                Tabulation tabulation) {
     CalendarDate midnight = date;
     midnight.day = std::floor(date.day);
-    const double t = centuriesSinceJ2000(julianDay(midnight));
-    const double tUT = t - location.timeZone / 24.0 * kCenturiesPerDay;
+    const double jd = julianDay(midnight);
+    const double zoneDays = location.timeZone / 24.0;
+    const double t = centuriesSinceJ2000(jd);
+    const double tUT = t - zoneDays * kCenturiesPerDay;
     const double deltaTSeconds = deltaT(t);
     const double tTT = tUT + deltaTSeconds * kSecondsToCenturies;
     const Nutation nut = nutation(tTT);
     const double eps = meanObliquity(tTT) + nut.deps;
     const double theta0 = apparentSiderealTime(meanSiderealTime(tUT), nut.dpsi, eps);
-    const ObserverPlace place = observerGeocentric(location.latitude, location.height);
-
-    // Tabulated at 0h dynamical time of the midnight's clock reading (tUT read as TT); the
+    // Tabulated in dynamical time from the midnight's clock reading (tUT read as TT); the
     // solver reads the place of the instant m at m + Delta-T.
     std::array<EquatorialPosition, 3> positions;
-    EclipticPosition middle;
+    std::array<double, 3> distances;
     for (int i = 0; i < 3; ++i) {
-        EclipticPosition moon = lunarPosition(tUT + (i - 1) * kCenturiesPerDay);
+        const double days = tabulation.middle + (i - 1) * tabulation.spacing;
+        EclipticPosition moon = tabulatedMoon(centuriesSinceJ2000(jd + days - zoneDays));
         moon.longitude += nut.dpsi;
         positions[i] = eclipticToEquatorial(moon.longitude, moon.latitude, eps);
-        if (i == 1) middle = moon;
+        distances[i] = moon.distance;
     }
 
-    const double sinParallax = kEarthEquatorialRadiusKm / middle.distance;
+    // The horizon of the Moon's centre with its parallax and semidiameter at the middle of the
+    // day: they move by under a minute of arc in a day.
+    const double distance = interpolate3(distances[0], distances[1], distances[2],
+                                         (kMiddleOfDay - tabulation.middle) / tabulation.spacing);
+    const double sinParallax = kEarthEquatorialRadiusKm / distance;
     const double parallax =
         parallaxInAltitude(location.latitude, sinParallax, 0.0, location.height);
-    double semidiameter = moonSemidiameter(sinParallax);
-    const double localSidereal = theta0 + location.timeZone * kHoursToRad + location.longitude;
-    topocentricEcliptic(middle, semidiameter, place, eps, localSidereal, sinParallax);
-    const double h0 =
-        refract(parallax - semidiameter, location, config, RefractionDirection::ApparentToTrue) -
-        horizonDip(location.height);
+    const double h0 = horizonAltitude(parallax, moonSemidiameter(sinParallax), location, config);
     return MoonDay{theta0, deltaTSeconds, positions, h0};
 }
 
@@ -70,15 +99,15 @@ MoonDay moonDay(const CalendarDate& date, const Location& location, const Config
 
 EventTriple moonRiseTransitSet(const CalendarDate& date, const Location& location,
                                const Config& config) {
-    const MoonDay day = moonDay(date, location, config);
+    const MoonDay day = moonDay(date, location, config, kOverTheDay);
     return riseTransitSetWithinDay(location.latitude, location.longitude, day.theta0,
                                    day.deltaTSeconds, day.positions, day.horizonAltitude,
-                                   config.maxAcceptableError);
+                                   config.maxAcceptableError, kOverTheDay);
 }
 
 EventTriple moonPassOfDay(const CalendarDate& date, const Location& location,
                           const Config& config) {
-    const MoonDay day = moonDay(date, location, config);
+    const MoonDay day = moonDay(date, location, config, kOverThreeDays);
     return riseTransitSet(location.latitude, location.longitude, day.theta0, day.deltaTSeconds,
                           day.positions, day.horizonAltitude, config.maxAcceptableError);
 }

@@ -34,15 +34,29 @@ double parabolaSince1902(double year) {
     return 0.319 * b + 0.00362 * b * b;
 }
 
-// After the table (2027.0, 68.80 s) the parabola in years since 1902 takes over; the 27.64 s
-// between the two at 2027 are closed linearly over the following century, so there is no jump.
-TEST(DeltaT, ParabolaJoinedAfter2027) {
-    const double gap = 68.80 - parabolaSince1902(2027.0);
-    EXPECT_NEAR(gap, -27.6375, 1e-9);
+double ratePerYear(double year) {
+    const double h = 1e-3;
+    return (deltaT(centuries(year + h)) - deltaT(centuries(year - h))) / (2.0 * h);
+}
+
+// After the table (2027.0, 68.80 s, falling 0.10 s a year) its last rate is carried on and the
+// parabola in years since 1902 (27.64 s higher at 2027, climbing 1.22 s a year) taken over by
+// the smooth step 3u^2 - 2u^3 over a century: neither the value nor the rate jumps at either
+// end, and the years just after the table follow the observed trend (the IERS predicts about
+// 69.5 s at the end of 2030) instead of climbing 1.5 s a year.
+TEST(DeltaT, ObservedTrendPassesIntoTheParabolaAfter2027) {
     EXPECT_NEAR(deltaT(centuries(2027.0 + 1e-9)), 68.80, 1e-6);
-    EXPECT_NEAR(deltaT(centuries(2050.0)), parabolaSince1902(2050.0) + gap * 0.77, 1e-9);
+    EXPECT_NEAR(ratePerYear(2027.0 + 2e-3), -0.10, 0.01);
+    EXPECT_NEAR(ratePerYear(2027.0 - 2e-3), -0.10, 0.01);
+    EXPECT_NEAR(deltaT(centuries(2031.0)), 69.5, 1.5);
+    const double trend = 68.80 - 0.10 * 50.0;  // 2077: half-way, the step's weight is 1/2
+    EXPECT_NEAR(deltaT(centuries(2077.0)), trend + 0.5 * (parabolaSince1902(2077.0) - trend), 1e-9);
     EXPECT_NEAR(deltaT(centuries(2127.0)), parabolaSince1902(2127.0), 1e-9);
+    EXPECT_NEAR(ratePerYear(2127.0 - 2e-3), ratePerYear(2127.0 + 2e-3), 0.01);
     EXPECT_NEAR(deltaT(centuries(2200.0)), parabolaSince1902(2200.0), 1e-9);
+    for (double year = 2027.5; year < 2127.0; year += 1.0) {
+        EXPECT_GT(ratePerYear(year), -0.11) << year;  // never falls faster than the table's end
+    }
 }
 
 TEST(DeltaT, ParabolasBeforeTable) {

@@ -100,5 +100,17 @@ TEST(HorizonDip, SquareRootOfHeightAndNoneBelowSeaLevel) {
     EXPECT_NEAR(horizonDip(1.0), 2.082 * kArcmin, 0.001 * kArcmin);
 }
 
+// The horizon of a body's centre: the refraction taken at the horizon itself (Bennett's 34.45'
+// at 1010 mbar and 10 C, scaled by (P / 1010) (283 / (273 + T)), Meeus ch. 16) whatever the
+// body's parallax and semidiameter (the Moon's 57' and 15.5'), and the dip below it.
+TEST(HorizonAltitude, RefractionAtTheHorizonScaledByTheAir) {
+    const double p = 57.0 * kArcmin, s = 15.5 * kArcmin;
+    EXPECT_NEAR(horizonAltitude(p, s, atHeight(0), conditions(1010, 10)), p - s - 34.45 * kArcmin,
+                0.01 * kArcmin);
+    const double cold = 34.45 * (1030.0 / 1010.0) * (283.0 / 263.0) * kArcmin;
+    EXPECT_NEAR(horizonAltitude(p, s, atHeight(400), conditions(1030, -10)),
+                p - s - cold - horizonDip(400.0), 0.01 * kArcmin);
+}
+
 }  // namespace
 }  // namespace kelmo

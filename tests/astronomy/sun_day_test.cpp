@@ -62,18 +62,32 @@ TEST(PrepareSunDay, TimeScalesOfLocalMidnight) {
     EXPECT_DOUBLE_EQ(prepareSunDay(noon, mecca, Config{}).tUT, f.tUT);
 }
 
-// Horizon altitude with no height, standard conditions and R = 1: about -0.90 degrees
-// (refraction about 0.6 deg at the horizon plus the semidiameter, less the parallax).
+// The Sun's semidiameter 959.63" / R and equatorial horizontal parallax 8.794" / R (Meeus,
+// Astronomical Algorithms, ch. 25 and 40), and Bennett's refraction at the apparent horizon,
+// 34.45' at 1010 mbar and 10 C (Meeus, ch. 16: cot(7.31 / 4.4 deg) minutes, less his
+// correction 0.06 sin(14.7 R + 13 deg)).
+constexpr double kSunSemidiameterArcsec = 959.63;
+constexpr double kSunParallaxArcsec = 8.794;
+const double kRefractionAtHorizonArcmin =
+    1.0 / std::tan(7.31 / 4.4 * kDegToRad) -
+    0.06 * std::sin((14.7 / std::tan(7.31 / 4.4 * kDegToRad) + 13.0) * kDegToRad);
+
+// Horizon altitude with no height, standard conditions and R = 1: the upper limb's apparent
+// altitude 0 is true -34.45', the centre 16' below, raised by the parallax: about -0.839 deg
+// (the refraction taken at the horizon, not at the centre's -16').
 TEST(SunHorizonAltitude, StandardConditions) {
     DayFrame f;
     f.sunDistance = 1.0;
-    f.sinParallax = std::sin(8.794 * kArcsecToRad);
-    f.semidiameter = 959.63 * kArcsecToRad;
+    f.sinParallax = std::sin(kSunParallaxArcsec * kArcsecToRad);
+    f.semidiameter = kSunSemidiameterArcsec * kArcsecToRad;
     Config config;
     config.temperature = 10;
     config.pressure = 1010;
     const double h0 = sunHorizonAltitude(f, place(0.0, 0.0, 0.0f), config);
-    EXPECT_NEAR(h0 * kRadToDeg, -0.90, 0.01);
+    EXPECT_NEAR(kRefractionAtHorizonArcmin, 34.45, 0.01);
+    EXPECT_NEAR(h0 * kRadToDeg * 3600.0,
+                kSunParallaxArcsec - kSunSemidiameterArcsec - kRefractionAtHorizonArcmin * 60.0,
+                0.05);
     // A height lowers the horizon by the dip, 0.0347 deg sqrt(h), and thins the air.
     const double high = sunHorizonAltitude(f, place(0.0, 0.0, 0.0f, 400), config);
     EXPECT_LT(high, h0 - 0.0347 * 20.0 * kDegToRad + 0.01 * kDegToRad);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <regex>
@@ -135,6 +136,30 @@ TEST(PrayerReport, HijriDaysOfAGregorianMonth) {
     }
 }
 
+// The title of a Gregorian month names every Hijri month its rows touch, each year after its
+// last month. At Mecca January 2025 runs from 30 Jumada II to 1 Sha'ban 1446 and June 2025
+// from Thu Al-Hijja 1446 into Muharram 1447 (the published Umm al-Qura calendar also begins
+// Sha'ban 1446 on 31 January and Muharram 1447 on 26 June 2025).
+TEST(PrayerReport, MonthTitleNamesEveryHijriMonthOfItsRows) {
+    const Location l = test::place(21.4225, 39.8262, 3.0);
+    const Config c = settings(1, 2);
+    const struct {
+        int month;
+        const char* title;
+        long monthStarts;
+    } cases[] = {{1, "January/2025, Jumada II-Rajab-Sha'ban/1446\n", 2},
+                 {6, "June/2025, Thu Al-Hijja/1446-Muharram/1447\n", 1}};
+    for (const auto& k : cases) {
+        const std::string text = report(civil(2025, k.month, 1, l, c), l, c);
+        EXPECT_NE(text.find(std::string("\t\tPrayer schedule for ") + k.title), std::string::npos)
+            << text;
+        const std::vector<Row> r = rows(text, 1);
+        EXPECT_EQ(
+            std::count_if(r.begin() + 1, r.end(), [](const Row& d) { return d.hijriDay == 1; }),
+            k.monthStarts);
+    }
+}
+
 // A Hijri month lists its own days: 1 .. 29 or 30, ending before the next month begins.
 TEST(PrayerReport, HijriYearHasTwelveMonthsOfTheirOwnLength) {
     const Location l = manama();
@@ -221,7 +246,7 @@ TEST(PrayerReportGolden, HijriMonthBeginningInDecemberAtManama) {
     const Location l = manama();
     const Config c = settings(1, 1, true);
     const std::string text = report(firstOfHijriMonth(1447, 7, l, c), l, c);
-    EXPECT_NE(text.find("Prayer schedule for December-January/2025, Rajab/1447\n"),
+    EXPECT_NE(text.find("Prayer schedule for December/2025-January/2026, Rajab/1447\n"),
               std::string::npos);
     golden::expectMatches("prayer_hijri_month_manama.txt", text);
 }
@@ -230,7 +255,7 @@ TEST(PrayerReportGolden, HijriMonthBeginningInDecemberAtLondon) {
     const Location l = london();
     const Config c = settings(1, 1, true);
     const std::string text = report(firstOfHijriMonth(1447, 7, l, c), l, c);
-    EXPECT_NE(text.find("Prayer schedule for December-January/2025, Rajab/1447\n"),
+    EXPECT_NE(text.find("Prayer schedule for December/2025-January/2026, Rajab/1447\n"),
               std::string::npos);
     golden::expectMatches("prayer_hijri_month_london.txt", text);
 }

@@ -35,9 +35,10 @@ CalendarDate date(int y, int m, int d, int hy = 0, int hm = 1, int hd = 1, int v
     return c;
 }
 
-std::string header(const CalendarDate& d, const Location& l, const Config& c, int kind) {
+std::string header(const CalendarDate& d, const Location& l, const Config& c, int kind,
+                   const CalendarDate* last = nullptr) {
     std::string text;
-    writeReportHeader(d, l, c, kind, text);
+    writeReportHeader(d, l, c, kind, text, last);
     return text;
 }
 
@@ -208,18 +209,37 @@ TEST(ReportHeader, MonthTitlesOfTheFourForms) {
     const Location l = manama();
     Config c;
     c.fiqh = 1;
-    // Gregorian month: the Hijri months it overlaps, Muharram after Thu Al-Hijja.
-    EXPECT_NE(
-        header(date(2025, 6, 1, 1446, 12, 5, 1), l, withPeriod(c, ReportPeriod::month),
-               kPrayerHeader)
-            .find(kSeparator + "\t\tPrayer schedule for June/2025, Thu Al-Hijja-Muharram/1446\n"
-                               "Date IslDate Day Imsak    Fajr     Shuruq   Duhr     Asr      "
-                               "Maghrib  Isha'a\n"),
-        std::string::npos);
-    // Hijri month: the Gregorian months it runs over, January after December.
+    // Gregorian month: every Hijri month from its first day's to its last day's, each year
+    // after its last month (Muharram 1447 after Thu Al-Hijja 1446); one month alone.
+    const CalendarDate june30 = date(2025, 6, 30, 1447, 1, 4, 1);
+    EXPECT_NE(header(date(2025, 6, 1, 1446, 12, 5, 1), l, withPeriod(c, ReportPeriod::month),
+                     kPrayerHeader, &june30)
+                  .find(kSeparator +
+                        "\t\tPrayer schedule for June/2025, Thu Al-Hijja/1446-Muharram/1447\n"
+                        "Date IslDate Day Imsak    Fajr     Shuruq   Duhr     Asr      "
+                        "Maghrib  Isha'a\n"),
+              std::string::npos);
+    const CalendarDate january31 = date(2025, 1, 31, 1446, 8, 1, 1);
+    EXPECT_NE(header(date(2025, 1, 1, 1446, 6, 30, 1), l, withPeriod(c, ReportPeriod::month),
+                     kPrayerHeader, &january31)
+                  .find("January/2025, Jumada II-Rajab-Sha'ban/1446\n"),
+              std::string::npos);
+    const CalendarDate february28 = date(2025, 2, 28, 1446, 8, 29, 1);
+    EXPECT_NE(header(date(2025, 2, 1, 1446, 8, 2, 1), l, withPeriod(c, ReportPeriod::month),
+                     kPrayerHeader, &february28)
+                  .find("February/2025, Sha'ban/1446\n"),
+              std::string::npos);
+    // Hijri month: the Gregorian months it runs over, January 2026 after December 2025; one
+    // month alone when it ends within it.
+    const CalendarDate january19 = date(2026, 1, 19, 1447, 7, 30, 1);
     EXPECT_NE(header(date(2025, 12, 21, 1447, 7, 1, 1), l, withPeriod(c, ReportPeriod::year, true),
-                     kPrayerHeader)
-                  .find("\t\tPrayer schedule for December-January/2025, Rajab/1447\n"),
+                     kPrayerHeader, &january19)
+                  .find("\t\tPrayer schedule for December/2025-January/2026, Rajab/1447\n"),
+              std::string::npos);
+    const CalendarDate february29 = date(2024, 2, 29, 1445, 8, 29, 1);
+    EXPECT_NE(header(date(2024, 2, 1, 1445, 8, 1, 1), l, withPeriod(c, ReportPeriod::month, true),
+                     kPrayerHeader, &february29)
+                  .find("\t\tPrayer schedule for February/2024, Sha'ban/1445\n"),
               std::string::npos);
     // Moon month: no Hijri text even when the date has one.
     const std::string moon = header(date(2025, 12, 1, 1447, 6, 10, 1), l,

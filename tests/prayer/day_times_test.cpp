@@ -292,17 +292,19 @@ constexpr CityDay kCityDays[] = {
     {"Reykjavik", 64.1466, -21.9426, 0, 0, 2007, 2, 1},
 };
 
-// Altitude of the Sun's centre (true, geocentric) when its upper limb is on the visible horizon.
+// Altitude of the Sun's centre (true, geocentric) when its upper limb is on the visible horizon:
+// the limb's apparent altitude 0 is true minus Bennett's refraction at 0 (Meeus, ch. 16:
+// cot(7.31 / 4.4 deg) minutes less his correction, 34.45'), the centre the semidiameter lower,
+// raised by the parallax; the dip lowers the visible horizon.
 double referenceHorizonAltitude(double phi, int height, double distanceAu) {
     const double rho = 0.9983271 + 0.0016764 * std::cos(2 * phi) - 0.0000035 * std::cos(4 * phi) +
                        height / 6378137.0;
     const double parallax = std::asin(rho * std::sin(8.794 * kArcsecToRad) / distanceAu);
     const double semidiameter = 959.63 * kArcsecToRad / distanceAu;
-    const double d = (parallax - semidiameter) * kRadToDeg;
-    const double c = 1.0 / std::tan((d + 7.31 / (d + 4.4)) * kDegToRad);  // arcminutes
+    const double c = 1.0 / std::tan(7.31 / 4.4 * kDegToRad);  // arcminutes
     const double refraction = (c - 0.06 * std::sin((14.7 * c + 13.0) * kDegToRad)) / 60.0;
     const double dip = 0.0347 * std::sqrt(static_cast<double>(std::max(height, 0)));
-    return (d - refraction - dip) * kDegToRad;
+    return parallax - semidiameter - (refraction + dip) * kDegToRad;
 }
 
 // The moment (JD of UT) within 15 minutes of guess where f changes sign.

@@ -1,7 +1,9 @@
 // On ordinary days (ten places between 35 S and 42 N, every 7th day of two years) the times
 // stay within 0.5 s of those the program gave before its rise/set solver and its reading of
 // the Sun at the event instant were mended: the new solver finds the same crossings, and the
-// Sun read 93 s (Delta-T) earlier moves them by tenths of a second.
+// Sun read 93 s (Delta-T) earlier moves them by tenths of a second. Shuruq and Maghrib have
+// since moved to the real horizon (the refraction taken at the horizon itself, not at the
+// Sun's centre), 15 to 30 s here, and are checked against ERFA in day_times_test.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -52,10 +54,13 @@ TEST(OrdinaryDays, TimesStayWithinHalfASecondOfTheEarlierSolver) {
                         std::stoi(date.substr(8, 2)));
         const PrayerTimes t =
             computeDayTimes(day, test::place(p.lat, p.lon, p.zone, p.height), config);
-        for (double now : t.slots) {
+        for (std::size_t slot = 0; slot < t.slots.size(); ++slot) {
+            const double now = t.slots[slot];
             double before = 0.0;
             fields >> before;
             ASSERT_TRUE(isTime(now)) << name << " " << date;
+            const auto kind = static_cast<PrayerSlot>(slot);
+            if (kind == PrayerSlot::shuruq || kind == PrayerSlot::maghrib) continue;
             const double change = std::fabs(test::seconds(now) - before);
             largest = std::max(largest, change);
             EXPECT_LT(change, 0.5) << name << " " << date;
