@@ -27,6 +27,7 @@ inline int rewriteCode(ReplaceResult result, int cannotCreate, int cannotRename)
         case ReplaceResult::kCannotCreate:
             return cannotCreate;
         case ReplaceResult::kCannotRename:
+        case ReplaceResult::kUnsafeLink:
             break;
     }
     return cannotRename;

@@ -24,10 +24,11 @@ int readConfigText(const std::string& file, std::string& text);
 int loadConfig(Location& home, Config& config, const std::string& file = configFilePath());
 int configFromText(std::string_view fileText, Location& home, Config& config);
 
-// Rewrites line 1 from config, keeping the stored home name as it is and every location line
-// byte for byte. Returns 0, 100, 101, 102, 105 (write failed), 106 (the file may not be written
-// or could not be replaced), 116 (no temporary file beside it) or 117. A setting the reader
-// would refuse is never written: such a config gives 102 and the file stays as it is.
+// Rewrites line 1 from config under the file's lock (config_lock.h), keeping the stored home name
+// as it is and every location line byte for byte. Returns 0, 100, 101, 102, 105 (write failed), 106
+// (the file may not be written or could not be replaced), 116 (no temporary file beside it) or 117.
+// A setting the reader would refuse is never written: such a config gives 102 and the file stays as
+// it is.
 int saveConfig(const Config& config, const std::string& file = configFilePath());
 // The new file text for saveConfig: 0, 101 or 102 (no home name, or config holds a setting the
 // reader refuses).
@@ -36,10 +37,19 @@ int configTextWithSettings(std::string_view fileText, const Config& config, std:
 // The copy of a file that createDefaultConfig replaces: "Kelmo.cfg.bak" beside "Kelmo.cfg".
 inline constexpr const char* kBackupSuffix = ".bak";
 
-// Writes the built-in file (default_locations.h) over file and loads it. A file that is there
-// (corrupt, most likely, and holding the user's places) is first kept as file + kBackupSuffix;
-// when that copy cannot be made nothing is replaced. Returns 104 (could not create), 105 (write
-// failed) or the code of loadConfig.
+// Writes the built-in file (default_locations.h) over file and loads it, under the file's lock
+// (config_lock.h). The file that is there (corrupt, most likely, and holding the user's places)
+// is first kept as file + kBackupSuffix, or, when that name holds an earlier backup, as the
+// first free file + kBackupSuffix + ".N": no backup is ever written over. When that copy cannot
+// be made nothing is replaced. Returns 104 (could not create), 105 (write failed) or the code
+// of loadConfig.
 int createDefaultConfig(Location& home, Config& config, const std::string& file = configFilePath());
+
+// The answer OK to "Configuration file is corrupt! ... create new configuration file?": the
+// file is read again under the lock, and only when it still does not read is it replaced as by
+// createDefaultConfig. So a second answer (the Timer's after the main window's) loads the file
+// the first one wrote, and the backup stays the user's file.
+int replaceUnreadableConfig(Location& home, Config& config,
+                            const std::string& file = configFilePath());
 
 }  // namespace kelmo

@@ -91,7 +91,10 @@ void unpackOptions(const PackedOptions& p, Config& c) {
 std::string encodeText(std::string_view text) {
     std::string word(text);
     for (char& c : word) {
-        if (isBlank(c)) c = ';';
+        if (isBlank(c))
+            c = ';';
+        else if (isControl(c))
+            c = kControlStandIn;
     }
     return word;
 }
@@ -99,7 +102,10 @@ std::string encodeText(std::string_view text) {
 std::string decodeText(std::string_view word) {
     std::string text(word);
     for (char& c : text) {
-        if (c == ';') c = ' ';
+        if (c == ';')
+            c = ' ';
+        else if (isControl(c))
+            c = kControlStandIn;
     }
     return text;
 }

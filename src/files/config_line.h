@@ -39,9 +39,10 @@ PackedOptions packOptions(const Config& config);
 void unpackOptions(const PackedOptions& packed, Config& config);
 
 // A text field as written: every white-space character becomes ";" so that the field stays
-// one word of one line.
+// one word of one line, every other control character (ESC, DEL...) kControlStandIn.
 std::string encodeText(std::string_view text);
-// A word as read: ";" becomes a blank.
+// A word as read: ";" becomes a blank, a control character kControlStandIn, so that no name or
+// file name carries one into a report, a calendar or a terminal.
 std::string decodeText(std::string_view word);
 
 // The configuration line without "\n"; storedHomeName is written as given (already encoded).

@@ -100,4 +100,10 @@ double leadingNumber(std::string_view word) {
     return parseLeading(word, value) > 0 ? value : 0.0;
 }
 
+bool holdsControl(std::string_view text) {
+    for (char c : text)
+        if (isControl(c)) return true;
+    return false;
+}
+
 }  // namespace kelmo

@@ -60,4 +60,15 @@ constexpr bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
+// True for the control characters of ASCII: 0x00 .. 0x1F and DEL (0x7F).
+constexpr bool isControl(char c) {
+    return (c >= 0 && c < ' ') || c == '\x7F';
+}
+
+// What stands for a control character in a name that is shown or written.
+inline constexpr char kControlStandIn = '?';
+
+// True when text holds a control character.
+bool holdsControl(std::string_view text);
+
 }  // namespace kelmo

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <csignal>
 #include <filesystem>
+#include <optional>
 #include <random>
 
 #include "files/program_path.h"
@@ -34,12 +35,50 @@ std::string randomSuffix() {
     return suffix;
 }
 
-// The file whose contents are replaced: path itself, or the end of its chain of links.
-std::string replacedFile(const std::string& path) {
+constexpr int kMaxLinksFollowed = 40;  // as the kernel's MAXSYMLINKS
+
+// The kernel's protected_symlinks rule: a link in a sticky folder that others may write is
+// followed only by the link's owner, or when the link and the folder have the same owner.
+bool mayFollow(const std::string& link, const struct stat& linkStatus) {
+    const std::string folder = directoryOf(link);
+    struct stat folderStatus {};
+    if (stat(folder.empty() ? "." : folder.c_str(), &folderStatus) != 0) return false;
+    const bool shared =
+        (folderStatus.st_mode & S_ISVTX) != 0 && (folderStatus.st_mode & S_IWOTH) != 0;
+    return !shared || linkStatus.st_uid == geteuid() || linkStatus.st_uid == folderStatus.st_uid;
+}
+
+// False when a folder on the way to path, as written, is a link mayFollow refuses.
+bool foldersMayBeFollowed(const std::string& path) {
+    for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
+         slash = path.find('/', slash + 1)) {
+        const std::string folder = path.substr(0, slash);
+        struct stat status {};
+        if (lstat(folder.c_str(), &status) == 0 && S_ISLNK(status.st_mode) &&
+            !mayFollow(folder, status))
+            return false;
+    }
+    return true;
+}
+
+// The file whose contents are replaced: path itself, or the end of its chain of links; nothing
+// when a link of the chain, or in the folders on its way, may not be followed.
+std::optional<std::string> replacedFile(const std::string& path) {
+    std::string current = path;
+    for (int hop = 0; hop < kMaxLinksFollowed; ++hop) {
+        if (!foldersMayBeFollowed(current)) return std::nullopt;
+        struct stat status {};
+        if (lstat(current.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) break;
+        if (!mayFollow(current, status)) return std::nullopt;
+        std::error_code error;
+        const fs::path target = fs::read_symlink(current, error);
+        if (error) return std::nullopt;
+        current = target.is_absolute() ? target.string() : directoryOf(current) + target.string();
+    }
     std::error_code error;
-    if (!fs::is_symlink(path, error)) return path;
-    const fs::path target = fs::weakly_canonical(path, error);
-    return error ? path : target.string();
+    if (current == path) return path;
+    const fs::path resolved = fs::weakly_canonical(current, error);
+    return error ? current : resolved.string();
 }
 
 // The writing process of a temporary file's name ".Kelmo-<pid>-<random>.tmp"; 0 for any other
@@ -141,8 +180,14 @@ TempFile openTempFile(const std::string& directory) {
     return {};
 }
 
+bool linkMayBeFollowed(const std::string& path) {
+    return replacedFile(path).has_value();
+}
+
 ReplaceResult replaceFileContents(const std::string& path, std::string_view text) {
-    const std::string target = replacedFile(path);
+    const std::optional<std::string> replaced = replacedFile(path);
+    if (!replaced) return ReplaceResult::kUnsafeLink;
+    const std::string& target = *replaced;
     const std::string directory = directoryOf(target);
     removeStaleTempFiles(directory);
     TempFile temp = openTempFile(directory);

@@ -39,14 +39,21 @@ enum class ReplaceResult {
     kCannotCreate,  // no temporary file could be created beside the target
     kCannotWrite,   // writing, flushing or closing the temporary file failed
     kCannotRename,  // the target may not be written, or the temporary file could not take its place
+    kUnsafeLink,    // a link on the way may not be followed (linkMayBeFollowed)
 };
 
+// False when path is, or leads through, a symbolic link that lies in a sticky folder others
+// may write (/tmp) and belongs neither to this user nor to the folder's owner: the kernel's
+// protected_symlinks rule for open, kept here too because a replacement renames instead of
+// opening, which that rule cannot stop.
+bool linkMayBeFollowed(const std::string& path);
+
 // Writes text to a temporary file beside path and renames it over path (a symbolic link is
-// followed: its target is replaced). The new file gets the old file's permissions; a target
-// the user may not write (or that has no write permission at all) is left as it is, as
-// opening it for writing would fail. Temporary files left beside it by writers that were
-// killed are removed first. On failure the temporary file is removed where possible and path
-// is untouched.
+// followed: its target is replaced; kUnsafeLink for a link linkMayBeFollowed refuses). The new file
+// gets the old file's permissions; a target the user may not write (or that has no write permission
+// at all) is left as it is, as opening it for writing would fail. Temporary files left beside it by
+// writers that were killed are removed first. On failure the temporary file is removed where
+// possible and path is untouched.
 ReplaceResult replaceFileContents(const std::string& path, std::string_view text);
 
 // For tests of failures: called with the target path after the temporary file is complete and

@@ -11,6 +11,7 @@
 #include "calendar/julian_day.h"
 #include "calendar/time_format.h"
 #include "files/append_format.h"
+#include "files/field_scanner.h"
 #include "files/times_row.h"
 #include "prayer/school_of_law.h"
 
@@ -34,7 +35,7 @@ std::string escaped(const std::string& text) {
             out += "\\n";
             continue;
         }
-        out += c;
+        out += isControl(c) ? kControlStandIn : c;  // TEXT holds no other control character
     }
     return out;
 }

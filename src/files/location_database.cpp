@@ -3,20 +3,24 @@
 #include "files/config_errors.h"
 #include "files/config_file.h"
 #include "files/config_line.h"
+#include "files/config_lines.h"
 #include "files/field_scanner.h"
 #include "files/file_replace.h"
 
 namespace kelmo {
 
 int findLocationInText(std::string_view fileText, Location& location) {
-    LineReader lines(fileText);
+    ConfigLines lines(fileText);
     std::string_view line;
-    if (!lines.next(line)) return kConfigEmpty;  // not even the configuration line
+    if (!lines.first(line)) return kConfigEmpty;  // not even the configuration line
     bool anyLocation = false;
-    while (lines.next(line)) {
+    while (lines.nextPlace(line)) {
         anyLocation = true;
         Location stored;
-        if (parseLocationLine(line, stored) != 0) return kConfigCorrupt;
+        if (parseLocationLine(line, stored) != 0) {
+            if (lines.atCutShortEnd()) break;
+            return kConfigCorrupt;
+        }
         if (equalsIgnoringCase(stored.name, location.name)) {
             stored.name = std::move(location.name);
             location = std::move(stored);
@@ -34,12 +38,13 @@ int findLocation(Location& location, const std::string& file) {
 
 int locationsFromText(std::string_view fileText, std::vector<Location>& list) {
     list.clear();
-    LineReader lines(fileText);
+    ConfigLines lines(fileText);
     std::string_view line;
-    if (!lines.next(line)) return kConfigEmpty;
-    while (list.size() < kMaxLocations && lines.next(line)) {
+    if (!lines.first(line)) return kConfigEmpty;
+    while (list.size() < kMaxLocations && lines.nextPlace(line)) {
         Location location;
         if (parseLocationLine(line, location) != 0) {
+            if (lines.atCutShortEnd()) break;
             list.clear();
             return kConfigCorrupt;
         }
@@ -57,9 +62,9 @@ int loadLocations(std::vector<Location>& list, const std::string& file) {
 
 int configTextWithLocations(std::string_view fileText, std::string_view homeName,
                             std::span<const Location> list, std::string& newText) {
-    LineReader lines(fileText);
+    ConfigLines lines(fileText);
     std::string_view firstLine;
-    if (!lines.next(firstLine)) return kConfigCorrupt;
+    if (!lines.first(firstLine)) return kConfigCorrupt;
     FieldScanner scan(firstLine);
     std::string_view storedHome;
     if (!scan.word(storedHome)) return kConfigCorrupt;
@@ -74,7 +79,7 @@ int configTextWithLocations(std::string_view fileText, std::string_view homeName
     }
     // The lines beyond the places a list holds were never loaded: they stay as they are.
     std::string_view line;
-    for (std::size_t i = 0; i < kMaxLocations && lines.next(line);) ++i;
+    for (std::size_t i = 0; i < kMaxLocations && lines.nextPlace(line);) ++i;
     newText += lines.rest();
     return 0;
 }

@@ -132,6 +132,7 @@ std::string startFailure(const std::string& program, ProgramStart start) {
 }  // namespace
 
 int writeReportFile(const std::string& path, std::string_view bytes) {
+    if (!linkMayBeFollowed(path)) return kErrorOpenOutput;  // as open would refuse it
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
@@ -141,6 +142,7 @@ int writeReportFile(const std::string& path, std::string_view bytes) {
         case ReplaceResult::kDone:
             return 0;
         case ReplaceResult::kCannotCreate:
+        case ReplaceResult::kUnsafeLink:
             return kErrorOpenOutput;
         default:
             return kErrorWriteOutput;

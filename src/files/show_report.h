@@ -42,7 +42,8 @@ class ReportServices {
 
 // Writes bytes to the file at path, replacing it through a temporary file and a rename, so a
 // failure leaves the old file whole (a device or a pipe is written directly): 0, 500 (cannot
-// be opened or created) or 501 (cannot be written completely).
+// be opened or created, or a link linkMayBeFollowed refuses) or 501 (cannot be written
+// completely).
 int writeReportFile(const std::string& path, std::string_view bytes);
 
 // The one-day text of the message box: every 80-character separator of text shortened to

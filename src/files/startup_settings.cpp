@@ -20,7 +20,7 @@ bool loadOrCreateConfig(Prompt& prompt, ApplicationRecords& records) {
     // The user's folder of the settings is made on this first save (a folder that cannot be
     // made shows as the write's own error).
     makeSettingsFolder();
-    code = createDefaultConfig(records.home, records.config);
+    code = replaceUnreadableConfig(records.home, records.config);
     if (code == 0) return true;
     prompt.showMessage(errorMessage(code));
     return false;

@@ -27,6 +27,8 @@ class AutostartEntry {
     // cannot be changed or an entry remains in a machine-wide folder, 115 when the entry
     // cannot be removed.
     virtual int remove() = 0;
+    // The entry's file, for messages.
+    virtual std::string path() const = 0;
 };
 
 // One argument quoted for the Exec key: inside double quotes, each of " ` $ \ takes a
@@ -47,7 +49,7 @@ class XdgAutostartEntry final : public AutostartEntry {
         std::vector<std::string> systemDirectories = systemAutostartDirectories());
     int write(const std::string& programFile, const std::string& commandLine) override;
     int remove() override;
-    std::string path() const;
+    std::string path() const override;
 
   private:
     std::string directory_;

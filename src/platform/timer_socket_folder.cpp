@@ -36,11 +36,33 @@ bool ownedByUser(const struct stat& status) {
     return status.st_uid == getuid();
 }
 
+bool isDirectory(const std::string& path) {
+    struct stat status {};
+    return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+std::string inFolder(const std::string& folder, const std::string& name) {
+    return (folder == "/" ? "" : folder) + "/" + name;
+}
+
+// "<tmp>/KelmoTimes-<user id>"
+std::string privateFolderIn(const std::string& tmp) {
+    return inFolder(tmp, "KelmoTimes-" + std::to_string(getuid()));
+}
+
+bool socketFits(const std::string& folder) {
+    return inFolder(folder, kTimerSocketName).size() <= kMaxSocketPathBytes;
+}
+
 }  // namespace
 
 std::string temporaryDirectory() {
     const char* tmp = std::getenv("TMPDIR");
-    const std::string dir = cleanPath(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp");
+    return temporaryDirectory(tmp != nullptr && *tmp != '\0' ? tmp : kDefaultTemporaryDirectory);
+}
+
+std::string temporaryDirectory(const std::string& given) {
+    const std::string dir = cleanPath(given);
     char resolved[PATH_MAX];
     if (realpath(dir.c_str(), resolved) != nullptr) return resolved;
     return dir;
@@ -48,14 +70,18 @@ std::string temporaryDirectory() {
 
 std::string timerSocketFolder() {
     const std::string runtime = userRuntimeDirectory();
-    if (!runtime.empty()) return cleanPath(runtime);
+    if (!runtime.empty()) {
+        const std::string folder = cleanPath(runtime);
+        if (isPrivateFolder(folder) && socketFits(folder)) return folder;
+    }
     const std::string tmp = temporaryDirectory();
-    return (tmp == "/" ? "" : tmp) + "/KelmoTimes-" + std::to_string(getuid());
+    const std::string folder = privateFolderIn(tmp);
+    if (isDirectory(tmp) && socketFits(folder)) return folder;
+    return privateFolderIn(temporaryDirectory(kDefaultTemporaryDirectory));
 }
 
 std::string timerSocketPath() {
-    const std::string folder = timerSocketFolder();
-    return (folder == "/" ? "" : folder) + "/" + kTimerSocketName;
+    return inFolder(timerSocketFolder(), kTimerSocketName);
 }
 
 std::string folderOf(const std::string& path) {

@@ -2,6 +2,7 @@
 
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -51,6 +52,9 @@ std::optional<std::string> exchangeTimerLine(const std::string& socketPath, cons
     std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
     SocketGuard socket{::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0)};
     if (socket.fd < 0) return std::nullopt;
+    // A Timer whose queue is full makes connect wait: no longer than the answer may take.
+    const timeval wait{timeoutMs / 1000, (timeoutMs % 1000) * 1000};
+    setsockopt(socket.fd, SOL_SOCKET, SO_SNDTIMEO, &wait, sizeof wait);
     if (connect(socket.fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
         return std::nullopt;  // no socket, or a stale one of a Timer that has died
     if (!writeAll(socket.fd, line)) return std::nullopt;

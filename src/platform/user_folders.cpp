@@ -1,5 +1,8 @@
 #include "platform/user_folders.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -16,16 +19,35 @@ std::string absoluteFromEnvironment(const char* name) {
     return value != nullptr && value[0] == '/' ? std::string(value) : std::string();
 }
 
+constexpr std::size_t kPasswdBufferBytes = 16384;  // when the system names no size
+
 std::string withSeparator(std::string folder) {
     if (!folder.empty() && folder.back() != '/') folder += '/';
     return folder;
 }
 
-std::string homeFolder(const char* below) {
-    const char* home = std::getenv("HOME");
-    return std::string(home != nullptr && *home != '\0' ? home : ".") + below;
+// The user's home folder: $HOME when it is absolute, else the home folder of the user's entry
+// in the password file (never the current folder); "" when neither names one.
+std::string homeDirectory() {
+    const std::string home = absoluteFromEnvironment("HOME");
+    if (!home.empty()) return home;
+    const long size = sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(size > 0 ? static_cast<std::size_t>(size) : kPasswdBufferBytes);
+    passwd entry{};
+    passwd* found = nullptr;
+    if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found ||
+        found->pw_dir == nullptr || found->pw_dir[0] != '/')
+        return {};
+    return found->pw_dir;
 }
 
+// A folder below the home folder; "" without a home folder.
+std::string homeFolder(const char* below) {
+    const std::string home = homeDirectory();
+    return home.empty() ? std::string() : home + below;
+}
+
+// The folder of the user's settings, ending in a separator; "" without one.
 std::string configHome() {
     const std::string home = absoluteFromEnvironment("XDG_CONFIG_HOME");
     return withSeparator(home.empty() ? homeFolder("/.config") : home);
@@ -59,20 +81,23 @@ std::vector<std::string> dataDirectories() {
 }  // namespace
 
 std::vector<std::string> xdgDataDirectories() {
-    const std::string dataHome = absoluteFromEnvironment("XDG_DATA_HOME");
-    std::vector<std::string> folders{
-        withSeparator(dataHome.empty() ? homeFolder("/.local/share") : dataHome)};
+    std::vector<std::string> folders;
+    std::string dataHome = absoluteFromEnvironment("XDG_DATA_HOME");
+    if (dataHome.empty()) dataHome = homeFolder("/.local/share");
+    if (!dataHome.empty()) folders.push_back(withSeparator(dataHome));
     for (const std::string& folder : folderList("XDG_DATA_DIRS", "/usr/local/share:/usr/share"))
         folders.push_back(folder);
     return folders;
 }
 
 std::string userConfigDirectory() {
-    return configHome() + kSettingsFolderName + "/";
+    const std::string home = configHome();
+    return home.empty() ? std::string() : home + kSettingsFolderName + "/";
 }
 
 std::string userAutostartDirectory() {
-    return configHome() + "autostart";
+    const std::string home = configHome();
+    return home.empty() ? std::string() : home + "autostart";
 }
 
 std::vector<std::string> systemAutostartDirectories() {

@@ -15,10 +15,13 @@ inline constexpr const char* kSettingsFolderName = "KelmoTimes";
 inline constexpr const char* kDataFolderName = "kelmotimes";
 
 // "<$XDG_CONFIG_HOME, else $HOME/.config>/KelmoTimes/" (a relative $XDG_CONFIG_HOME is
-// ignored, as the standard asks).
+// ignored, as the standard asks). $HOME that is unset or relative gives way to the home folder
+// of the user's entry in the password file, never to the current folder; without any home
+// folder the result is "" (the settings then stay beside the executable).
 std::string userConfigDirectory();
 
-// "<$XDG_CONFIG_HOME, else $HOME/.config>/autostart".
+// "<$XDG_CONFIG_HOME, else $HOME/.config>/autostart" ("" without a home folder, which the
+// autostart entry reports as a folder it cannot open).
 std::string userAutostartDirectory();
 
 // "<each of $XDG_CONFIG_DIRS, else /etc/xdg>/autostart": the machine-wide autostart folders.

@@ -32,10 +32,14 @@ int BackgroundMode::run(ApplicationRecords& records) {
             server_.reset();
             reportTimerRunning(services_.messages);
             return 0;
-        case platform::TimerEndpointServer::Claim::failed:
-            // The Timer still works; only other processes cannot reach it.
-            std::fprintf(stderr, "Kelmo: the KelmoTimer endpoint could not be opened\n");
-            break;
+        case platform::TimerEndpointServer::Claim::failed: {
+            // Unreachable, and without the lock that keeps a second Timer out: not started.
+            const std::string why = kTimerNotStarted + server_->failure() + ".";
+            server_.reset();
+            std::fprintf(stderr, "Kelmo: %s\n", why.c_str());
+            services_.messages.show(why + "\t");
+            return 0;
+        }
         case platform::TimerEndpointServer::Claim::listening:
             break;
     }

@@ -1,5 +1,6 @@
 // The background mode of the desktop program ("/t"): it claims the "KelmoTimer" endpoint
-// (a second Timer is refused with error 800), builds the Timer on the application's records,
+// (a second Timer is refused with error 800; a Timer that cannot listen is not started, and
+// says why), builds the Timer on the application's records,
 // connects the endpoint's messages to it and schedules the first prayer.
 #pragma once
 
@@ -15,6 +16,9 @@
 
 namespace kelmo::ui {
 
+// The start of the message of a Timer that cannot listen; the reason follows.
+inline constexpr const char* kTimerNotStarted = "Kelmo Timer not started: ";
+
 class BackgroundMode {
   public:
     // ended: what ends the process (the application's quit; tests record it).
@@ -23,8 +27,8 @@ class BackgroundMode {
                    std::string socketPath = platform::timerSocketPath());
     ~BackgroundMode();
 
-    // Returns 1 when the message loop is to run, 0 when the process is to end (error 800 or
-    // error 10 shown).
+    // Returns 1 when the message loop is to run, 0 when the process is to end (error 800, error
+    // 10 or why the endpoint could not be opened shown).
     int run(ApplicationRecords& records);
 
     // The desktop notification service the Timer announces each prayer with (none: null).

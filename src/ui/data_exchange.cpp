@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <charconv>
 
+#include "files/field_scanner.h"
 #include "ui/text_edge.h"
 
 namespace kelmo::ui {
@@ -47,6 +48,8 @@ bool DataExchange::path(QLineEdit* edit, int maxCharacters, std::string& value) 
 
 bool DataExchange::limited(QLineEdit* edit, const std::string& read, int maxCharacters,
                            std::string& value) {
+    // A pasted CR or ESC would go into Kelmo.cfg, reports and calendars.
+    if (holdsControl(read)) return fail(edit, kControlCharacters);
     if (static_cast<int>(read.size()) > maxCharacters)
         return fail(edit, QString("Enter no more than %1 characters.").arg(maxCharacters));
     value = read;

@@ -19,6 +19,9 @@ inline constexpr const char* kOutsideCp1252 =
     "Enter only letters that Windows-1252 can hold\n"
     "(Latin letters, digits and signs): Kelmo.cfg cannot store the others.";
 
+inline constexpr const char* kControlCharacters =
+    "Enter no control characters (such as a line end, a tab or ESC).";
+
 class DataExchange {
   public:
     explicit DataExchange(platform::MessageBox& messages) : messages_(messages) {}
@@ -28,9 +31,10 @@ class DataExchange {
     bool integer(QLineEdit* edit, int low, int high, int& value);
     // The edit's text (Windows-1252), at most maxCharacters long, else
     // "Enter no more than %1 characters."; a text with letters Windows-1252 cannot hold is
-    // refused with kOutsideCp1252.
+    // refused with kOutsideCp1252, one with a control character with kControlCharacters.
     bool text(QLineEdit* edit, int maxCharacters, std::string& value);
-    // The edit's text as a file path (the system's bytes), at most maxCharacters bytes long.
+    // The edit's text as a file path (the system's bytes), at most maxCharacters bytes long,
+    // without a control character.
     bool path(QLineEdit* edit, int maxCharacters, std::string& value);
 
   private:

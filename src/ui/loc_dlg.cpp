@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <cmath>
 
 #include "base/angles.h"
@@ -18,6 +19,7 @@
 #include "calendar/time_zone_database.h"
 #include "calendar/zone_rules.h"
 #include "files/location_database.h"
+#include "files/location_edits.h"
 #include "platform/kelmo_messages.h"
 #include "ui/data_exchange.h"
 #include "ui/dialog_template.h"
@@ -478,34 +480,45 @@ int LocDlg::findName(const std::string& name) const {
     return -1;
 }
 
-// A sorted list box finds the place of a new entry by a binary search over its entries,
-// comparing without regard to letter case.
-int LocDlg::insertSorted(const std::string& name) {
-    const QString text = toWidget(name);
-    int low = 0, high = listBox_->count();
-    while (low < high) {
-        const int middle = (low + high) / 2;
-        if (QString::compare(text, listBox_->item(middle)->text(), Qt::CaseInsensitive) < 0)
-            high = middle;
-        else
-            low = middle + 1;
-    }
-    settingSelection_ = true;
-    listBox_->insertItem(low, text);
-    settingSelection_ = false;
-    return low;
-}
-
-void LocDlg::removeEntry(int row) {
-    settingSelection_ = true;
-    delete listBox_->takeItem(row);
-    settingSelection_ = false;
-}
-
 void LocDlg::selectEntry(int row) {
     settingSelection_ = true;
     listBox_->setCurrentRow(row);
     settingSelection_ = false;
+}
+
+void LocDlg::showPlaces(std::vector<Location> places) {
+    list_ = std::move(places);
+    settingSelection_ = true;
+    listBox_->clear();
+    for (const Location& place : list_) listBox_->addItem(toWidget(place.name));
+    settingSelection_ = false;
+}
+
+bool LocDlg::applied(const PlaceEditResult& result) {
+    const char* refusal = nullptr;
+    switch (result.outcome) {
+        case PlaceEdit::kDone:
+            showPlaces(result.places);
+            return true;
+        case PlaceEdit::kFileError:  // nothing was read or written: list and box stay
+            platform::showError(services_.messages, result.error);
+            return false;
+        case PlaceEdit::kNameExists:
+            refusal = kMessageLocationExists;
+            break;
+        case PlaceEdit::kNoSuchName:
+            refusal = kMessageNoSuchLocation;
+            break;
+        case PlaceEdit::kIsHome:
+            refusal = kMessageRemoveHome;
+            break;
+        case PlaceEdit::kFull:
+            refusal = kMessageTooManyLocations;
+            break;
+    }
+    showPlaces(result.places);  // refused by what the file holds now: show that
+    services_.messages.show(refusal);
+    return false;
 }
 
 void LocDlg::add() {
@@ -523,14 +536,7 @@ void LocDlg::add() {
         services_.messages.show(kMessageLocationExists);
         return;
     }
-    const int p = insertSorted(place.name);
-    list_.insert(list_.begin() + p, place);
-    if (const int error = saveLocations(home_.name, list_); error != 0) {
-        list_.erase(list_.begin() + p);
-        removeEntry(p);
-        platform::showError(services_.messages, error);
-        return;
-    }
+    if (!applied(addPlace(place))) return;
     showFields();
 }
 
@@ -541,30 +547,13 @@ void LocDlg::change() {
         platform::showError(services_.messages, error);
         return;
     }
-    const int p = findName(place.name);
-    if (p < 0) {
+    if (findName(place.name) < 0) {
         services_.messages.show(kMessageNoSuchLocation);
         return;
     }
-    std::size_t target = static_cast<std::size_t>(p);
-    if (!sameName(list_[target].name, place.name)) {
-        for (std::size_t i = 0; i < list_.size(); ++i)
-            if (sameName(list_[i].name, place.name)) {
-                target = i;
-                break;
-            }
-    }
-    const Location old = list_[target];
-    list_[target] = place;
-    if (const int error = saveLocations(home_.name, list_); error != 0) {
-        list_[target] = old;
-        platform::showError(services_.messages, error);
-        return;
-    }
-    // The entry takes the name as typed (its letter case may have changed); it keeps its
-    // place, so that entry and record stay side by side whatever the order of the file.
-    listBox_->item(p)->setText(toWidget(place.name));
-    selectEntry(p);
+    if (!applied(changePlace(place))) return;
+    // The entry takes the name as typed (its letter case may have changed).
+    selectEntry(findName(place.name));
     if (sameName(place.name, home_.name)) selectHome();
     if (sameName(place.name, current_.name)) selectPlace();
     showFields();
@@ -582,19 +571,10 @@ void LocDlg::remove() {
         services_.messages.show(kMessageRemoveHome);
         return;
     }
-    const std::string entryName = fromWidget(listBox_->item(p)->text());
-    removeEntry(p);
-    const Location removed = list_[p];
-    list_.erase(list_.begin() + p);
-    if (const int error = saveLocations(home_.name, list_); error != 0) {
-        const int q = insertSorted(entryName);
-        list_.insert(list_.begin() + q, removed);
-        platform::showError(services_.messages, error);
-        return;
-    }
+    if (!applied(removePlace(name))) return;
     if (name == current_.name) current_ = home_;
     if (list_.empty()) return;  // nothing left to select or show
-    const int shown = p > 0 ? p - 1 : 0;
+    const int shown = std::min(p > 0 ? p - 1 : 0, static_cast<int>(list_.size()) - 1);
     selectEntry(shown);
     showLocation(list_[shown]);
     showFields();
@@ -612,12 +592,10 @@ int LocDlg::typedEntry() {
 }
 
 void LocDlg::selectHome() {
-    const int p = typedEntry();
+    if (typedEntry() < 0) return;
+    if (!applied(choosePlaceAsHome(fields_.name))) return;
+    const int p = findName(fields_.name);
     if (p < 0) return;
-    if (const int error = saveLocations(fields_.name, list_); error != 0) {
-        platform::showError(services_.messages, error);
-        return;
-    }
     home_ = list_[p];
     current_ = home_;
     selectEntry(p);

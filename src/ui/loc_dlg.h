@@ -1,7 +1,9 @@
 // The Location dialog: the location database of Kelmo.cfg in a list, one location's data in
-// fields, and the buttons that change the database (Add, Change, Remove: each rewrites the
-// file at once), make a location the home location for good (SelectHome: rewrites the home
-// name, tells a running Timer to reload) or the current location for this run (SelectPlace).
+// fields, and the buttons that change the database (Add, Change, Remove: each applies its one
+// change to the file as it is on disk, under the file's lock, and then shows what the file
+// holds, another window's changes included), make a location the home location for good
+// (SelectHome: rewrites the home name, tells a running Timer to reload) or the current location for
+// this run (SelectPlace).
 #pragma once
 
 #include <QDialog>
@@ -9,6 +11,7 @@
 #include <vector>
 
 #include "base/location.h"
+#include "files/location_edits.h"
 #include "ui/services.h"
 
 class QButtonGroup;
@@ -99,11 +102,15 @@ class LocDlg : public QDialog {
     void enableDstLists(bool enabled);
 
     // List box entries: the entry whose text is name (letter case ignored), or -1; the
-    // position at which a sorted list box inserts name; insertion and removal.
+    // selection.
     int findName(const std::string& name) const;
-    int insertSorted(const std::string& name);
-    void removeEntry(int row);
     void selectEntry(int row);
+
+    // The database as the file holds it after an edit, into the records and the list box.
+    void showPlaces(std::vector<Location> places);
+    // Shows the file's new state after an edit (also after a refusal, which it explains);
+    // false when the edit was refused or failed.
+    bool applied(const PlaceEditResult& result);
 
     void add();
     void change();

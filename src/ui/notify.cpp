@@ -76,11 +76,16 @@ void Notify::buildTemplate() {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
     doButton_ = t.button(notifywin::kDo, QString(), 129, 0, 16, 14);
     doButton_->setFlat(true);
-    doButton_->setIcon(notifierButtonIcon());
+    // One pair of icons for every Notifier: the pixmaps an icon paints are cached under the
+    // icon's own key, so new icons at each reload of the Timer would fill the cache again. (Kept
+    // to the end of the process: no icon may outlive the application object.)
+    static const QIcon* const buttonIcon = new QIcon(notifierButtonIcon());
+    static const QIcon* const windowIcon = new QIcon(applicationIcon());
+    doButton_->setIcon(*buttonIcon);
     doButton_->setIconSize(QSize(16, 16));
     setTip(doButton_, QStringLiteral("Press to see a menu."));
     connect(doButton_, &QPushButton::clicked, this, [this] { openMenu(QCursor::pos()); });
-    setWindowIcon(applicationIcon());
+    setWindowIcon(*windowIcon);
     move(0, 0);  // the top-left corner of the screen
 }
 

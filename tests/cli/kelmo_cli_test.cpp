@@ -384,6 +384,12 @@ TEST(KelmoCli, NamesBeyondAsciiAtTheTerminal) {
     EXPECT_EQ(arabic.status, 2);
     EXPECT_NE(arabic.err.find("Windows-1252 cannot hold"), std::string::npos) << arabic.err;
     EXPECT_EQ(cli("times --name " + std::string(48, 'x')).status, 2);
+    // Control characters (a CR, an ESC) in a name are refused, not written into the output.
+    for (const char* name : {"\"$(printf 'Evil\\rPlace')\"", "\"$(printf 'Evil\\033[2J')\""}) {
+        const CliRun control = cli(std::string("times --format ics --name ") + name);
+        EXPECT_EQ(control.status, 2) << name;
+        EXPECT_NE(control.err.find("control character"), std::string::npos) << control.err;
+    }
 
     // The numbers of the list start at the same character on every line.
     const CliRun list = cli("locations");

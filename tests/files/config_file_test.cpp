@@ -68,7 +68,7 @@ TEST(LoadConfig, Codes) {
     std::string unknownHome = kSmallFile;
     unknownHome.replace(0, 6, "Muscat");
     EXPECT_EQ(configFromText(unknownHome, home, config), kConfigHomeNotFound);
-    EXPECT_EQ(configFromText(firstLine + "\n", home, config), kConfigCorrupt);  // blank line 2
+    EXPECT_EQ(configFromText(firstLine + "\n", home, config), kConfigEmpty);  // only a blank line
 }
 
 TEST(SaveConfig, RewritesLineOneAndKeepsTheRestByteForByte) {
@@ -183,14 +183,42 @@ TEST(CreateDefaultConfig, WritesTheBuiltInFileAndLoadsIt) {
               kConfigCannotCreate);
 }
 
+// Two questions "create a new file?" answered OK one after the other (the Timer's and the main
+// window's): the second finds a good file and keeps it; the user's places stay in the backup.
+// A file the user spoils again is kept beside the first backup, never over it.
+TEST(CreateDefaultConfig, ASecondReplacementNeverOverwritesTheUsersBackup) {
+    ScratchDir dir;
+    const std::string path = dir.file("Kelmo.cfg");
+    const std::string users = "corrupt\nMy;Place 0.1 0.2 0 1.0 0 0\n";
+    writeText(path, users);
+    Location home;
+    Config config;
+    ASSERT_EQ(replaceUnreadableConfig(home, config, path), 0);
+    ASSERT_EQ(replaceUnreadableConfig(home, config, path), 0);
+    EXPECT_EQ(readText(path), defaultConfigText());
+    EXPECT_EQ(readText(path + ".bak"), users);
+    EXPECT_FALSE(std::filesystem::exists(path + ".bak.1"));
+
+    const std::string spoiltAgain = "corrupt again\nOther;Place 0.3 0.4 0 2.0 0 0\n";
+    writeText(path, spoiltAgain);
+    ASSERT_EQ(replaceUnreadableConfig(home, config, path), 0);
+    EXPECT_EQ(readText(path + ".bak"), users);
+    EXPECT_EQ(readText(path + ".bak.1"), spoiltAgain);
+    EXPECT_EQ(readText(path), defaultConfigText());
+}
+
 TEST(CreateDefaultConfig, NothingIsReplacedWhenTheOldFileCannotBeKept) {
     ScratchDir dir;
     const std::string path = dir.file("Kelmo.cfg");
     writeText(path, "corrupt\nMy;Place 0.1 0.2 0 1.0 0 0\n");
-    std::filesystem::create_directory(path + ".bak");
+    // The backup cannot take its name: a folder is there when its rename comes.
+    setBeforeReplaceHook([](const std::string& target) {
+        if (target.ends_with(".bak")) std::filesystem::create_directory(target);
+    });
     Location home;
     Config config;
     EXPECT_EQ(createDefaultConfig(home, config, path), kConfigCannotCreate);
+    setBeforeReplaceHook(nullptr);
     EXPECT_EQ(readText(path), "corrupt\nMy;Place 0.1 0.2 0 1.0 0 0\n");
 }
 

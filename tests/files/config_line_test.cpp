@@ -183,6 +183,23 @@ TEST(ConfigLine, WrittenTextsStayOneWord) {
     EXPECT_EQ(back.soundFile, "a b.wav");
 }
 
+// A control character (CR, ESC, DEL...) in a stored name or file name never reaches a report,
+// a calendar or a terminal: white space is written as ";" as ever, any other control character
+// reads and writes as "?".
+TEST(ConfigLine, ControlCharactersAreNeverReadOrWritten) {
+    EXPECT_EQ(encodeText("a\x1b[2Jb\rc\x7f"), "a?[2Jb;c?");
+    EXPECT_EQ(decodeText("a\x1b[2Jb;c\x7f\x01"), "a?[2Jb c??");
+    Location l;
+    ASSERT_EQ(parseLocationLine("Esc\x1b]0;Town 0.1 0.2 0 1.0 0 0", l), 0);
+    EXPECT_EQ(l.name, "Esc?]0 Town");
+    std::string home;
+    Config config;
+    config.editor = "ed\x1bit";
+    ASSERT_EQ(parseConfigLine(formatConfigLine("Ho\x1bme", config), home, config), 0);
+    EXPECT_EQ(home, "Ho?me");
+    EXPECT_EQ(config.editor, "ed?it");
+}
+
 TEST(LocationLine, FormatMatchesTheStoredRows) {
     Location l;
     l.name = "New York,NY,CA,USA";

@@ -21,6 +21,7 @@
 #include "files/config_fixture.h"
 #include "files/default_locations.h"
 #include "files/location_database.h"
+#include "files/show_report.h"
 
 namespace kelmo {
 namespace {
@@ -201,6 +202,40 @@ TEST_F(FileReplaceTest, KeepsPermissionsAndFollowsALink) {
     Config back;
     ASSERT_EQ(loadConfig(home, back, path), 0);
     EXPECT_EQ(back.fiqh, 1);
+}
+
+// A link another user planted in a shared sticky folder (/tmp-like, mode 1777) is not followed,
+// as the kernel's protected_symlinks does not follow it for open: the victim's file stays. A
+// link of the user's own, or of the folder's owner, is followed.
+TEST_F(FileReplaceTest, ALinkPlantedInASharedStickyFolderIsNotFollowed) {
+    if (geteuid() != 0) GTEST_SKIP() << "only the superuser can plant a link of another user";
+    const fs::path shared = dir.path() / "shared";
+    fs::create_directory(shared);
+    fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
+    const std::string victim = dir.file("victim.profile");
+    writeText(victim, "the victim's own\n");
+    const std::string planted = (shared / "report.txt").string();
+    fs::create_symlink(victim, planted);
+    ASSERT_EQ(lchown(planted.c_str(), kNobody, kNobody), 0);
+    EXPECT_NE(replaceFileContents(planted, "report"), ReplaceResult::kDone);
+    EXPECT_EQ(writeReportFile(planted, "report"), kErrorOpenOutput);
+    EXPECT_EQ(readText(victim), "the victim's own\n");
+    EXPECT_TRUE(fs::is_symlink(planted));
+    // A planted link to the victim's folder is not followed either.
+    const fs::path folderLink = shared / "folder";
+    fs::create_directory_symlink(dir.path(), folderLink);
+    ASSERT_EQ(lchown(folderLink.c_str(), kNobody, kNobody), 0);
+    EXPECT_EQ(writeReportFile((folderLink / "victim.profile").string(), "report"),
+              kErrorOpenOutput);
+    EXPECT_EQ(readText(victim), "the victim's own\n");
+    // The folder's owner's link, and the user's own, lead where they point.
+    ASSERT_EQ(chown(shared.c_str(), kNobody, kNobody), 0);
+    EXPECT_EQ(writeReportFile(planted, "report one"), 0);
+    EXPECT_EQ(readText(victim), "report one");
+    ASSERT_EQ(chown(shared.c_str(), 0, 0), 0);
+    ASSERT_EQ(lchown(planted.c_str(), 0, 0), 0);
+    EXPECT_EQ(writeReportFile(planted, "report two"), 0);
+    EXPECT_EQ(readText(victim), "report two");
 }
 
 TEST_F(FileReplaceTest, ReadOnlyFileIsNotReplaced) {

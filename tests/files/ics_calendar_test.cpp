@@ -167,6 +167,15 @@ TEST(IcsCalendar, UtcMomentsEscapingAndFolding) {
     EXPECT_EQ(count("LOCATION:St. John's\\, Newfoundland\\; Canada \xC3\xA9t\xC3\xA9 with a name "
                     "long enough to fold"),
               4);
+    // A control character in the name never goes raw into the file (RFC 5545, 3.3.11: TEXT
+    // holds none): a CR would end the line early, an ESC reach the reader's terminal.
+    const std::string hostile = icsCalendar(events, l, "Evil\r\nX-INJECTED:1\x1b[2J", stamp);
+    const std::vector<std::string> hostileLines = contentLines(hostile);
+    EXPECT_EQ(
+        std::count(hostileLines.begin(), hostileLines.end(), "LOCATION:Evil?\\nX-INJECTED:1?[2J"),
+        4)
+        << hostile;
+    EXPECT_EQ(hostile.find('\x1b'), std::string::npos);
     // Unique identifiers for unique events.
     std::vector<std::string> uids;
     for (const std::string& line : lines) {

@@ -70,6 +70,50 @@ TEST(LoadLocations, CodesAndTheLimitOf2000) {
     EXPECT_EQ(list.back().name, "P1999");
 }
 
+// Files as editors and interrupted writers leave them: blank lines, a last line without its
+// "\n" or cut short, a UTF-8 byte-order mark. Each reads as the places it holds; a name that is
+// not there is unknown (103), never corrupt.
+TEST(LoadLocations, BlankLinesUnendedLinesAndAByteOrderMarkRead) {
+    const std::string places = kSmallFile.substr(kFirstLine.size());
+    const std::string bom = "\xEF\xBB\xBF";
+    const struct {
+        std::string text;
+        const char* what;
+    } files[] = {
+        {kSmallFile + "\n", "blank line at the end"},
+        {kFirstLine + "\n  \t\n" + places + " \r\n", "blank lines between and after"},
+        {kSmallFile.substr(0, kSmallFile.size() - 1), "last line without its newline"},
+        {kSmallFile + "Cut;Short 0.1", "last line cut short"},
+        {bom + kSmallFile, "byte-order mark"},
+    };
+    for (const auto& file : files) {
+        std::vector<Location> list;
+        ASSERT_EQ(locationsFromText(file.text, list), 0) << file.what;
+        ASSERT_EQ(list.size(), 3u) << file.what;
+        EXPECT_EQ(list[2].name, "New York,NY,CA,USA") << file.what;
+        EXPECT_EQ(list[2].dstEnd, 2626) << file.what;
+        Location home;
+        Config config;
+        EXPECT_EQ(configFromText(file.text, home, config), 0) << file.what;
+        EXPECT_EQ(home.name, "Manama,Bahrain") << file.what;
+        Location nowhere{.name = "Nowhere"};
+        EXPECT_EQ(findLocationInText(file.text, nowhere), kConfigHomeNotFound) << file.what;
+    }
+    // A line cut short that is followed by more is still corrupt, and so is a blank line 1.
+    std::vector<Location> list;
+    EXPECT_EQ(locationsFromText(kFirstLine + "Cut;Short 0.1\n" + places, list), kConfigCorrupt);
+    EXPECT_EQ(locationsFromText("\n" + kSmallFile, list), kConfigCorrupt);
+}
+
+TEST(SaveConfig, AByteOrderMarkIsNotKeptInTheHomeName) {
+    ScratchDir dir;
+    const std::string path = dir.file("Kelmo.cfg");
+    writeText(path, "\xEF\xBB\xBF" + kSmallFile);
+    Config config;
+    ASSERT_EQ(saveConfig(config, path), 0);
+    EXPECT_EQ(readText(path), kSmallFile);
+}
+
 TEST(SaveLocations, KeepsTheSettingsOfLineOneByteForByte) {
     ScratchDir dir;
     const std::string path = dir.file("Kelmo.cfg");

@@ -70,9 +70,14 @@ TEST(TimerSocketFolder, RuntimeFolderFirstElseAFolderOfTheUserInTheTemporaryDire
     // The socket once lay in the shared temporary directory itself, where anybody may create
     // its name first.
     {
-        ScopedEnv env("XDG_RUNTIME_DIR", "/run/user/1000/");
-        EXPECT_EQ(timerSocketFolder(), "/run/user/1000");
-        EXPECT_EQ(timerSocketPath(), "/run/user/1000/KelmoTimer");
+        const std::string runtime =
+            fs::temp_directory_path() / ("kelmo-run-" + std::to_string(getpid()));
+        fs::create_directory(runtime);
+        fs::permissions(runtime, fs::perms::owner_all);
+        ScopedEnv env("XDG_RUNTIME_DIR", runtime + "/");
+        EXPECT_EQ(timerSocketFolder(), runtime);
+        EXPECT_EQ(timerSocketPath(), runtime + "/KelmoTimer");
+        fs::remove(runtime);
     }
     const std::string fallback = temporaryDirectory() + "/KelmoTimes-" + std::to_string(getuid());
     for (const char* runtime : {static_cast<const char*>(nullptr), "", "relative/dir"}) {
@@ -82,6 +87,42 @@ TEST(TimerSocketFolder, RuntimeFolderFirstElseAFolderOfTheUserInTheTemporaryDire
     }
     EXPECT_EQ(folderOf("/run/user/1000/KelmoTimer"), "/run/user/1000");
     EXPECT_EQ(folderOf("/KelmoTimer"), "/");
+}
+
+// A runtime folder that cannot hold the Timer's socket safely is passed over for the private
+// folder in the temporary directory, so that every start of the Timer, and every client, meets
+// at one socket and one lock; a temporary directory that is missing, or whose socket path would
+// not fit a Unix socket address (107 bytes), gives way to /tmp.
+TEST_F(FolderTest, AnUnusableRuntimeFolderFallsBackToThePrivateTemporaryFolder) {
+    const std::string uid = std::to_string(getuid());
+    const std::string fallback = temporaryDirectory() + "/KelmoTimes-" + uid;
+    const std::string file = (folder_ / "file").string();
+    close(creat(file.c_str(), 0600));
+    const fs::path open = folder_ / "open";
+    fs::create_directory(open);
+    fs::permissions(open, fs::perms::all);
+    std::string deep = folder_.string();
+    while (deep.size() + 1 + std::strlen(kTimerSocketName) <= kMaxSocketPathBytes) deep += "/deep";
+    fs::create_directories(deep);
+    fs::permissions(deep, fs::perms::owner_all);
+    for (const std::string& runtime : {file, open.string(), deep, (folder_ / "missing").string()}) {
+        ScopedEnv env("XDG_RUNTIME_DIR", runtime);
+        EXPECT_EQ(timerSocketFolder(), fallback) << runtime;
+        EXPECT_LE(timerSocketPath().size(), kMaxSocketPathBytes) << runtime;
+    }
+    const std::string tmp = fs::canonical("/tmp").string() + "/KelmoTimes-" + uid;
+    ScopedEnv runtime("XDG_RUNTIME_DIR", nullptr);
+    for (const std::string& tmpdir : {(folder_ / "missing").string(), deep, file}) {
+        ScopedEnv env("TMPDIR", tmpdir);
+        EXPECT_EQ(timerSocketFolder(), tmp) << tmpdir;
+    }
+    if (geteuid() != 0) return;  // only the superuser can give a folder to another user
+    const fs::path others = folder_ / "others";
+    fs::create_directory(others);
+    fs::permissions(others, fs::perms::owner_all);
+    ASSERT_EQ(chown(others.c_str(), kNobody, kNobody), 0);
+    ScopedEnv env("XDG_RUNTIME_DIR", others.string());
+    EXPECT_EQ(timerSocketFolder(), fallback);
 }
 
 TEST_F(FolderTest, OnlyAFolderOfTheUserThatOthersMayNotWriteIsPrivate) {

@@ -4,6 +4,8 @@
 #include "platform/user_folders.h"
 
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -54,6 +56,21 @@ TEST_F(UserFolders, SettingsBelowTheConfigHome) {
     EXPECT_EQ(userAutostartDirectory(), (dir_ / "cfg" / "autostart").string());
     configHome_.set("relative/cfg");  // not absolute: ignored
     EXPECT_EQ(userConfigDirectory(), (dir_ / "home" / ".config" / "KelmoTimes").string() + "/");
+}
+
+// Without HOME (or with a relative one) the settings once came from ./.config of whatever
+// folder the program was started in. The home folder of the user's entry in the password file
+// is taken instead.
+TEST_F(UserFolders, WithoutHomeThePasswordEntryGivesTheHomeFolder) {
+    const passwd* entry = getpwuid(getuid());
+    ASSERT_NE(entry, nullptr);
+    const std::string home = entry->pw_dir;
+    for (const char* value : {static_cast<const char*>(nullptr), "", ".", "relative/home"}) {
+        home_.set(value);
+        EXPECT_EQ(userConfigDirectory(), home + "/.config/KelmoTimes/")
+            << (value ? value : "unset");
+        EXPECT_EQ(userAutostartDirectory(), home + "/.config/autostart");
+    }
 }
 
 TEST_F(UserFolders, DataFilesBesideTheProgramThenSharedThenXdgData) {

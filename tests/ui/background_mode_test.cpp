@@ -122,6 +122,21 @@ class BackgroundModeTest : public QObject {
         QCOMPARE(ended_, 1);
     }
 
+    // A Timer that cannot listen could not be reached, nor keep a second one out: it does not
+    // start, and says why.
+    void anEndpointThatCannotBeOpenedRefusesToStart() {
+        QFile::setPermissions(runtime_->path(), QFile::Permissions(0x7777));  // others write
+        ApplicationRecords records;
+        records.home = records.current = test::manama();
+        records.config.alertFlags = 3;
+        auto mode = makeMode();
+        QCOMPARE(mode->run(records), 0);
+        QVERIFY(mode->timer() == nullptr);
+        QCOMPARE(fakes_->messages.shown.size(), std::size_t(1));
+        const QString text = QString::fromStdString(fakes_->messages.lastText());
+        QVERIFY2(text.contains(runtime_->path()) && text.contains("not started"), qPrintable(text));
+    }
+
     void reloadIsAnsweredBeforeItsMessageBoxAndTheSenderMayLeave() {
         // With Kelmo.cfg moved away the reload's question once came before the answer: the
         // sender waited 30 s, and when it left while the box was open the Timer crashed.

@@ -214,6 +214,27 @@ class BackgroundProcessTest : public QObject {
         QVERIFY(timer_->waitForFinished(kEndMs));
     }
 
+    // A runtime folder that is a plain file once left each start without its lock: three
+    // starts, three Timers, none reachable. The private temporary folder takes its place.
+    void anUnusableRuntimeFolderStillMakesOneReachableTimer() {
+        QFile plain(dir_->filePath("not-a-folder"));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        env_.insert("XDG_RUNTIME_DIR", plain.fileName());
+        writeConfig(alert::kNotifier);
+        QVERIFY(startTimer());
+        QCOMPARE(cli({"timer", "status"}).status, 0);
+        QProcess second;
+        second.setProcessEnvironment(env_);
+        second.start(dir_->filePath("Kelmo"), {"/t", "0"});
+        QVERIFY(second.waitForStarted(kStartMs));
+        QVERIFY(waitForError800(second));
+        second.kill();
+        second.waitForFinished(kEndMs);
+        QCOMPARE(cli({"timer", "quit"}).out, QStringLiteral("1\n"));
+        QVERIFY(timer_->waitForFinished(kEndMs));
+    }
+
     void twoTimersStartedAtOnceMakeOneTimer() {
         // Both once found no Timer and both listened: two alerts at every prayer.
         writeConfig(alert::kNotifier);

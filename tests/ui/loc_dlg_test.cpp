@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
@@ -304,6 +305,20 @@ class LocDlgTest : public QObject {
         QCOMPARE(dialog.locations().size(), std::size_t(246));
     }
 
+    // A pasted CR or ESC is refused before anything changes.
+    void addRefusesANameWithAControlCharacter() {
+        LocDlg dialog(home_, current_, fakes_->services);
+        dialog.show();
+        const std::string before = fileText();
+        typePlace(&dialog, "x", 21, 25, 21, 39, 3, 0);
+        for (const char* refused : {"Evil\x1b[2J,Town", "Two\rLines,Town"}) {
+            test::editOf(&dialog, loc::kName)->setText(refused);
+            click(&dialog, loc::kAdd);
+            QCOMPARE(messages().lastText(), std::string(kControlCharacters));
+            QCOMPARE(fileText(), before);
+        }
+    }
+
     // Kelmo.cfg holds Windows-1252: Arabic or Turkish dotted capital letters would be stored as
     // "?", so the name is refused before anything changes; Latin letters with accents are held.
     void addRefusesANameWindows1252CannotHold() {
@@ -443,6 +458,33 @@ class LocDlgTest : public QObject {
         QCOMPARE(QString::fromStdString(messages().lastText()),
                  QString("You can not add more locations!\t\n"));
         QCOMPARE(fileLocations().size(), std::size_t(1999));
+    }
+
+    // Two windows open on the same file: each edit is made to the file as it is, so neither
+    // window's Add, Change or Remove is lost, and each shows the other's places once it edits.
+    void twoWindowsKeepEachOthersEdits() {
+        LocDlg first(home_, current_, fakes_->services);
+        LocDlg second(home_, current_, fakes_->services);
+        typePlace(&first, "Kelmotown,Nowhere", 46, 56, 53, 7, 1, 0);
+        click(&first, loc::kAdd);
+        typePlace(&second, "Secondtown,Somewhere", 40, 0, 0, 8, 1, 0);
+        click(&second, loc::kAdd);
+        type(&second, loc::kName, "Accra,Ghana");
+        click(&second, loc::kRemove);
+        typePlace(&first, "Abu Dhabi,Uae", 24, 28, 0, 54, 4, 0);
+        click(&first, loc::kChange);
+        QCOMPARE(QString::fromStdString(messages().lastText()), QString());
+        std::vector<std::string> names;
+        for (const Location& l : fileLocations()) names.push_back(l.name);
+        QCOMPARE(names.size(), std::size_t(247));
+        for (const char* added : {"Kelmotown,Nowhere", "Secondtown,Somewhere"})
+            QVERIFY(std::find(names.begin(), names.end(), added) != names.end());
+        QVERIFY(std::find(names.begin(), names.end(), "Accra,Ghana") == names.end());
+        QCOMPARE(fileLocations()[1].height, 12);  // Abu Dhabi as the first window changed it
+        QVERIFY(listAndListBoxAgree(first));
+        QCOMPARE(first.locations().size(), std::size_t(247));  // the second window's edits too
+        QVERIFY(findRow(listBox(&first), "Secondtown,Somewhere") >= 0);
+        QCOMPARE(findRow(listBox(&first), "Accra,Ghana"), -1);
     }
 
     void aFailedSaveLeavesListAndListBoxAsBefore() {

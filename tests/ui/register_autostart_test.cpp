@@ -38,10 +38,15 @@ class RegisterAutostartTest : public QObject {
         test::RecordingMessageBox messages;
         entry.result = 114;
         QCOMPARE(registerAutostart(1, "/usr/bin/Kelmo", entry, messages), 0);
-        QCOMPARE(messages.lastText(), std::string("Could not open Windows Registry!\t"));
+        // Said with the entry's file; there is no registry to name.
+        QCOMPARE(messages.lastText(),
+                 std::string("Could not change the autostart folder of "
+                             "/home/u/.config/autostart/KelmoTimes.desktop!\t"));
         entry.result = 115;
         QCOMPARE(registerAutostart(0, "/usr/bin/Kelmo", entry, messages), 0);
-        QCOMPARE(messages.lastText(), std::string("Could not modify Windows Registry!\t"));
+        QCOMPARE(messages.lastText(),
+                 std::string("Could not write or remove the autostart entry "
+                             "/home/u/.config/autostart/KelmoTimes.desktop!\t"));
         QCOMPARE(messages.shown.back().caption, std::string("KelmoTimes"));
     }
 

@@ -218,6 +218,52 @@ class TimerEndpointServerTest : public QObject {
         QTRY_COMPARE(server.openConnections(), 0);
     }
 
+    // A client that has sent its line is never reset to make room: with every place taken by
+    // clients whose lines have come but not yet been read, one more waits its turn, and all
+    // get their answers.
+    void aClientThatSentItsLineIsNeverDroppedForRoom() {
+        TimerEndpointServer server(path_);
+        server.setIdleTimeoutMs(60000);
+        QCOMPARE(server.listen(), TimerEndpointServer::Claim::listening);
+        server.setHandler([](const TimerMessage&) { return result(1); });
+        std::vector<int> clients;
+        for (int i = 0; i <= TimerEndpointServer::kMaxConnections; ++i) {
+            const int fd = idleClient(path_);
+            QVERIFY(fd >= 0);
+            QCOMPARE(send(fd, "0x401 0 0\n", 10, MSG_NOSIGNAL), ssize_t(10));
+            clients.push_back(fd);
+        }
+        int answered = 0;
+        for (int fd : clients) {
+            char answer[8] = {};
+            QTRY_VERIFY(recv(fd, answer, sizeof answer, MSG_DONTWAIT) != -1 || errno != EAGAIN);
+            answered += std::string(answer) == "1\n" ? 1 : 0;
+            close(fd);
+        }
+        QCOMPARE(answered, TimerEndpointServer::kMaxConnections + 1);
+    }
+
+    // Many clients, one message per connection as kelmo-cli sends them: not one answer lost.
+    void clientsUnderLoadLoseNoAnswer() {
+        constexpr int kClients = 20, kRequests = 50;
+        TimerEndpointServer server(path_);
+        QCOMPARE(server.listen(), TimerEndpointServer::Claim::listening);
+        server.setHandler([](const TimerMessage&) { return result(1); });
+        std::atomic<int> lost = 0, finished = 0;
+        std::vector<std::thread> clients;
+        for (int c = 0; c < kClients; ++c) {
+            clients.emplace_back([&] {
+                for (int r = 0; r < kRequests; ++r)
+                    if (exchangeTimerLine(path_, "0x401 0 0\n", 5000) != "1") ++lost;
+                ++finished;
+            });
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(finished == kClients, 60000);
+        for (std::thread& t : clients) t.join();
+        QCOMPARE(lost.load(), 0);
+        QTRY_COMPARE(server.openConnections(), 0);
+    }
+
     void runningOutOfDescriptorsPausesButNeverStopsListening() {
         TimerEndpointServer server(path_);
         server.setIdleTimeoutMs(300);

@@ -15,6 +15,7 @@
 #include "calendar/summer_time.h"
 #include "calendar/time_zone_database.h"
 #include "calendar/zone_rules.h"
+#include "files/field_scanner.h"
 #include "files/show_report.h"
 #include "hijri/hijri_date.h"
 #include "platform/encoding.h"
@@ -146,6 +147,11 @@ namespace {
 CliError placeName(const std::string& option, const std::string& utf8, std::string& name) {
     if (!platform::fitsCp1252(utf8)) {
         return {kExitUsage, option + ": \"" + utf8 + "\" has characters Windows-1252 cannot hold"};
+    }
+    if (holdsControl(utf8)) {
+        return {kExitUsage, option +
+                                ": a name must not hold a control character (such as CR "
+                                "or ESC)"};
     }
     name = platform::cp1252FromUtf8(utf8);
     if (name.size() > Location::kNameLength) {

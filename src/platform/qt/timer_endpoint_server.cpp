@@ -1,5 +1,7 @@
 #include "platform/qt/timer_endpoint_server.h"
 
+#include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -41,6 +43,20 @@ bool outOfDescriptors(int error) {
     return error == EMFILE || error == ENFILE || error == ENOBUFS || error == ENOMEM;
 }
 
+// True when a client waits in the listening socket's queue.
+bool connectionWaiting(int listener) {
+    pollfd waiting{listener, POLLIN, 0};
+    return poll(&waiting, 1, 0) > 0 && (waiting.revents & POLLIN) != 0;
+}
+
+// True when the client has sent nothing yet, neither into the socket's buffer nor the kernel's.
+bool nothingReceived(QLocalSocket* socket) {
+    int waiting = 0;
+    return socket->bytesAvailable() == 0 &&
+           ioctl(static_cast<int>(socket->socketDescriptor()), FIONREAD, &waiting) == 0 &&
+           waiting == 0;
+}
+
 }  // namespace
 
 TimerEndpointServer::TimerEndpointServer(std::string socketPath, QObject* parent)
@@ -57,14 +73,30 @@ TimerEndpointServer::~TimerEndpointServer() {
     stopListening();  // removes the socket file; the lock goes with lock_
 }
 
+TimerEndpointServer::Claim TimerEndpointServer::fail(std::string why) {
+    failure_ = std::move(why);
+    return Claim::failed;
+}
+
 TimerEndpointServer::Claim TimerEndpointServer::listen() {
-    if (!makePrivateFolder(folderOf(path_))) return Claim::failed;
+    const std::string folder = folderOf(path_);
+    if (path_.size() > kMaxSocketPathBytes) {
+        return fail("the socket path " + path_ + " is longer than a socket address holds");
+    }
+    if (!makePrivateFolder(folder)) {
+        return fail("the folder " + folder +
+                    " is missing, is not a folder, belongs to another user or may be written by "
+                    "others");
+    }
     if (!lock_.tryLock(0)) {
-        return lock_.error() == QLockFile::LockFailedError ? Claim::alreadyTaken : Claim::failed;
+        if (lock_.error() == QLockFile::LockFailedError) return Claim::alreadyTaken;
+        return fail("the lock file " + path_ + kTimerLockSuffix + " could not be made");
     }
     unlink(path_.c_str());  // the lock is free: nobody listens here any more
     listener_ = listenAt(path_);
-    if (listener_ < 0) return Claim::failed;  // the lock stays: still one Timer only
+    if (listener_ < 0) {
+        return fail("the socket " + path_ + " could not be made (" + std::strerror(errno) + ")");
+    }
     notifier_ = std::make_unique<QSocketNotifier>(listener_, QSocketNotifier::Read);
     connect(notifier_.get(), &QSocketNotifier::activated, this,
             &TimerEndpointServer::acceptPending);
@@ -82,13 +114,15 @@ void TimerEndpointServer::stopListening() {
 void TimerEndpointServer::acceptPending() {
     // At most a full set per round, so that the lines of those accepted are read in between.
     for (int round = 0; round < kMaxConnections; ++round) {
-        if (open_ >= kMaxConnections && silent_.empty()) {
-            notifier_->setEnabled(false);  // every one is being answered: the rest wait
-            return;
+        if (unanswered_.size() >= kMaxConnections) {
+            if (!connectionWaiting(listener_)) return;  // no room needed yet
+            if (!makeRoom()) {
+                notifier_->setEnabled(false);  // every one is being answered: the rest wait
+                return;
+            }
         }
         const int fd = accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (fd >= 0) {
-            if (open_ >= kMaxConnections) drop(silent_.front());
             serve(fd);
             continue;
         }
@@ -102,16 +136,26 @@ void TimerEndpointServer::acceptPending() {
     }
 }
 
+bool TimerEndpointServer::makeRoom() {
+    const auto idle = std::find_if(silent_.begin(), silent_.end(), nothingReceived);
+    if (idle == silent_.end()) return false;
+    drop(*idle);
+    return true;
+}
+
 void TimerEndpointServer::resumeAccepting() {
-    if (notifier_ == nullptr) return;
+    if (notifier_ == nullptr || retry_.isActive()) return;  // out of descriptors: retry_ resumes
     notifier_->setEnabled(true);
     acceptPending();  // clients that came while paused raise no new notification
 }
 
-void TimerEndpointServer::drop(QLocalSocket* socket) {
+void TimerEndpointServer::forget(QLocalSocket* socket) {
     std::erase(silent_, socket);
-    disconnect(socket, &QObject::destroyed, this, nullptr);  // counted off here
-    --open_;
+    std::erase(unanswered_, socket);
+}
+
+void TimerEndpointServer::drop(QLocalSocket* socket) {
+    forget(socket);
     socket->abort();  // the descriptor is closed at once
     socket->deleteLater();
 }
@@ -123,7 +167,7 @@ void TimerEndpointServer::serve(int descriptor) {
         delete socket;
         return;
     }
-    ++open_;
+    unanswered_.push_back(socket);
     silent_.push_back(socket);
     auto* idle = new QTimer(socket);
     idle->setSingleShot(true);
@@ -131,8 +175,7 @@ void TimerEndpointServer::serve(int descriptor) {
     idle->start(idleTimeoutMs_);
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     connect(socket, &QObject::destroyed, this, [this, socket] {
-        std::erase(silent_, socket);
-        --open_;
+        forget(socket);
         resumeAccepting();
     });
     connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readLine(socket); });
@@ -143,7 +186,7 @@ void TimerEndpointServer::readLine(QLocalSocket* socket) {
         if (socket->bytesAvailable() > kMaxLineBytes) socket->abort();
         return;
     }
-    // One message per connection: what follows the line is not read.
+    // One message per connection: what follows the line is not answered.
     disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
     std::erase(silent_, socket);
     const QByteArray line = socket->readLine(kMaxLineBytes);
@@ -159,11 +202,15 @@ void TimerEndpointServer::answer(QLocalSocket* rawSocket, const QByteArray& line
     // A malformed line is answered like a message nobody handles.
     Reply reply = message && handler_ ? handler_(*message) : Reply{encodeTimerResult(0), {}};
     if (socket) {
+        socket->readAll();  // what came after the line: closing on unread bytes resets the client
         socket->write(QByteArray::fromStdString(reply.answer));
         socket->flush();
         socket->disconnectFromServer();  // after what is still to be written
+        // Answered: the connection only finishes its writing now, and leaves room for another.
+        forget(socket);
     }
     if (reply.whenSent) reply.whenSent();
+    if (notifier_ != nullptr && !notifier_->isEnabled()) resumeAccepting();
 }
 
 }  // namespace kelmo::platform
