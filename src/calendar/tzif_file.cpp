@@ -87,7 +87,10 @@ void markNegativeSavingAsStandard(ZoneHistory& h) {
             if (winterSaving) summer.push_back(h.typeAfter[i - 1]);
         }
     }
-    for (const std::uint8_t t : standard) h.types[t].summer = false;
+    for (const std::uint8_t t : standard) {
+        h.types[t].summer = false;
+        h.types[t].belowStandard = !winterSaving;
+    }
     for (const std::uint8_t t : summer) h.types[t].summer = true;
 }
 

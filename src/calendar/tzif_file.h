@@ -15,6 +15,9 @@ namespace kelmo {
 struct ClockType {
     Seconds offset{};     // east of Greenwich
     bool summer = false;  // the database marks the clock as summer (daylight saving) time
+    // A clock set back below standard time for a while (Morocco in Ramadan): neither summer
+    // time nor the zone's standard time.
+    bool belowStandard = false;
 };
 
 struct ZoneHistory {

@@ -59,7 +59,7 @@ bool Zone::isSummerAt(Instant t) const {
 Seconds Zone::standardOffsetAt(Instant t) const {
     const ClockType* type = listedTypeAt(t);
     if (type == nullptr) return data_->history.rule->standardOffset;
-    if (!type->summer) return type->offset;
+    if (!type->summer && !type->belowStandard) return type->offset;
     const ZoneHistory& h = data_->history;
     const long double unix = t.time_since_epoch().count();
     auto i = std::upper_bound(
@@ -68,11 +68,11 @@ Seconds Zone::standardOffsetAt(Instant t) const {
              h.changes.begin();
     for (auto j = i - 1; j >= 0; --j) {  // the standard time this summer time follows
         const ClockType& before = h.types[h.typeAfter[static_cast<std::size_t>(j)]];
-        if (!before.summer) return before.offset;
+        if (!before.summer && !before.belowStandard) return before.offset;
     }
     for (auto j = static_cast<std::size_t>(i); j < h.changes.size(); ++j) {
         const ClockType& later = h.types[h.typeAfter[j]];
-        if (!later.summer) return later.offset;
+        if (!later.summer && !later.belowStandard) return later.offset;
     }
     if (h.rule) return h.rule->standardOffset;
     return type->offset - kOneHour;

@@ -25,8 +25,9 @@ class Zone {
     Seconds offsetAt(Instant t) const;
     // True when the clock keeps summer time at t.
     bool isSummerAt(Instant t) const;
-    // The offset of the clock's standard time at t: the offset itself outside summer time,
-    // else that of the standard time before it (or after it, when none came before).
+    // The offset of the clock's standard time at t: the offset itself outside summer time (and
+    // outside a time set back below standard), else that of the standard time before it (or
+    // after it, when none came before).
     Seconds standardOffsetAt(Instant t) const;
 
     // The clock's reading at t.

@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "base/recent_values.h"
 #include "calendar/day_frame.h"
 #include "calendar/julian_day.h"
 #include "moon/moon_rise_set.h"
@@ -20,13 +21,42 @@ struct FrameEvents {
     std::array<Event, 3> events;  // rise, transit, set
 };
 
+// The solver's events of one day frame with what they were computed from: consecutive civil
+// days share two of their three frames.
+struct KeptFrame {
+    double jd = 0.0;
+    Location frame;
+    int temperature = 0, pressure = 0, maxError = 0;
+    FrameEvents events;
+
+    bool isFor(double dayJd, const Location& f, const Config& c) const {
+        return jd == dayJd && frame.latitude == f.latitude && frame.longitude == f.longitude &&
+               frame.height == f.height && frame.timeZone == f.timeZone &&
+               temperature == c.temperature && pressure == c.pressure &&
+               maxError == c.maxAcceptableError;
+    }
+};
+
 // The solver's events of the standard-time day of date, within that day.
 FrameEvents frameEvents(const CalendarDate& date, const Location& location, const Zone& zone,
                         const Config& config) {
+    thread_local RecentValues<KeptFrame, 4> kept;
     const Location frame = dayFrameOf(date, location, zone);
-    const EventTriple t = moonRiseTransitSet(date, frame, config);
-    return {{eventOfFrameTime(t.rise, date, frame), eventOfFrameTime(t.transit, date, frame),
-             eventOfFrameTime(t.set, date, frame)}};
+    const double jd = julianDay(date);
+    return kept
+        .find([&](const KeptFrame& k) { return k.isFor(jd, frame, config); },
+              [&] {
+                  const EventTriple t = moonRiseTransitSet(date, frame, config);
+                  return KeptFrame{jd,
+                                   frame,
+                                   config.temperature,
+                                   config.pressure,
+                                   config.maxAcceptableError,
+                                   {{eventOfFrameTime(t.rise, date, frame),
+                                     eventOfFrameTime(t.transit, date, frame),
+                                     eventOfFrameTime(t.set, date, frame)}}};
+              })
+        .events;
 }
 
 // The instants of one kind of event over the frames, an event met twice (once each side of a

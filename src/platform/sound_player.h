@@ -17,13 +17,15 @@ class SoundPlayer {
     using Listener = std::function<void(Outcome)>;
 
     virtual ~SoundPlayer() = default;
-    // Starts the file (a path in Windows-1252) and returns at once; listener (may be empty) is
-    // called once, later, on the user-interface thread. False when the platform refused at
-    // once; the listener is then never called.
+    // Starts the file (a path in the system's bytes) and returns at once; listener (may be empty)
+    // is called once, later, on the user-interface thread. False when the platform refused at once;
+    // the listener is then never called.
     virtual bool play(const std::string& file, Listener listener) = 0;
     // Stops whatever plays, at once; the stopped sound's listener is not called.
     virtual void stop() = 0;
     virtual bool isPlaying() const = 0;
+    // Why the last sound was refused or failed (English, one line; empty when it did not).
+    virtual std::string failure() const = 0;
 };
 
 // The text shown when the platform refuses to play (it is not one of the numbered errors).

@@ -11,7 +11,9 @@
 #include "calendar/julian_day.h"
 #include "calendar/names.h"
 #include "calendar/time_format.h"
+#include "files/error_messages.h"
 #include "hijri/hijri_date.h"
+#include "platform/qt/caption_width.h"
 #include "ui/dialog_template.h"
 #include "ui/earth_picture.h"
 #include "ui/sound_file.h"
@@ -22,6 +24,12 @@ namespace kelmo::ui {
 namespace {
 
 constexpr int kErrorSoundFile = 109;  // "Could not open sound file!"
+constexpr int kSecondsPerMinute = 60;
+constexpr int kMinutesPerHour = 60;
+// How long an alert whose sound could not play stays: about the length of an athan.
+constexpr int kSilentAlertMs = 3 * 60 * 1000;
+// A sound file longer than this is cut there, so that the alert never holds up the next.
+constexpr int kLongestAlertMs = 10 * 60 * 1000;
 
 // The text block is laid out in a square of 2000 logical units (y upwards, origin at the
 // client centre) fitted into the client area; lines 150 units apart.
@@ -60,6 +68,13 @@ std::string prayerTimeTitle(const std::string& prayer) {
 
 std::string prayerStartedLine(const std::string& prayer, double time) {
     return prayer + " prayer is started " + formatTime(kRoundNearest, time, 0, false).text;
+}
+
+std::string prayerLateLine(double lateSeconds) {
+    const int minutes = std::max(1, static_cast<int>(lateSeconds / kSecondsPerMinute));
+    const int hours = minutes / kMinutesPerHour;
+    const std::string ago = std::to_string(minutes % kMinutesPerHour) + " min ago";
+    return "This prayer began " + (hours > 0 ? std::to_string(hours) + " h " : "") + ago;
 }
 
 // ---- the picture ----------------------------------------------------------------------------
@@ -122,17 +137,17 @@ void AthanPicture::paintEvent(QPaintEvent*) {
 // ---- the window -----------------------------------------------------------------------------
 
 Athan::Athan(const Config& config, const Location& location, CalendarDate& date, int prayer,
-             double nextTime, const Services& services, platform::SoundPlayer& sound,
-             QWidget* parent)
+             double nextTime, platform::SoundPlayer& sound, QWidget* parent)
     : QDialog(parent),
       config_(config),
       location_(location),
       date_(date),
       prayer_(std::clamp(prayer, 0, 4)),
       nextTime_(nextTime),
-      services_(services),
       sound_(sound) {
     buildTemplate();
+    selfClose_.setSingleShot(true);
+    connect(&selfClose_, &QTimer::timeout, this, &Athan::reject);
 }
 
 Athan::~Athan() {
@@ -149,13 +164,9 @@ void Athan::buildTemplate() {
     setWindowIcon(applicationIcon());
 }
 
-bool Athan::start() {
-    const std::string file = soundFilePath(config_.soundFile);
-    if (!canReadSoundFile(file)) {
-        platform::showError(services_.messages, kErrorSoundFile);
-        return false;
-    }
+void Athan::start() {
     setWindowTitle("  " + toWidget(prayerTimeTitle(names::kPrayers[prayer_])));
+    fitCaption();
     composeLines();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = rect();
@@ -165,10 +176,28 @@ bool Athan::start() {
     show();
     raise();
     activateWindow();
+    const std::string file = soundFilePath(config_.soundFile);
+    if (!canReadSoundFile(file)) {
+        soundFailed(errorText(kErrorSoundFile), file);
+        return;
+    }
     playing_ =
         sound_.play(file, [this](platform::SoundPlayer::Outcome outcome) { soundEnded(outcome); });
-    if (!playing_) services_.messages.show(platform::kSoundPlayerFailed);
-    return true;
+    if (playing_)
+        selfClose_.start(kLongestAlertMs);
+    else
+        soundFailed(platform::kSoundPlayerFailed, sound_.failure());
+}
+
+// Widens the window so that its caption bar shows the whole caption; the picture, the text
+// and the button stay centred.
+void Athan::fitCaption() {
+    const int needed = platform::captionWidth(this, windowTitle());
+    const int growth = needed - width();
+    if (growth <= 0) return;
+    setFixedWidth(needed);
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->move(child->x() + growth / 2, child->y());
 }
 
 void Athan::composeLines() {
@@ -194,6 +223,7 @@ void Athan::composeLines() {
         toWidget(prayerStartedLine(names::kPrayers[prayer_], nextTime_)),
         arg("in %1", toWidget(location_.name)),
     };
+    if (lateSeconds_ > 0) lines_.append(toWidget(prayerLateLine(lateSeconds_)));
 }
 
 void Athan::paintEvent(QPaintEvent*) {
@@ -211,9 +241,10 @@ void Athan::paintEvent(QPaintEvent*) {
     if (picture != nullptr && close != nullptr) {
         const double bandTop = picture->geometry().bottom() + 4.0;
         const double bandBottom = close->geometry().top() - 2.0;
-        if (top < bandTop || top + kLines * step > bandBottom) {
+        const auto lines = static_cast<double>(std::max<qsizetype>(kLines, lines_.size()));
+        if (top < bandTop || top + lines * step > bandBottom) {
             top = bandTop;
-            step = (bandBottom - bandTop) / kLines;
+            step = (bandBottom - bandTop) / lines;
         }
     }
     QFont font = dialogFont();
@@ -231,8 +262,28 @@ void Athan::soundEnded(platform::SoundPlayer::Outcome outcome) {
     if (outcome == platform::SoundPlayer::Outcome::finished) {
         finish();
     } else {
-        services_.messages.show(platform::kSoundPlayerFailed);  // stays open until Close
+        soundFailed(platform::kSoundPlayerFailed, sound_.failure());
     }
+}
+
+// The sound is over at once; the window says why for about an athan's length (or until Close).
+void Athan::soundFailed(const std::string& text, const std::string& why) {
+    const QString shown = toWidget(text).trimmed();
+    lines_.append(shown);
+    update();
+    Q_EMIT soundTrouble(why.empty() ? shown : shown + " (" + pathToWidget(why) + ")");
+    selfClose_.start(kSilentAlertMs);
+    endSound();
+}
+
+void Athan::closeByItselfNow() {
+    if (selfClose_.isActive()) reject();
+}
+
+void Athan::endSound() {
+    if (soundOver_) return;
+    soundOver_ = true;
+    Q_EMIT soundOver();
 }
 
 void Athan::reject() {
@@ -244,7 +295,9 @@ void Athan::reject() {
 void Athan::finish() {
     if (ended_) return;
     ended_ = true;
-    done(0);  // emits finished(0): the Timer goes on
+    selfClose_.stop();
+    done(0);
+    endSound();
 }
 
 }  // namespace kelmo::ui

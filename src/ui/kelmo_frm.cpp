@@ -2,20 +2,24 @@
 
 #include <QCursor>
 #include <QMenu>
-#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <iostream>
 
 #include "base/angles.h"
 #include "calendar/julian_day.h"
 #include "calendar/local_time.h"
 #include "calendar/place_zone.h"
+#include "calendar/row_time.h"
 #include "calendar/time_format.h"
+#include "files/error_messages.h"
 #include "platform/kelmo_messages.h"
 #include "platform/message_box.h"
 #include "platform/qt/message_dialog.h"
 #include "platform/timer_status.h"
+#include "prayer/day_prayers.h"
 #include "prayer/next_prayer.h"
+#include "prayer/school_of_law.h"
 #include "ui/athan.h"
 #include "ui/earth_picture.h"
 #include "ui/kelmo_app.h"
@@ -32,6 +36,17 @@ constexpr int kErrorPreAlertFile = 110;  // "Could not open sound file (pre-play
 constexpr int kErrorStartProgram = 505;  // "Could not start KelmoTimes!"
 constexpr double kPreAlertGraceSeconds = 30.0;
 constexpr int kModeBits = alert::kNotifier | alert::kPlaySound;
+constexpr int kFajr = static_cast<int>(PrayerSlot::fajr);
+// A clock read earlier than the last reading by more than this has been set back.
+constexpr Seconds kClockBack{1.0L};
+// The final wait may end this much before the prayer's instant (rounding of the test clock).
+constexpr double kOnTimeSeconds = 0.001;
+// After a long sleep only the last day is searched for the prayer that has just passed.
+constexpr Seconds kCatchUp{86400.0L};
+constexpr int kMaxCatchUpSteps = 16;  // more than the prayers of that day and the next
+constexpr double kMsPerSecond = 1000.0;
+constexpr int kSecondsPerHour = 3600;
+constexpr int kSecondsPerMinute = 60;
 
 // Shows nothing: notes that a question or message was wanted and answers Cancel.
 class QuietPrompt final : public Prompt {
@@ -47,6 +62,14 @@ class QuietPrompt final : public Prompt {
 // "%02i:%02i" with any seconds rounding the minute up.
 std::string minutesText(double time) {
     return formatTime(kRoundUp, time, 1, false).text;
+}
+
+// "HH:MM" of a time left, whole minutes cut (never rounded up).
+QString leftText(double seconds) {
+    const int whole = static_cast<int>(std::max(0.0, seconds));
+    return QStringLiteral("%1:%2")
+        .arg(whole / kSecondsPerHour, 2, 10, QLatin1Char('0'))
+        .arg(whole % kSecondsPerHour / kSecondsPerMinute, 2, 10, QLatin1Char('0'));
 }
 
 }  // namespace
@@ -83,7 +106,7 @@ CKelmoFrm::~CKelmoFrm() {
 void CKelmoFrm::initialise() {
     buildTrayMenu();
     tray_.setMenu(trayMenu_);
-    if (alertFlags() & alert::kPlaySound) SetTrayIcon(true);
+    SetTrayIcon(true);  // whenever the Timer runs, so that it can always be reached
 }
 
 void CKelmoFrm::buildTrayMenu() {
@@ -98,12 +121,52 @@ void CKelmoFrm::buildTrayMenu() {
     item("Terminate Timer", timerwin::kTerminate);
     item("Terminate Timer and Notifier", timerwin::kTerminateAll);
     trayMenu_->setDefaultAction(trayMenu_->actions().constFirst());
+    connect(trayMenu_, &QMenu::aboutToShow, this, &CKelmoFrm::fillTodaysTimes);
+}
+
+void CKelmoFrm::fillTodaysTimes() {
+    for (QAction* item : timeItems_) {
+        trayMenu_->removeAction(item);
+        item->deleteLater();
+    }
+    timeItems_.clear();
+    const ZoneLookup zone = zoneOfPlace(records_.current);
+    if (!zone.zone) return;
+    const CalendarDate today = currentLocalTime(*zone.zone, services_.clock.now()).date;
+    const DayPrayers prayers = dayPrayers(today, records_.current, *zone.zone, records_.config);
+    timeItems_.append(trayMenu_->addSeparator());
+    const bool scheduledToday = julianDay(records_.date) == julianDay(today);
+    for (const PrayerSlot slot : shownSlots(records_.config.fiqh)) {
+        const RowTime shown = rowTime(prayers[slot], *zone.zone, today);
+        if (!shown.isTime()) continue;
+        const double t = shown.dayAngle();
+        const bool next = scheduledToday && static_cast<int>(slot) == nextSlot_;
+        const QString text = QString::fromLatin1(slotTitle(slot)) +
+                             (next ? QStringLiteral(" (next)") : QString()) + '\t' +
+                             QString::fromStdString(minutesText(t));
+        QAction* item = trayMenu_->addAction(text);
+        item->setEnabled(false);
+        timeItems_.append(item);
+    }
+}
+
+QString CKelmoFrm::trayTip() const {
+    if (nextSlot_ == 0) return QStringLiteral("KelmoTimes: no prayer scheduled");
+    const double left = static_cast<double>((nextAt_ - services_.clock.now()).count());
+    return QStringLiteral("Next prayer: %1 at %2\nTime left: %3\nin %4")
+        .arg(QString::fromLatin1(slotPrayerName(nextSlot_)),
+             QString::fromStdString(minutesText(nextTime_)), leftText(left),
+             toWidget(records_.current.name));
+}
+
+void CKelmoFrm::updateTrayTip() {
+    if (tray_.isShown()) tray_.setTip(trayTip());
 }
 
 bool CKelmoFrm::SetTrayIcon(bool show) {
     if (!show) return tray_.remove();
     return tray_.show(
-        applicationIcon(), QString::fromLatin1(timerwin::kTip), timerwin::kTrayIconId,
+        applicationIcon(), trayTip(), timerwin::kTrayIconId,
         [this](int iconId, int mouseMessage) { trayNotification(iconId, mouseMessage); });
 }
 
@@ -152,11 +215,14 @@ int CKelmoFrm::ScheduleNextPrayer() {
         showError(kErrorNoPrayer);
         return 0;
     }
-    // A prayer just alerted is never found again, however early the final wait ended.
-    const Instant after =
-        nextSlot_ == 0 ? services_.clock.now() : std::max(services_.clock.now(), nextAt_);
-    const std::optional<NextPrayer> next =
+    const Instant now = services_.clock.now();
+    // A prayer just alerted is never found again, however early the final wait ended or
+    // however far the clock was set back.
+    const Instant after = nextSlot_ == 0 ? now : std::max(now, nextAt_);
+    std::optional<NextPrayer> next =
         nextPrayerAfter(records_.config, records_.current, *zone.zone, after);
+    if (next && next->at == alertedAt_)
+        next = nextPrayerAfter(records_.config, records_.current, *zone.zone, alertedAt_);
     if (!next) {
         nextSlot_ = 0;
         showError(kErrorNoPrayer);
@@ -168,7 +234,7 @@ int CKelmoFrm::ScheduleNextPrayer() {
     records_.date.year = next->date.year;
     records_.date.month = next->date.month;
     records_.date.day = next->date.day;
-    ++scheduleCount_;
+    lastLook_ = now;
     tickTimer_.start();
     if (phase_ == Phase::alerting) rescheduledDuringAlert_ = true;
     if (alertFlags() & alert::kNotifier) {
@@ -179,29 +245,40 @@ int CKelmoFrm::ScheduleNextPrayer() {
         notifier_->show();
         notifier_->raise();
     }
+    updateTrayTip();
+    if (trayMenu_ != nullptr) fillTodaysTimes();
     return 1;
 }
 
 void CKelmoFrm::tick() {
-    // A message box opened by a step runs its own event loop, in which further ticks arrive.
-    if (ended_ || inTick_ || phase_ != Phase::waiting || nextSlot_ == 0) return;
-    inTick_ = true;
-    const int schedule = scheduleCount_;
-    // A missed prayer time falls due at once.
-    const double left =
-        std::max(0.0, static_cast<double>((nextAt_ - services_.clock.now()).count()));
+    if (ended_ || phase_ != Phase::waiting || nextSlot_ == 0) return;
+    look();
+}
+
+// Reads the clock and acts on the scheduled prayer: the pre-alert when it is due, the final
+// wait in the last seconds, the alert once its moment has come.
+void CKelmoFrm::look() {
+    const Instant now = services_.clock.now();
+    if (now < lastLook_ - kClockBack) {
+        // The clock was set back: the next prayer is the first after the new time.
+        nextSlot_ = 0;
+        preAlertStarted_ = false;
+        tickTimer_.stop();
+        if (!ScheduleNextPrayer()) endProcess();
+        return;
+    }
+    lastLook_ = now;
+    updateTrayTip();
+    const double left = static_cast<double>((nextAt_ - now).count());
     const double preAlertWindow = records_.config.preAlertMinutes * 60.0 + kPreAlertGraceSeconds;
     if (left > 0 && left < preAlertWindow && !timerTerminated_ && !preAlertStarted_)
         preAlertStarted_ = StartPreAlert();
-    inTick_ = false;
-    // (A reload answered while a message box was open has replaced the schedule.)
-    if (ended_ || schedule != scheduleCount_ || nextSlot_ == 0) return;
     if (left >= timerwin::kFinalStepSeconds) return;
     // The final step: wait for the prayer time itself.
     tickTimer_.stop();
-    if (left > 0) {
+    if (left > kOnTimeSeconds) {
         phase_ = Phase::finalWait;
-        finalWait_.start(static_cast<int>(left * 1000.0));
+        finalWait_.start(static_cast<int>(std::ceil(left * kMsPerSecond)));
         return;
     }
     prayerTime();
@@ -213,42 +290,110 @@ void CKelmoFrm::finishFinalWait() {
     prayerTime();
 }
 
+// The latest prayer that has begun by now, from the scheduled one on (or from a day before now
+// after a long sleep); false when none has (the clock went back meanwhile).
+bool CKelmoFrm::latestPassedPrayer(Instant now, NextPrayer& latest) const {
+    latest = {nextSlot_, nextAt_, records_.date, nextTime_};
+    if (static_cast<double>((latest.at - now).count()) > kOnTimeSeconds) return false;
+    const ZoneLookup zone = zoneOfPlace(records_.current);
+    if (!zone.zone) return true;
+    Instant from = std::max(latest.at, now - kCatchUp);
+    for (int step = 0; step < kMaxCatchUpSteps; ++step) {
+        const std::optional<NextPrayer> next =
+            nextPrayerAfter(records_.config, records_.current, *zone.zone, from);
+        if (!next || next->at > now) break;
+        latest = *next;
+        from = next->at;
+    }
+    return true;
+}
+
+// Fajr's time ends at sunrise; every other prayer's lasts until the next prayer begins.
+bool CKelmoFrm::prayerStillCurrent(const NextPrayer& prayer, Instant now) const {
+    if (prayer.slot != kFajr) return true;
+    const ZoneLookup zone = zoneOfPlace(records_.current);
+    if (!zone.zone) return true;
+    const std::optional<Instant> sunrise =
+        dayPrayers(prayer.date, records_.current, *zone.zone, records_.config)[PrayerSlot::shuruq]
+            .instant();
+    return !sunrise || *sunrise > now;
+}
+
 void CKelmoFrm::prayerTime() {
     phase_ = Phase::waiting;
+    const Instant now = services_.clock.now();
+    NextPrayer latest;
+    if (!latestPassedPrayer(now, latest)) {
+        // The clock went back during the final wait: not yet.
+        tickTimer_.start();
+        look();
+        return;
+    }
     CloseStatusBox();
-    CloseNotifier();  // ends the process when the Timer was terminated before
+    closeNotifierAtPrayer();  // ends the process when the Timer was terminated before
     if (ended_) return;
+    records_.date.year = latest.date.year;
+    records_.date.month = latest.date.month;
+    records_.date.day = latest.date.day;
+    nextSlot_ = latest.slot;
+    nextTime_ = latest.timeOfDay;
+    nextAt_ = latest.at;
+    const double lateSeconds = static_cast<double>((now - latest.at).count());
+    if (latest.at == alertedAt_ || !prayerStillCurrent(latest, now)) {
+        afterAlert();
+        return;
+    }
+    alertPrayer(lateSeconds >= timerwin::kLateAfterSeconds ? lateSeconds : 0.0);
+}
+
+void CKelmoFrm::alertPrayer(double lateSeconds) {
     const int prayer = slotPrayer[static_cast<std::size_t>(nextSlot_)];
     const bool due = (alertFlags() & alert::kPlaySound) && !timerTerminated_ && prayer >= 0 &&
                      (alertFlags() & prayerAlertBit(prayer));
-    if (due) {
-        if (preAlertStarted_) sound_.stop();
-        preAlertStarted_ = false;
-        CloseStatusBox();
-        announcePrayer();
-        alert_ = new Athan(records_.config, records_.current, records_.date, prayer, nextTime_,
-                           services_, sound_);
-        phase_ = Phase::alerting;
-        rescheduledDuringAlert_ = false;
-        connect(alert_, &QDialog::finished, this, &CKelmoFrm::afterAlert);
-        if (alert_->start()) return;  // the alert runs; afterAlert follows when it closes
-        disconnect(alert_, nullptr, this, nullptr);
+    if (!due) {
+        afterAlert();
+        return;
     }
-    afterAlert();
+    alertedAt_ = nextAt_;
+    if (preAlertStarted_) sound_.stop();
+    preAlertStarted_ = false;
+    closeLingeringAlert();
+    announcePrayer(lateSeconds);
+    alert_ = new Athan(records_.config, records_.current, records_.date, prayer, nextTime_, sound_);
+    alert_->setLateSeconds(lateSeconds);
+    phase_ = Phase::alerting;
+    rescheduledDuringAlert_ = false;
+    connect(alert_, &Athan::soundTrouble, this,
+            [this](const QString& text) { reportTrouble(text.toStdString()); });
+    connect(alert_, &Athan::soundOver, this, &CKelmoFrm::afterAlert);
+    alert_->start();  // afterAlert follows when its sound is over (at once when it cannot play)
 }
 
 // The desktop notification beside the alert window, for desktops that show no tray icon.
-void CKelmoFrm::announcePrayer() {
+void CKelmoFrm::announcePrayer(double lateSeconds) {
     if (desktopNotifier_ == nullptr) return;
     const std::string name = slotPrayerName(nextSlot_);
-    desktopNotifier_->notify(prayerTimeTitle(name),
-                             prayerStartedLine(name, nextTime_) + " in " +
-                                 platform::utf8FromCp1252(records_.current.name));
+    std::string body = prayerStartedLine(name, nextTime_) + " in " +
+                       platform::utf8FromCp1252(records_.current.name);
+    if (lateSeconds > 0) body.append("\n").append(prayerLateLine(lateSeconds));
+    desktopNotifier_->notify(prayerTimeTitle(name), body);
+}
+
+void CKelmoFrm::reportTrouble(const std::string& text) {
+    std::fprintf(stderr, "Kelmo: %s\n", text.c_str());
+    if (desktopNotifier_ != nullptr) desktopNotifier_->notify(platform::kAppTitle, text);
 }
 
 void CKelmoFrm::afterAlert() {
     if (alert_ != nullptr) {
-        alert_->deleteLater();
+        disconnect(alert_, nullptr, this, nullptr);
+        if (alert_->isVisible()) {
+            // Its sound could not play: the window stays until Close, the Timer goes on.
+            lingering_ = alert_;
+            connect(alert_, &QDialog::finished, alert_, &QObject::deleteLater);
+        } else {
+            alert_->deleteLater();
+        }
         alert_ = nullptr;
     }
     const bool rescheduled = phase_ == Phase::alerting && rescheduledDuringAlert_;
@@ -258,6 +403,15 @@ void CKelmoFrm::afterAlert() {
     if (!ScheduleNextPrayer()) endProcess();
 }
 
+Athan* CKelmoFrm::lingeringAlert() const {
+    return lingering_.data();
+}
+
+void CKelmoFrm::closeLingeringAlert() {
+    if (lingering_) lingering_->reject();
+    lingering_ = nullptr;
+}
+
 bool CKelmoFrm::StartPreAlert() {
     const int prayer = slotPrayer[static_cast<std::size_t>(nextSlot_)];
     const int flags = alertFlags();
@@ -265,14 +419,17 @@ bool CKelmoFrm::StartPreAlert() {
         !(flags & prayerAlertBit(prayer)))
         return false;
     preAlertStarted_ = true;  // tried once per prayer, whatever the outcome
+    // Told, never asked: a box here would hold up the tick and the alert behind it.
     const std::string file = soundFilePath(records_.config.preAlertSoundFile);
+    const std::string failed = toWidget(platform::kSoundPlayerFailed).trimmed().toStdString();
     if (!canReadSoundFile(file)) {
-        platform::showError(services_.messages, kErrorPreAlertFile);
-    } else if (!sound_.play(file, [this](platform::SoundPlayer::Outcome outcome) {
+        reportTrouble(toWidget(errorText(kErrorPreAlertFile)).trimmed().toStdString() + " (" +
+                      file + ")");
+    } else if (!sound_.play(file, [this, failed](platform::SoundPlayer::Outcome outcome) {
                    if (outcome == platform::SoundPlayer::Outcome::failed)
-                       services_.messages.show(platform::kSoundPlayerFailed);
+                       reportTrouble(failed + " (" + sound_.failure() + ")");
                })) {
-        services_.messages.show(platform::kSoundPlayerFailed);
+        reportTrouble(failed + " (" + sound_.failure() + ")");
     }
     if (notifier_ != nullptr) {
         notifier_->showNormal();
@@ -314,6 +471,15 @@ void CKelmoFrm::destroyNotifier() {
 }
 
 void CKelmoFrm::CloseNotifier() {
+    if (notifier_ != nullptr && !timerTerminated_ && !tray_.isShown()) {
+        // Without a tray icon the strip is all that shows the Timer: it goes to the task bar.
+        notifier_->showMinimized();
+        return;
+    }
+    closeNotifierAtPrayer();
+}
+
+void CKelmoFrm::closeNotifierAtPrayer() {
     if (notifier_ == nullptr) return;
     if (timerTerminated_) {
         EndBackground();
@@ -345,6 +511,7 @@ void CKelmoFrm::endProcess() {
     destroyNotifier();
     CloseStatusBox();
     if (alert_ != nullptr) alert_->reject();  // stops its sound; afterAlert sees ended_
+    closeLingeringAlert();
     if (endedCallback_) endedCallback_();
 }
 
@@ -383,7 +550,18 @@ CKelmoFrm::ReloadAnswer CKelmoFrm::reloadForAnswer() {
     return answer;
 }
 
+// Kelmo.cfg is read into a copy of the records: while a question about the file waits for the
+// user the Timer goes on with the settings it has, and it keeps them when the file cannot be
+// used (and says so).
 long CKelmoFrm::reloadWith(Prompt& prompt) {
+    ApplicationRecords loaded = records_;
+    if (loadSettings_ == nullptr || loadSettings_(loaded, prompt) == 0) {
+        if (!quiet_)
+            reportTrouble(
+                "Kelmo.cfg could not be read; the Timer goes on with its last good settings.");
+        return 0;
+    }
+    if (ended_) return 0;  // ended while the question was open
     tickTimer_.stop();
     if (phase_ == Phase::finalWait) {
         finalWait_.stop();
@@ -391,15 +569,15 @@ long CKelmoFrm::reloadWith(Prompt& prompt) {
     }
     destroyNotifier();
     CloseStatusBox();
+    records_ = loaded;
     nextSlot_ = 0;
-    if (loadSettings_ == nullptr || loadSettings_(records_, prompt) == 0) return 0;
     if ((alertFlags() & kModeBits) == 0) {
         SetTrayIcon(false);
         endProcess();
         return 1;
     }
     if (!ScheduleNextPrayer()) return 0;
-    SetTrayIcon((alertFlags() & alert::kPlaySound) != 0);
+    SetTrayIcon(true);
     return 1;
 }
 

@@ -2,7 +2,10 @@
 // seconds, plays the pre-alert sound a set number of minutes before the prayer, and at the
 // prayer time closes the Notifier, runs the prayer alert and schedules the next prayer (which
 // opens a new Notifier). It owns the tray icon with its menu, and answers the messages of the
-// "KelmoTimer" endpoint. Every time comes from the injected clock.
+// "KelmoTimer" endpoint. Every time comes from the injected clock, and the Timer follows it
+// both ways: after a jump or a suspend it alerts at most the prayer whose time has just
+// passed (once, saying how late), never a prayer before its time. Nothing it shows waits for
+// the user: a sound that cannot play is told on standard error and as a desktop notification.
 #pragma once
 
 #include <QObject>
@@ -15,6 +18,7 @@
 #include "platform/desktop_notifier.h"
 #include "platform/qt/tray_icon.h"
 #include "platform/sound_player.h"
+#include "prayer/next_prayer.h"
 #include "ui/notify.h"
 #include "ui/services.h"
 
@@ -33,7 +37,8 @@ inline constexpr int kTrayIconId = 165;
 inline constexpr int kStatus = 32784, kStart = 32788, kTerminate = 32785, kTerminateAll = 32787;
 inline constexpr int kTickMs = 30000;
 inline constexpr double kFinalStepSeconds = 32.0;  // the last wait runs to the prayer time
-inline constexpr const char* kTip = "Kelmo Timer is active";
+// An alert later than this after its prayer's time says how late it is.
+inline constexpr double kLateAfterSeconds = 60.0;
 inline constexpr const char* kStatusCaption = " Kelmo Timer";
 }  // namespace timerwin
 
@@ -64,6 +69,10 @@ class CKelmoFrm : public QObject, public NotifyHost {
     int ScheduleNextPrayer();
     // The 30-second tick.
     void tick();
+    // The tray icon's tooltip: the next prayer, its time and the time left.
+    QString trayTip() const;
+    // Puts today's times into the tray menu, below its commands.
+    void fillTodaysTimes();
     // A message of the endpoint (WM_KELMO_TRAY, _RELOAD, _QUIT, _DONE) and its result.
     long windowMessage(int message, long wParam, long lParam);
     // The answer line to WM_KELMO_STATUS.
@@ -97,6 +106,8 @@ class CKelmoFrm : public QObject, public NotifyHost {
     Instant nextAt() const { return nextAt_; }
     Notify* notifier() const { return notifier_; }
     Athan* alert() const { return alert_; }
+    // An alert whose sound could not play, left open after the Timer went on.
+    Athan* lingeringAlert() const;
     QDialog* statusBox() const;
     QMenu* trayMenu() const { return trayMenu_; }
     bool tickActive() const { return tickTimer_.isActive(); }
@@ -114,10 +125,18 @@ class CKelmoFrm : public QObject, public NotifyHost {
     void buildTrayMenu();
     long reloadWith(Prompt& prompt);
     void showError(int code);
+    void reportTrouble(const std::string& text);
+    void look();
     void prayerTime();
+    bool latestPassedPrayer(Instant now, NextPrayer& latest) const;
+    bool prayerStillCurrent(const NextPrayer& prayer, Instant now) const;
+    void alertPrayer(double lateSeconds);
     void afterAlert();
-    void announcePrayer();
+    void announcePrayer(double lateSeconds);
+    void closeNotifierAtPrayer();
     void destroyNotifier();
+    void closeLingeringAlert();
+    void updateTrayTip();
     void endProcess();
     int alertFlags() const { return records_.config.alertFlags; }
 
@@ -130,24 +149,26 @@ class CKelmoFrm : public QObject, public NotifyHost {
     Ended endedCallback_;
 
     int nextSlot_ = 0;
-    Instant nextAt_{};       // when the scheduled prayer begins
-    double nextTime_ = 0.0;  // its clock reading, radians after midnight of records_.date
+    double nextTime_ = 0.0;
+    Instant nextAt_{};     // when the scheduled prayer begins
+    Instant lastLook_{};   // when the clock was last read
+    Instant alertedAt_{};  // when the prayer last alerted began
     QTimer tickTimer_;
     QTimer finalWait_;
     Phase phase_ = Phase::waiting;
     bool rescheduledDuringAlert_ = false;
     Notify* notifier_ = nullptr;
     Athan* alert_ = nullptr;
+    QPointer<Athan> lingering_;
     bool timerTerminated_ = false;
     QPointer<platform::MessageDialog> statusBox_;
     bool preAlertStarted_ = false;
-    bool inTick_ = false;
     bool quiet_ = false;          // a reload for the endpoint: boxes are noted, not shown
     bool boxWanted_ = false;      // a quiet step wanted a box
     bool reloadShowing_ = false;  // a reload's boxes are open
-    int scheduleCount_ = 0;       // schedules made so far
     bool ended_ = false;
     QMenu* trayMenu_ = nullptr;
+    QList<QAction*> timeItems_;  // today's times in the tray menu
 };
 
 }  // namespace kelmo::ui

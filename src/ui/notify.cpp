@@ -14,6 +14,7 @@
 #include "calendar/names.h"
 #include "calendar/time_format.h"
 #include "platform/message_box.h"
+#include "platform/qt/caption_width.h"
 #include "ui/dialog_template.h"
 #include "ui/earth_picture.h"
 #include "ui/program_file.h"
@@ -24,10 +25,26 @@ namespace {
 
 constexpr int kErrorStartProgram = 505;  // "Could not start KelmoTimes!"
 constexpr int kTextMargin = 2;           // pixels from the client corner to the count-down
+constexpr double kFlashSeconds = 60.0;   // the last minute
+// A moment that came through a Julian day carries some 40 microseconds of rounding; a whole
+// second of the count-down must not lose one to it.
+constexpr double kMomentNoiseSeconds = 0.001;
+constexpr int kSecondsPerHour = 3600;
+constexpr int kSecondsPerMinute = 60;
 
 // "%02i:%02i" with any seconds rounding the minute up.
-QString minutesText(double time, bool addDays) {
-    return QString::fromStdString(formatTime(kRoundUp, time, 1, addDays).text);
+QString minutesText(double time) {
+    return QString::fromStdString(formatTime(kRoundUp, time, 1, false).text);
+}
+
+// "HH:MM:SS" of a time left, the fraction of a second cut, whole days in the hours.
+QString countDown(double seconds) {
+    const auto whole = static_cast<long long>(std::max(0.0, seconds + kMomentNoiseSeconds));
+    const auto two = [](long long value) {
+        return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+    };
+    return two(whole / kSecondsPerHour) + ':' + two(whole % kSecondsPerHour / kSecondsPerMinute) +
+           ':' + two(whole % kSecondsPerMinute);
 }
 
 }  // namespace
@@ -56,9 +73,9 @@ Notify::Notify(const Config& config, const Location& location, int prayer, Insta
       host_(host) {
     buildTemplate();
     buildMenu();
-    setWindowTitle(
-        QStringLiteral("%1 prayer starts at %2")
-            .arg(QString::fromLatin1(names::kPrayers[prayer_]), minutesText(nextTime_, false)));
+    setWindowTitle(QStringLiteral("%1 prayer starts at %2")
+                       .arg(QString::fromLatin1(names::kPrayers[prayer_]), minutesText(nextTime_)));
+    fitCaption();
     tickTimer_.setInterval(notifywin::kTickMs);
     connect(&tickTimer_, &QTimer::timeout, this, [this] { update(); });
     tickTimer_.start();
@@ -89,6 +106,15 @@ void Notify::buildTemplate() {
     move(0, 0);  // the top-left corner of the screen
 }
 
+// Widens the strip so that a caption bar can show the whole caption; the button stays at the
+// right end.
+void Notify::fitCaption() {
+    const int needed = platform::captionWidth(this, windowTitle());
+    if (width() >= needed) return;
+    setFixedWidth(needed);
+    doButton_->move(needed - doButton_->width(), doButton_->y());
+}
+
 void Notify::buildMenu() {
     menu_ = new QMenu(QStringLiteral("Do"), this);
     const auto item = [this](const char* text, int id) {
@@ -107,14 +133,12 @@ void Notify::openMenu(const QPoint& at) {
 }
 
 QString Notify::countDownText() {
-    const double secondsLeft =
-        std::max(0.0, static_cast<double>((at_ - services_.clock.now()).count()));
-    const double left = secondsLeft * kSecondToRad;
-    if (flashCount_ == 0 && left <= kMinuteToRad) {
+    const double left = std::max(0.0, static_cast<double>((at_ - services_.clock.now()).count()));
+    if (flashCount_ == 0 && left <= kFlashSeconds) {
         flashCount_ = notifywin::kFlashSteps;
         flashTimer_.start();
     }
-    return QStringLiteral("Time left: %1").arg(minutesText(left, true));
+    return QStringLiteral("Time left: %1").arg(countDown(left));
 }
 
 void Notify::flashStep() {

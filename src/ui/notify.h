@@ -1,5 +1,6 @@
 // The Notifier: a small strip at the top-left corner of the screen whose caption names the
-// next prayer and its time and whose client area counts down the time left; in the last
+// next prayer and its time and whose client area counts down the time left, redrawn every
+// second and never rounded up; the strip is wide enough for its whole caption. In the last
 // minute the strip flashes six times; the button "Do" opens a menu to minimise it, start the
 // interactive program, close it, or end the whole background process.
 #pragma once
@@ -21,7 +22,7 @@ namespace kelmo::ui {
 namespace notifywin {
 inline constexpr int kDo = 1024;
 inline constexpr int kMinimize = 32779, kStart = 32777, kClose = 32773, kCloseAll = 32778;
-inline constexpr int kTickMs = 30000;
+inline constexpr int kTickMs = 1000;
 inline constexpr int kFlashMs = 1000;
 inline constexpr unsigned kFlashSteps = 7;  // six inversions, then the count stays at 1
 }  // namespace notifywin
@@ -45,8 +46,9 @@ class Notify : public QDialog {
            const Services& services, NotifyHost& host, QWidget* parent = nullptr);
     ~Notify() override;
 
-    // The count-down step of every paint: "Time left: HH:MM" for the present moment (never
-    // negative; a passed time is held at "00:00"), starting the flashing in the last minute.
+    // The count-down step of every paint: "Time left: HH:MM:SS" for the present moment, the
+    // seconds cut and whole days counted into the hours (never negative; a passed time is
+    // held at "00:00:00"), starting the flashing in the last minute.
     QString countDownText();
     // One step of the flash timer.
     void flashStep();
@@ -60,6 +62,7 @@ class Notify : public QDialog {
     unsigned flashCount() const { return flashCount_; }
     bool flashTimerActive() const { return flashTimer_.isActive(); }
     bool tickTimerActive() const { return tickTimer_.isActive(); }
+    int tickIntervalMs() const { return tickTimer_.interval(); }
     bool inverted() const { return inverted_; }
     // Opens the "Do" menu at a screen position (the mouse cursor's when the button is pressed).
     void openMenu(const QPoint& at);
@@ -74,6 +77,7 @@ class Notify : public QDialog {
   private:
     void buildTemplate();
     void buildMenu();
+    void fitCaption();
 
     const Config& config_;
     const Location& location_;

@@ -1,8 +1,9 @@
 // The prayer alert: its caption and five text lines (weekday, Gregorian and Hijri dates,
-// prayer time with seconds, location), error 109 without a window when the sound file is
-// missing, closing by itself when the sound ends, Close stopping the sound at once, the
-// refusal message, and a picture for review. Manama, Bahrain, 11 March 2024 (a Monday, at
-// the turn of Sha'ban and Ramadan 1445).
+// prayer time with seconds, location), the line of a late alert, closing by itself when the
+// sound ends, Close stopping the sound at once, a sound that cannot play (missing file,
+// refusal, later failure) said in the window while the sound counts as over (the window has
+// no message box to show), a caption that fits, and a picture for review. Manama, Bahrain, 11 March
+// 2024 (a Monday, at the turn of Sha'ban and Ramadan 1445).
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -11,7 +12,6 @@
 #include "base/angles.h"
 #include "hijri/hijri_date.h"
 #include "ui/athan.h"
-#include "ui/fake_services.h"
 #include "ui/timer_fakes.h"
 #include "ui/ui_support.h"
 
@@ -28,22 +28,19 @@ class AthanTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<test::ProgramDirectory> dir_;
-    std::unique_ptr<test::FakeServices> fakes_;
     std::unique_ptr<test::FakeSoundPlayer> sound_;
     Config config_;
     Location place_ = test::manama();
     CalendarDate date_;
 
     std::unique_ptr<Athan> make(int prayer, double time) {
-        return std::make_unique<Athan>(config_, place_, date_, prayer, time, fakes_->services,
-                                       *sound_);
+        return std::make_unique<Athan>(config_, place_, date_, prayer, time, *sound_);
     }
 
   private Q_SLOTS:
     void init() {
         dir_ = std::make_unique<test::ProgramDirectory>();
         test::writeDummySound(dir_->path("Athan.wav"));
-        fakes_ = std::make_unique<test::FakeServices>();
         sound_ = std::make_unique<test::FakeSoundPlayer>();
         config_ = Config{};
         date_ = CalendarDate{};
@@ -54,8 +51,11 @@ class AthanTest : public QObject {
 
     void captionAndLinesForMaghrib() {
         auto alert = make(3, 17 * kHour + 51 * kMinute + 7 * kSecond);
-        QVERIFY(alert->start());
+        alert->start();
         QCOMPARE(alert->windowTitle(), QStringLiteral("  It is time for Maghrib prayer"));
+        QFont bold = alert->font();  // a caption bar has room for it
+        bold.setBold(true);
+        QVERIFY(alert->width() > QFontMetrics(bold).horizontalAdvance(alert->windowTitle()));
         // The Hijri date is the calendar module's (crescent visibility at Manama): the
         // window only prints it, day / month name / year, and keeps it in the date record.
         CalendarDate reference = date_;
@@ -75,13 +75,58 @@ class AthanTest : public QObject {
         QVERIFY(control<QPushButton>(alert.get(), athanwin::kClose) != nullptr);
     }
 
-    void missingSoundFileShowsError109AndNoWindow() {
-        config_.soundFile = "NoSuch.wav";
-        auto alert = make(1, 12 * kHour);
-        QVERIFY(!alert->start());
-        QCOMPARE(fakes_->messages.lastText(), std::string("Could not open sound file!\t"));
-        QVERIFY(!alert->isVisible());
-        QVERIFY(sound_->played.empty());
+    // A sound that cannot play never waits for the user: the window says it in a
+    // line of its own for about an athan's length, and the sound is over at once.
+    void soundThatCannotPlayIsSaidInTheWindowAndIsOverAtOnce() {
+        const struct {
+            const char* what;
+            const char* soundFile;
+            bool refuses;
+            const char* line;
+            const char* told;
+        } rows[] = {
+            {"missing file", "NoSuch.wav", false, "Could not open sound file!",
+             "Could not open sound file! ("},
+            {"no sound device", "Athan.wav", true, "Could not start sound player!",
+             "Could not start sound player! (no sound output device)"},
+        };
+        for (const auto& row : rows) {
+            config_.soundFile = row.soundFile;
+            sound_->refuses = row.refuses;
+            auto alert = make(1, 12 * kHour);
+            QSignalSpy over(alert.get(), &Athan::soundOver);
+            QSignalSpy trouble(alert.get(), &Athan::soundTrouble);
+            QSignalSpy finished(alert.get(), &QDialog::finished);
+            alert->start();
+            QVERIFY2(alert->isVisible(), row.what);
+            QCOMPARE(alert->textLines().size(), 6);
+            QCOMPARE(alert->textLines().value(5), QString::fromLatin1(row.line));
+            QCOMPARE(over.count(), 1);
+            QCOMPARE(trouble.count(), 1);
+            QVERIFY2(trouble[0][0].toString().startsWith(row.told), row.what);
+            QCOMPARE(finished.count(), 0);
+            // It stays for about an athan's length, then closes as after a finished sound.
+            QVERIFY(alert->closesByItself());
+            alert->closeByItselfNow();
+            QCOMPARE(finished.count(), 1);
+            QVERIFY(!alert->isVisible());
+            QCOMPARE(over.count(), 1);  // once
+        }
+    }
+
+    void lateAlertSaysHowLongAgoThePrayerBegan() {
+        const std::pair<double, const char*> rows[] = {
+            {75.0, "This prayer began 1 min ago"},
+            {59.0, "This prayer began 1 min ago"},
+            {2 * 3600.0 + 5 * 60 + 59, "This prayer began 2 h 5 min ago"},
+        };
+        for (const auto& [seconds, text] : rows)
+            QCOMPARE(prayerLateLine(seconds), std::string(text));
+        auto alert = make(3, 17 * kHour + 28 * kMinute + 31 * kSecond);
+        alert->setLateSeconds(121.0);
+        alert->start();
+        QCOMPARE(alert->textLines().value(3), QStringLiteral("Maghrib prayer is started 17:28:31"));
+        QCOMPARE(alert->textLines().value(5), QStringLiteral("This prayer began 2 min ago"));
     }
 
     void absoluteSoundFileIsUsedAsItIs() {
@@ -90,7 +135,7 @@ class AthanTest : public QObject {
         test::writeDummySound(path);
         config_.soundFile = path;
         auto alert = make(0, 4 * kHour);
-        QVERIFY(alert->start());
+        alert->start();
         QCOMPARE(sound_->played.back(), path);
     }
 
@@ -101,8 +146,7 @@ class AthanTest : public QObject {
         QCOMPARE(dir_->created(), 0);
         test::writeDummySound(dir_->path("Athan.wav"));
         auto alert = make(1, 12 * kHour);
-        QVERIFY(alert->start());
-        QVERIFY(fakes_->messages.shown.empty());
+        alert->start();
         QCOMPARE(sound_->played.back(), dir_->path("Athan.wav"));
         QVERIFY(sound_->played.back().find("Jos\xC3\xA9/") != std::string::npos);
     }
@@ -110,50 +154,46 @@ class AthanTest : public QObject {
     void closesByItselfWhenTheSoundEnds() {
         auto alert = make(1, 12 * kHour);
         QSignalSpy finished(alert.get(), &QDialog::finished);
-        QVERIFY(alert->start());
+        alert->start();
         QVERIFY(sound_->isPlaying());
+        QVERIFY(alert->closesByItself());  // a sound file of hours is cut after ten minutes
         sound_->end();
         QCOMPARE(finished.count(), 1);
         QVERIFY(!alert->isVisible());
         QCOMPARE(sound_->stops, 0);
+        QVERIFY(!alert->closesByItself());
+        auto endless = make(1, 12 * kHour);
+        endless->start();
+        endless->closeByItselfNow();
+        QVERIFY(!sound_->isPlaying() && !endless->isVisible());
     }
 
     void closeStopsTheSoundAtOnceAndNothingFollows() {
         auto alert = make(1, 12 * kHour);
         QSignalSpy finished(alert.get(), &QDialog::finished);
-        QVERIFY(alert->start());
+        alert->start();
         QTest::mouseClick(control<QPushButton>(alert.get(), athanwin::kClose), Qt::LeftButton);
         QCOMPARE(finished.count(), 1);
         QVERIFY(!sound_->isPlaying());
         QCOMPARE(sound_->stops, 1);
         sound_->end();  // a late end of the sound changes nothing
         QCOMPARE(finished.count(), 1);
-        QVERIFY(fakes_->messages.shown.empty());
     }
 
-    void refusedSoundShowsItsMessageAndTheAlertStaysUntilClose() {
-        sound_->refuses = true;
+    void soundFailingLaterIsSaidTheSameWay() {
         auto alert = make(1, 12 * kHour);
-        QSignalSpy finished(alert.get(), &QDialog::finished);
-        QVERIFY(alert->start());
-        QCOMPARE(fakes_->messages.lastText(), std::string("Could not start sound player!\t"));
-        QVERIFY(alert->isVisible());
-        QCOMPARE(finished.count(), 0);
-        alert->reject();
-        QCOMPARE(finished.count(), 1);
-    }
-
-    void soundFailingLaterShowsTheSameMessage() {
-        auto alert = make(1, 12 * kHour);
-        QVERIFY(alert->start());
+        QSignalSpy over(alert.get(), &Athan::soundOver);
+        alert->start();
+        QCOMPARE(over.count(), 0);
         sound_->end(platform::SoundPlayer::Outcome::failed);
-        QCOMPARE(fakes_->messages.lastText(), std::string("Could not start sound player!\t"));
+        QCOMPARE(over.count(), 1);
+        QCOMPARE(alert->textLines().value(5), QStringLiteral("Could not start sound player!"));
         QVERIFY(alert->isVisible());
     }
 
     void screenshot() {
         auto alert = make(3, 17 * kHour + 51 * kMinute + 7 * kSecond);
-        QVERIFY(alert->start());
+        alert->start();
         QVERIFY(QTest::qWaitForWindowExposed(alert.get()));
         QVERIFY(test::saveScreenshot(alert.get(), "prayer_alert"));
     }

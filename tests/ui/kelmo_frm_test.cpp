@@ -1,7 +1,10 @@
 // The background Timer driven through whole prayer days with a fixed clock moved in 30-second
 // ticks, a fake sound player and a fake tray: the alerts in order with their captions under
-// Shafi'i and Jafari, a start just before a prayer, a resume after sleep, the pre-alert once,
-// the Notifier alone, reload, the tray menu and the endpoint's status answer. Manama, Bahrain
+// Shafi'i and Jafari, a start just before a prayer, clock jumps both ways and resumes (only
+// the prayer just passed, once, late and saying so; never before its time), the pre-alert
+// once, sounds that cannot play (told, never asked, the alert on time), the Notifier alone,
+// reload (a corrupt file keeps the last good settings), the tray icon with its tooltip and
+// today's times, and the endpoint's status answer. Manama, Bahrain
 // (UT + 3 h, no summer time), 11 March 2024; the expected prayer times are those of
 // computeDayTimes, which the Timer must follow to the second.
 #include <QMenu>
@@ -21,6 +24,7 @@
 #include "prayer/day_prayers.h"
 #include "prayer/day_times.h"
 #include "prayer/next_prayer.h"
+#include "prayer/school_of_law.h"
 #include "ui/athan.h"
 #include "ui/background_mode.h"
 #include "ui/fake_services.h"
@@ -38,6 +42,7 @@ constexpr int kAllPrayers = 0x7C;  // bits 2..6
 constexpr int kNotifierAndSound = alert::kNotifier | alert::kPlaySound;
 constexpr double kTickDays = 30.0 / 86400.0;
 constexpr double kRadiansPerSecond = 3.14159265358979323846 / 43200.0;
+constexpr double kHour = 3600 * kRadiansPerSecond;
 
 struct SeenAlert {
     QString caption;
@@ -271,20 +276,92 @@ class KelmoFrmTest : public QObject {
         QVERIFY(frm_->tickActive());
     }
 
-    void resumeAfterSleepAlertsTheMissedPrayerAtOnceThenTheNextAfterNow() {
-        setLocal(12.5);
+    // A jump forward or a resume alerts only the latest prayer that has passed, naming its own
+    // time and how late; none when that prayer's time is over (Fajr after sunrise).
+    void forwardJumpAlertsOnlyThePrayerJustPassed() {
+        const PrayerTimes t0 = timesOf(0), t1 = timesOf(1);
+        const double minute = 60 * kRadiansPerSecond;
+        const struct {
+            const char* what;
+            double from, to;  // local times of day 11 (to: past 2 pi on day 12)
+            int alertedSlot;  // 0: none
+            const char* late;
+            int nextSlot;
+        } rows[] = {
+            {"6 h 10 min forward into Maghrib", t0.slots[7] - 370 * minute,
+             t0.slots[7] + 125 * kRadiansPerSecond, 7, "This prayer began 2 min ago", 8},
+            {"resumed after Fajr's time is over", 12.5 * kHour, kTwoPi + 10.0 * kHour, 0, "", 4},
+            {"resumed before sunrise", 12.5 * kHour, kTwoPi + t1.slots[1] + 605 * kRadiansPerSecond,
+             1, "This prayer began 10 min ago", 4},
+        };
+        for (const auto& row : rows) {
+            cleanup();
+            init();
+            setClock(localJd(row.from));
+            makeTimer(kNotifierAndSound | kAllPrayers, 1);
+            QCOMPARE(frm_->ScheduleNextPrayer(), 1);
+            setClock(localJd(row.to));
+            frm_->tick();
+            serve();
+            QCOMPARE(alerts_.size(), std::size_t(row.alertedSlot ? 1 : 0));
+            if (row.alertedSlot) {
+                const double own = row.alertedSlot == 1 ? t1.slots[1] : t0.slots[7];
+                QCOMPARE(alerts_[0].caption, caption(row.alertedSlot));
+                QCOMPARE(alerts_[0].lines.value(3),
+                         QStringLiteral("%1 prayer is started %2")
+                             .arg(slotPrayerName(row.alertedSlot),
+                                  QString::fromStdString(
+                                      formatTime(kRoundNearest, own, 0, false).text)));
+                QCOMPARE(alerts_[0].lines.value(5), QString::fromLatin1(row.late));
+                QVERIFY2(notifier_.shown.back().second.ends_with(row.late), row.what);
+            }
+            QCOMPARE(frm_->nextSlot(), row.nextSlot);
+            QVERIFY2(frm_->tickActive(), row.what);
+        }
+    }
+
+    // Set back by a day or three, the Timer alerts the prayers of the new day, each at its time.
+    void clockSetBackAlertsTheNewDaysPrayersAtTheirTimes() {
+        for (const int daysBack : {1, 3}) {
+            cleanup();
+            init();
+            setLocal(13.0, daysBack);
+            makeTimer(kNotifierAndSound | kAllPrayers, 1);
+            QCOMPARE(frm_->ScheduleNextPrayer(), 1);
+            setLocal(13.0);
+            runUntil(localJd(0.0, 1));
+            const PrayerTimes t = timesOf(0);
+            const int slots[] = {5, 7, 8};
+            QCOMPARE(alerts_.size(), std::size_t(3));
+            for (std::size_t i = 0; i < 3; ++i) {
+                QCOMPARE(alerts_[i].caption, caption(slots[i]));
+                const double offset =
+                    (alerts_[i].jd - localJd(t.slots[std::size_t(slots[i])])) * 86400.0;
+                QVERIFY2(offset > -0.002 && offset < 0.002, qPrintable(QString::number(offset)));
+            }
+        }
+    }
+
+    void clockSetBackAfterAnAlertNeverRepeatsIt() {
+        const double duhr = timesOf(0).slots[4];
+        setClock(localJd(duhr - 20 * kRadiansPerSecond));
         makeTimer(kNotifierAndSound | kAllPrayers, 1);
         QCOMPARE(frm_->ScheduleNextPrayer(), 1);
-        QCOMPARE(frm_->nextSlot(), 5);  // Asr
-        setLocal(10.0, 1);              // the computer wakes the next morning
-        frm_->tick();
-        serve();
+        runUntil(localJd(duhr + 30 * kRadiansPerSecond));
         QCOMPARE(alerts_.size(), std::size_t(1));
-        QCOMPARE(alerts_[0].caption, caption(5));
-        // The next prayer is the first after the present moment: that day's Duhr.
-        QCOMPARE(frm_->nextSlot(), 4);
-        QCOMPARE(records_->date.day, 12.0);
-        QCOMPARE(frm_->nextTime(), timesOf(1).slots[4]);
+        setClock(localJd(duhr - 20 * kRadiansPerSecond));  // set back 50 s
+        runUntil(localJd(duhr + 120 * kRadiansPerSecond));
+        QCOMPARE(alerts_.size(), std::size_t(1));
+        QCOMPARE(frm_->nextSlot(), 5);
+        // A final wait that ends after the clock went back does not alert early either.
+        setClock(localJd(timesOf(0).slots[5] - 20 * kRadiansPerSecond));
+        frm_->tick();
+        QVERIFY(frm_->finalWaitPending());
+        setClock(nowJd_ - 600.0 / 86400.0);
+        frm_->finishFinalWait();
+        QVERIFY(frm_->alert() == nullptr);
+        QCOMPARE(frm_->nextSlot(), 5);
+        QVERIFY(frm_->tickActive());
     }
 
     void preAlertStartsBelowNinetySecondsAndOnlyOnce() {
@@ -326,53 +403,46 @@ class KelmoFrmTest : public QObject {
             setClock(nowJd_ + kTickDays);
             frm_->tick();
         }
-        QCOMPARE(fakes_->messages.shown.size(), std::size_t(1));
-        QCOMPARE(fakes_->messages.lastText(),
-                 std::string("Could not open sound file (pre-play sound file)!\t"));
+        // Told once, as a desktop notification (and on standard error), never in a box.
+        QVERIFY(fakes_->messages.shown.empty());
+        QCOMPARE(notifier_.shown.size(), std::size_t(1));
+        QVERIFY(notifier_.shown[0].second.starts_with(
+            "Could not open sound file (pre-play sound file)! (" + dir_->path("Missing.wav")));
         QVERIFY(sound_->played.empty());
     }
 
-    void reloadAnsweredInsideAMessageBoxKeepsItsSchedule() {
-        // The box of a missing pre-alert file runs its own event loop; a reload arrives there.
-        class ReloadingBox final : public platform::MessageBox {
-          public:
-            using platform::MessageBox::show;
-            void show(const std::string&, const std::string&) override {
-                ++shown;
-                if (frm != nullptr) result = frm->reload();
-            }
-            bool ask(const std::string&, const std::string&) override { return true; }
-            CKelmoFrm* frm = nullptr;
-            int shown = 0;
-            long result = -1;
-        } box;
-        const Services services{box,           fakes_->timer, fakes_->programs, fakes_->autostart,
-                                fakes_->files, fakes_->clock, fakes_->reports};
-        const double duhr = timesOf(0).slots[4];
-        setClock(localJd(duhr - 50 * kRadiansPerSecond));
-        records_->config.alertFlags = kNotifierAndSound | kAllPrayers | alert::kPreAlertSound;
-        records_->config.fiqh = 1;
-        records_->config.preAlertSoundFile = "Missing.wav";
-        QCOMPARE(saveConfig(records_->config, dir_->path("Kelmo.cfg")), 0);
-        frm_ = std::make_unique<CKelmoFrm>(*records_, services, *sound_, *tray_,
-                                           startupSettingsLoader(services, dir_->path("Kelmo"), ""),
-                                           [this] { ++ended_; });
-        frm_->initialise();
-        box.frm = frm_.get();
+    // Without a sound device neither the pre-alert nor the prayer sound plays: both are told,
+    // nothing waits for the user, and the alert comes at the prayer's time; its window stays
+    // until Close while the Timer goes on, and the next alert closes it.
+    void soundThatCannotPlayNeverDelaysTheAlert() {
+        sound_->refuses = true;
+        const PrayerTimes t = timesOf(0);
+        setClock(localJd(t.slots[4] - 200 * kRadiansPerSecond));
+        makeTimer(kNotifierAndSound | kAllPrayers | alert::kPreAlertSound, 1);
+        records_->config.preAlertMinutes = 1;
         QCOMPARE(frm_->ScheduleNextPrayer(), 1);
-        setClock(nowJd_ + kTickDays);  // 20 s left: pre-alert and final step in one tick
-        frm_->tick();
-        QCOMPARE(box.shown, 1);
-        QCOMPARE(box.result, 1L);
-        // The tick does not carry on with the schedule the reload replaced.
-        QVERIFY(!frm_->finalWaitPending());
+        while (frm_->lingeringAlert() == nullptr) runUntil(nowJd_ + kTickDays);
+        const double offset = (nowJd_ - localJd(t.slots[4])) * 86400.0;  // at Duhr, to the ms
+        QVERIFY2(offset > -0.002 && offset < 0.002, qPrintable(QString::number(offset)));
+        QVERIFY(fakes_->messages.shown.empty());
+        QPointer<Athan> duhrAlert = frm_->lingeringAlert();
+        QVERIFY(duhrAlert);
+        QVERIFY(duhrAlert->isVisible());
+        QCOMPARE(duhrAlert->windowTitle(), caption(4));
+        QCOMPARE(duhrAlert->textLines().value(5), QStringLiteral("Could not start sound player!"));
+        const std::vector<std::pair<std::string, std::string>> told = {
+            {"KelmoTimes", "Could not start sound player! (no sound output device)"},
+            {"It is time for Duhr prayer",
+             prayerStartedLine("Duhr", t.slots[4]) + " in Manama,Bahrain"},
+            {"KelmoTimes", "Could not start sound player! (no sound output device)"}};
+        QCOMPARE(notifier_.shown, told);
+        // The Timer went on at once: Asr is scheduled and ticking, and its alert is on time.
+        QCOMPARE(frm_->nextSlot(), 5);
         QVERIFY(frm_->tickActive());
-        QCOMPARE(frm_->nextSlot(), 4);
-        setClock(nowJd_ + kTickDays);
-        frm_->tick();
-        serve();
-        QCOMPARE(alerts_.size(), std::size_t(1));
-        QCOMPARE(alerts_[0].caption, caption(4));
+        runUntil(localJd(t.slots[5] + 60 * kRadiansPerSecond));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(duhrAlert.isNull());
+        QCOMPARE(frm_->lingeringAlert()->windowTitle(), caption(5));
     }
 
     void preAlertOnlyForPrayersWithTheirBitAndWithPlay() {
@@ -396,8 +466,7 @@ class KelmoFrmTest : public QObject {
         setLocal(11.0);
         makeTimer(alert::kNotifier | kAllPrayers, 1);
         QCOMPARE(frm_->ScheduleNextPrayer(), 1);
-        QCOMPARE(tray_->shows, 0);
-        QVERIFY(!tray_->isShown());
+        QVERIFY(tray_->isShown());  // the Timer can always be reached
         QPointer<Notify> first = frm_->notifier();
         QVERIFY(first);
         QVERIFY(first->windowTitle().startsWith("Duhr prayer starts at "));
@@ -409,6 +478,8 @@ class KelmoFrmTest : public QObject {
         QVERIFY(first.isNull());
         QVERIFY(frm_->notifier() != nullptr);
         QVERIFY(frm_->notifier()->windowTitle().startsWith("Asr prayer starts at "));
+        frm_->notifier()->command(notifywin::kClose);  // the icon stays: the Timer is reachable
+        QVERIFY(frm_->notifier() == nullptr && tray_->isShown() && !frm_->ended());
     }
 
     void terminateTimerKeepsTheNotifierUntilThePrayerThenEnds() {
@@ -515,16 +586,30 @@ class KelmoFrmTest : public QObject {
         QVERIFY(!tray_->isShown());
     }
 
-    void reloadThatCannotReadTheFileAnswersZeroAndStopsTicking() {
+    void reloadThatCannotReadTheFileKeepsTheLastGoodSettingsAndAlerts() {
         setLocal(11.0);
         makeTimer(kNotifierAndSound | kAllPrayers, 1);
         QCOMPARE(frm_->ScheduleNextPrayer(), 1);
-        QVERIFY(QFile::remove(QString::fromStdString(dir_->path("Kelmo.cfg"))));
-        fakes_->messages.answers.push_back(false);  // do not create the built-in file
+        QFile cfg(QString::fromStdString(dir_->path("Kelmo.cfg")));
+        QVERIFY(cfg.open(QIODevice::WriteOnly));
+        cfg.write("corrupt\n");
+        cfg.close();
+        fakes_->messages.answers.push_back(false);  // Cancel: do not replace Kelmo.cfg
+        // The Timer's clock runs on while the question waits for the user.
+        const double duhr = timesOf(0).slots[4];
+        fakes_->messages.whileOpen = [&] { runUntil(localJd(duhr + 60 * kRadiansPerSecond)); };
         QCOMPARE(frm_->reload(), 0L);
-        QVERIFY(!frm_->tickActive());
-        QVERIFY(!frm_->ended());
-        QCOMPARE(platform::decodeTimerStatus(frm_->statusAnswer()).has_value(), false);
+        QCOMPARE(alerts_.size(), std::size_t(1));
+        QCOMPARE(alerts_[0].caption, caption(4));
+        QCOMPARE(records_->config.fiqh, 1);
+        QCOMPARE(frm_->nextSlot(), 5);
+        QVERIFY(frm_->tickActive());
+        QVERIFY(frm_->notifier() != nullptr);
+        QVERIFY(tray_->isShown());
+        QCOMPARE(platform::decodeTimerStatus(frm_->statusAnswer())->prayer, std::string("Asr"));
+        QCOMPARE(notifier_.shown.back().second,
+                 std::string("Kelmo.cfg could not be read; the Timer goes on with its last good "
+                             "settings."));
     }
 
     void reloadDuringTheFinalWaitCancelsItAndTheAlertStillComes() {
@@ -562,11 +647,27 @@ class KelmoFrmTest : public QObject {
 
     // ---- tray, status -------------------------------------------------------------------
 
-    void trayIconOnlyWithTheSoundAndItsDoubleClickShowsTheStatus() {
+    void trayTipNamesTheNextPrayerItsTimeAndTheTimeLeft() {
+        setLocal(11.0);
+        makeTimer(kNotifierAndSound | kAllPrayers, 1);
+        QCOMPARE(frm_->ScheduleNextPrayer(), 1);
+        const double duhr = timesOf(0).slots[4];
+        const auto tip = [&] {
+            const int left = int((localJd(duhr) - nowJd_) * 86400.0 + 0.001);
+            return QStringLiteral("Next prayer: Duhr at %1\nTime left: %2:%3\nin Manama,Bahrain")
+                .arg(QString::fromStdString(formatTime(kRoundUp, duhr, 1, false).text))
+                .arg(left / 3600, 2, 10, QLatin1Char('0'))
+                .arg(left % 3600 / 60, 2, 10, QLatin1Char('0'));
+        };
+        QCOMPARE(tray_->lastTip, tip());
+        runUntil(nowJd_ + 20 * 60 / 86400.0);  // kept up to date at every tick
+        QCOMPARE(tray_->lastTip, tip());
+    }
+
+    void trayDoubleClickShowsTheStatus() {
         setLocal(11.0);
         makeTimer(kNotifierAndSound | kAllPrayers, 1);
         QVERIFY(tray_->isShown());
-        QCOMPARE(tray_->lastTip, QStringLiteral("Kelmo Timer is active"));
         QCOMPARE(tray_->lastId, 165);
         QCOMPARE(frm_->ScheduleNextPrayer(), 1);
         // Other ids and mouse messages are ignored.
@@ -598,8 +699,24 @@ class KelmoFrmTest : public QObject {
         QMenu* menu = frm_->trayMenu();
         QCOMPARE(tray_->menu, menu);
         QCOMPARE(menu->title(), QStringLiteral("KelmoTimer"));
+        // Today's times below the commands, the next prayer marked (made afresh when opened).
+        Q_EMIT menu->aboutToShow();
         const QList<QAction*> items = menu->actions();
-        QCOMPARE(items.size(), 4);
+        const PrayerTimes t = timesOf(0);
+        QStringList times;
+        for (const PrayerSlot slot : shownSlots(1))
+            times << QStringLiteral("%1%2\t%3")
+                         .arg(slotTitle(slot), slot == PrayerSlot::duhr ? " (next)" : "",
+                              QString::fromStdString(
+                                  formatTime(kRoundUp, t.slots[std::size_t(slot)], 1, false).text));
+        QCOMPARE(items.size(), 5 + times.size());
+        QVERIFY(items[4]->isSeparator());
+        for (int i = 0; i < times.size(); ++i) {
+            QCOMPARE(items[5 + i]->text(), times[i]);
+            QVERIFY(!items[5 + i]->isEnabled());
+        }
+        Q_EMIT menu->aboutToShow();  // filled afresh, not twice
+        QCOMPARE(menu->actions().size(), 5 + times.size());
         const QStringList texts = {"Status", "Start KelmoTimes", "Terminate Timer",
                                    "Terminate Timer and Notifier"};
         const int ids[] = {32784, 32788, 32785, 32787};
@@ -629,6 +746,10 @@ class KelmoFrmTest : public QObject {
         makeTimer(kNotifierAndSound | kAllPrayers, 1);
         QVERIFY(!tray_->isShown());
         QCOMPARE(frm_->ScheduleNextPrayer(), 1);
+        // "Close Notifier" would leave nothing on screen: the strip goes to the task bar.
+        frm_->notifier()->command(notifywin::kClose);
+        QVERIFY(frm_->notifier() != nullptr);
+        QVERIFY(frm_->notifier()->isMinimized());
         runUntil(localJd(timesOf(0).slots[4] + 60 * kRadiansPerSecond));
         QCOMPARE(alerts_.size(), std::size_t(1));
     }

@@ -1,5 +1,6 @@
-// The Notifier strip: its caption, the count-down from the fixed clock (over midnight, held at
-// "00:00" once the time has passed), the six flashes of the last minute, the "Do" menu, and a
+// The Notifier strip: its caption (whole, the strip wide enough), the count-down from the fixed
+// clock redrawn every second with its seconds cut (over midnight, held at "00:00:00" once the
+// time has passed), the six flashes of the last minute, the "Do" menu, and a
 // picture of the strip for review. Manama, Bahrain (UT + 3 h).
 #include <QMenu>
 #include <QPainter>
@@ -76,31 +77,41 @@ class NotifyTest : public QObject {
         QCOMPARE(exact->windowTitle(), QStringLiteral("Fajr prayer starts at 04:30"));
         QVERIFY(strip->tickTimerActive());
         QCOMPARE(strip->pos(), QPoint(0, 0));
+        // A caption bar has room for the whole caption, and the button stays at the right end.
+        QFont bold = strip->font();
+        bold.setBold(true);
+        QVERIFY(strip->width() > QFontMetrics(bold).horizontalAdvance(strip->windowTitle()));
+        QCOMPARE(strip->doButton()->geometry().right(), strip->width() - 1);
     }
 
-    void countDownRoundsUpAndRunsOverMidnight() {
+    void countDownIsRedrawnEverySecondWithItsSecondsCut() {
         setLocal(12 * kHour);
         auto strip = make(3, 17 * kHour + 50 * kMinute + 30 * kSecond);
-        QCOMPARE(strip->countDownText(), QStringLiteral("Time left: 05:51"));
+        QCOMPARE(strip->countDownText(), QStringLiteral("Time left: 05:50:30"));
+        QCOMPARE(strip->tickIntervalMs(), 1000);
+        // 33.4 s left: the seconds are shown and cut, not rounded up to a minute.
+        setLocal(17 * kHour + 49 * kMinute + 56.6 * kSecond);
+        QCOMPARE(strip->countDownText(), QStringLiteral("Time left: 00:00:33"));
+        setLocal(12 * kHour);
         // Scheduled on the 11th for Fajr of the 12th, looked at before midnight.
         CalendarDate next = day_;
         next.day = 12;
         setLocal(23 * kHour + 30 * kMinute);
         const double fajr = 4 * kHour + 20 * kMinute + 20 * kSecond;
         Notify tomorrow(config_, place_, 0, at(next, fajr), fajr, fakes_->services, host_);
-        QCOMPARE(tomorrow.countDownText(), QStringLiteral("Time left: 04:51"));
+        QCOMPARE(tomorrow.countDownText(), QStringLiteral("Time left: 04:50:20"));
         // The same prayer seen from two days before: whole days go into the hours.
         setLocal(3 * kHour, -1);
-        QCOMPARE(tomorrow.countDownText(), QStringLiteral("Time left: 49:21"));
+        QCOMPARE(tomorrow.countDownText(), QStringLiteral("Time left: 49:20:20"));
     }
 
     void passedTimeShowsZeroNeverNegative() {
         setLocal(17 * kHour + 52 * kMinute);
         auto strip = make(3, 17 * kHour + 51 * kMinute);
-        QCOMPARE(strip->countDownText(), QStringLiteral("Time left: 00:00"));
+        QCOMPARE(strip->countDownText(), QStringLiteral("Time left: 00:00:00"));
         // Even a day later.
         setLocal(18 * kHour, 1);
-        QCOMPARE(strip->countDownText(), QStringLiteral("Time left: 00:00"));
+        QCOMPARE(strip->countDownText(), QStringLiteral("Time left: 00:00:00"));
     }
 
     void lastMinuteFlashesSixTimesOnlyOnce() {

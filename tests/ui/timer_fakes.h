@@ -1,6 +1,6 @@
 // Fakes and helpers of the background-mode tests: a sound player that plays until the test
-// ends the sound, a tray that is there or not, a recording desktop notifier, and the moment of a
-// local time at a place for the fixed clock.
+// ends the sound (or refuses, as without a sound device), a tray that is there or not, a recording
+// desktop notifier, and the moment of a local time at a place for the fixed clock.
 #pragma once
 
 #include <QFile>
@@ -34,6 +34,7 @@ class FakeSoundPlayer final : public platform::SoundPlayer {
         playing_ = false;
     }
     bool isPlaying() const override { return playing_; }
+    std::string failure() const override { return refuses ? why : std::string(); }
     // The sound ends (or fails) as the platform would report it.
     void end(Outcome outcome = Outcome::finished) {
         playing_ = false;
@@ -42,6 +43,7 @@ class FakeSoundPlayer final : public platform::SoundPlayer {
         if (listener) listener(outcome);
     }
     bool refuses = false;
+    std::string why = "no sound output device";  // the reason given while it refuses
     std::vector<std::string> played;
     int stops = 0;
 
@@ -69,6 +71,9 @@ class FakeTrayIcon final : public platform::TrayIcon {
         lastId = iconId;
         callback_ = std::move(callback);
         return true;
+    }
+    void setTip(const QString& tip) override {
+        if (shown_) lastTip = tip;
     }
     bool remove() override {
         shown_ = false;

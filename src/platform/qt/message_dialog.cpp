@@ -1,5 +1,7 @@
 #include "platform/qt/message_dialog.h"
 
+#include "platform/qt/caption_width.h"
+
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QPainter>
@@ -59,6 +61,10 @@ MessageDialog::MessageDialog(const QString& text, const QString& caption, bool w
     }
     buttons->addStretch();
     layout->addLayout(buttons);
+    // At least as wide as the caption, which a narrow box's caption bar would cut.
+    const int margins = layout->contentsMargins().left() + layout->contentsMargins().right();
+    layout->addSpacerItem(new QSpacerItem(captionWidth(this, caption) - margins, 0,
+                                          QSizePolicy::Fixed, QSizePolicy::Fixed));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -1,62 +1,98 @@
 #include "platform/qt/qt_sound_player.h"
 
 #include <QAudioDevice>
-#include <QFile>
+#include <QAudioSink>
 #include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include <cmath>
+
+#include "platform/qt/wav_source.h"
 
 namespace kelmo::platform {
 
-QtSoundPlayer::QtSoundPlayer() = default;
+namespace {
+// How long past its own length a sound may take before it counts as stuck.
+constexpr double kStuckMarginSeconds = 10.0;
+}  // namespace
+
+QtSoundPlayer::QtSoundPlayer() {
+    watchdog_.setSingleShot(true);
+    // A sink that never says it has gone idle: done when it has taken the whole sound.
+    QObject::connect(&watchdog_, &QTimer::timeout, [this] {
+        if (source_ != nullptr && source_->atEnd())
+            report(Outcome::finished);
+        else
+            report(Outcome::failed, "the sound did not end in time");
+    });
+}
 
 QtSoundPlayer::~QtSoundPlayer() {
     stop();
 }
 
+bool QtSoundPlayer::refuse(const std::string& why) {
+    failure_ = why;
+    return false;
+}
+
 bool QtSoundPlayer::play(const std::string& file, Listener listener) {
     stop();
-    // Without an output device QSoundEffect "plays" in no time; that is a refusal here.
-    if (QMediaDevices::defaultAudioOutput().isNull()) return false;
-    const QUrl source = QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(file)));
-    if (!source.isValid()) return false;
-    effect_ = std::make_unique<QSoundEffect>();
+    failure_.clear();
+    WavReader reader = WavReader::open(file);  // the system's bytes, as given
+    if (!reader.ok()) return refuse(reader.error());
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull()) return refuse("no sound output device");
+    auto* source = new WavSource(std::move(reader));
+    const QAudioFormat format = source->audioFormat();
+    if (!device.isFormatSupported(format)) {
+        delete source;
+        return refuse("the sound output device does not take this WAV format");
+    }
+    sink_ = new QAudioSink(device, format);
+    source->setParent(sink_);
+    source_ = source;
     listener_ = std::move(listener);
-    started_ = false;
-    QSoundEffect* effect = effect_.get();
-    QObject::connect(effect, &QSoundEffect::statusChanged, effect, [this, effect] {
-        if (effect->status() == QSoundEffect::Error) report(Outcome::failed);
-    });
-    QObject::connect(effect, &QSoundEffect::playingChanged, effect, [this, effect] {
-        if (effect->isPlaying())
-            started_ = true;
-        else if (started_ && effect->status() != QSoundEffect::Error)
-            report(Outcome::finished);
-    });
-    effect->setSource(source);
-    effect->play();  // plays as soon as the file is loaded
+    QObject::connect(sink_, &QAudioSink::stateChanged, sink_, [this] { stateChanged(); });
+    sink_->start(source_);
+    if (sink_->error() != QAudio::NoError) {
+        stop();
+        return refuse("the sound output device cannot be opened");
+    }
+    watchdog_.start(
+        static_cast<int>(std::ceil((source_->durationSeconds() + kStuckMarginSeconds) * 1000.0)));
     return true;
 }
 
-void QtSoundPlayer::report(Outcome outcome) {
+void QtSoundPlayer::stateChanged() {
+    if (!sink_) return;
+    const QAudio::State state = sink_->state();
+    if (state == QAudio::IdleState && source_->atEnd()) {
+        report(Outcome::finished);
+    } else if (state == QAudio::StoppedState && sink_->error() != QAudio::NoError) {
+        report(Outcome::failed, "the sound output stopped with an error");
+    }
+}
+
+void QtSoundPlayer::report(Outcome outcome, const std::string& why) {
     Listener listener = std::move(listener_);
-    listener_ = nullptr;
-    started_ = false;
+    stop();
+    failure_ = why;
     if (listener) listener(outcome);
 }
 
 void QtSoundPlayer::stop() {
     listener_ = nullptr;
-    started_ = false;
-    if (!effect_) return;
-    QObject::disconnect(effect_.get(), nullptr, nullptr, nullptr);
-    effect_->stop();
-    // Deleted later: stop() may be called from one of the effect's own signals.
-    effect_.release()->deleteLater();
+    watchdog_.stop();
+    if (!sink_) return;
+    QObject::disconnect(sink_, nullptr, nullptr, nullptr);
+    sink_->stop();
+    // Deleted later, with its source: stop() may be called from the sink's own signal.
+    sink_->deleteLater();
+    sink_ = nullptr;
+    source_ = nullptr;
 }
 
 bool QtSoundPlayer::isPlaying() const {
-    return effect_ && effect_->isPlaying();
+    return sink_ && sink_->state() != QAudio::StoppedState;
 }
 
 }  // namespace kelmo::platform

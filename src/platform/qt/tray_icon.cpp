@@ -20,7 +20,7 @@ bool SystemTrayIcon::show(const QIcon& icon, const QString& tip, int iconId, Cal
         icon_->setContextMenu(menu_);
     }
     icon_->setIcon(icon);
-    if (!tip.isEmpty()) icon_->setToolTip(tip.left(kMaxTipLength));
+    setTip(tip);
     QObject::disconnect(icon_.get(), &QSystemTrayIcon::activated, nullptr, nullptr);
     if (callback) {
         QObject::connect(icon_.get(), &QSystemTrayIcon::activated, icon_.get(),
@@ -33,6 +33,10 @@ bool SystemTrayIcon::show(const QIcon& icon, const QString& tip, int iconId, Cal
     }
     icon_->show();
     return true;
+}
+
+void SystemTrayIcon::setTip(const QString& tip) {
+    if (icon_ && !tip.isEmpty()) icon_->setToolTip(tip.left(kMaxTipLength));
 }
 
 bool SystemTrayIcon::remove() {

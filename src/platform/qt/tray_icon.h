@@ -22,6 +22,8 @@ class TrayIcon {
     virtual ~TrayIcon() = default;
     // Adds the icon, or changes it when shown; false when the platform has no tray.
     virtual bool show(const QIcon& icon, const QString& tip, int iconId, Callback callback) = 0;
+    // Changes the tooltip of the shown icon.
+    virtual void setTip(const QString& tip) = 0;
     // Removes the icon; true also when none was shown.
     virtual bool remove() = 0;
     virtual bool isShown() const = 0;
@@ -37,6 +39,7 @@ class SystemTrayIcon final : public TrayIcon {
     SystemTrayIcon();
     ~SystemTrayIcon() override;
     bool show(const QIcon& icon, const QString& tip, int iconId, Callback callback) override;
+    void setTip(const QString& tip) override;
     bool remove() override;
     bool isShown() const override;
     bool showsMenu() const override { return true; }
