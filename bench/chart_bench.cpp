@@ -45,7 +45,7 @@ void withApplication() {
     static QGuiApplication application(argc, argv);
 }
 
-void BM_PrayerChartFile(benchmark::State& state, ui::ChartFormat format) {
+void BM_PrayerChartFile(benchmark::State& state, ChartFormat format) {
     withApplication();
     const PrayerChart chart = year("Oslo,Norway");
     for (auto _ : state) {
@@ -53,7 +53,7 @@ void BM_PrayerChartFile(benchmark::State& state, ui::ChartFormat format) {
         benchmark::DoNotOptimize(bytes.data());
     }
 }
-BENCHMARK_CAPTURE(BM_PrayerChartFile, Png, ui::ChartFormat::png)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_PrayerChartFile, Svg, ui::ChartFormat::svg)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PrayerChartFile, Png, ChartFormat::png)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PrayerChartFile, Svg, ChartFormat::svg)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -8,6 +8,7 @@ kelmo_packages=(
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev xvfb xauth libxml2-utils
     locales desktop-file-utils appstream
     tzdata python3-icalendar libicu-dev
+    lintian help2man man-db file
 )
 
 # Only for ./test.sh --fuzz: clang with libFuzzer and the sanitizer runtimes.

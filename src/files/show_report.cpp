@@ -114,6 +114,21 @@ void transposeLastRow(std::string& text) {
     }
 }
 
+// Why program did not show the report.
+std::string startFailure(const std::string& program, ProgramStart start) {
+    switch (start) {
+        case ProgramStart::notFound:
+            return program == kDesktopOpener
+                       ? program +
+                             ", the desktop's opener of files (package xdg-utils), was not found"
+                       : program + " was not found";
+        case ProgramStart::terminalOnly:
+            return program + " runs only in a terminal, and no terminal emulator was found";
+        default:
+            return program + " could not be started";
+    }
+}
+
 }  // namespace
 
 int writeReportFile(const std::string& path, std::string_view bytes) {
@@ -154,9 +169,17 @@ ShownReport showReport(const std::string& text, int kind, const Config& config,
     shown.error = writeReportFile(reportFile, services.fileText(text));
     if (shown.error != 0) return shown;
     const std::vector<std::string> args = {reportFile};
-    ProgramStart start = services.startProgram(config.editor, args);
-    if (start == ProgramStart::notFound) start = services.startProgram(kDesktopOpener, args);
-    if (start != ProgramStart::started) shown.error = kErrorViewOutput;
+    const std::string viewer = reportViewerProgram(config.editor);
+    ProgramStart start = services.startProgram(viewer, args);
+    if (start == ProgramStart::started) return shown;
+    std::string why = startFailure(viewer, start);
+    if (start == ProgramStart::notFound && viewer != kDesktopOpener) {
+        start = services.startProgram(kDesktopOpener, args);
+        if (start == ProgramStart::started) return shown;
+        why += ", and " + startFailure(kDesktopOpener, start);
+    }
+    shown.error = kErrorViewOutput;
+    shown.detail = reportFile + "\n" + why + ".";
     return shown;
 }
 

@@ -1,5 +1,6 @@
 // The output step of the reports: a month or a year goes to the report file "Kelmo.out" beside
-// Kelmo.cfg (files/program_path.h) and is opened in the configured editor without waiting; one day
+// Kelmo.cfg (files/program_path.h) and is opened in the configured editor (files/report_viewer.h)
+// without waiting; one day
 // is shortened (and, for the prayer schedule, turned into one line per prayer) for a message box,
 // which the caller shows.
 #pragma once
@@ -10,6 +11,7 @@
 
 #include "base/config.h"
 #include "base/location.h"
+#include "files/report_viewer.h"
 
 namespace kelmo {
 
@@ -18,15 +20,14 @@ inline constexpr int kMoonReportOutput = 1;
 inline constexpr int kPrayerReportOutput = 2;
 
 inline constexpr const char* kReportFileName = "Kelmo.out";
-// Started on the report file when the configured editor cannot be found.
-inline constexpr const char* kDesktopOpener = "xdg-open";
 
 inline constexpr int kErrorOpenOutput = 500;   // "Could not open output file!"
 inline constexpr int kErrorWriteOutput = 501;  // "Could not write into output file!"
 inline constexpr int kErrorViewOutput = 502;   // "Could not view output file!"
 
-// Outcome of starting another program without waiting for it.
-enum class ProgramStart { started, notFound, failed };
+// Outcome of starting another program without waiting for it. terminalOnly: the program
+// runs only in a terminal and no terminal emulator was found to run it in.
+enum class ProgramStart { started, notFound, failed, terminalOnly };
 
 // What the output step needs from the operating system.
 class ReportServices {
@@ -56,13 +57,14 @@ struct ShownReport {
     int error = 0;
     std::string caption;  // " Prayer Schedule for <place>" or " Moon Information for <place>"
     std::string dayText;  // empty for a month or a year
+    std::string detail;   // with 502: the report file and why no program showed it (UTF-8)
 };
 
 // The output step for the report text of kind, for the period in config.alertFlags.
-// A month or year is written to kReportFileName beside Kelmo.cfg (500, 501), then
-// config.editor is started on
-// it; when the editor cannot be found kDesktopOpener is started instead (502 when neither
-// starts). The report file stays on disk whatever happens.
+// A month or year is written to kReportFileName beside Kelmo.cfg (500, 501), then the
+// program of reportViewerProgram(config.editor) is started on it; when that cannot be found
+// kDesktopOpener is started instead (502 with its detail when neither starts). The report
+// file stays on disk whatever happens.
 ShownReport showReport(const std::string& text, int kind, const Config& config,
                        const Location& location, ReportServices& services);
 

@@ -50,11 +50,14 @@ std::string quoteExecArgument(std::string_view argument) {
     return quoted + "\"";
 }
 
-std::string desktopEntryText(std::string_view commandLine) {
+std::string desktopEntryText(std::string_view programFile, std::string_view commandLine) {
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Name=KelmoTimes\n"
            "Comment=Prayer time Timer and Notifier\n"
+           "TryExec=" +
+           escapeValue(programFile) +
+           "\n"
            "Exec=" +
            escapeValue(commandLine) +
            "\n"
@@ -70,13 +73,13 @@ std::string XdgAutostartEntry::path() const {
     return (std::filesystem::path(directory_) / kEntryName).string();
 }
 
-int XdgAutostartEntry::write(const std::string& commandLine) {
+int XdgAutostartEntry::write(const std::string& programFile, const std::string& commandLine) {
     if (!ensureDirectory(directory_)) return kCannotOpenFolder;
     // Written beside the entry and renamed over it, so a failed write leaves the old entry.
     const std::string temporary = path() + ".tmp";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << desktopEntryText(commandLine);
+        out << desktopEntryText(programFile, commandLine);
         out.flush();
         if (!out) {
             std::error_code ignored;

@@ -18,10 +18,11 @@ namespace kelmo::platform {
 class AutostartEntry {
   public:
     virtual ~AutostartEntry() = default;
-    // Writes the entry with the command line (already quoted as for Exec).
-    // Returns 0, 114 when the folder cannot be created or this user may not change it, 115
-    // when the entry cannot be written.
-    virtual int write(const std::string& commandLine) = 0;
+    // Writes the entry that runs the command line (already quoted as for Exec) when
+    // programFile, the program it starts, is still there: a program removed since is not
+    // started at log-on. Returns 0, 114 when the folder cannot be created or this user may
+    // not change it, 115 when the entry cannot be written.
+    virtual int write(const std::string& programFile, const std::string& commandLine) = 0;
     // Removes the entry; a missing entry counts as removed. Returns 0, 114 when the folder
     // cannot be changed or an entry remains in a machine-wide folder, 115 when the entry
     // cannot be removed.
@@ -34,8 +35,9 @@ class AutostartEntry {
 // backslash, and "%" is doubled (field codes).
 std::string quoteExecArgument(std::string_view argument);
 
-// The whole file text of the entry for the command line.
-std::string desktopEntryText(std::string_view commandLine);
+// The whole file text of the entry for the command line, tried only when programFile exists
+// (TryExec).
+std::string desktopEntryText(std::string_view programFile, std::string_view commandLine);
 
 // The entry as a file in a folder.
 class XdgAutostartEntry final : public AutostartEntry {
@@ -45,7 +47,7 @@ class XdgAutostartEntry final : public AutostartEntry {
     explicit XdgAutostartEntry(
         std::string directory = userAutostartDirectory(),
         std::vector<std::string> systemDirectories = systemAutostartDirectories());
-    int write(const std::string& commandLine) override;
+    int write(const std::string& programFile, const std::string& commandLine) override;
     int remove() override;
     std::string path() const override;
 

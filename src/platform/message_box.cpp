@@ -1,11 +1,16 @@
 #include "platform/message_box.h"
 
 #include "files/error_messages.h"
+#include "platform/encoding.h"
 
 namespace kelmo::platform {
 
 void showError(MessageBox& box, int code) {
     box.show(errorMessage(code));
+}
+
+void showError(MessageBox& box, int code, const std::string& detail) {
+    box.show(std::string(errorMessage(code)) + "\n" + cp1252FromUtf8(detail));
 }
 
 }  // namespace kelmo::platform

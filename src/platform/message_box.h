@@ -22,5 +22,8 @@ class MessageBox {
 
 // The standard report of a failure: the text of the error code in a box with one OK button.
 void showError(MessageBox& box, int code);
+// The same with more on the lines below the error text: detail (UTF-8, such as a file path
+// and why the action failed) in the box's Windows-1252.
+void showError(MessageBox& box, int code, const std::string& detail);
 
 }  // namespace kelmo::platform

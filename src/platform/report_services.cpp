@@ -2,6 +2,7 @@
 
 #include "platform/encoding.h"
 #include "platform/start_detached.h"
+#include "platform/terminal_program.h"
 
 namespace kelmo::platform {
 
@@ -11,7 +12,12 @@ std::string SystemReportServices::fileText(std::string_view report) const {
 
 ProgramStart SystemReportServices::startProgram(const std::string& program,
                                                 const std::vector<std::string>& args) {
-    return startDetached(program, args);
+    if (findProgram(program).empty()) return ProgramStart::notFound;
+    if (!runsInTerminal(program)) return startDetached(program, args);
+    if (findProgram(kTerminalEmulator).empty()) return ProgramStart::terminalOnly;
+    std::vector<std::string> inTerminal = {"-e", program};
+    inTerminal.insert(inTerminal.end(), args.begin(), args.end());
+    return startDetached(kTerminalEmulator, inTerminal);
 }
 
 }  // namespace kelmo::platform

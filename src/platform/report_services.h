@@ -1,5 +1,6 @@
 // The operating-system services of the report output step: the report file in UTF-8 and
-// programs started without waiting.
+// programs started without waiting; a program that runs only in a terminal is started in the
+// terminal emulator (platform/terminal_program.h).
 #pragma once
 
 #include "files/show_report.h"

@@ -73,15 +73,22 @@ std::vector<std::string> folderList(const char* variable, const char* fallback) 
 std::vector<std::string> dataDirectories() {
     const std::string programDir = programPath("");
     std::vector<std::string> folders{programDir, programDir + "../share/" + kDataFolderName + "/"};
-    std::string dataHome = absoluteFromEnvironment("XDG_DATA_HOME");
-    if (dataHome.empty()) dataHome = homeFolder("/.local/share");
-    if (!dataHome.empty()) folders.push_back(withSeparator(dataHome) + kDataFolderName + "/");
-    for (const std::string& folder : folderList("XDG_DATA_DIRS", "/usr/local/share:/usr/share"))
+    for (const std::string& folder : xdgDataDirectories())
         folders.push_back(folder + kDataFolderName + "/");
     return folders;
 }
 
 }  // namespace
+
+std::vector<std::string> xdgDataDirectories() {
+    std::vector<std::string> folders;
+    std::string dataHome = absoluteFromEnvironment("XDG_DATA_HOME");
+    if (dataHome.empty()) dataHome = homeFolder("/.local/share");
+    if (!dataHome.empty()) folders.push_back(withSeparator(dataHome));
+    for (const std::string& folder : folderList("XDG_DATA_DIRS", "/usr/local/share:/usr/share"))
+        folders.push_back(folder);
+    return folders;
+}
 
 std::string userConfigDirectory() {
     const std::string home = configHome();

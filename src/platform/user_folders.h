@@ -31,6 +31,10 @@ std::vector<std::string> systemAutostartDirectories();
 // absolute path; else "".
 std::string userRuntimeDirectory();
 
+// "<$XDG_DATA_HOME, else $HOME/.local/share>/", then each of $XDG_DATA_DIRS (default
+// /usr/local/share:/usr/share), each ending in a separator: where desktop files are found.
+std::vector<std::string> xdgDataDirectories();
+
 // The program's own data file name, looked for in order in the program directory,
 // "<program directory>../share/kelmotimes/", then "kelmotimes/" in $XDG_DATA_HOME (default
 // ~/.local/share) and in each of $XDG_DATA_DIRS (default /usr/local/share:/usr/share); the

@@ -9,6 +9,7 @@
 #include "calendar/angle_format.h"
 #include "calendar/names.h"
 #include "files/config_file.h"
+#include "files/report_viewer.h"
 #include "platform/kelmo_messages.h"
 #include "platform/user_folders.h"
 #include "prayer/calculation_methods.h"
@@ -32,6 +33,7 @@ constexpr int kErrorTimerUpdate = 801;    // "Could not update the Timer and Not
 constexpr int kErrorStartKelmo = 505;     // "Could not start KelmoTimes!"
 constexpr int kAngleMin = -25, kAngleMax = -1, kMinuteMax = 59;
 constexpr const char* kSoundPattern = "*.wav";
+constexpr const char* kAnyFile = "*";
 
 // The dialog's label of high-latitude rule 9 (the name table's reads differently).
 constexpr const char* kMinutesRuleLabel = "n minutes for Fajr&Isha prayers";
@@ -66,7 +68,7 @@ CfgDlg::CfgDlg(Config& config, const Services& services, QWidget* parent)
 }
 
 void CfgDlg::buildTemplate() {
-    DialogTemplate t(this, " Configuration", 337, 214);
+    DialogTemplate t(this, " Configuration", 337, 244);
     using namespace cfg;
     // Top row: the school of law and the three twilight angles.
     t.group("Fiqh", 7, 5, 70, 31);
@@ -127,9 +129,13 @@ void CfgDlg::buildTemplate() {
     t.label("at", 167, 164, 10, 10);
     t.edit(kMinutesBefore, 178, 162, 24, 13);
     t.label("minutes before prayer time", 206, 164, 110, 10);
+    // The program of the month and year reports.
+    t.group("Open month and year reports with", 7, 190, 323, 30);
+    QComboBox* editor = t.dropDown(kEditor, 13, 202, 254, 13);
+    t.button(kEditorButton, "program", 272, 201, 52, 15);
     // Cancel is the default button: Enter in a field cancels.
-    QPushButton* cancel = t.button(kCancel, "Cancel", 200, 192, 60, 16);
-    QPushButton* ok = t.button(kOk, "OK", 268, 192, 60, 16);
+    QPushButton* cancel = t.button(kCancel, "Cancel", 200, 224, 60, 16);
+    QPushButton* ok = t.button(kOk, "OK", 268, 224, 60, 16);
     cancel->setDefault(true);
 
     for (const char* name : names::kFiqhs) comboBox(this, kFiqh)->addItem(name);
@@ -138,6 +144,10 @@ void CfgDlg::buildTemplate() {
         comboBox(this, kRule)->addItem(names::kHighLatitudeRules[rule]);
     }
     comboBox(this, kRule)->addItem(kMinutesRuleLabel);
+    editor->setEditable(true);
+    editor->setInsertPolicy(QComboBox::NoInsert);
+    editor->addItem(kDesktopDefaultEditor);
+    limitTyping(editor->lineEdit(), Config::kTextLength);
     limitTyping(lineEdit(this, kSoundFile), kSoundNameLength);
     limitTyping(lineEdit(this, kPreSoundFile), kSoundNameLength);
 
@@ -187,6 +197,10 @@ void CfgDlg::buildTemplate() {
     setTip(controlById(this, kMinutesBefore),
            "The number of minutes indicates how many minutes before prayer time the sound file "
            "will be played");
+    setTip(editor,
+           "Choose the program that opens the month and year reports (Kelmo.out), or type its "
+           "name; the desktop's default opens them as the desktop opens text files");
+    setTip(controlById(this, kEditorButton), "Press here to select the program");
     setTip(cancel, "Press to cancel the changes.");
     setTip(ok, "Press to confirm the changes.");
 
@@ -199,6 +213,8 @@ void CfgDlg::buildTemplate() {
     connect(control<QPushButton>(this, kPreSoundButton), &QPushButton::clicked, this,
             [this] { chooseSound(lineEdit(this, cfg::kPreSoundFile)); });
     methodBox_ = std::make_unique<MethodBox>(this, t, config_);
+    connect(control<QPushButton>(this, kEditorButton), &QPushButton::clicked, this,
+            &CfgDlg::chooseEditor);
 }
 
 void CfgDlg::fillFields() {
@@ -234,6 +250,7 @@ void CfgDlg::fillFields() {
     f.minutesBefore = config_.preAlertMinutes;
     f.playBefore = flags & alert::kPreAlertSound;
     f.preSoundFile = config_.preAlertSoundFile;
+    f.editor = isDesktopDefaultViewer(config_.editor) ? std::string() : config_.editor;
 }
 
 void CfgDlg::showFields() {
@@ -262,6 +279,8 @@ void CfgDlg::showFields() {
         {kFajr, f.fajr}, {kDuhr, f.duhr}, {kAsr, f.asr},           {kMaghrib, f.maghrib},
         {kIsha, f.isha}, {kPlay, f.play}, {kNotifier, f.notifier}, {kPlayBefore, f.playBefore}};
     for (const auto& [id, on] : boxes) checkBox(this, id)->setChecked(on);
+    comboBox(this, kEditor)
+        ->setEditText(f.editor.empty() ? QString(kDesktopDefaultEditor) : pathToWidget(f.editor));
 }
 
 bool CfgDlg::checkFields() {
@@ -297,7 +316,29 @@ bool CfgDlg::checkFields() {
            dx.integer(lineEdit(this, kMinutesBefore), 1, 30, fields_.minutesBefore) &&
            dx.path(lineEdit(this, kPreSoundFile), kSoundNameLength, fields_.preSoundFile) &&
            dx.integer(lineEdit(this, kIshaDegrees), kAngleMin, kAngleMax, fields_.ishaDegrees) &&
-           dx.integer(lineEdit(this, kIshaMinutes), 0, kMinuteMax, fields_.ishaMinutes);
+           dx.integer(lineEdit(this, kIshaMinutes), 0, kMinuteMax, fields_.ishaMinutes) &&
+           checkEditor();
+}
+
+// The editor's field: the desktop's default (its label, or nothing), else a program's name
+// or path as long as Kelmo.cfg can hold.
+bool CfgDlg::checkEditor() {
+    QComboBox* editor = comboBox(this, cfg::kEditor);
+    const QString typed = editor->currentText().trimmed();
+    if (typed.isEmpty() || typed == cfg::kDesktopDefaultEditor) {
+        fields_.editor.clear();
+        return true;
+    }
+    editor->setEditText(typed);
+    DataExchange dx(services_.messages);
+    return dx.path(editor->lineEdit(), Config::kTextLength, fields_.editor);
+}
+
+// The desktop's default keeps a stored name that already means it ("notepad.exe" of a
+// Kelmo.cfg from Windows), so that OK alone does not rewrite the field.
+std::string CfgDlg::editorToStore() const {
+    if (!fields_.editor.empty()) return fields_.editor;
+    return isDesktopDefaultViewer(config_.editor) ? config_.editor : kDesktopOpener;
 }
 
 void CfgDlg::enableSoundControls(bool play, bool playBefore, bool keepPreAlert) {
@@ -330,6 +371,14 @@ void CfgDlg::chooseSound(QLineEdit* edit) {
         fields_.soundFile = *chosen;
     else
         fields_.preSoundFile = *chosen;
+    showFields();
+}
+
+void CfgDlg::chooseEditor() {
+    checkFields();  // the members are read; a failure does not stop the choice
+    const std::optional<std::string> chosen = services_.files.chooseFile(kAnyFile);
+    if (!chosen) return;
+    fields_.editor = *chosen;
     showFields();
 }
 
@@ -382,6 +431,7 @@ void CfgDlg::accept() {
         static_cast<float>(f.visibilityDegrees + f.visibilityMinutes / 60.0);
     applyMethod(methodBox_->method(), updated);  // its exact figures, not their minutes
     updated.hijriCalendar = methodBox_->calendar();
+    updated.editor = editorToStore();
 
     if (f.play) {
         if (f.fiqh == kFiqhJafari && (f.asr || f.isha)) {
@@ -432,6 +482,7 @@ void CfgDlg::accept() {
     config_.moonVisibilityLimit = updated.moonVisibilityLimit;
     config_.method = updated.method;
     config_.hijriCalendar = updated.hijriCalendar;
+    config_.editor = updated.editor;
 
     registerAutostart(flags, ownProgramFile(), services_.autostart, services_.messages);
 

@@ -30,6 +30,9 @@ inline constexpr int kMinutesBefore = 1044, kIshaDegrees = 1045, kIshaMinutes = 
 inline constexpr int kSoundFile = 1019, kPreSoundFile = 1020;
 inline constexpr int kFajr = 1014, kDuhr = 1015, kAsr = 1016, kMaghrib = 1017, kIsha = 1018;
 inline constexpr int kNotifier = 1025, kPlay = 1026, kPlayBefore = 1027;
+// The program that opens the month and year reports (an editable list) and its chooser.
+inline constexpr int kEditor = 1050, kEditorButton = 1051;
+inline constexpr const char* kDesktopDefaultEditor = "the desktop's default";
 inline constexpr int kOk = 1, kCancel = 2;
 inline constexpr int kSoundNameLength = 80;
 }  // namespace cfg
@@ -55,6 +58,7 @@ class CfgDlg : public QDialog {
         bool playBefore = false;
         std::string preSoundFile;
         int ishaDegrees = 0, ishaMinutes = 0;
+        std::string editor;  // empty: the desktop's default
     };
 
     void buildTemplate();
@@ -65,6 +69,9 @@ class CfgDlg : public QDialog {
     void playClicked();
     void playBeforeClicked();
     void chooseSound(QLineEdit* edit);
+    void chooseEditor();
+    bool checkEditor();
+    std::string editorToStore() const;
     bool resolveSoundFile(const std::string& typed, int error, std::string& resolved);
     void contactTimer(int oldFlags, int newFlags);
 

@@ -235,7 +235,7 @@ void CKelmoDlg::compute(int kind) {
         moonReport(date_, current_, *zone, config_, text);
     const ShownReport shown = showReport(text, kind, config_, current_, services_.reports);
     if (shown.error != 0)
-        platform::showError(services_.messages, shown.error);
+        platform::showError(services_.messages, shown.error, shown.detail);
     else if (!shown.dayText.empty())
         services_.messages.show(shown.dayText, shown.caption);
     setComputeEnabled(true);

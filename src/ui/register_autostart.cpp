@@ -26,7 +26,8 @@ std::string autostartCommand(const std::string& programFile) {
 int registerAutostart(int alertFlags, const std::string& programFile,
                       platform::AutostartEntry& entry, platform::MessageBox& messages) {
     const bool backgroundWanted = (alertFlags & (alert::kNotifier | alert::kPlaySound)) != 0;
-    const int code = backgroundWanted ? entry.write(autostartCommand(programFile)) : entry.remove();
+    const int code =
+        backgroundWanted ? entry.write(programFile, autostartCommand(programFile)) : entry.remove();
     if (code != 0) {
         messages.show(failureText(code, entry.path()));
         return 0;

@@ -459,4 +459,34 @@ TEST(KelmoCli, ChartIsPngOrWellFormedSvg) {
     EXPECT_NE(missing.err.find("Could not open output file!"), std::string::npos) << missing.err;
 }
 
+// Status bars run "kelmo-cli next" every few seconds: the tool links no Qt library, only the
+// chart command loads them with its module; without the module chart alone fails, naming it.
+TEST(KelmoCli, OnlyTheChartLoadsTheGuiLibraries) {
+    const CliRun libraries = runCommand(std::string("ldd ") + KELMO_CLI_PATH);
+    ASSERT_EQ(libraries.status, 0);
+    EXPECT_EQ(libraries.out.find("libQt6"), std::string::npos) << libraries.out;
+    const auto alone = scratch() / "alone" / "kelmo-cli";
+    std::filesystem::create_directories(alone.parent_path());
+    std::filesystem::copy_file(KELMO_CLI_PATH, alone,
+                               std::filesystem::copy_options::overwrite_existing);
+    EXPECT_EQ(runCommand(alone.string() + " next" + configOption()).status, 0);
+    const CliRun chart =
+        runCommand(alone.string() + " chart --format svg" + configOption() + " 2>&1");
+    EXPECT_EQ(chart.status, 1);
+    EXPECT_NE(chart.out.find("kelmo-chart.so"), std::string::npos) << chart.out;
+}
+
+// --version for the manual page; a command's help shows that command, a wrong one all.
+TEST(KelmoCli, VersionAndTheHelpOfEachCommand) {
+    const CliRun version = runCommand(std::string(KELMO_CLI_PATH) + " --version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("kelmo-cli ", 0), 0u) << version.out;
+    const CliRun next = cli("next --help");
+    EXPECT_EQ(next.status, 0);
+    EXPECT_NE(next.out.find("Usage: kelmo-cli next"), std::string::npos) << next.out;
+    const CliRun wrong = cli("nxt");
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_NE(wrong.err.find("nxt"), std::string::npos) << wrong.err;
+}
+
 }  // namespace

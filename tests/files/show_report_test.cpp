@@ -23,6 +23,7 @@ const std::string kSeparator60 = std::string(60, '=') + "\n";
 class FakeServices final : public ReportServices {
   public:
     std::vector<std::string> installed;
+    std::vector<std::string> terminalOnly;  // installed programs that need a terminal
     bool startFails = false;
     std::vector<std::pair<std::string, std::vector<std::string>>> started;
 
@@ -37,6 +38,8 @@ class FakeServices final : public ReportServices {
         if (std::find(installed.begin(), installed.end(), program) == installed.end()) {
             return ProgramStart::notFound;
         }
+        if (std::find(terminalOnly.begin(), terminalOnly.end(), program) != terminalOnly.end())
+            return ProgramStart::terminalOnly;
         return startFails ? ProgramStart::failed : ProgramStart::started;
     }
 };
@@ -171,11 +174,42 @@ TEST_F(InTempDir, EditorNotFoundFallsBackToTheDesktopOpener) {
     EXPECT_EQ(services.started[1].second, std::vector<std::string>{"Kelmo.out"});
 }
 
-TEST_F(InTempDir, NothingStartsGives502AndTheFileStays) {
+// The Windows default of Kelmo.cfg, like an empty name, means the desktop's own opener.
+TEST_F(InTempDir, NotepadOfAWindowsKelmoCfgMeansTheDesktopOpener) {
+    for (const char* editor : {"notepad.exe", "NotePad.EXE", "", kDesktopOpener}) {
+        FakeServices services;
+        services.installed = {"notepad.exe", kDesktopOpener};
+        Config c = monthConfig();
+        c.editor = editor;
+        EXPECT_EQ(showReport("month", kPrayerReportOutput, c, place(), services).error, 0);
+        ASSERT_EQ(services.started.size(), 1u) << editor;
+        EXPECT_EQ(services.started[0].first, kDesktopOpener);
+    }
+    EXPECT_FALSE(isDesktopDefaultViewer("notepad"));
+    EXPECT_EQ(reportViewerProgram("gedit"), "gedit");
+}
+
+// The box names the report file and why nothing showed it.
+TEST_F(InTempDir, NothingStartsGives502NamingTheFileAndWhy) {
     FakeServices services;
-    EXPECT_EQ(showReport("month", kPrayerReportOutput, monthConfig(), place(), services).error,
-              kErrorViewOutput);
+    const ShownReport shown =
+        showReport("month", kPrayerReportOutput, monthConfig(), place(), services);
+    EXPECT_EQ(shown.error, kErrorViewOutput);
+    EXPECT_EQ(shown.detail,
+              "Kelmo.out\nmyeditor was not found, and xdg-open, the desktop's "
+              "opener of files (package xdg-utils), was not found.");
     EXPECT_EQ(readFile(kReportFileName), "[month]");
+    // A terminal program is not replaced by the opener: the user chose it.
+    services.installed = {"myeditor", kDesktopOpener};
+    services.terminalOnly = {"myeditor"};
+    services.started.clear();
+    const ShownReport terminal =
+        showReport("month", kPrayerReportOutput, monthConfig(), place(), services);
+    EXPECT_EQ(terminal.error, kErrorViewOutput);
+    EXPECT_EQ(terminal.detail,
+              "Kelmo.out\nmyeditor runs only in a terminal, and no terminal emulator was found.");
+    EXPECT_EQ(services.started.size(), 1u);
+    services.terminalOnly.clear();
     // An editor that is found but fails to start is not replaced by the opener.
     services.installed = {"myeditor", kDesktopOpener};
     services.startFails = true;

@@ -58,7 +58,7 @@ TEST_F(AutostartEntryTest, SwitchingOffRemovesAMachineWideEntryOrSays114) {
     fs::create_directories(machine);
     std::ofstream(machine / "KelmoTimes.desktop") << "[Desktop Entry]\n";
     XdgAutostartEntry entry((root_ / "user").string(), {machine.string()});
-    ASSERT_EQ(entry.write("\"/usr/bin/Kelmo\" /t 0"), 0);
+    ASSERT_EQ(entry.write("/usr/bin/Kelmo", "\"/usr/bin/Kelmo\" /t 0"), 0);
     EXPECT_EQ(entry.remove(), 0);
     EXPECT_FALSE(fs::exists(entry.path()));
     EXPECT_FALSE(fs::exists(machine / "KelmoTimes.desktop"));
@@ -73,21 +73,24 @@ TEST_F(AutostartEntryTest, ExecArgumentsAreQuotedAndEscaped) {
     EXPECT_EQ(quoteExecArgument("/a\"b`c$d\\e"), "\"/a\\\"b\\`c\\$d\\\\e\"");
     EXPECT_EQ(quoteExecArgument("/100%/Kelmo"), "\"/100%%/Kelmo\"");
     // The value itself escapes its backslashes once more.
-    EXPECT_NE(desktopEntryText("\"/a\\\\b\" /t 0").find("Exec=\"/a\\\\\\\\b\" /t 0\n"),
+    EXPECT_NE(desktopEntryText("/a\\b", "\"/a\\\\b\" /t 0").find("Exec=\"/a\\\\\\\\b\" /t 0\n"),
               std::string::npos);
+    EXPECT_NE(desktopEntryText("/a\\b", "").find("\nTryExec=/a\\\\b\n"), std::string::npos);
 }
 
 TEST_F(AutostartEntryTest, WriteCreatesTheFolderAndTheEntry) {
     XdgAutostartEntry entry((root_ / "xdg" / "autostart").string());
-    ASSERT_EQ(entry.write("\"/opt/Kelmo Times/Kelmo\" /t 0"), 0);
+    ASSERT_EQ(entry.write("/opt/Kelmo Times/Kelmo", "\"/opt/Kelmo Times/Kelmo\" /t 0"), 0);
     const std::string text = readFile(entry.path());
     EXPECT_EQ(text.rfind("[Desktop Entry]\n", 0), 0u);
     EXPECT_NE(text.find("\nType=Application\n"), std::string::npos);
     EXPECT_NE(text.find("\nName=KelmoTimes\n"), std::string::npos);
     EXPECT_NE(text.find("\nExec=\"/opt/Kelmo Times/Kelmo\" /t 0\n"), std::string::npos);
+    // A program removed since (the package uninstalled) is not started at log-on.
+    EXPECT_NE(text.find("\nTryExec=/opt/Kelmo Times/Kelmo\n"), std::string::npos);
     EXPECT_EQ(fs::path(entry.path()).filename(), "KelmoTimes.desktop");
     // A second write replaces the entry and leaves no temporary file.
-    ASSERT_EQ(entry.write("\"/usr/bin/Kelmo\" /t 0"), 0);
+    ASSERT_EQ(entry.write("/usr/bin/Kelmo", "\"/usr/bin/Kelmo\" /t 0"), 0);
     EXPECT_NE(readFile(entry.path()).find("Exec=\"/usr/bin/Kelmo\" /t 0\n"), std::string::npos);
     EXPECT_EQ(std::distance(fs::directory_iterator(root_ / "xdg" / "autostart"),
                             fs::directory_iterator{}),
@@ -97,7 +100,7 @@ TEST_F(AutostartEntryTest, WriteCreatesTheFolderAndTheEntry) {
 TEST_F(AutostartEntryTest, RemoveDeletesAndAMissingEntryIsSuccess) {
     XdgAutostartEntry entry((root_ / "autostart").string());
     EXPECT_EQ(entry.remove(), 0);  // neither folder nor entry
-    ASSERT_EQ(entry.write("\"/usr/bin/Kelmo\" /t 0"), 0);
+    ASSERT_EQ(entry.write("/usr/bin/Kelmo", "\"/usr/bin/Kelmo\" /t 0"), 0);
     EXPECT_EQ(entry.remove(), 0);
     EXPECT_FALSE(fs::exists(entry.path()));
     EXPECT_EQ(entry.remove(), 0);
@@ -106,7 +109,7 @@ TEST_F(AutostartEntryTest, RemoveDeletesAndAMissingEntryIsSuccess) {
 TEST_F(AutostartEntryTest, FolderThatCannotBeCreatedGives114) {
     std::ofstream(root_ / "file") << "x";
     XdgAutostartEntry entry((root_ / "file" / "autostart").string());
-    EXPECT_EQ(entry.write("\"/usr/bin/Kelmo\" /t 0"), 114);
+    EXPECT_EQ(entry.write("/usr/bin/Kelmo", "\"/usr/bin/Kelmo\" /t 0"), 114);
     XdgAutostartEntry notAFolder((root_ / "file").string());
     EXPECT_EQ(notAFolder.remove(), 114);
 }
@@ -115,7 +118,7 @@ TEST_F(AutostartEntryTest, EntryBlockedByAFolderGives115) {
     const fs::path folder = root_ / "autostart";
     XdgAutostartEntry entry(folder.string());
     fs::create_directories(fs::path(entry.path()) / "inside");  // a folder where the file goes
-    EXPECT_EQ(entry.write("\"/usr/bin/Kelmo\" /t 0"), 115);
+    EXPECT_EQ(entry.write("/usr/bin/Kelmo", "\"/usr/bin/Kelmo\" /t 0"), 115);
     EXPECT_EQ(entry.remove(), 115);
     EXPECT_FALSE(fs::exists(entry.path() + ".tmp"));
 }
@@ -124,9 +127,9 @@ TEST_F(AutostartEntryTest, FolderThisUserMayNotChangeGives114) {
     if (geteuid() == 0) GTEST_SKIP() << "the superuser may change any folder";
     const fs::path folder = root_ / "autostart";
     XdgAutostartEntry entry(folder.string());
-    ASSERT_EQ(entry.write("\"/usr/bin/Kelmo\" /t 0"), 0);
+    ASSERT_EQ(entry.write("/usr/bin/Kelmo", "\"/usr/bin/Kelmo\" /t 0"), 0);
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_EQ(entry.write("\"/opt/Kelmo\" /t 0"), 114);
+    EXPECT_EQ(entry.write("/opt/Kelmo", "\"/opt/Kelmo\" /t 0"), 114);
     EXPECT_EQ(entry.remove(), 114);
     fs::permissions(folder, fs::perms::owner_all);
     // The old entry is whole.

@@ -294,6 +294,31 @@ class CfgDlgTest : public QObject {
         QCOMPARE(test::editOf(&dialog, cfg::kSoundFile)->text(), QString("Athan.wav"));
     }
 
+    // The report program: a Kelmo.cfg from Windows ("notepad.exe") shows the desktop's default
+    // and keeps its word on OK; a typed or chosen program is stored, as is a switch back.
+    void reportProgramIsChosenOrTheDesktopsDefault() {
+        CfgDlg windows(config_, fakes_->services);
+        QCOMPARE(test::listOf(&windows, cfg::kEditor)->currentText(),
+                 QString("the desktop's default"));
+        click(&windows, cfg::kOk);
+        QCOMPARE(stored().editor, std::string("notepad.exe"));
+        CfgDlg typed(config_, fakes_->services);
+        test::listOf(&typed, cfg::kEditor)->setEditText("  mousepad ");
+        click(&typed, cfg::kOk);
+        QCOMPARE(config_.editor, std::string("mousepad"));
+        QCOMPARE(stored().editor, std::string("mousepad"));
+        CfgDlg chosen(config_, fakes_->services);
+        QCOMPARE(test::listOf(&chosen, cfg::kEditor)->currentText(), QString("mousepad"));
+        fakes_->files.choice = "/opt/my editor/edit";
+        click(&chosen, cfg::kEditorButton);
+        QCOMPARE(test::listOf(&chosen, cfg::kEditor)->currentText(),
+                 QString("/opt/my editor/edit"));
+        test::listOf(&chosen, cfg::kEditor)->setCurrentIndex(0);
+        click(&chosen, cfg::kOk);
+        QCOMPARE(stored().editor, std::string("xdg-open"));
+        QCOMPARE(config_.editor, std::string("xdg-open"));
+    }
+
     void enterInAFieldCancels() {
         CfgDlg dialog(config_, fakes_->services);
         dialog.show();
@@ -302,7 +327,15 @@ class CfgDlgTest : public QObject {
         QTest::keyClick(test::editOf(&dialog, cfg::kDistance), Qt::Key_Enter);
         QVERIFY(!dialog.isVisible());
         QCOMPARE(config_.areaRadius, Config{}.areaRadius);
-        QCOMPARE(stored().areaRadius, Config{}.areaRadius);
+        QCOMPARE(stored().areaRadius, Config{}.areaRadius);        // The report program's field too.
+        CfgDlg again(config_, fakes_->services);
+        again.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&again));
+        QLineEdit* editor = test::listOf(&again, cfg::kEditor)->lineEdit();
+        editor->setText("mousepad");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QVERIFY(!again.isVisible());
+        QCOMPARE(stored().editor, Config{}.editor);
     }
 
     void soundNamesAreLimitedTo80Characters() {

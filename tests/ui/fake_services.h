@@ -78,7 +78,8 @@ class FakeProgramStarter final : public platform::ProgramStarter {
 
 class FakeAutostartEntry final : public platform::AutostartEntry {
   public:
-    int write(const std::string& commandLine) override {
+    int write(const std::string& programFile, const std::string& commandLine) override {
+        programs.push_back(programFile);
         written.push_back(commandLine);
         return result;
     }
@@ -88,6 +89,7 @@ class FakeAutostartEntry final : public platform::AutostartEntry {
     }
     std::string path() const override { return "/home/u/.config/autostart/KelmoTimes.desktop"; }
     int result = 0;
+    std::vector<std::string> programs;  // the TryExec of each write
     std::vector<std::string> written;
     int removed = 0;
 };

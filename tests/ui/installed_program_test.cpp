@@ -2,9 +2,12 @@
 // the AppStream metainfo checked by desktop-file-validate and appstreamcli, then the installed
 // kelmo-cli and "Kelmo /t 3" (offscreen) run with HOME and the XDG folders in a temporary
 // directory: the settings come from the user's folder, never from beside the executable.
+// The Debian package made by cpack passes lintian without an error, and its manual pages
+// render.
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -47,6 +50,11 @@ class InstalledProgramTest : public QObject {
         return result;
     }
     Run cli(const QStringList& arguments) { return run(prefix("bin/kelmo-cli"), arguments); }
+    // The one .deb that cpack wrote into folder.
+    static QString debianPackage(const QString& folder) {
+        const QStringList debs = QDir(folder).entryList({"*.deb"}, QDir::Files);
+        return debs.size() == 1 ? QDir(folder).filePath(debs.front()) : QString();
+    }
 
   private Q_SLOTS:
     void initTestCase() {
@@ -77,7 +85,12 @@ class InstalledProgramTest : public QObject {
               "share/metainfo/" + id + ".metainfo.xml",
               "share/icons/hicolor/scalable/apps/" + id + ".svg",
               "share/icons/hicolor/48x48/apps/" + id + ".png",
-              "share/icons/hicolor/256x256/apps/" + id + ".png"})
+              "share/icons/hicolor/256x256/apps/" + id + ".png",
+              QString("lib/kelmotimes/kelmo-chart.so"), QString("share/man/man1/Kelmo.1.gz"),
+              QString("share/man/man1/kelmo-cli.1.gz"),
+              QString("share/bash-completion/completions/kelmo-cli"),
+              QString("share/doc/kelmotimes/copyright"),
+              QString("share/doc/kelmotimes/changelog.gz")})
             QVERIFY2(QFile::exists(prefix(file)), qPrintable(file));
     }
 
@@ -99,6 +112,33 @@ class InstalledProgramTest : public QObject {
         QCOMPARE(prayer.status, 0);
         QVERIFY2(prayer.out.contains("Manama,Bahrain"), qPrintable(prayer.out));
         QVERIFY(!QFile::exists(cfg));
+        // The chart finds its module in the installed library folder.
+        const Run chart = cli({"chart", "--format", "svg"});
+        QVERIFY2(chart.status == 0 && chart.out.contains("<svg"), qPrintable(chart.out.left(400)));
+    }
+
+    void debianPackagePassesLintianAndItsPagesRender() {
+        const QString folder = root_.filePath("deb");
+        const Run pack =
+            run(KELMO_CPACK_COMMAND,
+                {"-G", "DEB", "--config", KELMO_BUILD_DIR "/CPackConfig.cmake", "-B", folder});
+        const QString deb = debianPackage(folder);
+        QVERIFY2(pack.status == 0 && !deb.isEmpty(), qPrintable(pack.out));
+        const Run lintian = run("lintian", {"--no-tag-display-limit", deb});
+        QVERIFY2(lintian.status != -1 && !lintian.out.contains(QRegularExpression(
+                                             "^E: ", QRegularExpression::MultilineOption)),
+                 qPrintable(lintian.out));
+        const QString tree = root_.filePath("deb/tree");
+        QCOMPARE(run("dpkg-deb", {"-x", deb, tree}).status, 0);
+        for (const QString& page : {QString("Kelmo"), QString("kelmo-cli")}) {
+            const Run shown =
+                run("man", {"-l", "-P", "cat", tree + "/usr/share/man/man1/" + page + ".1.gz"});
+            QVERIFY2(shown.status == 0 && shown.out.contains("SYNOPSIS") &&
+                         !shown.out.contains("warning"),
+                     qPrintable(shown.out));
+        }
+        const QString completion = tree + "/usr/share/bash-completion/completions/kelmo-cli";
+        QCOMPARE(run("bash", {"-n", completion}).status, 0);
     }
 
     void installedTimerRunsFromTheUsersSettings() {

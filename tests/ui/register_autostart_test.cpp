@@ -18,6 +18,7 @@ class RegisterAutostartTest : public QObject {
             QCOMPARE(registerAutostart(flags, "/opt/Kelmo Times/Kelmo", entry, messages), 1);
             // The path with its blank stays one argument: quoted, then " /t 0".
             QCOMPARE(entry.written, std::vector<std::string>{"\"/opt/Kelmo Times/Kelmo\" /t 0"});
+            QCOMPARE(entry.programs, std::vector<std::string>{"/opt/Kelmo Times/Kelmo"});
             QCOMPARE(entry.removed, 0);
             QVERIFY(messages.shown.empty());
         }
@@ -56,7 +57,9 @@ class RegisterAutostartTest : public QObject {
         QCOMPARE(registerAutostart(2, "/opt/a$b/Kelmo", entry, messages), 1);
         QFile file(QString::fromStdString(entry.path()));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(file.readAll().contains("Exec=\"/opt/a\\\\$b/Kelmo\" /t 0\n"));
+        const QByteArray text = file.readAll();
+        QVERIFY(text.contains("Exec=\"/opt/a\\\\$b/Kelmo\" /t 0\n"));
+        QVERIFY(text.contains("\nTryExec=/opt/a$b/Kelmo\n"));
         file.close();
         QCOMPARE(registerAutostart(0, "/opt/a$b/Kelmo", entry, messages), 1);
         QVERIFY(!file.exists());

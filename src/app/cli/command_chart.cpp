@@ -1,13 +1,13 @@
 // kelmo-cli chart: the chart of the prayer times of a year or a month as a PNG image or an
 // SVG drawing, the same picture the desktop program's chart window shows and saves.
-#include <QGuiApplication>
 #include <memory>
 
+#include "app/cli/chart_module_loader.h"
 #include "app/cli/commands.h"
 #include "app/cli/report_date.h"
 #include "calendar/local_time.h"
+#include "files/chart_format.h"
 #include "files/prayer_chart.h"
-#include "ui/chart/chart_file.h"
 
 namespace kelmo::cli {
 
@@ -15,13 +15,13 @@ namespace {
 
 // The format from --format (its default "text" means not given), else from the extension of
 // --out.
-CliError chartFormat(const OutputOptions& output, ui::ChartFormat& format) {
+CliError chartFormat(const OutputOptions& output, ChartFormat& format) {
     if (output.format != "text") {
-        format = output.format == "png" ? ui::ChartFormat::png : ui::ChartFormat::svg;
+        format = output.format == "png" ? ChartFormat::png : ChartFormat::svg;
         return {};
     }
-    const std::optional<ui::ChartFormat> byName =
-        output.out ? ui::chartFormatFor(*output.out) : std::nullopt;
+    const std::optional<ChartFormat> byName =
+        output.out ? chartFormatFor(*output.out) : std::nullopt;
     if (!byName)
         return {kExitUsage,
                 "chart: --out needs a name ending in .png or .svg (or give --format png|svg)"};
@@ -30,7 +30,7 @@ CliError chartFormat(const OutputOptions& output, ui::ChartFormat& format) {
 }
 
 int runChart(CliOptions options, const std::string& period, const platform::Clock& clock) {
-    ui::ChartFormat format{};
+    ChartFormat format{};
     if (CliError e = chartFormat(options.output, format)) return report(e);
     Resolved r;
     if (CliError e = resolve(options, clock, r)) return report(e);
@@ -40,13 +40,9 @@ int runChart(CliOptions options, const std::string& period, const platform::Cloc
     const PrayerChart chart =
         prayerChart(r.date, period == "month" ? ChartPeriod::month : ChartPeriod::year, r.location,
                     *r.zone, r.config, today);
-    // Fonts need a GUI application; the offscreen platform needs no display.
-    int argc = 3;
-    char name[] = "kelmo-cli", option[] = "-platform", platform[] = "offscreen";
-    char* argv[] = {name, option, platform, nullptr};
-    QGuiApplication application(argc, argv);
-    const QByteArray bytes = ui::chartFileBytes(chart, format);
-    return report(writeOutput(options.output, bytes.toStdString()));
+    std::string bytes;
+    if (CliError e = chartPictureBytes(chart, format, bytes)) return report(e);
+    return report(writeOutput(options.output, bytes));
 }
 
 }  // namespace

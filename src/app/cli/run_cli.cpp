@@ -45,6 +45,32 @@ std::string footer() {
            defaultConfigFile() + kFooterRest;
 }
 
+struct CommandEntry {
+    const char* name;
+    void (*add)(CLI::App&, CommandRun&);
+};
+
+// Every command in the order of the help.
+constexpr CommandEntry kCommands[] = {
+    {"today", addTodayCommand},     {"qibla", addQiblaCommand}, {"times", addTimesCommand},
+    {"prayer", addPrayerCommand},   {"moon", addMoonCommand},   {"next", addNextCommand},
+    {"newmoon", addNewMoonCommand}, {"hijri", addHijriCommand}, {"locations", addLocationsCommand},
+    {"timer", addTimerCommand},     {"chart", addChartCommand}, {"methods", addMethodsCommand}};
+
+// Adds the command named by the first argument, or every command when it names none (the
+// help, a missing or wrong command). Status bars run one command every few seconds: it
+// starts without building the options of all the others.
+void addCommands(CLI::App& app, CommandRun& run, int argc, const char* const* argv) {
+    const std::string first = argc > 1 ? argv[1] : "";
+    for (const CommandEntry& command : kCommands) {
+        if (command.name == first) {
+            command.add(app, run);
+            return;
+        }
+    }
+    for (const CommandEntry& command : kCommands) command.add(app, run);
+}
+
 // The option library cannot parse an empty word (it loops on one before an unknown option),
 // and no option of the tool takes an empty value: refuse them all before parsing.
 CliError emptyArgument(int argc, const char* const* argv) {
@@ -63,22 +89,12 @@ int runKelmoCli(int argc, const char* const* argv, const platform::Clock& clock)
     CLI::App app{"KelmoTimes: Islamic prayer times, Moon, Hijri calendar and Qibla", "kelmo-cli"};
     app.require_subcommand(0, 1);
     app.footer(footer());
+    app.set_version_flag("--version", std::string("kelmo-cli ") + KELMO_VERSION);
     CommandRun run{clock};
-    addTodayCommand(app, run);
-    addQiblaCommand(app, run);
-    addTimesCommand(app, run);
-    addPrayerCommand(app, run);
-    addMoonCommand(app, run);
-    addNextCommand(app, run);
-    addNewMoonCommand(app, run);
-    addHijriCommand(app, run);
-    addLocationsCommand(app, run);
-    addTimerCommand(app, run);
-    addChartCommand(app, run);
-    addMethodsCommand(app, run);
+    addCommands(app, run, argc, argv);
     try {
         app.parse(argc, argv);
-    } catch (const CLI::CallForHelp& e) {
+    } catch (const CLI::Success& e) {  // --help or --version
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
         return report({kExitUsage, e.what()});

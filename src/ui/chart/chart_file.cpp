@@ -10,13 +10,6 @@
 
 namespace kelmo::ui {
 
-std::optional<ChartFormat> chartFormatFor(const std::string& fileName) {
-    const QString name = QString::fromStdString(fileName);
-    if (name.endsWith(".png", Qt::CaseInsensitive)) return ChartFormat::png;
-    if (name.endsWith(".svg", Qt::CaseInsensitive)) return ChartFormat::svg;
-    return std::nullopt;
-}
-
 namespace {
 
 QByteArray pngBytes(const PrayerChart& chart) {

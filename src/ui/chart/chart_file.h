@@ -2,17 +2,11 @@
 #pragma once
 
 #include <QByteArray>
-#include <optional>
-#include <string>
 
+#include "files/chart_format.h"
 #include "files/prayer_chart.h"
 
 namespace kelmo::ui {
-
-enum class ChartFormat { png, svg };
-
-// The format a file name asks for by its extension (".png", ".svg", any letter case).
-std::optional<ChartFormat> chartFormatFor(const std::string& fileName);
 
 // The bytes of the chart's file at kChartFileSize. Needs a QGuiApplication (for the fonts).
 QByteArray chartFileBytes(const PrayerChart& chart, ChartFormat format);
