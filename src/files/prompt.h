@@ -17,6 +17,7 @@ struct FirstStartChoice {
     Location place;         // the home place: one of the offered places, or a new one
     bool newPlace = false;  // place is not among the offered ones and joins the list
     int fiqh = 0;           // the school of law
+    int method = 0;         // the calculation method (calculationMethods(), 0 "Custom")
 };
 
 class Prompt {

@@ -11,6 +11,7 @@
 #include "files/location_database.h"
 #include "files/program_path.h"
 #include "hijri/hijri_date.h"
+#include "prayer/calculation_methods.h"
 
 namespace kelmo {
 
@@ -24,6 +25,7 @@ int applyFirstChoice(const FirstStartChoice& choice, std::vector<Location> place
     if (choice.newPlace) places.push_back(choice.place);
     int code = saveLocations(choice.place.name, places);
     records.config.fiqh = choice.fiqh;
+    applyMethod(choice.method, records.config);  // the school too, where its authority fixes one
     if (code == 0) code = saveConfig(records.config);
     if (code == 0) code = loadConfig(records.home, records.config);
     return code;

@@ -17,6 +17,7 @@
 #include "calendar/names.h"
 #include "calendar/time_zone_database.h"
 #include "calendar/zone_rules.h"
+#include "prayer/calculation_methods.h"
 #include "ui/data_exchange.h"
 #include "ui/text_edge.h"
 
@@ -78,6 +79,10 @@ void FirstStartDlg::buildLayout(const std::string& computerZone) {
     school_->setObjectName(firststart::kSchool);
     for (const char* school : names::kFiqhs) school_->addItem(school);
     schoolForm->addRow("School of law", school_);
+    method_ = new QComboBox(this);
+    method_->setObjectName(firststart::kMethod);
+    for (const CalculationMethod& m : calculationMethods()) method_->addItem(m.name);
+    schoolForm->addRow("Calculation method", method_);
     layout->addLayout(schoolForm);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &FirstStartDlg::accept);
@@ -164,6 +169,7 @@ void FirstStartDlg::accept() {
     FirstStartChoice choice;
     choice.answer = FirstStartChoice::Answer::chosen;
     choice.fiqh = school_->currentIndex();
+    choice.method = method_->currentIndex();
     if (listPlace_->isChecked()) {
         const int row = list_->currentRow();
         if (row < 0 || list_->item(row)->isHidden()) {

@@ -31,6 +31,7 @@ inline constexpr const char* kLatitude = "latitude";
 inline constexpr const char* kLongitude = "longitude";
 inline constexpr const char* kZone = "zone";
 inline constexpr const char* kSchool = "school";
+inline constexpr const char* kMethod = "method";
 }  // namespace firststart
 
 class FirstStartDlg : public QDialog {
@@ -68,6 +69,7 @@ class FirstStartDlg : public QDialog {
     QDoubleSpinBox* longitude_ = nullptr;
     QComboBox* zone_ = nullptr;
     QComboBox* school_ = nullptr;
+    QComboBox* method_ = nullptr;
 };
 
 }  // namespace kelmo::ui

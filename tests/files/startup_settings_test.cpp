@@ -8,6 +8,7 @@
 #include "files/error_messages.h"
 #include "files/location_database.h"
 #include "files/program_path.h"
+#include "prayer/calculation_methods.h"
 #include "support/places.h"
 
 namespace kelmo {
@@ -113,7 +114,8 @@ TEST(StartupSettings, FirstStartWritesTheChosenPlaceAndSchool) {
     for (const auto& row : rows) {
         ScratchDir dir;
         RecordingPrompt prompt;
-        prompt.firstChoice = {row.answer, row.place, row.newPlace, 2};
+        // Hanafi with the Egyptian method: its angles go into the file with the school.
+        prompt.firstChoice = {row.answer, row.place, row.newPlace, 2, *findMethod("Egypt")};
         ApplicationRecords records;
         ASSERT_EQ(start(dir, prompt, records), 1);
         EXPECT_TRUE(prompt.questions.empty());
@@ -125,6 +127,8 @@ TEST(StartupSettings, FirstStartWritesTheChosenPlaceAndSchool) {
         EXPECT_EQ(list.size(), row.places);
         if (row.answer == Answer::chosen) {
             EXPECT_EQ(records.config.fiqh, 2);
+            EXPECT_EQ(records.config.method, *findMethod("Egypt"));
+            EXPECT_FLOAT_EQ(records.config.fajrAngle, -19.5f);  // the Egyptian Authority's Fajr
             EXPECT_TRUE(prompt.messages.empty());
         } else {
             EXPECT_EQ(readText(dir.file("Kelmo.cfg")), defaultConfigText());
