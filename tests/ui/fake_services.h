@@ -87,7 +87,7 @@ class FakeAutostartEntry final : public platform::AutostartEntry {
         ++removed;
         return result;
     }
-    std::string path() const override { return "/home/u/.config/autostart/KelmoTimes.desktop"; }
+    std::string path() const override { return "autostart/KelmoTimes.desktop"; }
     int result = 0;
     std::vector<std::string> programs;  // the TryExec of each write
     std::vector<std::string> written;
