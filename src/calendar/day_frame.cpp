@@ -7,7 +7,6 @@ namespace kelmo {
 
 namespace {
 
-constexpr long double kNoonSeconds = 43200.0L;
 constexpr long double kSecondsPerHour = 3600.0L;
 
 EventStatus markerStatus(double marker) {
@@ -19,7 +18,7 @@ EventStatus markerStatus(double marker) {
 }  // namespace
 
 Location dayFrameOf(const CalendarDate& date, Location location, const Zone& zone) {
-    const Instant noon = zone.firstInstantReading(localMidnightOf(date) + Seconds{kNoonSeconds});
+    const Instant noon = zone.noonOf(date);
     location.timeZone = static_cast<float>(zone.standardOffsetAt(noon).count() / kSecondsPerHour);
     return location;
 }

@@ -20,7 +20,6 @@ constexpr const char* kDefaultFolder = "/usr/share/zoneinfo";
 constexpr const char* kZoneList = "tzdata.zi";  // the database's own list of zones and links
 constexpr std::size_t kMaxZoneFileBytes = 1 << 20;
 constexpr std::size_t kMaxNameLength = 64;
-constexpr long double kNoon = 12.0L * 3600.0L;
 
 std::string folder() {
     const char* dir = std::getenv("TZDIR");
@@ -111,7 +110,7 @@ std::optional<std::vector<ZoneClock>> zoneClocksOfYear(const std::string& name, 
     for (date.month = 1; date.month <= kMonthsPerYear; ++date.month) {
         for (int day = 1; day <= daysInMonth(year, date.month); ++day) {
             date.day = day;
-            const Instant noon = zone.firstInstantReading(localMidnightOf(date) + Seconds{kNoon});
+            const Instant noon = zone.noonOf(date);
             const long double minutes = zone.offsetAt(noon).count() / 60.0L;
             clocks.push_back({static_cast<int>(std::lround(minutes)), zone.isSummerAt(noon)});
         }

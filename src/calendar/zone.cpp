@@ -10,6 +10,7 @@ namespace {
 constexpr Seconds kOneHour{3600.0L};
 constexpr Seconds kSearchReach{36.0L * 3600.0L};  // clock changes around a reading to look at
 constexpr int kBisections = 64;
+constexpr Seconds kNoon{12.0L * 3600.0L};
 
 }  // namespace
 
@@ -103,6 +104,10 @@ Instant Zone::firstInstantReading(LocalTime reading) const {
 
 Instant Zone::startOfDay(const CalendarDate& date) const {
     return firstInstantReading(localMidnightOf(date));
+}
+
+Instant Zone::noonOf(const CalendarDate& date) const {
+    return firstInstantReading(localMidnightOf(date) + kNoon);
 }
 
 const std::string& Zone::name() const {

@@ -37,6 +37,9 @@ class Zone {
     Instant firstInstantReading(LocalTime reading) const;
     // firstInstantReading of 0h of a civil date.
     Instant startOfDay(const CalendarDate& date) const;
+    // firstInstantReading of 12h of a civil date: the instant that stands for the whole day
+    // where a day has one clock (its standard and summer time, its offset).
+    Instant noonOf(const CalendarDate& date) const;
 
     // The tz database's name of the zone, empty for the others.
     const std::string& name() const;

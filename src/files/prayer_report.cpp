@@ -17,7 +17,6 @@ constexpr int kHijriMonthDays = 30;      // rows at most in a Hijri month
 constexpr double kRecomputeFrom = 29;    // Hijri day from which the Hijri date is recomputed
 constexpr double kNextMonthBelow = 3;    // a recomputed Hijri day below this: next month began
 constexpr double kSimpleStepBelow = 28;  // Gregorian days below this advance without rollover
-constexpr long double kNoonSeconds = 43200.0L;
 
 // The computations of one run of days at one place and settings. With ScheduleMemory::shared
 // the day tables and the lunations are kept for the whole run: consecutive days ask for the
@@ -120,7 +119,7 @@ ScheduleDay scheduleDay(const CalendarDate& date, const DayPrayers& prayers, con
     for (std::size_t i = 0; i < kPrayerSlotCount; ++i) {
         day.shown[i] = rowTime(prayers.slots[i], zone, date);
     }
-    day.summerTime = zone.isSummerAt(instantOfRowTime(kNoonSeconds, zone, date));
+    day.summerTime = zone.isSummerAt(zone.noonOf(date));
     return day;
 }
 

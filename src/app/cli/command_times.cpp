@@ -51,8 +51,7 @@ std::string clockCell(const RowTime& time) {
 
 // The header in UTF-8 (the place name is the only text beyond ASCII).
 std::string textHeader(const Resolved& r) {
-    const long double noon = 43200.0L;
-    const Seconds offset = r.zone->standardOffsetAt(instantOfRowTime(noon, *r.zone, r.date));
+    const Seconds offset = r.zone->standardOffsetAt(r.zone->noonOf(r.date));
     char text[400];
     std::snprintf(text, sizeof text,
                   "Prayer times for %s (latitude %.4f, longitude %.4f, height %d m, zone %+.2f h)\n"
