@@ -5,7 +5,7 @@
 
 #include <QGuiApplication>
 
-#include "files/prayer_chart.h"
+#include "files/output/prayer_chart.h"
 #include "support/civil_date.h"
 #include "support/places.h"
 #include "ui/chart/chart_file.h"

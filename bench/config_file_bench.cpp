@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "files/command_line.h"
-#include "files/config_file.h"
-#include "files/default_locations.h"
-#include "files/location_database.h"
+#include "files/settings/command_line.h"
+#include "files/settings/config_file.h"
+#include "files/settings/default_locations.h"
+#include "files/settings/location_database.h"
 
 namespace {
 

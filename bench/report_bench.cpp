@@ -7,8 +7,8 @@
 #include "base/config.h"
 #include "base/location.h"
 #include "calendar/calendar_date.h"
-#include "files/moon_report.h"
-#include "files/prayer_report.h"
+#include "files/reports/moon_report.h"
+#include "files/reports/prayer_report.h"
 #include "hijri/hijri_date.h"
 
 #include "support/places.h"

@@ -18,7 +18,7 @@ LAST = datetime(2040, 1, 10, tzinfo=timezone.utc)
 
 
 def zones():
-    table = (ROOT / "src/files/default_locations_table.cpp").read_text(encoding="latin-1")
+    table = (ROOT / "src/files/settings/default_locations_table.cpp").read_text(encoding="latin-1")
     return sorted(set(re.findall(r' ([A-Z][A-Za-z_]+/[A-Za-z_/+-]+)",', table)))
 
 

@@ -14,7 +14,7 @@
 
 #include "base/config.h"
 #include "base/location.h"
-#include "files/config_file.h"
+#include "files/settings/config_file.h"
 #include "platform/unix_timer_client.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // terminal emulator (platform/terminal_program.h).
 #pragma once
 
-#include "files/show_report.h"
+#include "files/reports/show_report.h"
 
 namespace kelmo::platform {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "files/show_report.h"
+#include "files/reports/show_report.h"
 
 namespace kelmo::platform {
 

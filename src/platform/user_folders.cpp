@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "files/program_path.h"
+#include "files/settings/program_path.h"
 
 namespace kelmo::platform {
 

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "files/startup_settings.h"
+#include "files/settings/startup_settings.h"
 #include "platform/qt/timer_endpoint_server.h"
 #include "platform/qt/tray_icon.h"
 #include "platform/sound_player.h"

@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 
 #include "calendar/local_time.h"
-#include "files/report_header.h"
-#include "files/show_report.h"
+#include "files/reports/report_header.h"
+#include "files/reports/show_report.h"
 #include "ui/chart/chart_picture.h"
 #include "ui/screen_fit.h"
 #include "ui/text_edge.h"

@@ -8,7 +8,7 @@
 #include "base/location.h"
 #include "calendar/calendar_date.h"
 #include "calendar/zone.h"
-#include "files/prayer_chart.h"
+#include "files/output/prayer_chart.h"
 #include "ui/chart/chart_file.h"
 #include "ui/services.h"
 

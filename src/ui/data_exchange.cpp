@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <charconv>
 
-#include "files/field_scanner.h"
+#include "files/settings/field_scanner.h"
 #include "ui/text_edge.h"
 
 namespace kelmo::ui {

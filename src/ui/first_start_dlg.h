@@ -9,7 +9,7 @@
 
 #include "base/config.h"
 #include "base/location.h"
-#include "files/prompt.h"
+#include "files/settings/prompt.h"
 #include "platform/message_box.h"
 
 class QComboBox;

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "files/command_line.h"
+#include "files/settings/command_line.h"
 #include "files/error_messages.h"
-#include "files/place_for_zone.h"
+#include "files/settings/place_for_zone.h"
 #include "platform/computer_zone.h"
 #include "platform/local_date.h"
 #include "platform/message_box.h"

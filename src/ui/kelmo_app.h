@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "files/prompt.h"
-#include "files/startup_settings.h"
+#include "files/settings/prompt.h"
+#include "files/settings/startup_settings.h"
 #include "ui/kelmo_dlg.h"
 #include "ui/services.h"
 

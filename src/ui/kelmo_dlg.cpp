@@ -11,8 +11,8 @@
 
 #include "calendar/julian_day.h"
 #include "files/error_messages.h"
-#include "files/moon_report.h"
-#include "files/prayer_report.h"
+#include "files/reports/moon_report.h"
+#include "files/reports/prayer_report.h"
 #include "hijri/hijri_date.h"
 #include "platform/user_folders.h"
 #include "ui/about_dlg.h"

@@ -14,7 +14,7 @@
 #include <functional>
 #include <string>
 
-#include "files/startup_settings.h"
+#include "files/settings/startup_settings.h"
 #include "platform/desktop_notifier.h"
 #include "platform/qt/tray_icon.h"
 #include "platform/sound_player.h"

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "base/location.h"
-#include "files/location_edits.h"
+#include "files/settings/location_edits.h"
 #include "ui/services.h"
 
 class QButtonGroup;

@@ -7,7 +7,7 @@
 
 #include "calendar/angle_format.h"
 #include "calendar/names.h"
-#include "files/method_text.h"
+#include "files/reports/method_text.h"
 #include "prayer/calculation_methods.h"
 #include "ui/cfg_dlg.h"
 #include "ui/dialog_template.h"

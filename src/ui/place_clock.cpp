@@ -1,7 +1,7 @@
 #include "ui/place_clock.h"
 
 #include "calendar/place_zone.h"
-#include "files/config_errors.h"
+#include "files/settings/config_errors.h"
 #include "files/error_messages.h"
 
 namespace kelmo::ui {

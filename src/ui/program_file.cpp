@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include "files/program_path.h"
+#include "files/settings/program_path.h"
 #include "ui/text_edge.h"
 
 namespace kelmo::ui {

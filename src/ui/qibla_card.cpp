@@ -7,7 +7,7 @@
 #include <string>
 
 #include "base/angles.h"
-#include "files/qibla_texts.h"
+#include "files/reports/qibla_texts.h"
 #include "ui/text_edge.h"
 
 namespace kelmo::ui {

@@ -6,7 +6,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "files/qibla_texts.h"
+#include "files/reports/qibla_texts.h"
 #include "platform/computer_zone.h"
 #include "qibla/qibla_direction.h"
 #include "ui/dialog_template.h"

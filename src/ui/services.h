@@ -2,7 +2,7 @@
 // them the real services; the tests give them fakes.
 #pragma once
 
-#include "files/show_report.h"
+#include "files/reports/show_report.h"
 #include "platform/autostart_entry.h"
 #include "platform/clock.h"
 #include "platform/file_chooser.h"

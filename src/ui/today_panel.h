@@ -12,7 +12,7 @@
 #include "base/config.h"
 #include "base/location.h"
 #include "calendar/zone.h"
-#include "files/today_schedule.h"
+#include "files/reports/today_schedule.h"
 #include "platform/clock.h"
 
 class QLabel;

@@ -7,7 +7,7 @@
 #include "calendar/julian_day.h"
 #include "calendar/names.h"
 #include "calendar/time_format.h"
-#include "files/times_row.h"
+#include "files/reports/times_row.h"
 
 namespace kelmo::ui {
 

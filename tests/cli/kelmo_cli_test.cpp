@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "files/default_locations.h"
+#include "files/settings/default_locations.h"
 
 namespace {
 

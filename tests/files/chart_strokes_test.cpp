@@ -1,4 +1,4 @@
-#include "files/chart_strokes.h"
+#include "files/output/chart_strokes.h"
 
 #include <gtest/gtest.h>
 

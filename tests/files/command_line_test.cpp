@@ -1,8 +1,8 @@
-#include "files/command_line.h"
+#include "files/settings/command_line.h"
 
 #include <gtest/gtest.h>
 
-#include "files/config_file.h"
+#include "files/settings/config_file.h"
 #include "files/config_fixture.h"
 
 namespace kelmo {

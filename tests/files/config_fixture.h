@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "files/prompt.h"
+#include "files/settings/prompt.h"
 
 namespace kelmo::test {
 

@@ -1,11 +1,11 @@
-#include "files/config_line.h"
+#include "files/settings/config_line.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <numbers>
 
-#include "files/config_errors.h"
+#include "files/settings/config_errors.h"
 #include "prayer/calculation_methods.h"
 
 namespace kelmo {

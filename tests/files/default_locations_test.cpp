@@ -1,6 +1,6 @@
 // The built-in file checked against the program's published list of names, its shipped places
 // and today's law of their zones.
-#include "files/default_locations.h"
+#include "files/settings/default_locations.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "calendar/zone_rules.h"
-#include "files/config_line.h"
+#include "files/settings/config_line.h"
 
 namespace kelmo {
 namespace {

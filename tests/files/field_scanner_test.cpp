@@ -1,4 +1,4 @@
-#include "files/field_scanner.h"
+#include "files/settings/field_scanner.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // size limit, and a tiny tmpfs where one can be mounted), and changes to the directory between
 // reading the old file and renaming the new one. Kelmo.cfg must always hold either its old or
 // its new contents, and the right code must come back.
-#include "files/file_replace.h"
+#include "files/settings/file_replace.h"
 
 #include <gtest/gtest.h>
 #include <sched.h>
@@ -16,12 +16,12 @@
 #include <csignal>
 #include <functional>
 
-#include "files/config_errors.h"
-#include "files/config_file.h"
+#include "files/settings/config_errors.h"
+#include "files/settings/config_file.h"
 #include "files/config_fixture.h"
-#include "files/default_locations.h"
-#include "files/location_database.h"
-#include "files/show_report.h"
+#include "files/settings/default_locations.h"
+#include "files/settings/location_database.h"
+#include "files/reports/show_report.h"
 
 namespace kelmo {
 namespace {

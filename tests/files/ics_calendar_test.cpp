@@ -1,4 +1,4 @@
-#include "files/ics_calendar.h"
+#include "files/output/ics_calendar.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "files/location_database.h"
+#include "files/settings/location_database.h"
 
 #include <gtest/gtest.h>
 
-#include "files/config_errors.h"
-#include "files/config_file.h"
+#include "files/settings/config_errors.h"
+#include "files/settings/config_file.h"
 #include "files/config_fixture.h"
-#include "files/default_locations.h"
+#include "files/settings/default_locations.h"
 
 namespace kelmo {
 namespace {

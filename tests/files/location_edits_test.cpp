@@ -1,6 +1,6 @@
 // Add, Change, Remove and the choice of home applied to Kelmo.cfg as it is on disk, one at a
 // time under the file's lock: what another window or process wrote in between is kept.
-#include "files/location_edits.h"
+#include "files/settings/location_edits.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "files/config_errors.h"
+#include "files/settings/config_errors.h"
 #include "files/config_fixture.h"
-#include "files/location_database.h"
+#include "files/settings/location_database.h"
 
 namespace kelmo {
 namespace {

@@ -1,4 +1,4 @@
-#include "files/moon_report.h"
+#include "files/reports/moon_report.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 #include "base/angles.h"
 #include "calendar/julian_day.h"
 #include "files/golden_file.h"
-#include "files/report_header.h"
-#include "files/show_report.h"
-#include "files/times_row.h"
+#include "files/reports/report_header.h"
+#include "files/reports/show_report.h"
+#include "files/reports/times_row.h"
 #include "moon/moon_rise_set.h"
 
 #include "support/civil_date.h"

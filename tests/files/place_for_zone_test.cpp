@@ -1,11 +1,11 @@
-#include "files/place_for_zone.h"
+#include "files/settings/place_for_zone.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "files/default_locations.h"
-#include "files/location_database.h"
+#include "files/settings/default_locations.h"
+#include "files/settings/location_database.h"
 
 namespace kelmo {
 namespace {

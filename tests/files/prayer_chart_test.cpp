@@ -1,5 +1,5 @@
-#include "files/prayer_chart.h"
-#include "files/prayer_report.h"
+#include "files/output/prayer_chart.h"
+#include "files/reports/prayer_report.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include "calendar/julian_day.h"
 #include "calendar/names.h"
 #include "calendar/summer_time.h"
-#include "files/chart_strokes.h"
+#include "files/output/chart_strokes.h"
 #include "hijri/hijri_date.h"
 #include "prayer/day_prayers.h"
 #include "prayer/day_times.h"

@@ -1,4 +1,4 @@
-#include "files/prayer_report.h"
+#include "files/reports/prayer_report.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 
 #include "calendar/julian_day.h"
 #include "files/golden_file.h"
-#include "files/report_header.h"
-#include "files/show_report.h"
+#include "files/reports/report_header.h"
+#include "files/reports/show_report.h"
 #include "hijri/hijri_date.h"
 
 #include "support/hijri_month.h"

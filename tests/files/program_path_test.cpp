@@ -1,4 +1,4 @@
-#include "files/program_path.h"
+#include "files/settings/program_path.h"
 
 #include <gtest/gtest.h>
 

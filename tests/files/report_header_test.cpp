@@ -1,4 +1,4 @@
-#include "files/report_header.h"
+#include "files/reports/report_header.h"
 
 #include <gtest/gtest.h>
 

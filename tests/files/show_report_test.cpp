@@ -1,4 +1,4 @@
-#include "files/show_report.h"
+#include "files/reports/show_report.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -7,8 +7,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "files/program_path.h"
-#include "files/report_header.h"
+#include "files/settings/program_path.h"
+#include "files/reports/report_header.h"
 #include "support/fresh_directory.h"
 
 namespace kelmo {

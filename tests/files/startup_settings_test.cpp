@@ -1,13 +1,13 @@
-#include "files/startup_settings.h"
+#include "files/settings/startup_settings.h"
 
 #include <gtest/gtest.h>
 
-#include "files/config_errors.h"
+#include "files/settings/config_errors.h"
 #include "files/config_fixture.h"
-#include "files/default_locations.h"
+#include "files/settings/default_locations.h"
 #include "files/error_messages.h"
-#include "files/location_database.h"
-#include "files/program_path.h"
+#include "files/settings/location_database.h"
+#include "files/settings/program_path.h"
 #include "prayer/calculation_methods.h"
 #include "support/places.h"
 

@@ -1,4 +1,4 @@
-#include "files/times_row.h"
+#include "files/reports/times_row.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "files/today_schedule.h"
+#include "files/reports/today_schedule.h"
 
 #include <gtest/gtest.h>
 

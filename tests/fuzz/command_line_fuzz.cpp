@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "files/command_line.h"
+#include "files/settings/command_line.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
-#include "files/config_file.h"
-#include "files/config_line.h"
-#include "files/field_scanner.h"
-#include "files/location_database.h"
+#include "files/settings/config_file.h"
+#include "files/settings/config_line.h"
+#include "files/settings/field_scanner.h"
+#include "files/settings/location_database.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "files/config_file.h"
-#include "files/config_line.h"
-#include "files/location_database.h"
+#include "files/settings/config_file.h"
+#include "files/settings/config_line.h"
+#include "files/settings/location_database.h"
 
 namespace {
 

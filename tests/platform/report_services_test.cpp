@@ -9,7 +9,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "files/report_header.h"
+#include "files/reports/report_header.h"
 #include "support/fresh_directory.h"
 #include "support/scoped_env.h"
 

@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "files/program_path.h"
+#include "files/settings/program_path.h"
 #include "support/fresh_directory.h"
 #include "support/scoped_env.h"
 

@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "calendar/time_format.h"
-#include "files/times_row.h"
+#include "files/reports/times_row.h"
 #include "prayer/calculation_methods.h"
 #include "prayer/day_times.h"
 #include "prayer_test_support.h"

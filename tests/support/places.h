@@ -4,8 +4,8 @@
 #include "base/angles.h"
 #include "base/location.h"
 #include "calendar/place_zone.h"
-#include "files/default_locations.h"
-#include "files/location_database.h"
+#include "files/settings/default_locations.h"
+#include "files/settings/location_database.h"
 
 namespace kelmo::test {
 

@@ -6,7 +6,7 @@
 #include <QTest>
 #include <thread>
 
-#include "files/config_file.h"
+#include "files/settings/config_file.h"
 #include "platform/kelmo_messages.h"
 #include "platform/timer_status.h"
 #include "platform/unix_timer_client.h"

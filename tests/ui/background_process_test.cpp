@@ -12,7 +12,7 @@
 #include <signal.h>
 
 #include "base/location.h"
-#include "files/config_file.h"
+#include "files/settings/config_file.h"
 #include "platform/program_starter.h"
 
 using namespace kelmo;

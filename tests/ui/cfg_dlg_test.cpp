@@ -5,7 +5,7 @@
 #include <QTest>
 #include <fstream>
 
-#include "files/config_file.h"
+#include "files/settings/config_file.h"
 #include "prayer/calculation_methods.h"
 #include "ui/cfg_dlg.h"
 #include "ui/fake_services.h"

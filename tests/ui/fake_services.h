@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "files/show_report.h"
+#include "files/reports/show_report.h"
 #include "platform/autostart_entry.h"
 #include "platform/clock.h"
 #include "platform/file_chooser.h"

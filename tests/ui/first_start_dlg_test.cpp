@@ -7,8 +7,8 @@
 #include <QTest>
 
 #include "base/angles.h"
-#include "files/default_locations.h"
-#include "files/location_database.h"
+#include "files/settings/default_locations.h"
+#include "files/settings/location_database.h"
 #include "ui/fake_services.h"
 #include "ui/first_start_dlg.h"
 #include "ui/ui_support.h"

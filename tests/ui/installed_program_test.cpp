@@ -12,7 +12,7 @@
 #include <QTest>
 
 #include "base/location.h"
-#include "files/config_file.h"
+#include "files/settings/config_file.h"
 
 using namespace kelmo;
 

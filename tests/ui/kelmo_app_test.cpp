@@ -6,7 +6,7 @@
 #include <QTest>
 #include <ctime>
 
-#include "files/config_file.h"
+#include "files/settings/config_file.h"
 #include "ui/fake_services.h"
 #include "ui/first_start_dlg.h"
 #include "ui/kelmo_app.h"

@@ -17,7 +17,7 @@
 #include "calendar/names.h"
 #include "calendar/row_time.h"
 #include "calendar/time_format.h"
-#include "files/config_file.h"
+#include "files/settings/config_file.h"
 #include "platform/kelmo_messages.h"
 #include "platform/qt/message_dialog.h"
 #include "platform/timer_status.h"

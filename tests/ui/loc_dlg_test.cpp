@@ -12,8 +12,8 @@
 
 #include "base/angles.h"
 #include "files/error_messages.h"
-#include "files/file_replace.h"
-#include "files/location_database.h"
+#include "files/settings/file_replace.h"
+#include "files/settings/location_database.h"
 #include "platform/kelmo_messages.h"
 #include "platform/qt/message_dialog.h"
 #include "ui/data_exchange.h"

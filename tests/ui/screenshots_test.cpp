@@ -6,8 +6,8 @@
 #include <QSet>
 #include <QTest>
 
-#include "files/prayer_report.h"
-#include "files/show_report.h"
+#include "files/reports/prayer_report.h"
+#include "files/reports/show_report.h"
 #include "hijri/hijri_date.h"
 #include "platform/qt/message_dialog.h"
 #include "ui/about_dlg.h"

@@ -12,8 +12,8 @@
 #include <string>
 
 #include "base/location.h"
-#include "files/config_file.h"
-#include "files/program_path.h"
+#include "files/settings/config_file.h"
+#include "files/settings/program_path.h"
 #include "support/places.h"
 #include "ui/dialog_template.h"
 #include "ui/text_edge.h"

@@ -12,8 +12,8 @@
 #include <QTest>
 
 #include "calendar/julian_day.h"
-#include "files/default_locations.h"
-#include "files/location_database.h"
+#include "files/settings/default_locations.h"
+#include "files/settings/location_database.h"
 #include "ui/chart_w.h"
 #include "ui/fake_services.h"
 #include "ui/first_start_dlg.h"

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "app/cli/cli_options.h"
-#include "files/chart_format.h"
-#include "files/prayer_chart.h"
+#include "files/output/chart_format.h"
+#include "files/output/prayer_chart.h"
 
 namespace kelmo::cli {
 

@@ -6,8 +6,8 @@
 #include "app/cli/commands.h"
 #include "app/cli/report_date.h"
 #include "calendar/local_time.h"
-#include "files/chart_format.h"
-#include "files/prayer_chart.h"
+#include "files/output/chart_format.h"
+#include "files/output/prayer_chart.h"
 
 namespace kelmo::cli {
 

@@ -9,9 +9,9 @@
 #include "app/cli/settings_source.h"
 #include "base/angles.h"
 #include "base/config.h"
-#include "files/config_file.h"
-#include "files/field_scanner.h"
-#include "files/location_database.h"
+#include "files/settings/config_file.h"
+#include "files/settings/field_scanner.h"
+#include "files/settings/location_database.h"
 #include "platform/encoding.h"
 
 namespace kelmo::cli {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/cli/commands.h"
-#include "files/method_text.h"
+#include "files/reports/method_text.h"
 #include "platform/encoding.h"
 #include "prayer/calculation_methods.h"
 

@@ -8,9 +8,9 @@
 #include "app/cli/time_values.h"
 #include "base/angles.h"
 #include "calendar/julian_day.h"
-#include "files/moon_report.h"
-#include "files/report_header.h"
-#include "files/show_report.h"
+#include "files/reports/moon_report.h"
+#include "files/reports/report_header.h"
+#include "files/reports/show_report.h"
 #include "platform/encoding.h"
 
 namespace kelmo::cli {

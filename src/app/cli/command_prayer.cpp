@@ -6,10 +6,10 @@
 #include "app/cli/commands.h"
 #include "app/cli/report_date.h"
 #include "app/cli/time_values.h"
-#include "files/ics_calendar.h"
-#include "files/prayer_report.h"
-#include "files/report_header.h"
-#include "files/show_report.h"
+#include "files/output/ics_calendar.h"
+#include "files/reports/prayer_report.h"
+#include "files/reports/report_header.h"
+#include "files/reports/show_report.h"
 #include "platform/encoding.h"
 
 namespace kelmo::cli {

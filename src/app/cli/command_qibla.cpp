@@ -15,7 +15,7 @@
 #include "calendar/angle_format.h"
 #include "calendar/local_time.h"
 #include "calendar/row_time.h"
-#include "files/qibla_texts.h"
+#include "files/reports/qibla_texts.h"
 #include "platform/computer_zone.h"
 #include "platform/encoding.h"
 #include "qibla/compute_qibla.h"

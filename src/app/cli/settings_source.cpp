@@ -4,14 +4,14 @@
 #include <system_error>
 #include <vector>
 
-#include "files/config_errors.h"
-#include "files/config_file.h"
-#include "files/default_locations.h"
+#include "files/settings/config_errors.h"
+#include "files/settings/config_file.h"
+#include "files/settings/default_locations.h"
 #include "files/error_messages.h"
-#include "files/field_scanner.h"
-#include "files/file_replace.h"
-#include "files/location_database.h"
-#include "files/program_path.h"
+#include "files/settings/field_scanner.h"
+#include "files/settings/file_replace.h"
+#include "files/settings/location_database.h"
+#include "files/settings/program_path.h"
 #include "platform/user_folders.h"
 
 namespace kelmo::cli {

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <string>
 
-#include "files/program_path.h"
+#include "files/settings/program_path.h"
 
 #include "platform/autostart_entry.h"
 #include "platform/clock.h"

@@ -3,8 +3,8 @@
 
 #include <QByteArray>
 
-#include "files/chart_format.h"
-#include "files/prayer_chart.h"
+#include "files/output/chart_format.h"
+#include "files/output/prayer_chart.h"
 
 namespace kelmo::ui {
 

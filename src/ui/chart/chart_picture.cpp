@@ -9,7 +9,7 @@
 
 #include "base/angles.h"
 #include "calendar/names.h"
-#include "files/chart_strokes.h"
+#include "files/output/chart_strokes.h"
 #include "prayer/school_of_law.h"
 #include "ui/text_edge.h"
 

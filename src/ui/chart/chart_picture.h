@@ -5,7 +5,7 @@
 #include <QRectF>
 #include <QSize>
 
-#include "files/prayer_chart.h"
+#include "files/output/prayer_chart.h"
 
 class QPainter;
 

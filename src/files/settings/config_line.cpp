@@ -1,0 +1,208 @@
+#include "files/settings/config_line.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <optional>
+
+#include "base/angles.h"
+#include "base/setting_limits.h"
+#include "calendar/names.h"
+#include "files/settings/config_errors.h"
+#include "files/settings/field_scanner.h"
+#include "prayer/calculation_methods.h"
+
+namespace kelmo {
+
+namespace {
+
+constexpr int kNibble = 15;
+constexpr int kByte = 255;
+
+constexpr int kFirstRuleCode = 257;  // month 1, day 1
+constexpr double kMaxLatitude = kPi / 2.0;
+constexpr double kMaxLongitude = kPi;
+// Coordinates are written with 8 decimals, so a pole or the date line may read back up to half
+// a unit of the last decimal beyond its bound; that much is taken as the bound itself.
+constexpr double kWrittenRounding = 0.5e-8;
+
+// "%.*f" in the C locale, whatever locale the process has set.
+std::string fixed(double value, int decimals) {
+    char buffer[400];  // enough for any double with 8 decimals
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    return std::string(buffer, result.ptr);
+}
+
+// The checks of the configuration line, in the program's order; NaN fails each of them. The
+// packed fields cannot be negative; a pre-alert of 0 minutes, which older files hold when the
+// pre-alert was never set, reads as it is.
+bool settingsAreValid(const Config& c) {
+    using namespace limits;
+    return c.areaRadius <= kAreaRadiusKm.high && kTwilightAngle.holds(c.imsakAngle) &&
+           c.fajrAngle <= kTwilightAngle.high && c.imsakAngle <= c.fajrAngle &&
+           kTwilightAngle.holds(c.ishaAngle) && c.fiqh <= kFiqh.high &&
+           c.precision <= kPrecision.high && c.maghribDelay <= kMaghribDelayMinutes.high &&
+           c.nMinutes <= kNMinutes.high && c.preAlertMinutes <= kPreAlertMinutes.high &&
+           !c.editor.empty() && !c.soundFile.empty() && !c.preAlertSoundFile.empty() &&
+           c.highLatitudeRule <= kHighLatitudeRule.high;
+}
+
+bool isRuleCode(int code) {
+    return code == 0 || code >= kFirstRuleCode;
+}
+
+// A coordinate word within -bound .. bound radians (a word that is no number reads as 0);
+// false for a number beyond, infinite or not a number.
+bool readCoordinate(std::string_view word, double bound, double& radians) {
+    double value = 0.0;
+    if (!finiteLeadingNumber(word, value) || !(std::fabs(value) <= bound + kWrittenRounding)) {
+        return false;
+    }
+    radians = std::clamp(value, -bound, bound);
+    return true;
+}
+
+// The calendar whose word is key, or none.
+std::optional<HijriCalendar> findCalendar(std::string_view key) {
+    for (std::size_t i = 0; i < names::kHijriCalendarKeys.size(); ++i) {
+        if (key == names::kHijriCalendarKeys[i]) return static_cast<HijriCalendar>(i);
+    }
+    return std::nullopt;
+}
+
+// The optional words after the 14 fields: the method's key, then the calendar's. Absent, or
+// words this program does not know (a reader of 14 fields ignored whatever followed them, and
+// still does), they leave Custom and the crescent; the angles of the fields then apply.
+void readMethodAndCalendar(FieldScanner& scan, Config& c) {
+    c.method = kCustomMethod;
+    c.hijriCalendar = HijriCalendar::crescent;
+    std::string_view word;
+    if (!scan.word(word)) return;
+    const std::optional<int> method = findMethod(word);
+    if (!method) return;
+    applyMethod(*method, c);
+    if (scan.word(word)) c.hijriCalendar = findCalendar(word).value_or(HijriCalendar::crescent);
+}
+
+}  // namespace
+
+PackedOptions packOptions(const Config& c) {
+    PackedOptions p;
+    p.a = (c.highLatitudeRule & kNibble) << 8 | (c.precision & kNibble) << 4 | (c.fiqh & kNibble);
+    p.b = (c.preAlertMinutes & kByte) << 16 | (c.nMinutes & kByte) << 8 | (c.maghribDelay & kByte);
+    // The seconds above the low byte go above bit 16; the arithmetic shift when reading gives
+    // back a negative correction too. Unsigned arithmetic wraps instead of overflowing.
+    const auto highSeconds = static_cast<unsigned>(c.correctionSeconds >> 8) << 16;
+    p.c = static_cast<int>(highSeconds | static_cast<unsigned>(c.maxAcceptableError & kByte) << 8 |
+                           static_cast<unsigned>(c.correctionSeconds & kByte));
+    p.d = (c.refraction & kByte) << 8 | (c.areaRadius & kByte);
+    return p;
+}
+
+void unpackOptions(const PackedOptions& p, Config& c) {
+    c.fiqh = p.a & kNibble;
+    c.precision = (p.a >> 4) & kNibble;
+    c.highLatitudeRule = (p.a >> 8) & kNibble;
+    c.maghribDelay = p.b & kByte;
+    c.nMinutes = (p.b >> 8) & kByte;
+    c.preAlertMinutes = (p.b >> 16) & kByte;
+    c.correctionSeconds = (p.c >> 16) * (1 << 8) | (p.c & kByte);
+    c.maxAcceptableError = (p.c >> 8) & kByte;
+    c.areaRadius = p.d & kByte;
+    c.refraction = (p.d >> 8) & kByte;
+}
+
+std::string encodeText(std::string_view text) {
+    std::string word(text);
+    for (char& c : word) {
+        if (isBlank(c))
+            c = ';';
+        else if (isControl(c))
+            c = kControlStandIn;
+    }
+    return word;
+}
+
+std::string decodeText(std::string_view word) {
+    std::string text(word);
+    for (char& c : text) {
+        if (c == ';')
+            c = ' ';
+        else if (isControl(c))
+            c = kControlStandIn;
+    }
+    return text;
+}
+
+std::string formatConfigLine(std::string_view storedHomeName, const Config& c) {
+    const PackedOptions p = packOptions(c);
+    std::string line(storedHomeName);
+    for (const std::string* text : {&c.editor, &c.soundFile, &c.preAlertSoundFile}) {
+        line += ' ';
+        line += encodeText(*text);
+    }
+    for (float angle : {c.imsakAngle, c.fajrAngle, c.ishaAngle}) line += ' ' + fixed(angle, 4);
+    line += ' ' + fixed(c.moonVisibilityLimit, 2);
+    for (int number : {p.a, p.b, p.c, p.d, c.alertFlags, c.hijriAdjust}) {
+        line += ' ' + std::to_string(number);
+    }
+    if (c.method != kCustomMethod || c.hijriCalendar != HijriCalendar::crescent) {
+        line += ' ';
+        line += methodOf(c).key;
+        line += ' ';
+        line += names::nameAt(names::kHijriCalendarKeys, static_cast<int>(c.hijriCalendar));
+    }
+    return line;
+}
+
+int parseConfigLine(std::string_view line, std::string& homeName, Config& c) {
+    FieldScanner scan(line);
+    PackedOptions p;
+    const bool complete =
+        scan.word(homeName, Location::kNameLength) && scan.word(c.editor, Config::kTextLength) &&
+        scan.word(c.soundFile, Config::kTextLength) &&
+        scan.word(c.preAlertSoundFile, Config::kTextLength) && scan.real(c.imsakAngle) &&
+        scan.real(c.fajrAngle) && scan.real(c.ishaAngle) && scan.real(c.moonVisibilityLimit) &&
+        scan.integer(p.a) && scan.integer(p.b) && scan.integer(p.c) && scan.integer(p.d) &&
+        scan.integer(c.alertFlags) && scan.integer(c.hijriAdjust);
+    if (!complete) return kConfigCorrupt;
+    unpackOptions(p, c);
+    if (!settingsAreValid(c)) return kConfigCorrupt;
+    readMethodAndCalendar(scan, c);
+    homeName = decodeText(homeName);
+    c.editor = decodeText(c.editor);
+    c.soundFile = decodeText(c.soundFile);
+    c.preAlertSoundFile = decodeText(c.preAlertSoundFile);
+    return 0;
+}
+
+std::string formatLocationLine(const Location& l) {
+    return encodeText(l.name) + ' ' + fixed(l.latitude, 8) + ' ' + fixed(l.longitude, 8) + ' ' +
+           std::to_string(l.height) + ' ' + fixed(l.timeZone, 4) + ' ' +
+           std::to_string(l.dstStart) + ' ' + std::to_string(l.dstEnd) +
+           (l.zone.empty() ? "" : ' ' + l.zone);
+}
+
+int parseLocationLine(std::string_view line, Location& location) {
+    FieldScanner scan(line);
+    Location read;
+    std::string_view latitude, longitude;
+    const bool complete = scan.word(read.name, Location::kNameLength) && scan.word(latitude) &&
+                          scan.word(longitude) && scan.integer(read.height) &&
+                          scan.real(read.timeZone) && scan.integer(read.dstStart) &&
+                          scan.integer(read.dstEnd);
+    if (!complete || !limits::kHeightMetres.holds(read.height) ||
+        !limits::kZoneHours.holds(read.timeZone) || !isRuleCode(read.dstStart) ||
+        !isRuleCode(read.dstEnd) || !readCoordinate(latitude, kMaxLatitude, read.latitude) ||
+        !readCoordinate(longitude, kMaxLongitude, read.longitude)) {
+        return kConfigCorrupt;
+    }
+    std::string_view zone;
+    if (scan.word(zone) && zone.size() <= Location::kZoneLength) read.zone = zone;
+    read.name = decodeText(read.name);
+    location = std::move(read);
+    return 0;
+}
+
+}  // namespace kelmo
