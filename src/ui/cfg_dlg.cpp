@@ -8,8 +8,8 @@
 
 #include "calendar/angle_format.h"
 #include "calendar/names.h"
-#include "files/settings/config_file.h"
 #include "files/reports/report_viewer.h"
+#include "files/settings/config_file.h"
 #include "platform/kelmo_messages.h"
 #include "platform/user_folders.h"
 #include "prayer/calculation_methods.h"

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "files/settings/command_line.h"
 #include "files/error_messages.h"
+#include "files/settings/command_line.h"
 #include "files/settings/place_for_zone.h"
 #include "platform/computer_zone.h"
 #include "platform/local_date.h"

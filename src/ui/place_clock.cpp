@@ -1,8 +1,8 @@
 #include "ui/place_clock.h"
 
 #include "calendar/place_zone.h"
-#include "files/settings/config_errors.h"
 #include "files/error_messages.h"
+#include "files/settings/config_errors.h"
 
 namespace kelmo::ui {
 

@@ -5,11 +5,11 @@
 #include "astronomy/angle_reduction.h"
 #include "astronomy/coordinates.h"
 #include "astronomy/delta_t.h"
-#include "support/erfa_sun.h"
 #include "astronomy/nutation.h"
 #include "astronomy/obliquity.h"
 #include "base/angles.h"
 #include "calendar/julian_day.h"
+#include "support/erfa_sun.h"
 
 namespace kelmo {
 namespace {

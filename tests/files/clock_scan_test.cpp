@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "calendar/place_zone.h"
+#include "files/reports/prayer_report.h"
 #include "files/settings/default_locations.h"
 #include "files/settings/location_database.h"
-#include "files/reports/prayer_report.h"
 #include "support/civil_date.h"
 
 namespace kelmo {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "files/settings/config_file.h"
 #include "files/config_fixture.h"
+#include "files/settings/config_file.h"
 
 namespace kelmo {
 namespace {

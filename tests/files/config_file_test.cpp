@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "files/settings/config_errors.h"
 #include "files/config_fixture.h"
+#include "files/settings/config_errors.h"
 #include "files/settings/default_locations.h"
 #include "files/settings/file_replace.h"
 #include "files/settings/location_database.h"

@@ -16,12 +16,12 @@
 #include <csignal>
 #include <functional>
 
+#include "files/config_fixture.h"
+#include "files/reports/show_report.h"
 #include "files/settings/config_errors.h"
 #include "files/settings/config_file.h"
-#include "files/config_fixture.h"
 #include "files/settings/default_locations.h"
 #include "files/settings/location_database.h"
-#include "files/reports/show_report.h"
 
 namespace kelmo {
 namespace {

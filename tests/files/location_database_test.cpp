@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "files/config_fixture.h"
 #include "files/settings/config_errors.h"
 #include "files/settings/config_file.h"
-#include "files/config_fixture.h"
 #include "files/settings/default_locations.h"
 
 namespace kelmo {

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "files/settings/config_errors.h"
 #include "files/config_fixture.h"
+#include "files/settings/config_errors.h"
 #include "files/settings/location_database.h"
 
 namespace kelmo {

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "files/settings/program_path.h"
 #include "files/reports/report_header.h"
+#include "files/settings/program_path.h"
 #include "support/fresh_directory.h"
 
 namespace kelmo {

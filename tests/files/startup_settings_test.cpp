@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "files/settings/config_errors.h"
 #include "files/config_fixture.h"
-#include "files/settings/default_locations.h"
 #include "files/error_messages.h"
+#include "files/settings/config_errors.h"
+#include "files/settings/default_locations.h"
 #include "files/settings/location_database.h"
 #include "files/settings/program_path.h"
 #include "prayer/calculation_methods.h"

@@ -327,7 +327,7 @@ class CfgDlgTest : public QObject {
         QTest::keyClick(test::editOf(&dialog, cfg::kDistance), Qt::Key_Enter);
         QVERIFY(!dialog.isVisible());
         QCOMPARE(config_.areaRadius, Config{}.areaRadius);
-        QCOMPARE(stored().areaRadius, Config{}.areaRadius);        // The report program's field too.
+        QCOMPARE(stored().areaRadius, Config{}.areaRadius);  // The report program's field too.
         CfgDlg again(config_, fakes_->services);
         again.show();
         QVERIFY(QTest::qWaitForWindowExposed(&again));

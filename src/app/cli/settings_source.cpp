@@ -4,10 +4,10 @@
 #include <system_error>
 #include <vector>
 
+#include "files/error_messages.h"
 #include "files/settings/config_errors.h"
 #include "files/settings/config_file.h"
 #include "files/settings/default_locations.h"
-#include "files/error_messages.h"
 #include "files/settings/field_scanner.h"
 #include "files/settings/file_replace.h"
 #include "files/settings/location_database.h"

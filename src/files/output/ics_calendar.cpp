@@ -11,8 +11,8 @@
 #include "calendar/julian_day.h"
 #include "calendar/time_format.h"
 #include "files/reports/append_format.h"
-#include "files/settings/field_scanner.h"
 #include "files/reports/times_row.h"
+#include "files/settings/field_scanner.h"
 #include "prayer/school_of_law.h"
 
 namespace kelmo {

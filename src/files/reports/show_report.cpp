@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "files/reports/report_header.h"
 #include "files/settings/file_replace.h"
 #include "files/settings/program_path.h"
-#include "files/reports/report_header.h"
 
 namespace kelmo {
 

@@ -5,7 +5,8 @@
 namespace kelmo {
 
 const char kDefaultConfigLine[] =
-    "Manama,Bahrain notepad.exe Athan.wav PreAth.wav -16.0000 -13.5000 -18.0000 15.00 1296 88576 258 10 0 0";
+    "Manama,Bahrain notepad.exe Athan.wav PreAth.wav -16.0000 -13.5000 -18.0000 15.00 1296 88576 "
+    "258 10 0 0";
 
 const std::array<const char*, kDefaultLocationCount> kDefaultLocationLines = {
     "Abidjan,Ivory;coast 0.09285146 -0.07051214 0 0.0000 0 0 Africa/Abidjan",
@@ -94,7 +95,8 @@ const std::array<const char*, kDefaultLocationCount> kDefaultLocationLines = {
     "Helsinki,Finland 1.05026171 0.43518260 0 2.0000 834 2626 Europe/Helsinki",
     "Hobart,Australia -0.74787373 2.57078324 0 10.0000 2622 1086 Australia/Hobart",
     "Houston,TX,USA 0.52045674 -1.66399655 0 -6.0000 831 2878 America/Chicago",
-    "Indianapolis_City,IN,USA 0.69376818 -1.50395106 0 -5.0000 831 2878 America/Indiana/Indianapolis",
+    "Indianapolis_City,IN,USA 0.69376818 -1.50395106 0 -5.0000 831 2878 "
+    "America/Indiana/Indianapolis",
     "Islamabad,Pakistan 0.58817589 1.27699867 0 5.0000 0 0 Asia/Karachi",
     "Istanbul,Turkey 0.71741752 0.50632004 0 3.0000 0 0 Europe/Istanbul",
     "Izhevsk,Russia 0.99222020 0.92903914 0 4.0000 0 0 Europe/Samara",

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "calendar/names.h"
+#include "files/error_messages.h"
 #include "files/settings/config_file.h"
 #include "files/settings/default_locations.h"
-#include "files/error_messages.h"
 #include "files/settings/location_database.h"
 #include "files/settings/program_path.h"
 #include "hijri/hijri_date.h"
