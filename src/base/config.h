@@ -1,7 +1,10 @@
 // The calculation, display and notifier settings, with the program's defaults.
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "base/language.h"
 
 namespace kelmo {
 
@@ -47,6 +50,7 @@ struct Config {
     int preAlertMinutes = 1;            // minutes of the pre-alert sound, at most 30
     int method = 0;                     // index of prayer/calculation_methods.h, 0 = Custom
     HijriCalendar hijriCalendar = HijriCalendar::crescent;
+    std::optional<Language> language;  // none: follow the system (LANG, LC_MESSAGES)
     std::string editor = "notepad.exe";
     std::string soundFile = "Athan.wav";
     std::string preAlertSoundFile = "PreAth.wav";
