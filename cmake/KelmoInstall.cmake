@@ -1,7 +1,8 @@
 # Installation as a Linux program and the Debian package made by CPack.
 #   bin/                          Kelmo, kelmo-cli
 #   lib/kelmotimes/               kelmo-chart.so, the chart picture that kelmo-cli loads
-#   share/kelmotimes/             the sounds and the help page (found from bin/../share/kelmotimes)
+#   share/kelmotimes/             the sounds and the help page (found from bin/../share/kelmotimes),
+#                                 the translations of the windows in translations/
 #   share/applications/          the launcher, share/metainfo/ the AppStream metainfo
 #   share/icons/hicolor/          the application icon, rendered from the program's own drawing
 #   share/man/man1/               the manual pages: Kelmo's written, kelmo-cli's made by help2man
@@ -27,8 +28,9 @@ add_custom_target(kelmo_icons ALL DEPENDS ${KELMO_ICON_STAMP})
 install(TARGETS Kelmo kelmo-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS kelmo_chart_module LIBRARY DESTINATION ${KELMO_MODULE_DIR}
         PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)  # loaded, not run
-install(FILES data/Kelmo.html data/Athan.wav data/PreAth.wav
+install(FILES ${KELMO_HELP_PAGES} data/Athan.wav data/PreAth.wav
         DESTINATION ${CMAKE_INSTALL_DATADIR}/kelmotimes)
+install(FILES ${KELMO_QM_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/kelmotimes/translations)
 install(FILES data/linux/${KELMO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/linux/${KELMO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${KELMO_ICON_DIR}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)

@@ -6,6 +6,7 @@ kelmo_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     liberfa-dev libcli11-dev nlohmann-json3-dev libgeographiclib-dev
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev xvfb xauth libxml2-utils
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     locales desktop-file-utils appstream
     tzdata python3-icalendar libicu-dev
     lintian help2man man-db file

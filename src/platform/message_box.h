@@ -1,5 +1,6 @@
-// Modal message boxes captioned with the application title. Texts are Windows-1252 like
-// every text of the program and are shown whole, the TAB that ends each error text included.
+// Modal message boxes captioned with the application title. Texts are UTF-8 (the windows'
+// texts in the user's language, in any script) and are shown whole, the TAB that ends each
+// error text included.
 #pragma once
 
 #include <string>
@@ -19,11 +20,5 @@ class MessageBox {
     void show(const std::string& text) { show(text, kAppTitle); }
     bool ask(const std::string& text) { return ask(text, kAppTitle); }
 };
-
-// The standard report of a failure: the text of the error code in a box with one OK button.
-void showError(MessageBox& box, int code);
-// The same with more on the lines below the error text: detail (UTF-8, such as a file path
-// and why the action failed) in the box's Windows-1252.
-void showError(MessageBox& box, int code, const std::string& detail);
 
 }  // namespace kelmo::platform

@@ -1,5 +1,6 @@
 #include "ui/athan.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
@@ -11,11 +12,11 @@
 #include "calendar/julian_day.h"
 #include "calendar/names.h"
 #include "calendar/time_format.h"
-#include "files/error_messages.h"
 #include "hijri/hijri_date.h"
 #include "platform/qt/caption_width.h"
 #include "ui/dialog_template.h"
 #include "ui/earth_picture.h"
+#include "ui/error_box.h"
 #include "ui/sound_file.h"
 #include "ui/text_edge.h"
 
@@ -23,7 +24,8 @@ namespace kelmo::ui {
 
 namespace {
 
-constexpr int kErrorSoundFile = 109;  // "Could not open sound file!"
+constexpr int kErrorSoundFile = 109;    // "Could not open sound file!"
+constexpr int kErrorSoundPlayer = 503;  // "Could not start sound player!"
 constexpr int kSecondsPerMinute = 60;
 constexpr int kMinutesPerHour = 60;
 // How long an alert whose sound could not play stays: about the length of an athan.
@@ -38,10 +40,6 @@ constexpr double kFirstLineOffset = 650.0;
 constexpr double kLineStep = 150.0;
 constexpr double kLeftOffset = 1000.0;
 constexpr int kLines = 5;
-
-QString arg(const char* format, const QString& value) {
-    return QString::fromLatin1(format).arg(value);
-}
 
 // The picture is drawn on 148 x 176 units; the floor starts 128 units down.
 constexpr double kFloorY = 128;
@@ -62,19 +60,24 @@ QPainterPath pointedArch(double left, double right, double springY, double shoul
 
 }  // namespace
 
-std::string prayerTimeTitle(const std::string& prayer) {
-    return "It is time for " + prayer + " prayer";
+QString prayerTimeTitle(const QString& prayer) {
+    return QCoreApplication::translate("kelmo::ui::Athan", "It is time for %1 prayer").arg(prayer);
 }
 
-std::string prayerStartedLine(const std::string& prayer, double time) {
-    return prayer + " prayer is started " + formatTime(kRoundNearest, time, 0, false).text;
+QString prayerStartedLine(const QString& prayer, double time) {
+    return QCoreApplication::translate("kelmo::ui::Athan", "%1 prayer is started %2")
+        .arg(prayer, shownDigits(toWidget(formatTime(kRoundNearest, time, 0, false).text)));
 }
 
-std::string prayerLateLine(double lateSeconds) {
+QString prayerLateLine(double lateSeconds) {
     const int minutes = std::max(1, static_cast<int>(lateSeconds / kSecondsPerMinute));
     const int hours = minutes / kMinutesPerHour;
-    const std::string ago = std::to_string(minutes % kMinutesPerHour) + " min ago";
-    return "This prayer began " + (hours > 0 ? std::to_string(hours) + " h " : "") + ago;
+    if (hours == 0) {
+        return QCoreApplication::translate("kelmo::ui::Athan", "This prayer began %1 min ago")
+            .arg(shownNumber(minutes));
+    }
+    return QCoreApplication::translate("kelmo::ui::Athan", "This prayer began %1 h %2 min ago")
+        .arg(shownNumber(hours), shownNumber(minutes % kMinutesPerHour));
 }
 
 // ---- the picture ----------------------------------------------------------------------------
@@ -155,17 +158,17 @@ Athan::~Athan() {
 }
 
 void Athan::buildTemplate() {
-    DialogTemplate t(this, QStringLiteral("It is time for Maghrib prayer"), 118, 178);
+    DialogTemplate t(this, prayerTimeTitle(QStringLiteral("Maghrib")), 118, 178);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     auto* picture = new AthanPicture(this);
     picture->setGeometry(t.units().rect(9, 6, 99, 108));
-    QPushButton* close = t.button(athanwin::kClose, QStringLiteral("Close"), 33, 161, 50, 14);
+    QPushButton* close = t.button(athanwin::kClose, tr("Close"), 33, 161, 50, 14);
     connect(close, &QPushButton::clicked, this, &Athan::reject);
     setWindowIcon(applicationIcon());
 }
 
 void Athan::start() {
-    setWindowTitle("  " + toWidget(prayerTimeTitle(names::kPrayers[prayer_])));
+    setWindowTitle("  " + prayerTimeTitle(QString::fromLatin1(names::kPrayers[prayer_])));
     fitCaption();
     composeLines();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -178,7 +181,7 @@ void Athan::start() {
     activateWindow();
     const std::string file = soundFilePath(config_.soundFile);
     if (!canReadSoundFile(file)) {
-        soundFailed(errorText(kErrorSoundFile), file);
+        soundFailed(errorTextOf(kErrorSoundFile), file);
         return;
     }
     playing_ =
@@ -186,7 +189,7 @@ void Athan::start() {
     if (playing_)
         selfClose_.start(kLongestAlertMs);
     else
-        soundFailed(platform::kSoundPlayerFailed, sound_.failure());
+        soundFailed(errorTextOf(kErrorSoundPlayer), sound_.failure());
 }
 
 // Widens the window so that its caption bar shows the whole caption; the picture, the text
@@ -211,19 +214,16 @@ void Athan::composeLines() {
                    : QString();
     };
     lines_ = {
-        arg("Today is %1,", name(names::kWeekdays, weekday(jd))),
-        QStringLiteral("%1/%2/%3 AD")
-            .arg(day)
-            .arg(name(names::kMonths, date_.month))
-            .arg(date_.year),
-        QStringLiteral("%1/%2/%3 AH")
-            .arg(hijriDay)
-            .arg(name(names::kHijriMonths, date_.hijriMonth))
-            .arg(date_.hijriYear),
-        toWidget(prayerStartedLine(names::kPrayers[prayer_], nextTime_)),
-        arg("in %1", toWidget(location_.name)),
+        tr("Today is %1,").arg(name(names::kWeekdays, weekday(jd))),
+        tr("%1/%2/%3 AD")
+            .arg(shownNumber(day), name(names::kMonths, date_.month), shownNumber(date_.year)),
+        tr("%1/%2/%3 AH")
+            .arg(shownNumber(hijriDay), name(names::kHijriMonths, date_.hijriMonth),
+                 shownNumber(date_.hijriYear)),
+        prayerStartedLine(QString::fromLatin1(names::kPrayers[prayer_]), nextTime_),
+        tr("in %1").arg(toWidget(location_.name)),
     };
-    if (lateSeconds_ > 0) lines_.append(toWidget(prayerLateLine(lateSeconds_)));
+    if (lateSeconds_ > 0) lines_.append(prayerLateLine(lateSeconds_));
 }
 
 void Athan::paintEvent(QPaintEvent*) {
@@ -262,13 +262,13 @@ void Athan::soundEnded(platform::SoundPlayer::Outcome outcome) {
     if (outcome == platform::SoundPlayer::Outcome::finished) {
         finish();
     } else {
-        soundFailed(platform::kSoundPlayerFailed, sound_.failure());
+        soundFailed(errorTextOf(kErrorSoundPlayer), sound_.failure());
     }
 }
 
 // The sound is over at once; the window says why for about an athan's length (or until Close).
-void Athan::soundFailed(const std::string& text, const std::string& why) {
-    const QString shown = toWidget(text).trimmed();
+void Athan::soundFailed(const QString& text, const std::string& why) {
+    const QString shown = text.trimmed();
     lines_.append(shown);
     update();
     Q_EMIT soundTrouble(why.empty() ? shown : shown + " (" + pathToWidget(why) + ")");

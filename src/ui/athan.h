@@ -22,13 +22,13 @@ namespace athanwin {
 inline constexpr int kClose = 8;
 }  // namespace athanwin
 
-// The alert's words, Windows-1252 like the prayer's name: "It is time for Duhr prayer" and
+// The alert's words in the user's language: "It is time for Duhr prayer" and
 // "Duhr prayer is started 11:31" (time: radians of the day, rounded to the nearest minute).
-std::string prayerTimeTitle(const std::string& prayer);
-std::string prayerStartedLine(const std::string& prayer, double time);
+QString prayerTimeTitle(const QString& prayer);
+QString prayerStartedLine(const QString& prayer, double time);
 // How long ago a prayer began, for an alert that comes late: "This prayer began 2 min ago",
 // "This prayer began 6 h 10 min ago" (whole minutes, at least one).
-std::string prayerLateLine(double lateSeconds);
+QString prayerLateLine(double lateSeconds);
 
 // The picture of the alert: worshippers in white robes raising their hands before a large
 // ornamented double door, in shades of grey (drawn, 148 by 176 at its own size).
@@ -82,7 +82,7 @@ class Athan : public QDialog {
     void fitCaption();
     void composeLines();
     void soundEnded(platform::SoundPlayer::Outcome outcome);
-    void soundFailed(const std::string& text, const std::string& why);
+    void soundFailed(const QString& text, const std::string& why);
     void endSound();
     void finish();
 

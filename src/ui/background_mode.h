@@ -17,7 +17,8 @@
 namespace kelmo::ui {
 
 // The start of the message of a Timer that cannot listen; the reason follows.
-inline constexpr const char* kTimerNotStarted = "Kelmo Timer not started: ";
+inline constexpr const char* kTimerNotStarted =
+    QT_TRANSLATE_NOOP("kelmo::ui::BackgroundMode", "Kelmo Timer not started: ");
 
 class BackgroundMode {
   public:

@@ -16,6 +16,8 @@
 #include "prayer/school_of_law.h"
 #include "ui/data_exchange.h"
 #include "ui/dialog_template.h"
+#include "ui/error_box.h"
+#include "ui/language_list.h"
 #include "ui/program_file.h"
 #include "ui/register_autostart.h"
 #include "ui/text_edge.h"
@@ -36,7 +38,8 @@ constexpr const char* kSoundPattern = "*.wav";
 constexpr const char* kAnyFile = "*";
 
 // The dialog's label of high-latitude rule 9 (the name table's reads differently).
-constexpr const char* kMinutesRuleLabel = "n minutes for Fajr&Isha prayers";
+constexpr const char* kMinutesRuleLabel =
+    QT_TRANSLATE_NOOP("kelmo::ui::CfgDlg", "n minutes for Fajr&Isha prayers");
 
 bool readable(const std::string& path) {
     return std::ifstream(path).is_open();
@@ -68,74 +71,77 @@ CfgDlg::CfgDlg(Config& config, const Services& services, QWidget* parent)
 }
 
 void CfgDlg::buildTemplate() {
-    DialogTemplate t(this, " Configuration", 337, 244);
+    DialogTemplate t(this, QStringLiteral(" ") + tr("Configuration"), 337, 244);
     using namespace cfg;
     // Top row: the school of law and the three twilight angles.
-    t.group("Fiqh", 7, 5, 70, 31);
+    t.group(tr("Fiqh"), 7, 5, 70, 31);
     t.dropDown(kFiqh, 13, 17, 58, 13);
-    t.group("Imsak angle", 84, 5, 80, 31);
+    t.group(tr("Imsak angle"), 84, 5, 80, 31);
     t.edit(kImsakDegrees, 90, 17, 26, 13);
     t.label(QStringLiteral("\u00B0"), 118, 18, 6, 10);
     t.edit(kImsakMinutes, 127, 17, 24, 13);
     t.label("'", 153, 18, 6, 10);
-    t.group("Fajr angle", 171, 5, 80, 31);
+    t.group(tr("Fajr angle"), 171, 5, 80, 31);
     t.edit(kFajrDegrees, 177, 17, 26, 13);
     t.label(QStringLiteral("\u00B0"), 205, 18, 6, 10);
     t.edit(kFajrMinutes, 214, 17, 24, 13);
     t.label("'", 240, 18, 6, 10);
-    t.group("Isha angle", 258, 5, 72, 31);
+    t.group(tr("Isha angle"), 258, 5, 72, 31);
     t.edit(kIshaDegrees, 264, 17, 24, 13);
     t.label(QStringLiteral("\u00B0"), 290, 18, 6, 10);
     t.edit(kIshaMinutes, 298, 17, 22, 13);
     t.label("'", 322, 18, 6, 10);
     // Second row.
-    t.group("Precision", 7, 40, 70, 31);
+    t.group(tr("Precision"), 7, 40, 70, 31);
     t.dropDown(kPrecision, 13, 52, 58, 13);
-    t.group("Rule at high latitudes", 84, 40, 148, 31);
+    t.group(tr("Rule at high latitudes"), 84, 40, 148, 31);
     t.dropDown(kRule, 90, 52, 136, 13);
-    t.group("Adjust Islamic calendar by", 239, 40, 91, 31);
+    t.group(tr("Adjust Islamic calendar by"), 239, 40, 91, 31);
     t.edit(kHijriAdjust, 245, 52, 26, 13);
-    t.label("days", 275, 54, 30, 10);
+    t.label(tr("days"), 275, 54, 30, 10);
     // Third row.
-    t.group("Correct prayer times by", 7, 75, 82, 31);
+    t.group(tr("Correct prayer times by"), 7, 75, 82, 31);
     t.edit(kCorrection, 13, 87, 28, 13);
-    t.label("Seconds", 44, 89, 42, 10);
-    t.group("Moon visibility limit", 95, 75, 74, 31);
+    t.label(tr("Seconds"), 44, 89, 42, 10);
+    t.group(tr("Moon visibility limit"), 95, 75, 74, 31);
     t.edit(kVisibilityDegrees, 101, 87, 24, 13);
     t.label(QStringLiteral("\u00B0"), 127, 88, 6, 10);
     t.edit(kVisibilityMinutes, 135, 87, 24, 13);
     t.label("'", 161, 88, 6, 10);
-    t.group("Add to Maghrib time", 175, 75, 72, 31);
+    t.group(tr("Add to Maghrib time"), 175, 75, 72, 31);
     t.edit(kMaghribMinutes, 181, 87, 24, 13);
-    t.label("minutes", 209, 89, 36, 10);
-    t.group("Distance from center", 253, 75, 77, 31);
+    t.label(tr("minutes"), 209, 89, 36, 10);
+    t.group(tr("Distance from center"), 253, 75, 77, 31);
     t.edit(kDistance, 259, 87, 26, 13);
-    t.label("km", 289, 89, 20, 10);
+    t.label(tr("km"), 289, 89, 20, 10);
     // The Timer's Notifier and sounds.
-    t.group("Sound and Notifier", 7, 110, 323, 76);
-    t.check(kNotifier, "Activate Notifier", 15, 122, 110, 10);
-    t.check(kPlay, "Play", 15, 142, 30, 10);
-    t.button(kSoundButton, "sound file", 47, 139, 44, 15);
+    t.group(tr("Sound and Notifier"), 7, 110, 323, 76);
+    t.check(kNotifier, tr("Activate Notifier"), 15, 122, 110, 10);
+    t.check(kPlay, tr("Play"), 15, 142, 30, 10);
+    t.button(kSoundButton, tr("sound file"), 47, 139, 44, 15);
     t.edit(kSoundFile, 94, 140, 70, 13);
-    t.label("at", 167, 142, 10, 10);
+    t.label(tr("at"), 167, 142, 10, 10);
     t.check(kFajr, "Fajr", 178, 142, 28, 10);
     t.check(kDuhr, "Duhr", 206, 142, 30, 10);
     t.check(kAsr, "Asr", 236, 142, 26, 10);
     t.check(kMaghrib, "Maghrib", 262, 142, 40, 10);
     t.check(kIsha, "Isha", 302, 142, 27, 10);
-    t.check(kPlayBefore, "Play", 15, 164, 30, 10);
-    t.button(kPreSoundButton, "sound file", 47, 161, 44, 15);
+    t.check(kPlayBefore, tr("Play"), 15, 164, 30, 10);
+    t.button(kPreSoundButton, tr("sound file"), 47, 161, 44, 15);
     t.edit(kPreSoundFile, 94, 162, 70, 13);
-    t.label("at", 167, 164, 10, 10);
+    t.label(tr("at"), 167, 164, 10, 10);
     t.edit(kMinutesBefore, 178, 162, 24, 13);
-    t.label("minutes before prayer time", 206, 164, 110, 10);
+    t.label(tr("minutes before prayer time"), 206, 164, 110, 10);
     // The program of the month and year reports.
-    t.group("Open month and year reports with", 7, 190, 323, 30);
+    t.group(tr("Open month and year reports with"), 7, 190, 323, 30);
     QComboBox* editor = t.dropDown(kEditor, 13, 202, 254, 13);
-    t.button(kEditorButton, "program", 272, 201, 52, 15);
+    t.button(kEditorButton, tr("program"), 272, 201, 52, 15);
+    t.label(tr("Language"), 7, 226, 36, 10);
+    QComboBox* language = t.dropDown(kLanguage, 44, 224, 120, 13);
+    fillLanguageList(language, config_.language);
     // Cancel is the default button: Enter in a field cancels.
-    QPushButton* cancel = t.button(kCancel, "Cancel", 200, 224, 60, 16);
-    QPushButton* ok = t.button(kOk, "OK", 268, 224, 60, 16);
+    QPushButton* cancel = t.button(kCancel, tr("Cancel"), 200, 224, 60, 16);
+    QPushButton* ok = t.button(kOk, tr("OK"), 268, 224, 60, 16);
     cancel->setDefault(true);
 
     for (const char* name : names::kFiqhs) comboBox(this, kFiqh)->addItem(name);
@@ -143,66 +149,71 @@ void CfgDlg::buildTemplate() {
     for (std::size_t rule = 0; rule + 1 < names::kHighLatitudeRules.size(); ++rule) {
         comboBox(this, kRule)->addItem(names::kHighLatitudeRules[rule]);
     }
-    comboBox(this, kRule)->addItem(kMinutesRuleLabel);
+    comboBox(this, kRule)->addItem(tr(kMinutesRuleLabel));
     editor->setEditable(true);
     editor->setInsertPolicy(QComboBox::NoInsert);
-    editor->addItem(kDesktopDefaultEditor);
+    editor->addItem(tr(kDesktopDefaultEditor));
     limitTyping(editor->lineEdit(), Config::kTextLength);
     limitTyping(lineEdit(this, kSoundFile), kSoundNameLength);
     limitTyping(lineEdit(this, kPreSoundFile), kSoundNameLength);
 
-    setTip(controlById(this, kFiqh), "Choose the applied Fiqh from list");
+    setTip(controlById(this, kFiqh), tr("Choose the applied Fiqh from list"));
     setTip(controlById(this, kImsakDegrees),
-           "Set the number of degrees for Imsak angle (-20 to -1)");
-    setTip(controlById(this, kImsakMinutes), "Set the number of minutes for Imsak angle (0-59)");
+           tr("Set the number of degrees for Imsak angle (-20 to -1)"));
+    setTip(controlById(this, kImsakMinutes),
+           tr("Set the number of minutes for Imsak angle (0-59)"));
     setTip(controlById(this, kFajrDegrees),
-           "Set the number of degrees for Fajr angle (max is the value of Imsak/Isha angle to "
-           "-1)");
-    setTip(controlById(this, kFajrMinutes), "Set the number of minutes for Fajr angle (0-59)");
-    setTip(controlById(this, kIshaDegrees), "Set the number of degrees for Isha angle (-20 to -1)");
-    setTip(controlById(this, kIshaMinutes), "Set the number of minutes for Isha angle (0-59)");
+           tr("Set the number of degrees for Fajr angle (max is the value of Imsak/Isha angle to "
+              "-1)"));
+    setTip(controlById(this, kFajrMinutes), tr("Set the number of minutes for Fajr angle (0-59)"));
+    setTip(controlById(this, kIshaDegrees),
+           tr("Set the number of degrees for Isha angle (-20 to -1)"));
+    setTip(controlById(this, kIshaMinutes), tr("Set the number of minutes for Isha angle (0-59)"));
     setTip(controlById(this, kMaghribMinutes),
-           "Set the number of minutes to be added to the time of Maghrib");
+           tr("Set the number of minutes to be added to the time of Maghrib"));
     setTip(controlById(this, kPrecision),
-           "Select from the list if you want view the result in minutes or seconds. The "
-           "calculation are not effected by this setting");
+           tr("Select from the list if you want view the result in minutes or seconds. The "
+              "calculation are not effected by this setting"));
     setTip(controlById(this, kRule),
-           "Select from the list the rule to be used at high latitudes. This rule is used to "
-           "calculate alternative prayer times when ordinary times can not be caculated");
+           tr("Select from the list the rule to be used at high latitudes. This rule is used to "
+              "calculate alternative prayer times when ordinary times can not be caculated"));
     setTip(controlById(this, kDistance),
-           "Set the semidiameter of the area you want to calculate for, in kilometers (0-100)");
+           tr("Set the semidiameter of the area you want to calculate for, in kilometers (0-100)"));
     setTip(controlById(this, kCorrection),
-           "Set the number of correcting seconds. The correcting seconds are the seconds added "
-           "or subtracted from prayer times to compensate for eventual errors in calculation");
-    setTip(controlById(this, kVisibilityDegrees), "Set the visibilty limit in degrees (0-20)");
-    setTip(controlById(this, kVisibilityMinutes), "Set the visibilty limit in minutes (0-59)");
-    setTip(controlById(this, kHijriAdjust),
-           "Set the number of days to adjust Julian/Gregorian in relation to Islamic (0-3 days)");
-    setTip(controlById(this, kNotifier), "Check this check box to activate the Notifier");
+           tr("Set the number of correcting seconds. The correcting seconds are the seconds added "
+              "or subtracted from prayer times to compensate for eventual errors in calculation"));
+    setTip(controlById(this, kVisibilityDegrees), tr("Set the visibilty limit in degrees (0-20)"));
+    setTip(controlById(this, kVisibilityMinutes), tr("Set the visibilty limit in minutes (0-59)"));
+    setTip(
+        controlById(this, kHijriAdjust),
+        tr("Set the number of days to adjust Julian/Gregorian in relation to Islamic (0-3 days)"));
+    setTip(controlById(this, kNotifier), tr("Check this check box to activate the Notifier"));
     setTip(controlById(this, kPlay),
-           "Check this check box to make your PC play a WAV sound file when prayer time "
-           "occurred");
+           tr("Check this check box to make your PC play a WAV sound file when prayer time "
+              "occurred"));
     setTip(controlById(this, kPlayBefore),
-           "Check this check box to make your PC play a WAV sound file few minutes before "
-           "prayer time");
+           tr("Check this check box to make your PC play a WAV sound file few minutes before "
+              "prayer time"));
     for (const int id : {kSoundButton, kPreSoundButton})
-        setTip(controlById(this, id), "Press here to select the sound file");
+        setTip(controlById(this, id), tr("Press here to select the sound file"));
     for (const int id : {kSoundFile, kPreSoundFile})
         setTip(controlById(this, id),
-               "Set the name of sound file to be played. Full path is required");
+               tr("Set the name of sound file to be played. Full path is required"));
     for (const int id : {kFajr, kDuhr, kAsr, kMaghrib, kIsha})
         setTip(controlById(this, id),
-               "check related check box for the prayer you want the PC to play sound file when "
-               "its time occurred");
+               tr("check related check box for the prayer you want the PC to play sound file when "
+                  "its time occurred"));
     setTip(controlById(this, kMinutesBefore),
-           "The number of minutes indicates how many minutes before prayer time the sound file "
-           "will be played");
+           tr("The number of minutes indicates how many minutes before prayer time the sound file "
+              "will be played"));
     setTip(editor,
-           "Choose the program that opens the month and year reports (Kelmo.out), or type its "
-           "name; the desktop's default opens them as the desktop opens text files");
-    setTip(controlById(this, kEditorButton), "Press here to select the program");
-    setTip(cancel, "Press to cancel the changes.");
-    setTip(ok, "Press to confirm the changes.");
+           tr("Choose the program that opens the month and year reports (Kelmo.out), or type its "
+              "name; the desktop's default opens them as the desktop opens text files"));
+    setTip(controlById(this, kEditorButton), tr("Press here to select the program"));
+    setTip(language, tr("Choose the language of the windows; System follows the language of "
+                        "the desktop"));
+    setTip(cancel, tr("Press to cancel the changes."));
+    setTip(ok, tr("Press to confirm the changes."));
 
     connect(ok, &QPushButton::clicked, this, &CfgDlg::accept);
     connect(cancel, &QPushButton::clicked, this, [this] { done(0); });
@@ -280,7 +291,7 @@ void CfgDlg::showFields() {
         {kIsha, f.isha}, {kPlay, f.play}, {kNotifier, f.notifier}, {kPlayBefore, f.playBefore}};
     for (const auto& [id, on] : boxes) checkBox(this, id)->setChecked(on);
     comboBox(this, kEditor)
-        ->setEditText(f.editor.empty() ? QString(kDesktopDefaultEditor) : pathToWidget(f.editor));
+        ->setEditText(f.editor.empty() ? tr(kDesktopDefaultEditor) : pathToWidget(f.editor));
 }
 
 bool CfgDlg::checkFields() {
@@ -325,7 +336,8 @@ bool CfgDlg::checkFields() {
 bool CfgDlg::checkEditor() {
     QComboBox* editor = comboBox(this, cfg::kEditor);
     const QString typed = editor->currentText().trimmed();
-    if (typed.isEmpty() || typed == cfg::kDesktopDefaultEditor) {
+    if (typed.isEmpty() || typed == tr(cfg::kDesktopDefaultEditor) ||
+        typed == cfg::kDesktopDefaultEditor) {
         fields_.editor.clear();
         return true;
     }
@@ -389,7 +401,7 @@ bool CfgDlg::resolveSoundFile(const std::string& typed, int error, std::string& 
     else if (readable(typed))
         resolved = typed;
     else {
-        platform::showError(services_.messages, error);
+        showError(services_.messages, error);
         return false;
     }
     return true;
@@ -399,10 +411,10 @@ void CfgDlg::contactTimer(int oldFlags, int newFlags) {
     constexpr int kModeBits = alert::kNotifier | alert::kPlaySound;
     if (services_.timer.find()) {
         if (services_.timer.send({WM_KELMO_RELOAD, 0, 0}) == 0)
-            platform::showError(services_.messages, kErrorTimerUpdate);
+            showError(services_.messages, kErrorTimerUpdate);
     } else if ((oldFlags & kModeBits) != (newFlags & kModeBits)) {
         if (!services_.programs.start(ownProgramFile(), {"/t", "0"}))
-            platform::showError(services_.messages, kErrorStartKelmo);
+            showError(services_.messages, kErrorStartKelmo);
     }
 }
 
@@ -412,7 +424,7 @@ void CfgDlg::accept() {
     const double imsak = f.imsakDegrees - f.imsakMinutes / 60.0;
     const double fajr = f.fajrDegrees - f.fajrMinutes / 60.0;
     if (imsak > fajr) {
-        platform::showError(services_.messages, kErrorFajrAngle);
+        showError(services_.messages, kErrorFajrAngle);
         return;
     }
     Config updated = config_;
@@ -432,14 +444,15 @@ void CfgDlg::accept() {
     applyMethod(methodBox_->method(), updated);  // its exact figures, not their minutes
     updated.hijriCalendar = methodBox_->calendar();
     updated.editor = editorToStore();
+    updated.language = selectedLanguage(comboBox(this, cfg::kLanguage));
 
     if (f.play) {
         if (f.fiqh == kFiqhJafari && (f.asr || f.isha)) {
-            platform::showError(services_.messages, kErrorJafariSounds);
+            showError(services_.messages, kErrorJafariSounds);
             return;
         }
         if (!(f.fajr || f.duhr || f.asr || f.maghrib || f.isha)) {
-            platform::showError(services_.messages, kErrorNoPrayerSound);
+            showError(services_.messages, kErrorNoPrayerSound);
             return;
         }
     }
@@ -463,7 +476,7 @@ void CfgDlg::accept() {
     updated.alertFlags = flags;
 
     if (const int code = saveConfig(updated); code != 0) {
-        platform::showError(services_.messages, code);
+        showError(services_.messages, code);
         return;
     }
     contactTimer(config_.alertFlags, flags);
@@ -483,6 +496,10 @@ void CfgDlg::accept() {
     config_.method = updated.method;
     config_.hijriCalendar = updated.hijriCalendar;
     config_.editor = updated.editor;
+    if (config_.language != updated.language) {
+        config_.language = updated.language;
+        say(services_.messages, tr("KelmoTimes speaks the chosen language from its next start."));
+    }
 
     registerAutostart(flags, ownProgramFile(), services_.autostart, services_.messages);
 

@@ -32,7 +32,10 @@ inline constexpr int kFajr = 1014, kDuhr = 1015, kAsr = 1016, kMaghrib = 1017, k
 inline constexpr int kNotifier = 1025, kPlay = 1026, kPlayBefore = 1027;
 // The program that opens the month and year reports (an editable list) and its chooser.
 inline constexpr int kEditor = 1050, kEditorButton = 1051;
-inline constexpr const char* kDesktopDefaultEditor = "the desktop's default";
+// The language of the windows: "System" or one of the program's languages.
+inline constexpr int kLanguage = 1052;
+inline constexpr const char* kDesktopDefaultEditor =
+    QT_TRANSLATE_NOOP("kelmo::ui::CfgDlg", "the desktop's default");
 inline constexpr int kOk = 1, kCancel = 2;
 inline constexpr int kSoundNameLength = 80;
 }  // namespace cfg

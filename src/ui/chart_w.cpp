@@ -10,6 +10,7 @@
 #include "files/reports/report_header.h"
 #include "files/reports/show_report.h"
 #include "ui/chart/chart_picture.h"
+#include "ui/error_box.h"
 #include "ui/screen_fit.h"
 #include "ui/text_edge.h"
 
@@ -50,24 +51,25 @@ ChartW::ChartW(const CalendarDate& date, const Location& location, const Zone& z
     : QDialog(parent), services_(services) {
     const CalendarDate today = currentLocalTime(zone, services.clock.now()).date;
     chart_ = prayerChart(date, chosenPeriod(config), location, zone, config, today);
-    setWindowTitle(" Prayer Chart for " + toWidget(location.name));
+    setWindowTitle(QStringLiteral(" ") + tr("Prayer Chart for %1").arg(toWidget(location.name)));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new ChartView(chart_, this), 1);
     auto* buttons = new QHBoxLayout;
     layout->addLayout(buttons);
     auto button = [&](int id, const char* caption) {
-        auto* b = new QPushButton(caption, this);
+        auto* b = new QPushButton(tr(caption), this);
         b->setObjectName(QString::number(id));  // found by controlById
         b->setAutoDefault(false);
         buttons->addWidget(b);
         return b;
     };
-    connect(button(chartwin::kSavePng, "Save as &PNG..."), &QPushButton::clicked, this,
+    connect(button(chartwin::kSavePng, QT_TR_NOOP("Save as &PNG...")), &QPushButton::clicked, this,
             [this] { save(ChartFormat::png); });
-    connect(button(chartwin::kSaveSvg, "Save as &SVG..."), &QPushButton::clicked, this,
+    connect(button(chartwin::kSaveSvg, QT_TR_NOOP("Save as &SVG...")), &QPushButton::clicked, this,
             [this] { save(ChartFormat::svg); });
     buttons->addStretch(1);
-    connect(button(chartwin::kClose, "&Close"), &QPushButton::clicked, this, &QDialog::accept);
+    connect(button(chartwin::kClose, QT_TR_NOOP("&Close")), &QPushButton::clicked, this,
+            &QDialog::accept);
     resizeWithinScreen(this, kWindowSize, parent);
 }
 
@@ -77,12 +79,12 @@ bool ChartW::save(ChartFormat format) {
     if (!name) return false;
     QSaveFile file(pathToWidget(*name));
     if (!file.open(QIODevice::WriteOnly)) {
-        platform::showError(services_.messages, kErrorOpenOutput);
+        showError(services_.messages, kErrorOpenOutput);
         return false;
     }
     const QByteArray bytes = chartFileBytes(chart_, format);
     if (file.write(bytes) != bytes.size() || !file.commit()) {
-        platform::showError(services_.messages, kErrorWriteOutput);
+        showError(services_.messages, kErrorWriteOutput);
         return false;
     }
     return true;

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "files/settings/field_scanner.h"
+#include "ui/error_box.h"
 #include "ui/text_edge.h"
 
 namespace kelmo::ui {
@@ -21,7 +22,7 @@ bool parseDialogInteger(const QString& text, int& value) {
 }
 
 bool DataExchange::fail(QLineEdit* edit, const QString& message) {
-    messages_.show(fromWidget(message));
+    say(messages_, message);
     edit->setFocus();
     edit->selectAll();
     return false;
@@ -29,16 +30,16 @@ bool DataExchange::fail(QLineEdit* edit, const QString& message) {
 
 bool DataExchange::integer(QLineEdit* edit, int low, int high, int& value) {
     int read = 0;
-    if (!parseDialogInteger(edit->text(), read)) return fail(edit, "Enter an integer.");
+    if (!parseDialogInteger(edit->text(), read)) return fail(edit, tr("Enter an integer."));
     if (read < low || read > high)
-        return fail(edit, QString("Enter an integer between %1 and %2.").arg(low).arg(high));
+        return fail(edit, tr("Enter an integer between %1 and %2.").arg(low).arg(high));
     value = read;
     return true;
 }
 
 bool DataExchange::text(QLineEdit* edit, int maxCharacters, std::string& value) {
     // Kelmo.cfg holds Windows-1252 texts: a letter beyond it would be stored as "?".
-    if (!platform::fitsCp1252(edit->text().toStdString())) return fail(edit, kOutsideCp1252);
+    if (!platform::fitsCp1252(edit->text().toStdString())) return fail(edit, tr(kOutsideCp1252));
     return limited(edit, fromWidget(edit->text()), maxCharacters, value);
 }
 
@@ -49,9 +50,9 @@ bool DataExchange::path(QLineEdit* edit, int maxCharacters, std::string& value) 
 bool DataExchange::limited(QLineEdit* edit, const std::string& read, int maxCharacters,
                            std::string& value) {
     // A pasted CR or ESC would go into Kelmo.cfg, reports and calendars.
-    if (holdsControl(read)) return fail(edit, kControlCharacters);
+    if (holdsControl(read)) return fail(edit, tr(kControlCharacters));
     if (static_cast<int>(read.size()) > maxCharacters)
-        return fail(edit, QString("Enter no more than %1 characters.").arg(maxCharacters));
+        return fail(edit, tr("Enter no more than %1 characters.").arg(maxCharacters));
     value = read;
     return true;
 }

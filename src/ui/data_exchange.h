@@ -3,6 +3,7 @@
 // gets the focus and stops the check.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <string>
 
@@ -16,13 +17,16 @@ namespace kelmo::ui {
 bool parseDialogInteger(const QString& text, int& value);
 
 inline constexpr const char* kOutsideCp1252 =
-    "Enter only letters that Windows-1252 can hold\n"
-    "(Latin letters, digits and signs): Kelmo.cfg cannot store the others.";
+    QT_TRANSLATE_NOOP("kelmo::ui::DataExchange",
+                      "Enter only letters that Windows-1252 can hold\n"
+                      "(Latin letters, digits and signs): Kelmo.cfg cannot store the others.");
 
-inline constexpr const char* kControlCharacters =
-    "Enter no control characters (such as a line end, a tab or ESC).";
+inline constexpr const char* kControlCharacters = QT_TRANSLATE_NOOP(
+    "kelmo::ui::DataExchange", "Enter no control characters (such as a line end, a tab or ESC).");
 
 class DataExchange {
+    Q_DECLARE_TR_FUNCTIONS(kelmo::ui::DataExchange)
+
   public:
     explicit DataExchange(platform::MessageBox& messages) : messages_(messages) {}
 

@@ -14,6 +14,7 @@
 #include "hijri/hijri_date.h"
 #include "ui/data_exchange.h"
 #include "ui/dialog_template.h"
+#include "ui/error_box.h"
 
 namespace kelmo::ui {
 
@@ -69,25 +70,25 @@ DateDlg::DateDlg(CalendarDate& chosen, Config& config, const Location& location,
 
 void DateDlg::buildTemplate() {
     using namespace date;
-    DialogTemplate t(this, " Date", 331, 159);
-    t.group("Type of calculation", 7, 5, 317, 30);
-    QRadioButton* dayPeriod = t.radio(kDayPeriod, "Compute for a day", 22, 18, 90, 10);
-    QRadioButton* monthPeriod = t.radio(kMonthPeriod, "Compute for a month", 126, 18, 95, 10);
-    QRadioButton* yearPeriod = t.radio(kYearPeriod, "Compute for a year", 230, 18, 90, 10);
-    t.group("Type of date", 7, 40, 110, 54);
-    QRadioButton* civil = t.radio(kCivilType, "Julian-Gregorian", 20, 55, 90, 10);
-    QRadioButton* hijri = t.radio(kHijriType, "Hijri", 20, 74, 90, 10);
-    t.group("Date", 124, 40, 200, 54);
-    t.label("Day", 132, 61, 18, 10);
+    DialogTemplate t(this, QStringLiteral(" ") + tr("Date"), 331, 159);
+    t.group(tr("Type of calculation"), 7, 5, 317, 30);
+    QRadioButton* dayPeriod = t.radio(kDayPeriod, tr("Compute for a day"), 22, 18, 90, 10);
+    QRadioButton* monthPeriod = t.radio(kMonthPeriod, tr("Compute for a month"), 126, 18, 95, 10);
+    QRadioButton* yearPeriod = t.radio(kYearPeriod, tr("Compute for a year"), 230, 18, 90, 10);
+    t.group(tr("Type of date"), 7, 40, 110, 54);
+    QRadioButton* civil = t.radio(kCivilType, tr("Julian-Gregorian"), 20, 55, 90, 10);
+    QRadioButton* hijri = t.radio(kHijriType, tr("Hijri"), 20, 74, 90, 10);
+    t.group(tr("Date"), 124, 40, 200, 54);
+    t.label(tr("Day"), 132, 61, 18, 10);
     t.edit(kDay, 151, 59, 24, 13);
-    t.label("Month", 181, 61, 24, 10);
+    t.label(tr("Month"), 181, 61, 24, 10);
     t.dropDown(kMonth, 206, 59, 62, 13);
-    t.label("Year", 273, 61, 17, 10);
+    t.label(tr("Year"), 273, 61, 17, 10);
     t.edit(kYear, 291, 59, 27, 13);
     // Cancel is the default button: Enter in a field cancels.
-    QPushButton* cancel = t.button(kCancel, "Cancel", 55, 134, 60, 16);
-    QPushButton* set = t.button(kSet, "Set", 135, 134, 60, 16);
-    QPushButton* convertButton = t.button(kConvert, "Convert", 215, 134, 60, 16);
+    QPushButton* cancel = t.button(kCancel, tr("Cancel"), 55, 134, 60, 16);
+    QPushButton* set = t.button(kSet, tr("Set"), 135, 134, 60, 16);
+    QPushButton* convertButton = t.button(kConvert, tr("Convert"), 215, 134, 60, 16);
     cancel->setDefault(true);
 
     periods_ = new QButtonGroup(this);
@@ -99,21 +100,21 @@ void DateDlg::buildTemplate() {
     dateTypes_->addButton(hijri, 1);
 
     const QString periodTip =
-        "Check one of the radio buttons to indicate if you want to calculate for a day, a "
-        "month or a year";
+        tr("Check one of the radio buttons to indicate if you want to calculate for a day, a "
+           "month or a year");
     for (QRadioButton* radio : {dayPeriod, monthPeriod, yearPeriod}) setTip(radio, periodTip);
     const QString typeTip =
-        "Check one of the radio buttons to select the type of date (Julian/Gregorian or "
-        "Islamic)";
+        tr("Check one of the radio buttons to select the type of date (Julian/Gregorian or "
+           "Islamic)");
     for (QRadioButton* radio : {civil, hijri}) setTip(radio, typeTip);
-    setTip(controlById(this, kDay), "Set the required day");
-    setTip(controlById(this, kMonth), "Select the required month");
+    setTip(controlById(this, kDay), tr("Set the required day"));
+    setTip(controlById(this, kMonth), tr("Select the required month"));
     setTip(controlById(this, kYear),
-           "Select required year (For Islamic year the range is from 1 to 6000 and for "
-           "Julian/Gregorian from -2000 to 6000)");
-    setTip(cancel, "Press to cancel the changes");
-    setTip(set, "Press to confirm the changes");
-    setTip(convertButton, "Press to convert chosen date");
+           tr("Select required year (For Islamic year the range is from 1 to 6000 and for "
+              "Julian/Gregorian from -2000 to 6000)"));
+    setTip(cancel, tr("Press to cancel the changes"));
+    setTip(set, tr("Press to confirm the changes"));
+    setTip(convertButton, tr("Press to convert chosen date"));
 
     // The period radios only enable the fields; the members are read by the next check.
     connect(periods_, &QButtonGroup::idClicked, this, &DateDlg::enableByPeriod);
@@ -190,7 +191,7 @@ bool DateDlg::convertedDate(bool forSet, CalendarDate& result) {
     result.hijriDay = dayPeriod ? day_ : 1;
     result.hijriValid = 1;
     if (!isValidDate(result, hijri)) {
-        platform::showError(messages_, kErrorInvalidDate);
+        showError(messages_, kErrorInvalidDate);
         return false;
     }
     const int converted = hijri ? dateFromHijri(result, location_, config_)
@@ -199,7 +200,7 @@ bool DateDlg::convertedDate(bool forSet, CalendarDate& result) {
         const int error = converted == kHijriDayBeyondMonth    ? kErrorInvalidDate
                           : converted == kHijriOutsideCalendar ? kErrorOutsideCalendar
                                                                : kErrorConvert;
-        platform::showError(messages_, error);
+        showError(messages_, error);
         return false;
     }
     return true;
@@ -246,22 +247,22 @@ QString DateDlg::chosenDateLine() const {
     const double jd = julianDay(chosen);
     const char* weekdayName = names::kWeekdays[weekday(jd) - 1];
     if (dateType_ == 1)
-        return QString("The chosen date corresponds to %1, %2/%3/%4 AD")
+        return tr("The chosen date corresponds to %1, %2/%3/%4 AD")
             .arg(weekdayName)
             .arg(wholeDay(chosen.day))
             .arg(monthName(names::kMonths, chosen.month))
             .arg(chosen.year);
     if (chosen.hijriValid == 1)
-        return QString("The chosen date corresponds to %1, %2/%3/%4 AH")
+        return tr("The chosen date corresponds to %1, %2/%3/%4 AH")
             .arg(weekdayName)
             .arg(wholeDay(chosen.hijriDay))
             .arg(monthName(names::kHijriMonths, chosen.hijriMonth))
             .arg(chosen.hijriYear);
-    if (jd < kHijriEpoch) return "The chosen date is pre Hijri date                   ";
+    if (jd < kHijriEpoch) return tr("The chosen date is pre Hijri date                   ");
     if (config_.hijriCalendar == HijriCalendar::ummAlQura) {
-        return "The chosen date lies outside the Umm al-Qura calendar (1300 to 1600 AH)";
+        return tr("The chosen date lies outside the Umm al-Qura calendar (1300 to 1600 AH)");
     }
-    return "Could not calculate valid Hijri date                ";
+    return tr("Could not calculate valid Hijri date                ");
 }
 
 void DateDlg::paintEvent(QPaintEvent* event) {

@@ -19,6 +19,7 @@
 #include "calendar/zone_rules.h"
 #include "prayer/calculation_methods.h"
 #include "ui/data_exchange.h"
+#include "ui/error_box.h"
 #include "ui/text_edge.h"
 
 namespace kelmo::ui {
@@ -27,9 +28,10 @@ namespace {
 
 constexpr int kCoordinateDecimals = 4;
 constexpr double kMaxLatitude = 90.0, kMaxLongitude = 180.0;
-constexpr const char* kIntro =
+constexpr const char* kIntro = QT_TRANSLATE_NOOP(
+    "kelmo::ui::FirstStartDlg",
     "Choose the place whose prayer times you want and your school of law. The Location and "
-    "Configuration buttons of the main window change them later.";
+    "Configuration buttons of the main window change them later.");
 
 QDoubleSpinBox* degrees(const char* name, double limit, QWidget* parent) {
     auto* box = new QDoubleSpinBox(parent);
@@ -45,8 +47,8 @@ bool sameName(const std::string& a, const std::string& b) {
 }
 
 // Says why a field is refused and puts the focus on it.
-bool refuse(platform::MessageBox& messages, QWidget* field, const char* text) {
-    messages.show(text);
+bool refuse(platform::MessageBox& messages, QWidget* field, const QString& text) {
+    say(messages, text);
     field->setFocus();
     return false;
 }
@@ -58,7 +60,7 @@ FirstStartDlg::FirstStartDlg(const std::vector<Location>& places, std::size_t su
                              platform::MessageBox& messages, QWidget* parent)
     : QDialog(parent), places_(places), year_(year), messages_(messages) {
     choice_.answer = FirstStartChoice::Answer::cancelled;
-    setWindowTitle("Welcome to KelmoTimes");
+    setWindowTitle(tr("Welcome to KelmoTimes"));
     buildLayout(computerZone);
     for (const Location& place : places) list_->addItem(toWidget(place.name));
     list_->setCurrentRow(static_cast<int>(std::min(suggested, places.size() - 1)));
@@ -69,7 +71,7 @@ FirstStartDlg::FirstStartDlg(const std::vector<Location>& places, std::size_t su
 
 void FirstStartDlg::buildLayout(const std::string& computerZone) {
     auto* layout = new QVBoxLayout(this);
-    auto* intro = new QLabel(kIntro, this);
+    auto* intro = new QLabel(tr(kIntro), this);
     intro->setWordWrap(true);
     layout->addWidget(intro);
     buildPlaceList(layout);
@@ -78,11 +80,11 @@ void FirstStartDlg::buildLayout(const std::string& computerZone) {
     school_ = new QComboBox(this);
     school_->setObjectName(firststart::kSchool);
     for (const char* school : names::kFiqhs) school_->addItem(school);
-    schoolForm->addRow("School of law", school_);
+    schoolForm->addRow(tr("School of law"), school_);
     method_ = new QComboBox(this);
     method_->setObjectName(firststart::kMethod);
     for (const CalculationMethod& m : calculationMethods()) method_->addItem(m.name);
-    schoolForm->addRow("Calculation method", method_);
+    schoolForm->addRow(tr("Calculation method"), method_);
     layout->addLayout(schoolForm);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &FirstStartDlg::accept);
@@ -91,12 +93,12 @@ void FirstStartDlg::buildLayout(const std::string& computerZone) {
 }
 
 void FirstStartDlg::buildPlaceList(QVBoxLayout* layout) {
-    listPlace_ = new QRadioButton("A place of the list", this);
+    listPlace_ = new QRadioButton(tr("A place of the list"), this);
     listPlace_->setObjectName(firststart::kListPlace);
     listPlace_->setChecked(true);
     search_ = new QLineEdit(this);
     search_->setObjectName(firststart::kSearch);
-    search_->setPlaceholderText("Search");
+    search_->setPlaceholderText(tr("Search"));
     search_->setClearButtonEnabled(true);
     list_ = new QListWidget(this);
     list_->setObjectName(firststart::kPlaces);
@@ -107,14 +109,14 @@ void FirstStartDlg::buildPlaceList(QVBoxLayout* layout) {
 }
 
 void FirstStartDlg::buildNewPlace(QVBoxLayout* layout, const std::string& computerZone) {
-    auto* newPlace = new QRadioButton("A new place", this);
+    auto* newPlace = new QRadioButton(tr("A new place"), this);
     newPlace->setObjectName(firststart::kNewPlace);
     layout->addWidget(newPlace);
     auto* fields = new QWidget(this);
     auto* form = new QFormLayout(fields);
     name_ = new QLineEdit(fields);
     name_->setObjectName(firststart::kName);
-    name_->setPlaceholderText("City,Country");
+    name_->setPlaceholderText(tr("City,Country"));
     latitude_ = degrees(firststart::kLatitude, kMaxLatitude, fields);
     longitude_ = degrees(firststart::kLongitude, kMaxLongitude, fields);
     // The zones of the database, searched by any part of the name as typed.
@@ -126,10 +128,10 @@ void FirstStartDlg::buildNewPlace(QVBoxLayout* layout, const std::string& comput
     zone_->completer()->setFilterMode(Qt::MatchContains);
     zone_->completer()->setCaseSensitivity(Qt::CaseInsensitive);
     zone_->setCurrentText(QString::fromStdString(computerZone));
-    form->addRow("Name", name_);
-    form->addRow("Latitude (north +)", latitude_);
-    form->addRow("Longitude (east +)", longitude_);
-    form->addRow("Time zone", zone_);
+    form->addRow(tr("Name"), name_);
+    form->addRow(tr("Latitude (north +)"), latitude_);
+    form->addRow(tr("Longitude (east +)"), longitude_);
+    form->addRow(tr("Time zone"), zone_);
     fields->setEnabled(false);
     connect(newPlace, &QRadioButton::toggled, fields, &QWidget::setEnabled);
     connect(newPlace, &QRadioButton::toggled, list_, &QWidget::setDisabled);
@@ -151,14 +153,14 @@ void FirstStartDlg::filterPlaces(const QString& text) {
 bool FirstStartDlg::readNewPlace(Location& place) {
     DataExchange dx(messages_);
     if (!dx.text(name_, static_cast<int>(Location::kNameLength), place.name)) return false;
-    if (place.name.empty()) return refuse(messages_, name_, "Enter the name of the new place.");
+    if (place.name.empty()) return refuse(messages_, name_, tr("Enter the name of the new place."));
     const bool listed = std::any_of(places_.begin(), places_.end(), [&](const Location& l) {
         return sameName(l.name, place.name);
     });
-    if (listed) return refuse(messages_, name_, "This place is in the list: choose it there.");
+    if (listed) return refuse(messages_, name_, tr("This place is in the list: choose it there."));
     place.zone = zone_->currentText().trimmed().toStdString();
     const FixedZoneRules law = fixedRulesOfZone(place.zone, year_);
-    if (!law.known) return refuse(messages_, zone_, "Choose a time zone of the list.");
+    if (!law.known) return refuse(messages_, zone_, tr("Choose a time zone of the list."));
     applyZoneLaw(law, place);
     place.latitude = latitude_->value() * kDegToRad;
     place.longitude = longitude_->value() * kDegToRad;
@@ -173,7 +175,7 @@ void FirstStartDlg::accept() {
     if (listPlace_->isChecked()) {
         const int row = list_->currentRow();
         if (row < 0 || list_->item(row)->isHidden()) {
-            refuse(messages_, search_, "Choose a place of the list.");
+            refuse(messages_, search_, tr("Choose a place of the list."));
             return;
         }
         choice.place = places_[static_cast<std::size_t>(row)];

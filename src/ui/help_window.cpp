@@ -1,11 +1,13 @@
 #include "ui/help_window.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "ui/earth_picture.h"
+#include "ui/error_box.h"
 #include "ui/screen_fit.h"
 #include "ui/text_edge.h"
 
@@ -20,7 +22,7 @@ HelpWindow::HelpWindow(QWidget* owner)
     : QDialog(owner, Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       browser_(new QTextBrowser(this)) {
     setObjectName("helpWindow");
-    setWindowTitle("KelmoTimes Help");
+    setWindowTitle(tr("KelmoTimes Help"));
     setWindowIcon(applicationIcon());
     setModal(false);
     browser_->setOpenExternalLinks(true);
@@ -52,7 +54,8 @@ void HelpViewer::show(const std::string& helpFile) {
     const QString path = pathToWidget(helpFile);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        messages_.show("Failed to launch help.");
+        say(messages_,
+            QCoreApplication::translate("kelmo::ui::HelpWindow", "Failed to launch help."));
         return;
     }
     if (!window_) {

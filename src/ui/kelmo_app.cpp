@@ -8,14 +8,16 @@
 #include "platform/computer_zone.h"
 #include "platform/local_date.h"
 #include "platform/message_box.h"
+#include "ui/error_box.h"
 #include "ui/first_start_dlg.h"
+#include "ui/window_language.h"
 
 namespace kelmo::ui {
 
 void reportTimerRunning(platform::MessageBox& messages) {
     constexpr int kErrorTimerRunning = 800;  // "Kelmo Timer or Kelmo Notifier is already started!"
     std::fprintf(stderr, "Kelmo: %s\n", errorText(kErrorTimerRunning).c_str());
-    platform::showError(messages, kErrorTimerRunning);
+    showError(messages, kErrorTimerRunning);
 }
 
 CKelmoApp::CKelmoApp(const Services& services, ExtraWindows extra, BackgroundMode background)
@@ -33,6 +35,8 @@ int CKelmoApp::initInstance(std::string_view commandLine, std::string_view argum
     });
     const CalendarDate today = platform::localToday(services_.clock);
     if (loadStartupSettings(commandLine, arguments, today, prompt, *records_) != 0) {
+        // A language chosen in the Configuration dialog takes the place of the desktop's.
+        if (records_->config.language) installLanguage(*records_->config.language);
         readCommandLine(arguments, records_->config, prompt);
         if (records_->config.timerMode == 0) {
             CKelmoDlg dialog(records_->home, records_->current, records_->config, records_->date,

@@ -13,6 +13,7 @@
 
 #include "files/settings/prompt.h"
 #include "files/settings/startup_settings.h"
+#include "ui/error_box.h"
 #include "ui/kelmo_dlg.h"
 #include "ui/services.h"
 
@@ -26,8 +27,8 @@ class MessageBoxPrompt final : public Prompt {
         std::function<FirstStartChoice(const std::vector<Location>& places, const Config&)>;
     explicit MessageBoxPrompt(platform::MessageBox& box, FirstStart firstStart = nullptr)
         : box_(box), firstStart_(std::move(firstStart)) {}
-    bool askOkCancel(const std::string& text) override { return box_.ask(text); }
-    void showMessage(const std::string& text) override { box_.show(text); }
+    bool askOkCancel(const std::string& text) override { return ask(box_, coreText(text)); }
+    void showMessage(const std::string& text) override { say(box_, coreText(text)); }
     FirstStartChoice chooseFirstSettings(const std::vector<Location>& places,
                                          const Config& defaults) override {
         return firstStart_ ? firstStart_(places, defaults) : FirstStartChoice{};

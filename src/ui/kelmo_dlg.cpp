@@ -1,4 +1,5 @@
 #include "ui/kelmo_dlg.h"
+#include "ui/error_box.h"
 #include "ui/place_clock.h"
 
 #include <QApplication>
@@ -23,7 +24,9 @@
 #include "ui/earth_picture.h"
 #include "ui/loc_dlg.h"
 #include "ui/qibla_w.h"
+#include "ui/text_edge.h"
 #include "ui/today_panel.h"
+#include "ui/window_language.h"
 
 namespace kelmo::ui {
 
@@ -43,7 +46,7 @@ CKelmoDlg::CKelmoDlg(Location& home, Location& current, Config& config, Calendar
       services_(services),
       extra_(std::move(extra)),
       help_(services.messages, this),
-      helpFile_(platform::dataFilePath(kHelpFileName)) {
+      helpFile_(helpPagePath()) {
     setWindowTitle("KelmoTimes");
     setFont(dialogFont());
     auto* buttons = new QWidget(this);
@@ -71,8 +74,8 @@ CKelmoDlg::~CKelmoDlg() {
 void CKelmoDlg::buildTemplate(QWidget* holder) {
     using namespace mainwin;
     DialogTemplate t(holder, "KelmoTimes", 218, 130);
-    t.group("Input", 7, 14, 204, 39);
-    t.group("Compute", 7, 55, 205, 39);
+    t.group(tr("Input"), 7, 14, 204, 39);
+    t.group(tr("Compute"), 7, 55, 205, 39);
     struct Button {
         int id;
         const char* caption;
@@ -81,15 +84,20 @@ void CKelmoDlg::buildTemplate(QWidget* holder) {
     };
     // In the order the tooltips are registered.
     const Button buttons[] = {
-        {kDate, "Date", 12, 26, "Press to set the required date"},
-        {kLocation, "Location", 79, 26, "Press to select or manipulate the location database"},
-        {kConfiguration, "Configuration", 146, 26, "Press to manipulate configuration parameters"},
-        {kPrayer, "Prayer", 12, 66, "Press to calculate prayer times"},
-        {kMoon, "Moon", 79, 66, "Press to calculate Moon data and the start of Islamic month"},
-        {kQibla, "Qibla", 146, 66, "Press to calculate Qibla direction and the distance to Mecca"},
-        {kHelp, "&Help", 12, 100, "Press to view the online help"},
-        {kQuit, "Quit", 146, 100, "Press to terminate the program"}};
-    for (const Button& b : buttons) setTip(t.button(b.id, b.caption, b.x, b.y, 60, 22), b.tip);
+        {kDate, QT_TR_NOOP("Date"), 12, 26, QT_TR_NOOP("Press to set the required date")},
+        {kLocation, QT_TR_NOOP("Location"), 79, 26,
+         QT_TR_NOOP("Press to select or manipulate the location database")},
+        {kConfiguration, QT_TR_NOOP("Configuration"), 146, 26,
+         QT_TR_NOOP("Press to manipulate configuration parameters")},
+        {kPrayer, QT_TR_NOOP("Prayer"), 12, 66, QT_TR_NOOP("Press to calculate prayer times")},
+        {kMoon, QT_TR_NOOP("Moon"), 79, 66,
+         QT_TR_NOOP("Press to calculate Moon data and the start of Islamic month")},
+        {kQibla, QT_TR_NOOP("Qibla"), 146, 66,
+         QT_TR_NOOP("Press to calculate Qibla direction and the distance to Mecca")},
+        {kHelp, QT_TR_NOOP("&Help"), 12, 100, QT_TR_NOOP("Press to view the online help")},
+        {kQuit, QT_TR_NOOP("Quit"), 146, 100, QT_TR_NOOP("Press to terminate the program")}};
+    for (const Button& b : buttons)
+        setTip(t.button(b.id, tr(b.caption), b.x, b.y, 60, 22), tr(b.tip));
     auto* picture = new EarthPicture(holder);
     picture->setObjectName("picture173");
     picture->setGeometry(t.units().rect(79, 100, 60, 22));
@@ -126,14 +134,14 @@ void CKelmoDlg::buildTemplate(QWidget* holder) {
 
 void CKelmoDlg::buildSystemMenu() {
     systemMenu_ = new QMenu(this);
-    systemMenu_->addAction("Mi&nimize", this, &QWidget::showMinimized);
-    systemMenu_->addAction("&Close", this, &CKelmoDlg::reject);
-    QAction* chart = systemMenu_->addAction("Prayer &chart...", this, &CKelmoDlg::openChart);
+    systemMenu_->addAction(tr("Mi&nimize"), this, &QWidget::showMinimized);
+    systemMenu_->addAction(tr("&Close"), this, &CKelmoDlg::reject);
+    QAction* chart = systemMenu_->addAction(tr("Prayer &chart..."), this, &CKelmoDlg::openChart);
     chart->setShortcut(QKeySequence(mainwin::kChartShortcut));
     addAction(chart);  // the shortcut works in the whole window
     // The about item goes at the end, after a separator.
     systemMenu_->addSeparator();
-    QAction* about = systemMenu_->addAction("&About KelmoTimes");
+    QAction* about = systemMenu_->addAction(tr("&About KelmoTimes"));
     about->setData(mainwin::kAboutCommand);
     connect(about, &QAction::triggered, this, [this] { systemCommand(mainwin::kAboutCommand); });
     auto* shortcut = new QShortcut(QKeySequence("Alt+Space"), this);
@@ -162,7 +170,7 @@ bool CKelmoDlg::prepareChosenDate() {
     if ((config_.alertFlags & alert::kPeriodMask) != 0) return true;  // a month or a year
     const bool hijri = (config_.alertFlags & alert::kHijriDate) != 0;
     if (!isValidDate(date_, hijri)) {
-        platform::showError(services_.messages, kErrorInvalidDate);
+        showError(services_.messages, kErrorInvalidDate);
         return false;
     }
     // The other calendar is filled in; a failed conversion does not stop the computation.
@@ -174,9 +182,8 @@ bool CKelmoDlg::prepareChosenDate() {
     // has no civil date (computing on would use the civil date of before).
     const int converted = dateFromHijri(date_, current_, config_);
     if (converted == kHijriDayBeyondMonth || converted == kHijriOutsideCalendar) {
-        platform::showError(services_.messages, converted == kHijriDayBeyondMonth
-                                                    ? kErrorInvalidDate
-                                                    : kErrorOutsideCalendar);
+        showError(services_.messages,
+                  converted == kHijriDayBeyondMonth ? kErrorInvalidDate : kErrorOutsideCalendar);
         return false;
     }
     return true;
@@ -235,9 +242,9 @@ void CKelmoDlg::compute(int kind) {
         moonReport(date_, current_, *zone, config_, text);
     const ShownReport shown = showReport(text, kind, config_, current_, services_.reports);
     if (shown.error != 0)
-        platform::showError(services_.messages, shown.error, shown.detail);
+        showError(services_.messages, shown.error, shown.detail);
     else if (!shown.dayText.empty())
-        services_.messages.show(shown.dayText, shown.caption);
+        say(services_.messages, toWidget(shown.dayText), toWidget(shown.caption));
     setComputeEnabled(true);
 }
 

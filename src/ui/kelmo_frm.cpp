@@ -22,6 +22,7 @@
 #include "prayer/school_of_law.h"
 #include "ui/athan.h"
 #include "ui/earth_picture.h"
+#include "ui/error_box.h"
 #include "ui/kelmo_app.h"
 #include "ui/program_file.h"
 #include "ui/sound_file.h"
@@ -34,6 +35,7 @@ namespace {
 constexpr int kErrorNoPrayer = 10;       // "Could calculate valid prayer time!"
 constexpr int kErrorPreAlertFile = 110;  // "Could not open sound file (pre-play sound file)!"
 constexpr int kErrorStartProgram = 505;  // "Could not start KelmoTimes!"
+constexpr int kErrorSoundPlayer = 503;   // "Could not start sound player!"
 constexpr double kPreAlertGraceSeconds = 30.0;
 constexpr int kModeBits = alert::kNotifier | alert::kPlaySound;
 constexpr int kFajr = static_cast<int>(PrayerSlot::fajr);
@@ -112,14 +114,14 @@ void CKelmoFrm::initialise() {
 void CKelmoFrm::buildTrayMenu() {
     trayMenu_ = new QMenu(QStringLiteral("KelmoTimer"));
     const auto item = [this](const char* text, int id) {
-        QAction* action = trayMenu_->addAction(QString::fromLatin1(text));
+        QAction* action = trayMenu_->addAction(tr(text));
         action->setData(id);
         connect(action, &QAction::triggered, this, [this, id] { command(id); });
     };
-    item("Status", timerwin::kStatus);
-    item("Start KelmoTimes", timerwin::kStart);
-    item("Terminate Timer", timerwin::kTerminate);
-    item("Terminate Timer and Notifier", timerwin::kTerminateAll);
+    item(QT_TR_NOOP("Status"), timerwin::kStatus);
+    item(QT_TR_NOOP("Start KelmoTimes"), timerwin::kStart);
+    item(QT_TR_NOOP("Terminate Timer"), timerwin::kTerminate);
+    item(QT_TR_NOOP("Terminate Timer and Notifier"), timerwin::kTerminateAll);
     trayMenu_->setDefaultAction(trayMenu_->actions().constFirst());
     connect(trayMenu_, &QMenu::aboutToShow, this, &CKelmoFrm::fillTodaysTimes);
 }
@@ -141,9 +143,9 @@ void CKelmoFrm::fillTodaysTimes() {
         if (!shown.isTime()) continue;
         const double t = shown.dayAngle();
         const bool next = scheduledToday && static_cast<int>(slot) == nextSlot_;
-        const QString text = QString::fromLatin1(slotTitle(slot)) +
-                             (next ? QStringLiteral(" (next)") : QString()) + '\t' +
-                             QString::fromStdString(minutesText(t));
+        const QString title = QString::fromLatin1(slotTitle(slot));
+        const QString text = (next ? tr("%1 (next)").arg(title) : title) + '\t' +
+                             shownDigits(QString::fromStdString(minutesText(t)));
         QAction* item = trayMenu_->addAction(text);
         item->setEnabled(false);
         timeItems_.append(item);
@@ -151,12 +153,12 @@ void CKelmoFrm::fillTodaysTimes() {
 }
 
 QString CKelmoFrm::trayTip() const {
-    if (nextSlot_ == 0) return QStringLiteral("KelmoTimes: no prayer scheduled");
+    if (nextSlot_ == 0) return tr("KelmoTimes: no prayer scheduled");
     const double left = static_cast<double>((nextAt_ - services_.clock.now()).count());
-    return QStringLiteral("Next prayer: %1 at %2\nTime left: %3\nin %4")
+    return tr("Next prayer: %1 at %2\nTime left: %3\nin %4")
         .arg(QString::fromLatin1(slotPrayerName(nextSlot_)),
-             QString::fromStdString(minutesText(nextTime_)), leftText(left),
-             toWidget(records_.current.name));
+             shownDigits(QString::fromStdString(minutesText(nextTime_))),
+             shownDigits(leftText(left)), toWidget(records_.current.name));
 }
 
 void CKelmoFrm::updateTrayTip() {
@@ -192,7 +194,7 @@ void CKelmoFrm::command(int id) {
             break;
         case timerwin::kStart:
             if (!services_.programs.start(ownProgramFile(), {}))
-                platform::showError(services_.messages, kErrorStartProgram);
+                ui::showError(services_.messages, kErrorStartProgram);
             break;
         case timerwin::kTerminate:
             TerminateTimer();
@@ -372,11 +374,11 @@ void CKelmoFrm::alertPrayer(double lateSeconds) {
 // The desktop notification beside the alert window, for desktops that show no tray icon.
 void CKelmoFrm::announcePrayer(double lateSeconds) {
     if (desktopNotifier_ == nullptr) return;
-    const std::string name = slotPrayerName(nextSlot_);
-    std::string body = prayerStartedLine(name, nextTime_) + " in " +
-                       platform::utf8FromCp1252(records_.current.name);
-    if (lateSeconds > 0) body.append("\n").append(prayerLateLine(lateSeconds));
-    desktopNotifier_->notify(prayerTimeTitle(name), body);
+    const QString name = QString::fromLatin1(slotPrayerName(nextSlot_));
+    QString body =
+        tr("%1 in %2").arg(prayerStartedLine(name, nextTime_), toWidget(records_.current.name));
+    if (lateSeconds > 0) body.append('\n').append(prayerLateLine(lateSeconds));
+    desktopNotifier_->notify(prayerTimeTitle(name).toStdString(), body.toStdString());
 }
 
 void CKelmoFrm::reportTrouble(const std::string& text) {
@@ -421,10 +423,9 @@ bool CKelmoFrm::StartPreAlert() {
     preAlertStarted_ = true;  // tried once per prayer, whatever the outcome
     // Told, never asked: a box here would hold up the tick and the alert behind it.
     const std::string file = soundFilePath(records_.config.preAlertSoundFile);
-    const std::string failed = toWidget(platform::kSoundPlayerFailed).trimmed().toStdString();
+    const std::string failed = errorTextOf(kErrorSoundPlayer).trimmed().toStdString();
     if (!canReadSoundFile(file)) {
-        reportTrouble(toWidget(errorText(kErrorPreAlertFile)).trimmed().toStdString() + " (" +
-                      file + ")");
+        reportTrouble(errorTextOf(kErrorPreAlertFile).trimmed().toStdString() + " (" + file + ")");
     } else if (!sound_.play(file, [this, failed](platform::SoundPlayer::Outcome outcome) {
                    if (outcome == platform::SoundPlayer::Outcome::failed)
                        reportTrouble(failed + " (" + sound_.failure() + ")");
@@ -442,11 +443,12 @@ bool CKelmoFrm::StartPreAlert() {
 
 void CKelmoFrm::ShowStatus() {
     if (statusBox_) return;  // one is open already
-    const std::string text = std::string("Kelmo Timer is active \n") + slotPrayerName(nextSlot_) +
-                             " prayer starts at " + minutesText(nextTime_) + " \nin " +
-                             records_.current.name;
-    auto* box = new platform::MessageDialog(toWidget(text),
-                                            QString::fromLatin1(timerwin::kStatusCaption), false);
+    const QString text = tr("Kelmo Timer is active \n%1 prayer starts at %2 \nin %3")
+                             .arg(QString::fromLatin1(slotPrayerName(nextSlot_)),
+                                  shownDigits(QString::fromStdString(minutesText(nextTime_))),
+                                  toWidget(records_.current.name));
+    auto* box =
+        new platform::MessageDialog(text, QString::fromLatin1(timerwin::kStatusCaption), false);
     box->setAttribute(Qt::WA_DeleteOnClose);
     statusBox_ = box;
     box->show();
@@ -522,7 +524,7 @@ void CKelmoFrm::showError(int code) {
         boxWanted_ = true;
         return;
     }
-    platform::showError(services_.messages, code);
+    ui::showError(services_.messages, code);
 }
 
 long CKelmoFrm::reload() {
@@ -558,7 +560,8 @@ long CKelmoFrm::reloadWith(Prompt& prompt) {
     if (loadSettings_ == nullptr || loadSettings_(loaded, prompt) == 0) {
         if (!quiet_)
             reportTrouble(
-                "Kelmo.cfg could not be read; the Timer goes on with its last good settings.");
+                tr("Kelmo.cfg could not be read; the Timer goes on with its last good settings.")
+                    .toStdString());
         return 0;
     }
     if (ended_) return 0;  // ended while the question was open

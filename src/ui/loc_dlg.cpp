@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -23,6 +24,7 @@
 #include "platform/kelmo_messages.h"
 #include "ui/data_exchange.h"
 #include "ui/dialog_template.h"
+#include "ui/error_box.h"
 #include "ui/text_edge.h"
 
 namespace kelmo::ui {
@@ -43,7 +45,11 @@ constexpr int kHeightMin = -999, kHeightMax = 9999;
 constexpr int kMaxZoneHours = 24, kMaxLatitude = 90, kMaxLongitude = 180, kMaxSixty = 59;
 constexpr double kZoneSecondsRoundUp = 10.0;  // seconds of a zone that count as a minute
 
-const char* const kWeekRules[] = {"First", "2nd", "3rd", "4th", "Last"};
+constexpr const char* kLocContext = "kelmo::ui::LocDlg";
+const char* const kWeekRules[] = {
+    QT_TRANSLATE_NOOP("kelmo::ui::LocDlg", "First"), QT_TRANSLATE_NOOP("kelmo::ui::LocDlg", "2nd"),
+    QT_TRANSLATE_NOOP("kelmo::ui::LocDlg", "3rd"), QT_TRANSLATE_NOOP("kelmo::ui::LocDlg", "4th"),
+    QT_TRANSLATE_NOOP("kelmo::ui::LocDlg", "Last")};
 
 QLineEdit* lineEdit(const QWidget* dialog, int id) {
     return control<QLineEdit>(dialog, id);
@@ -92,7 +98,10 @@ QString dstDayText(int index) {
     if (index < kDaysOfMonth) return QString::number(index + 1);
     const int rule = index - kDaysOfMonth;
     const int weeks = static_cast<int>(std::size(kWeekRules));
-    return QString("%1 %2").arg(kWeekRules[rule % weeks], names::kWeekdays[rule / weeks]);
+    return QCoreApplication::translate("kelmo::ui::LocDlg", "%1 %2",
+                                       "a week of the month and a weekday")
+        .arg(QCoreApplication::translate(kLocContext, kWeekRules[rule % weeks]),
+             names::kWeekdays[rule / weeks]);
 }
 
 LocDlg::LocDlg(Location& home, Location& current, const Services& services, QWidget* parent)
@@ -102,7 +111,7 @@ LocDlg::LocDlg(Location& home, Location& current, const Services& services, QWid
     showFields();
 
     if (const int error = loadLocations(list_); error != 0) {
-        platform::showError(services_.messages, error);
+        showError(services_.messages, error);
         ended_ = true;  // the rest of the initialisation still runs
         setResult(0);
     }
@@ -120,24 +129,25 @@ int LocDlg::exec() {
 
 void LocDlg::buildTemplate() {
     using namespace loc;
-    DialogTemplate t(this, " Location", 351, 202);
+    DialogTemplate t(this, QStringLiteral(" ") + tr("Location"), 351, 202);
     listBox_ = new QListWidget(this);
     listBox_->setObjectName(QString::number(kList));
     listBox_->setGeometry(t.units().rect(7, 7, 122, 82));
 
     const QString degree = QString::fromUtf8("\u00B0");
-    t.group("New Name", 134, 3, 210, 27);
+    t.group(tr("New Name"), 134, 3, 210, 27);
     t.edit(kName, 141, 13, 196, 12)->setMaxLength(kNameLength);
     struct Angle {
         const char* caption;
         int y, degrees, minutes, seconds, positive, negative;
         const char *positiveCaption, *negativeCaption;
     };
-    const Angle angles[] = {
-        {"Latitude", 32, kLatDegrees, kLatMinutes, kLatSeconds, kNorth, kSouth, "N", "S"},
-        {"Longitude", 61, kLonDegrees, kLonMinutes, kLonSeconds, kEast, kWest, "E", "W"}};
+    const Angle angles[] = {{QT_TR_NOOP("Latitude"), 32, kLatDegrees, kLatMinutes, kLatSeconds,
+                             kNorth, kSouth, QT_TR_NOOP("N"), QT_TR_NOOP("S")},
+                            {QT_TR_NOOP("Longitude"), 61, kLonDegrees, kLonMinutes, kLonSeconds,
+                             kEast, kWest, QT_TR_NOOP("E"), QT_TR_NOOP("W")}};
     for (const Angle& a : angles) {
-        t.group(a.caption, 134, a.y, 210, 27);
+        t.group(tr(a.caption), 134, a.y, 210, 27);
         const int row = a.y + 10;
         t.edit(a.degrees, 141, row, 24, 12);
         t.label(degree, 167, row, 6, 10);
@@ -145,45 +155,45 @@ void LocDlg::buildTemplate() {
         t.label("'", 197, row, 6, 10);
         t.edit(a.seconds, 205, row, 20, 12);
         t.label("\"", 227, row, 6, 10);
-        t.radio(a.positive, a.positiveCaption, 250, row + 1, 28, 10);
-        t.radio(a.negative, a.negativeCaption, 290, row + 1, 28, 10);
+        t.radio(a.positive, tr(a.positiveCaption), 250, row + 1, 28, 10);
+        t.radio(a.negative, tr(a.negativeCaption), 290, row + 1, 28, 10);
     }
 
-    t.group("Time Zone", 7, 92, 167, 28);
-    t.label("GMT", 13, 104, 18, 10);
+    t.group(tr("Time Zone"), 7, 92, 167, 28);
+    t.label(tr("GMT"), 13, 104, 18, 10);
     t.radio(kPlus, "+", 32, 104, 20, 10);
     t.radio(kMinus, "-", 54, 104, 20, 10);
-    t.label("Hour", 78, 104, 18, 10);
+    t.label(tr("Hour"), 78, 104, 18, 10);
     t.edit(kZoneHours, 97, 103, 20, 12);
-    t.label("Minute", 121, 104, 25, 10);
+    t.label(tr("Minute"), 121, 104, 25, 10);
     t.edit(kZoneMinutes, 148, 103, 22, 12);
-    t.group("Height", 177, 92, 64, 28);
+    t.group(tr("Height"), 177, 92, 64, 28);
     t.edit(kHeight, 185, 103, 48, 12);
-    t.group("DST Available", 245, 92, 99, 28);
-    t.radio(kNoDst, "No", 254, 104, 34, 10);
-    t.radio(kYesDst, "Yes", 295, 104, 34, 10);
+    t.group(tr("DST Available"), 245, 92, 99, 28);
+    t.radio(kNoDst, tr("No"), 254, 104, 34, 10);
+    t.radio(kYesDst, tr("Yes"), 295, 104, 34, 10);
 
     struct DstDate {
         const char* caption;
         int x, width, day, month;
     };
-    const DstDate dates[] = {{"DST Start date", 7, 167, kStartDay, kStartMonth},
-                             {"DST End date", 177, 167, kEndDay, kEndMonth}};
+    const DstDate dates[] = {{QT_TR_NOOP("DST Start date"), 7, 167, kStartDay, kStartMonth},
+                             {QT_TR_NOOP("DST End date"), 177, 167, kEndDay, kEndMonth}};
     for (const DstDate& d : dates) {
-        t.group(d.caption, d.x, 123, d.width, 32);
-        t.label("Day", d.x + 4, 137, 15, 10);
+        t.group(tr(d.caption), d.x, 123, d.width, 32);
+        t.label(tr("Day"), d.x + 4, 137, 15, 10);
         QComboBox* days = t.dropDown(d.day, d.x + 19, 136, 70, 13);
         for (int i = 0; i < kDayEntries; ++i) days->addItem(dstDayText(i));
-        t.label("Month", d.x + 92, 137, 24, 10);
+        t.label(tr("Month"), d.x + 92, 137, 24, 10);
         QComboBox* months = t.dropDown(d.month, d.x + 116, 136, 48, 13);
         for (const char* month : names::kMonths) months->addItem(month);
         days->setEnabled(false);
         months->setEnabled(false);
     }
 
-    t.label("Time zone", 7, 160, 34, 10);
+    t.label(tr("Time zone"), 7, 160, 34, 10);
     QComboBox* zones = t.dropDown(kZone, 42, 158, 132, 13);
-    zones->addItem(kNoZone);
+    zones->addItem(tr(kNoZone));
     for (const std::string& zone : zoneNames()) zones->addItem(QString::fromStdString(zone));
     // Typing searches the names anywhere ("york" finds America/New_York).
     zones->setEditable(true);
@@ -197,12 +207,13 @@ void LocDlg::buildTemplate() {
         int id;
         const char* caption;
     };
-    const Button buttons[] = {{kClose, "Close"},           {kSelectPlace, "SelectPlace"},
-                              {kSelectHome, "SelectHome"}, {kChange, "Change"},
-                              {kRemove, "Remove"},         {kAdd, "Add"}};
+    const Button buttons[] = {
+        {kClose, QT_TR_NOOP("Close")},           {kSelectPlace, QT_TR_NOOP("SelectPlace")},
+        {kSelectHome, QT_TR_NOOP("SelectHome")}, {kChange, QT_TR_NOOP("Change")},
+        {kRemove, QT_TR_NOOP("Remove")},         {kAdd, QT_TR_NOOP("Add")}};
     int x = 10;
     for (const Button& b : buttons) {
-        t.button(b.id, b.caption, x, 174, 50, 16)->setAutoDefault(false);
+        t.button(b.id, tr(b.caption), x, 174, 50, 16)->setAutoDefault(false);
         x += 57;
     }
 
@@ -241,52 +252,67 @@ void LocDlg::registerTips() {
         const char* text;
     };
     const Tip tips[] = {
-        {kName, "Set the name of location"},
-        {kLatDegrees, "Set the value of latitude in degrees (0-90)"},
-        {kLatMinutes, "Set the value of latitude in minutes (0-59)"},
-        {kLatSeconds, "Set the values of latitude in seconds (0-59).Set to zero if not used"},
+        {kName, QT_TR_NOOP("Set the name of location")},
+        {kLatDegrees, QT_TR_NOOP("Set the value of latitude in degrees (0-90)")},
+        {kLatMinutes, QT_TR_NOOP("Set the value of latitude in minutes (0-59)")},
+        {kLatSeconds,
+         QT_TR_NOOP("Set the values of latitude in seconds (0-59).Set to zero if not used")},
         {kNorth,
-         "Check one of the radio buttons to set the direction of latitude (North or South)"},
+         QT_TR_NOOP(
+             "Check one of the radio buttons to set the direction of latitude (North or South)")},
         {kSouth,
-         "Check one of the radio buttons to set the direction of latitude (North or South)"},
-        {kLonDegrees, "Set the value of longitude in degrees (0-180)"},
-        {kLonMinutes, "Set the value of longitude in minutes (0-59)"},
-        {kLonSeconds, "Set the value of longitude in seconds (0-59). Set to zero if not used"},
-        {kEast, "Check one of the radio buttons to set the direction of longitude (East or West)"},
-        {kWest, "Check one of the radio buttons to set the direction of longitude (East or West)"},
+         QT_TR_NOOP(
+             "Check one of the radio buttons to set the direction of latitude (North or South)")},
+        {kLonDegrees, QT_TR_NOOP("Set the value of longitude in degrees (0-180)")},
+        {kLonMinutes, QT_TR_NOOP("Set the value of longitude in minutes (0-59)")},
+        {kLonSeconds,
+         QT_TR_NOOP("Set the value of longitude in seconds (0-59). Set to zero if not used")},
+        {kEast,
+         QT_TR_NOOP(
+             "Check one of the radio buttons to set the direction of longitude (East or West)")},
+        {kWest,
+         QT_TR_NOOP(
+             "Check one of the radio buttons to set the direction of longitude (East or West)")},
         {kPlus,
-         "Check one of the radio buttons to set the sign of timezone. Choose + if the location "
-         "is to the East of Greenwich and - if it is to the West"},
+         QT_TR_NOOP(
+             "Check one of the radio buttons to set the sign of timezone. Choose + if the location "
+             "is to the East of Greenwich and - if it is to the West")},
         {kMinus,
-         "Check one of the radio buttons to set the sign of timezone. Choose + if the location "
-         "is to the East of Greenwich and - if it is to the West"},
-        {kZoneHours, "Set the number of hours of the timezone (0-24)"},
-        {kZoneMinutes, "Set the number of minutes of the timezone (0-59)"},
-        {kHeight, "Set the height of the location in meters (-999 to 9999)"},
+         QT_TR_NOOP(
+             "Check one of the radio buttons to set the sign of timezone. Choose + if the location "
+             "is to the East of Greenwich and - if it is to the West")},
+        {kZoneHours, QT_TR_NOOP("Set the number of hours of the timezone (0-24)")},
+        {kZoneMinutes, QT_TR_NOOP("Set the number of minutes of the timezone (0-59)")},
+        {kHeight, QT_TR_NOOP("Set the height of the location in meters (-999 to 9999)")},
         {kNoDst,
-         "Check one of the radio buttons to indicate if Daylight Saving Time (DST) is used or "
-         "not"},
+         QT_TR_NOOP(
+             "Check one of the radio buttons to indicate if Daylight Saving Time (DST) is used or "
+             "not")},
         {kYesDst,
-         "Check one of the radio buttons to indicate if Daylight Saving Time (DST) is used or "
-         "not"},
-        {kStartDay, "Select from the list the day in which DST starts"},
-        {kStartMonth, "Select from the list the month in which DST starts"},
-        {kEndDay, "Select from the list the day in which DST ends"},
-        {kEndMonth, "Select from the list the month in which DST ends"},
-        {kAdd, "Press to add the location to the database"},
-        {kRemove, "Press to remove the location from database"},
+         QT_TR_NOOP(
+             "Check one of the radio buttons to indicate if Daylight Saving Time (DST) is used or "
+             "not")},
+        {kStartDay, QT_TR_NOOP("Select from the list the day in which DST starts")},
+        {kStartMonth, QT_TR_NOOP("Select from the list the month in which DST starts")},
+        {kEndDay, QT_TR_NOOP("Select from the list the day in which DST ends")},
+        {kEndMonth, QT_TR_NOOP("Select from the list the month in which DST ends")},
+        {kAdd, QT_TR_NOOP("Press to add the location to the database")},
+        {kRemove, QT_TR_NOOP("Press to remove the location from database")},
         {kChange,
-         "Press to change the data for location. Remember, you can NOT change the name of a "
-         "location. You have to remove and then add it"},
-        {kSelectHome, "Press to make selected location your the default one always"},
+         QT_TR_NOOP(
+             "Press to change the data for location. Remember, you can NOT change the name of a "
+             "location. You have to remove and then add it")},
+        {kSelectHome, QT_TR_NOOP("Press to make selected location your the default one always")},
         {kSelectPlace,
-         "Press to make selected location the default one for this session (i.e. next time you "
-         "restart KelmoTimes the home location will be the default one"},
-        {kClose, "Press to close the Location dialogue"},
+         QT_TR_NOOP(
+             "Press to make selected location the default one for this session (i.e. next time you "
+             "restart KelmoTimes the home location will be the default one")},
+        {kClose, QT_TR_NOOP("Press to close the Location dialogue")},
         {kZone,
-         "Choose the time zone of the location (type to search) to take its clock and summer "
-         "time from the system's time-zone database, or none"}};
-    for (const Tip& tip : tips) setTip(controlById(this, tip.id), tip.text);
+         QT_TR_NOOP(
+             "Choose the time zone of the location (type to search) to take its clock and summer "
+             "time from the system's time-zone database, or none")}};
+    for (const Tip& tip : tips) setTip(controlById(this, tip.id), tr(tip.text));
 }
 
 // ShowLocation: one location into the members. A zone the database knows shows its present
@@ -402,12 +428,12 @@ bool LocDlg::checkFields() {
     if (!read) return false;
     QComboBox* zones = dropDown(this, kZone);
     const std::string zone = zones->currentText().trimmed().toStdString();
-    if (zone.empty() || zone == kNoZone) {
+    if (zone.empty() || zone == kNoZone || QString::fromStdString(zone) == tr(kNoZone)) {
         fields_.zone.clear();
     } else if (isKnownZone(zone) || zone == fields_.zone) {  // a zone of the file stays
         fields_.zone = zone;
     } else {
-        services_.messages.show(kMessageUnknownZone);
+        say(services_.messages, tr(kMessageUnknownZone));
         zones->setFocus();
         return false;
     }
@@ -501,7 +527,7 @@ bool LocDlg::applied(const PlaceEditResult& result) {
             showPlaces(result.places);
             return true;
         case PlaceEdit::kFileError:  // nothing was read or written: list and box stay
-            platform::showError(services_.messages, result.error);
+            showError(services_.messages, result.error);
             return false;
         case PlaceEdit::kNameExists:
             refusal = kMessageLocationExists;
@@ -517,23 +543,23 @@ bool LocDlg::applied(const PlaceEditResult& result) {
             break;
     }
     showPlaces(result.places);  // refused by what the file holds now: show that
-    services_.messages.show(refusal);
+    say(services_.messages, tr(refusal));
     return false;
 }
 
 void LocDlg::add() {
     if (!checkFields()) return;
     if (list_.size() >= loc::kMaxLocations) {
-        services_.messages.show(kMessageTooManyLocations);
+        say(services_.messages, tr(kMessageTooManyLocations));
         return;
     }
     Location place;
     if (const int error = readLocation(place); error != 0) {
-        platform::showError(services_.messages, error);
+        showError(services_.messages, error);
         return;
     }
     if (findName(place.name) >= 0) {
-        services_.messages.show(kMessageLocationExists);
+        say(services_.messages, tr(kMessageLocationExists));
         return;
     }
     if (!applied(addPlace(place))) return;
@@ -544,11 +570,11 @@ void LocDlg::change() {
     if (!checkFields()) return;
     Location place;
     if (const int error = readLocation(place); error != 0) {
-        platform::showError(services_.messages, error);
+        showError(services_.messages, error);
         return;
     }
     if (findName(place.name) < 0) {
-        services_.messages.show(kMessageNoSuchLocation);
+        say(services_.messages, tr(kMessageNoSuchLocation));
         return;
     }
     if (!applied(changePlace(place))) return;
@@ -564,11 +590,11 @@ void LocDlg::remove() {
     const std::string name = fields_.name;
     const int p = findName(name);
     if (p < 0) {
-        services_.messages.show(kMessageNoSuchLocation);
+        say(services_.messages, tr(kMessageNoSuchLocation));
         return;
     }
     if (sameName(name, home_.name)) {
-        services_.messages.show(kMessageRemoveHome);
+        say(services_.messages, tr(kMessageRemoveHome));
         return;
     }
     if (!applied(removePlace(name))) return;
@@ -583,11 +609,11 @@ void LocDlg::remove() {
 int LocDlg::typedEntry() {
     if (!checkFields()) return -1;
     if (fields_.name.empty()) {
-        services_.messages.show(kMessageTypeName);
+        say(services_.messages, tr(kMessageTypeName));
         return -1;
     }
     const int p = findName(fields_.name);
-    if (p < 0) services_.messages.show(kMessageNoSuchLocation);
+    if (p < 0) say(services_.messages, tr(kMessageNoSuchLocation));
     return p;
 }
 

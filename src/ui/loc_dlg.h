@@ -34,7 +34,7 @@ inline constexpr int kAdd = 3, kRemove = 4, kChange = 5, kClose = 8;
 inline constexpr int kSelectHome = 1028, kSelectPlace = 1029;
 // The time-zone box: "none" and the zones of the system's tz database, searchable.
 inline constexpr int kZone = 1040;
-inline constexpr const char* kNoZone = "none";
+inline constexpr const char* kNoZone = QT_TRANSLATE_NOOP("kelmo::ui::LocDlg", "none");
 // The most locations the dialog lets the database hold.
 inline constexpr std::size_t kMaxLocations = 1999;
 inline constexpr int kNameLength = 40;  // characters the name field accepts
@@ -42,15 +42,18 @@ inline constexpr int kDayEntries = 66;  // "1" .. "31", then the weekday rules
 }  // namespace loc
 
 // The dialog's own messages.
-inline constexpr const char* kMessageTooManyLocations = "You can not add more locations!\t\n";
+inline constexpr const char* kMessageTooManyLocations =
+    QT_TRANSLATE_NOOP("kelmo::ui::LocDlg", "You can not add more locations!\t\n");
 inline constexpr const char* kMessageLocationExists =
-    "The location already exist in the database!\t\n";
+    QT_TRANSLATE_NOOP("kelmo::ui::LocDlg", "The location already exist in the database!\t\n");
 inline constexpr const char* kMessageNoSuchLocation =
-    "The location does not exist in the database!\t\n";
-inline constexpr const char* kMessageRemoveHome =
-    "Select another home location before removing this one!\t\n";
-inline constexpr const char* kMessageTypeName = "You have to type a location name!\t\n";
-inline constexpr const char* kMessageUnknownZone = "Choose a time zone of the list, or none!\t\n";
+    QT_TRANSLATE_NOOP("kelmo::ui::LocDlg", "The location does not exist in the database!\t\n");
+inline constexpr const char* kMessageRemoveHome = QT_TRANSLATE_NOOP(
+    "kelmo::ui::LocDlg", "Select another home location before removing this one!\t\n");
+inline constexpr const char* kMessageTypeName =
+    QT_TRANSLATE_NOOP("kelmo::ui::LocDlg", "You have to type a location name!\t\n");
+inline constexpr const char* kMessageUnknownZone =
+    QT_TRANSLATE_NOOP("kelmo::ui::LocDlg", "Choose a time zone of the list, or none!\t\n");
 
 // The text of entry index (0 .. 65) of the day lists: "1" .. "31", then "First Monday",
 // "2nd Monday", "3rd Monday", "4th Monday", "Last Monday", the same for Tuesday .. Sunday.

@@ -45,9 +45,9 @@ QString otherFigures(const CalculationMethod& m) {
 MethodBox::MethodBox(QDialog* dialog, DialogTemplate& t, const Config& config) : dialog_(dialog) {
     using namespace cfg;
     moveControlsDown(dialog, t.units().size(0, kMethodRowHeight).height());
-    t.group("Calculation method", 7, 5, 200, 27);
+    t.group(tr("Calculation method"), 7, 5, 200, 27);
     methods_ = t.dropDown(kMethod, 13, 15, 188, 13);
-    t.group("Hijri calendar", 214, 5, 116, 27);
+    t.group(tr("Hijri calendar"), 214, 5, 116, 27);
     calendars_ = t.dropDown(kCalendar, 220, 15, 104, 13);
     figures_ = t.label(QString(), 9, 33, 321, 10);
     figures_->setObjectName(QString::number(kMethodFigures));
@@ -57,12 +57,11 @@ MethodBox::MethodBox(QDialog* dialog, DialogTemplate& t, const Config& config) :
         config.method >= 0 && static_cast<std::size_t>(config.method) < calculationMethods().size();
     methods_->setCurrentIndex(known ? config.method : kCustomMethod);
     calendars_->setCurrentIndex(static_cast<int>(config.hijriCalendar));
-    setTip(methods_,
-           "Choose the authority whose method your mosque follows; Custom keeps the "
-           "angles you set");
+    setTip(methods_, tr("Choose the authority whose method your mosque follows; Custom keeps the "
+                        "angles you set"));
     setTip(calendars_,
-           "Choose the calendar of the Hijri dates: the crescent seen at the place, "
-           "the official Umm al-Qura calendar (1300 to 1600 AH) or the tabular one");
+           tr("Choose the calendar of the Hijri dates: the crescent seen at the place, "
+              "the official Umm al-Qura calendar (1300 to 1600 AH) or the tabular one"));
 
     QObject::connect(methods_, &QComboBox::activated, dialog, [this](int i) { choose(i); });
     for (int id : kAngleFields) {

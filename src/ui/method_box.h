@@ -5,6 +5,8 @@
 // "Custom" and shows them black again.
 #pragma once
 
+#include <QCoreApplication>
+
 #include "base/config.h"
 
 class QComboBox;
@@ -21,6 +23,8 @@ inline constexpr int kMethodRowHeight = 44;  // dialog units added above the ang
 }  // namespace cfg
 
 class MethodBox {
+    Q_DECLARE_TR_FUNCTIONS(kelmo::ui::MethodBox)
+
   public:
     // Moves the controls already in dialog down by the row's height and adds the row; the
     // lists show config's method and calendar.

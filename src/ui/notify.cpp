@@ -17,7 +17,9 @@
 #include "platform/qt/caption_width.h"
 #include "ui/dialog_template.h"
 #include "ui/earth_picture.h"
+#include "ui/error_box.h"
 #include "ui/program_file.h"
+#include "ui/text_edge.h"
 
 namespace kelmo::ui {
 
@@ -73,8 +75,9 @@ Notify::Notify(const Config& config, const Location& location, int prayer, Insta
       host_(host) {
     buildTemplate();
     buildMenu();
-    setWindowTitle(QStringLiteral("%1 prayer starts at %2")
-                       .arg(QString::fromLatin1(names::kPrayers[prayer_]), minutesText(nextTime_)));
+    setWindowTitle(tr("%1 prayer starts at %2")
+                       .arg(QString::fromLatin1(names::kPrayers[prayer_]),
+                            shownDigits(minutesText(nextTime_))));
     fitCaption();
     tickTimer_.setInterval(notifywin::kTickMs);
     connect(&tickTimer_, &QTimer::timeout, this, [this] { update(); });
@@ -100,7 +103,7 @@ void Notify::buildTemplate() {
     static const QIcon* const windowIcon = new QIcon(applicationIcon());
     doButton_->setIcon(*buttonIcon);
     doButton_->setIconSize(QSize(16, 16));
-    setTip(doButton_, QStringLiteral("Press to see a menu."));
+    setTip(doButton_, tr("Press to see a menu."));
     connect(doButton_, &QPushButton::clicked, this, [this] { openMenu(QCursor::pos()); });
     setWindowIcon(*windowIcon);
     move(0, 0);  // the top-left corner of the screen
@@ -116,16 +119,16 @@ void Notify::fitCaption() {
 }
 
 void Notify::buildMenu() {
-    menu_ = new QMenu(QStringLiteral("Do"), this);
+    menu_ = new QMenu(tr("Do"), this);
     const auto item = [this](const char* text, int id) {
-        QAction* action = menu_->addAction(QString::fromLatin1(text));
+        QAction* action = menu_->addAction(tr(text));
         action->setData(id);
         connect(action, &QAction::triggered, this, [this, id] { command(id); });
     };
-    item("Minimize", notifywin::kMinimize);
-    item("Start KelmoTimes", notifywin::kStart);
-    item("Close Notifier", notifywin::kClose);
-    item("Close Notifier and Timer", notifywin::kCloseAll);
+    item(QT_TR_NOOP("Minimize"), notifywin::kMinimize);
+    item(QT_TR_NOOP("Start KelmoTimes"), notifywin::kStart);
+    item(QT_TR_NOOP("Close Notifier"), notifywin::kClose);
+    item(QT_TR_NOOP("Close Notifier and Timer"), notifywin::kCloseAll);
 }
 
 void Notify::openMenu(const QPoint& at) {
@@ -138,7 +141,7 @@ QString Notify::countDownText() {
         flashCount_ = notifywin::kFlashSteps;
         flashTimer_.start();
     }
-    return QStringLiteral("Time left: %1").arg(countDown(left));
+    return tr("Time left: %1").arg(shownDigits(countDown(left)));
 }
 
 void Notify::flashStep() {
@@ -170,7 +173,7 @@ void Notify::command(int id) {
             break;
         case notifywin::kStart:
             if (!services_.programs.start(ownProgramFile(), {}))
-                platform::showError(services_.messages, kErrorStartProgram);
+                showError(services_.messages, kErrorStartProgram);
             break;
         case notifywin::kClose:
             host_.CloseNotifier();

@@ -1,5 +1,6 @@
 #include "ui/qibla_card.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <cmath>
@@ -26,6 +27,11 @@ int whole(double pixels) {
     return static_cast<int>(pixels);
 }
 
+// A word of the card in the user's language.
+QString cardWord(const char* english) {
+    return QCoreApplication::translate("kelmo::ui::QiblaW", english);
+}
+
 // Text with its top-left corner at (x, y), as the platform writes text by default.
 void textAt(QPainter& painter, double x, double y, const QString& text) {
     painter.drawText(whole(x), whole(y) + painter.fontMetrics().ascent(), text);
@@ -39,13 +45,18 @@ void drawLabels(QPainter& painter, const CardGeometry& g, int method) {
         return static_cast<double>(metrics.horizontalAdvance(text));
     };
     if (method == kQiblaFromSunShadow) {
-        textAt(painter, lc - width("Shadow") / 2, mc - k - 1.3 * h, "Shadow");
+        const QString shadow = cardWord(QT_TRANSLATE_NOOP("kelmo::ui::QiblaW", "Shadow"));
+        textAt(painter, lc - width(shadow) / 2, mc - k - 1.3 * h, shadow);
         return;
     }
-    textAt(painter, lc - width("N") / 2, mc - k - 1.3 * h, "N");
-    textAt(painter, lc + k + width("E") / 2, mc - h / 2, "E");
-    textAt(painter, lc - width("S") / 2, mc + k + h / 3, "S");
-    textAt(painter, lc - k - 1.2 * width("W"), mc - h / 2, "W");
+    const QString north = cardWord(QT_TRANSLATE_NOOP("kelmo::ui::QiblaW", "N"));
+    const QString east = cardWord(QT_TRANSLATE_NOOP("kelmo::ui::QiblaW", "E"));
+    const QString south = cardWord(QT_TRANSLATE_NOOP("kelmo::ui::QiblaW", "S"));
+    const QString west = cardWord(QT_TRANSLATE_NOOP("kelmo::ui::QiblaW", "W"));
+    textAt(painter, lc - width(north) / 2, mc - k - 1.3 * h, north);
+    textAt(painter, lc + k + width(east) / 2, mc - h / 2, east);
+    textAt(painter, lc - width(south) / 2, mc + k + h / 3, south);
+    textAt(painter, lc - k - 1.2 * width(west), mc - h / 2, west);
 }
 
 QPoint radial(const CardGeometry& g, double length, double angle) {
@@ -137,10 +148,11 @@ void paintQiblaCard(QPainter& painter, const QRect& client, const QiblaCard& car
     painter.drawLine(needle.tip, needle.barbs[1]);
 
     const QFontMetrics metrics = painter.fontMetrics();
-    const QRect word(needle.word.x() - metrics.horizontalAdvance("Qibla") / 2,
-                     needle.word.y() - metrics.height() / 2, metrics.horizontalAdvance("Qibla"),
+    const QString qibla = cardWord(QT_TRANSLATE_NOOP("kelmo::ui::QiblaW", "Qibla"));
+    const QRect word(needle.word.x() - metrics.horizontalAdvance(qibla) / 2,
+                     needle.word.y() - metrics.height() / 2, metrics.horizontalAdvance(qibla),
                      metrics.height());
-    painter.drawText(word, Qt::AlignCenter, "Qibla");
+    painter.drawText(word, Qt::AlignCenter, qibla);
 
     painter.setPen(QPen(Qt::black, 1));
     if (card.method == kQiblaFromSunShadow) {

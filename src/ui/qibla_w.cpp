@@ -10,6 +10,7 @@
 #include "platform/computer_zone.h"
 #include "qibla/qibla_direction.h"
 #include "ui/dialog_template.h"
+#include "ui/error_box.h"
 #include "ui/text_edge.h"
 
 namespace kelmo::ui {
@@ -39,11 +40,11 @@ QiblaW::QiblaW(const Location& location, Config& config, const Services& service
 void QiblaW::buildTemplate() {
     using namespace qibla;
     DialogTemplate t(this, "", 345, 233);
-    t.group("Qibla determination method", 13, 160, 319, 30);
-    QRadioButton* geographic = t.radio(kGeographic, "From Geographic North", 19, 170, 92, 14);
-    QRadioButton* magnetic = t.radio(kMagnetic, "From Magnetic North", 126, 170, 82, 14);
-    QRadioButton* shadow = t.radio(kShadow, "From the shadow of the Sun", 223, 170, 106, 14);
-    QPushButton* closeButton = t.button(kClose, "Close", 144, 206, 56, 20);
+    t.group(tr("Qibla determination method"), 13, 160, 319, 30);
+    QRadioButton* geographic = t.radio(kGeographic, tr("From Geographic North"), 19, 170, 92, 14);
+    QRadioButton* magnetic = t.radio(kMagnetic, tr("From Magnetic North"), 126, 170, 82, 14);
+    QRadioButton* shadow = t.radio(kShadow, tr("From the shadow of the Sun"), 223, 170, 106, 14);
+    QPushButton* closeButton = t.button(kClose, tr("Close"), 144, 206, 56, 20);
     closeButton->setDefault(true);
 
     methods_ = new QButtonGroup(this);
@@ -63,21 +64,25 @@ bool QiblaW::initialise() {
     using namespace qibla;
     methods_->button(method_)->setChecked(true);
     if (location_.name.empty()) {
-        platform::showError(services_.messages, kErrorNoQiblaInformation);
+        showError(services_.messages, kErrorNoQiblaInformation);
         return false;
     }
     const QiblaDirection direction = QiblaFromNorth(location_);
     results_.qiblaBearing = direction.qiblaBearing;
     results_.meccaDistance = direction.meccaDistance;
     if (results_.meccaDistance < kMeccaItselfKm) {
-        platform::showError(services_.messages, kErrorQiblaNotPossible);
+        showError(services_.messages, kErrorQiblaNotPossible);
         return false;
     }
-    setWindowTitle(" Qibla for " + toWidget(location_.name));
-    const char* tip = "Check to calculate the direction of Qibla counted clockwise from ";
-    setTip(controlById(this, kGeographic), QString(tip) + "Geographic North");
-    setTip(controlById(this, kMagnetic), QString(tip) + "Magnetic North");
-    setTip(controlById(this, kShadow), QString(tip) + "the direction of the shadow of the Sun");
+    setWindowTitle(QStringLiteral(" ") + tr("Qibla for %1").arg(toWidget(location_.name)));
+    setTip(controlById(this, kGeographic),
+           tr("Check to calculate the direction of Qibla counted clockwise from Geographic "
+              "North"));
+    setTip(controlById(this, kMagnetic),
+           tr("Check to calculate the direction of Qibla counted clockwise from Magnetic North"));
+    setTip(controlById(this, kShadow),
+           tr("Check to calculate the direction of Qibla counted clockwise from the direction "
+              "of the shadow of the Sun"));
     timer_->start();
     return true;
 }

@@ -1,6 +1,10 @@
 #include "ui/register_autostart.h"
 
+#include <QCoreApplication>
+
 #include "base/config.h"
+#include "ui/error_box.h"
+#include "ui/text_edge.h"
 
 namespace kelmo::ui {
 
@@ -10,11 +14,16 @@ constexpr int kCannotOpenFolder = 114;
 
 // What failed, with the entry's file: the codes' texts name the Windows registry, which this
 // system does not have.
-std::string failureText(int code, const std::string& entryFile) {
+QString failureText(int code, const std::string& entryFile) {
+    const QString file = pathToWidget(entryFile);
     if (code == kCannotOpenFolder) {
-        return "Could not change the autostart folder of " + entryFile + "!\t";
+        return QCoreApplication::translate("kelmo::ui::CfgDlg",
+                                           "Could not change the autostart folder of %1!\t")
+            .arg(file);
     }
-    return "Could not write or remove the autostart entry " + entryFile + "!\t";
+    return QCoreApplication::translate("kelmo::ui::CfgDlg",
+                                       "Could not write or remove the autostart entry %1!\t")
+        .arg(file);
 }
 
 }  // namespace
@@ -29,7 +38,7 @@ int registerAutostart(int alertFlags, const std::string& programFile,
     const int code =
         backgroundWanted ? entry.write(programFile, autostartCommand(programFile)) : entry.remove();
     if (code != 0) {
-        messages.show(failureText(code, entry.path()));
+        say(messages, failureText(code, entry.path()));
         return 0;
     }
     return 1;

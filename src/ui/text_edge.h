@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QFile>
+#include <QLocale>
 #include <QString>
 #include <string>
 
@@ -17,6 +18,23 @@ inline QString toWidget(const std::string& cp1252) {
 
 inline std::string fromWidget(const QString& text) {
     return platform::cp1252FromUtf8(text.toStdString());
+}
+
+// A text of the program (times, dates, counts in ASCII digits) with its digits in those the
+// user's locale shows by default (Arabic-Indic for Arabic, Persian for Persian).
+inline QString shownDigits(const QString& text) {
+    const QString zero = QLocale().zeroDigit();
+    if (zero.size() != 1 || zero == QLatin1String("0")) return text;
+    QString shown = text;
+    for (QChar& c : shown) {
+        if (c >= u'0' && c <= u'9') c = QChar(zero[0].unicode() + (c.unicode() - u'0'));
+    }
+    return shown;
+}
+
+// A whole number in the user's locale's digits, without group separators (a year stays 2024).
+inline QString shownNumber(long long value) {
+    return shownDigits(QString::number(value));
 }
 
 inline QString pathToWidget(const std::string& path) {

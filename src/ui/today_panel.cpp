@@ -36,7 +36,7 @@ void setBold(QLabel* label, bool bold) {
 
 TodayPanel::TodayPanel(const Location& place, const Config& config, const platform::Clock& clock,
                        QWidget* parent)
-    : QGroupBox("Today", parent), place_(place), config_(config), clock_(clock) {
+    : QGroupBox(tr("Today"), parent), place_(place), config_(config), clock_(clock) {
     buildLayout();
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &TodayPanel::tick);
@@ -97,8 +97,8 @@ void TodayPanel::tick() {
 
 void TodayPanel::showSchedule() {
     placeLabel_->setText(toWidget(place_.name));
-    civilLabel_->setText(toWidget(civilDateText(schedule_.date)));
-    hijriLabel_->setText(toWidget(hijriDateText(schedule_.date)));
+    civilLabel_->setText(civilDateText(schedule_.date));
+    hijriLabel_->setText(hijriDateText(schedule_.date));
     const std::vector<PrayerSlot> shown = shownSlots(config_.fiqh);
     for (std::size_t slot = 0; slot < kPrayerSlotCount; ++slot) {
         const auto s = static_cast<PrayerSlot>(slot);
@@ -106,7 +106,7 @@ void TodayPanel::showSchedule() {
         names_[slot]->setVisible(visible);
         times_[slot]->setVisible(visible);
         const RowTime time = rowTime(schedule_.prayers[s], *zone_, schedule_.date);
-        times_[slot]->setText(toWidget(scheduleTimeText(config_, s, time)));
+        times_[slot]->setText(scheduleTimeText(config_, s, time));
         // Marked when it is this day's own prayer (not tomorrow's of the same slot).
         const bool next = schedule_.nextSlot == static_cast<int>(slot) &&
                           schedule_.prayers[s].instant() == schedule_.nextAt;
@@ -131,10 +131,10 @@ void TodayPanel::showCountDown(double secondsLeft) {
         countDownLabel_->clear();
         return;
     }
-    const QString when = schedule_.nextIsTomorrow ? " tomorrow" : "";
-    countDownLabel_->setText(
-        QString("%1%2 in %3")
-            .arg(slotPrayerName(schedule_.nextSlot), when, toWidget(countDownText(secondsLeft))));
+    const QString prayer = QString::fromLatin1(slotPrayerName(schedule_.nextSlot));
+    const QString left = countDownText(secondsLeft);
+    countDownLabel_->setText(schedule_.nextIsTomorrow ? tr("%1 tomorrow in %2").arg(prayer, left)
+                                                      : tr("%1 in %2").arg(prayer, left));
 }
 
 }  // namespace kelmo::ui

@@ -1,5 +1,6 @@
 #include "ui/today_texts.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include "calendar/names.h"
 #include "calendar/time_format.h"
 #include "files/reports/times_row.h"
+#include "ui/text_edge.h"
 
 namespace kelmo::ui {
 
@@ -21,30 +23,38 @@ std::string printed(const char* format, auto... values) {
 
 }  // namespace
 
-std::string civilDateText(const CalendarDate& date) {
-    return printed("%s, %d %s %d", names::nameAt(names::kWeekdays, weekday(julianDay(date)) - 1),
-                   static_cast<int>(date.day), names::nameAt(names::kMonths, date.month - 1),
-                   date.year);
+QString civilDateText(const CalendarDate& date) {
+    return QCoreApplication::translate("kelmo::ui::TodayPanel", "%1, %2 %3 %4",
+                                       "weekday, day, month, year")
+        .arg(QString::fromLatin1(names::nameAt(names::kWeekdays, weekday(julianDay(date)) - 1)),
+             shownNumber(static_cast<int>(date.day)),
+             QString::fromLatin1(names::nameAt(names::kMonths, date.month - 1)),
+             shownNumber(date.year));
 }
 
-std::string hijriDateText(const CalendarDate& date) {
+QString hijriDateText(const CalendarDate& date) {
     if (date.hijriValid != 1) return {};
-    return printed("%d %s %d AH", static_cast<int>(date.hijriDay),
-                   names::nameAt(names::kHijriMonths, date.hijriMonth - 1), date.hijriYear);
+    return QCoreApplication::translate("kelmo::ui::TodayPanel", "%1 %2 %3 AH",
+                                       "day, Hijri month, Hijri year")
+        .arg(shownNumber(static_cast<int>(date.hijriDay)),
+             QString::fromLatin1(names::nameAt(names::kHijriMonths, date.hijriMonth - 1)),
+             shownNumber(date.hijriYear));
 }
 
-std::string scheduleTimeText(const Config& config, PrayerSlot slot, const RowTime& time) {
-    if (!time.isTime()) return statusName(time.status);
+QString scheduleTimeText(const Config& config, PrayerSlot slot, const RowTime& time) {
+    if (!time.isTime()) return QString::fromLatin1(statusName(time.status));
     const FormattedTime shown =
         formatTime(prayerThreshold(slot), time.dayAngle(), config.precision, false);
-    if (shown.dayOffset < 0) return shown.text + "<";
-    if (shown.dayOffset > 0) return shown.text + ">";
-    return shown.text;
+    const QString text = shownDigits(QString::fromStdString(shown.text));
+    if (shown.dayOffset < 0) return text + '<';
+    if (shown.dayOffset > 0) return text + '>';
+    return text;
 }
 
-std::string countDownText(double secondsLeft) {
+QString countDownText(double secondsLeft) {
     const long long whole = std::max(0LL, static_cast<long long>(std::ceil(secondsLeft)));
-    return printed("%02lld:%02lld:%02lld", whole / 3600, whole / 60 % 60, whole % 60);
+    return shownDigits(QString::fromStdString(
+        printed("%02lld:%02lld:%02lld", whole / 3600, whole / 60 % 60, whole % 60)));
 }
 
 }  // namespace kelmo::ui

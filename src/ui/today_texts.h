@@ -1,8 +1,9 @@
-// The texts of the main window's today panel: the dates, a time of the day's schedule and the
-// count-down. Kept together as the one place where the panel turns times into texts.
+// The texts of the main window's today panel in the user's language and digits: the dates, a
+// time of the day's schedule and the count-down. Kept together as the one place where the panel
+// turns times into texts.
 #pragma once
 
-#include <string>
+#include <QString>
 
 #include "base/config.h"
 #include "calendar/calendar_date.h"
@@ -12,17 +13,17 @@
 namespace kelmo::ui {
 
 // "Wednesday, 20 March 2024".
-std::string civilDateText(const CalendarDate& date);
+QString civilDateText(const CalendarDate& date);
 
 // "10 Ramadan 1445 AH", or "" when the date has no valid Hijri date.
-std::string hijriDateText(const CalendarDate& date);
+QString hijriDateText(const CalendarDate& date);
 
 // A time of the day's schedule as the day report shows it (the configured precision and the
 // slot's rounding; "<" or ">" after a time on the day before or after; a marker as its word).
-std::string scheduleTimeText(const Config& config, PrayerSlot slot, const RowTime& time);
+QString scheduleTimeText(const Config& config, PrayerSlot slot, const RowTime& time);
 
 // A count-down "HH:MM:SS" of the whole seconds left, any fraction counted as a second (so it
 // reaches 00:00:00 at the moment itself); none left gives "00:00:00".
-std::string countDownText(double secondsLeft);
+QString countDownText(double secondsLeft);
 
 }  // namespace kelmo::ui

@@ -121,7 +121,7 @@ class AthanTest : public QObject {
             {2 * 3600.0 + 5 * 60 + 59, "This prayer began 2 h 5 min ago"},
         };
         for (const auto& [seconds, text] : rows)
-            QCOMPARE(prayerLateLine(seconds), std::string(text));
+            QCOMPARE(prayerLateLine(seconds), QString::fromLatin1(text));
         auto alert = make(3, 17 * kHour + 28 * kMinute + 31 * kSecond);
         alert->setLateSeconds(121.0);
         alert->start();

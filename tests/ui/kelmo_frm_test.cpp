@@ -433,7 +433,7 @@ class KelmoFrmTest : public QObject {
         const std::vector<std::pair<std::string, std::string>> told = {
             {"KelmoTimes", "Could not start sound player! (no sound output device)"},
             {"It is time for Duhr prayer",
-             prayerStartedLine("Duhr", t.slots[4]) + " in Manama,Bahrain"},
+             prayerStartedLine("Duhr", t.slots[4]).toStdString() + " in Manama,Bahrain"},
             {"KelmoTimes", "Could not start sound player! (no sound output device)"}};
         QCOMPARE(notifier_.shown, told);
         // The Timer went on at once: Asr is scheduled and ticking, and its alert is on time.

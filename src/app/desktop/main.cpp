@@ -22,6 +22,7 @@
 #include "ui/background_mode.h"
 #include "ui/earth_picture.h"
 #include "ui/kelmo_app.h"
+#include "ui/window_language.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -29,6 +30,8 @@ int main(int argc, char* argv[]) {
     // The launcher's id: docks and Wayland compositors find the icon and name by it.
     QGuiApplication::setDesktopFileName(kelmo::platform::kDesktopFileId);
     QApplication::setWindowIcon(kelmo::ui::applicationIcon());
+    // The desktop's language until Kelmo.cfg names another.
+    kelmo::ui::installLanguage(kelmo::ui::windowLanguage(std::nullopt));
     // The settings live in the user's folder unless Kelmo.cfg lies beside the executable.
     kelmo::setUserConfigDir(kelmo::platform::userConfigDirectory());
 

@@ -1,5 +1,6 @@
 #include "ui/chart/chart_picture.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -16,6 +17,12 @@
 namespace kelmo::ui {
 
 namespace {
+
+// A word of the legend in the user's language (English where no translation is installed, as
+// in kelmo-cli).
+QString legendText(const char* english) {
+    return QCoreApplication::translate("kelmo::ui::ChartPicture", english);
+}
 
 constexpr double kDesignHeight = 1000.0;  // sizes below are for a picture this high
 constexpr int kLongestMonthChart = 31;    // a chart of at most this many days shows each day
@@ -277,15 +284,26 @@ class ChartPainter {
             entries.push_back({slotTitle(slot), Swatch::line, slot});
         const PrayerSlot any = chart_.slots.empty() ? PrayerSlot::isha : chart_.slots.back();
         if (!chart_.ruleName.empty()) {
-            entries.push_back({"supplied by the rule \"" + toWidget(chart_.ruleName) + "\"",
+            entries.push_back({legendText(QT_TRANSLATE_NOOP("kelmo::ui::ChartPicture",
+                                                            "supplied by the rule \"%1\""))
+                                   .arg(toWidget(chart_.ruleName)),
                                Swatch::ruleLine, any});
         }
         const bool summer = std::any_of(chart_.days.begin(), chart_.days.end(),
                                         [](const ChartDay& d) { return d.summerTime; });
-        if (summer) entries.push_back({"summer time", Swatch::summerTime, any});
-        if (chart_.today) entries.push_back({"today", Swatch::today, any});
+        if (summer) {
+            entries.push_back(
+                {legendText(QT_TRANSLATE_NOOP("kelmo::ui::ChartPicture", "summer time")),
+                 Swatch::summerTime, any});
+        }
+        if (chart_.today) {
+            entries.push_back({legendText(QT_TRANSLATE_NOOP("kelmo::ui::ChartPicture", "today")),
+                               Swatch::today, any});
+        }
         entries.push_back(
-            {"first day of a Hijri month (crescent at the place)", Swatch::hijriMonth, any});
+            {legendText(QT_TRANSLATE_NOOP("kelmo::ui::ChartPicture",
+                                          "first day of a Hijri month (crescent at the place)")),
+             Swatch::hijriMonth, any});
         return entries;
     }
 
