@@ -5,6 +5,7 @@
 
 #include "ui/dialog_template.h"
 #include "ui/earth_picture.h"
+#include "ui/template_layout.h"
 
 namespace kelmo::ui {
 
@@ -17,6 +18,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     QPushButton* ok = t.button(1, tr("OK"), 178, 7, 32, 14);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    arrangeTemplate(this);
 }
 
 }  // namespace kelmo::ui

@@ -18,6 +18,7 @@
 #include "ui/earth_picture.h"
 #include "ui/error_box.h"
 #include "ui/sound_file.h"
+#include "ui/template_layout.h"
 #include "ui/text_edge.h"
 
 namespace kelmo::ui {
@@ -165,6 +166,7 @@ void Athan::buildTemplate() {
     QPushButton* close = t.button(athanwin::kClose, tr("Close"), 33, 161, 50, 14);
     connect(close, &QPushButton::clicked, this, &Athan::reject);
     setWindowIcon(applicationIcon());
+    arrangeTemplate(this);
 }
 
 void Athan::start() {

@@ -20,6 +20,7 @@
 #include "ui/language_list.h"
 #include "ui/program_file.h"
 #include "ui/register_autostart.h"
+#include "ui/template_layout.h"
 #include "ui/text_edge.h"
 
 namespace kelmo::ui {
@@ -226,6 +227,7 @@ void CfgDlg::buildTemplate() {
     methodBox_ = std::make_unique<MethodBox>(this, t, config_);
     connect(control<QPushButton>(this, kEditorButton), &QPushButton::clicked, this,
             &CfgDlg::chooseEditor);
+    arrangeTemplate(this);
 }
 
 void CfgDlg::fillFields() {

@@ -15,6 +15,7 @@
 #include "ui/data_exchange.h"
 #include "ui/dialog_template.h"
 #include "ui/error_box.h"
+#include "ui/template_layout.h"
 
 namespace kelmo::ui {
 
@@ -122,6 +123,7 @@ void DateDlg::buildTemplate() {
     connect(convertButton, &QPushButton::clicked, this, &DateDlg::convert);
     connect(set, &QPushButton::clicked, this, &DateDlg::accept);
     connect(cancel, &QPushButton::clicked, this, [this] { done(0); });
+    arrangeTemplate(this);
 }
 
 void DateDlg::showFields() {

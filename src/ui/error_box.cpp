@@ -13,6 +13,8 @@ namespace {
 
 constexpr const char* kContext = "kelmo::ErrorMessages";
 
+constexpr int kNoCode = -1;
+
 struct ErrorText {
     int code;
     const char* text;
@@ -73,8 +75,9 @@ constexpr ErrorText kErrorTexts[] = {
     {802, QT_TRANSLATE_NOOP("kelmo::ErrorMessages", "Could not show status!")},
     {902, QT_TRANSLATE_NOOP("kelmo::ErrorMessages",
                             "Not possible to calculate the direction of Qibla!")},
-    // The question after an unreadable Kelmo.cfg's error, on a line of its own.
-    {0, QT_TRANSLATE_NOOP("kelmo::ErrorMessages", "Do you want to create new configuration file?")},
+    // The question after an unreadable Kelmo.cfg's error, on a line of its own (no code).
+    {kNoCode,
+     QT_TRANSLATE_NOOP("kelmo::ErrorMessages", "Do you want to create new configuration file?")},
 };
 constexpr const char* kUnknownError = QT_TRANSLATE_NOOP("kelmo::ErrorMessages", "Unknown error!");
 

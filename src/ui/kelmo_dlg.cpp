@@ -24,6 +24,7 @@
 #include "ui/earth_picture.h"
 #include "ui/loc_dlg.h"
 #include "ui/qibla_w.h"
+#include "ui/template_layout.h"
 #include "ui/text_edge.h"
 #include "ui/today_panel.h"
 #include "ui/window_language.h"
@@ -51,6 +52,7 @@ CKelmoDlg::CKelmoDlg(Location& home, Location& current, Config& config, Calendar
     setFont(dialogFont());
     auto* buttons = new QWidget(this);
     buildTemplate(buttons);
+    arrangeTemplate(buttons);
     today_ = new TodayPanel(current_, config_, services.clock, this);
     // The template's buttons keep their arrangement; today's panel stands beside them, its
     // top level with the template's first group and with the template's margin around it.

@@ -25,6 +25,7 @@
 #include "ui/data_exchange.h"
 #include "ui/dialog_template.h"
 #include "ui/error_box.h"
+#include "ui/template_layout.h"
 #include "ui/text_edge.h"
 
 namespace kelmo::ui {
@@ -243,6 +244,7 @@ void LocDlg::buildTemplate() {
     connect(listBox_, &QListWidget::itemSelectionChanged, this, [this] {
         if (!settingSelection_) selectionChanged();
     });
+    arrangeTemplate(this);
 }
 
 void LocDlg::registerTips() {

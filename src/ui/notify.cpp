@@ -19,6 +19,7 @@
 #include "ui/earth_picture.h"
 #include "ui/error_box.h"
 #include "ui/program_file.h"
+#include "ui/template_layout.h"
 #include "ui/text_edge.h"
 
 namespace kelmo::ui {
@@ -107,6 +108,7 @@ void Notify::buildTemplate() {
     connect(doButton_, &QPushButton::clicked, this, [this] { openMenu(QCursor::pos()); });
     setWindowIcon(*windowIcon);
     move(0, 0);  // the top-left corner of the screen
+    arrangeTemplate(this);
 }
 
 // Widens the strip so that a caption bar can show the whole caption; the button stays at the
@@ -115,7 +117,9 @@ void Notify::fitCaption() {
     const int needed = platform::captionWidth(this, windowTitle());
     if (width() >= needed) return;
     setFixedWidth(needed);
-    doButton_->move(needed - doButton_->width(), doButton_->y());
+    // The button stays at the end of the strip: the right end, or the left when mirrored.
+    if (layoutDirection() == Qt::LeftToRight)
+        doButton_->move(needed - doButton_->width(), doButton_->y());
 }
 
 void Notify::buildMenu() {

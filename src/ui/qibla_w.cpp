@@ -11,6 +11,7 @@
 #include "qibla/qibla_direction.h"
 #include "ui/dialog_template.h"
 #include "ui/error_box.h"
+#include "ui/template_layout.h"
 #include "ui/text_edge.h"
 
 namespace kelmo::ui {
@@ -57,6 +58,7 @@ void QiblaW::buildTemplate() {
     timer_ = new QTimer(this);
     timer_->setInterval(kRefreshMilliseconds);
     connect(timer_, &QTimer::timeout, this, &QiblaW::refresh);
+    arrangeTemplate(this);
 }
 
 // The window's initialisation; false when it ends the window.
