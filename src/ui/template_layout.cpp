@@ -16,6 +16,7 @@ namespace {
 int groupTitleWidth(const QGroupBox* group) {
     QStyleOptionGroupBox option;
     option.initFrom(group);
+    option.direction = Qt::LeftToRight;  // the indent from the left edge, in either direction
     option.text = group->title();
     option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
     option.lineWidth = 1;
