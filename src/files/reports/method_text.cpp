@@ -57,8 +57,7 @@ std::string methodFiguresText(const CalculationMethod& m) {
     text += m.fiqh == kFiqhNotFixed
                 ? std::string(", Asr by the configured school")
                 : std::string(", school ") + names::nameAt(names::kFiqhs, m.fiqh);
-    if (m.duhrFrom == DuhrFrom::westernLimb)
-        text += ", Duhr at the transit of the Sun's western limb";
+    if (m.duhrFrom == DuhrFrom::westernLimb) text += ", Duhr at the western limb's transit";
     const std::string adjustments = adjustmentsText(m.adjust);
     text += adjustments.empty() ? ", no minute adjustments" : ", " + adjustments;
     return text;
