@@ -20,6 +20,7 @@
 #include "ui/sound_file.h"
 #include "ui/template_layout.h"
 #include "ui/text_edge.h"
+#include "ui/window_words.h"
 
 namespace kelmo::ui {
 
@@ -170,7 +171,7 @@ void Athan::buildTemplate() {
 }
 
 void Athan::start() {
-    setWindowTitle("  " + prayerTimeTitle(QString::fromLatin1(names::kPrayers[prayer_])));
+    setWindowTitle("  " + prayerTimeTitle(alertPrayerName(prayer_)));
     fitCaption();
     composeLines();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -210,19 +211,13 @@ void Athan::composeLines() {
     hijriFromDate(date_, location_, config_);
     const int day = static_cast<int>(date_.day);
     const int hijriDay = static_cast<int>(date_.hijriDay);
-    const auto name = [](const auto& table, int index) {
-        return index >= 1 && index <= static_cast<int>(table.size())
-                   ? QString::fromLatin1(table[static_cast<std::size_t>(index - 1)])
-                   : QString();
-    };
     lines_ = {
-        tr("Today is %1,").arg(name(names::kWeekdays, weekday(jd))),
-        tr("%1/%2/%3 AD")
-            .arg(shownNumber(day), name(names::kMonths, date_.month), shownNumber(date_.year)),
+        tr("Today is %1,").arg(weekdayName(weekday(jd))),
+        tr("%1/%2/%3 AD").arg(shownNumber(day), monthName(date_.month), shownNumber(date_.year)),
         tr("%1/%2/%3 AH")
-            .arg(shownNumber(hijriDay), name(names::kHijriMonths, date_.hijriMonth),
+            .arg(shownNumber(hijriDay), hijriMonthName(date_.hijriMonth),
                  shownNumber(date_.hijriYear)),
-        prayerStartedLine(QString::fromLatin1(names::kPrayers[prayer_]), nextTime_),
+        prayerStartedLine(alertPrayerName(prayer_), nextTime_),
         tr("in %1").arg(toWidget(location_.name)),
     };
     if (lateSeconds_ > 0) lines_.append(prayerLateLine(lateSeconds_));
@@ -255,8 +250,13 @@ void Athan::paintEvent(QPaintEvent*) {
     p.setPen(palette().color(QPalette::WindowText));
     const int ascent = QFontMetrics(font).ascent();
     const double x = w / 2 + (w / 2 - kLeftOffset) * scale;
-    for (int i = 0; i < lines_.size(); ++i)
-        p.drawText(QPointF(x, top + i * step + ascent), lines_[i]);
+    // Mirrored, each line ends where it would begin from left to right.
+    const bool mirrored = layoutDirection() == Qt::RightToLeft;
+    const QFontMetricsF metrics(font);
+    for (int i = 0; i < lines_.size(); ++i) {
+        const double left = mirrored ? w - x - metrics.horizontalAdvance(lines_[i]) : x;
+        p.drawText(QPointF(left, top + i * step + ascent), lines_[i]);
+    }
 }
 
 void Athan::soundEnded(platform::SoundPlayer::Outcome outcome) {

@@ -22,6 +22,7 @@
 #include "ui/register_autostart.h"
 #include "ui/template_layout.h"
 #include "ui/text_edge.h"
+#include "ui/window_words.h"
 
 namespace kelmo::ui {
 
@@ -145,10 +146,11 @@ void CfgDlg::buildTemplate() {
     QPushButton* ok = t.button(kOk, tr("OK"), 268, 224, 60, 16);
     cancel->setDefault(true);
 
-    for (const char* name : names::kFiqhs) comboBox(this, kFiqh)->addItem(name);
-    for (const char* name : names::kPrecisions) comboBox(this, kPrecision)->addItem(name);
-    for (std::size_t rule = 0; rule + 1 < names::kHighLatitudeRules.size(); ++rule) {
-        comboBox(this, kRule)->addItem(names::kHighLatitudeRules[rule]);
+    const Words& words = windowWords();
+    for (const char* name : words.fiqhs) comboBox(this, kFiqh)->addItem(shownWord(name));
+    for (const char* name : words.precisions) comboBox(this, kPrecision)->addItem(shownWord(name));
+    for (std::size_t rule = 0; rule + 1 < words.highLatitudeRules.size(); ++rule) {
+        comboBox(this, kRule)->addItem(shownWord(words.highLatitudeRules[rule]));
     }
     comboBox(this, kRule)->addItem(tr(kMinutesRuleLabel));
     editor->setEditable(true);

@@ -13,6 +13,7 @@
 #include "ui/error_box.h"
 #include "ui/screen_fit.h"
 #include "ui/text_edge.h"
+#include "ui/window_words.h"
 
 namespace kelmo::ui {
 
@@ -33,7 +34,7 @@ class ChartView : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        paintPrayerChart(painter, rect(), chart_);
+        paintPrayerChart(painter, rect(), chart_, windowWords());
     }
 
   private:
@@ -82,7 +83,7 @@ bool ChartW::save(ChartFormat format) {
         showError(services_.messages, kErrorOpenOutput);
         return false;
     }
-    const QByteArray bytes = chartFileBytes(chart_, format);
+    const QByteArray bytes = chartFileBytes(chart_, format, windowWords());
     if (file.write(bytes) != bytes.size() || !file.commit()) {
         showError(services_.messages, kErrorWriteOutput);
         return false;

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <cmath>
 
 #include "calendar/julian_day.h"
@@ -16,6 +17,7 @@
 #include "ui/dialog_template.h"
 #include "ui/error_box.h"
 #include "ui/template_layout.h"
+#include "ui/window_words.h"
 
 namespace kelmo::ui {
 
@@ -31,12 +33,6 @@ constexpr int kLinePointSize = 10;
 
 int wholeDay(double day) {
     return static_cast<int>(day);
-}
-
-// The name of a month 1 .. 12 from a table; a stored date out of range names nothing.
-template <typename Table>
-const char* monthName(const Table& table, int month) {
-    return month >= 1 && month <= 12 ? table[month - 1] : "";
 }
 
 QLineEdit* lineEdit(const QWidget* dialog, int id) {
@@ -148,8 +144,8 @@ bool DateDlg::checkFields() {
 void DateDlg::fillMonths() {
     auto* months = control<QComboBox>(this, date::kMonth);
     months->clear();
-    const auto& names = dateType_ == 1 ? names::kHijriMonths : names::kMonths;
-    for (const char* name : names) months->addItem(name);
+    for (int month = 1; month <= kMonthsPerYear; ++month)
+        months->addItem(dateType_ == 1 ? hijriMonthName(month) : monthName(month));
     months->setCurrentIndex(month_);
 }
 
@@ -247,18 +243,18 @@ QString DateDlg::chosenDateLine() const {
     if (period_ != date::kDay0) return QString(32, ' ');
     const CalendarDate& chosen = shownDate();
     const double jd = julianDay(chosen);
-    const char* weekdayName = names::kWeekdays[weekday(jd) - 1];
+    const QString weekday = weekdayName(kelmo::weekday(jd));
     if (dateType_ == 1)
         return tr("The chosen date corresponds to %1, %2/%3/%4 AD")
-            .arg(weekdayName)
+            .arg(weekday)
             .arg(wholeDay(chosen.day))
-            .arg(monthName(names::kMonths, chosen.month))
+            .arg(monthName(chosen.month))
             .arg(chosen.year);
     if (chosen.hijriValid == 1)
         return tr("The chosen date corresponds to %1, %2/%3/%4 AH")
-            .arg(weekdayName)
+            .arg(weekday)
             .arg(wholeDay(chosen.hijriDay))
-            .arg(monthName(names::kHijriMonths, chosen.hijriMonth))
+            .arg(hijriMonthName(chosen.hijriMonth))
             .arg(chosen.hijriYear);
     if (jd < kHijriEpoch) return tr("The chosen date is pre Hijri date                   ");
     if (config_.hijriCalendar == HijriCalendar::ummAlQura) {
@@ -275,8 +271,11 @@ void DateDlg::paintEvent(QPaintEvent* event) {
     painter.setFont(font);
     painter.setPen(QColor(date::kLineRed, date::kLineGreen, date::kLineBlue));
     const QPoint topLeft(width() * kLineLeftPermille / 1000, height() * kLineTopPermille / 1000);
-    painter.drawText(QRect(topLeft, QPoint(width(), height())), Qt::AlignLeft | Qt::AlignTop,
-                     chosenDateLine());
+    const QRect line =
+        QStyle::visualRect(layoutDirection(), rect(), QRect(topLeft, QPoint(width(), height())));
+    const Qt::Alignment side =
+        layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft;
+    painter.drawText(line, side | Qt::AlignAbsolute | Qt::AlignTop, chosenDateLine());
 }
 
 }  // namespace kelmo::ui

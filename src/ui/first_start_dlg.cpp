@@ -21,6 +21,7 @@
 #include "ui/data_exchange.h"
 #include "ui/error_box.h"
 #include "ui/text_edge.h"
+#include "ui/window_words.h"
 
 namespace kelmo::ui {
 
@@ -79,7 +80,7 @@ void FirstStartDlg::buildLayout(const std::string& computerZone) {
     auto* schoolForm = new QFormLayout;
     school_ = new QComboBox(this);
     school_->setObjectName(firststart::kSchool);
-    for (const char* school : names::kFiqhs) school_->addItem(school);
+    for (const char* school : windowWords().fiqhs) school_->addItem(shownWord(school));
     schoolForm->addRow(tr("School of law"), school_);
     method_ = new QComboBox(this);
     method_->setObjectName(firststart::kMethod);

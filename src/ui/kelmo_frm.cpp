@@ -27,6 +27,7 @@
 #include "ui/program_file.h"
 #include "ui/sound_file.h"
 #include "ui/text_edge.h"
+#include "ui/window_words.h"
 
 namespace kelmo::ui {
 
@@ -143,7 +144,7 @@ void CKelmoFrm::fillTodaysTimes() {
         if (!shown.isTime()) continue;
         const double t = shown.dayAngle();
         const bool next = scheduledToday && static_cast<int>(slot) == nextSlot_;
-        const QString title = QString::fromLatin1(slotTitle(slot));
+        const QString title = slotName(slot);
         const QString text = (next ? tr("%1 (next)").arg(title) : title) + '\t' +
                              shownDigits(QString::fromStdString(minutesText(t)));
         QAction* item = trayMenu_->addAction(text);
@@ -156,8 +157,7 @@ QString CKelmoFrm::trayTip() const {
     if (nextSlot_ == 0) return tr("KelmoTimes: no prayer scheduled");
     const double left = static_cast<double>((nextAt_ - services_.clock.now()).count());
     return tr("Next prayer: %1 at %2\nTime left: %3\nin %4")
-        .arg(QString::fromLatin1(slotPrayerName(nextSlot_)),
-             shownDigits(QString::fromStdString(minutesText(nextTime_))),
+        .arg(slotPrayerWord(nextSlot_), shownDigits(QString::fromStdString(minutesText(nextTime_))),
              shownDigits(leftText(left)), toWidget(records_.current.name));
 }
 
@@ -374,7 +374,7 @@ void CKelmoFrm::alertPrayer(double lateSeconds) {
 // The desktop notification beside the alert window, for desktops that show no tray icon.
 void CKelmoFrm::announcePrayer(double lateSeconds) {
     if (desktopNotifier_ == nullptr) return;
-    const QString name = QString::fromLatin1(slotPrayerName(nextSlot_));
+    const QString name = slotPrayerWord(nextSlot_);
     QString body =
         tr("%1 in %2").arg(prayerStartedLine(name, nextTime_), toWidget(records_.current.name));
     if (lateSeconds > 0) body.append('\n').append(prayerLateLine(lateSeconds));
@@ -444,7 +444,7 @@ bool CKelmoFrm::StartPreAlert() {
 void CKelmoFrm::ShowStatus() {
     if (statusBox_) return;  // one is open already
     const QString text = tr("Kelmo Timer is active \n%1 prayer starts at %2 \nin %3")
-                             .arg(QString::fromLatin1(slotPrayerName(nextSlot_)),
+                             .arg(slotPrayerWord(nextSlot_),
                                   shownDigits(QString::fromStdString(minutesText(nextTime_))),
                                   toWidget(records_.current.name));
     auto* box =

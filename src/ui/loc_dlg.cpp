@@ -27,6 +27,7 @@
 #include "ui/error_box.h"
 #include "ui/template_layout.h"
 #include "ui/text_edge.h"
+#include "ui/window_words.h"
 
 namespace kelmo::ui {
 
@@ -102,7 +103,7 @@ QString dstDayText(int index) {
     return QCoreApplication::translate("kelmo::ui::LocDlg", "%1 %2",
                                        "a week of the month and a weekday")
         .arg(QCoreApplication::translate(kLocContext, kWeekRules[rule % weeks]),
-             names::kWeekdays[rule / weeks]);
+             weekdayName(rule / weeks + 1));
 }
 
 LocDlg::LocDlg(Location& home, Location& current, const Services& services, QWidget* parent)
@@ -187,7 +188,7 @@ void LocDlg::buildTemplate() {
         for (int i = 0; i < kDayEntries; ++i) days->addItem(dstDayText(i));
         t.label(tr("Month"), d.x + 92, 137, 24, 10);
         QComboBox* months = t.dropDown(d.month, d.x + 116, 136, 48, 13);
-        for (const char* month : names::kMonths) months->addItem(month);
+        for (int month = 1; month <= kMonthsPerYear; ++month) months->addItem(monthName(month));
         days->setEnabled(false);
         months->setEnabled(false);
     }

@@ -12,6 +12,7 @@
 #include "ui/cfg_dlg.h"
 #include "ui/dialog_template.h"
 #include "ui/text_edge.h"
+#include "ui/window_words.h"
 
 namespace kelmo::ui {
 
@@ -52,7 +53,7 @@ MethodBox::MethodBox(QDialog* dialog, DialogTemplate& t, const Config& config) :
     figures_ = t.label(QString(), 9, 33, 321, 10);
     figures_->setObjectName(QString::number(kMethodFigures));
     for (const CalculationMethod& m : calculationMethods()) methods_->addItem(m.name);
-    for (const char* name : names::kHijriCalendars) calendars_->addItem(name);
+    for (const char* name : windowWords().hijriCalendars) calendars_->addItem(shownWord(name));
     const bool known =
         config.method >= 0 && static_cast<std::size_t>(config.method) < calculationMethods().size();
     methods_->setCurrentIndex(known ? config.method : kCustomMethod);

@@ -21,6 +21,7 @@
 #include "ui/program_file.h"
 #include "ui/template_layout.h"
 #include "ui/text_edge.h"
+#include "ui/window_words.h"
 
 namespace kelmo::ui {
 
@@ -77,8 +78,7 @@ Notify::Notify(const Config& config, const Location& location, int prayer, Insta
     buildTemplate();
     buildMenu();
     setWindowTitle(tr("%1 prayer starts at %2")
-                       .arg(QString::fromLatin1(names::kPrayers[prayer_]),
-                            shownDigits(minutesText(nextTime_))));
+                       .arg(alertPrayerName(prayer_), shownDigits(minutesText(nextTime_))));
     fitCaption();
     tickTimer_.setInterval(notifywin::kTickMs);
     connect(&tickTimer_, &QTimer::timeout, this, [this] { update(); });

@@ -12,6 +12,7 @@
 #include "prayer/school_of_law.h"
 #include "ui/text_edge.h"
 #include "ui/today_texts.h"
+#include "ui/window_words.h"
 
 namespace kelmo::ui {
 
@@ -54,7 +55,7 @@ void TodayPanel::buildLayout() {
     for (std::size_t slot = 0; slot < kPrayerSlotCount; ++slot) {
         const QString number = QString::number(slot);
         names_[slot] = namedLabel(today::kNamePrefix + number, this);
-        names_[slot]->setText(slotTitle(static_cast<PrayerSlot>(slot)));
+        names_[slot]->setText(slotName(static_cast<PrayerSlot>(slot)));
         times_[slot] = namedLabel(today::kTimePrefix + number, this);
         times_[slot]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(names_[slot], static_cast<int>(slot), 0);
@@ -131,7 +132,7 @@ void TodayPanel::showCountDown(double secondsLeft) {
         countDownLabel_->clear();
         return;
     }
-    const QString prayer = QString::fromLatin1(slotPrayerName(schedule_.nextSlot));
+    const QString prayer = slotPrayerWord(schedule_.nextSlot);
     const QString left = countDownText(secondsLeft);
     countDownLabel_->setText(schedule_.nextIsTomorrow ? tr("%1 tomorrow in %2").arg(prayer, left)
                                                       : tr("%1 in %2").arg(prayer, left));

@@ -6,10 +6,10 @@
 #include <cstdio>
 
 #include "calendar/julian_day.h"
-#include "calendar/names.h"
 #include "calendar/time_format.h"
 #include "files/reports/times_row.h"
 #include "ui/text_edge.h"
+#include "ui/window_words.h"
 
 namespace kelmo::ui {
 
@@ -26,23 +26,20 @@ std::string printed(const char* format, auto... values) {
 QString civilDateText(const CalendarDate& date) {
     return QCoreApplication::translate("kelmo::ui::TodayPanel", "%1, %2 %3 %4",
                                        "weekday, day, month, year")
-        .arg(QString::fromLatin1(names::nameAt(names::kWeekdays, weekday(julianDay(date)) - 1)),
-             shownNumber(static_cast<int>(date.day)),
-             QString::fromLatin1(names::nameAt(names::kMonths, date.month - 1)),
-             shownNumber(date.year));
+        .arg(weekdayName(weekday(julianDay(date))), shownNumber(static_cast<int>(date.day)),
+             monthName(date.month), shownNumber(date.year));
 }
 
 QString hijriDateText(const CalendarDate& date) {
     if (date.hijriValid != 1) return {};
     return QCoreApplication::translate("kelmo::ui::TodayPanel", "%1 %2 %3 AH",
                                        "day, Hijri month, Hijri year")
-        .arg(shownNumber(static_cast<int>(date.hijriDay)),
-             QString::fromLatin1(names::nameAt(names::kHijriMonths, date.hijriMonth - 1)),
+        .arg(shownNumber(static_cast<int>(date.hijriDay)), hijriMonthName(date.hijriMonth),
              shownNumber(date.hijriYear));
 }
 
 QString scheduleTimeText(const Config& config, PrayerSlot slot, const RowTime& time) {
-    if (!time.isTime()) return QString::fromLatin1(statusName(time.status));
+    if (!time.isTime()) return markerName(time.status);
     const FormattedTime shown =
         formatTime(prayerThreshold(slot), time.dayAngle(), config.precision, false);
     const QString text = shownDigits(QString::fromStdString(shown.text));

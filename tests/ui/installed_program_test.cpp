@@ -81,7 +81,10 @@ class InstalledProgramTest : public QObject {
         for (const QString& file :
              {QString("bin/Kelmo"), QString("bin/kelmo-cli"),
               QString("share/kelmotimes/Kelmo.html"), QString("share/kelmotimes/Athan.wav"),
-              QString("share/kelmotimes/PreAth.wav"), "share/applications/" + id + ".desktop",
+              QString("share/kelmotimes/PreAth.wav"),
+              QString("share/kelmotimes/translations/kelmo_ar.qm"),
+              QString("share/kelmotimes/translations/kelmo_de.qm"),
+              "share/applications/" + id + ".desktop",
               "share/metainfo/" + id + ".metainfo.xml",
               "share/icons/hicolor/scalable/apps/" + id + ".svg",
               "share/icons/hicolor/48x48/apps/" + id + ".png",

@@ -12,12 +12,12 @@ namespace kelmo::ui {
 
 namespace {
 
-QByteArray pngBytes(const PrayerChart& chart) {
+QByteArray pngBytes(const PrayerChart& chart, const Words& words) {
     QImage image(kChartFileSize, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        paintPrayerChart(painter, QRectF(QPointF(0, 0), kChartFileSize), chart);
+        paintPrayerChart(painter, QRectF(QPointF(0, 0), kChartFileSize), chart, words);
     }
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -26,7 +26,7 @@ QByteArray pngBytes(const PrayerChart& chart) {
     return bytes;
 }
 
-QByteArray svgBytes(const PrayerChart& chart) {
+QByteArray svgBytes(const PrayerChart& chart, const Words& words) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -37,15 +37,15 @@ QByteArray svgBytes(const PrayerChart& chart) {
     svg.setTitle(toWidget(chart.title));
     svg.setDescription(toWidget(chart.settings));
     QPainter painter(&svg);
-    paintPrayerChart(painter, QRectF(QPointF(0, 0), kChartFileSize), chart);
+    paintPrayerChart(painter, QRectF(QPointF(0, 0), kChartFileSize), chart, words);
     painter.end();
     return bytes;
 }
 
 }  // namespace
 
-QByteArray chartFileBytes(const PrayerChart& chart, ChartFormat format) {
-    return format == ChartFormat::png ? pngBytes(chart) : svgBytes(chart);
+QByteArray chartFileBytes(const PrayerChart& chart, ChartFormat format, const Words& words) {
+    return format == ChartFormat::png ? pngBytes(chart, words) : svgBytes(chart, words);
 }
 
 }  // namespace kelmo::ui

@@ -3,12 +3,15 @@
 
 #include <QByteArray>
 
+#include "calendar/words.h"
 #include "files/output/chart_format.h"
 #include "files/output/prayer_chart.h"
 
 namespace kelmo::ui {
 
 // The bytes of the chart's file at kChartFileSize. Needs a QGuiApplication (for the fonts).
-QByteArray chartFileBytes(const PrayerChart& chart, ChartFormat format);
+// Names as paintPrayerChart's.
+QByteArray chartFileBytes(const PrayerChart& chart, ChartFormat format,
+                          const Words& words = wordsOf(std::nullopt));
 
 }  // namespace kelmo::ui

@@ -49,8 +49,13 @@ constexpr int kRuleAlpha = 150;  // the rule's lines are lighter
 
 class ChartPainter {
   public:
-    ChartPainter(QPainter& painter, const QRectF& area, const PrayerChart& chart)
-        : p_(painter), area_(area), chart_(chart), s_(area.height() / kDesignHeight) {}
+    ChartPainter(QPainter& painter, const QRectF& area, const PrayerChart& chart,
+                 const Words& words)
+        : p_(painter),
+          area_(area),
+          chart_(chart),
+          words_(words),
+          s_(area.height() / kDesignHeight) {}
 
     void paint() {
         p_.save();
@@ -135,8 +140,23 @@ class ChartPainter {
         }
     }
 
+    // The English short names where the words are English ("Mar"), else the month's number.
+    QString shortMonthName(int month) const {
+        if (&words_ == &wordsOf(std::nullopt)) return names::nameAt(names::kShortMonths, month - 1);
+        return QString::number(month);
+    }
+
+    // A slot by its prayer's name in the words' language; Noon keeps its title.
+    QString prayerWord(PrayerSlot slot) const {
+        const int prayer = static_cast<int>(slot);
+        constexpr std::array<int, kPrayerSlotCount> kNames = {0, 1, 2, -1, 3, 4, 4, 5, 6};
+        const int name = kNames[static_cast<std::size_t>(prayer)];
+        return name < 0 ? QString::fromLatin1(slotTitle(slot))
+                        : QString::fromUtf8(words_.prayers[static_cast<std::size_t>(name)]);
+    }
+
     QString hijriLabel(const HijriMonthStart& start) const {
-        QString name = names::nameAt(names::kHijriMonths, start.hijriMonth - 1);
+        QString name = QString::fromUtf8(words_.hijriMonth(start.hijriMonth));
         if (start.hijriMonth == 1 || &start == &chart_.hijriMonthStarts.front()) {
             name += QString(" %1").arg(start.hijriYear);
         }
@@ -249,10 +269,8 @@ class ChartPainter {
             if (!ends) continue;
             const ChartDay& first = days[monthFirst];
             const double left = x(first.offset), right = x(days[i - 1].offset + 1);
-            QString name = names::nameAt(names::kMonths, first.date.month - 1);
-            if (textWidth(f, name) > right - left) {
-                name = names::nameAt(names::kShortMonths, first.date.month - 1);
-            }
+            QString name = QString::fromUtf8(words_.month(first.date.month));
+            if (textWidth(f, name) > right - left) name = shortMonthName(first.date.month);
             if (showsEachDay()) name += QString(" %1").arg(first.date.year);
             const double nameTop = showsEachDay() ? top + row : top;
             if (textWidth(f, name) <= right - left || showsEachDay()) {
@@ -281,7 +299,7 @@ class ChartPainter {
     std::vector<LegendEntry> legendEntries() const {
         std::vector<LegendEntry> entries;
         for (PrayerSlot slot : chart_.slots)
-            entries.push_back({slotTitle(slot), Swatch::line, slot});
+            entries.push_back({prayerWord(slot), Swatch::line, slot});
         const PrayerSlot any = chart_.slots.empty() ? PrayerSlot::isha : chart_.slots.back();
         if (!chart_.ruleName.empty()) {
             entries.push_back({legendText(QT_TRANSLATE_NOOP("kelmo::ui::ChartPicture",
@@ -380,14 +398,16 @@ class ChartPainter {
     QPainter& p_;
     QRectF area_;
     const PrayerChart& chart_;
+    const Words& words_;
     double s_;  // scale of the design sizes
     QRectF plot_;
 };
 
 }  // namespace
 
-void paintPrayerChart(QPainter& painter, const QRectF& area, const PrayerChart& chart) {
-    ChartPainter(painter, area, chart).paint();
+void paintPrayerChart(QPainter& painter, const QRectF& area, const PrayerChart& chart,
+                      const Words& words) {
+    ChartPainter(painter, area, chart, words).paint();
 }
 
 }  // namespace kelmo::ui

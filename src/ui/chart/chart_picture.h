@@ -5,6 +5,7 @@
 #include <QRectF>
 #include <QSize>
 
+#include "calendar/words.h"
 #include "files/output/prayer_chart.h"
 
 class QPainter;
@@ -16,7 +17,9 @@ inline constexpr QSize kChartFileSize(1680, 1160);
 
 // Draws the whole chart into area: the title, the Hijri month starts along the top, the
 // hour and month axes, one line per prayer (the rule's days dashed, markers as gaps), the
-// summer-time days shaded, today, and the legend.
-void paintPrayerChart(QPainter& painter, const QRectF& area, const PrayerChart& chart);
+// summer-time days shaded, today, and the legend. Prayer and month names are words' (the
+// windows' language; English for kelmo-cli).
+void paintPrayerChart(QPainter& painter, const QRectF& area, const PrayerChart& chart,
+                      const Words& words = wordsOf(std::nullopt));
 
 }  // namespace kelmo::ui
