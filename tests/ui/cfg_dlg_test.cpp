@@ -93,6 +93,30 @@ class CfgDlgTest : public QObject {
         QCOMPARE(fakes_->autostart.removed, 1);
     }
 
+    // "System", then the languages by their own names; a new choice is stored, kept in
+    // Kelmo.cfg and said to take effect at the next start; "System" stores none.
+    void theLanguageListStoresTheChoice() {
+        CfgDlg dialog(config_, fakes_->services);
+        dialog.show();
+        QComboBox* languages = test::listOf(&dialog, cfg::kLanguage);
+        QCOMPARE(languages->count(), static_cast<int>(kLanguages.size()) + 1);
+        QCOMPARE(languages->currentText(), QString("System"));
+        QCOMPARE(languages->itemText(static_cast<int>(Language::german) + 1), QString("Deutsch"));
+        languages->setCurrentIndex(static_cast<int>(Language::arabic) + 1);
+        click(&dialog, cfg::kOk);
+        QCOMPARE(config_.language, std::optional(Language::arabic));
+        QCOMPARE(stored().language, std::optional(Language::arabic));
+        QCOMPARE(fakes_->messages.lastText(),
+                 std::string("KelmoTimes speaks the chosen language from its next start."));
+        CfgDlg again(config_, fakes_->services);
+        QCOMPARE(test::listOf(&again, cfg::kLanguage)->currentIndex(),
+                 static_cast<int>(Language::arabic) + 1);
+        test::listOf(&again, cfg::kLanguage)->setCurrentIndex(0);
+        again.show();
+        click(&again, cfg::kOk);
+        QCOMPARE(stored().language, std::nullopt);
+    }
+
     void imsakHigherThanFajrIsRefused() {
         CfgDlg dialog(config_, fakes_->services);
         dialog.show();

@@ -1,15 +1,18 @@
 // The translations of the windows: every language's Qt Linguist file translates every text of
 // the program, keeps its place markers (%1 ..) and its closing TAB or line end, and its built
-// .qm file loads; the core's error texts are marked for translation word for word; the
-// desktop's language is read from LC_ALL, LC_MESSAGES and LANG in that order.
+// .qm file loads; the core's error texts are marked for translation word for word; the help
+// page follows the language; the desktop's language is read from LC_ALL, LC_MESSAGES and LANG
+// in that order.
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 #include <QTranslator>
+#include <fstream>
 
 #include "files/error_messages.h"
 #include "ui/error_box.h"
 #include "ui/ts_file.h"
+#include "ui/ui_support.h"
 #include "ui/window_language.h"
 
 using namespace kelmo;
@@ -58,6 +61,17 @@ class TranslationsTest : public QObject {
     void errorTextsAreTheCoresWithoutATranslation() {
         for (int code = 0; code < 1000; ++code)
             QCOMPARE(errorTextOf(code).toStdString(), std::string(errorMessage(code)));
+    }
+
+    // The help page of the installed language where there is one, else the English page.
+    void theHelpPageIsTheLanguagesWhereThereIsOne() {
+        const test::ProgramDirectory dir;
+        for (const char* page : {"Kelmo.html", "Kelmo_ar.html"}) std::ofstream(dir.path(page));
+        installLanguage(Language::arabic);
+        QVERIFY(helpPagePath().ends_with("/Kelmo_ar.html"));
+        installLanguage(Language::turkish);
+        QVERIFY(helpPagePath().ends_with("/Kelmo.html"));
+        installLanguage(Language::english);
     }
 
     void theDesktopsLanguageIsTheFirstVariableSet() {
