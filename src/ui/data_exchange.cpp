@@ -10,7 +10,12 @@
 namespace kelmo::ui {
 
 bool parseDialogInteger(const QString& text, int& value) {
-    const std::string digits = text.trimmed().toStdString();
+    // The digits of any script (Arabic-Indic, Persian) read as the ASCII digits.
+    QString ascii = text.trimmed();
+    for (QChar& c : ascii) {
+        if (c.isDigit() && c.unicode() > 0x7F) c = QChar(u'0' + c.digitValue());
+    }
+    const std::string digits = ascii.toStdString();
     const char* first = digits.data();
     const char* last = first + digits.size();
     if (first != last && *first == '+') {

@@ -13,7 +13,8 @@ class QLineEdit;
 
 namespace kelmo::ui {
 
-// Parses an integer as the dialog framework did: blanks around it, an optional sign, digits.
+// Parses an integer as the dialog framework did: blanks around it, an optional sign, digits
+// (of any script: Arabic-Indic and Persian digits read as ASCII ones).
 bool parseDialogInteger(const QString& text, int& value);
 
 inline constexpr const char* kOutsideCp1252 =

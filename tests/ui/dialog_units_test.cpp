@@ -41,6 +41,10 @@ class DialogUnitsTest : public QObject {
         QVERIFY(parseDialogInteger(" 12 ", value) && value == 12);
         QVERIFY(parseDialogInteger("+5", value) && value == 5);
         QVERIFY(parseDialogInteger("-2000", value) && value == -2000);
+        // Digits as an Arabic or Persian keyboard types them.
+        QVERIFY(parseDialogInteger(QString::fromUtf8("\u0661\u0664\u0664\u0665"), value) &&
+                value == 1445);
+        QVERIFY(parseDialogInteger(QString::fromUtf8("-\u06f2\u06f0"), value) && value == -20);
         for (const char* bad :
              {"", " ", "-", "+", "1.5", "12a", "a12", "1 2", "99999999999", "+-5", "0x10"})
             QVERIFY2(!parseDialogInteger(bad, value), bad);
