@@ -28,7 +28,4 @@ class SoundPlayer {
     virtual std::string failure() const = 0;
 };
 
-// The text shown when the platform refuses to play (it is not one of the numbered errors).
-inline constexpr const char* kSoundPlayerFailed = "Could not start sound player!\t";
-
 }  // namespace kelmo::platform
