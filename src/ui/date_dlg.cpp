@@ -17,6 +17,7 @@
 #include "ui/dialog_template.h"
 #include "ui/error_box.h"
 #include "ui/template_layout.h"
+#include "ui/text_edge.h"
 #include "ui/window_words.h"
 
 namespace kelmo::ui {
@@ -247,15 +248,15 @@ QString DateDlg::chosenDateLine() const {
     if (dateType_ == 1)
         return tr("The chosen date corresponds to %1, %2/%3/%4 AD")
             .arg(weekday)
-            .arg(wholeDay(chosen.day))
+            .arg(shownNumber(wholeDay(chosen.day)))
             .arg(monthName(chosen.month))
-            .arg(chosen.year);
+            .arg(shownNumber(chosen.year));
     if (chosen.hijriValid == 1)
         return tr("The chosen date corresponds to %1, %2/%3/%4 AH")
             .arg(weekday)
-            .arg(wholeDay(chosen.hijriDay))
+            .arg(shownNumber(wholeDay(chosen.hijriDay)))
             .arg(hijriMonthName(chosen.hijriMonth))
-            .arg(chosen.hijriYear);
+            .arg(shownNumber(chosen.hijriYear));
     if (jd < kHijriEpoch) return tr("The chosen date is pre Hijri date                   ");
     if (config_.hijriCalendar == HijriCalendar::ummAlQura) {
         return tr("The chosen date lies outside the Umm al-Qura calendar (1300 to 1600 AH)");

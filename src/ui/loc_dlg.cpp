@@ -97,7 +97,7 @@ int dstCode(int monthIndex, int dayIndex) {
 }  // namespace
 
 QString dstDayText(int index) {
-    if (index < kDaysOfMonth) return QString::number(index + 1);
+    if (index < kDaysOfMonth) return shownNumber(index + 1);
     const int rule = index - kDaysOfMonth;
     const int weeks = static_cast<int>(std::size(kWeekRules));
     return QCoreApplication::translate("kelmo::ui::LocDlg", "%1 %2",
