@@ -34,13 +34,13 @@ int BackgroundMode::run(ApplicationRecords& records) {
             return 0;
         case platform::TimerEndpointServer::Claim::failed: {
             // Unreachable, and without the lock that keeps a second Timer out: not started.
-            const std::string server_failure = server_->failure();
-            const std::string why = kTimerNotStarted + server_failure + ".";
+            const std::string failure = server_->failure();
+            const std::string why = kTimerNotStarted + failure + ".";
             server_.reset();
             std::fprintf(stderr, "Kelmo: %s\n", why.c_str());
             say(services_.messages,
                 QCoreApplication::translate("kelmo::ui::BackgroundMode", kTimerNotStarted) +
-                    QString::fromStdString(server_failure) + ".\t");
+                    QString::fromStdString(failure) + ".\t");
             return 0;
         }
         case platform::TimerEndpointServer::Claim::listening:
