@@ -16,6 +16,10 @@
         <translation>الشروق</translation>
     </message>
     <message>
+        <source>Noon</source>
+        <translation>الزوال</translation>
+    </message>
+    <message>
         <source>Duhr</source>
         <translation>الظهر</translation>
     </message>

@@ -16,6 +16,10 @@
         <translation>Schuruq</translation>
     </message>
     <message>
+        <source>Noon</source>
+        <translation>Mittag</translation>
+    </message>
+    <message>
         <source>Duhr</source>
         <translation>Dhuhr</translation>
     </message>

@@ -16,6 +16,10 @@
         <translation>Chourouq</translation>
     </message>
     <message>
+        <source>Noon</source>
+        <translation>Midi solaire</translation>
+    </message>
+    <message>
         <source>Duhr</source>
         <translation>Dhohr</translation>
     </message>

@@ -16,6 +16,10 @@
         <translation>Terbit</translation>
     </message>
     <message>
+        <source>Noon</source>
+        <translation>Istiwa</translation>
+    </message>
+    <message>
         <source>Duhr</source>
         <translation>Dzuhur</translation>
     </message>

@@ -16,6 +16,10 @@
         <translation>Syuruk</translation>
     </message>
     <message>
+        <source>Noon</source>
+        <translation>Istiwa</translation>
+    </message>
+    <message>
         <source>Duhr</source>
         <translation>Zohor</translation>
     </message>

@@ -16,6 +16,10 @@
         <translation>Güneş</translation>
     </message>
     <message>
+        <source>Noon</source>
+        <translation>Zeval</translation>
+    </message>
+    <message>
         <source>Duhr</source>
         <translation>Öğle</translation>
     </message>

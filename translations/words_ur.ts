@@ -16,6 +16,10 @@
         <translation>طلوع آفتاب</translation>
     </message>
     <message>
+        <source>Noon</source>
+        <translation>زوال</translation>
+    </message>
+    <message>
         <source>Duhr</source>
         <translation>ظہر</translation>
     </message>

@@ -8,7 +8,7 @@ namespace kelmo {
 const std::array<Words, kLanguages.size()> kWordsTable = {{
     // en
     {
-        {{"Imsak", "Fajr", "Shuruq", "Duhr", "Asr", "Maghrib", "Isha"}},
+        {{"Imsak", "Fajr", "Shuruq", "Noon", "Duhr", "Asr", "Maghrib", "Isha"}},
         {{"Muharram", "Safar", "Rabi'I", "Rabi'II", "Jumada I", "Jumada II", "Rajab", "Sha'ban",
           "Ramadan", "Shawwal", "Thu Al-Qa'da", "Thu Al-Hijja"}},
         {{"January", "February", "March", "April", "May", "June", "July", "August", "September",
@@ -91,9 +91,9 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
     // ar
     {
         {{"\u0627\u0644\u0625\u0645\u0633\u0627\u0643", "\u0627\u0644\u0641\u062c\u0631",
-          "\u0627\u0644\u0634\u0631\u0648\u0642", "\u0627\u0644\u0638\u0647\u0631",
-          "\u0627\u0644\u0639\u0635\u0631", "\u0627\u0644\u0645\u063a\u0631\u0628",
-          "\u0627\u0644\u0639\u0634\u0627\u0621"}},
+          "\u0627\u0644\u0634\u0631\u0648\u0642", "\u0627\u0644\u0632\u0648\u0627\u0644",
+          "\u0627\u0644\u0638\u0647\u0631", "\u0627\u0644\u0639\u0635\u0631",
+          "\u0627\u0644\u0645\u063a\u0631\u0628", "\u0627\u0644\u0639\u0634\u0627\u0621"}},
         {{"\u0645\u062d\u0631\u0645", "\u0635\u0641\u0631",
           "\u0631\u0628\u064a\u0639 \u0627\u0644\u0623\u0648\u0644",
           "\u0631\u0628\u064a\u0639 \u0627\u0644\u0622\u062e\u0631",
@@ -286,8 +286,9 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
     // ur
     {
         {{"\u0627\u0645\u0633\u0627\u06a9", "\u0641\u062c\u0631",
-          "\u0637\u0644\u0648\u0639 \u0622\u0641\u062a\u0627\u0628", "\u0638\u06c1\u0631",
-          "\u0639\u0635\u0631", "\u0645\u063a\u0631\u0628", "\u0639\u0634\u0627\u0621"}},
+          "\u0637\u0644\u0648\u0639 \u0622\u0641\u062a\u0627\u0628", "\u0632\u0648\u0627\u0644",
+          "\u0638\u06c1\u0631", "\u0639\u0635\u0631", "\u0645\u063a\u0631\u0628",
+          "\u0639\u0634\u0627\u0621"}},
         {{"\u0645\u062d\u0631\u0645", "\u0635\u0641\u0631",
           "\u0631\u0628\u06cc\u0639 \u0627\u0644\u0627\u0648\u0644",
           "\u0631\u0628\u06cc\u0639 \u0627\u0644\u062b\u0627\u0646\u06cc",
@@ -472,8 +473,9 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
     // fa
     {
         {{"\u0627\u0645\u0633\u0627\u06a9", "\u0635\u0628\u062d",
-          "\u0637\u0644\u0648\u0639 \u0622\u0641\u062a\u0627\u0628", "\u0638\u0647\u0631",
-          "\u0639\u0635\u0631", "\u0645\u063a\u0631\u0628", "\u0639\u0634\u0627"}},
+          "\u0637\u0644\u0648\u0639 \u0622\u0641\u062a\u0627\u0628", "\u0632\u0648\u0627\u0644",
+          "\u0638\u0647\u0631", "\u0639\u0635\u0631", "\u0645\u063a\u0631\u0628",
+          "\u0639\u0634\u0627"}},
         {{"\u0645\u062d\u0631\u0645", "\u0635\u0641\u0631",
           "\u0631\u0628\u06cc\u0639\u200c\u0627\u0644\u0627\u0648\u0644",
           "\u0631\u0628\u06cc\u0639\u200c\u0627\u0644\u062b\u0627\u0646\u06cc",
@@ -653,8 +655,8 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
     },
     // tr
     {
-        {{"\u0130msak", "Sabah", "G\u00fcne\u015f", "\u00d6\u011fle", "\u0130kindi", "Ak\u015fam",
-          "Yats\u0131"}},
+        {{"\u0130msak", "Sabah", "G\u00fcne\u015f", "Zeval", "\u00d6\u011fle", "\u0130kindi",
+          "Ak\u015fam", "Yats\u0131"}},
         {{"Muharrem", "Safer", "Rebi\u00fclevvel", "Rebi\u00fclahir", "Cemaziyelevvel",
           "Cemaziyelahir", "Recep", "\u015eaban", "Ramazan", "\u015eevval", "Zilkade", "Zilhicce"}},
         {{"Ocak", "\u015eubat", "Mart", "Nisan", "May\u0131s", "Haziran", "Temmuz", "A\u011fustos",
@@ -742,7 +744,7 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
     },
     // id
     {
-        {{"Imsak", "Subuh", "Terbit", "Dzuhur", "Ashar", "Maghrib", "Isya"}},
+        {{"Imsak", "Subuh", "Terbit", "Istiwa", "Dzuhur", "Ashar", "Maghrib", "Isya"}},
         {{"Muharram", "Safar", "Rabiul Awal", "Rabiul Akhir", "Jumadil Awal", "Jumadil Akhir",
           "Rajab", "Syakban", "Ramadan", "Syawal", "Zulkaidah", "Zulhijah"}},
         {{"Januari", "Februari", "Maret", "April", "Mei", "Juni", "Juli", "Agustus", "September",
@@ -824,7 +826,7 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
     },
     // ms
     {
-        {{"Imsak", "Subuh", "Syuruk", "Zohor", "Asar", "Maghrib", "Isyak"}},
+        {{"Imsak", "Subuh", "Syuruk", "Istiwa", "Zohor", "Asar", "Maghrib", "Isyak"}},
         {{"Muharam", "Safar", "Rabiulawal", "Rabiulakhir", "Jamadilawal", "Jamadilakhir", "Rejab",
           "Syaaban", "Ramadan", "Syawal", "Zulkaedah", "Zulhijah"}},
         {{"Januari", "Februari", "Mac", "April", "Mei", "Jun", "Julai", "Ogos", "September",
@@ -906,7 +908,7 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
     },
     // fr
     {
-        {{"Imsak", "Fajr", "Chourouq", "Dhohr", "Asr", "Maghrib", "Icha"}},
+        {{"Imsak", "Fajr", "Chourouq", "Midi solaire", "Dhohr", "Asr", "Maghrib", "Icha"}},
         {{"Mouharram", "Safar", "Rabia al-awal", "Rabia ath-thani", "Joumada al-oula",
           "Joumada ath-thania", "Rajab", "Chaabane", "Ramadan", "Chawwal", "Dhou al-qi'da",
           "Dhou al-hijja"}},
@@ -991,7 +993,7 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
     },
     // de
     {
-        {{"Imsak", "Fadschr", "Schuruq", "Dhuhr", "Asr", "Maghrib", "Ischa"}},
+        {{"Imsak", "Fadschr", "Schuruq", "Mittag", "Dhuhr", "Asr", "Maghrib", "Ischa"}},
         {{"Muharram", "Safar", "Rabi' al-awwal", "Rabi' ath-thani", "Dschumada l-ula",
           "Dschumada th-thaniya", "Radschab", "Scha'ban", "Ramadan", "Schawwal", "Dhu l-qa'da",
           "Dhu l-hiddscha"}},
