@@ -47,9 +47,9 @@ std::string formatAngle(double radians, bool minutesOnly) {
     const char* sign = a.degrees == 0 && radians < 0 ? "-" : "";
     char text[64];
     if (minutesOnly) {
-        std::snprintf(text, sizeof text, "%s%02d\xB0%02d'", sign, a.degrees, a.minutes);
+        std::snprintf(text, sizeof text, "%s%02d\u00B0%02d'", sign, a.degrees, a.minutes);
     } else {
-        std::snprintf(text, sizeof text, "%s%02d\xB0%02d'%02d\"", sign, a.degrees, a.minutes,
+        std::snprintf(text, sizeof text, "%s%02d\u00B0%02d'%02d\"", sign, a.degrees, a.minutes,
                       a.seconds);
     }
     return text;
@@ -63,9 +63,9 @@ std::string formatBearing(double radians, bool minutesOnly) {
     if (a.degrees >= kDegreesPerTurn) a.degrees -= kDegreesPerTurn;  // 359 59' 59.9996" is north
     char text[64];
     if (minutesOnly) {
-        std::snprintf(text, sizeof text, "%02d\xB0%02d'", a.degrees, a.minutes);
+        std::snprintf(text, sizeof text, "%02d\u00B0%02d'", a.degrees, a.minutes);
     } else {
-        std::snprintf(text, sizeof text, "%02d\xB0%02d'%02d\"", a.degrees, a.minutes, a.seconds);
+        std::snprintf(text, sizeof text, "%02d\u00B0%02d'%02d\"", a.degrees, a.minutes, a.seconds);
     }
     return text;
 }
@@ -83,8 +83,8 @@ std::string formatLatLon(double radians, bool isLongitude, bool compact) {
                       a.degrees, a.minutes, letter);
     } else {
         std::snprintf(text, sizeof text,
-                      isLongitude ? "%03d\xB0%02d'%02d\" %c" : "%02d\xB0%02d'%02d\" %c", a.degrees,
-                      a.minutes, a.seconds, letter);
+                      isLongitude ? "%03d\u00B0%02d'%02d\" %c" : "%02d\u00B0%02d'%02d\" %c",
+                      a.degrees, a.minutes, a.seconds, letter);
     }
     return text;
 }

@@ -1,7 +1,6 @@
 #include "platform/message_box.h"
 
 #include "files/error_messages.h"
-#include "platform/encoding.h"
 
 namespace kelmo::platform {
 
@@ -10,7 +9,7 @@ void showError(MessageBox& box, int code) {
 }
 
 void showError(MessageBox& box, int code, const std::string& detail) {
-    box.show(std::string(errorMessage(code)) + "\n" + cp1252FromUtf8(detail));
+    box.show(std::string(errorMessage(code)) + "\n" + detail);
 }
 
 }  // namespace kelmo::platform

@@ -1,5 +1,5 @@
-// Modal message boxes captioned with the application title. Texts are Windows-1252 like
-// every text of the program and are shown whole, the TAB that ends each error text included.
+// Modal message boxes captioned with the application title. Texts are UTF-8 like every text
+// of the program and are shown whole, the TAB that ends each error text included.
 #pragma once
 
 #include <string>
@@ -22,8 +22,8 @@ class MessageBox {
 
 // The standard report of a failure: the text of the error code in a box with one OK button.
 void showError(MessageBox& box, int code);
-// The same with more on the lines below the error text: detail (UTF-8, such as a file path
-// and why the action failed) in the box's Windows-1252.
+// The same with more on the lines below the error text: detail (such as a file path and why
+// the action failed).
 void showError(MessageBox& box, int code, const std::string& detail);
 
 }  // namespace kelmo::platform

@@ -373,8 +373,7 @@ void CKelmoFrm::alertPrayer(double lateSeconds) {
 void CKelmoFrm::announcePrayer(double lateSeconds) {
     if (desktopNotifier_ == nullptr) return;
     const std::string name = slotPrayerName(nextSlot_);
-    std::string body = prayerStartedLine(name, nextTime_) + " in " +
-                       platform::utf8FromCp1252(records_.current.name);
+    std::string body = prayerStartedLine(name, nextTime_) + " in " + records_.current.name;
     if (lateSeconds > 0) body.append("\n").append(prayerLateLine(lateSeconds));
     desktopNotifier_->notify(prayerTimeTitle(name), body);
 }

@@ -267,13 +267,13 @@ TEST(PrayerChart, HijriMonthFromItsFirstDayWithTitleAndSettings) {
     EXPECT_EQ(chart.hijriMonthStarts.front().offset, 0);
     EXPECT_FALSE(chart.today.has_value());
     EXPECT_EQ(chart.title,
-              "Prayer times Ramadan 1445 AH at Manama,Bahrain (26\xB0"
-              "14'10\" N, 050\xB0"
+              "Prayer times Ramadan 1445 AH at Manama,Bahrain (26\u00B0"
+              "14'10\" N, 050\u00B0"
               "34'59\" E, UTC+3)");
     EXPECT_EQ(chart.settings,
-              "Shafi'i; Imsak -16\xB0"
-              "00', Fajr -13\xB0"
-              "30', Isha -18\xB0"
+              "Shafi'i; Imsak -16\u00B0"
+              "00', Fajr -13\u00B0"
+              "30', Isha -18\u00B0"
               "00'; rule at high latitudes: Nearest location-all prayers");
 }
 

@@ -86,7 +86,7 @@ TEST(PrayerReport, OneDayIsTheHeaderAndOneRow) {
     const std::string text = report(d, l, c);
     ASSERT_EQ(d.hijriValid, 1);
     // Jafari: five cells, and no Isha angle in the configuration block.
-    EXPECT_NE(text.find("Imsak angle = -16\xB0 00', Fajr angle = -13\xB0 30',\n"
+    EXPECT_NE(text.find("Imsak angle = -16\u00B0 00', Fajr angle = -13\u00B0 30',\n"
                         "\t\tAdded minutes to Maghrib time = 0,\n"),
               std::string::npos);
     EXPECT_NE(text.find("Imsak    Fajr     Shuruq   Duhr     Maghrib\n" + kSeparator),

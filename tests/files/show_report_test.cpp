@@ -27,11 +27,6 @@ class FakeServices final : public ReportServices {
     bool startFails = false;
     std::vector<std::pair<std::string, std::vector<std::string>>> started;
 
-    std::string fileText(std::string_view report) const override {
-        std::string text(1, '[');
-        text += report;
-        return text + ']';
-    }
     ProgramStart startProgram(const std::string& program,
                               const std::vector<std::string>& args) override {
         started.emplace_back(program, args);
@@ -130,14 +125,14 @@ TEST_F(InTempDir, OneDayIsReturnedForTheMessageBoxAndNoFileIsWritten) {
     EXPECT_TRUE(services.started.empty());
 }
 
-TEST_F(InTempDir, MonthIsWrittenInTheFileEncodingAndOpenedInTheEditor) {
+TEST_F(InTempDir, MonthIsWrittenAsItIsAndOpenedInTheEditor) {
     FakeServices services;
     services.installed = {"myeditor", kDesktopOpener};
     const ShownReport shown =
-        showReport("report\xB0", kPrayerReportOutput, monthConfig(), place(), services);
+        showReport("report\u00B0", kPrayerReportOutput, monthConfig(), place(), services);
     EXPECT_EQ(shown.error, 0);
     EXPECT_TRUE(shown.dayText.empty());
-    EXPECT_EQ(readFile(kReportFileName), "[report\xB0]");
+    EXPECT_EQ(readFile(kReportFileName), "report\u00B0");
     ASSERT_EQ(services.started.size(), 1u);
     EXPECT_EQ(services.started[0].first, "myeditor");
     EXPECT_EQ(services.started[0].second, std::vector<std::string>{"Kelmo.out"});
@@ -157,7 +152,7 @@ TEST_F(InTempDir, ReportGoesBesideKelmoCfgInTheUsersFolder) {
     setUserConfigDir("");
     setProgramDir("", "");
     EXPECT_EQ(shown.error, 0);
-    EXPECT_EQ(readFile(folder + kReportFileName), "[month]");
+    EXPECT_EQ(readFile(folder + kReportFileName), "month");
     EXPECT_FALSE(fs::exists(kReportFileName));
     ASSERT_EQ(services.started.size(), 1u);
     EXPECT_EQ(services.started[0].second, std::vector<std::string>{folder + kReportFileName});
@@ -198,7 +193,7 @@ TEST_F(InTempDir, NothingStartsGives502NamingTheFileAndWhy) {
     EXPECT_EQ(shown.detail,
               "Kelmo.out\nmyeditor was not found, and xdg-open, the desktop's "
               "opener of files (package xdg-utils), was not found.");
-    EXPECT_EQ(readFile(kReportFileName), "[month]");
+    EXPECT_EQ(readFile(kReportFileName), "month");
     // A terminal program is not replaced by the opener: the user chose it.
     services.installed = {"myeditor", kDesktopOpener};
     services.terminalOnly = {"myeditor"};

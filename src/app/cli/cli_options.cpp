@@ -15,12 +15,12 @@
 #include "calendar/place_zone.h"
 #include "calendar/summer_time.h"
 #include "calendar/time_zone_database.h"
+#include "calendar/utf8_text.h"
 #include "calendar/zone_rules.h"
 #include "files/error_messages.h"
 #include "files/reports/show_report.h"
 #include "files/settings/field_scanner.h"
 #include "hijri/hijri_date.h"
-#include "platform/encoding.h"
 #include "prayer/calculation_methods.h"
 
 namespace kelmo::cli {
@@ -158,21 +158,20 @@ bool parseIsoDate(const std::string& text, int& year, int& month, int& day) {
 
 namespace {
 
-// A name given at the terminal (UTF-8) as the core keeps it (Windows-1252).
+// A name given at the terminal: UTF-8 in any script, of at most Location::kNameLength
+// characters.
 CliError placeName(const std::string& option, const std::string& utf8, std::string& name) {
-    if (!platform::fitsCp1252(utf8)) {
-        return {kExitUsage, option + ": \"" + utf8 + "\" has characters Windows-1252 cannot hold"};
-    }
+    if (!isWellFormedUtf8(utf8)) return {kExitUsage, option + ": a name must be UTF-8 text"};
     if (holdsControl(utf8)) {
         return {kExitUsage, option +
                                 ": a name must not hold a control character (such as CR "
                                 "or ESC)"};
     }
-    name = platform::cp1252FromUtf8(utf8);
-    if (name.size() > Location::kNameLength) {
+    if (characterCount(utf8) > Location::kNameLength) {
         return {kExitUsage, option + ": at most " + std::to_string(Location::kNameLength) +
                                 " characters: \"" + utf8 + "\""};
     }
+    name = utf8;
     return {};
 }
 

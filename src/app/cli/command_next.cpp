@@ -13,7 +13,6 @@
 #include "calendar/julian_day.h"
 #include "calendar/local_time.h"
 #include "calendar/time_format.h"
-#include "platform/encoding.h"
 #include "prayer/next_prayer.h"
 
 namespace kelmo::cli {
@@ -36,7 +35,7 @@ int runNext(const CliOptions& options, const platform::Clock& clock) {
     if (at.dayOffset != 0) day = daysLater(day, at.dayOffset);
     const bool laterDay = daysBetween(currentLocalTime(*r.zone, now).date, day) > 0;
     const char* name = slotPrayerName(next->slot);
-    const std::string place = platform::utf8FromCp1252(r.location.name);
+    const std::string place = r.location.name;
     std::string out;
     if (options.output.format == "json") {
         nlohmann::json j = {{"prayer", name},

@@ -17,7 +17,6 @@
 #include "calendar/row_time.h"
 #include "files/reports/qibla_texts.h"
 #include "platform/computer_zone.h"
-#include "platform/encoding.h"
 #include "qibla/compute_qibla.h"
 #include "qibla/qibla_direction.h"
 #include "qibla/sun_shadow.h"
@@ -100,9 +99,8 @@ int runQibla(const CliOptions& options, const platform::Clock& clock, const Mome
         ComputeQibla(kQiblaFromSunShadow, r.location, r.config, computer, results);
     }
 
-    const std::string text = options.output.format == "json"
-                                 ? jsonText(method, results)
-                                 : platform::utf8FromCp1252(textLines(method, results));
+    const std::string text =
+        options.output.format == "json" ? jsonText(method, results) : textLines(method, results);
     return report(writeOutput(options.output, text));
 }
 

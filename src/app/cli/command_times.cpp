@@ -13,7 +13,6 @@
 #include "calendar/time_format.h"
 #include "files/output/ics_calendar.h"
 #include "files/reports/prayer_report.h"
-#include "platform/encoding.h"
 #include "prayer/day_prayers.h"
 #include "prayer/school_of_law.h"
 
@@ -69,7 +68,7 @@ std::string textHeader(const Resolved& r) {
         header += text;
     }
     while (header.back() == ' ') header.pop_back();
-    return platform::utf8FromCp1252(header + "\n");
+    return header + "\n";
 }
 
 std::string textLine(const ScheduleDay& day, int fiqh) {
@@ -112,8 +111,7 @@ int runTimes(const CliOptions& options, const platform::Clock& clock) {
     }
     if (format == "ics") {
         if (!fitsIcsYears(events)) return report(icsYearsError());
-        out = icsCalendar(events, r.location, platform::utf8FromCp1252(r.location.name),
-                          clock.utcNow());
+        out = icsCalendar(events, r.location, r.location.name, clock.utcNow());
     }
     return report(writeOutput(options.output, out));
 }

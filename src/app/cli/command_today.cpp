@@ -5,7 +5,6 @@
 #include "calendar/julian_day.h"
 #include "calendar/names.h"
 #include "hijri/hijri_date.h"
-#include "platform/encoding.h"
 
 namespace kelmo::cli {
 
@@ -24,7 +23,7 @@ int runToday(const CliOptions& options, const platform::Clock& clock) {
                       names::kHijriMonths[hijri.hijriMonth - 1], hijri.hijriYear);
         text += line;
     }
-    return report(writeOutput(options.output, platform::utf8FromCp1252(text)));
+    return report(writeOutput(options.output, text));
 }
 
 void addTodayCommand(CLI::App& app, CommandRun& run) {

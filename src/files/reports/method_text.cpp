@@ -12,7 +12,7 @@ namespace {
 // An angle below the horizon as written: the depression, positive ("18.5").
 std::string depression(float angle) {
     std::string text;
-    appendFormat(text, "%g\xB0", -static_cast<double>(angle));
+    appendFormat(text, "%g\u00B0", -static_cast<double>(angle));
     return text;
 }
 

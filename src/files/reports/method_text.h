@@ -8,7 +8,7 @@
 
 namespace kelmo {
 
-// "Fajr 18.5\xB0, Isha 90 min after Maghrib (120 min in Ramadan), Maghrib at sunset, Imsak 10
+// "Fajr 18.5°, Isha 90 min after Maghrib (120 min in Ramadan), Maghrib at sunset, Imsak 10
 // min before Fajr, Asr by the configured school, no minute adjustments".
 std::string methodFiguresText(const CalculationMethod& method);
 

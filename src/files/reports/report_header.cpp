@@ -91,14 +91,14 @@ void writeConfigurationBlock(const Config& config, std::string& text) {
     const SplitAngle isha = splitAngle(config.ishaAngle, true);
     if (usesIsha(config.fiqh)) {
         appendFormat(text,
-                     "\t\tImsak angle = %02d\xB0 %02d', Fajr angle = %02d\xB0 %02d', \n"
-                     "\t\tIsha angle = %02d\xB0 %02d', Added minutes to Maghrib time = %d,\n"
+                     "\t\tImsak angle = %02d\u00B0 %02d', Fajr angle = %02d\u00B0 %02d', \n"
+                     "\t\tIsha angle = %02d\u00B0 %02d', Added minutes to Maghrib time = %d,\n"
                      "\t\tAdjust Islamic calendar by %1d days,\n",
                      imsak.degrees, imsak.minutes, fajr.degrees, fajr.minutes, isha.degrees,
                      isha.minutes, config.maghribDelay, config.hijriAdjust);
     } else {
         appendFormat(text,
-                     "\t\tImsak angle = %02d\xB0 %02d', Fajr angle = %02d\xB0 %02d',\n"
+                     "\t\tImsak angle = %02d\u00B0 %02d', Fajr angle = %02d\u00B0 %02d',\n"
                      "\t\tAdded minutes to Maghrib time = %d,\n"
                      "\t\tAdjust Islamic calendar by %1d days,\n",
                      imsak.degrees, imsak.minutes, fajr.degrees, fajr.minutes, config.maghribDelay,

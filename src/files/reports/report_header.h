@@ -1,7 +1,6 @@
 // The opening lines shared by the prayer schedule and the Moon information reports: the
 // banner, the location block, the configuration block (prayer schedule only), the title and
-// the column line. Texts are Windows-1252 (the degree sign is the byte 0xB0); every function
-// appends to a growing text.
+// the column line. Texts are UTF-8; every function appends to a growing text.
 #pragma once
 
 #include <string>

@@ -166,7 +166,7 @@ ShownReport showReport(const std::string& text, int kind, const Config& config,
         return shown;
     }
     const std::string reportFile = settingsPath(kReportFileName);
-    shown.error = writeReportFile(reportFile, services.fileText(text));
+    shown.error = writeReportFile(reportFile, text);
     if (shown.error != 0) return shown;
     const std::vector<std::string> args = {reportFile};
     const std::string viewer = reportViewerProgram(config.editor);

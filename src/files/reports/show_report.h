@@ -33,8 +33,6 @@ enum class ProgramStart { started, notFound, failed, terminalOnly };
 class ReportServices {
   public:
     virtual ~ReportServices() = default;
-    // The Windows-1252 report text as it is stored in the report file.
-    virtual std::string fileText(std::string_view report) const = 0;
     // Starts program (the name as given, else along the PATH) with args; does not wait.
     virtual ProgramStart startProgram(const std::string& program,
                                       const std::vector<std::string>& args) = 0;

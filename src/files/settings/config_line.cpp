@@ -8,8 +8,10 @@
 #include "base/angles.h"
 #include "base/setting_limits.h"
 #include "calendar/names.h"
+#include "calendar/utf8_text.h"
 #include "files/settings/config_errors.h"
 #include "files/settings/field_scanner.h"
+#include "files/settings/windows1252.h"
 #include "prayer/calculation_methods.h"
 
 namespace kelmo {
@@ -147,6 +149,22 @@ std::string decodeText(std::string_view word) {
     return text;
 }
 
+std::string nameForFile(std::string_view name, NameEncoding encoding) {
+    const std::string word = encodeText(name);
+    return encoding == NameEncoding::utf8 ? word : cp1252FromUtf8(word);
+}
+
+std::string nameFromFile(std::string_view word, NameEncoding encoding) {
+    const std::string text = decodeText(word);
+    const std::string utf8 =
+        encoding == NameEncoding::utf8 ? wellFormedUtf8(text) : utf8FromCp1252(text);
+    return std::string(firstCharacters(utf8, Location::kNameLength));
+}
+
+bool nameFitsWindows1252(std::string_view name) {
+    return fitsCp1252(name);
+}
+
 std::string formatConfigLine(std::string_view storedHomeName, const Config& c) {
     const PackedOptions p = packOptions(c);
     std::string line(storedHomeName);
@@ -172,11 +190,13 @@ std::string formatConfigLine(std::string_view storedHomeName, const Config& c) {
     return line;
 }
 
-int parseConfigLine(std::string_view line, std::string& homeName, Config& c) {
+int parseConfigLine(std::string_view line, std::string& homeName, Config& c,
+                    NameEncoding encoding) {
     FieldScanner scan(line);
     PackedOptions p;
+    std::string_view storedHome;
     const bool complete =
-        scan.word(homeName, Location::kNameLength) && scan.word(c.editor, Config::kTextLength) &&
+        scan.word(storedHome) && scan.word(c.editor, Config::kTextLength) &&
         scan.word(c.soundFile, Config::kTextLength) &&
         scan.word(c.preAlertSoundFile, Config::kTextLength) && scan.real(c.imsakAngle) &&
         scan.real(c.fajrAngle) && scan.real(c.ishaAngle) && scan.real(c.moonVisibilityLimit) &&
@@ -186,28 +206,27 @@ int parseConfigLine(std::string_view line, std::string& homeName, Config& c) {
     unpackOptions(p, c);
     if (!settingsAreValid(c)) return kConfigCorrupt;
     readOptionalWords(scan, c);
-    homeName = decodeText(homeName);
+    homeName = nameFromFile(storedHome, encoding);
     c.editor = decodeText(c.editor);
     c.soundFile = decodeText(c.soundFile);
     c.preAlertSoundFile = decodeText(c.preAlertSoundFile);
     return 0;
 }
 
-std::string formatLocationLine(const Location& l) {
-    return encodeText(l.name) + ' ' + fixed(l.latitude, 8) + ' ' + fixed(l.longitude, 8) + ' ' +
-           std::to_string(l.height) + ' ' + fixed(l.timeZone, 4) + ' ' +
-           std::to_string(l.dstStart) + ' ' + std::to_string(l.dstEnd) +
+std::string formatLocationLine(const Location& l, NameEncoding encoding) {
+    return nameForFile(l.name, encoding) + ' ' + fixed(l.latitude, 8) + ' ' +
+           fixed(l.longitude, 8) + ' ' + std::to_string(l.height) + ' ' + fixed(l.timeZone, 4) +
+           ' ' + std::to_string(l.dstStart) + ' ' + std::to_string(l.dstEnd) +
            (l.zone.empty() ? "" : ' ' + l.zone);
 }
 
-int parseLocationLine(std::string_view line, Location& location) {
+int parseLocationLine(std::string_view line, Location& location, NameEncoding encoding) {
     FieldScanner scan(line);
     Location read;
-    std::string_view latitude, longitude;
-    const bool complete = scan.word(read.name, Location::kNameLength) && scan.word(latitude) &&
-                          scan.word(longitude) && scan.integer(read.height) &&
-                          scan.real(read.timeZone) && scan.integer(read.dstStart) &&
-                          scan.integer(read.dstEnd);
+    std::string_view name, latitude, longitude;
+    const bool complete = scan.word(name) && scan.word(latitude) && scan.word(longitude) &&
+                          scan.integer(read.height) && scan.real(read.timeZone) &&
+                          scan.integer(read.dstStart) && scan.integer(read.dstEnd);
     if (!complete || !limits::kHeightMetres.holds(read.height) ||
         !limits::kZoneHours.holds(read.timeZone) || !isRuleCode(read.dstStart) ||
         !isRuleCode(read.dstEnd) || !readCoordinate(latitude, kMaxLatitude, read.latitude) ||
@@ -216,7 +235,7 @@ int parseLocationLine(std::string_view line, Location& location) {
     }
     std::string_view zone;
     if (scan.word(zone) && zone.size() <= Location::kZoneLength) read.zone = zone;
-    read.name = decodeText(read.name);
+    read.name = nameFromFile(name, encoding);
     location = std::move(read);
     return 0;
 }

@@ -1,9 +1,9 @@
-#include "platform/encoding.h"
+#include "files/settings/windows1252.h"
 
 #include <array>
 #include <cstdint>
 
-namespace kelmo::platform {
+namespace kelmo {
 
 namespace {
 
@@ -107,4 +107,4 @@ bool fitsCp1252(std::string_view text) {
     return true;
 }
 
-}  // namespace kelmo::platform
+}  // namespace kelmo

@@ -2,16 +2,11 @@
 
 #include <QApplication>
 
-#include "platform/encoding.h"
 #include "platform/qt/message_dialog.h"
 
 namespace kelmo::platform {
 
 namespace {
-
-QString fromCp1252(const std::string& text) {
-    return QString::fromStdString(utf8FromCp1252(text));
-}
 
 // The box belongs to the active window when there is one, so it stays on top of it; a
 // window disabled for a computation cannot own it (the box would be disabled with it), and
@@ -24,12 +19,14 @@ QWidget* owner(QWidget* parent) {
 }  // namespace
 
 void QtMessageBox::show(const std::string& text, const std::string& caption) {
-    MessageDialog box(fromCp1252(text), fromCp1252(caption), false, owner(parent_));
+    MessageDialog box(QString::fromStdString(text), QString::fromStdString(caption), false,
+                      owner(parent_));
     box.exec();
 }
 
 bool QtMessageBox::ask(const std::string& text, const std::string& caption) {
-    MessageDialog box(fromCp1252(text), fromCp1252(caption), true, owner(parent_));
+    MessageDialog box(QString::fromStdString(text), QString::fromStdString(caption), true,
+                      owner(parent_));
     return box.exec() == QDialog::Accepted;
 }
 
