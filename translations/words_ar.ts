@@ -539,10 +539,6 @@
         <translation>%d %s %d هـ</translation>
     </message>
     <message>
-        <source>The chosen date is pre Hijri date</source>
-        <translation>التاريخ المختار قبل الهجرة</translation>
-    </message>
-    <message>
         <source>%s %s in %s (%s)</source>
         <translation>%s %s بعد %s (%s)</translation>
     </message>

@@ -539,10 +539,6 @@
         <translation>%d. %s %d AH</translation>
     </message>
     <message>
-        <source>The chosen date is pre Hijri date</source>
-        <translation>Das gewählte Datum liegt vor der Hidschra</translation>
-    </message>
-    <message>
         <source>%s %s in %s (%s)</source>
         <translation>%s %s in %s (%s)</translation>
     </message>

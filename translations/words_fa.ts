@@ -539,10 +539,6 @@
         <translation>%d %s %d ق</translation>
     </message>
     <message>
-        <source>The chosen date is pre Hijri date</source>
-        <translation>تاریخ انتخاب‌شده پیش از هجرت است</translation>
-    </message>
-    <message>
         <source>%s %s in %s (%s)</source>
         <translation>%s %s، %s مانده (%s)</translation>
     </message>

@@ -539,10 +539,6 @@
         <translation>%d %s %d H</translation>
     </message>
     <message>
-        <source>The chosen date is pre Hijri date</source>
-        <translation>La date choisie est antérieure à l'Hégire</translation>
-    </message>
-    <message>
         <source>%s %s in %s (%s)</source>
         <translation>%s %s dans %s (%s)</translation>
     </message>

@@ -539,10 +539,6 @@
         <translation>%d %s %d H</translation>
     </message>
     <message>
-        <source>The chosen date is pre Hijri date</source>
-        <translation>Tarikh yang dipilih sebelum Hijrah</translation>
-    </message>
-    <message>
         <source>%s %s in %s (%s)</source>
         <translation>%s %s dalam %s (%s)</translation>
     </message>

@@ -539,10 +539,6 @@
         <translation>%d %s %d</translation>
     </message>
     <message>
-        <source>The chosen date is pre Hijri date</source>
-        <translation>Seçilen tarih Hicret'ten önce</translation>
-    </message>
-    <message>
         <source>%s %s in %s (%s)</source>
         <translation>%s %s, %s kaldı (%s)</translation>
     </message>

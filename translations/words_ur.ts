@@ -539,10 +539,6 @@
         <translation>%d %s %d ہجری</translation>
     </message>
     <message>
-        <source>The chosen date is pre Hijri date</source>
-        <translation>منتخب تاریخ ہجرت سے پہلے کی ہے</translation>
-    </message>
-    <message>
         <source>%s %s in %s (%s)</source>
         <translation>%s %s، %s باقی (%s)</translation>
     </message>

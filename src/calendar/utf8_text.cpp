@@ -68,6 +68,18 @@ std::string_view firstCharacters(std::string_view text, std::size_t count) {
     return text.substr(0, end);
 }
 
+std::string_view firstCells(std::string_view text, std::size_t cells) {
+    std::size_t end = 0;
+    std::size_t taken = 0;
+    forEachCharacter(text, [&](UChar32 c, std::size_t characterEnd) {
+        taken += cellsOf(c);
+        if (taken > cells) return false;
+        end = characterEnd;
+        return true;
+    });
+    return text.substr(0, end);
+}
+
 bool isWellFormedUtf8(std::string_view text) {
     bool wellFormed = true;
     forEachCharacter(text, [&wellFormed](UChar32 c, std::size_t) {

@@ -21,6 +21,10 @@ std::size_t characterCount(std::string_view text);
 // The first count characters of text (all of it when it holds no more).
 std::string_view firstCharacters(std::string_view text, std::size_t count);
 
+// The longest start of text that takes at most cells (a mark that follows its letter goes
+// with it).
+std::string_view firstCells(std::string_view text, std::size_t cells);
+
 // True when text is well-formed UTF-8 (RFC 3629).
 bool isWellFormedUtf8(std::string_view text);
 // text with every byte that is no well-formed UTF-8 replaced by "?".

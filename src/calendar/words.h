@@ -76,8 +76,7 @@ enum class Phrase : int {
     qiblaFromGeographicNorth,
     meccaDistance,
     // kelmo-cli
-    hijriDate,  // "%d %s %d AH"
-    preHijri,
+    hijriDate,   // "%d %s %d AH"
     nextPrayer,  // "%s %s in %s (%s)": prayer, time, time left, place
     geocentricNewMoonLabel,
     topocentricNewMoonLabel,

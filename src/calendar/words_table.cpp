@@ -74,7 +74,6 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "Qibla is %s from Geographic North",
           "Distance to Mecca is %5.2f km",
           "%d %s %d AH",
-          "The chosen date is pre Hijri date",
           "%s %s in %s (%s)",
           "Geocentric new moon:",
           "Topocentric new moon:",
@@ -254,8 +253,6 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "\u0627\u0644\u0645\u0633\u0627\u0641\u0629 \u0625\u0644\u0649 \u0645\u0643\u0629 %5.2f "
           "\u0643\u0645",
           "%d %s %d \u0647\u0640",
-          "\u0627\u0644\u062a\u0627\u0631\u064a\u062e \u0627\u0644\u0645\u062e\u062a\u0627\u0631 "
-          "\u0642\u0628\u0644 \u0627\u0644\u0647\u062c\u0631\u0629",
           "%s %s \u0628\u0639\u062f %s (%s)",
           "\u0627\u0644\u0645\u062d\u0627\u0642 (\u0645\u0631\u0643\u0632 "
           "\u0627\u0644\u0623\u0631\u0636):",
@@ -443,8 +440,6 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "\u0645\u06a9\u06c1 \u062a\u06a9 \u0641\u0627\u0635\u0644\u06c1 %5.2f "
           "\u06a9\u0644\u0648\u0645\u06cc\u0679\u0631 \u06c1\u06d2",
           "%d %s %d \u06c1\u062c\u0631\u06cc",
-          "\u0645\u0646\u062a\u062e\u0628 \u062a\u0627\u0631\u06cc\u062e \u06c1\u062c\u0631\u062a "
-          "\u0633\u06d2 \u067e\u06c1\u0644\u06d2 \u06a9\u06cc \u06c1\u06d2",
           "%s %s\u060c %s \u0628\u0627\u0642\u06cc (%s)",
           "\u0646\u06cc\u0627 \u0686\u0627\u0646\u062f (\u0645\u0631\u06a9\u0632 "
           "\u0632\u0645\u06cc\u0646):",
@@ -627,9 +622,6 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "\u0641\u0627\u0635\u0644\u0647 \u062a\u0627 \u0645\u06a9\u0647 %5.2f "
           "\u06a9\u06cc\u0644\u0648\u0645\u062a\u0631",
           "%d %s %d \u0642",
-          "\u062a\u0627\u0631\u06cc\u062e "
-          "\u0627\u0646\u062a\u062e\u0627\u0628\u200c\u0634\u062f\u0647 \u067e\u06cc\u0634 "
-          "\u0627\u0632 \u0647\u062c\u0631\u062a \u0627\u0633\u062a",
           "%s %s\u060c %s \u0645\u0627\u0646\u062f\u0647 (%s)",
           "\u0645\u0627\u0647 \u0646\u0648 "
           "\u0632\u0645\u06cc\u0646\u200c\u0645\u0631\u06a9\u0632\u06cc:",
@@ -727,7 +719,6 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "K\u0131ble co\u011frafi kuzeyden %s",
           "Mekke'ye uzakl\u0131k %5.2f km",
           "%d %s %d",
-          "Se\u00e7ilen tarih Hicret'ten \u00f6nce",
           "%s %s, %s kald\u0131 (%s)",
           "Yer merkezli yeni ay:",
           "G\u00f6zlemci merkezli yeni ay:",
@@ -810,7 +801,6 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "Kiblat %s dari utara geografis",
           "Jarak ke Makkah %5.2f km",
           "%d %s %d H",
-          "Tanggal yang dipilih sebelum Hijriah",
           "%s %s dalam %s (%s)",
           "Bulan baru geosentris:",
           "Bulan baru toposentris:",
@@ -892,7 +882,6 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "Kiblat %s dari utara geografi",
           "Jarak ke Makkah %5.2f km",
           "%d %s %d H",
-          "Tarikh yang dipilih sebelum Hijrah",
           "%s %s dalam %s (%s)",
           "Anak bulan geosentrik:",
           "Anak bulan toposentrik:",
@@ -977,7 +966,6 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "La qibla est \u00e0 %s du nord g\u00e9ographique",
           "Distance jusqu'\u00e0 La Mecque : %5.2f km",
           "%d %s %d H",
-          "La date choisie est ant\u00e9rieure \u00e0 l'H\u00e9gire",
           "%s %s dans %s (%s)",
           "Nouvelle lune g\u00e9ocentrique :",
           "Nouvelle lune topocentrique :",
@@ -1060,7 +1048,6 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "Die Qibla liegt %s von geografisch Nord",
           "Entfernung nach Mekka: %5.2f km",
           "%d. %s %d AH",
-          "Das gew\u00e4hlte Datum liegt vor der Hidschra",
           "%s %s in %s (%s)",
           "Geozentrischer Neumond:",
           "Topozentrischer Neumond:",

@@ -36,6 +36,8 @@ TEST(Utf8Text, CutsAndPadsByCharacters) {
     EXPECT_EQ(firstCharacters("\u0130stanbul", 2), "\u0130s");
     EXPECT_EQ(firstCharacters("abc", 5), "abc");
     EXPECT_EQ(firstCharacters("abc", 0), "");
+    EXPECT_EQ(firstCells("\u0645\u064E\u0643\u0629 ", 2), "\u0645\u064E\u0643");  // with its mark
+    EXPECT_EQ(firstCells("\u6771\u4EAC", 3), "\u6771");
     std::string text = "|";
     appendPadded(text, "\u0627\u0644\u0639\u0635\u0631", 7);
     appendPadded(text, "Maghrib-and-more", 3);

@@ -193,13 +193,13 @@ TEST(MoonReport, MonthRowsFollowTheDaysAndWeekdays) {
 TEST(MoonReportGolden, DayAtManamaAsTheMessageBoxShowsIt) {
     std::string text;
     moonReport(civil(2026, 12, 7), manama(), test::zoneOf(manama()), Config{}, text);
-    golden::expectMatches("moon_day_manama.txt", dayReportText(text, kMoonReportOutput));
+    golden::expectMatches("moon_day_manama.txt", dayReportText(text, kMoonReportOutput, Config{}));
 }
 
 TEST(MoonReportGolden, DayAtLondonInSummerTime) {
     std::string text;
     moonReport(civil(2026, 6, 21), london(), test::zoneOf(london()), Config{}, text);
-    golden::expectMatches("moon_day_london.txt", dayReportText(text, kMoonReportOutput));
+    golden::expectMatches("moon_day_london.txt", dayReportText(text, kMoonReportOutput, Config{}));
 }
 
 // December 2024 has two new moons (1 and 30/31 December): two Moon data blocks.

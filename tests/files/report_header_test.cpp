@@ -11,6 +11,8 @@
 namespace kelmo {
 namespace {
 
+const Words& kEnglish = wordsOf(Language::english);
+
 // Manama and London as the built-in location list stores them.
 using test::manama;
 
@@ -153,13 +155,16 @@ TEST(ReportHeader, LocationWithSummerTimeWestOfGreenwich) {
 }
 
 TEST(SummerTimeRuleText, FixedDaysAndWeekdayRules) {
-    EXPECT_EQ(summerTimeRuleText(834), "Last Sunday, March");
-    EXPECT_EQ(summerTimeRuleText(2626), "Last Sunday, October");
-    EXPECT_EQ(summerTimeRuleText(789), "21, March");
-    EXPECT_EQ(summerTimeRuleText(1086), "First Sunday, April");
-    EXPECT_EQ(summerTimeRuleText(832), "Third Sunday, March");
-    EXPECT_EQ(summerTimeRuleText(2327), "23, September");
-    EXPECT_EQ(summerTimeRuleText(4 * 256 + 32), "First Monday, April");
+    EXPECT_EQ(summerTimeRuleText(834, kEnglish), "Last Sunday, March");
+    EXPECT_EQ(summerTimeRuleText(2626, kEnglish), "Last Sunday, October");
+    EXPECT_EQ(summerTimeRuleText(789, kEnglish), "21, March");
+    EXPECT_EQ(summerTimeRuleText(1086, kEnglish), "First Sunday, April");
+    EXPECT_EQ(summerTimeRuleText(832, kEnglish), "Third Sunday, March");
+    EXPECT_EQ(summerTimeRuleText(2327, kEnglish), "23, September");
+    EXPECT_EQ(summerTimeRuleText(4 * 256 + 32, kEnglish), "First Monday, April");
+    // A language may take the ordinal after the weekday ("%2$s %1$s").
+    EXPECT_EQ(summerTimeRuleText(834, wordsOf(Language::indonesian)), "Minggu terakhir, Maret");
+    EXPECT_EQ(summerTimeRuleText(834, wordsOf(Language::turkish)), "Son Pazar, Mart");
 }
 
 TEST(ReportHeader, CodesOutsideTheRuleModelMeanNoSummerTime) {

@@ -63,6 +63,13 @@ Location place() {
     return l;
 }
 
+// The settings of dayPrayerText: Shafi'i.
+Config shafii() {
+    Config c;
+    c.fiqh = 1;
+    return c;
+}
+
 // A one-day prayer schedule as the report builds it (Shafi'i, minutes).
 std::string dayPrayerText() {
     return "\n\t\tKelmo Times\t  Version 2.8, July, 2008\n" + kSeparator80 +
@@ -84,7 +91,7 @@ TEST(DayReportText, PrayerScheduleBecomesOneLinePerPrayer) {
         "\t\tAsr          \t\t14:37\n"
         "\t\tMaghrib \t\t17:00\n"
         "\t\tIsha'a    \t\t18:19>\n";
-    EXPECT_EQ(dayReportText(dayPrayerText(), kPrayerReportOutput), expected);
+    EXPECT_EQ(dayReportText(dayPrayerText(), kPrayerReportOutput, shafii()), expected);
 }
 
 TEST(DayReportText, JafariSecondsAndMarkers) {
@@ -92,7 +99,7 @@ TEST(DayReportText, JafariSecondsAndMarkers) {
         "Prayer schedule for Monday,   7/December/2026,  \n"
         "Imsak    Fajr     Shuruq   Duhr     Maghrib\n" +
         kSeparator80 + "AlwBelow 04:53:10<NotValid 11:39:00 17:00:00 \n";
-    EXPECT_EQ(dayReportText(text, kPrayerReportOutput),
+    EXPECT_EQ(dayReportText(text, kPrayerReportOutput, Config{}),
               "Prayer schedule for Monday,   7/December/2026,  \n" + kSeparator60 +
                   "\t\tImsak     \t\tAlwBelow\n"
                   "\t\tFajr         \t\t04:53:10<\n"
@@ -108,16 +115,16 @@ TEST(DayReportText, MoonReportKeepsItsRowsAndShortensEverySeparator) {
     const std::string expected = "\n" + kSeparator60 + "\tMoonRise   \tMoonTransit\tMoonSet    \n" +
                                  kSeparator60 + "\t05:13       \t11:00       \t17:20       \t\n\n" +
                                  " Next Topocentric New Moon\n" + kSeparator60 + "x ==y\n";
-    EXPECT_EQ(dayReportText(text, kMoonReportOutput), expected);
+    EXPECT_EQ(dayReportText(text, kMoonReportOutput, Config{}), expected);
 }
 
 TEST_F(InTempDir, OneDayIsReturnedForTheMessageBoxAndNoFileIsWritten) {
     FakeServices services;
-    Config c;
+    const Config c = shafii();
     ShownReport shown = showReport(dayPrayerText(), kPrayerReportOutput, c, place(), services);
     EXPECT_EQ(shown.error, 0);
     EXPECT_EQ(shown.caption, " Prayer Schedule for Manama,Bahrain");
-    EXPECT_EQ(shown.dayText, dayReportText(dayPrayerText(), kPrayerReportOutput));
+    EXPECT_EQ(shown.dayText, dayReportText(dayPrayerText(), kPrayerReportOutput, c));
     shown = showReport("\n" + kSeparator80, kMoonReportOutput, c, place(), services);
     EXPECT_EQ(shown.caption, " Moon Information for Manama,Bahrain");
     EXPECT_EQ(shown.dayText, "\n" + kSeparator60);

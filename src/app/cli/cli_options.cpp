@@ -60,6 +60,21 @@ void addPlaceOptions(CLI::App& app, PlaceOptions& p) {
     group->add_option("--name", p.name, "name of the place in the output");
 }
 
+namespace {
+
+// The help of --lang: the codes and what they choose.
+std::string languageHelp() {
+    std::string codes;
+    for (const LanguageFacts& facts : kLanguages) {
+        codes += codes.empty() ? "" : ", ";
+        codes += facts.code;
+    }
+    return "language of the texts: " + codes +
+           " (default: the language chosen in Kelmo.cfg, else English; never the locale's)";
+}
+
+}  // namespace
+
 void addSettingsOptions(CLI::App& app, SettingsOptions& s) {
     auto* g = app.add_option_group("settings");
     g->add_option("--config", s.configFile,
@@ -106,6 +121,9 @@ void addSettingsOptions(CLI::App& app, SettingsOptions& s) {
                   "umm-al-qura (1300 to 1600 AH) or tabular")
         ->check(CLI::IsMember(std::vector<std::string>(names::kHijriCalendarKeys.begin(),
                                                        names::kHijriCalendarKeys.end())));
+    g->add_option("--lang", s.language, languageHelp())->check([](const std::string& code) {
+        return languageOfCode(code) ? std::string() : "no such language: " + code;
+    });
 }
 
 void addDateOptions(CLI::App& app, DateOptions& d, bool periods, bool days) {
@@ -211,6 +229,7 @@ HijriCalendar calendarOf(const std::string& key) {
 }
 
 void applySettings(const SettingsOptions& s, Config& c) {
+    if (s.language) c.language = languageOfCode(*s.language);
     if (s.method) applyMethod(findMethod(*s.method).value_or(kCustomMethod), c);
     if (s.calendar) c.hijriCalendar = calendarOf(*s.calendar);
     override(c.fiqh, s.fiqh);

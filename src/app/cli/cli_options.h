@@ -36,6 +36,7 @@ struct SettingsOptions {
     std::optional<double> imsak, fajr, isha, visibility;
     std::optional<std::string> method;    // key of prayer/calculation_methods.h
     std::optional<std::string> calendar;  // "crescent", "umm-al-qura" or "tabular"
+    std::optional<std::string> language;  // a code of base/language.h ("ar")
 };
 
 struct DateOptions {

@@ -59,7 +59,8 @@ std::string records(const Resolved& r, bool json) {
 std::string reportText(const Resolved& r) {
     std::string text;
     moonReport(r.date, r.location, *r.zone, r.config, text);
-    if (reportPeriod(r.config) == ReportPeriod::day) text = dayReportText(text, kMoonReportOutput);
+    if (reportPeriod(r.config) == ReportPeriod::day)
+        text = dayReportText(text, kMoonReportOutput, r.config);
     return text;
 }
 

@@ -71,7 +71,7 @@ std::string reportText(const Resolved& r) {
     std::string text;
     prayerScheduleReport(r.date, r.location, *r.zone, r.config, text);
     if (reportPeriod(r.config) == ReportPeriod::day) {
-        text = dayReportText(text, kPrayerReportOutput);
+        text = dayReportText(text, kPrayerReportOutput, r.config);
     }
     return text;
 }
