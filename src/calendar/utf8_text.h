@@ -25,6 +25,11 @@ std::string_view firstCharacters(std::string_view text, std::size_t count);
 // with it).
 std::string_view firstCells(std::string_view text, std::size_t cells);
 
+// Decodes the UTF-8 sequence at text[i] into c and moves i past it; false for a byte that
+// begins no well-formed sequence (RFC 3629: no overlong form, surrogate or code point beyond
+// U+10FFFF), which c then holds and i moves past alone.
+bool decodeUtf8(std::string_view text, std::size_t& i, char32_t& c);
+
 // True when text is well-formed UTF-8 (RFC 3629).
 bool isWellFormedUtf8(std::string_view text);
 // text with every byte that is no well-formed UTF-8 replaced by "?".

@@ -271,7 +271,7 @@ TEST(PrayerChart, HijriMonthFromItsFirstDayWithTitleAndSettings) {
               "14'10\" N, 050\u00B0"
               "34'59\" E, UTC+3)");
     EXPECT_EQ(chart.settings,
-              "Shafi'i; Imsak -16\u00B0"
+              "Method Custom; Shafi'i; Imsak -16\u00B0"
               "00', Fajr -13\u00B0"
               "30', Isha -18\u00B0"
               "00'; rule at high latitudes: Nearest location-all prayers");
