@@ -105,6 +105,25 @@ TEST(NameEncoding, SavedSettingsOfAUtf8FileWhoseNamesFitAreWindows1252) {
     EXPECT_EQ(readText(path), kLatinFile);
 }
 
+// An older program rewrites a UTF-8 file without its byte-order mark, and an editor may write
+// UTF-8 without one: a name that is well-formed UTF-8 beyond ASCII is read as UTF-8 all the same,
+// and the next rewrite of the places puts the mark back.
+TEST(NameEncoding, UnmarkedUtf8NamesAreReadAsUtf8) {
+    ScratchDir dir;
+    const std::string path = dir.file("Kelmo.cfg");
+    writeText(path, kLatinFile + kMecca.substr(0, kMecca.find(' ')) + " 0.3739 0.6951 0 3.0 0 0\n");
+    EXPECT_EQ(namesIn(path),
+              (std::vector<std::string>{"Montr\u00E9al,Canada", "Z\u00FCrich,Schweiz",
+                                        "\u0645\u0643\u0629"}));
+    std::vector<Location> list;
+    ASSERT_EQ(loadLocations(list, path), 0);
+    ASSERT_EQ(saveLocations("Z\u00FCrich,Schweiz", list, path), 0);
+    EXPECT_TRUE(readText(path).starts_with(kUtf8ByteOrderMark));
+    EXPECT_EQ(namesIn(path),
+              (std::vector<std::string>{"Montr\u00E9al,Canada", "Z\u00FCrich,Schweiz",
+                                        "\u0645\u0643\u0629"}));
+}
+
 // The name limit counts characters (the 47 bytes of a Windows-1252 name); a byte of a UTF-8
 // file that is no UTF-8 reads as "?".
 TEST(NameEncoding, NamesAreCutToCharactersNotBytes) {

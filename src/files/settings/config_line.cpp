@@ -28,6 +28,15 @@ constexpr double kMaxLongitude = kPi;
 // a unit of the last decimal beyond its bound; that much is taken as the bound itself.
 constexpr double kWrittenRounding = 0.5e-8;
 
+// True for well-formed UTF-8 with a character beyond ASCII: a name an editor or an older
+// program (which drops the byte-order mark when it rewrites the file) left in UTF-8. Windows-1252
+// letters form such sequences only in pairs like "\xC3\xA9" that no place name holds.
+bool isUtf8BeyondAscii(std::string_view text) {
+    const bool beyondAscii = std::any_of(
+        text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    return beyondAscii && isWellFormedUtf8(text);
+}
+
 // "%.*f" in the C locale, whatever locale the process has set.
 std::string fixed(double value, int decimals) {
     char buffer[400];  // enough for any double with 8 decimals
@@ -156,9 +165,9 @@ std::string nameForFile(std::string_view name, NameEncoding encoding) {
 
 std::string nameFromFile(std::string_view word, NameEncoding encoding) {
     const std::string text = decodeText(word);
-    const std::string utf8 =
-        encoding == NameEncoding::utf8 ? wellFormedUtf8(text) : utf8FromCp1252(text);
-    return std::string(firstCharacters(utf8, Location::kNameLength));
+    const bool utf8 = encoding == NameEncoding::utf8 || isUtf8BeyondAscii(text);
+    const std::string name = utf8 ? wellFormedUtf8(text) : utf8FromCp1252(text);
+    return std::string(firstCharacters(name, Location::kNameLength));
 }
 
 bool nameFitsWindows1252(std::string_view name) {

@@ -59,8 +59,8 @@ std::string decodeText(std::string_view word);
 // character it cannot hold: see nameFitsWindows1252) or UTF-8.
 std::string nameForFile(std::string_view name, NameEncoding encoding);
 // A name word of a file of that encoding as the program holds it: ";" read as a blank, UTF-8
-// (a byte of a UTF-8 file that is no UTF-8 read as "?"), cut to Location::kNameLength
-// characters.
+// (a byte of a UTF-8 file that is no UTF-8 read as "?"; a word of a Windows-1252 file that is
+// well-formed UTF-8 beyond ASCII taken as UTF-8), cut to Location::kNameLength characters.
 std::string nameFromFile(std::string_view word, NameEncoding encoding);
 // True when Windows-1252 holds every character of name (a UTF-8 text).
 bool nameFitsWindows1252(std::string_view name);
