@@ -1,5 +1,5 @@
 // The figures of a calculation method as the reports, kelmo-cli and the Configuration dialog
-// describe them (Windows-1252: the degree sign is the byte 0xB0).
+// describe them, in English (UTF-8).
 #pragma once
 
 #include <string>
