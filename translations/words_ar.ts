@@ -586,5 +586,21 @@
         <source>not available</source>
         <translation>غير متاح</translation>
     </message>
+    <message>
+        <source>Prayer times for %s (latitude %.4f, longitude %.4f, height %d m, zone %+.2f h)</source>
+        <translation>مواقيت الصلاة في %s (خط العرض %.4f، خط الطول %.4f، الارتفاع %d م، المنطقة الزمنية %+.2f س)</translation>
+    </message>
+    <message>
+        <source>Method: %s</source>
+        <translation>الطريقة: %s</translation>
+    </message>
+    <message>
+        <source>Fiqh %s, area %d km, high-latitude rule: %s</source>
+        <translation>المذهب %s، المساحة %d كم، قاعدة خطوط العرض العليا: %s</translation>
+    </message>
+    <message>
+        <source>Times HH:MM:SS of local time; &lt; previous day, &gt; next day</source>
+        <translation>الأوقات HH:MM:SS بالتوقيت المحلي؛ &lt; اليوم السابق، &gt; اليوم التالي</translation>
+    </message>
 </context>
 </TS>

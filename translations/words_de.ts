@@ -586,5 +586,21 @@
         <source>not available</source>
         <translation>nicht verfügbar</translation>
     </message>
+    <message>
+        <source>Prayer times for %s (latitude %.4f, longitude %.4f, height %d m, zone %+.2f h)</source>
+        <translation>Gebetszeiten für %s (Breite %.4f, Länge %.4f, Höhe %d m, Zone %+.2f h)</translation>
+    </message>
+    <message>
+        <source>Method: %s</source>
+        <translation>Methode: %s</translation>
+    </message>
+    <message>
+        <source>Fiqh %s, area %d km, high-latitude rule: %s</source>
+        <translation>Rechtsschule %s, Gebiet %d km, Regel für hohe Breiten: %s</translation>
+    </message>
+    <message>
+        <source>Times HH:MM:SS of local time; &lt; previous day, &gt; next day</source>
+        <translation>Zeiten HH:MM:SS Ortszeit; &lt; Vortag, &gt; Folgetag</translation>
+    </message>
 </context>
 </TS>

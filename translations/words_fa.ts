@@ -586,5 +586,21 @@
         <source>not available</source>
         <translation>در دسترس نیست</translation>
     </message>
+    <message>
+        <source>Prayer times for %s (latitude %.4f, longitude %.4f, height %d m, zone %+.2f h)</source>
+        <translation>اوقات شرعی %s (عرض %.4f، طول %.4f، ارتفاع %d متر، منطقه %+.2f ساعت)</translation>
+    </message>
+    <message>
+        <source>Method: %s</source>
+        <translation>روش: %s</translation>
+    </message>
+    <message>
+        <source>Fiqh %s, area %d km, high-latitude rule: %s</source>
+        <translation>فقه %s، پهنه %d کیلومتر، قاعده عرض‌های بالا: %s</translation>
+    </message>
+    <message>
+        <source>Times HH:MM:SS of local time; &lt; previous day, &gt; next day</source>
+        <translation>زمان‌ها HH:MM:SS به وقت محلی؛ &lt; روز قبل، &gt; روز بعد</translation>
+    </message>
 </context>
 </TS>

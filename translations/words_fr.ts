@@ -586,5 +586,21 @@
         <source>not available</source>
         <translation>indisponible</translation>
     </message>
+    <message>
+        <source>Prayer times for %s (latitude %.4f, longitude %.4f, height %d m, zone %+.2f h)</source>
+        <translation>Horaires des prières pour %s (latitude %.4f, longitude %.4f, altitude %d m, fuseau %+.2f h)</translation>
+    </message>
+    <message>
+        <source>Method: %s</source>
+        <translation>Méthode : %s</translation>
+    </message>
+    <message>
+        <source>Fiqh %s, area %d km, high-latitude rule: %s</source>
+        <translation>Fiqh %s, zone %d km, règle des hautes latitudes : %s</translation>
+    </message>
+    <message>
+        <source>Times HH:MM:SS of local time; &lt; previous day, &gt; next day</source>
+        <translation>Heures HH:MM:SS locales ; &lt; jour précédent, &gt; jour suivant</translation>
+    </message>
 </context>
 </TS>

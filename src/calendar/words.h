@@ -89,8 +89,12 @@ enum class Phrase : int {
     illuminated,
     monthStartLabel,
     notAvailable,
+    timesTitle,  // kelmo-cli times: the place, its coordinates and zone
+    timesMethod,
+    timesSettings,
+    timesLegend,
 };
-inline constexpr std::size_t kPhraseCount = static_cast<std::size_t>(Phrase::notAvailable) + 1;
+inline constexpr std::size_t kPhraseCount = static_cast<std::size_t>(Phrase::timesLegend) + 1;
 
 struct Words {
     std::array<const char*, 8> prayers;             // by PrayerName

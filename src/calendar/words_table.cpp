@@ -85,7 +85,11 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "Moon age %.2f hours geocentric, %.2f hours topocentric",
           "Illuminated %.2f%%",
           "Possible start of the month:",
-          "not available"}},
+          "not available",
+          "Prayer times for %s (latitude %.4f, longitude %.4f, height %d m, zone %+.2f h)",
+          "Method: %s",
+          "Fiqh %s, area %d km, high-latitude rule: %s",
+          "Times HH:MM:SS of local time; < previous day, > next day"}},
     },
     // ar
     {
@@ -278,7 +282,23 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "\u0646\u0633\u0628\u0629 \u0627\u0644\u0625\u0636\u0627\u0621\u0629 %.2f%%",
           "\u0627\u0644\u0628\u062f\u0627\u064a\u0629 "
           "\u0627\u0644\u0645\u062d\u062a\u0645\u0644\u0629 \u0644\u0644\u0634\u0647\u0631:",
-          "\u063a\u064a\u0631 \u0645\u062a\u0627\u062d"}},
+          "\u063a\u064a\u0631 \u0645\u062a\u0627\u062d",
+          "\u0645\u0648\u0627\u0642\u064a\u062a \u0627\u0644\u0635\u0644\u0627\u0629 \u0641\u064a "
+          "%s (\u062e\u0637 \u0627\u0644\u0639\u0631\u0636 %.4f\u060c \u062e\u0637 "
+          "\u0627\u0644\u0637\u0648\u0644 %.4f\u060c "
+          "\u0627\u0644\u0627\u0631\u062a\u0641\u0627\u0639 %d \u0645\u060c "
+          "\u0627\u0644\u0645\u0646\u0637\u0642\u0629 \u0627\u0644\u0632\u0645\u0646\u064a\u0629 "
+          "%+.2f \u0633)",
+          "\u0627\u0644\u0637\u0631\u064a\u0642\u0629: %s",
+          "\u0627\u0644\u0645\u0630\u0647\u0628 %s\u060c "
+          "\u0627\u0644\u0645\u0633\u0627\u062d\u0629 %d \u0643\u0645\u060c "
+          "\u0642\u0627\u0639\u062f\u0629 \u062e\u0637\u0648\u0637 \u0627\u0644\u0639\u0631\u0636 "
+          "\u0627\u0644\u0639\u0644\u064a\u0627: %s",
+          "\u0627\u0644\u0623\u0648\u0642\u0627\u062a HH:MM:SS "
+          "\u0628\u0627\u0644\u062a\u0648\u0642\u064a\u062a "
+          "\u0627\u0644\u0645\u062d\u0644\u064a\u061b < \u0627\u0644\u064a\u0648\u0645 "
+          "\u0627\u0644\u0633\u0627\u0628\u0642\u060c > \u0627\u0644\u064a\u0648\u0645 "
+          "\u0627\u0644\u062a\u0627\u0644\u064a"}},
     },
     // ur
     {
@@ -463,7 +483,18 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "\u0631\u0648\u0634\u0646 \u062d\u0635\u06c1 %.2f%%",
           "\u0645\u06c1\u06cc\u0646\u06d2 \u06a9\u0627 \u0645\u0645\u06a9\u0646\u06c1 "
           "\u0622\u063a\u0627\u0632:",
-          "\u062f\u0633\u062a\u06cc\u0627\u0628 \u0646\u06c1\u06cc\u06ba"}},
+          "\u062f\u0633\u062a\u06cc\u0627\u0628 \u0646\u06c1\u06cc\u06ba",
+          "%s \u06a9\u06d2 \u0627\u0648\u0642\u0627\u062a \u0646\u0645\u0627\u0632 "
+          "(\u0639\u0631\u0636 \u0628\u0644\u062f %.4f\u060c \u0637\u0648\u0644 \u0628\u0644\u062f "
+          "%.4f\u060c \u0628\u0644\u0646\u062f\u06cc %d \u0645\u06cc\u0679\u0631\u060c "
+          "\u0632\u0648\u0646 %+.2f \u06af\u06be\u0646\u0679\u06d2)",
+          "\u0637\u0631\u06cc\u0642\u06c1: %s",
+          "\u0641\u0642\u06c1 %s\u060c \u0631\u0642\u0628\u06c1 %d "
+          "\u06a9\u0644\u0648\u0645\u06cc\u0679\u0631\u060c \u0628\u0644\u0646\u062f "
+          "\u0639\u0631\u0636 \u0628\u0644\u062f \u06a9\u0627 \u0642\u0627\u0639\u062f\u06c1: %s",
+          "\u0627\u0648\u0642\u0627\u062a HH:MM:SS \u0645\u0642\u0627\u0645\u06cc "
+          "\u0648\u0642\u062a \u0645\u06cc\u06ba\u061b < \u067e\u0686\u06be\u0644\u0627 "
+          "\u062f\u0646\u060c > \u0627\u06af\u0644\u0627 \u062f\u0646"}},
     },
     // fa
     {
@@ -643,7 +674,17 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "\u0633\u0627\u0639\u062a \u0646\u0627\u0638\u0631\u0645\u0631\u06a9\u0632\u06cc",
           "\u0631\u0648\u0634\u0646\u0627\u06cc\u06cc %.2f%%",
           "\u0622\u063a\u0627\u0632 \u0627\u062d\u062a\u0645\u0627\u0644\u06cc \u0645\u0627\u0647:",
-          "\u062f\u0631 \u062f\u0633\u062a\u0631\u0633 \u0646\u06cc\u0633\u062a"}},
+          "\u062f\u0631 \u062f\u0633\u062a\u0631\u0633 \u0646\u06cc\u0633\u062a",
+          "\u0627\u0648\u0642\u0627\u062a \u0634\u0631\u0639\u06cc %s (\u0639\u0631\u0636 "
+          "%.4f\u060c \u0637\u0648\u0644 %.4f\u060c \u0627\u0631\u062a\u0641\u0627\u0639 %d "
+          "\u0645\u062a\u0631\u060c \u0645\u0646\u0637\u0642\u0647 %+.2f \u0633\u0627\u0639\u062a)",
+          "\u0631\u0648\u0634: %s",
+          "\u0641\u0642\u0647 %s\u060c \u067e\u0647\u0646\u0647 %d "
+          "\u06a9\u06cc\u0644\u0648\u0645\u062a\u0631\u060c \u0642\u0627\u0639\u062f\u0647 "
+          "\u0639\u0631\u0636\u200c\u0647\u0627\u06cc \u0628\u0627\u0644\u0627: %s",
+          "\u0632\u0645\u0627\u0646\u200c\u0647\u0627 HH:MM:SS \u0628\u0647 \u0648\u0642\u062a "
+          "\u0645\u062d\u0644\u06cc\u061b < \u0631\u0648\u0632 \u0642\u0628\u0644\u060c > "
+          "\u0631\u0648\u0632 \u0628\u0639\u062f"}},
     },
     // tr
     {
@@ -731,7 +772,11 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "Ay ya\u015f\u0131 %.2f saat yer merkezli, %.2f saat g\u00f6zlemci merkezli",
           "Ayd\u0131nl\u0131k %.2f%%",
           "Ay\u0131n muhtemel ba\u015flang\u0131c\u0131:",
-          "yok"}},
+          "yok",
+          "%s namaz vakitleri (enlem %.4f, boylam %.4f, y\u00fckseklik %d m, dilim %+.2f sa)",
+          "Y\u00f6ntem: %s",
+          "Mezhep %s, alan %d km, y\u00fcksek enlem kural\u0131: %s",
+          "Vakitler yerel saatle HH:MM:SS; < \u00f6nceki g\u00fcn, > sonraki g\u00fcn"}},
     },
     // id
     {
@@ -812,7 +857,11 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "Umur Bulan %.2f jam geosentris, %.2f jam toposentris",
           "Tersinari %.2f%%",
           "Kemungkinan awal bulan:",
-          "tidak tersedia"}},
+          "tidak tersedia",
+          "Jadwal salat untuk %s (lintang %.4f, bujur %.4f, ketinggian %d m, zona %+.2f jam)",
+          "Metode: %s",
+          "Mazhab %s, area %d km, aturan lintang tinggi: %s",
+          "Waktu HH:MM:SS waktu setempat; < hari sebelumnya, > hari berikutnya"}},
     },
     // ms
     {
@@ -893,7 +942,11 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "Umur Bulan %.2f jam geosentrik, %.2f jam toposentrik",
           "Bercahaya %.2f%%",
           "Kemungkinan awal bulan:",
-          "tidak tersedia"}},
+          "tidak tersedia",
+          "Waktu solat untuk %s (latitud %.4f, longitud %.4f, ketinggian %d m, zon %+.2f jam)",
+          "Kaedah: %s",
+          "Mazhab %s, kawasan %d km, peraturan latitud tinggi: %s",
+          "Waktu HH:MM:SS waktu tempatan; < hari sebelumnya, > hari berikutnya"}},
     },
     // fr
     {
@@ -977,7 +1030,12 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "\u00c2ge de la Lune %.2f heures g\u00e9ocentrique, %.2f heures topocentrique",
           "\u00c9clair\u00e9e \u00e0 %.2f%%",
           "D\u00e9but possible du mois :",
-          "indisponible"}},
+          "indisponible",
+          "Horaires des pri\u00e8res pour %s (latitude %.4f, longitude %.4f, altitude %d m, fuseau "
+          "%+.2f h)",
+          "M\u00e9thode : %s",
+          "Fiqh %s, zone %d km, r\u00e8gle des hautes latitudes : %s",
+          "Heures HH:MM:SS locales ; < jour pr\u00e9c\u00e9dent, > jour suivant"}},
     },
     // de
     {
@@ -1059,7 +1117,11 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "Mondalter %.2f Stunden geozentrisch, %.2f Stunden topozentrisch",
           "Beleuchtet %.2f%%",
           "M\u00f6glicher Monatsbeginn:",
-          "nicht verf\u00fcgbar"}},
+          "nicht verf\u00fcgbar",
+          "Gebetszeiten f\u00fcr %s (Breite %.4f, L\u00e4nge %.4f, H\u00f6he %d m, Zone %+.2f h)",
+          "Methode: %s",
+          "Rechtsschule %s, Gebiet %d km, Regel f\u00fcr hohe Breiten: %s",
+          "Zeiten HH:MM:SS Ortszeit; < Vortag, > Folgetag"}},
     },
 }};
 

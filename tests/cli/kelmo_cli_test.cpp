@@ -500,6 +500,8 @@ TEST(KelmoCli, PlacesInAnyScriptAndReportsInTheChosenLanguage) {
     const CliRun arabic = runCommand(kelmo + "prayer --lang ar" + date + config);
     EXPECT_NE(arabic.out.find("\u0627\u0644\u0638\u0647\u0631"), std::string::npos);  // al-zuhr
 
+    EXPECT_EQ(cli("times --lang de").out.rfind("Gebetszeiten f\u00FCr Manama,Bahrain (Breite ", 0),
+              0u);
     const CliRun unknown = cli("prayer --lang xx");
     EXPECT_EQ(unknown.status, 2);
     EXPECT_NE(unknown.err.find("no such language: xx"), std::string::npos) << unknown.err;
