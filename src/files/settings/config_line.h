@@ -68,12 +68,13 @@ bool nameFitsWindows1252(std::string_view name);
 // The configuration line without "\n"; storedHomeName is written as given (already encoded).
 std::string formatConfigLine(std::string_view storedHomeName, const Config& config);
 
-// Reads a configuration line: the home name (nameFromFile) into homeName,
-// every stored setting into config, then checks the settings in the program's fixed order.
-// Fields are filled in place as they are read; a named method sets its figures (words after
-// the 14 fields that name no method are ignored: Custom and the crescent). Returns 0, or 102
-// (corrupt) at the first field that does not convert or the first check that fails.
-// The language word is read only after a known method and a calendar word.
+// Reads a configuration line: the home name (nameFromFile) into homeName, every stored
+// setting into config, then checks the settings in the program's fixed order. The settings are
+// filled in place as they are read, the home name only when the line reads; a named method
+// sets its figures (words after the 14 fields that name no method are ignored: Custom and the
+// crescent, and the system's language). Returns 0, or 102 (corrupt) at the first field that
+// does not convert or the first check that fails. The language word is read only after a known
+// method and a calendar word.
 int parseConfigLine(std::string_view line, std::string& homeName, Config& config,
                     NameEncoding encoding);
 
