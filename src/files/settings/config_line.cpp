@@ -31,10 +31,27 @@ constexpr double kWrittenRounding = 0.5e-8;
 // True for well-formed UTF-8 with a character beyond ASCII: a name an editor or an older
 // program (which drops the byte-order mark when it rewrites the file) left in UTF-8. Windows-1252
 // letters form such sequences only in pairs like "\xC3\xA9" that no place name holds.
+//
+// An older program also cut every name it read at 47 bytes, perhaps inside a character, and
+// wrote it back so: the cut character is left out.
+std::string_view withoutCutCharacter(std::string_view text) {
+    std::size_t start = text.size();
+    int following = 0;  // continuation bytes at the end
+    while (start > 0 && following < 3 &&
+           (static_cast<unsigned char>(text[start - 1]) & 0xC0) == 0x80) {
+        --start;
+        ++following;
+    }
+    if (start == 0) return text;
+    const auto lead = static_cast<unsigned char>(text[start - 1]);
+    const int needed = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+    return needed > following ? text.substr(0, start - 1) : text;
+}
+
 bool isUtf8BeyondAscii(std::string_view text) {
     const bool beyondAscii = std::any_of(
         text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-    return beyondAscii && isWellFormedUtf8(text);
+    return beyondAscii && isWellFormedUtf8(withoutCutCharacter(text));
 }
 
 // "%.*f" in the C locale, whatever locale the process has set.
@@ -165,8 +182,14 @@ std::string nameForFile(std::string_view name, NameEncoding encoding) {
 
 std::string nameFromFile(std::string_view word, NameEncoding encoding) {
     const std::string text = decodeText(word);
-    const bool utf8 = encoding == NameEncoding::utf8 || isUtf8BeyondAscii(text);
-    const std::string name = utf8 ? wellFormedUtf8(text) : utf8FromCp1252(text);
+    std::string name;
+    if (encoding == NameEncoding::utf8) {
+        name = wellFormedUtf8(text);
+    } else if (isUtf8BeyondAscii(text)) {
+        name = withoutCutCharacter(text);
+    } else {
+        name = utf8FromCp1252(text);
+    }
     return std::string(firstCharacters(name, Location::kNameLength));
 }
 
