@@ -28,12 +28,8 @@ constexpr double kMaxLongitude = kPi;
 // a unit of the last decimal beyond its bound; that much is taken as the bound itself.
 constexpr double kWrittenRounding = 0.5e-8;
 
-// True for well-formed UTF-8 with a character beyond ASCII: a name an editor or an older
-// program (which drops the byte-order mark when it rewrites the file) left in UTF-8. Windows-1252
-// letters form such sequences only in pairs like "\xC3\xA9" that no place name holds.
-//
-// An older program also cut every name it read at 47 bytes, perhaps inside a character, and
-// wrote it back so: the cut character is left out.
+// text without a character cut short at its end: an older program cut every name it read at
+// 47 bytes, perhaps inside a character, and wrote it back so.
 std::string_view withoutCutCharacter(std::string_view text) {
     std::size_t start = text.size();
     int following = 0;  // continuation bytes at the end
@@ -48,6 +44,10 @@ std::string_view withoutCutCharacter(std::string_view text) {
     return needed > following ? text.substr(0, start - 1) : text;
 }
 
+// True for well-formed UTF-8 (but for a cut last character) with a character beyond ASCII: a
+// name an editor or an older program (which drops the byte-order mark when it rewrites the file)
+// left in UTF-8. Windows-1252 letters form such sequences only in pairs like "\xC3\xA9" that
+// no place name holds.
 bool isUtf8BeyondAscii(std::string_view text) {
     const bool beyondAscii = std::any_of(
         text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
