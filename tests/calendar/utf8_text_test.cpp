@@ -1,7 +1,11 @@
 #include "calendar/utf8_text.h"
 
 #include <gtest/gtest.h>
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
+#include <unicode/uversion.h>
 
+#include <cstring>
 #include <string>
 
 namespace kelmo {
@@ -30,6 +34,32 @@ TEST(Utf8Text, CellsAndCharactersOfEveryScript) {
         EXPECT_EQ(shownWidth(row.text), row.cells) << row.text;
         EXPECT_EQ(characterCount(row.text), row.characters) << row.text;
     }
+}
+
+// Every code point of Unicode 14 (the version of the generated table) against ICU's character
+// properties: no cell for the general categories Mn, Me and Cf, two for East Asian wide and
+// full-width characters, else one.
+TEST(Utf8Text, CellsOfEveryCharacterMatchIcu) {
+    const UVersionInfo kTableVersion = {14, 0, 0, 0};
+    int compared = 0;
+    for (UChar32 c = 0; c <= 0x10FFFF; ++c) {
+        if (c >= 0xD800 && c <= 0xDFFF) continue;  // surrogates are no characters of UTF-8
+        UVersionInfo age;
+        u_charAge(c, age);
+        if (u_charType(c) == U_UNASSIGNED || std::memcmp(age, kTableVersion, 2) > 0) continue;
+        const int type = u_charType(c);
+        const auto width = u_getIntPropertyValue(c, UCHAR_EAST_ASIAN_WIDTH);
+        const std::size_t expected =
+            type == U_NON_SPACING_MARK || type == U_ENCLOSING_MARK || type == U_FORMAT_CHAR ? 0
+            : width == U_EA_WIDE || width == U_EA_FULLWIDTH                                 ? 2
+                                                                                            : 1;
+        char bytes[4];
+        std::size_t length = 0;
+        U8_APPEND_UNSAFE(bytes, length, c);
+        ASSERT_EQ(shownWidth(std::string_view(bytes, length)), expected) << std::hex << c;
+        ++compared;
+    }
+    EXPECT_GT(compared, 140000);
 }
 
 TEST(Utf8Text, CutsAndPadsByCharacters) {
