@@ -93,6 +93,19 @@ TEST(NameEncoding, NamesWindows1252CannotHoldMakeTheFileUtf8AndBack) {
     EXPECT_EQ(readText(path), kLatinFile);
 }
 
+// A name whose Windows-1252 bytes would read as UTF-8 ("\u00C3\u00A9" is "\xC3\xA9", UTF-8
+// e-acute) makes the file UTF-8, so that it reads back as it was written.
+TEST(NameEncoding, ANameWhoseBytesLookLikeUtf8IsWrittenInUtf8) {
+    ScratchDir dir;
+    const std::string path = dir.file("Kelmo.cfg");
+    writeText(path, kLatinFile);
+    const std::string name = "Caf\u00C3\u00A9,Town";
+    ASSERT_EQ(addPlace({.name = name, .latitude = 0.1, .longitude = 0.2}, path).outcome,
+              PlaceEdit::kDone);
+    EXPECT_TRUE(readText(path).starts_with(kUtf8ByteOrderMark));
+    EXPECT_EQ(namesIn(path)[0], name);
+}
+
 // A UTF-8 file whose names all fit goes back to Windows-1252 on a save of the settings too.
 TEST(NameEncoding, SavedSettingsOfAUtf8FileWhoseNamesFitAreWindows1252) {
     ScratchDir dir;

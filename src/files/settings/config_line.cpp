@@ -194,7 +194,7 @@ std::string nameFromFile(std::string_view word, NameEncoding encoding) {
 }
 
 bool nameFitsWindows1252(std::string_view name) {
-    return fitsCp1252(name);
+    return fitsCp1252(name) && !isUtf8BeyondAscii(cp1252FromUtf8(name));
 }
 
 std::string formatConfigLine(std::string_view storedHomeName, const Config& c) {

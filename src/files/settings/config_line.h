@@ -62,7 +62,8 @@ std::string nameForFile(std::string_view name, NameEncoding encoding);
 // (a byte of a UTF-8 file that is no UTF-8 read as "?"; a word of a Windows-1252 file that is
 // well-formed UTF-8 beyond ASCII taken as UTF-8), cut to Location::kNameLength characters.
 std::string nameFromFile(std::string_view word, NameEncoding encoding);
-// True when Windows-1252 holds every character of name (a UTF-8 text).
+// True when a file in Windows-1252 holds name (a UTF-8 text) and reads it back as it is: every
+// character fits, and its bytes are not taken for UTF-8 (nameFromFile).
 bool nameFitsWindows1252(std::string_view name);
 
 // The configuration line without "\n"; storedHomeName is written as given (already encoded).

@@ -11,7 +11,7 @@
 namespace kelmo {
 
 // True when every name of location lines (names first, every other field ASCII) held in
-// encoding fits Windows-1252.
+// encoding fits Windows-1252 (config_line.h: nameFitsWindows1252).
 bool linesFitWindows1252(std::string_view lines, NameEncoding encoding);
 
 // Location lines held in encoding `from` as encoding `to` holds them.
