@@ -1,61 +1,48 @@
-// The Umm al-Qura calendar through ICU: the only file that includes ICU.
+// The Umm al-Qura calendar by its table of month lengths (calendar/umm_al_qura_table.h).
 #include "calendar/umm_al_qura.h"
 
-#include <unicode/calendar.h>
-#include <unicode/locid.h>
-#include <unicode/timezone.h>
+#include <bit>
 
-#include <memory>
+#include "calendar/umm_al_qura_table.h"
 
 namespace kelmo {
 
 namespace {
 
-// One calendar per thread, made on first use (making one reads ICU's data).
-icu::Calendar* ummAlQuraCalendar() {
-    thread_local std::unique_ptr<icu::Calendar> calendar = [] {
-        UErrorCode status = U_ZERO_ERROR;
-        std::unique_ptr<icu::Calendar> made(icu::Calendar::createInstance(
-            icu::TimeZone::getGMT()->clone(), icu::Locale("@calendar=islamic-umalqura"), status));
-        if (U_FAILURE(status)) made.reset();
-        if (made) made->setLenient(false);
-        return made;
-    }();
-    return calendar.get();
-}
-
 bool inTable(int year) {
     return year >= kFirstUmmAlQuraYear && year <= kLastUmmAlQuraYear;
+}
+
+int monthLength(int year, int month) {
+    return kUmmAlQuraLongMonths[year - kFirstUmmAlQuraYear] >> (month - 1) & 1 ? 30 : 29;
+}
+
+int yearLength(int year) {
+    return 12 * 29 + std::popcount(kUmmAlQuraLongMonths[year - kFirstUmmAlQuraYear]);
 }
 
 }  // namespace
 
 bool ummAlQuraFromJdn(long jdn, HijriDay& day) {
-    icu::Calendar* calendar = ummAlQuraCalendar();
-    if (calendar == nullptr) return false;
-    UErrorCode status = U_ZERO_ERROR;
-    calendar->clear();
-    calendar->set(UCAL_JULIAN_DAY, static_cast<int32_t>(jdn));
-    const HijriDay found{calendar->get(UCAL_EXTENDED_YEAR, status),
-                         calendar->get(UCAL_MONTH, status) + 1, calendar->get(UCAL_DATE, status)};
-    if (U_FAILURE(status) || !inTable(found.year)) return false;
-    day = found;
+    long daysIn = jdn - kUmmAlQuraFirstJdn;  // days since 1 Muharram of the first year
+    if (daysIn < 0) return false;
+    int year = kFirstUmmAlQuraYear;
+    for (; inTable(year) && daysIn >= yearLength(year); ++year) daysIn -= yearLength(year);
+    if (!inTable(year)) return false;
+    int month = 1;
+    for (; daysIn >= monthLength(year, month); ++month) daysIn -= monthLength(year, month);
+    day = {year, month, static_cast<int>(daysIn) + 1};
     return true;
 }
 
 bool jdnFromUmmAlQura(const HijriDay& day, long& jdn) {
-    icu::Calendar* calendar = ummAlQuraCalendar();
-    if (calendar == nullptr || !inTable(day.year) || day.month < 1 || day.month > 12 ||
-        day.day < 1) {
+    if (!inTable(day.year) || day.month < 1 || day.month > 12 || day.day < 1 ||
+        day.day > monthLength(day.year, day.month)) {
         return false;
     }
-    UErrorCode status = U_ZERO_ERROR;
-    calendar->clear();
-    calendar->set(UCAL_EXTENDED_YEAR, day.year);
-    calendar->set(UCAL_MONTH, day.month - 1);
-    calendar->set(UCAL_DATE, day.day);
-    const int32_t found = calendar->get(UCAL_JULIAN_DAY, status);  // refuses a day past the end
-    if (U_FAILURE(status)) return false;
+    long found = kUmmAlQuraFirstJdn + day.day - 1;
+    for (int year = kFirstUmmAlQuraYear; year < day.year; ++year) found += yearLength(year);
+    for (int month = 1; month < day.month; ++month) found += monthLength(day.year, month);
     jdn = found;
     return true;
 }

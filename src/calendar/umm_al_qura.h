@@ -1,6 +1,7 @@
-// The Umm al-Qura calendar, the official calendar of Saudi Arabia, from ICU's
-// "islamic-umalqura" calendar (its table of month lengths covers 1300..1600 AH; ICU itself
-// goes on arithmetically outside, which this interface refuses instead).
+// The Umm al-Qura calendar, the official calendar of Saudi Arabia, by the table of month
+// lengths that ICU's "islamic-umalqura" calendar keeps for 1300..1600 AH (copied into
+// calendar/umm_al_qura_table.cpp by a generator; ICU goes on arithmetically outside those
+// years, which this interface refuses instead).
 #pragma once
 
 namespace kelmo {

@@ -1,8 +1,9 @@
 // The method table. The letters in each row's source name the documents of
 // kSourceLegend (below), from which every figure of the row is taken.
 // A named method's Duhr is the transit of the Sun's centre plus the method's minutes, as [A]
-// and [B] define it (the configuration's own Duhr, for Custom, is the transit of the western
-// limb).
+// and [B] define it, unless its authority documents the transit of the western limb (the
+// configuration's own Duhr, also Custom's). Where [A] and [B] differ, the authority's own
+// documents or timetables decide, as each row's source says.
 // The two Shia methods fix the Jafari school (their authorities publish no Asr and no Isha).
 #include "prayer/calculation_methods.h"
 
@@ -31,7 +32,14 @@ constexpr const char* kSourceLegend =
     "(Ramadan)\")\n"
     "[E] JAKIM's Fajr at 18 degrees: the media statement of JAKIM's Director-General on the "
     "116th Muzakarah of the National Council for Islamic Religious Affairs Malaysia (20-21 "
-    "November 2019): Subuh at 18 degrees below the horizon, 8 minutes later than the 20 of [B]\n";
+    "November 2019): Subuh at 18 degrees below the horizon, 8 minutes later than the 20 of [B]\n"
+    "[F] Duhr at true noon without added minutes: [B] (PrayTimes' dhuhr \"0 min\", where [A] "
+    "adds 1), as the Egyptian General Authority of Survey publishes it: its timetables "
+    "(www.esa.gov.eg, monthlymwaket.aspx) give Dhuhr at the minute of the transit\n"
+    "[G] JAKIM's Zohor when the Sun's whole disc has passed the meridian: the transit of its "
+    "centre plus the time of its semidiameter, \"Zohor WPM = Waktu Transit WPM + sd/15\" in "
+    "the Borang Hitungan Waktu Solat, the worked form for the Almanak Falak Syarie of JAKIM and "
+    "Universiti Teknologi Malaysia\n";
 
 // clang-format off
 constexpr std::array kMethods = {
@@ -44,8 +52,8 @@ constexpr std::array kMethods = {
         -15.0f, -15.0f, 0, 0, 0.0f, kImsakMinutes, kFiqhNotFixed, {.duhr = 1},
         "[A] [B]; Imsak [C]"},
     CalculationMethod{"Egypt", "Egyptian General Authority of Survey",
-        -19.5f, -17.5f, 0, 0, 0.0f, kImsakMinutes, kFiqhNotFixed, {.duhr = 1},
-        "[A] [B]; Imsak [C]"},
+        -19.5f, -17.5f, 0, 0, 0.0f, kImsakMinutes, kFiqhNotFixed, {},
+        "[A] [B]; Duhr [F]; Imsak [C]"},
     CalculationMethod{"UmmAlQura", "Umm al-Qura University, Makkah",
         -18.5f, 0.0f, 90, 120, 0.0f, kImsakMinutes, kFiqhNotFixed, {},
         "[A] [B]; Ramadan Isha [D]; Imsak [C]"},
@@ -68,7 +76,7 @@ constexpr std::array kMethods = {
         "[A] [B]; Imsak [C]"},
     CalculationMethod{"JAKIM", "Jabatan Kemajuan Islam Malaysia",
         -18.0f, -18.0f, 0, 0, 0.0f, kImsakMinutes, kFiqhNotFixed, {},
-        "Fajr [E]; Isha [B]; Imsak [C]"},
+        "Fajr [E]; Isha [B]; Duhr [G]; Imsak [C]", DuhrFrom::westernLimb},
     CalculationMethod{"Kemenag", "Kementerian Agama Republik Indonesia",
         -20.0f, -18.0f, 0, 0, 0.0f, kImsakMinutes, kFiqhNotFixed, {}, "[B]; Imsak [C]"},
     CalculationMethod{"Diyanet", "Diyanet Isleri Baskanligi, Turkey",

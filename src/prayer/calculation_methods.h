@@ -21,6 +21,11 @@ struct MinuteAdjustments {
     int isha = 0;
 };
 
+// Where a method's Duhr lies before its minutes are added: the transit of the Sun's centre (true
+// noon) or of its western limb, when the whole disc has passed the meridian (the Duhr that
+// computeDayTimes finds for the configuration's own figures).
+enum class DuhrFrom { centre, westernLimb };
+
 // One method. A zero interval or angle means "not used": Isha is at ishaAngle unless
 // ishaMinutes is set, Maghrib at sunset unless maghribAngle is set, Imsak at imsakAngle unless
 // imsakMinutes is set.
@@ -36,6 +41,7 @@ struct CalculationMethod {
     int fiqh;                // the school the authority fixes, kFiqhNotFixed when none
     MinuteAdjustments adjust;
     const char* source;  // where the figures are documented
+    DuhrFrom duhrFrom = DuhrFrom::centre;
 };
 
 inline constexpr int kFiqhNotFixed = -1;

@@ -19,7 +19,7 @@ FrameTime methodMaghrib(const CalendarDate& date, const Location& location, cons
 
 // Imsak the method's minutes before Fajr and Isha its minutes after Maghrib (its Ramadan value
 // when the date lies in Ramadan by config's Hijri calendar at location), Duhr at the transit of
-// the Sun's centre (true noon) as the authorities define it, then the method's minute
+// the Sun's centre (true noon) where the method counts from it, then the method's minute
 // adjustments of each prayer. Custom changes nothing. Applied to the corrected times; an Isha after
 // a missing Maghrib (or an Imsak before a missing Fajr) takes its marker, and markers stay.
 void applyMethodMinutes(const CalendarDate& date, const Location& location, const Config& config,

@@ -93,8 +93,10 @@ TEST(KelmoCli, BadValuesAreUsageErrors) {
 }
 
 // methods lists every method with its figures and source; --method takes its figures (an
-// angle given too makes it Custom) and the report's header names it; --calendar chooses the
-// Hijri calendar and Umm al-Qura refuses a year it does not cover.
+// angle given too makes it Custom) and every report's header names it: the prayer report (the
+// desktop's layout) whenever the method or the calendar is not the default, byte for byte as
+// before for a Kelmo.cfg without either, the times table always, Custom too; --calendar
+// chooses the Hijri calendar and Umm al-Qura refuses a year it does not cover.
 TEST(KelmoCli, MethodsAndCalendars) {
     const auto methods = nlohmann::json::parse(
         runCommand(std::string(KELMO_CLI_PATH) + " methods --format json").out);
@@ -111,6 +113,13 @@ TEST(KelmoCli, MethodsAndCalendars) {
     EXPECT_EQ(own.out.find("Method ="), std::string::npos) << own.out;  // Custom, as ever
     EXPECT_NE(own.out.find("Fajr angle = -19"), std::string::npos) << own.out;
     EXPECT_EQ(cli("prayer" + makkah).out.find("Method ="), std::string::npos);
+    EXPECT_NE(cli("prayer --calendar tabular" + makkah).out.find("Method = Custom"),
+              std::string::npos);
+    EXPECT_NE(
+        cli("times" + makkah).out.find("\nMethod: Custom (the angles of the configuration)\n"),
+        std::string::npos);
+    EXPECT_NE(cli("times --method jakim" + makkah).out.find("\nMethod: JAKIM (Jabatan Kemajuan"),
+              std::string::npos);
 
     const std::string hijri = "hijri --format json --date 2025-03-01 --calendar ";
     // Saudi Arabia began Ramadan 1446 on 1 March 2025.

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <numbers>
+#include <optional>
 
 #include "files/settings/config_errors.h"
 #include "prayer/calculation_methods.h"
@@ -96,6 +97,55 @@ TEST(ConfigLine, MethodAndCalendarAreWordsAReaderOfFourteenFieldsSkips) {
     EXPECT_EQ(other.method, kCustomMethod);
     EXPECT_EQ(other.hijriCalendar, HijriCalendar::crescent);
     EXPECT_EQ(formatConfigLine("Manama,Bahrain", other), kDefaultLine);
+}
+
+// The chosen language is a third word after the method and the calendar, which are then
+// written even for Custom and the crescent: a reader of the two words (or of the 14 fields)
+// reads the same settings from the line with and without it. Without the word, or with a
+// code that names no language, the program follows the system's language.
+TEST(ConfigLine, LanguageIsAThirdWordAReaderOfTwoWordsSkips) {
+    struct Row {
+        std::optional<Language> language;
+        int method;
+        HijriCalendar calendar;
+        std::string words;
+    };
+    const int ummAlQura = *findMethod("UmmAlQura");
+    for (const Row& row :
+         {Row{Language::arabic, kCustomMethod, HijriCalendar::crescent, " Custom crescent ar"},
+          Row{Language::turkish, ummAlQura, HijriCalendar::tabular, " UmmAlQura tabular tr"},
+          Row{std::nullopt, ummAlQura, HijriCalendar::tabular, " UmmAlQura tabular"}}) {
+        Config config;
+        applyMethod(row.method, config);
+        config.hijriCalendar = row.calendar;
+        config.language = row.language;
+        const std::string line = formatConfigLine("Manama,Bahrain", config);
+        const std::string withoutLanguage = formatConfigLine("Manama,Bahrain", [&] {
+            Config c = config;
+            c.language.reset();
+            return c;
+        }());
+        EXPECT_EQ(line.substr(line.size() - row.words.size()), row.words);
+        std::string home;
+        Config read, readWithout;
+        ASSERT_EQ(parseConfigLine(line, home, read), 0);
+        ASSERT_EQ(parseConfigLine(withoutLanguage, home, readWithout), 0);
+        EXPECT_EQ(read.language, row.language) << line;
+        EXPECT_EQ(read.method, readWithout.method) << line;
+        EXPECT_EQ(read.hijriCalendar, readWithout.hijriCalendar) << line;
+        EXPECT_EQ(read.fajrAngle, readWithout.fajrAngle) << line;
+        EXPECT_EQ(formatConfigLine("Manama,Bahrain", read), line);
+    }
+    std::string home;
+    Config unknown;
+    unknown.language = Language::german;
+    ASSERT_EQ(parseConfigLine(kDefaultLine + " Custom crescent xx", home, unknown), 0);
+    EXPECT_FALSE(unknown.language);
+    EXPECT_EQ(formatConfigLine("Manama,Bahrain", unknown), kDefaultLine);
+    Config none;
+    none.language = Language::german;
+    ASSERT_EQ(parseConfigLine(kDefaultLine, home, none), 0);
+    EXPECT_FALSE(none.language);
 }
 
 TEST(ConfigLine, PackedDefaultsMatchTheDocumentedNumbers) {

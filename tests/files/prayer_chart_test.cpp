@@ -270,7 +270,7 @@ TEST(PrayerChart, HijriMonthFromItsFirstDayWithTitleAndSettings) {
               "14'10\" N, 050\xB0"
               "34'59\" E, UTC+3)");
     EXPECT_EQ(chart.settings,
-              "Shafi'i; Imsak -16\xB0"
+              "Method Custom; Shafi'i; Imsak -16\xB0"
               "00', Fajr -13\xB0"
               "30', Isha -18\xB0"
               "00'; rule at high latitudes: Nearest location-all prayers");

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "calendar/julian_day.h"
+#include "calendar/umm_al_qura.h"
 #include "hijri/hijri_date.h"
 #include "moon/lunation_memo.h"
 
@@ -63,11 +64,18 @@ TEST(FixedHijri, MonthStartsOfEveryMonthEqualIcus) {
         const char* icu;
     } calendars[] = {{HijriCalendar::ummAlQura, "@calendar=islamic-umalqura"},
                      {HijriCalendar::tabular, "@calendar=islamic-civil"}};
+    // Every month of Umm al-Qura's table: its first day and its length (a 30th day exists).
     for (const auto& c : calendars) {
-        for (int y = kFirstYear; y <= kLastYear; ++y) {
+        for (int y = kFirstUmmAlQuraYear; y <= kLastUmmAlQuraYear; ++y) {
             for (int m = 1; m <= 12; ++m) {
-                ASSERT_EQ(civilOfHijri(y, m, 1, calendar(c.ours)), icuMonthStart(c.icu, y, m))
+                const double start = icuMonthStart(c.icu, y, m);
+                const double next =
+                    m == 12 ? icuMonthStart(c.icu, y + 1, 1) : icuMonthStart(c.icu, y, m + 1);
+                ASSERT_EQ(civilOfHijri(y, m, 1, calendar(c.ours)), start)
                     << c.icu << " " << y << "-" << m;
+                ASSERT_EQ(civilOfHijri(y, m, 30, calendar(c.ours)),
+                          next == start + 30 ? next - 1 : 0)
+                    << c.icu << " " << y << "-" << m << " 30";
             }
         }
     }

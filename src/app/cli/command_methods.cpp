@@ -28,6 +28,7 @@ nlohmann::ordered_json jsonMethod(const CalculationMethod& m) {
     j["maghrib_angle_deg"] = figure(m.maghribAngle);
     j["imsak_minutes_before_fajr"] = figure(m.imsakMinutes);
     j["fiqh"] = m.fiqh == kFiqhNotFixed ? nlohmann::json() : nlohmann::json(m.fiqh);
+    j["duhr_from"] = m.duhrFrom == DuhrFrom::centre ? "centre" : "western limb";
     j["adjustments_min"] = {{"imsak", a.imsak}, {"fajr", a.fajr}, {"shuruq", a.shuruq},
                             {"duhr", a.duhr},   {"asr", a.asr},   {"maghrib", a.maghrib},
                             {"isha", a.isha}};

@@ -12,6 +12,7 @@
 #include "calendar/names.h"
 #include "calendar/time_format.h"
 #include "files/output/ics_calendar.h"
+#include "files/reports/method_text.h"
 #include "files/reports/prayer_report.h"
 #include "platform/encoding.h"
 #include "prayer/day_prayers.h"
@@ -52,14 +53,16 @@ std::string clockCell(const RowTime& time) {
 // The header in UTF-8 (the place name is the only text beyond ASCII).
 std::string textHeader(const Resolved& r) {
     const Seconds offset = r.zone->standardOffsetAt(r.zone->noonOf(r.date));
-    char text[400];
+    char text[512];
     std::snprintf(text, sizeof text,
                   "Prayer times for %s (latitude %.4f, longitude %.4f, height %d m, zone %+.2f h)\n"
+                  "Method: %s\n"
                   "Fiqh %s, area %d km, high-latitude rule: %s\n"
                   "Times HH:MM:SS of local time; < previous day, > next day\n\n",
                   r.location.name.c_str(), r.location.latitude * kRadToDeg,
                   r.location.longitude * kRadToDeg, r.location.height,
                   static_cast<double>(offset.count() / 3600.0L),
+                  methodTitle(methodOf(r.config)).c_str(),
                   names::nameAt(names::kFiqhs, r.config.fiqh, "?"), r.config.areaRadius,
                   names::nameAt(names::kHighLatitudeRules, r.config.highLatitudeRule, "?"));
     std::string header = text;

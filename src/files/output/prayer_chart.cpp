@@ -9,6 +9,7 @@
 #include "files/reports/append_format.h"
 #include "files/reports/prayer_report.h"
 #include "files/reports/report_header.h"
+#include "prayer/calculation_methods.h"
 #include "prayer/day_prayers.h"
 #include "prayer/high_latitude_rule.h"
 #include "prayer/school_of_law.h"
@@ -71,7 +72,8 @@ std::string titleText(const Location& location, const std::string& period) {
 std::string settingsText(const Config& config) {
     const double degrees = kDegToRad;
     std::string text;
-    appendFormat(text, "%s; Imsak %s, Fajr %s", names::nameAt(names::kFiqhs, config.fiqh),
+    appendFormat(text, "Method %s; %s; Imsak %s, Fajr %s", methodOf(config).key,
+                 names::nameAt(names::kFiqhs, config.fiqh),
                  formatAngle(config.imsakAngle * degrees, true).c_str(),
                  formatAngle(config.fajrAngle * degrees, true).c_str());
     if (usesIsha(config.fiqh)) {

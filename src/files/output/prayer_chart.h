@@ -47,7 +47,7 @@ struct PrayerChart {
     std::vector<HijriMonthStart> hijriMonthStarts;
     std::optional<int> today;  // offset of today when it lies inside the chart
     std::string title;         // place with latitude and longitude, and the period
-    std::string settings;      // school of law, twilight angles and high-latitude rule
+    std::string settings;      // method, school of law, twilight angles, high-latitude rule
     std::string ruleName;      // the rule as the report names it, "" for rule 0
 };
 

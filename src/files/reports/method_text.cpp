@@ -9,6 +9,8 @@ namespace kelmo {
 
 namespace {
 
+constexpr const char* kCustomFigures = "the angles of the configuration";
+
 // An angle below the horizon as written: the depression, positive ("18.5").
 std::string depression(float angle) {
     std::string text;
@@ -30,8 +32,12 @@ std::string adjustmentsText(const MinuteAdjustments& a) {
     return text;
 }
 
+std::string methodTitle(const CalculationMethod& m) {
+    return std::string(m.key) + " (" + (isCustom(m) ? kCustomFigures : m.name) + ")";
+}
+
 std::string methodFiguresText(const CalculationMethod& m) {
-    if (isCustom(m)) return "the angles of the configuration";
+    if (isCustom(m)) return kCustomFigures;
     std::string text = "Fajr " + depression(m.fajrAngle) + ", Isha ";
     if (m.ishaMinutes == 0) {
         text += depression(m.ishaAngle);
@@ -51,6 +57,7 @@ std::string methodFiguresText(const CalculationMethod& m) {
     text += m.fiqh == kFiqhNotFixed
                 ? std::string(", Asr by the configured school")
                 : std::string(", school ") + names::nameAt(names::kFiqhs, m.fiqh);
+    if (m.duhrFrom == DuhrFrom::westernLimb) text += ", Duhr at the western limb's transit";
     const std::string adjustments = adjustmentsText(m.adjust);
     text += adjustments.empty() ? ", no minute adjustments" : ", " + adjustments;
     return text;

@@ -12,6 +12,10 @@ namespace kelmo {
 // min before Fajr, Asr by the configured school, no minute adjustments".
 std::string methodFiguresText(const CalculationMethod& method);
 
+// The method by its key and what it stands for: "UmmAlQura (Umm al-Qura University, Makkah)",
+// "Custom (the angles of the configuration)".
+std::string methodTitle(const CalculationMethod& method);
+
 // "Duhr +5 min, Asr +4 min" (the prayers the method moves, in prayer order), or "" for none.
 std::string adjustmentsText(const MinuteAdjustments& adjust);
 

@@ -71,18 +71,30 @@ std::optional<HijriCalendar> findCalendar(std::string_view key) {
     return std::nullopt;
 }
 
-// The optional words after the 14 fields: the method's key, then the calendar's. Absent, or
-// words this program does not know (a reader of 14 fields ignored whatever followed them, and
-// still does), they leave Custom and the crescent; the angles of the fields then apply.
-void readMethodAndCalendar(FieldScanner& scan, Config& c) {
+// The language whose stored code is exactly key, or none.
+std::optional<Language> findLanguage(std::string_view key) {
+    for (const LanguageFacts& facts : kLanguages) {
+        if (key == facts.code) return facts.language;
+    }
+    return std::nullopt;
+}
+
+// The optional words after the 14 fields: the method's key, the calendar's, the language's
+// code. Absent, or words this program does not know (a reader of 14 fields ignored whatever
+// followed them, and still does), they leave Custom, the crescent and the system's language;
+// the angles of the fields then apply.
+void readOptionalWords(FieldScanner& scan, Config& c) {
     c.method = kCustomMethod;
     c.hijriCalendar = HijriCalendar::crescent;
+    c.language.reset();
     std::string_view word;
     if (!scan.word(word)) return;
     const std::optional<int> method = findMethod(word);
     if (!method) return;
     applyMethod(*method, c);
-    if (scan.word(word)) c.hijriCalendar = findCalendar(word).value_or(HijriCalendar::crescent);
+    if (!scan.word(word)) return;
+    c.hijriCalendar = findCalendar(word).value_or(HijriCalendar::crescent);
+    if (scan.word(word)) c.language = findLanguage(word);
 }
 
 }  // namespace
@@ -147,11 +159,15 @@ std::string formatConfigLine(std::string_view storedHomeName, const Config& c) {
     for (int number : {p.a, p.b, p.c, p.d, c.alertFlags, c.hijriAdjust}) {
         line += ' ' + std::to_string(number);
     }
-    if (c.method != kCustomMethod || c.hijriCalendar != HijriCalendar::crescent) {
+    if (c.method != kCustomMethod || c.hijriCalendar != HijriCalendar::crescent || c.language) {
         line += ' ';
         line += methodOf(c).key;
         line += ' ';
         line += names::nameAt(names::kHijriCalendarKeys, static_cast<int>(c.hijriCalendar));
+    }
+    if (c.language) {
+        line += ' ';
+        line += factsOf(*c.language).code;
     }
     return line;
 }
@@ -169,7 +185,7 @@ int parseConfigLine(std::string_view line, std::string& homeName, Config& c) {
     if (!complete) return kConfigCorrupt;
     unpackOptions(p, c);
     if (!settingsAreValid(c)) return kConfigCorrupt;
-    readMethodAndCalendar(scan, c);
+    readOptionalWords(scan, c);
     homeName = decodeText(homeName);
     c.editor = decodeText(c.editor);
     c.soundFile = decodeText(c.soundFile);

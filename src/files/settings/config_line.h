@@ -13,7 +13,10 @@
 // (prayer/calculation_methods.h) and the word of the Hijri calendar ("crescent", "umm-al-qura",
 // "tabular"). They are written only when either differs from Custom and the crescent, and the
 // method's figures are still written in the angle fields, so a reader of the 14 fields reads
-// the file as ever and a file without the words is written back unchanged.
+// the file as ever and a file without the words is written back unchanged. A third optional
+// word, the code of the chosen language ("ar", "tr": base/language.h), follows the two when a
+// language is chosen (the two are then written even for Custom and the crescent); without it
+// the program follows the system's language. A reader of the two words ignores the third.
 // correctionSeconds keeps its low byte in the low byte of C; its higher bits (seconds above
 // 255) go above bit 16, so a value up to 255 gives the same C as ever.
 //
@@ -58,6 +61,7 @@ std::string formatConfigLine(std::string_view storedHomeName, const Config& conf
 // Fields are filled in place as they are read; a named method sets its figures (words after
 // the 14 fields that name no method are ignored: Custom and the crescent). Returns 0, or 102
 // (corrupt) at the first field that does not convert or the first check that fails.
+// The language word is read only after a known method and a calendar word.
 int parseConfigLine(std::string_view line, std::string& homeName, Config& config);
 
 // One location line without "\n" (with the zone as eighth word when the location has one).
