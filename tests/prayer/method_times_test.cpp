@@ -105,7 +105,7 @@ TEST(CalculationMethods, TimesShowEveryDocumentedFigure) {
             EXPECT_NEAR(minutesBetween(p[S::maghrib], t[S::maghrib]), d.maghribMinutes, kMinute);
         }
         EXPECT_NEAR(minutesBetween(p[S::shuruq], t[S::shuruq]), d.shuruq, kMinute) << d.key;
-        const double duhrFrom = d.duhrAtLimb ? p[S::duhr] : p[S::noon];
+        const FrameTime duhrFrom = d.duhrAtLimb ? p[S::duhr] : p[S::noon];
         EXPECT_NEAR(minutesBetween(duhrFrom, t[S::duhr]), d.duhr, kMinute) << d.key;
         EXPECT_NEAR(minutesBetween(p[S::asrShadow1], t[S::asrShadow1]), d.asr, kMinute) << d.key;
         EXPECT_NEAR(minutesBetween(p[S::asrShadow2], t[S::asrShadow2]), d.asr, kMinute) << d.key;
