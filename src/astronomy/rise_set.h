@@ -19,8 +19,6 @@ struct EventTriple {
     FrameTime transit;
     FrameTime rise;
     FrameTime set;
-
-    bool operator==(const EventTriple&) const = default;
 };
 
 // The events of the body's day that has its upper culmination (the transit) in the local day:
