@@ -34,7 +34,7 @@ void fillIfMissing(FrameTime& time, double value) {
 // A missing Fajr and a missing Imsak become morning; an Imsak is never after Fajr.
 void fillMorning(EventTable& table, double morning) {
     FrameTime& fajr = table[EventRow::fajr].rise;
-    fillIfMissing(fajr, morning);
+    fillIfMissing(fajr, morning);  // a time from here on
     fillIfMissing(table[EventRow::imsakIsha].rise, std::min(morning, *fajr.angle()));
 }
 
