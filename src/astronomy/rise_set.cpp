@@ -84,27 +84,26 @@ EventTriple riseTransitSet(double phi, double lambda, double theta0, double delt
         .events(targetAltitude);
 }
 
-EventTriple riseTransitSetWithinDay(double phi, double lambda, double theta0, double deltaTSeconds,
-                                    const std::array<EquatorialPosition, 3>& positions,
-                                    double targetAltitude, double toleranceSeconds,
-                                    Tabulation tabulation) {
-    const SkyTrack track(phi, lambda, theta0, deltaTSeconds, positions, tabulation);
-    if (!track.isFinite()) return allMarked(EventStatus::notValid);
-    const double tolerance = toleranceSeconds / kSecondsPerDay;
-    const double h = targetAltitude;
+namespace {
 
-    // The highest and lowest points of the altitude inside the day cut it into pieces on which
-    // the altitude only rises or only falls. They lie near the culminations (hour angle a
-    // multiple of pi), a little off them while the declination moves; the culminations are
-    // kept as cuts too, and those just outside the day are looked at for an extreme inside.
+// The local day [0, 1] cut into pieces on which the altitude only rises or only falls, and the
+// transit within the day. The cuts are the altitude's highest and lowest points inside the day;
+// they lie near the culminations (hour angle a multiple of pi), a little off them while the
+// declination moves; the culminations are kept as cuts too, and those just outside the day are
+// looked at for an extreme inside.
+struct DayPieces {
+    std::vector<double> cuts;  // sorted, from 0 to 1
+    std::optional<double> transit;
+};
+
+DayPieces piecesOfDay(const SkyTrack& track, double tolerance) {
     const double startAngle = track.hourAngle(0.0);
     const double endAngle = track.hourAngle(1.0);
     const double reach = kExtremeReachDays * (endAngle - startAngle);
-    std::vector<double> cuts = {0.0, 1.0};
-    auto cutAt = [&cuts](std::optional<double> m) {
-        if (m && *m > 0.0 && *m < 1.0) cuts.push_back(*m);
+    DayPieces day{{0.0, 1.0}, std::nullopt};
+    auto cutAt = [&day](std::optional<double> m) {
+        if (m && *m > 0.0 && *m < 1.0) day.cuts.push_back(*m);
     };
-    std::optional<double> transit;
     double lastCulmination = 0.0;
     for (double k = std::ceil((startAngle - reach) / kPi); k * kPi < endAngle + reach; k += 1.0) {
         const double guess = (k * kPi - startAngle) / (endAngle - startAngle);
@@ -115,32 +114,56 @@ EventTriple riseTransitSetWithinDay(double phi, double lambda, double theta0, do
         cutAt(track.altitudeExtreme(m, tolerance));
         const bool inDay = k * kPi >= startAngle && k * kPi < endAngle;
         if (!inDay || m <= lastCulmination || m >= 1.0) continue;
-        if (upper) transit = m;
+        if (upper) day.transit = m;
         lastCulmination = m;
-        cuts.push_back(m);
+        day.cuts.push_back(m);
     }
-    std::sort(cuts.begin(), cuts.end());
+    std::sort(day.cuts.begin(), day.cuts.end());
+    return day;
+}
 
+// The first crossing of h upward (rise) and downward (set) over the pieces, and whether the
+// altitude is above or below h at any cut.
+struct Crossings {
     std::optional<double> rise;
     std::optional<double> set;
     bool everAbove = false;
     bool everBelow = false;
+};
+
+Crossings firstCrossings(const SkyTrack& track, const std::vector<double>& cuts, double h,
+                         double tolerance) {
+    Crossings c;
     for (std::size_t i = 0; i + 1 < cuts.size(); ++i) {
         const bool belowAtStart = track.altitude(cuts[i]) < h;
         const bool belowAtEnd = track.altitude(cuts[i + 1]) < h;
-        (belowAtStart ? everBelow : everAbove) = true;
-        (belowAtEnd ? everBelow : everAbove) = true;
+        (belowAtStart ? c.everBelow : c.everAbove) = true;
+        (belowAtEnd ? c.everBelow : c.everAbove) = true;
         if (belowAtStart == belowAtEnd) continue;
-        std::optional<double>& event = belowAtStart ? rise : set;
+        std::optional<double>& event = belowAtStart ? c.rise : c.set;
         if (!event) {
             const double middle = 0.5 * (cuts[i] + cuts[i + 1]);
             event = track.crossing(cuts[i], cuts[i + 1], middle, h, tolerance, belowAtStart);
         }
     }
-    if (!everAbove) return allMarked(EventStatus::alwBelow);
+    return c;
+}
+
+}  // namespace
+
+EventTriple riseTransitSetWithinDay(double phi, double lambda, double theta0, double deltaTSeconds,
+                                    const std::array<EquatorialPosition, 3>& positions,
+                                    double targetAltitude, double toleranceSeconds,
+                                    Tabulation tabulation) {
+    const SkyTrack track(phi, lambda, theta0, deltaTSeconds, positions, tabulation);
+    if (!track.isFinite()) return allMarked(EventStatus::notValid);
+    const double tolerance = toleranceSeconds / kSecondsPerDay;
+    const DayPieces day = piecesOfDay(track, tolerance);
+    const Crossings c = firstCrossings(track, day.cuts, targetAltitude, tolerance);
+    if (!c.everAbove) return allMarked(EventStatus::alwBelow);
     const FrameTime above = FrameTime::marker(EventStatus::alwAbove);
-    if (!everBelow) return {frameTime(transit), above, above};
-    return {frameTime(transit), frameTime(rise), frameTime(set)};
+    if (!c.everBelow) return {frameTime(day.transit), above, above};
+    return {frameTime(day.transit), frameTime(c.rise), frameTime(c.set)};
 }
 
 }  // namespace kelmo
