@@ -5,6 +5,7 @@
 
 #include "base/angles.h"
 #include "base/markers.h"
+#include "calendar/event.h"
 #include "calendar/time_format.h"
 
 namespace kelmo {
@@ -42,7 +43,7 @@ SplitAngle splitAngle(double degrees, bool roundToMinute) {
 }
 
 std::string formatAngle(double radians, bool minutesOnly) {
-    if (radians == kNotValid) return markerName(kNotValid);
+    if (radians == kNotValid) return statusName(EventStatus::notValid);
     const SplitAngle a = splitAngle(radians * kRadToDeg, minutesOnly);
     const char* sign = a.degrees == 0 && radians < 0 ? "-" : "";
     char text[64];
@@ -56,7 +57,7 @@ std::string formatAngle(double radians, bool minutesOnly) {
 }
 
 std::string formatBearing(double radians, bool minutesOnly) {
-    if (radians == kNotValid) return markerName(kNotValid);
+    if (radians == kNotValid) return statusName(EventStatus::notValid);
     double degrees = std::fmod(radians * kRadToDeg, kDegreesPerTurn);
     if (degrees < 0.0) degrees += kDegreesPerTurn;
     SplitAngle a = splitAngle(degrees, minutesOnly);

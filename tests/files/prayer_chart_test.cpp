@@ -8,7 +8,6 @@
 #include <string>
 
 #include "base/angles.h"
-#include "base/markers.h"
 #include "calendar/julian_day.h"
 #include "calendar/names.h"
 #include "calendar/summer_time.h"
@@ -137,7 +136,7 @@ TEST(PrayerChart, RuleDaysAreWhereTheDayWithoutRuleHasAMarker) {
         for (const ChartDay& day : chart.days) {
             const PrayerTimes plain = computeDayTimes(day.date, oslo, withoutRule);
             for (std::size_t k = 0; k < chart.slots.size(); ++k) {
-                const bool marker = !isTime(plain[chart.slots[k]]);
+                const bool marker = !plain[chart.slots[k]].isTime();
                 EXPECT_EQ(day.points[k].fromRule, marker && day.points[k].valid)
                     << "rule " << rule << " " << day.date.month << "/" << day.date.day;
                 flagged += day.points[k].fromRule;
