@@ -16,6 +16,10 @@
         <translation>الشروق</translation>
     </message>
     <message>
+        <source>Noon</source>
+        <translation>الزوال</translation>
+    </message>
+    <message>
         <source>Duhr</source>
         <translation>الظهر</translation>
     </message>
@@ -535,10 +539,6 @@
         <translation>%d %s %d هـ</translation>
     </message>
     <message>
-        <source>The chosen date is pre Hijri date</source>
-        <translation>التاريخ المختار قبل الهجرة</translation>
-    </message>
-    <message>
         <source>%s %s in %s (%s)</source>
         <translation>%s %s بعد %s (%s)</translation>
     </message>
@@ -585,6 +585,22 @@
     <message>
         <source>not available</source>
         <translation>غير متاح</translation>
+    </message>
+    <message>
+        <source>Prayer times for %s (latitude %.4f, longitude %.4f, height %d m, zone %+.2f h)</source>
+        <translation>مواقيت الصلاة في %s (خط العرض %.4f، خط الطول %.4f، الارتفاع %d م، المنطقة الزمنية %+.2f س)</translation>
+    </message>
+    <message>
+        <source>Method: %s</source>
+        <translation>الطريقة: %s</translation>
+    </message>
+    <message>
+        <source>Fiqh %s, area %d km, high-latitude rule: %s</source>
+        <translation>المذهب %s، المساحة %d كم، قاعدة خطوط العرض العليا: %s</translation>
+    </message>
+    <message>
+        <source>Times HH:MM:SS of local time; &lt; previous day, &gt; next day</source>
+        <translation>الأوقات HH:MM:SS بالتوقيت المحلي؛ &lt; اليوم السابق، &gt; اليوم التالي</translation>
     </message>
 </context>
 </TS>

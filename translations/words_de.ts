@@ -16,6 +16,10 @@
         <translation>Schuruq</translation>
     </message>
     <message>
+        <source>Noon</source>
+        <translation>Mittag</translation>
+    </message>
+    <message>
         <source>Duhr</source>
         <translation>Dhuhr</translation>
     </message>
@@ -535,10 +539,6 @@
         <translation>%d. %s %d AH</translation>
     </message>
     <message>
-        <source>The chosen date is pre Hijri date</source>
-        <translation>Das gewählte Datum liegt vor der Hidschra</translation>
-    </message>
-    <message>
         <source>%s %s in %s (%s)</source>
         <translation>%s %s in %s (%s)</translation>
     </message>
@@ -585,6 +585,22 @@
     <message>
         <source>not available</source>
         <translation>nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Prayer times for %s (latitude %.4f, longitude %.4f, height %d m, zone %+.2f h)</source>
+        <translation>Gebetszeiten für %s (Breite %.4f, Länge %.4f, Höhe %d m, Zone %+.2f h)</translation>
+    </message>
+    <message>
+        <source>Method: %s</source>
+        <translation>Methode: %s</translation>
+    </message>
+    <message>
+        <source>Fiqh %s, area %d km, high-latitude rule: %s</source>
+        <translation>Rechtsschule %s, Gebiet %d km, Regel für hohe Breiten: %s</translation>
+    </message>
+    <message>
+        <source>Times HH:MM:SS of local time; &lt; previous day, &gt; next day</source>
+        <translation>Zeiten HH:MM:SS Ortszeit; &lt; Vortag, &gt; Folgetag</translation>
     </message>
 </context>
 </TS>

@@ -16,6 +16,10 @@
         <translation>طلوع آفتاب</translation>
     </message>
     <message>
+        <source>Noon</source>
+        <translation>زوال</translation>
+    </message>
+    <message>
         <source>Duhr</source>
         <translation>ظهر</translation>
     </message>
@@ -535,10 +539,6 @@
         <translation>%d %s %d ق</translation>
     </message>
     <message>
-        <source>The chosen date is pre Hijri date</source>
-        <translation>تاریخ انتخاب‌شده پیش از هجرت است</translation>
-    </message>
-    <message>
         <source>%s %s in %s (%s)</source>
         <translation>%s %s، %s مانده (%s)</translation>
     </message>
@@ -585,6 +585,22 @@
     <message>
         <source>not available</source>
         <translation>در دسترس نیست</translation>
+    </message>
+    <message>
+        <source>Prayer times for %s (latitude %.4f, longitude %.4f, height %d m, zone %+.2f h)</source>
+        <translation>اوقات شرعی %s (عرض %.4f، طول %.4f، ارتفاع %d متر، منطقه %+.2f ساعت)</translation>
+    </message>
+    <message>
+        <source>Method: %s</source>
+        <translation>روش: %s</translation>
+    </message>
+    <message>
+        <source>Fiqh %s, area %d km, high-latitude rule: %s</source>
+        <translation>فقه %s، پهنه %d کیلومتر، قاعده عرض‌های بالا: %s</translation>
+    </message>
+    <message>
+        <source>Times HH:MM:SS of local time; &lt; previous day, &gt; next day</source>
+        <translation>زمان‌ها HH:MM:SS به وقت محلی؛ &lt; روز قبل، &gt; روز بعد</translation>
     </message>
 </context>
 </TS>

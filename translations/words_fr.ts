@@ -16,6 +16,10 @@
         <translation>Chourouq</translation>
     </message>
     <message>
+        <source>Noon</source>
+        <translation>Midi solaire</translation>
+    </message>
+    <message>
         <source>Duhr</source>
         <translation>Dhohr</translation>
     </message>
@@ -535,10 +539,6 @@
         <translation>%d %s %d H</translation>
     </message>
     <message>
-        <source>The chosen date is pre Hijri date</source>
-        <translation>La date choisie est antérieure à l'Hégire</translation>
-    </message>
-    <message>
         <source>%s %s in %s (%s)</source>
         <translation>%s %s dans %s (%s)</translation>
     </message>
@@ -585,6 +585,22 @@
     <message>
         <source>not available</source>
         <translation>indisponible</translation>
+    </message>
+    <message>
+        <source>Prayer times for %s (latitude %.4f, longitude %.4f, height %d m, zone %+.2f h)</source>
+        <translation>Horaires des prières pour %s (latitude %.4f, longitude %.4f, altitude %d m, fuseau %+.2f h)</translation>
+    </message>
+    <message>
+        <source>Method: %s</source>
+        <translation>Méthode : %s</translation>
+    </message>
+    <message>
+        <source>Fiqh %s, area %d km, high-latitude rule: %s</source>
+        <translation>Fiqh %s, zone %d km, règle des hautes latitudes : %s</translation>
+    </message>
+    <message>
+        <source>Times HH:MM:SS of local time; &lt; previous day, &gt; next day</source>
+        <translation>Heures HH:MM:SS locales ; &lt; jour précédent, &gt; jour suivant</translation>
     </message>
 </context>
 </TS>

@@ -16,6 +16,10 @@
         <translation>Terbit</translation>
     </message>
     <message>
+        <source>Noon</source>
+        <translation>Istiwa</translation>
+    </message>
+    <message>
         <source>Duhr</source>
         <translation>Dzuhur</translation>
     </message>
@@ -535,10 +539,6 @@
         <translation>%d %s %d H</translation>
     </message>
     <message>
-        <source>The chosen date is pre Hijri date</source>
-        <translation>Tanggal yang dipilih sebelum Hijriah</translation>
-    </message>
-    <message>
         <source>%s %s in %s (%s)</source>
         <translation>%s %s dalam %s (%s)</translation>
     </message>
@@ -585,6 +585,22 @@
     <message>
         <source>not available</source>
         <translation>tidak tersedia</translation>
+    </message>
+    <message>
+        <source>Prayer times for %s (latitude %.4f, longitude %.4f, height %d m, zone %+.2f h)</source>
+        <translation>Jadwal salat untuk %s (lintang %.4f, bujur %.4f, ketinggian %d m, zona %+.2f jam)</translation>
+    </message>
+    <message>
+        <source>Method: %s</source>
+        <translation>Metode: %s</translation>
+    </message>
+    <message>
+        <source>Fiqh %s, area %d km, high-latitude rule: %s</source>
+        <translation>Mazhab %s, area %d km, aturan lintang tinggi: %s</translation>
+    </message>
+    <message>
+        <source>Times HH:MM:SS of local time; &lt; previous day, &gt; next day</source>
+        <translation>Waktu HH:MM:SS waktu setempat; &lt; hari sebelumnya, &gt; hari berikutnya</translation>
     </message>
 </context>
 </TS>

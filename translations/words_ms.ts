@@ -16,6 +16,10 @@
         <translation>Syuruk</translation>
     </message>
     <message>
+        <source>Noon</source>
+        <translation>Istiwa</translation>
+    </message>
+    <message>
         <source>Duhr</source>
         <translation>Zohor</translation>
     </message>
@@ -535,10 +539,6 @@
         <translation>%d %s %d H</translation>
     </message>
     <message>
-        <source>The chosen date is pre Hijri date</source>
-        <translation>Tarikh yang dipilih sebelum Hijrah</translation>
-    </message>
-    <message>
         <source>%s %s in %s (%s)</source>
         <translation>%s %s dalam %s (%s)</translation>
     </message>
@@ -585,6 +585,22 @@
     <message>
         <source>not available</source>
         <translation>tidak tersedia</translation>
+    </message>
+    <message>
+        <source>Prayer times for %s (latitude %.4f, longitude %.4f, height %d m, zone %+.2f h)</source>
+        <translation>Waktu solat untuk %s (latitud %.4f, longitud %.4f, ketinggian %d m, zon %+.2f jam)</translation>
+    </message>
+    <message>
+        <source>Method: %s</source>
+        <translation>Kaedah: %s</translation>
+    </message>
+    <message>
+        <source>Fiqh %s, area %d km, high-latitude rule: %s</source>
+        <translation>Mazhab %s, kawasan %d km, peraturan latitud tinggi: %s</translation>
+    </message>
+    <message>
+        <source>Times HH:MM:SS of local time; &lt; previous day, &gt; next day</source>
+        <translation>Waktu HH:MM:SS waktu tempatan; &lt; hari sebelumnya, &gt; hari berikutnya</translation>
     </message>
 </context>
 </TS>

@@ -16,6 +16,10 @@
         <translation>Güneş</translation>
     </message>
     <message>
+        <source>Noon</source>
+        <translation>Zeval</translation>
+    </message>
+    <message>
         <source>Duhr</source>
         <translation>Öğle</translation>
     </message>
@@ -535,10 +539,6 @@
         <translation>%d %s %d</translation>
     </message>
     <message>
-        <source>The chosen date is pre Hijri date</source>
-        <translation>Seçilen tarih Hicret'ten önce</translation>
-    </message>
-    <message>
         <source>%s %s in %s (%s)</source>
         <translation>%s %s, %s kaldı (%s)</translation>
     </message>
@@ -585,6 +585,22 @@
     <message>
         <source>not available</source>
         <translation>yok</translation>
+    </message>
+    <message>
+        <source>Prayer times for %s (latitude %.4f, longitude %.4f, height %d m, zone %+.2f h)</source>
+        <translation>%s namaz vakitleri (enlem %.4f, boylam %.4f, yükseklik %d m, dilim %+.2f sa)</translation>
+    </message>
+    <message>
+        <source>Method: %s</source>
+        <translation>Yöntem: %s</translation>
+    </message>
+    <message>
+        <source>Fiqh %s, area %d km, high-latitude rule: %s</source>
+        <translation>Mezhep %s, alan %d km, yüksek enlem kuralı: %s</translation>
+    </message>
+    <message>
+        <source>Times HH:MM:SS of local time; &lt; previous day, &gt; next day</source>
+        <translation>Vakitler yerel saatle HH:MM:SS; &lt; önceki gün, &gt; sonraki gün</translation>
     </message>
 </context>
 </TS>

@@ -16,6 +16,10 @@
         <translation>طلوع آفتاب</translation>
     </message>
     <message>
+        <source>Noon</source>
+        <translation>زوال</translation>
+    </message>
+    <message>
         <source>Duhr</source>
         <translation>ظہر</translation>
     </message>
@@ -535,10 +539,6 @@
         <translation>%d %s %d ہجری</translation>
     </message>
     <message>
-        <source>The chosen date is pre Hijri date</source>
-        <translation>منتخب تاریخ ہجرت سے پہلے کی ہے</translation>
-    </message>
-    <message>
         <source>%s %s in %s (%s)</source>
         <translation>%s %s، %s باقی (%s)</translation>
     </message>
@@ -585,6 +585,22 @@
     <message>
         <source>not available</source>
         <translation>دستیاب نہیں</translation>
+    </message>
+    <message>
+        <source>Prayer times for %s (latitude %.4f, longitude %.4f, height %d m, zone %+.2f h)</source>
+        <translation>%s کے اوقات نماز (عرض بلد %.4f، طول بلد %.4f، بلندی %d میٹر، زون %+.2f گھنٹے)</translation>
+    </message>
+    <message>
+        <source>Method: %s</source>
+        <translation>طریقہ: %s</translation>
+    </message>
+    <message>
+        <source>Fiqh %s, area %d km, high-latitude rule: %s</source>
+        <translation>فقہ %s، رقبہ %d کلومیٹر، بلند عرض بلد کا قاعدہ: %s</translation>
+    </message>
+    <message>
+        <source>Times HH:MM:SS of local time; &lt; previous day, &gt; next day</source>
+        <translation>اوقات HH:MM:SS مقامی وقت میں؛ &lt; پچھلا دن، &gt; اگلا دن</translation>
     </message>
 </context>
 </TS>

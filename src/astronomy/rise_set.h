@@ -6,18 +6,19 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "astronomy/ecliptic_position.h"
 #include "astronomy/sky_track.h"
+#include "calendar/frame_time.h"
 
 namespace kelmo {
 
-// Times in radians of the day (2 pi = 24 h) from local midnight of zone time, or markers
-// (base/markers.h).
+// Times in radians of the day (2 pi = 24 h) from local midnight of zone time, or markers.
 struct EventTriple {
-    double transit = 0.0;
-    double rise = 0.0;
-    double set = 0.0;
+    FrameTime transit;
+    FrameTime rise;
+    FrameTime set;
 };
 
 // The events of the body's day that has its upper culmination (the transit) in the local day:
@@ -50,7 +51,7 @@ class BodyDay {
     double delta2_;     // declination of the middle day, for the first estimates
     double tolerance_;  // days
     double m0_ = 0.0;   // first estimate of the transit, in [0, 1)
-    double before_ = 0.0, transit_ = 0.0, after_ = 0.0;  // culminations, or markers
+    std::optional<double> before_, transit_, after_;  // culminations, days
     double altitudeBefore_ = 0.0, altitudeTransit_ = 0.0, altitudeAfter_ = 0.0;
 };
 

@@ -5,7 +5,6 @@
 
 #include "astronomy/angle_reduction.h"
 #include "base/angles.h"
-#include "base/markers.h"
 
 namespace kelmo {
 
@@ -75,29 +74,29 @@ double SkyTrack::altitude(double m) const {
     return sample(m).altitude;
 }
 
-double SkyTrack::culmination(double m, double hourAngle, double tolerance) const {
+std::optional<double> SkyTrack::culmination(double m, double hourAngle, double tolerance) const {
     for (int j = 0; j <= kMaxCorrections; ++j) {
         const double dm = -reduceAngleSigned(this->hourAngle(m) - hourAngle) / kTwoPi;
         m += dm;
         if (std::abs(dm) <= tolerance) return m;
     }
-    return kNotValid;
+    return std::nullopt;
 }
 
-double SkyTrack::altitudeExtreme(double m, double tolerance) const {
+std::optional<double> SkyTrack::altitudeExtreme(double m, double tolerance) const {
     const double culmination = m;
     for (int j = 0; j < kExtremeSteps; ++j) {
         const double before = altitude(m - kExtremeSpacing);
         const double at = altitude(m);
         const double after = altitude(m + kExtremeSpacing);
         const double curvature = before - 2.0 * at + after;
-        if (curvature == 0.0) return kNotValid;
+        if (curvature == 0.0) return std::nullopt;
         const double step = 0.5 * kExtremeSpacing * (before - after) / curvature;
         m += step;
-        if (std::abs(m - culmination) > kExtremeReachDays) return kNotValid;
+        if (std::abs(m - culmination) > kExtremeReachDays) return std::nullopt;
         if (std::abs(step) <= tolerance) return m;
     }
-    return kNotValid;
+    return std::nullopt;
 }
 
 double SkyTrack::crossing(double lo, double hi, double guess, double h, double tolerance,

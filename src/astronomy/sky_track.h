@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "astronomy/ecliptic_position.h"
 
@@ -39,15 +40,15 @@ class SkyTrack {
     // The true geocentric altitude at m.
     double altitude(double m) const;
     // The instant near m at which the hour angle is hourAngle modulo 2 pi (0 the upper, pi the
-    // lower culmination), corrected until the step is at most tolerance days; NotValid when
+    // lower culmination), corrected until the step is at most tolerance days; none when
     // 1001 corrections do not get there.
-    double culmination(double m, double hourAngle, double tolerance) const;
+    std::optional<double> culmination(double m, double hourAngle, double tolerance) const;
     // The instant near the culmination m at which the altitude is highest or lowest: for a
     // body whose declination moves fast (the Moon) the extreme comes minutes before or after
     // the culmination and lies higher or lower. Parabolas through three altitudes a minute
-    // and a half apart, until the step is at most tolerance days; NotValid when the altitude
-    // has no extreme within kExtremeReachDays of m (near a pole it may only rise or only fall).
-    double altitudeExtreme(double m, double tolerance) const;
+    // and a half apart, until the step is at most tolerance days; none when the altitude has
+    // no extreme within kExtremeReachDays of m (near a pole it may only rise or only fall).
+    std::optional<double> altitudeExtreme(double m, double tolerance) const;
     // The instant between lo and hi (where the altitude lies on either side of h: below it at
     // lo when belowAtLo) at which the altitude is h: Meeus's altitude correction from guess,
     // kept inside the shrinking bracket by bisection whenever it would leave it or stop

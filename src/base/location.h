@@ -6,7 +6,8 @@
 namespace kelmo {
 
 struct Location {
-    // City and country joined by a comma ("Manama,Bahrain"); at most kNameLength bytes.
+    // City and country joined by a comma ("Manama,Bahrain"), UTF-8, in any script; at most
+    // kNameLength characters.
     std::string name;
     double latitude = 0.0;   // radians, north positive
     double longitude = 0.0;  // radians, east positive

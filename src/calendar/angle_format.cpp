@@ -5,6 +5,7 @@
 
 #include "base/angles.h"
 #include "base/markers.h"
+#include "calendar/event.h"
 #include "calendar/time_format.h"
 
 namespace kelmo {
@@ -42,30 +43,30 @@ SplitAngle splitAngle(double degrees, bool roundToMinute) {
 }
 
 std::string formatAngle(double radians, bool minutesOnly) {
-    if (radians == kNotValid) return markerName(kNotValid);
+    if (radians == kNotValid) return statusName(EventStatus::notValid);
     const SplitAngle a = splitAngle(radians * kRadToDeg, minutesOnly);
     const char* sign = a.degrees == 0 && radians < 0 ? "-" : "";
     char text[64];
     if (minutesOnly) {
-        std::snprintf(text, sizeof text, "%s%02d\xB0%02d'", sign, a.degrees, a.minutes);
+        std::snprintf(text, sizeof text, "%s%02d\u00B0%02d'", sign, a.degrees, a.minutes);
     } else {
-        std::snprintf(text, sizeof text, "%s%02d\xB0%02d'%02d\"", sign, a.degrees, a.minutes,
+        std::snprintf(text, sizeof text, "%s%02d\u00B0%02d'%02d\"", sign, a.degrees, a.minutes,
                       a.seconds);
     }
     return text;
 }
 
 std::string formatBearing(double radians, bool minutesOnly) {
-    if (radians == kNotValid) return markerName(kNotValid);
+    if (radians == kNotValid) return statusName(EventStatus::notValid);
     double degrees = std::fmod(radians * kRadToDeg, kDegreesPerTurn);
     if (degrees < 0.0) degrees += kDegreesPerTurn;
     SplitAngle a = splitAngle(degrees, minutesOnly);
     if (a.degrees >= kDegreesPerTurn) a.degrees -= kDegreesPerTurn;  // 359 59' 59.9996" is north
     char text[64];
     if (minutesOnly) {
-        std::snprintf(text, sizeof text, "%02d\xB0%02d'", a.degrees, a.minutes);
+        std::snprintf(text, sizeof text, "%02d\u00B0%02d'", a.degrees, a.minutes);
     } else {
-        std::snprintf(text, sizeof text, "%02d\xB0%02d'%02d\"", a.degrees, a.minutes, a.seconds);
+        std::snprintf(text, sizeof text, "%02d\u00B0%02d'%02d\"", a.degrees, a.minutes, a.seconds);
     }
     return text;
 }
@@ -83,8 +84,8 @@ std::string formatLatLon(double radians, bool isLongitude, bool compact) {
                       a.degrees, a.minutes, letter);
     } else {
         std::snprintf(text, sizeof text,
-                      isLongitude ? "%03d\xB0%02d'%02d\" %c" : "%02d\xB0%02d'%02d\" %c", a.degrees,
-                      a.minutes, a.seconds, letter);
+                      isLongitude ? "%03d\u00B0%02d'%02d\" %c" : "%02d\u00B0%02d'%02d\" %c",
+                      a.degrees, a.minutes, a.seconds, letter);
     }
     return text;
 }

@@ -1,12 +1,10 @@
 // Texts of angles: degrees, minutes and seconds, and latitude/longitude with N/S and E/W.
-// Texts are Windows-1252; the degree sign is the byte 0xB0.
+// Texts are UTF-8.
 #pragma once
 
 #include <string>
 
 namespace kelmo {
-
-inline constexpr char kDegreeSign = '\xB0';
 
 struct SplitAngle {
     int degrees = 0;  // signed: carries the sign of the angle

@@ -1,19 +1,12 @@
 #include "calendar/day_frame.h"
 
 #include "base/angles.h"
-#include "base/markers.h"
 
 namespace kelmo {
 
 namespace {
 
 constexpr long double kSecondsPerHour = 3600.0L;
-
-EventStatus markerStatus(double marker) {
-    if (marker == kAlwAbove) return EventStatus::alwAbove;
-    if (marker == kAlwBelow) return EventStatus::alwBelow;
-    return EventStatus::notValid;
-}
 
 }  // namespace
 
@@ -23,9 +16,10 @@ Location dayFrameOf(const CalendarDate& date, Location location, const Zone& zon
     return location;
 }
 
-Event eventOfFrameTime(double dayAngle, const CalendarDate& date, const Location& frame) {
-    if (!isTime(dayAngle)) return Event::marker(markerStatus(dayAngle));
-    const Seconds sinceMidnight{static_cast<long double>(dayAngle) * kSecondsPerDayL /
+Event eventOfFrameTime(FrameTime time, const CalendarDate& date, const Location& frame) {
+    const std::optional<double> dayAngle = time.angle();
+    if (!dayAngle) return Event::marker(time.status());
+    const Seconds sinceMidnight{static_cast<long double>(*dayAngle) * kSecondsPerDayL /
                                 static_cast<long double>(kTwoPi)};
     const Seconds offset{static_cast<long double>(frame.timeZone) * kSecondsPerHour};
     return Event::at(Instant{localMidnightOf(date).time_since_epoch() - offset + sinceMidnight});

@@ -4,6 +4,7 @@
 
 #include "base/location.h"
 #include "calendar/event.h"
+#include "calendar/frame_time.h"
 #include "calendar/zone.h"
 
 namespace kelmo {
@@ -14,8 +15,8 @@ namespace kelmo {
 // changes.
 Location dayFrameOf(const CalendarDate& date, Location location, const Zone& zone);
 
-// The event of a time of the day frame: radians after 0h of date in frame.timeZone time, or
-// a marker.
-Event eventOfFrameTime(double dayAngle, const CalendarDate& date, const Location& frame);
+// The event of a time of the day frame of date (radians after its 0h in frame.timeZone time),
+// or the time's marker.
+Event eventOfFrameTime(FrameTime time, const CalendarDate& date, const Location& frame);
 
 }  // namespace kelmo

@@ -1,4 +1,5 @@
-// The program's name table: texts indexed by the fields they name.
+// The program's name table: English texts indexed by the fields they name (the reports take
+// theirs in the chosen language from calendar/words.h).
 #pragma once
 
 #include <array>
@@ -15,10 +16,6 @@ constexpr const char* nameAt(const std::array<const char*, N>& table, int index,
 
 inline constexpr std::array<const char*, 7> kWeekdays = {
     "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};  // weekday - 1
-inline constexpr std::array<const char*, 5> kOrdinals = {"First", "Second", "Third", "Fourth",
-                                                         "Last"};  // summer-time ordinal
-inline constexpr std::array<const char*, 7> kShortWeekdays = {"Mon", "Tue", "Wed", "Thu",
-                                                              "Fri", "Sat", "Sun"};
 inline constexpr std::array<const char*, 12> kMonths = {
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December"};  // month - 1

@@ -15,8 +15,9 @@
 
 namespace kelmo {
 
-// The prayers as the program names them, in the order of the day.
-enum class PrayerName : int { imsak, fajr, shuruq, duhr, asr, maghrib, isha };
+// The times of the day as the program names them, in the order of the day (noon: the transit
+// of the Sun's centre).
+enum class PrayerName : int { imsak, fajr, shuruq, noon, duhr, asr, maghrib, isha };
 
 // The phrases of the reports (Kelmo.out, the day's message box, the Qibla texts) and of
 // kelmo-cli, in the order of the contexts "Report", "Qibla" and "Cli" of the .ts files.
@@ -75,8 +76,7 @@ enum class Phrase : int {
     qiblaFromGeographicNorth,
     meccaDistance,
     // kelmo-cli
-    hijriDate,  // "%d %s %d AH"
-    preHijri,
+    hijriDate,   // "%d %s %d AH"
     nextPrayer,  // "%s %s in %s (%s)": prayer, time, time left, place
     geocentricNewMoonLabel,
     topocentricNewMoonLabel,
@@ -89,11 +89,15 @@ enum class Phrase : int {
     illuminated,
     monthStartLabel,
     notAvailable,
+    timesTitle,  // kelmo-cli times: the place, its coordinates and zone
+    timesMethod,
+    timesSettings,
+    timesLegend,
 };
-inline constexpr std::size_t kPhraseCount = static_cast<std::size_t>(Phrase::notAvailable) + 1;
+inline constexpr std::size_t kPhraseCount = static_cast<std::size_t>(Phrase::timesLegend) + 1;
 
 struct Words {
-    std::array<const char*, 7> prayers;             // by PrayerName
+    std::array<const char*, 8> prayers;             // by PrayerName
     std::array<const char*, 12> hijriMonths;        // Muharram first
     std::array<const char*, 12> months;             // January first
     std::array<const char*, 7> weekdays;            // Monday first

@@ -8,7 +8,7 @@ namespace kelmo {
 const std::array<Words, kLanguages.size()> kWordsTable = {{
     // en
     {
-        {{"Imsak", "Fajr", "Shuruq", "Duhr", "Asr", "Maghrib", "Isha"}},
+        {{"Imsak", "Fajr", "Shuruq", "Noon", "Duhr", "Asr", "Maghrib", "Isha"}},
         {{"Muharram", "Safar", "Rabi'I", "Rabi'II", "Jumada I", "Jumada II", "Rajab", "Sha'ban",
           "Ramadan", "Shawwal", "Thu Al-Qa'da", "Thu Al-Hijja"}},
         {{"January", "February", "March", "April", "May", "June", "July", "August", "September",
@@ -74,7 +74,6 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "Qibla is %s from Geographic North",
           "Distance to Mecca is %5.2f km",
           "%d %s %d AH",
-          "The chosen date is pre Hijri date",
           "%s %s in %s (%s)",
           "Geocentric new moon:",
           "Topocentric new moon:",
@@ -86,14 +85,18 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "Moon age %.2f hours geocentric, %.2f hours topocentric",
           "Illuminated %.2f%%",
           "Possible start of the month:",
-          "not available"}},
+          "not available",
+          "Prayer times for %s (latitude %.4f, longitude %.4f, height %d m, zone %+.2f h)",
+          "Method: %s",
+          "Fiqh %s, area %d km, high-latitude rule: %s",
+          "Times HH:MM:SS of local time; < previous day, > next day"}},
     },
     // ar
     {
         {{"\u0627\u0644\u0625\u0645\u0633\u0627\u0643", "\u0627\u0644\u0641\u062c\u0631",
-          "\u0627\u0644\u0634\u0631\u0648\u0642", "\u0627\u0644\u0638\u0647\u0631",
-          "\u0627\u0644\u0639\u0635\u0631", "\u0627\u0644\u0645\u063a\u0631\u0628",
-          "\u0627\u0644\u0639\u0634\u0627\u0621"}},
+          "\u0627\u0644\u0634\u0631\u0648\u0642", "\u0627\u0644\u0632\u0648\u0627\u0644",
+          "\u0627\u0644\u0638\u0647\u0631", "\u0627\u0644\u0639\u0635\u0631",
+          "\u0627\u0644\u0645\u063a\u0631\u0628", "\u0627\u0644\u0639\u0634\u0627\u0621"}},
         {{"\u0645\u062d\u0631\u0645", "\u0635\u0641\u0631",
           "\u0631\u0628\u064a\u0639 \u0627\u0644\u0623\u0648\u0644",
           "\u0631\u0628\u064a\u0639 \u0627\u0644\u0622\u062e\u0631",
@@ -254,8 +257,6 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "\u0627\u0644\u0645\u0633\u0627\u0641\u0629 \u0625\u0644\u0649 \u0645\u0643\u0629 %5.2f "
           "\u0643\u0645",
           "%d %s %d \u0647\u0640",
-          "\u0627\u0644\u062a\u0627\u0631\u064a\u062e \u0627\u0644\u0645\u062e\u062a\u0627\u0631 "
-          "\u0642\u0628\u0644 \u0627\u0644\u0647\u062c\u0631\u0629",
           "%s %s \u0628\u0639\u062f %s (%s)",
           "\u0627\u0644\u0645\u062d\u0627\u0642 (\u0645\u0631\u0643\u0632 "
           "\u0627\u0644\u0623\u0631\u0636):",
@@ -281,13 +282,30 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "\u0646\u0633\u0628\u0629 \u0627\u0644\u0625\u0636\u0627\u0621\u0629 %.2f%%",
           "\u0627\u0644\u0628\u062f\u0627\u064a\u0629 "
           "\u0627\u0644\u0645\u062d\u062a\u0645\u0644\u0629 \u0644\u0644\u0634\u0647\u0631:",
-          "\u063a\u064a\u0631 \u0645\u062a\u0627\u062d"}},
+          "\u063a\u064a\u0631 \u0645\u062a\u0627\u062d",
+          "\u0645\u0648\u0627\u0642\u064a\u062a \u0627\u0644\u0635\u0644\u0627\u0629 \u0641\u064a "
+          "%s (\u062e\u0637 \u0627\u0644\u0639\u0631\u0636 %.4f\u060c \u062e\u0637 "
+          "\u0627\u0644\u0637\u0648\u0644 %.4f\u060c "
+          "\u0627\u0644\u0627\u0631\u062a\u0641\u0627\u0639 %d \u0645\u060c "
+          "\u0627\u0644\u0645\u0646\u0637\u0642\u0629 \u0627\u0644\u0632\u0645\u0646\u064a\u0629 "
+          "%+.2f \u0633)",
+          "\u0627\u0644\u0637\u0631\u064a\u0642\u0629: %s",
+          "\u0627\u0644\u0645\u0630\u0647\u0628 %s\u060c "
+          "\u0627\u0644\u0645\u0633\u0627\u062d\u0629 %d \u0643\u0645\u060c "
+          "\u0642\u0627\u0639\u062f\u0629 \u062e\u0637\u0648\u0637 \u0627\u0644\u0639\u0631\u0636 "
+          "\u0627\u0644\u0639\u0644\u064a\u0627: %s",
+          "\u0627\u0644\u0623\u0648\u0642\u0627\u062a HH:MM:SS "
+          "\u0628\u0627\u0644\u062a\u0648\u0642\u064a\u062a "
+          "\u0627\u0644\u0645\u062d\u0644\u064a\u061b < \u0627\u0644\u064a\u0648\u0645 "
+          "\u0627\u0644\u0633\u0627\u0628\u0642\u060c > \u0627\u0644\u064a\u0648\u0645 "
+          "\u0627\u0644\u062a\u0627\u0644\u064a"}},
     },
     // ur
     {
         {{"\u0627\u0645\u0633\u0627\u06a9", "\u0641\u062c\u0631",
-          "\u0637\u0644\u0648\u0639 \u0622\u0641\u062a\u0627\u0628", "\u0638\u06c1\u0631",
-          "\u0639\u0635\u0631", "\u0645\u063a\u0631\u0628", "\u0639\u0634\u0627\u0621"}},
+          "\u0637\u0644\u0648\u0639 \u0622\u0641\u062a\u0627\u0628", "\u0632\u0648\u0627\u0644",
+          "\u0638\u06c1\u0631", "\u0639\u0635\u0631", "\u0645\u063a\u0631\u0628",
+          "\u0639\u0634\u0627\u0621"}},
         {{"\u0645\u062d\u0631\u0645", "\u0635\u0641\u0631",
           "\u0631\u0628\u06cc\u0639 \u0627\u0644\u0627\u0648\u0644",
           "\u0631\u0628\u06cc\u0639 \u0627\u0644\u062b\u0627\u0646\u06cc",
@@ -442,8 +460,6 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "\u0645\u06a9\u06c1 \u062a\u06a9 \u0641\u0627\u0635\u0644\u06c1 %5.2f "
           "\u06a9\u0644\u0648\u0645\u06cc\u0679\u0631 \u06c1\u06d2",
           "%d %s %d \u06c1\u062c\u0631\u06cc",
-          "\u0645\u0646\u062a\u062e\u0628 \u062a\u0627\u0631\u06cc\u062e \u06c1\u062c\u0631\u062a "
-          "\u0633\u06d2 \u067e\u06c1\u0644\u06d2 \u06a9\u06cc \u06c1\u06d2",
           "%s %s\u060c %s \u0628\u0627\u0642\u06cc (%s)",
           "\u0646\u06cc\u0627 \u0686\u0627\u0646\u062f (\u0645\u0631\u06a9\u0632 "
           "\u0632\u0645\u06cc\u0646):",
@@ -467,13 +483,25 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "\u0631\u0648\u0634\u0646 \u062d\u0635\u06c1 %.2f%%",
           "\u0645\u06c1\u06cc\u0646\u06d2 \u06a9\u0627 \u0645\u0645\u06a9\u0646\u06c1 "
           "\u0622\u063a\u0627\u0632:",
-          "\u062f\u0633\u062a\u06cc\u0627\u0628 \u0646\u06c1\u06cc\u06ba"}},
+          "\u062f\u0633\u062a\u06cc\u0627\u0628 \u0646\u06c1\u06cc\u06ba",
+          "%s \u06a9\u06d2 \u0627\u0648\u0642\u0627\u062a \u0646\u0645\u0627\u0632 "
+          "(\u0639\u0631\u0636 \u0628\u0644\u062f %.4f\u060c \u0637\u0648\u0644 \u0628\u0644\u062f "
+          "%.4f\u060c \u0628\u0644\u0646\u062f\u06cc %d \u0645\u06cc\u0679\u0631\u060c "
+          "\u0632\u0648\u0646 %+.2f \u06af\u06be\u0646\u0679\u06d2)",
+          "\u0637\u0631\u06cc\u0642\u06c1: %s",
+          "\u0641\u0642\u06c1 %s\u060c \u0631\u0642\u0628\u06c1 %d "
+          "\u06a9\u0644\u0648\u0645\u06cc\u0679\u0631\u060c \u0628\u0644\u0646\u062f "
+          "\u0639\u0631\u0636 \u0628\u0644\u062f \u06a9\u0627 \u0642\u0627\u0639\u062f\u06c1: %s",
+          "\u0627\u0648\u0642\u0627\u062a HH:MM:SS \u0645\u0642\u0627\u0645\u06cc "
+          "\u0648\u0642\u062a \u0645\u06cc\u06ba\u061b < \u067e\u0686\u06be\u0644\u0627 "
+          "\u062f\u0646\u060c > \u0627\u06af\u0644\u0627 \u062f\u0646"}},
     },
     // fa
     {
         {{"\u0627\u0645\u0633\u0627\u06a9", "\u0635\u0628\u062d",
-          "\u0637\u0644\u0648\u0639 \u0622\u0641\u062a\u0627\u0628", "\u0638\u0647\u0631",
-          "\u0639\u0635\u0631", "\u0645\u063a\u0631\u0628", "\u0639\u0634\u0627"}},
+          "\u0637\u0644\u0648\u0639 \u0622\u0641\u062a\u0627\u0628", "\u0632\u0648\u0627\u0644",
+          "\u0638\u0647\u0631", "\u0639\u0635\u0631", "\u0645\u063a\u0631\u0628",
+          "\u0639\u0634\u0627"}},
         {{"\u0645\u062d\u0631\u0645", "\u0635\u0641\u0631",
           "\u0631\u0628\u06cc\u0639\u200c\u0627\u0644\u0627\u0648\u0644",
           "\u0631\u0628\u06cc\u0639\u200c\u0627\u0644\u062b\u0627\u0646\u06cc",
@@ -625,9 +653,6 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "\u0641\u0627\u0635\u0644\u0647 \u062a\u0627 \u0645\u06a9\u0647 %5.2f "
           "\u06a9\u06cc\u0644\u0648\u0645\u062a\u0631",
           "%d %s %d \u0642",
-          "\u062a\u0627\u0631\u06cc\u062e "
-          "\u0627\u0646\u062a\u062e\u0627\u0628\u200c\u0634\u062f\u0647 \u067e\u06cc\u0634 "
-          "\u0627\u0632 \u0647\u062c\u0631\u062a \u0627\u0633\u062a",
           "%s %s\u060c %s \u0645\u0627\u0646\u062f\u0647 (%s)",
           "\u0645\u0627\u0647 \u0646\u0648 "
           "\u0632\u0645\u06cc\u0646\u200c\u0645\u0631\u06a9\u0632\u06cc:",
@@ -649,12 +674,22 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "\u0633\u0627\u0639\u062a \u0646\u0627\u0638\u0631\u0645\u0631\u06a9\u0632\u06cc",
           "\u0631\u0648\u0634\u0646\u0627\u06cc\u06cc %.2f%%",
           "\u0622\u063a\u0627\u0632 \u0627\u062d\u062a\u0645\u0627\u0644\u06cc \u0645\u0627\u0647:",
-          "\u062f\u0631 \u062f\u0633\u062a\u0631\u0633 \u0646\u06cc\u0633\u062a"}},
+          "\u062f\u0631 \u062f\u0633\u062a\u0631\u0633 \u0646\u06cc\u0633\u062a",
+          "\u0627\u0648\u0642\u0627\u062a \u0634\u0631\u0639\u06cc %s (\u0639\u0631\u0636 "
+          "%.4f\u060c \u0637\u0648\u0644 %.4f\u060c \u0627\u0631\u062a\u0641\u0627\u0639 %d "
+          "\u0645\u062a\u0631\u060c \u0645\u0646\u0637\u0642\u0647 %+.2f \u0633\u0627\u0639\u062a)",
+          "\u0631\u0648\u0634: %s",
+          "\u0641\u0642\u0647 %s\u060c \u067e\u0647\u0646\u0647 %d "
+          "\u06a9\u06cc\u0644\u0648\u0645\u062a\u0631\u060c \u0642\u0627\u0639\u062f\u0647 "
+          "\u0639\u0631\u0636\u200c\u0647\u0627\u06cc \u0628\u0627\u0644\u0627: %s",
+          "\u0632\u0645\u0627\u0646\u200c\u0647\u0627 HH:MM:SS \u0628\u0647 \u0648\u0642\u062a "
+          "\u0645\u062d\u0644\u06cc\u061b < \u0631\u0648\u0632 \u0642\u0628\u0644\u060c > "
+          "\u0631\u0648\u0632 \u0628\u0639\u062f"}},
     },
     // tr
     {
-        {{"\u0130msak", "Sabah", "G\u00fcne\u015f", "\u00d6\u011fle", "\u0130kindi", "Ak\u015fam",
-          "Yats\u0131"}},
+        {{"\u0130msak", "Sabah", "G\u00fcne\u015f", "Zeval", "\u00d6\u011fle", "\u0130kindi",
+          "Ak\u015fam", "Yats\u0131"}},
         {{"Muharrem", "Safer", "Rebi\u00fclevvel", "Rebi\u00fclahir", "Cemaziyelevvel",
           "Cemaziyelahir", "Recep", "\u015eaban", "Ramazan", "\u015eevval", "Zilkade", "Zilhicce"}},
         {{"Ocak", "\u015eubat", "Mart", "Nisan", "May\u0131s", "Haziran", "Temmuz", "A\u011fustos",
@@ -725,7 +760,6 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "K\u0131ble co\u011frafi kuzeyden %s",
           "Mekke'ye uzakl\u0131k %5.2f km",
           "%d %s %d",
-          "Se\u00e7ilen tarih Hicret'ten \u00f6nce",
           "%s %s, %s kald\u0131 (%s)",
           "Yer merkezli yeni ay:",
           "G\u00f6zlemci merkezli yeni ay:",
@@ -738,11 +772,15 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "Ay ya\u015f\u0131 %.2f saat yer merkezli, %.2f saat g\u00f6zlemci merkezli",
           "Ayd\u0131nl\u0131k %.2f%%",
           "Ay\u0131n muhtemel ba\u015flang\u0131c\u0131:",
-          "yok"}},
+          "yok",
+          "%s namaz vakitleri (enlem %.4f, boylam %.4f, y\u00fckseklik %d m, dilim %+.2f sa)",
+          "Y\u00f6ntem: %s",
+          "Mezhep %s, alan %d km, y\u00fcksek enlem kural\u0131: %s",
+          "Vakitler yerel saatle HH:MM:SS; < \u00f6nceki g\u00fcn, > sonraki g\u00fcn"}},
     },
     // id
     {
-        {{"Imsak", "Subuh", "Terbit", "Dzuhur", "Ashar", "Maghrib", "Isya"}},
+        {{"Imsak", "Subuh", "Terbit", "Istiwa", "Dzuhur", "Ashar", "Maghrib", "Isya"}},
         {{"Muharram", "Safar", "Rabiul Awal", "Rabiul Akhir", "Jumadil Awal", "Jumadil Akhir",
           "Rajab", "Syakban", "Ramadan", "Syawal", "Zulkaidah", "Zulhijah"}},
         {{"Januari", "Februari", "Maret", "April", "Mei", "Juni", "Juli", "Agustus", "September",
@@ -808,7 +846,6 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "Kiblat %s dari utara geografis",
           "Jarak ke Makkah %5.2f km",
           "%d %s %d H",
-          "Tanggal yang dipilih sebelum Hijriah",
           "%s %s dalam %s (%s)",
           "Bulan baru geosentris:",
           "Bulan baru toposentris:",
@@ -820,11 +857,15 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "Umur Bulan %.2f jam geosentris, %.2f jam toposentris",
           "Tersinari %.2f%%",
           "Kemungkinan awal bulan:",
-          "tidak tersedia"}},
+          "tidak tersedia",
+          "Jadwal salat untuk %s (lintang %.4f, bujur %.4f, ketinggian %d m, zona %+.2f jam)",
+          "Metode: %s",
+          "Mazhab %s, area %d km, aturan lintang tinggi: %s",
+          "Waktu HH:MM:SS waktu setempat; < hari sebelumnya, > hari berikutnya"}},
     },
     // ms
     {
-        {{"Imsak", "Subuh", "Syuruk", "Zohor", "Asar", "Maghrib", "Isyak"}},
+        {{"Imsak", "Subuh", "Syuruk", "Istiwa", "Zohor", "Asar", "Maghrib", "Isyak"}},
         {{"Muharam", "Safar", "Rabiulawal", "Rabiulakhir", "Jamadilawal", "Jamadilakhir", "Rejab",
           "Syaaban", "Ramadan", "Syawal", "Zulkaedah", "Zulhijah"}},
         {{"Januari", "Februari", "Mac", "April", "Mei", "Jun", "Julai", "Ogos", "September",
@@ -890,7 +931,6 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "Kiblat %s dari utara geografi",
           "Jarak ke Makkah %5.2f km",
           "%d %s %d H",
-          "Tarikh yang dipilih sebelum Hijrah",
           "%s %s dalam %s (%s)",
           "Anak bulan geosentrik:",
           "Anak bulan toposentrik:",
@@ -902,11 +942,15 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "Umur Bulan %.2f jam geosentrik, %.2f jam toposentrik",
           "Bercahaya %.2f%%",
           "Kemungkinan awal bulan:",
-          "tidak tersedia"}},
+          "tidak tersedia",
+          "Waktu solat untuk %s (latitud %.4f, longitud %.4f, ketinggian %d m, zon %+.2f jam)",
+          "Kaedah: %s",
+          "Mazhab %s, kawasan %d km, peraturan latitud tinggi: %s",
+          "Waktu HH:MM:SS waktu tempatan; < hari sebelumnya, > hari berikutnya"}},
     },
     // fr
     {
-        {{"Imsak", "Fajr", "Chourouq", "Dhohr", "Asr", "Maghrib", "Icha"}},
+        {{"Imsak", "Fajr", "Chourouq", "Midi solaire", "Dhohr", "Asr", "Maghrib", "Icha"}},
         {{"Mouharram", "Safar", "Rabia al-awal", "Rabia ath-thani", "Joumada al-oula",
           "Joumada ath-thania", "Rajab", "Chaabane", "Ramadan", "Chawwal", "Dhou al-qi'da",
           "Dhou al-hijja"}},
@@ -975,7 +1019,6 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "La qibla est \u00e0 %s du nord g\u00e9ographique",
           "Distance jusqu'\u00e0 La Mecque : %5.2f km",
           "%d %s %d H",
-          "La date choisie est ant\u00e9rieure \u00e0 l'H\u00e9gire",
           "%s %s dans %s (%s)",
           "Nouvelle lune g\u00e9ocentrique :",
           "Nouvelle lune topocentrique :",
@@ -987,11 +1030,16 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "\u00c2ge de la Lune %.2f heures g\u00e9ocentrique, %.2f heures topocentrique",
           "\u00c9clair\u00e9e \u00e0 %.2f%%",
           "D\u00e9but possible du mois :",
-          "indisponible"}},
+          "indisponible",
+          "Horaires des pri\u00e8res pour %s (latitude %.4f, longitude %.4f, altitude %d m, fuseau "
+          "%+.2f h)",
+          "M\u00e9thode : %s",
+          "Fiqh %s, zone %d km, r\u00e8gle des hautes latitudes : %s",
+          "Heures HH:MM:SS locales ; < jour pr\u00e9c\u00e9dent, > jour suivant"}},
     },
     // de
     {
-        {{"Imsak", "Fadschr", "Schuruq", "Dhuhr", "Asr", "Maghrib", "Ischa"}},
+        {{"Imsak", "Fadschr", "Schuruq", "Mittag", "Dhuhr", "Asr", "Maghrib", "Ischa"}},
         {{"Muharram", "Safar", "Rabi' al-awwal", "Rabi' ath-thani", "Dschumada l-ula",
           "Dschumada th-thaniya", "Radschab", "Scha'ban", "Ramadan", "Schawwal", "Dhu l-qa'da",
           "Dhu l-hiddscha"}},
@@ -1058,7 +1106,6 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "Die Qibla liegt %s von geografisch Nord",
           "Entfernung nach Mekka: %5.2f km",
           "%d. %s %d AH",
-          "Das gew\u00e4hlte Datum liegt vor der Hidschra",
           "%s %s in %s (%s)",
           "Geozentrischer Neumond:",
           "Topozentrischer Neumond:",
@@ -1070,7 +1117,11 @@ const std::array<Words, kLanguages.size()> kWordsTable = {{
           "Mondalter %.2f Stunden geozentrisch, %.2f Stunden topozentrisch",
           "Beleuchtet %.2f%%",
           "M\u00f6glicher Monatsbeginn:",
-          "nicht verf\u00fcgbar"}},
+          "nicht verf\u00fcgbar",
+          "Gebetszeiten f\u00fcr %s (Breite %.4f, L\u00e4nge %.4f, H\u00f6he %d m, Zone %+.2f h)",
+          "Methode: %s",
+          "Rechtsschule %s, Gebiet %d km, Regel f\u00fcr hohe Breiten: %s",
+          "Zeiten HH:MM:SS Ortszeit; < Vortag, > Folgetag"}},
     },
 }};
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "astronomy/coordinates.h"
 #include "astronomy/delta_t.h"
@@ -15,7 +16,6 @@
 #include "astronomy/sun_day.h"
 #include "astronomy/sun_position.h"
 #include "base/angles.h"
-#include "base/markers.h"
 #include "calendar/julian_day.h"
 #include "moon/lunation_memo.h"
 #include "moon/moon_angles.h"
@@ -136,18 +136,20 @@ int sunsetAfterNewMoon(const NewMoonPair& newMoon, const Location& location, con
     for (int i = 0; i < 2 && !qualifies; ++i) {
         found.sunsetDay = newMoonDay + i;
         dayEvents(found.sunsetDay, location, config, found.sun, found.moon);
-        const double sunset = found.sun.set;
-        const double moonset = found.moon.set;
-        qualifies = isTime(sunset) && isTime(moonset) && found.sunsetDay + sunset / kTwoPi >= q &&
-                    moonset >= sunset;
+        const std::optional<double> sunset = found.sun.set.angle();
+        const std::optional<double> moonset = found.moon.set.angle();
+        qualifies =
+            sunset && moonset && found.sunsetDay + *sunset / kTwoPi >= q && *moonset >= *sunset;
+        if (qualifies) {
+            found.sunset = *sunset;
+            found.moonset = *moonset;
+        }
     }
     if (!qualifies) return 0;
 
     found.geocentricNewMoon = g;
     found.topocentricNewMoon = q;
     found.deltaTSeconds = deltaTSeconds;
-    found.sunset = found.sun.set;
-    found.moonset = found.moon.set;
     const double sunsetLocal = found.sunsetDay + found.sunset / kTwoPi;
     found.geocentricAge = sunsetLocal - g;
     found.topocentricAge = sunsetLocal - q;

@@ -20,8 +20,8 @@ struct MoonSunsetData {
     double sunsetDay = 0.0;           // D: local midnight starting the evening's day (x.5)
     EventTriple sun;                  // the Sun's triple of that day (upper limb, horizon)
     EventTriple moon;                 // the Moon's triple of that day
-    double sunset = 0.0;              // time of day of sunset (= sun.set)
-    double moonset = 0.0;             // time of day of moonset (= moon.set)
+    double sunset = 0.0;              // time of day of sunset (the time of sun.set)
+    double moonset = 0.0;             // time of day of moonset (the time of moon.set)
     double moonAltitude = 0.0;        // apparent topocentric altitude at sunset
     double sunAltitude = 0.0;         // apparent topocentric altitude at sunset
     double moonAzimuth = 0.0;         // topocentric, from the north through the east

@@ -13,7 +13,6 @@
 #include "astronomy/sidereal_time.h"
 #include "astronomy/sun_position.h"
 #include "base/angles.h"
-#include "base/markers.h"
 #include "calendar/julian_day.h"
 #include "moon/lunation_memo.h"
 
@@ -66,8 +65,7 @@ Longitudes apparentLongitudes(const RefineFrame& frame, double tTT, bool topocen
 
 }  // namespace
 
-double approximateNewMoon(double jd, MoonPhase phase) {
-    if (phase != MoonPhase::New) return kNotValid;
+double approximateNewMoon(double jd) {
     const double k = std::floor((jd + 1.0 - kLunationEpoch) / kSynodicMonthDays) + 1.0;
     const double t = k / kLunationsPerCentury;
 

@@ -14,14 +14,12 @@ inline constexpr double kSynodicMonthDays = 29.530588853;
 // Mean daily elongation of the Moon from the Sun, degrees per day.
 inline constexpr double kMeanElongationDegPerDay = 12.190749007159832;
 
-enum class MoonPhase { New = 0, FirstQuarter = 1, Full = 2, LastQuarter = 3 };
-
 // The true new moon of the first lunation after jd (Julian day, dynamical time): the mean
 // phase with the 25 periodic terms and the 14 planetary corrections; returns the Julian
-// ephemeris day (TT). Only the new moon is computed: the other phases need coefficient
-// tables this program does not carry and give kNotValid.
+// ephemeris day (TT). Only the new moon: the other phases need coefficient tables this
+// program does not carry.
 // Source: J. Meeus, Astronomical Algorithms, 2nd ed. (1998), chapter 49.
-double approximateNewMoon(double jd, MoonPhase phase = MoonPhase::New);
+double approximateNewMoon(double jd);
 
 // Iterates jdTT (a first estimate of a new moon, Julian day TT) to the instant at which the
 // apparent ecliptic longitudes of the Moon and the Sun are equal, geocentric or, with

@@ -9,7 +9,6 @@ namespace kelmo::platform {
 
 class SystemReportServices final : public ReportServices {
   public:
-    std::string fileText(std::string_view report) const override;
     ProgramStart startProgram(const std::string& program,
                               const std::vector<std::string>& args) override;
 };

@@ -23,7 +23,7 @@ struct TimerStatus {
     int month = 0;
     int day = 0;
     std::string time;      // "HH:MM:SS", local civil time
-    std::string location;  // the location's name (Windows-1252)
+    std::string location;  // the location's name
 };
 
 // "1 <prayer> <YYYY-MM-DD> <HH:MM:SS> <location>\n"

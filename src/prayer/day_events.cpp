@@ -1,6 +1,7 @@
 #include "prayer/day_events.h"
 
 #include <cmath>
+#include <optional>
 
 #include "base/angles.h"
 #include "prayer/area_corners.h"
@@ -16,45 +17,49 @@ constexpr bool widensEarlier(std::size_t slot) {
     return slot == slotOf(EventRow::horizon, kRise) || slot == slotOf(EventRow::imsakIsha, kRise);
 }
 
-// The corner value of slot farthest from the centre's value c, or the first marker.
-double extremeOf(const std::array<EventTable, 4>& corners, std::size_t slot, double c) {
-    double extreme = corners[0].slot(slot);
-    if (!isTime(extreme)) return extreme;
-    for (std::size_t k = 1; k < corners.size(); ++k) {
-        const double v = corners[k].slot(slot);
-        if (!isTime(v)) return v;
-        if (std::fabs(v - c) > std::fabs(extreme - c)) extreme = v;
+// The corner value of slot farthest from the centre's time c, or the first marker.
+FrameTime extremeOf(const std::array<EventTable, 4>& corners, std::size_t slot, double c) {
+    std::optional<double> extreme;
+    for (const EventTable& corner : corners) {
+        const FrameTime value = corner.slot(slot);
+        const std::optional<double> t = value.angle();
+        if (!t) return value;
+        if (!extreme || std::fabs(*t - c) > std::fabs(*extreme - c)) extreme = t;
     }
-    return extreme;
+    return FrameTime::at(*extreme);
+}
+
+// The centre's time c widened to the corners' extreme: moved away from it by the gap g between
+// them (earlier or later), NotValid when g is over an hour; a marker extreme replaces c.
+FrameTime widened(double c, FrameTime extreme, bool earlier) {
+    const std::optional<double> e = extreme.angle();
+    if (!e) return extreme;
+    const double g = std::fabs(*e - c);
+    if (g > kLargestWidening) return FrameTime();
+    return FrameTime::at(earlier ? c - g : c + g);
 }
 
 }  // namespace
 
 void checkEventOrder(EventTable& table) {
     for (EventTriple& t : table.rows) {
-        if (!isTime(t.transit)) continue;
-        if (isTime(t.rise) && isTime(t.set) && t.rise > t.transit) {
-            t.rise = kNotValid;
-        } else if (isTime(t.set) && t.set < t.transit) {
-            t.set = kNotValid;
+        const std::optional<double> transit = t.transit.angle();
+        if (!transit) continue;
+        const std::optional<double> rise = t.rise.angle();
+        const std::optional<double> set = t.set.angle();
+        if (rise && set && *rise > *transit) {
+            t.rise = FrameTime();
+        } else if (set && *set < *transit) {
+            t.set = FrameTime();
         }
     }
 }
 
 void widenOverArea(EventTable& centre, const std::array<EventTable, 4>& corners) {
     for (std::size_t slot = 0; slot < kEventSlotCount; ++slot) {
-        double& c = centre.slot(slot);
-        if (!isTime(c)) continue;
-        const double extreme = extremeOf(corners, slot, c);
-        if (!isTime(extreme)) {
-            c = extreme;
-            continue;
-        }
-        const double g = std::fabs(extreme - c);
-        if (g > kLargestWidening) {
-            c = kNotValid;
-        } else {
-            c = widensEarlier(slot) ? c - g : c + g;
+        FrameTime& c = centre.slot(slot);
+        if (const std::optional<double> t = c.angle()) {
+            c = widened(*t, extremeOf(corners, slot, *t), widensEarlier(slot));
         }
     }
 }

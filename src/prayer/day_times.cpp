@@ -1,5 +1,7 @@
 #include "prayer/day_times.h"
 
+#include <optional>
+
 #include "base/angles.h"
 #include "prayer/day_events.h"
 #include "prayer/high_latitude_rule.h"
@@ -29,10 +31,10 @@ PrayerTimes slotsOf(const EventTable& table) {
 void applyCorrections(const Config& config, PrayerTimes& times) {
     const double correction = config.correctionSeconds * kSecondToRad;
     for (std::size_t i = 0; i < kPrayerSlotCount; ++i) {
-        if (isTime(times.slots[i])) times.slots[i] += kCorrectionSign[i] * correction;
+        times.slots[i] = times.slots[i].movedBy(kCorrectionSign[i] * correction);
     }
-    double& maghrib = times[PrayerSlot::maghrib];
-    if (isTime(maghrib)) maghrib += config.maghribDelay * kMinuteToRad;
+    FrameTime& maghrib = times[PrayerSlot::maghrib];
+    maghrib = maghrib.movedBy(config.maghribDelay * kMinuteToRad);
 }
 
 // The corrections move Imsak and Shuruq earlier and Fajr, Maghrib and Isha later: where a
@@ -40,14 +42,15 @@ void applyCorrections(const Config& config, PrayerTimes& times) {
 // touching instead: Imsak <= Fajr <= Shuruq and Maghrib <= Isha.
 void keepTouchingTimesInOrder(PrayerTimes& t) {
     auto notAfter = [&](PrayerSlot earlier, PrayerSlot later) {
-        if (isTime(t[earlier]) && isTime(t[later]) && t[earlier] > t[later]) t[earlier] = t[later];
+        const std::optional<double> first = t[earlier].angle();
+        const std::optional<double> second = t[later].angle();
+        if (first && second && *first > *second) t[earlier] = t[later];
     };
     notAfter(PrayerSlot::fajr, PrayerSlot::shuruq);
     notAfter(PrayerSlot::imsak, PrayerSlot::fajr);
-    if (isTime(t[PrayerSlot::maghrib]) && isTime(t[PrayerSlot::isha]) &&
-        t[PrayerSlot::isha] < t[PrayerSlot::maghrib]) {
-        t[PrayerSlot::isha] = t[PrayerSlot::maghrib];
-    }
+    const std::optional<double> maghrib = t[PrayerSlot::maghrib].angle();
+    const std::optional<double> isha = t[PrayerSlot::isha].angle();
+    if (maghrib && isha && *isha < *maghrib) t[PrayerSlot::isha] = t[PrayerSlot::maghrib];
 }
 
 }  // namespace
@@ -62,9 +65,9 @@ PrayerTimes computeDayTimes(const CalendarDate& date, Location location, const C
     EventTable table = memo.dayEvents(date, location, config);
     const int rule = config.highLatitudeRule;
     if (rule == kRuleSeventhOfDayAlways || rule == kRuleSeventhOfNightAlways) {
-        table[EventRow::imsakIsha].rise = kNotValid;
-        table[EventRow::fajr].rise = kNotValid;
-        table[EventRow::imsakIsha].set = kNotValid;
+        table[EventRow::imsakIsha].rise = FrameTime();
+        table[EventRow::fajr].rise = FrameTime();
+        table[EventRow::imsakIsha].set = FrameTime();
     }
     applyHighLatitudeRule(date, location, config, table, memo);
     PrayerTimes times = slotsOf(table);

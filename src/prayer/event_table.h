@@ -5,7 +5,6 @@
 #include <cstddef>
 
 #include "astronomy/rise_set.h"
-#include "base/markers.h"
 
 namespace kelmo {
 
@@ -31,26 +30,20 @@ constexpr std::size_t slotOf(EventRow r, EventField f) {
     return 3 * static_cast<std::size_t>(r) + f;
 }
 
+// Every time NotValid until found.
 struct EventTable {
-    std::array<EventTriple, kEventRowCount> rows = allNotValid();
+    std::array<EventTriple, kEventRowCount> rows{};
 
     EventTriple& operator[](EventRow r) { return rows[static_cast<std::size_t>(r)]; }
     const EventTriple& operator[](EventRow r) const { return rows[static_cast<std::size_t>(r)]; }
 
-    double& slot(std::size_t i) {
+    FrameTime& slot(std::size_t i) {
         EventTriple& t = rows[i / 3];
         return i % 3 == 0 ? t.transit : (i % 3 == 1 ? t.rise : t.set);
     }
-    double slot(std::size_t i) const {
+    FrameTime slot(std::size_t i) const {
         const EventTriple& t = rows[i / 3];
         return i % 3 == 0 ? t.transit : (i % 3 == 1 ? t.rise : t.set);
-    }
-
-  private:
-    static constexpr std::array<EventTriple, kEventRowCount> allNotValid() {
-        std::array<EventTriple, kEventRowCount> rows{};
-        for (EventTriple& t : rows) t = {kNotValid, kNotValid, kNotValid};
-        return rows;
     }
 };
 

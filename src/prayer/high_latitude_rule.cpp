@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "base/angles.h"
@@ -26,27 +27,27 @@ enum Rule : int {
 constexpr double kOneDay = kTwoPi;
 constexpr double kSevenths = 7.0;
 
-void fillIfMissing(double& time, double value) {
-    if (!isTime(time)) time = value;
+void fillIfMissing(FrameTime& time, double value) {
+    if (!time.isTime()) time = FrameTime::at(value);
 }
 
 // A missing Fajr and a missing Imsak become morning; an Imsak is never after Fajr.
 void fillMorning(EventTable& table, double morning) {
-    double& fajr = table[EventRow::fajr].rise;
-    fillIfMissing(fajr, morning);
-    fillIfMissing(table[EventRow::imsakIsha].rise, std::min(morning, fajr));
+    FrameTime& fajr = table[EventRow::fajr].rise;
+    fillIfMissing(fajr, morning);  // a time from here on
+    fillIfMissing(table[EventRow::imsakIsha].rise, std::min(morning, *fajr.angle()));
 }
 
 // Rules 1 and 2: Imsak and Fajr a seventh of the day (sunrise to sunset) before sunrise,
 // Isha a seventh after sunset.
 void seventhOfDay(EventTable& table) {
-    const double sunrise = table[EventRow::horizon].rise;
-    const double sunset = table[EventRow::horizon].set;
-    if (!isTime(sunrise) || !isTime(sunset)) return;
-    const double end = sunrise > sunset ? sunset + kOneDay : sunset;
-    const double q = std::fabs((end - sunrise) / kSevenths);
-    fillMorning(table, sunrise - q);
-    fillIfMissing(table[EventRow::imsakIsha].set, sunset + q);
+    const std::optional<double> sunrise = table[EventRow::horizon].rise.angle();
+    const std::optional<double> sunset = table[EventRow::horizon].set.angle();
+    if (!sunrise || !sunset) return;
+    const double end = *sunrise > *sunset ? *sunset + kOneDay : *sunset;
+    const double q = std::fabs((end - *sunrise) / kSevenths);
+    fillMorning(table, *sunrise - q);
+    fillIfMissing(table[EventRow::imsakIsha].set, *sunset + q);
 }
 
 // Rules 3 and 4: Imsak and Fajr a seventh of the night before (the previous day's sunset to
@@ -54,29 +55,29 @@ void seventhOfDay(EventTable& table) {
 // after sunset.
 void seventhOfNight(const CalendarDate& date, const Location& location, const Config& config,
                     EventTable& table, DayEventsMemo& memo) {
-    const double sunrise = table[EventRow::horizon].rise;
-    const double sunset = table[EventRow::horizon].set;
-    if (!isTime(sunrise) || !isTime(sunset)) return;
+    const std::optional<double> sunrise = table[EventRow::horizon].rise.angle();
+    const std::optional<double> sunset = table[EventRow::horizon].set.angle();
+    if (!sunrise || !sunset) return;
 
-    const double previousSunset =
-        memo.dayEvents(daysLater(date, -1), location, config)[EventRow::horizon].set;
-    if (!isTime(previousSunset)) return;
-    const double morning = previousSunset > sunrise ? sunrise + kOneDay : sunrise;
-    const double q = std::fabs((morning - previousSunset) / kSevenths);
-    fillMorning(table, sunrise - q);
+    const std::optional<double> previousSunset =
+        memo.dayEvents(daysLater(date, -1), location, config)[EventRow::horizon].set.angle();
+    if (!previousSunset) return;
+    const double morning = *previousSunset > *sunrise ? *sunrise + kOneDay : *sunrise;
+    const double q = std::fabs((morning - *previousSunset) / kSevenths);
+    fillMorning(table, *sunrise - q);
 
-    const double nextSunrise =
-        memo.dayEvents(daysLater(date, 1), location, config)[EventRow::horizon].rise;
-    if (!isTime(nextSunrise)) return;
-    const double evening = nextSunrise < sunset ? nextSunrise + kOneDay : nextSunrise;
+    const std::optional<double> nextSunrise =
+        memo.dayEvents(daysLater(date, 1), location, config)[EventRow::horizon].rise.angle();
+    if (!nextSunrise) return;
+    const double evening = *nextSunrise < *sunset ? *nextSunrise + kOneDay : *nextSunrise;
     fillIfMissing(table[EventRow::imsakIsha].set,
-                  sunset + std::fabs((evening - sunset) / kSevenths));
+                  *sunset + std::fabs((evening - *sunset) / kSevenths));
 }
 
 // Copies every slot of from into to, or with onlyMissing the slots where to holds a marker.
 void copyTimes(const EventTable& from, EventTable& to, bool onlyMissing) {
     for (std::size_t i = 0; i < kEventSlotCount; ++i) {
-        if (!onlyMissing || !isTime(to.slot(i))) to.slot(i) = from.slot(i);
+        if (!onlyMissing || !to.slot(i).isTime()) to.slot(i) = from.slot(i);
     }
 }
 
@@ -114,28 +115,29 @@ bool mayTouch(std::size_t earlier, std::size_t later) {
 // it keeps its interval from that neighbour on the source day.
 void keepSuppliedInOrder(const Config& config, const EventTable& own, const EventTable& source,
                          EventTable& table) {
-    std::vector<std::size_t> times;
+    std::vector<std::size_t> times;  // the slots that hold a time
     for (std::size_t slot : slotsInDayOrder(config)) {
-        if (isTime(table.slot(slot))) times.push_back(slot);
+        if (table.slot(slot).isTime()) times.push_back(slot);
     }
-    auto supplied = [&](std::size_t slot) { return !isTime(own.slot(slot)); };
-    // The value of slot placed against its neighbour on the other side (earlier < later).
+    auto at = [&](std::size_t slot) { return *table.slot(slot).angle(); };
+    auto supplied = [&](std::size_t slot) { return !own.slot(slot).isTime(); };
+    // The time of slot placed against its neighbour on the other side (earlier < later); a
+    // supplied time came from the source, so the source holds it.
     auto placed = [&](std::size_t slot, std::size_t neighbour, std::size_t earlier,
                       std::size_t later) {
-        if (mayTouch(earlier, later) || !isTime(source.slot(neighbour))) {
-            return table.slot(neighbour);
-        }
-        return table.slot(neighbour) + (source.slot(slot) - source.slot(neighbour));
+        const std::optional<double> sourceNeighbour = source.slot(neighbour).angle();
+        if (mayTouch(earlier, later) || !sourceNeighbour) return table.slot(neighbour);
+        return FrameTime::at(at(neighbour) + (*source.slot(slot).angle() - *sourceNeighbour));
     };
     for (std::size_t k = times.size(); k-- > 1;) {  // against the following time
         const std::size_t slot = times[k - 1], next = times[k];
-        if (supplied(slot) && table.slot(slot) > table.slot(next)) {
+        if (supplied(slot) && at(slot) > at(next)) {
             table.slot(slot) = placed(slot, next, slot, next);
         }
     }
     for (std::size_t k = 1; k < times.size(); ++k) {  // against the preceding time
         const std::size_t slot = times[k], previous = times[k - 1];
-        if (supplied(slot) && table.slot(slot) < table.slot(previous)) {
+        if (supplied(slot) && at(slot) < at(previous)) {
             table.slot(slot) = placed(slot, previous, previous, slot);
         }
     }
@@ -201,15 +203,16 @@ void nearestDay(const CalendarDate& date, const Location& location, const Config
 
 bool isDayComplete(const Config& config, const EventTable& table) {
     const bool twilight =
-        isTime(table[EventRow::imsakIsha].rise) && isTime(table[EventRow::fajr].rise);
-    const bool sun = isTime(table[EventRow::duhr].transit) && isTime(table[EventRow::horizon].set);
+        table[EventRow::imsakIsha].rise.isTime() && table[EventRow::fajr].rise.isTime();
+    const bool sun =
+        table[EventRow::duhr].transit.isTime() && table[EventRow::horizon].set.isTime();
     bool asr = true;
     if (const auto slot = asrSlot(config.fiqh)) {
         const EventRow row =
             *slot == PrayerSlot::asrShadow2 ? EventRow::asrShadow2 : EventRow::asrShadow1;
-        asr = isTime(table[row].set);
+        asr = table[row].set.isTime();
     }
-    const bool isha = !usesIsha(config.fiqh) || isTime(table[EventRow::imsakIsha].set);
+    const bool isha = !usesIsha(config.fiqh) || table[EventRow::imsakIsha].set.isTime();
     return twilight && sun && asr && isha;
 }
 

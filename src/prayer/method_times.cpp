@@ -1,9 +1,8 @@
 #include "prayer/method_times.h"
 
-#include <algorithm>
+#include <optional>
 
 #include "base/angles.h"
-#include "base/markers.h"
 #include "hijri/hijri_date.h"
 #include "prayer/calculation_methods.h"
 #include "prayer/day_events_memo.h"
@@ -22,18 +21,18 @@ bool inRamadan(const CalendarDate& date, const Location& location, const Config&
 }
 
 // from moved by minutes, or from's marker.
-double minutesFrom(double from, int minutes) {
-    return isTime(from) ? from + minutes * kMinuteToRad : from;
+FrameTime minutesFrom(FrameTime from, int minutes) {
+    return from.movedBy(minutes * kMinuteToRad);
 }
 
-void adjust(double& time, int minutes) {
+void adjust(FrameTime& time, int minutes) {
     time = minutesFrom(time, minutes);
 }
 
 }  // namespace
 
-double methodMaghrib(const CalendarDate& date, const Location& location, const Config& config,
-                     double sunset) {
+FrameTime methodMaghrib(const CalendarDate& date, const Location& location, const Config& config,
+                        FrameTime sunset) {
     const CalculationMethod& method = methodOf(config);
     if (method.maghribAngle == 0.0f) return sunset;
     Config twilight = config;
@@ -42,8 +41,10 @@ double methodMaghrib(const CalendarDate& date, const Location& location, const C
     DayEventsMemo memo;
     EventTable table = memo.dayEvents(date, location, twilight);
     applyHighLatitudeRule(date, location, twilight, table, memo);
-    const double maghrib = table[EventRow::imsakIsha].set;
-    return isTime(maghrib) && isTime(sunset) ? std::max(maghrib, sunset) : maghrib;
+    const FrameTime maghrib = table[EventRow::imsakIsha].set;
+    const std::optional<double> atAngle = maghrib.angle();
+    const std::optional<double> atSunset = sunset.angle();
+    return atAngle && atSunset && *atSunset > *atAngle ? sunset : maghrib;
 }
 
 void applyMethodMinutes(const CalendarDate& date, const Location& location, const Config& config,

@@ -14,8 +14,8 @@ namespace kelmo {
 // the method's Maghrib angle, widened over the area and completed by the high-latitude rule as
 // an Isha angle would be (rule 9 moves only Fajr and Isha, so it leaves the angle alone); never
 // before sunset. A missing time is a marker.
-double methodMaghrib(const CalendarDate& date, const Location& location, const Config& config,
-                     double sunset);
+FrameTime methodMaghrib(const CalendarDate& date, const Location& location, const Config& config,
+                        FrameTime sunset);
 
 // Imsak the method's minutes before Fajr and Isha its minutes after Maghrib (its Ramadan value
 // when the date lies in Ramadan by config's Hijri calendar at location), Duhr at the transit of

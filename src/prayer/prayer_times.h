@@ -4,6 +4,8 @@
 #include <array>
 #include <cstddef>
 
+#include "calendar/frame_time.h"
+
 namespace kelmo {
 
 // Slots of PrayerTimes, in their fixed order.
@@ -21,13 +23,13 @@ enum class PrayerSlot : int {
 
 inline constexpr std::size_t kPrayerSlotCount = 9;
 
-// Times of day in radians of zone time (2 pi = 24 h, may lie below 0 or at or above 2 pi),
-// each valid or a marker (base/markers.h). Summer time is not included.
+// Times of the day frame (radians of zone time, 2 pi = 24 h, may lie below 0 or at or above
+// 2 pi), each a time or a marker. Summer time is not included.
 struct PrayerTimes {
-    std::array<double, kPrayerSlotCount> slots{};
+    std::array<FrameTime, kPrayerSlotCount> slots{};
 
-    double& operator[](PrayerSlot s) { return slots[static_cast<std::size_t>(s)]; }
-    double operator[](PrayerSlot s) const { return slots[static_cast<std::size_t>(s)]; }
+    FrameTime& operator[](PrayerSlot s) { return slots[static_cast<std::size_t>(s)]; }
+    FrameTime operator[](PrayerSlot s) const { return slots[static_cast<std::size_t>(s)]; }
 };
 
 }  // namespace kelmo

@@ -19,4 +19,12 @@ const char* slotTitle(PrayerSlot slot) {
     return kTitles[static_cast<std::size_t>(slot)];
 }
 
+PrayerName prayerNameOfSlot(PrayerSlot slot) {
+    static constexpr std::array<PrayerName, kPrayerSlotCount> kNames = {
+        PrayerName::imsak, PrayerName::fajr,    PrayerName::shuruq,
+        PrayerName::noon,  PrayerName::duhr,    PrayerName::asr,
+        PrayerName::asr,   PrayerName::maghrib, PrayerName::isha};
+    return kNames[static_cast<std::size_t>(slot)];
+}
+
 }  // namespace kelmo

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "calendar/words.h"
 #include "prayer/prayer_times.h"
 
 namespace kelmo {
@@ -40,5 +41,8 @@ std::vector<PrayerSlot> shownSlots(int fiqh);
 // The title of a slot in schedules: "Imsak", "Fajr", "Shuruq", "Noon", "Duhr", "Asr" (both
 // shadow factors), "Maghrib", "Isha".
 const char* slotTitle(PrayerSlot slot);
+
+// The name of a slot in the words of a language (calendar/words.h): both Asr slots are Asr.
+PrayerName prayerNameOfSlot(PrayerSlot slot);
 
 }  // namespace kelmo

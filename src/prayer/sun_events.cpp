@@ -12,13 +12,13 @@ namespace {
 // nMinutes after sunset. A missing sunrise or sunset passes its marker on.
 void fixedMinuteRows(const Config& config, EventTable& table) {
     const EventTriple& sun = table[EventRow::horizon];
-    if (!isTime(sun.transit)) {
+    if (!sun.transit.isTime()) {
         table[EventRow::imsakIsha] = {sun.transit, sun.transit, sun.transit};
         table[EventRow::fajr] = table[EventRow::imsakIsha];
         return;
     }
-    auto moved = [](double time, double minutes) {
-        return isTime(time) ? time + minutes * kMinuteToRad : time;
+    auto moved = [](FrameTime time, double minutes) {
+        return time.movedBy(minutes * kMinuteToRad);
     };
     const double n = config.nMinutes;
     table[EventRow::imsakIsha] = {sun.transit, moved(sun.rise, -(n + 10.0)), moved(sun.set, n)};
@@ -70,14 +70,15 @@ EventTable sunEvents(SharedSunDay& shared, const CalendarDate& date, const Locat
     if (config.highLatitudeRule == kRuleFixedMinutes) {
         fixedMinuteRows(config, table);
     } else {
-        const double imsakRise = solve(degrees(config.imsakAngle)).rise;
+        const FrameTime imsakRise = solve(degrees(config.imsakAngle)).rise;
         table[EventRow::fajr] = solve(degrees(config.fajrAngle));
         table[EventRow::imsakIsha] = solve(degrees(config.ishaAngle));
         table[EventRow::imsakIsha].rise = imsakRise;
     }
 
-    const double noon = table[EventRow::horizon].transit;
-    if (!isTime(noon)) {
+    const FrameTime noon = table[EventRow::horizon].transit;
+    const std::optional<double> transit = noon.angle();
+    if (!transit) {
         for (EventRow r : {EventRow::duhr, EventRow::asrShadow1, EventRow::asrShadow2}) {
             table[r] = {noon, noon, noon};
         }
@@ -87,7 +88,7 @@ EventTable sunEvents(SharedSunDay& shared, const CalendarDate& date, const Locat
     table[EventRow::duhr] =
         dayAt(reduceAngleSigned(location.longitude - frame.semidiameter)).events(h0);
     const double shadow =
-        noonShadowLength(shared.noonAt(date, location, noon), location, config, frame);
+        noonShadowLength(shared.noonAt(date, location, *transit), location, config, frame);
     table[EventRow::asrShadow1] = solve(asrAltitude(shadow, 1));
     table[EventRow::asrShadow2] = solve(asrAltitude(shadow, 2));
     return table;

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <charconv>
 
+#include "calendar/utf8_text.h"
 #include "files/settings/field_scanner.h"
 #include "ui/error_box.h"
 #include "ui/text_edge.h"
@@ -43,20 +44,20 @@ bool DataExchange::integer(QLineEdit* edit, int low, int high, int& value) {
 }
 
 bool DataExchange::text(QLineEdit* edit, int maxCharacters, std::string& value) {
-    // Kelmo.cfg holds Windows-1252 texts: a letter beyond it would be stored as "?".
-    if (!platform::fitsCp1252(edit->text().toStdString())) return fail(edit, tr(kOutsideCp1252));
-    return limited(edit, fromWidget(edit->text()), maxCharacters, value);
+    const std::string read = fromWidget(edit->text());
+    return limited(edit, read, characterCount(read), maxCharacters, value);
 }
 
 bool DataExchange::path(QLineEdit* edit, int maxCharacters, std::string& value) {
-    return limited(edit, pathFromWidget(edit->text()), maxCharacters, value);
+    const std::string read = pathFromWidget(edit->text());
+    return limited(edit, read, read.size(), maxCharacters, value);
 }
 
-bool DataExchange::limited(QLineEdit* edit, const std::string& read, int maxCharacters,
-                           std::string& value) {
+bool DataExchange::limited(QLineEdit* edit, const std::string& read, std::size_t length,
+                           int maxCharacters, std::string& value) {
     // A pasted CR or ESC would go into Kelmo.cfg, reports and calendars.
     if (holdsControl(read)) return fail(edit, tr(kControlCharacters));
-    if (static_cast<int>(read.size()) > maxCharacters)
+    if (length > static_cast<std::size_t>(maxCharacters))
         return fail(edit, tr("Enter no more than %1 characters.").arg(maxCharacters));
     value = read;
     return true;

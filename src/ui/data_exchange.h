@@ -17,11 +17,6 @@ namespace kelmo::ui {
 // (of any script: Arabic-Indic and Persian digits read as ASCII ones).
 bool parseDialogInteger(const QString& text, int& value);
 
-inline constexpr const char* kOutsideCp1252 =
-    QT_TRANSLATE_NOOP("kelmo::ui::DataExchange",
-                      "Enter only letters that Windows-1252 can hold\n"
-                      "(Latin letters, digits and signs): Kelmo.cfg cannot store the others.");
-
 inline constexpr const char* kControlCharacters = QT_TRANSLATE_NOOP(
     "kelmo::ui::DataExchange", "Enter no control characters (such as a line end, a tab or ESC).");
 
@@ -34,16 +29,18 @@ class DataExchange {
     // The edit's integer in low .. high. "Enter an integer." or
     // "Enter an integer between %1 and %2." when it is not.
     bool integer(QLineEdit* edit, int low, int high, int& value);
-    // The edit's text (Windows-1252), at most maxCharacters long, else
-    // "Enter no more than %1 characters."; a text with letters Windows-1252 cannot hold is
-    // refused with kOutsideCp1252, one with a control character with kControlCharacters.
+    // The edit's text, letters of any script, at most maxCharacters characters long, else
+    // "Enter no more than %1 characters."; a text with a control character is refused with
+    // kControlCharacters.
     bool text(QLineEdit* edit, int maxCharacters, std::string& value);
     // The edit's text as a file path (the system's bytes), at most maxCharacters bytes long,
     // without a control character.
     bool path(QLineEdit* edit, int maxCharacters, std::string& value);
 
   private:
-    bool limited(QLineEdit* edit, const std::string& read, int maxCharacters, std::string& value);
+    // read, of length characters (or bytes for a path), at most maxCharacters long.
+    bool limited(QLineEdit* edit, const std::string& read, std::size_t length, int maxCharacters,
+                 std::string& value);
     bool fail(QLineEdit* edit, const QString& message);
 
     platform::MessageBox& messages_;

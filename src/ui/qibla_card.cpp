@@ -10,6 +10,7 @@
 #include "base/angles.h"
 #include "files/reports/qibla_texts.h"
 #include "ui/text_edge.h"
+#include "ui/window_words.h"
 
 namespace kelmo::ui {
 
@@ -84,7 +85,7 @@ void drawWedge(QPainter& painter, const CardGeometry& g, double shownAngle) {
 }  // namespace
 
 QiblaCard qiblaCard(int method, const QiblaResults& r) {
-    const QiblaTexts texts = qiblaTexts(method, r);
+    const QiblaTexts texts = qiblaTexts(method, r, windowWords());
     QiblaCard card;
     card.method = method;
     card.shadowRatio = r.shadowRatio;

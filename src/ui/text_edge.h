@@ -1,4 +1,4 @@
-// Texts crossing the edge between the program (Windows-1252 bytes) and the widgets (Unicode).
+// Texts crossing the edge between the program (UTF-8) and the widgets (Unicode).
 // File paths are no such texts: they keep the bytes the system gives them (the locale's
 // encoding, UTF-8 on a current Linux) and cross the edge with QFile's encodeName/decodeName.
 #pragma once
@@ -8,16 +8,14 @@
 #include <QString>
 #include <string>
 
-#include "platform/encoding.h"
-
 namespace kelmo::ui {
 
-inline QString toWidget(const std::string& cp1252) {
-    return QString::fromStdString(platform::utf8FromCp1252(cp1252));
+inline QString toWidget(const std::string& text) {
+    return QString::fromStdString(text);
 }
 
 inline std::string fromWidget(const QString& text) {
-    return platform::cp1252FromUtf8(text.toStdString());
+    return text.toStdString();
 }
 
 // A text of the program (times, dates, counts in ASCII digits) with its digits in those the

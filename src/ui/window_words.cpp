@@ -24,26 +24,7 @@ QString shownWord(const char* word) {
 }
 
 QString slotName(PrayerSlot slot) {
-    const Words& words = windowWords();
-    switch (slot) {
-        case PrayerSlot::imsak:
-            return shownWord(words.prayerName(PrayerName::imsak));
-        case PrayerSlot::fajr:
-            return shownWord(words.prayerName(PrayerName::fajr));
-        case PrayerSlot::shuruq:
-            return shownWord(words.prayerName(PrayerName::shuruq));
-        case PrayerSlot::duhr:
-            return shownWord(words.prayerName(PrayerName::duhr));
-        case PrayerSlot::asrShadow1:
-        case PrayerSlot::asrShadow2:
-            return shownWord(words.prayerName(PrayerName::asr));
-        case PrayerSlot::maghrib:
-            return shownWord(words.prayerName(PrayerName::maghrib));
-        case PrayerSlot::isha:
-            return shownWord(words.prayerName(PrayerName::isha));
-        default:
-            return QString::fromLatin1(slotTitle(slot));
-    }
+    return shownWord(windowWords().prayerName(prayerNameOfSlot(slot)));
 }
 
 QString slotPrayerWord(int slot) {

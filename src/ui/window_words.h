@@ -16,8 +16,7 @@ const Words& windowWords();
 // A word of the table (UTF-8) as the widgets show it.
 QString shownWord(const char* word);
 
-// A slot of the day's times by its prayer's name ("Asr" for both Asr slots); Noon, which no
-// window lists, keeps its English title.
+// A slot of the day's times by its prayer's name ("Asr" for both Asr slots).
 QString slotName(PrayerSlot slot);
 // The prayer of a slot of the Timer's schedule (1 .. 9), "" for a slot without one.
 QString slotPrayerWord(int slot);

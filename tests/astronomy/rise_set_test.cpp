@@ -7,10 +7,12 @@
 #include <limits>
 
 #include "base/angles.h"
-#include "base/markers.h"
+#include "support/frame_times.h"
 
 namespace kelmo {
 namespace {
+
+using test::radians;
 
 constexpr double kDay = kTwoPi;  // one day in day angle
 
@@ -39,9 +41,9 @@ TEST(RiseTransitSet, MeeusExample15a) {
     const EventTriple e =
         riseTransitSet(42.3333 * kDegToRad, -71.0833 * kDegToRad, 177.74208 * kDegToRad, 56.0,
                        venus, -0.5667 * kDegToRad, 1.0);
-    EXPECT_NEAR(e.rise / kDay, 0.51766, 1e-5);
-    EXPECT_NEAR(e.transit / kDay, 0.81980, 1e-5);
-    EXPECT_NEAR(e.set / kDay, 1.12263, 1e-5);
+    EXPECT_NEAR(radians(e.rise) / kDay, 0.51766, 1e-5);
+    EXPECT_NEAR(radians(e.transit) / kDay, 0.81980, 1e-5);
+    EXPECT_NEAR(radians(e.set) / kDay, 1.12263, 1e-5);
 }
 
 // A body fixed on the celestial equator at a place on the equator: rise, transit and set are
@@ -50,10 +52,10 @@ TEST(RiseTransitSet, EquatorReachesEveryAltitude) {
     const std::array<EquatorialPosition, 3> fixed = {eq(100, 0), eq(100, 0), eq(100, 0)};
     for (double h = -89.0; h <= 89.0; h += 1.0) {
         const EventTriple e = riseTransitSet(0.0, 0.0, 0.0, 0.0, fixed, h * kDegToRad, 1.0);
-        ASSERT_TRUE(isTime(e.transit) && isTime(e.rise) && isTime(e.set)) << h;
+        ASSERT_TRUE(e.transit.isTime() && e.rise.isTime() && e.set.isTime()) << h;
         const double halfArc = (90.0 - h) / 360.985647 * kDay;  // H0 = 90 - h, sidereal rate
-        EXPECT_NEAR(e.transit - e.rise, halfArc, 2.0 * kSecondToRad) << h;
-        EXPECT_NEAR(e.set - e.transit, halfArc, 2.0 * kSecondToRad) << h;
+        EXPECT_NEAR(radians(e.transit) - radians(e.rise), halfArc, 2.0 * kSecondToRad) << h;
+        EXPECT_NEAR(radians(e.set) - radians(e.transit), halfArc, 2.0 * kSecondToRad) << h;
     }
 }
 
@@ -63,16 +65,16 @@ TEST(RiseTransitSet, MarkersForCircumpolarAndNeverRising) {
     const std::array<EquatorialPosition, 3> north = {eq(90, 23.4), eq(91, 23.4), eq(92, 23.4)};
     const double phi = 70.0 * kDegToRad;
     const EventTriple above = riseTransitSet(phi, 0.0, 0.0, 60.0, north, 0.0, 1.0);
-    EXPECT_EQ(above.rise, kAlwAbove);
-    EXPECT_EQ(above.set, kAlwAbove);
-    EXPECT_TRUE(isTime(above.transit));
+    EXPECT_EQ(above.rise, test::kAlwAboveTime);
+    EXPECT_EQ(above.set, test::kAlwAboveTime);
+    EXPECT_TRUE(above.transit.isTime());
 
     const std::array<EquatorialPosition, 3> south = {eq(270, -23.4), eq(271, -23.4),
                                                      eq(272, -23.4)};
     const EventTriple below = riseTransitSet(phi, 0.0, 0.0, 60.0, south, 0.0, 1.0);
-    EXPECT_EQ(below.transit, kAlwBelow);
-    EXPECT_EQ(below.rise, kAlwBelow);
-    EXPECT_EQ(below.set, kAlwBelow);
+    EXPECT_EQ(below.transit, test::kAlwBelowTime);
+    EXPECT_EQ(below.rise, test::kAlwBelowTime);
+    EXPECT_EQ(below.set, test::kAlwBelowTime);
 }
 
 // A position that is not a number or infinite, on any of the three days, gives NotValid in
@@ -86,9 +88,9 @@ TEST(RiseTransitSet, NonFinitePositionGivesNotValid) {
             std::array<EquatorialPosition, 3> positions = {eq(10, 5), eq(11, 5), eq(12, 5)};
             positions[k] = bad;
             const EventTriple e = riseTransitSet(0.5, 0.0, 0.0, 0.0, positions, 0.0, 1.0);
-            EXPECT_EQ(e.transit, kNotValid) << k;
-            EXPECT_EQ(e.rise, kNotValid) << k;
-            EXPECT_EQ(e.set, kNotValid) << k;
+            EXPECT_EQ(e.transit, test::kNotValidTime) << k;
+            EXPECT_EQ(e.rise, test::kNotValidTime) << k;
+            EXPECT_EQ(e.set, test::kNotValidTime) << k;
         }
     }
 }
@@ -103,11 +105,11 @@ TEST(RiseTransitSet, FarWestPlaceGetsNextDayAdded) {
     const std::array<EquatorialPosition, 3> body = {eq(0, 20), eq(0, 20), eq(0, 20)};
     const EventTriple e = riseTransitSet(50.0 * kDegToRad, -170.0 * kDegToRad, 200.0 * kDegToRad,
                                          0.0, body, 10.0 * kDegToRad, 1.0);
-    ASSERT_TRUE(isTime(e.transit) && isTime(e.rise) && isTime(e.set));
-    EXPECT_NEAR(e.transit / kDay, 330.0 / 360.985647, 1e-5);
-    EXPECT_NEAR((e.set - e.transit) / kDay, 98.41 / 360.985647, 1e-4);
-    EXPECT_GT(e.set, kDay);
-    EXPECT_GT(e.rise, 0.0);
+    ASSERT_TRUE(e.transit.isTime() && e.rise.isTime() && e.set.isTime());
+    EXPECT_NEAR(radians(e.transit) / kDay, 330.0 / 360.985647, 1e-5);
+    EXPECT_NEAR((radians(e.set) - radians(e.transit)) / kDay, 98.41 / 360.985647, 1e-4);
+    EXPECT_GT(radians(e.set), kDay);
+    EXPECT_GT(radians(e.rise), 0.0);
 }
 
 // A rise before local midnight comes out negative and is returned as it is.
@@ -116,9 +118,9 @@ TEST(RiseTransitSet, RiseBeforeMidnightIsNegative) {
     const std::array<EquatorialPosition, 3> body = {eq(0, 20), eq(0, 20), eq(0, 20)};
     const EventTriple e =
         riseTransitSet(50.0 * kDegToRad, 0.0, 330.0 * kDegToRad, 0.0, body, 10.0 * kDegToRad, 1.0);
-    EXPECT_NEAR(e.transit / kDay, 30.0 / 360.985647, 1e-5);
-    EXPECT_NEAR((e.transit - e.rise) / kDay, 98.41 / 360.985647, 1e-4);
-    EXPECT_LT(e.rise, 0.0);
+    EXPECT_NEAR(radians(e.transit) / kDay, 30.0 / 360.985647, 1e-5);
+    EXPECT_NEAR((radians(e.transit) - radians(e.rise)) / kDay, 98.41 / 360.985647, 1e-4);
+    EXPECT_LT(radians(e.rise), 0.0);
 }
 
 // m0 below -1 (a zone of +12 h and more east of the place's meridian) is reduced fully into
@@ -129,7 +131,7 @@ TEST(RiseTransitSet, FirstEstimateReducedFullyIntoTheDay) {
     const std::array<EquatorialPosition, 3> body = {eq(0, 20), eq(0, 20), eq(0, 20)};
     const EventTriple e = riseTransitSet(50.0 * kDegToRad, 165.0 * kDegToRad, 200.0 * kDegToRad,
                                          0.0, body, 10.0 * kDegToRad, 1.0);
-    EXPECT_NEAR(e.transit / kDay, 355.0 / 360.985647, 1e-5);
+    EXPECT_NEAR(radians(e.transit) / kDay, 355.0 / 360.985647, 1e-5);
 }
 
 // The tolerance: 1 s converges to about a second; 60 s stops earlier, within about a minute.
@@ -140,11 +142,11 @@ TEST(RiseTransitSet, ToleranceControlsConvergence) {
     const EventTriple fine = riseTransitSet(phi, 0.2, 1.0, 60.0, sun, h, 0.001);
     const EventTriple one = riseTransitSet(phi, 0.2, 1.0, 60.0, sun, h, 1.0);
     const EventTriple coarse = riseTransitSet(phi, 0.2, 1.0, 60.0, sun, h, 60.0);
-    ASSERT_TRUE(isTime(fine.rise));
-    EXPECT_NEAR(one.rise, fine.rise, 1.0 * kSecondToRad);
-    EXPECT_NEAR(one.set, fine.set, 1.0 * kSecondToRad);
-    EXPECT_NEAR(coarse.rise, fine.rise, 60.0 * kSecondToRad);
-    EXPECT_NEAR(coarse.set, fine.set, 60.0 * kSecondToRad);
+    ASSERT_TRUE(fine.rise.isTime());
+    EXPECT_NEAR(radians(one.rise), radians(fine.rise), 1.0 * kSecondToRad);
+    EXPECT_NEAR(radians(one.set), radians(fine.set), 1.0 * kSecondToRad);
+    EXPECT_NEAR(radians(coarse.rise), radians(fine.rise), 60.0 * kSecondToRad);
+    EXPECT_NEAR(radians(coarse.set), radians(fine.set), 60.0 * kSecondToRad);
 }
 
 // Meeus's iteration as the book gives it (Astronomical Algorithms, ch. 15, with the altitude
@@ -172,7 +174,7 @@ struct MeeusIteration {
             m += dm;
             if (std::abs(dm) <= 1.0 / 86400.0) return m;
         }
-        return kNotValid;
+        return std::numeric_limits<double>::quiet_NaN();
     }
 };
 
@@ -196,14 +198,14 @@ TEST(RiseTransitSet, OrdinaryDaysGiveMeeussIteration) {
                 const double h = hDeg * kDegToRad;
                 const EventTriple e =
                     riseTransitSet(meeus.phi, meeus.lambda, meeus.theta0, 69.0, meeus.p, h, 1.0);
-                if (!isTime(e.rise) || !isTime(e.set)) continue;
+                if (!e.rise.isTime() || !e.set.isTime()) continue;
                 const double cosH0 =
                     (std::sin(h) - std::sin(meeus.phi) * std::sin(meeus.p[1].declination)) /
                     (std::cos(meeus.phi) * std::cos(meeus.p[1].declination));
                 const double halfArc = std::acos(cosH0) / kTwoPi;
-                EXPECT_NEAR(e.transit / kDay, meeus.solve(m0, h, true), 1e-8);
-                EXPECT_NEAR(e.rise / kDay, meeus.solve(m0 - halfArc, h, false), 1e-8);
-                EXPECT_NEAR(e.set / kDay, meeus.solve(m0 + halfArc, h, false), 1e-8);
+                EXPECT_NEAR(radians(e.transit) / kDay, meeus.solve(m0, h, true), 1e-8);
+                EXPECT_NEAR(radians(e.rise) / kDay, meeus.solve(m0 - halfArc, h, false), 1e-8);
+                EXPECT_NEAR(radians(e.set) / kDay, meeus.solve(m0 + halfArc, h, false), 1e-8);
                 ++compared;
             }
         }

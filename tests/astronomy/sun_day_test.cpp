@@ -7,14 +7,16 @@
 #include "astronomy/angle_reduction.h"
 #include "astronomy/rise_set.h"
 #include "base/angles.h"
-#include "base/markers.h"
 #include "calendar/julian_day.h"
 #include "support/civil_date.h"
 #include "support/erfa_sun.h"
+#include "support/frame_times.h"
 #include "support/places.h"
 
 namespace kelmo {
 namespace {
+
+using test::radians;
 
 using test::civil;
 using test::place;
@@ -120,17 +122,19 @@ TEST(PrepareSunDay, SunriseAtMeccaAgreesWithErfa) {
     const CalendarDate date = civil(2024, 6, 15);
     const DayFrame f = prepareSunDay(date, mecca, Config{});
     const EventTriple e = event(f, mecca, f.horizonAltitude);
-    ASSERT_TRUE(isTime(e.rise) && isTime(e.transit) && isTime(e.set));
+    ASSERT_TRUE(e.rise.isTime() && e.transit.isTime() && e.set.isTime());
     // Sunrise about 5:39, noon about 12:22, sunset about 19:05 local time (UTC+3).
-    EXPECT_NEAR(e.rise * kRadToHours, 5.65, 0.1);
-    EXPECT_NEAR(e.transit * kRadToHours, 12.36, 0.1);
-    EXPECT_NEAR(e.set * kRadToHours, 19.07, 0.1);
+    EXPECT_NEAR(radians(e.rise) * kRadToHours, 5.65, 0.1);
+    EXPECT_NEAR(radians(e.transit) * kRadToHours, 12.36, 0.1);
+    EXPECT_NEAR(radians(e.set) * kRadToHours, 19.07, 0.1);
 
     const double tol = 0.005 * kDegToRad;  // about 1 s of time at this latitude
-    EXPECT_NEAR(erfaSun(date, mecca, e.rise, f.deltaTSeconds).altitude, f.horizonAltitude, tol);
-    EXPECT_NEAR(erfaSun(date, mecca, e.set, f.deltaTSeconds).altitude, f.horizonAltitude, tol);
+    EXPECT_NEAR(erfaSun(date, mecca, radians(e.rise), f.deltaTSeconds).altitude, f.horizonAltitude,
+                tol);
+    EXPECT_NEAR(erfaSun(date, mecca, radians(e.set), f.deltaTSeconds).altitude, f.horizonAltitude,
+                tol);
     // At the transit the hour angle is 0 within a second of time.
-    EXPECT_NEAR(erfaSun(date, mecca, e.transit, f.deltaTSeconds).hourAngle, 0.0,
+    EXPECT_NEAR(erfaSun(date, mecca, radians(e.transit), f.deltaTSeconds).hourAngle, 0.0,
                 1.0 * kSecondToRad);
 }
 
@@ -141,9 +145,9 @@ TEST(SunDayTriples, EquatorReachesEveryAltitudeAtEquinox) {
     const DayFrame f = prepareSunDay(civil(2024, 3, 20), equator, Config{});
     for (double h = -89.0; h <= 89.0; h += 1.0) {
         const EventTriple e = event(f, equator, h * kDegToRad);
-        ASSERT_TRUE(isTime(e.transit) && isTime(e.rise) && isTime(e.set)) << h;
-        EXPECT_LT(e.rise, e.transit) << h;
-        EXPECT_LT(e.transit, e.set) << h;
+        ASSERT_TRUE(e.transit.isTime() && e.rise.isTime() && e.set.isTime()) << h;
+        EXPECT_LT(radians(e.rise), radians(e.transit)) << h;
+        EXPECT_LT(radians(e.transit), radians(e.set)) << h;
     }
 }
 
@@ -153,16 +157,17 @@ TEST(SunDayTriples, PolarDayAndNightAt70North) {
     const Location tromso = place(70.0, 19.0, 1.0f);
     const DayFrame june = prepareSunDay(civil(2024, 6, 21), tromso, Config{});
     const EventTriple day = event(june, tromso, june.horizonAltitude);
-    EXPECT_EQ(day.rise, kAlwAbove);
-    EXPECT_EQ(day.set, kAlwAbove);
-    ASSERT_TRUE(isTime(day.transit));
-    EXPECT_NEAR(day.transit * kRadToHours, 11.75, 0.1);  // 12h + 1h - 19/15 h, plus 1.5 min
+    EXPECT_EQ(day.rise, test::kAlwAboveTime);
+    EXPECT_EQ(day.set, test::kAlwAboveTime);
+    ASSERT_TRUE(day.transit.isTime());
+    EXPECT_NEAR(radians(day.transit) * kRadToHours, 11.75,
+                0.1);  // 12h + 1h - 19/15 h, plus 1.5 min
 
     const DayFrame december = prepareSunDay(civil(2024, 12, 21), tromso, Config{});
     const EventTriple night = event(december, tromso, december.horizonAltitude);
-    EXPECT_EQ(night.transit, kAlwBelow);
-    EXPECT_EQ(night.rise, kAlwBelow);
-    EXPECT_EQ(night.set, kAlwBelow);
+    EXPECT_EQ(night.transit, test::kAlwBelowTime);
+    EXPECT_EQ(night.rise, test::kAlwBelowTime);
+    EXPECT_EQ(night.set, test::kAlwBelowTime);
 }
 
 // 60 N in June: the Sun does not sink to -18 degrees (rise and set AlwAbove for that target)
@@ -171,14 +176,14 @@ TEST(SunDayTriples, WhiteNightsAt60North) {
     const Location helsinki = place(60.17, 24.94, 2.0f);
     const DayFrame f = prepareSunDay(civil(2024, 6, 15), helsinki, Config{});
     const EventTriple isha = event(f, helsinki, -18.0 * kDegToRad);
-    EXPECT_EQ(isha.rise, kAlwAbove);
-    EXPECT_EQ(isha.set, kAlwAbove);
-    EXPECT_TRUE(isTime(isha.transit));
+    EXPECT_EQ(isha.rise, test::kAlwAboveTime);
+    EXPECT_EQ(isha.set, test::kAlwAboveTime);
+    EXPECT_TRUE(isha.transit.isTime());
     const EventTriple horizon = event(f, helsinki, f.horizonAltitude);
-    ASSERT_TRUE(isTime(horizon.rise) && isTime(horizon.set));
+    ASSERT_TRUE(horizon.rise.isTime() && horizon.set.isTime());
     // Sunrise about 3:54, sunset about 22:49 summer time, i.e. 2:54 and 21:49 zone time (UTC+2).
-    EXPECT_NEAR(horizon.rise * kRadToHours, 2.9, 0.05);
-    EXPECT_NEAR(horizon.set * kRadToHours, 21.82, 0.05);
+    EXPECT_NEAR(radians(horizon.rise) * kRadToHours, 2.9, 0.05);
+    EXPECT_NEAR(radians(horizon.set) * kRadToHours, 21.82, 0.05);
 }
 
 // A place far west of its zone meridian (Kashgar, 76 E, on Beijing time UTC+8): noon comes
@@ -188,14 +193,16 @@ TEST(SunDayTriples, FarWestOfZoneMeridian) {
     const CalendarDate date = civil(2024, 11, 3);
     const DayFrame f = prepareSunDay(date, kashgar, Config{});
     const EventTriple e = event(f, kashgar, f.horizonAltitude);
-    ASSERT_TRUE(isTime(e.transit) && isTime(e.rise) && isTime(e.set));
+    ASSERT_TRUE(e.transit.isTime() && e.rise.isTime() && e.set.isTime());
     // 12h + (120 - 75.99) / 15 h less the equation of time (16.4 min early in November).
-    EXPECT_NEAR(e.transit * kRadToHours, 12.0 + 44.01 / 15.0 - 16.4 / 60.0, 0.02);
-    EXPECT_GT(e.rise, 0.0);
-    EXPECT_LT(e.set, kTwoPi);
+    EXPECT_NEAR(radians(e.transit) * kRadToHours, 12.0 + 44.01 / 15.0 - 16.4 / 60.0, 0.02);
+    EXPECT_GT(radians(e.rise), 0.0);
+    EXPECT_LT(radians(e.set), kTwoPi);
     const double tol = 0.005 * kDegToRad;
-    EXPECT_NEAR(erfaSun(date, kashgar, e.rise, f.deltaTSeconds).altitude, f.horizonAltitude, tol);
-    EXPECT_NEAR(erfaSun(date, kashgar, e.set, f.deltaTSeconds).altitude, f.horizonAltitude, tol);
+    EXPECT_NEAR(erfaSun(date, kashgar, radians(e.rise), f.deltaTSeconds).altitude,
+                f.horizonAltitude, tol);
+    EXPECT_NEAR(erfaSun(date, kashgar, radians(e.set), f.deltaTSeconds).altitude, f.horizonAltitude,
+                tol);
 }
 
 // The six targets of a prayer day (Fajr -13.5, Imsak -16, Isha -18, the horizon, two Asr
@@ -210,12 +217,12 @@ TEST(SunDayTriples, TwilightAndAsrTargetsAgreeWithErfaOverAYear) {
         for (double target : targets) {
             const double h = target * kDegToRad;
             const EventTriple e = event(f, cairo, h);
-            if (!isTime(e.rise)) continue;  // 45 deg is out of reach in winter
+            if (!e.rise.isTime()) continue;  // 45 deg is out of reach in winter
             // 1 s of time moves the Sun by up to 15" cos(phi) in altitude; allow 3 s.
             const double tol = 3.0 * 15.0 * kArcsecToRad;
-            EXPECT_NEAR(erfaSun(date, cairo, e.rise, f.deltaTSeconds).altitude, h, tol)
+            EXPECT_NEAR(erfaSun(date, cairo, radians(e.rise), f.deltaTSeconds).altitude, h, tol)
                 << month << " " << target;
-            EXPECT_NEAR(erfaSun(date, cairo, e.set, f.deltaTSeconds).altitude, h, tol)
+            EXPECT_NEAR(erfaSun(date, cairo, radians(e.set), f.deltaTSeconds).altitude, h, tol)
                 << month << " " << target;
         }
     }

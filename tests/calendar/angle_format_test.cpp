@@ -29,48 +29,48 @@ TEST(SplitAngle, RoundsSecondsAndCarries) {
 
 TEST(FormatAngle, SignsAndMarker) {
     EXPECT_EQ(formatAngle(deg(-0.5), false),
-              "-00\xB0"
+              "-00\u00B0"
               "30'00\"");
     EXPECT_EQ(formatAngle(deg(-1.5), false),
-              "-1\xB0"
+              "-1\u00B0"
               "30'00\"");
     EXPECT_EQ(formatAngle(deg(-0.5), true),
-              "-00\xB0"
+              "-00\u00B0"
               "30'");
     EXPECT_EQ(formatAngle(deg(246.3), true),
-              "246\xB0"
+              "246\u00B0"
               "18'");
     EXPECT_EQ(formatAngle(deg(5.25), false),
-              "05\xB0"
+              "05\u00B0"
               "15'00\"");
     EXPECT_EQ(formatAngle(kNotValid, false), "NotValid");
 }
 
 TEST(FormatAngle, BearingsCarryTheRoundingModulo360) {
     EXPECT_EQ(formatBearing(deg(359.9999999), false),
-              "00\xB0"
+              "00\u00B0"
               "00'00\"");
     EXPECT_EQ(formatBearing(deg(359.995), true),
-              "00\xB0"
+              "00\u00B0"
               "00'");
     EXPECT_EQ(formatBearing(deg(-1.5), false),  // counted clockwise: 1.5 degrees west of north
-              "358\xB0"
+              "358\u00B0"
               "30'00\"");
     EXPECT_EQ(formatBearing(deg(246.3), true),
-              "246\xB0"
+              "246\u00B0"
               "18'");
     EXPECT_EQ(formatBearing(kNotValid, false), "NotValid");
 }
 
 TEST(FormatLatLon, FullAndCompactForms) {
     EXPECT_EQ(formatLatLon(deg(26.2167), false, false),
-              "26\xB0"
+              "26\u00B0"
               "13'00\" N");
     EXPECT_EQ(formatLatLon(deg(-33.8667), false, false),
-              "33\xB0"
+              "33\u00B0"
               "52'00\" S");
     EXPECT_EQ(formatLatLon(deg(-0.1167), true, false),
-              "000\xB0"
+              "000\u00B0"
               "07'00\" W");
     EXPECT_EQ(formatLatLon(deg(50.5833), true, true), "05035 E    ");
     EXPECT_EQ(formatLatLon(deg(26.2167), false, true), "2613 N   ");

@@ -404,7 +404,7 @@ TEST(KelmoCli, ConfigurationNamedOnTheCommandLineMustBeReadable) {
     EXPECT_NE(message.find("Could not open configuration file!"), std::string::npos) << message;
 }
 
-// Names are UTF-8 at the terminal and Windows-1252 inside: converted once at each edge.
+// Names are UTF-8 at the terminal and inside, in any script, at most 47 characters.
 TEST(KelmoCli, NamesBeyondAsciiAtTheTerminal) {
     const CliRun named = cli("next --name 'Z\u00FCrich,Schweiz'");
     EXPECT_EQ(named.status, 0);
@@ -417,10 +417,17 @@ TEST(KelmoCli, NamesBeyondAsciiAtTheTerminal) {
     EXPECT_EQ(found.status, 0) << found.err;
     EXPECT_EQ(found.out.rfind("Prayer times for K\u00F6ln,Germany (", 0), 0u) << found.out;
 
-    const CliRun arabic = cli("times --name '\u0645\u0643\u0629'");
-    EXPECT_EQ(arabic.status, 2);
-    EXPECT_NE(arabic.err.find("Windows-1252 cannot hold"), std::string::npos) << arabic.err;
+    const CliRun arabic = cli("next --name '\u0645\u0643\u0629'");
+    EXPECT_EQ(arabic.status, 0) << arabic.err;
+    EXPECT_NE(arabic.out.find("(\u0645\u0643\u0629)"), std::string::npos) << arabic.out;
     EXPECT_EQ(cli("times --name " + std::string(48, 'x')).status, 2);
+    std::string letters;
+    for (int i = 0; i < 47; ++i) letters += "\u0645";  // 47 characters of two bytes
+    EXPECT_EQ(cli("times --name " + letters).status, 0);
+    EXPECT_EQ(cli("times --name " + letters + "\u0645").status, 2);
+    const CliRun latin1 = cli("times --name \"$(printf 'Z\\374rich')\"");
+    EXPECT_EQ(latin1.status, 2);  // a Windows-1252 byte is no UTF-8
+    EXPECT_NE(latin1.err.find("must be UTF-8"), std::string::npos) << latin1.err;
     // Control characters (a CR, an ESC) in a name are refused, not written into the output.
     for (const char* name : {"\"$(printf 'Evil\\rPlace')\"", "\"$(printf 'Evil\\033[2J')\""}) {
         const CliRun control = cli(std::string("times --format ics --name ") + name);
@@ -440,6 +447,64 @@ TEST(KelmoCli, NamesBeyondAsciiAtTheTerminal) {
     EXPECT_EQ(koeln.find_first_of("0123456789") - 1, berlin.find_first_of("0123456789"))
         << koeln << "\n"
         << berlin;  // o-umlaut is one character of two bytes
+}
+
+// The characters of a UTF-8 text (its bytes that begin a character), each one cell for the
+// letters used here.
+std::size_t cellsOf(std::string_view text) {
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+// A Kelmo.cfg in UTF-8 after its byte-order mark, as the program writes it once a name needs
+// it, with an Arabic and a Turkish place: "locations" lists them with their numbers at the same
+// cell as every other place, "prayer" reports at either, in English unless --lang chooses.
+TEST(KelmoCli, PlacesInAnyScriptAndReportsInTheChosenLanguage) {
+    const std::string mecca = "\u0645\u0643\u0629,\u0627\u0644\u0633\u0639\u0648\u062F\u064A\u0629";
+    const std::string istanbul = "\u0130stanbul,T\u00FCrkiye";
+    const auto file = scratch() / "Kelmo-utf8.cfg";
+    std::ofstream(file, std::ios::binary)
+        << "\xEF\xBB\xBF" << mecca
+        << " notepad.exe Athan.wav PreAth.wav -16.0000 -13.5000 -18.0000 15.00 1297 88576 258 10 "
+           "0 0\n"
+        << istanbul << " 0.71733776 0.50480166 39 3.0000 0 0 Europe/Istanbul\n"
+        << "K\u00F6ln,Germany 0.88903 0.12148 0 1.0000 834 2626\n"
+        << mecca << " 0.37396 0.69523 277 3.0000 0 0 Asia/Riyadh\n";
+    const std::string kelmo = std::string(KELMO_CLI_PATH) + " ";
+    const std::string config = " --config " + file.string();
+    const CliRun list = runCommand(kelmo + "locations" + config);
+    ASSERT_EQ(list.status, 0);
+    std::istringstream lines(list.out);
+    std::vector<std::size_t> numbersAt;
+    for (std::string line; std::getline(lines, line);) {
+        numbersAt.push_back(cellsOf(line.substr(0, line.find_first_of("0123456789"))));
+    }
+    ASSERT_EQ(numbersAt.size(), 3u) << list.out;
+    EXPECT_EQ(numbersAt[0], numbersAt[1]) << list.out;
+    EXPECT_EQ(numbersAt[0], numbersAt[2]) << list.out;
+
+    const std::string date = " --date 2026-03-01 --fiqh 1";
+    const CliRun english = runCommand(kelmo + "prayer" + date + config);
+    ASSERT_EQ(english.status, 0);
+    EXPECT_NE(english.out.find(" Location:   \t" + mecca + ",\n"), std::string::npos);
+    // Not the locale: scripts read kelmo-cli's English.
+    EXPECT_EQ(
+        runCommand("LANG=ar_SA.UTF-8 LC_ALL=ar_SA.UTF-8 " + kelmo + "prayer" + date + config).out,
+        english.out);
+    const CliRun turkish =
+        runCommand(kelmo + "prayer --lang tr --location '" + istanbul + "'" + date + config);
+    ASSERT_EQ(turkish.status, 0);
+    EXPECT_NE(turkish.out.find(" Konum:      \t" + istanbul + ",\n"), std::string::npos)
+        << turkish.out;
+    EXPECT_NE(turkish.out.find("\t\t\u00D6\u011Fle "), std::string::npos) << turkish.out;
+    const CliRun arabic = runCommand(kelmo + "prayer --lang ar" + date + config);
+    EXPECT_NE(arabic.out.find("\u0627\u0644\u0638\u0647\u0631"), std::string::npos);  // al-zuhr
+
+    EXPECT_EQ(cli("times --lang de").out.rfind("Gebetszeiten f\u00FCr Manama,Bahrain (Breite ", 0),
+              0u);
+    const CliRun unknown = cli("prayer --lang xx");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("no such language: xx"), std::string::npos) << unknown.err;
 }
 
 // The chart: PNG or SVG by the extension of --out (or by --format), the SVG well-formed XML.

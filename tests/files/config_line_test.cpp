@@ -12,6 +12,8 @@
 namespace kelmo {
 namespace {
 
+constexpr NameEncoding k1252 = NameEncoding::windows1252;
+
 // The configuration line of the built-in file.
 const std::string kDefaultLine =
     "Manama,Bahrain notepad.exe Athan.wav PreAth.wav -16.0000 -13.5000 -18.0000 15.00 1296 88576 "
@@ -38,14 +40,14 @@ std::string lineWith(std::initializer_list<std::pair<int, std::string>> changes)
 int parse(const std::string& line) {
     std::string home;
     Config config;
-    return parseConfigLine(line, home, config);
+    return parseConfigLine(line, home, config, k1252);
 }
 
 TEST(ConfigLine, DefaultLineGivesTheDefaultsAndIsWrittenBackByteForByte) {
     std::string home;
     Config config;
     config.fiqh = 3;  // overwritten by the line
-    ASSERT_EQ(parseConfigLine(kDefaultLine, home, config), 0);
+    ASSERT_EQ(parseConfigLine(kDefaultLine, home, config, k1252), 0);
     const Config defaults;
     EXPECT_EQ(home, "Manama,Bahrain");
     EXPECT_EQ(config.fiqh, defaults.fiqh);
@@ -84,7 +86,7 @@ TEST(ConfigLine, MethodAndCalendarAreWordsAReaderOfFourteenFieldsSkips) {
 
     std::string home;
     Config read;
-    ASSERT_EQ(parseConfigLine(line, home, read), 0);
+    ASSERT_EQ(parseConfigLine(line, home, read, k1252), 0);
     EXPECT_EQ(read.method, *findMethod("UmmAlQura"));
     EXPECT_EQ(read.hijriCalendar, HijriCalendar::ummAlQura);
     EXPECT_EQ(formatConfigLine("Manama,Bahrain", read), line);
@@ -93,7 +95,7 @@ TEST(ConfigLine, MethodAndCalendarAreWordsAReaderOfFourteenFieldsSkips) {
     tabular.hijriCalendar = HijriCalendar::tabular;
     EXPECT_EQ(formatConfigLine("Manama,Bahrain", tabular), kDefaultLine + " Custom tabular");
     Config other;
-    ASSERT_EQ(parseConfigLine(kDefaultLine + " Mars umm-al-qura", home, other), 0);
+    ASSERT_EQ(parseConfigLine(kDefaultLine + " Mars umm-al-qura", home, other, k1252), 0);
     EXPECT_EQ(other.method, kCustomMethod);
     EXPECT_EQ(other.hijriCalendar, HijriCalendar::crescent);
     EXPECT_EQ(formatConfigLine("Manama,Bahrain", other), kDefaultLine);
@@ -128,8 +130,8 @@ TEST(ConfigLine, LanguageIsAThirdWordAReaderOfTwoWordsSkips) {
         EXPECT_EQ(line.substr(line.size() - row.words.size()), row.words);
         std::string home;
         Config read, readWithout;
-        ASSERT_EQ(parseConfigLine(line, home, read), 0);
-        ASSERT_EQ(parseConfigLine(withoutLanguage, home, readWithout), 0);
+        ASSERT_EQ(parseConfigLine(line, home, read, k1252), 0);
+        ASSERT_EQ(parseConfigLine(withoutLanguage, home, readWithout, k1252), 0);
         EXPECT_EQ(read.language, row.language) << line;
         EXPECT_EQ(read.method, readWithout.method) << line;
         EXPECT_EQ(read.hijriCalendar, readWithout.hijriCalendar) << line;
@@ -139,12 +141,12 @@ TEST(ConfigLine, LanguageIsAThirdWordAReaderOfTwoWordsSkips) {
     std::string home;
     Config unknown;
     unknown.language = Language::german;
-    ASSERT_EQ(parseConfigLine(kDefaultLine + " Custom crescent xx", home, unknown), 0);
+    ASSERT_EQ(parseConfigLine(kDefaultLine + " Custom crescent xx", home, unknown, k1252), 0);
     EXPECT_FALSE(unknown.language);
     EXPECT_EQ(formatConfigLine("Manama,Bahrain", unknown), kDefaultLine);
     Config none;
     none.language = Language::german;
-    ASSERT_EQ(parseConfigLine(kDefaultLine, home, none), 0);
+    ASSERT_EQ(parseConfigLine(kDefaultLine, home, none, k1252), 0);
     EXPECT_FALSE(none.language);
 }
 
@@ -240,9 +242,9 @@ TEST(ConfigLine, FieldCountAndChecksGiveCorrupt) {
 TEST(ConfigLine, UncheckedFieldsAreTakenAsTheyAre) {
     std::string home;
     Config config;
-    ASSERT_EQ(parseConfigLine(lineWith({{7, "-99.50"}}), home, config), 0);
+    ASSERT_EQ(parseConfigLine(lineWith({{7, "-99.50"}}), home, config, k1252), 0);
     EXPECT_FLOAT_EQ(config.moonVisibilityLimit, -99.5f);
-    ASSERT_EQ(parseConfigLine(lineWith({{13, "-3"}}), home, config), 0);
+    ASSERT_EQ(parseConfigLine(lineWith({{13, "-3"}}), home, config, k1252), 0);
     EXPECT_EQ(config.hijriAdjust, -3);
 }
 
@@ -253,7 +255,7 @@ TEST(ConfigLine, TextsAreCutToTheirFieldsAndSemicolonsBecomeBlanks) {
     const std::string longEditor = "C:\\Program;Files\\" + std::string(300, 'e');
     std::string line = lineWith({{0, longName}});
     line = line.replace(line.find("notepad.exe"), 11, longEditor);
-    ASSERT_EQ(parseConfigLine(line, home, config), 0);
+    ASSERT_EQ(parseConfigLine(line, home, config, k1252), 0);
     EXPECT_EQ(home, std::string(Location::kNameLength, 'n'));
     EXPECT_EQ(config.editor.size(), Config::kTextLength);
     EXPECT_EQ(config.editor.substr(0, 17), "C:\\Program Files\\");
@@ -267,7 +269,7 @@ TEST(ConfigLine, WrittenTextsStayOneWord) {
     EXPECT_EQ(line.find('\n'), std::string::npos);
     std::string home;
     Config back;
-    ASSERT_EQ(parseConfigLine(line, home, back), 0);
+    ASSERT_EQ(parseConfigLine(line, home, back, k1252), 0);
     EXPECT_EQ(back.editor, "C:\\Program Files\\ed it or.exe");
     EXPECT_EQ(back.soundFile, "a b.wav");
 }
@@ -279,12 +281,12 @@ TEST(ConfigLine, ControlCharactersAreNeverReadOrWritten) {
     EXPECT_EQ(encodeText("a\x1b[2Jb\rc\x7f"), "a?[2Jb;c?");
     EXPECT_EQ(decodeText("a\x1b[2Jb;c\x7f\x01"), "a?[2Jb c??");
     Location l;
-    ASSERT_EQ(parseLocationLine("Esc\x1b]0;Town 0.1 0.2 0 1.0 0 0", l), 0);
+    ASSERT_EQ(parseLocationLine("Esc\x1b]0;Town 0.1 0.2 0 1.0 0 0", l, k1252), 0);
     EXPECT_EQ(l.name, "Esc?]0 Town");
     std::string home;
     Config config;
     config.editor = "ed\x1bit";
-    ASSERT_EQ(parseConfigLine(formatConfigLine("Ho\x1bme", config), home, config), 0);
+    ASSERT_EQ(parseConfigLine(formatConfigLine("Ho\x1bme", config), home, config, k1252), 0);
     EXPECT_EQ(home, "Ho?me");
     EXPECT_EQ(config.editor, "ed?it");
 }
@@ -297,20 +299,21 @@ TEST(LocationLine, FormatMatchesTheStoredRows) {
     l.timeZone = -5.0f;
     l.dstStart = 1086;
     l.dstEnd = 2626;
-    EXPECT_EQ(formatLocationLine(l),
+    EXPECT_EQ(formatLocationLine(l, k1252),
               "New;York,NY,CA,USA 0.71122335 -1.29119696 0 -5.0000 1086 2626");
     l = Location{};
     l.name = "Kathmandu,Nepal";
     l.latitude = 0.48374709;
     l.longitude = 1.48905674;
     l.timeZone = 5.7f;  // a float that is not exactly 5.7 still prints as 5.7000
-    EXPECT_EQ(formatLocationLine(l), "Kathmandu,Nepal 0.48374709 1.48905674 0 5.7000 0 0");
+    EXPECT_EQ(formatLocationLine(l, k1252), "Kathmandu,Nepal 0.48374709 1.48905674 0 5.7000 0 0");
 }
 
 TEST(LocationLine, ReadsBackWhatItWrites) {
     Location l;
-    ASSERT_EQ(
-        parseLocationLine("New;York,NY,CA,USA 0.71122335 -1.29119696 12 -5.0000 1086 2626", l), 0);
+    ASSERT_EQ(parseLocationLine("New;York,NY,CA,USA 0.71122335 -1.29119696 12 -5.0000 1086 2626", l,
+                                k1252),
+              0);
     EXPECT_EQ(l.name, "New York,NY,CA,USA");
     EXPECT_DOUBLE_EQ(l.latitude, 0.71122335);
     EXPECT_DOUBLE_EQ(l.longitude, -1.29119696);
@@ -318,7 +321,7 @@ TEST(LocationLine, ReadsBackWhatItWrites) {
     EXPECT_FLOAT_EQ(l.timeZone, -5.0f);
     EXPECT_EQ(l.dstStart, 1086);
     EXPECT_EQ(l.dstEnd, 2626);
-    EXPECT_EQ(formatLocationLine(l),
+    EXPECT_EQ(formatLocationLine(l, k1252),
               "New;York,NY,CA,USA 0.71122335 -1.29119696 12 -5.0000 1086 2626");
 }
 
@@ -328,38 +331,38 @@ TEST(LocationLine, OptionalZoneAsEighthWord) {
     const std::string withZone =
         "New;York,NY,CA,USA 0.71122335 -1.29119696 0 -5.0000 831 2878 America/New_York";
     Location l;
-    ASSERT_EQ(parseLocationLine(withZone, l), 0);
+    ASSERT_EQ(parseLocationLine(withZone, l, k1252), 0);
     EXPECT_EQ(l.zone, "America/New_York");
     EXPECT_EQ(l.dstEnd, 2878);
-    EXPECT_EQ(formatLocationLine(l), withZone);
-    ASSERT_EQ(parseLocationLine("Manama,Bahrain 0.45790652 0.88284087 0 3.0000 0 0", l), 0);
+    EXPECT_EQ(formatLocationLine(l, k1252), withZone);
+    ASSERT_EQ(parseLocationLine("Manama,Bahrain 0.45790652 0.88284087 0 3.0000 0 0", l, k1252), 0);
     EXPECT_TRUE(l.zone.empty());
-    EXPECT_EQ(formatLocationLine(l), "Manama,Bahrain 0.45790652 0.88284087 0 3.0000 0 0");
+    EXPECT_EQ(formatLocationLine(l, k1252), "Manama,Bahrain 0.45790652 0.88284087 0 3.0000 0 0");
     // A word too long for a zone name is no zone.
-    ASSERT_EQ(parseLocationLine("X 0 0 0 0.0 0 0 " + std::string(65, 'z'), l), 0);
+    ASSERT_EQ(parseLocationLine("X 0 0 0 0.0 0 0 " + std::string(65, 'z'), l, k1252), 0);
     EXPECT_TRUE(l.zone.empty());
 }
 
 TEST(LocationLine, ChecksGiveCorruptAndLeaveTheRecord) {
     Location l;
     l.name = "before";
-    EXPECT_EQ(parseLocationLine("X 0.1 0.2 10000 3.0 0 0", l), kConfigCorrupt);
-    EXPECT_EQ(parseLocationLine("X 0.1 0.2 -1000 3.0 0 0", l), kConfigCorrupt);
-    EXPECT_EQ(parseLocationLine("X 0.1 0.2 0 24.5 0 0", l), kConfigCorrupt);
-    EXPECT_EQ(parseLocationLine("X 0.1 0.2 0 -24.5 0 0", l), kConfigCorrupt);
-    EXPECT_EQ(parseLocationLine("X 0.1 0.2 0 nan 0 0", l), kConfigCorrupt);
-    EXPECT_EQ(parseLocationLine("X 0.1 0.2 0 3.0 256 2626", l), kConfigCorrupt);
-    EXPECT_EQ(parseLocationLine("X 0.1 0.2 0 3.0 834 -1", l), kConfigCorrupt);
-    EXPECT_EQ(parseLocationLine("X 0.1 0.2 0 3.0 834", l), kConfigCorrupt);  // 6 fields
-    EXPECT_EQ(parseLocationLine("", l), kConfigCorrupt);
+    EXPECT_EQ(parseLocationLine("X 0.1 0.2 10000 3.0 0 0", l, k1252), kConfigCorrupt);
+    EXPECT_EQ(parseLocationLine("X 0.1 0.2 -1000 3.0 0 0", l, k1252), kConfigCorrupt);
+    EXPECT_EQ(parseLocationLine("X 0.1 0.2 0 24.5 0 0", l, k1252), kConfigCorrupt);
+    EXPECT_EQ(parseLocationLine("X 0.1 0.2 0 -24.5 0 0", l, k1252), kConfigCorrupt);
+    EXPECT_EQ(parseLocationLine("X 0.1 0.2 0 nan 0 0", l, k1252), kConfigCorrupt);
+    EXPECT_EQ(parseLocationLine("X 0.1 0.2 0 3.0 256 2626", l, k1252), kConfigCorrupt);
+    EXPECT_EQ(parseLocationLine("X 0.1 0.2 0 3.0 834 -1", l, k1252), kConfigCorrupt);
+    EXPECT_EQ(parseLocationLine("X 0.1 0.2 0 3.0 834", l, k1252), kConfigCorrupt);  // 6 fields
+    EXPECT_EQ(parseLocationLine("", l, k1252), kConfigCorrupt);
     EXPECT_EQ(l.name, "before");
-    EXPECT_EQ(parseLocationLine("X 0.1 0.2 9999 24.0 257 257", l), 0);
-    EXPECT_EQ(parseLocationLine("X 0.1 0.2 -999 -24.0 0 0", l), 0);
+    EXPECT_EQ(parseLocationLine("X 0.1 0.2 9999 24.0 257 257", l, k1252), 0);
+    EXPECT_EQ(parseLocationLine("X 0.1 0.2 -999 -24.0 0 0", l, k1252), 0);
 }
 
 TEST(LocationLine, CoordinateWordsThatAreNoNumberReadAsZero) {
     Location l;
-    ASSERT_EQ(parseLocationLine("X abc 1.5e 0 3.0 0 0", l), 0);
+    ASSERT_EQ(parseLocationLine("X abc 1.5e 0 3.0 0 0", l, k1252), 0);
     EXPECT_EQ(l.latitude, 0.0);
     EXPECT_EQ(l.longitude, 1.5);
 }
@@ -370,7 +373,7 @@ TEST(LocationLine, CoordinatesBeyondTheGlobeOrNotFiniteGiveCorrupt) {
     l.name = "before";
     for (const char* coordinates : {"1e308 0", "0 -1e308", "1.5708 0", "-1.5708 0", "0 3.1416",
                                     "0 -3.1416", "nan 0", "0 -inf", "1e999 0", "0 infinity"}) {
-        EXPECT_EQ(parseLocationLine(std::string("X ") + coordinates + " 0 3.0 0 0", l),
+        EXPECT_EQ(parseLocationLine(std::string("X ") + coordinates + " 0 3.0 0 0", l, k1252),
                   kConfigCorrupt)
             << coordinates;
     }
@@ -380,17 +383,17 @@ TEST(LocationLine, CoordinatesBeyondTheGlobeOrNotFiniteGiveCorrupt) {
     pole.name = "Pole";
     pole.latitude = std::numbers::pi / 2;
     pole.longitude = -std::numbers::pi;
-    ASSERT_EQ(formatLocationLine(pole), "Pole 1.57079633 -3.14159265 0 0.0000 0 0");
-    ASSERT_EQ(parseLocationLine(formatLocationLine(pole), l), 0);
+    ASSERT_EQ(formatLocationLine(pole, k1252), "Pole 1.57079633 -3.14159265 0 0.0000 0 0");
+    ASSERT_EQ(parseLocationLine(formatLocationLine(pole, k1252), l, k1252), 0);
     EXPECT_EQ(l.latitude, std::numbers::pi / 2);
     EXPECT_DOUBLE_EQ(l.longitude, -3.14159265);
-    ASSERT_EQ(parseLocationLine("South -1.57079633 3.14159265 0 0.0000 0 0", l), 0);
+    ASSERT_EQ(parseLocationLine("South -1.57079633 3.14159265 0 0.0000 0 0", l, k1252), 0);
     EXPECT_EQ(l.latitude, -std::numbers::pi / 2);
 }
 
 TEST(LocationLine, LongNamesAreCutNotSpilled) {
     Location l;
-    ASSERT_EQ(parseLocationLine(std::string(1000, 'z') + " 0.1 0.2 0 3.0 0 0", l), 0);
+    ASSERT_EQ(parseLocationLine(std::string(1000, 'z') + " 0.1 0.2 0 3.0 0 0", l, k1252), 0);
     EXPECT_EQ(l.name, std::string(Location::kNameLength, 'z'));
     EXPECT_DOUBLE_EQ(l.latitude, 0.1);
 }

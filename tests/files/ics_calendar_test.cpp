@@ -6,22 +6,22 @@
 #include <sstream>
 
 #include "base/angles.h"
-#include "base/markers.h"
 #include "calendar/day_frame.h"
 
 #include "support/civil_date.h"
+#include "support/frame_times.h"
 #include "support/places.h"
 
 namespace kelmo {
 namespace {
 
-double hms(int h, int m, double s) {
-    return (h + m / 60.0 + s / 3600.0) * kHoursToRad;
+FrameTime hms(int h, int m, double s) {
+    return FrameTime::at((h + m / 60.0 + s / 3600.0) * kHoursToRad);
 }
 
 using test::civil;
 
-const std::array<double, kPrayerSlotCount> kDay = {
+const std::array<FrameTime, kPrayerSlotCount> kDay = {
     hms(4, 59, 50),    hms(5, 12, 0.5),  hms(6, 11, 59),   hms(11, 30, 0),  hms(11, 31, 30.5),
     hms(14, 27, 10.5), hms(15, 10, 0.5), hms(16, 47, 0.5), hms(24, 11, 5.5)};
 
@@ -37,7 +37,7 @@ Location place(float zone, int dstStart = 0, int dstEnd = 0) {
 }
 
 // The schedule row of times given in the place's standard time (radians of the day, or markers).
-ScheduleDay row(const CalendarDate& date, const std::array<double, kPrayerSlotCount>& times,
+ScheduleDay row(const CalendarDate& date, const std::array<FrameTime, kPrayerSlotCount>& times,
                 const Location& l) {
     DayPrayers prayers;
     for (std::size_t i = 0; i < kPrayerSlotCount; ++i) {
@@ -76,8 +76,8 @@ TEST(PrayerEvents, TheSchoolsColumnsRoundedAsInTheReport) {
 TEST(PrayerEvents, JafariSecondsSummerHourAndMissingTimes) {
     Config c;  // Jafari: no Asr, no Isha
     c.precision = 0;
-    std::array<double, kPrayerSlotCount> t = kDay;
-    t[0] = kAlwBelow;
+    std::array<FrameTime, kPrayerSlotCount> t = kDay;
+    t[0] = test::kAlwBelowTime;
     t[2] = hms(50, 0, 0);  // two days away
     std::vector<IcsEvent> events;
     const Location summer = place(-3.5f, 834, 2626);

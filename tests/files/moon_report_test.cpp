@@ -76,23 +76,23 @@ TEST(MoonDataLines, EveryLineInItsFormat) {
         " Next Topocentric New Moon Sunday, 1/12/2024 at 07:46 (07:47 TDT)\n" +
         kSeparator + "\t\tMoon data for 2/December/2024 at Sunset\n" + kSeparator +
         " Moonset (00:41>) - Sunset (16:46 ) = 07:55 \n"
-        " Moon Altitude (07\xB0"
-        "30'00\") - Sun Altitude (-00\xB0"
-        "15'00\") = 07\xB0"
+        " Moon Altitude (07\u00B0"
+        "30'00\") - Sun Altitude (-00\u00B0"
+        "15'00\") = 07\u00B0"
         "45'00\"\n"
-        " Moon Azimuth (232\xB0"
-        "30'00\") - Sun Azimuth (245\xB0"
-        "45'00\") = -13\xB0"
+        " Moon Azimuth (232\u00B0"
+        "30'00\") - Sun Azimuth (245\u00B0"
+        "45'00\") = -13\u00B0"
         "15'00\"\n"
         " Geocentric Moon Age = 31:12, Topocentric Moon Age = 33:00\n"
-        " Geocentric Elongation = 16\xB0"
-        "00'00\", Topocentric Elongation = 15\xB0"
+        " Geocentric Elongation = 16\u00B0"
+        "00'00\", Topocentric Elongation = 15\u00B0"
         "30'00\"\n"
         " Geocentric distance= 392115.7 Km, Topocentric Distance = 385741.7 Km\n"
-        " Position angle of bright limb = 238\xB0"
-        "15'00\", Topocentric Width  = 00\xB0"
+        " Position angle of bright limb = 238\u00B0"
+        "15'00\", Topocentric Width  = 00\u00B0"
         "00'36\"\n"
-        " The Moon is 1.82% illuminated, Topocentric Semidiameter = 00\xB0"
+        " The Moon is 1.82% illuminated, Topocentric Semidiameter = 00\u00B0"
         "15'16\"\n"
         " Possible start of Jumada II, 1446 AH: Tuesday, 3/December/2024\n";
     EXPECT_EQ(text, expected);
@@ -125,8 +125,8 @@ TEST(MoonDataLines, NoPossibleStartBeforeTheHijriEra) {
     std::string text;
     writeMoonData(d, manama(), test::zoneOf(manama()), Config{}, text);
     EXPECT_EQ(text.find("Possible start"), std::string::npos);
-    EXPECT_EQ(text.substr(text.size() - 10),
-              "00\xB0"
+    EXPECT_EQ(text.substr(text.size() - 11),
+              "00\u00B0"
               "15'16\"\n");
 }
 
@@ -193,13 +193,13 @@ TEST(MoonReport, MonthRowsFollowTheDaysAndWeekdays) {
 TEST(MoonReportGolden, DayAtManamaAsTheMessageBoxShowsIt) {
     std::string text;
     moonReport(civil(2026, 12, 7), manama(), test::zoneOf(manama()), Config{}, text);
-    golden::expectMatches("moon_day_manama.txt", dayReportText(text, kMoonReportOutput));
+    golden::expectMatches("moon_day_manama.txt", dayReportText(text, kMoonReportOutput, Config{}));
 }
 
 TEST(MoonReportGolden, DayAtLondonInSummerTime) {
     std::string text;
     moonReport(civil(2026, 6, 21), london(), test::zoneOf(london()), Config{}, text);
-    golden::expectMatches("moon_day_london.txt", dayReportText(text, kMoonReportOutput));
+    golden::expectMatches("moon_day_london.txt", dayReportText(text, kMoonReportOutput, Config{}));
 }
 
 // December 2024 has two new moons (1 and 30/31 December): two Moon data blocks.

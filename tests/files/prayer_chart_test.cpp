@@ -8,7 +8,6 @@
 #include <string>
 
 #include "base/angles.h"
-#include "base/markers.h"
 #include "calendar/julian_day.h"
 #include "calendar/names.h"
 #include "calendar/summer_time.h"
@@ -137,7 +136,7 @@ TEST(PrayerChart, RuleDaysAreWhereTheDayWithoutRuleHasAMarker) {
         for (const ChartDay& day : chart.days) {
             const PrayerTimes plain = computeDayTimes(day.date, oslo, withoutRule);
             for (std::size_t k = 0; k < chart.slots.size(); ++k) {
-                const bool marker = !isTime(plain[chart.slots[k]]);
+                const bool marker = !plain[chart.slots[k]].isTime();
                 EXPECT_EQ(day.points[k].fromRule, marker && day.points[k].valid)
                     << "rule " << rule << " " << day.date.month << "/" << day.date.day;
                 flagged += day.points[k].fromRule;
@@ -267,13 +266,13 @@ TEST(PrayerChart, HijriMonthFromItsFirstDayWithTitleAndSettings) {
     EXPECT_EQ(chart.hijriMonthStarts.front().offset, 0);
     EXPECT_FALSE(chart.today.has_value());
     EXPECT_EQ(chart.title,
-              "Prayer times Ramadan 1445 AH at Manama,Bahrain (26\xB0"
-              "14'10\" N, 050\xB0"
+              "Prayer times Ramadan 1445 AH at Manama,Bahrain (26\u00B0"
+              "14'10\" N, 050\u00B0"
               "34'59\" E, UTC+3)");
     EXPECT_EQ(chart.settings,
-              "Method Custom; Shafi'i; Imsak -16\xB0"
-              "00', Fajr -13\xB0"
-              "30', Isha -18\xB0"
+              "Method Custom; Shafi'i; Imsak -16\u00B0"
+              "00', Fajr -13\u00B0"
+              "30', Isha -18\u00B0"
               "00'; rule at high latitudes: Nearest location-all prayers");
 }
 

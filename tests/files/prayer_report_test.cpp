@@ -86,7 +86,7 @@ TEST(PrayerReport, OneDayIsTheHeaderAndOneRow) {
     const std::string text = report(d, l, c);
     ASSERT_EQ(d.hijriValid, 1);
     // Jafari: five cells, and no Isha angle in the configuration block.
-    EXPECT_NE(text.find("Imsak angle = -16\xB0 00', Fajr angle = -13\xB0 30',\n"
+    EXPECT_NE(text.find("Imsak angle = -16\u00B0 00', Fajr angle = -13\u00B0 30',\n"
                         "\t\tAdded minutes to Maghrib time = 0,\n"),
               std::string::npos);
     EXPECT_NE(text.find("Imsak    Fajr     Shuruq   Duhr     Maghrib\n" + kSeparator),
@@ -94,7 +94,7 @@ TEST(PrayerReport, OneDayIsTheHeaderAndOneRow) {
     const std::string row = text.substr(text.rfind(kSeparator) + kSeparator.size());
     EXPECT_TRUE(std::regex_match(row, std::regex("([0-9]{2}:[0-9]{2}    ){5}\n"))) << row;
     // In the message box every separator has 60 characters, and one line per prayer.
-    const std::string box = dayReportText(text, kPrayerReportOutput);
+    const std::string box = dayReportText(text, kPrayerReportOutput, c);
     EXPECT_EQ(box.find(kSeparator), std::string::npos);
     EXPECT_NE(box.find(std::string(60, '=') + "\n\t\tImsak     \t\t"), std::string::npos);
     EXPECT_NE(box.find("\n\t\tMaghrib \t\t"), std::string::npos);
@@ -218,7 +218,7 @@ TEST(PrayerReportGolden, DayAtManamaJafariAsTheMessageBoxShowsIt) {
     const Config c = settings(0, 0);
     golden::expectMatches(
         "prayer_day_manama.txt",
-        dayReportText(report(civil(2026, 12, 7, l, c), l, c), kPrayerReportOutput));
+        dayReportText(report(civil(2026, 12, 7, l, c), l, c), kPrayerReportOutput, c));
 }
 
 TEST(PrayerReportGolden, DayAtLondonInSummerTimeShafii) {
@@ -226,7 +226,7 @@ TEST(PrayerReportGolden, DayAtLondonInSummerTimeShafii) {
     const Config c = settings(0, 1);
     golden::expectMatches(
         "prayer_day_london.txt",
-        dayReportText(report(civil(2026, 6, 21, l, c), l, c), kPrayerReportOutput));
+        dayReportText(report(civil(2026, 6, 21, l, c), l, c), kPrayerReportOutput, c));
 }
 
 TEST(PrayerReportGolden, GregorianMonthAtManama) {

@@ -11,6 +11,8 @@
 namespace kelmo {
 namespace {
 
+const Words& kEnglish = wordsOf(Language::english);
+
 // Manama and London as the built-in location list stores them.
 using test::manama;
 
@@ -55,13 +57,13 @@ TEST(Banner, TitleAndEightyCharacterSeparator) {
 TEST(ReportHeader, OneDayPrayerScheduleAtManamaWithDefaults) {
     const std::string expected =
         " Location:   \tManama,Bahrain,\n"
-        "\t\tLatitude 26\xB0"
-        "14'10\" N, Longitude 050\xB0"
+        "\t\tLatitude 26\u00B0"
+        "14'10\" N, Longitude 050\u00B0"
         "34'59\" E,\n"
         "\t\tHeight: 0 meters ASL, Time Zone: 3.00,\n"
         "\t\tNo Summer Time available\n"
         " Configuration:\tFiqh = Jafari, Distance = 10 km, Precision = Minutes,\n"
-        "\t\tImsak angle = -16\xB0 00', Fajr angle = -13\xB0 30',\n"
+        "\t\tImsak angle = -16\u00B0 00', Fajr angle = -13\u00B0 30',\n"
         "\t\tAdded minutes to Maghrib time = 0,\n"
         "\t\tAdjust Islamic calendar by 0 days,\n"
         "\t\tRule at high latitudes = Nearest location-all prayers\n" +
@@ -94,8 +96,8 @@ TEST(ReportHeader, OtherSchoolsShowTheIshaAngleAndAllColumns) {
     c.highLatitudeRule = 0;
     const std::string text = header(date(2026, 12, 7), manama(), c, kPrayerHeader);
     EXPECT_NE(text.find(" Configuration:\tFiqh = Hanafi, Distance = 0 km, Precision = Seconds,\n"
-                        "\t\tImsak angle = -16\xB0 00', Fajr angle = -13\xB0 30', \n"
-                        "\t\tIsha angle = -18\xB0 00', Added minutes to Maghrib time = 3,\n"
+                        "\t\tImsak angle = -16\u00B0 00', Fajr angle = -13\u00B0 30', \n"
+                        "\t\tIsha angle = -18\u00B0 00', Added minutes to Maghrib time = 3,\n"
                         "\t\tAdjust Islamic calendar by -1 days,\n"
                         "\t\tRule at high latitudes = Non\n"),
               std::string::npos)
@@ -124,12 +126,12 @@ TEST(ReportHeader, AnglesSplitIntoSignedDegreesAndMinutesRoundedHalfUp) {
     c.imsakAngle = -15.991667f;  // 15 deg 59' 30": the minute rounds up
     c.fajrAngle = -15.9913f;     // 15 deg 59' 29": the minute stays
     EXPECT_NE(header(date(2026, 1, 1), manama(), c, kPrayerHeader)
-                  .find("Imsak angle = -16\xB0 00', Fajr angle = -15\xB0 59',\n"),
+                  .find("Imsak angle = -16\u00B0 00', Fajr angle = -15\u00B0 59',\n"),
               std::string::npos);
     c.imsakAngle = -12.25f;
     c.fajrAngle = -9.5f;
     EXPECT_NE(header(date(2026, 1, 1), manama(), c, kPrayerHeader)
-                  .find("Imsak angle = -12\xB0 15', Fajr angle = -9\xB0 30',\n"),
+                  .find("Imsak angle = -12\u00B0 15', Fajr angle = -9\u00B0 30',\n"),
               std::string::npos);
 }
 
@@ -139,8 +141,8 @@ TEST(ReportHeader, LocationWithSummerTimeWestOfGreenwich) {
     const std::string text = header(date(2026, 3, 29), l, Config{}, kMoonRiseFirstHeader);
     const std::string expected =
         " Location:   \tLondon,Uk,\n"
-        "\t\tLatitude 51\xB0"
-        "30'00\" N, Longitude 000\xB0"
+        "\t\tLatitude 51\u00B0"
+        "30'00\" N, Longitude 000\u00B0"
         "07'00\" W,\n"
         "\t\tHeight: 24 meters ASL, Time Zone: 0.00,\n"
         "\t\tSummer Time starts at: Last Sunday, March\n"
@@ -153,13 +155,16 @@ TEST(ReportHeader, LocationWithSummerTimeWestOfGreenwich) {
 }
 
 TEST(SummerTimeRuleText, FixedDaysAndWeekdayRules) {
-    EXPECT_EQ(summerTimeRuleText(834), "Last Sunday, March");
-    EXPECT_EQ(summerTimeRuleText(2626), "Last Sunday, October");
-    EXPECT_EQ(summerTimeRuleText(789), "21, March");
-    EXPECT_EQ(summerTimeRuleText(1086), "First Sunday, April");
-    EXPECT_EQ(summerTimeRuleText(832), "Third Sunday, March");
-    EXPECT_EQ(summerTimeRuleText(2327), "23, September");
-    EXPECT_EQ(summerTimeRuleText(4 * 256 + 32), "First Monday, April");
+    EXPECT_EQ(summerTimeRuleText(834, kEnglish), "Last Sunday, March");
+    EXPECT_EQ(summerTimeRuleText(2626, kEnglish), "Last Sunday, October");
+    EXPECT_EQ(summerTimeRuleText(789, kEnglish), "21, March");
+    EXPECT_EQ(summerTimeRuleText(1086, kEnglish), "First Sunday, April");
+    EXPECT_EQ(summerTimeRuleText(832, kEnglish), "Third Sunday, March");
+    EXPECT_EQ(summerTimeRuleText(2327, kEnglish), "23, September");
+    EXPECT_EQ(summerTimeRuleText(4 * 256 + 32, kEnglish), "First Monday, April");
+    // A language may take the ordinal after the weekday ("%2$s %1$s").
+    EXPECT_EQ(summerTimeRuleText(834, wordsOf(Language::indonesian)), "Minggu terakhir, Maret");
+    EXPECT_EQ(summerTimeRuleText(834, wordsOf(Language::turkish)), "Son Pazar, Mart");
 }
 
 TEST(ReportHeader, CodesOutsideTheRuleModelMeanNoSummerTime) {

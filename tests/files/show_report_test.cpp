@@ -27,11 +27,6 @@ class FakeServices final : public ReportServices {
     bool startFails = false;
     std::vector<std::pair<std::string, std::vector<std::string>>> started;
 
-    std::string fileText(std::string_view report) const override {
-        std::string text(1, '[');
-        text += report;
-        return text + ']';
-    }
     ProgramStart startProgram(const std::string& program,
                               const std::vector<std::string>& args) override {
         started.emplace_back(program, args);
@@ -68,6 +63,13 @@ Location place() {
     return l;
 }
 
+// The settings of dayPrayerText: Shafi'i.
+Config shafii() {
+    Config c;
+    c.fiqh = 1;
+    return c;
+}
+
 // A one-day prayer schedule as the report builds it (Shafi'i, minutes).
 std::string dayPrayerText() {
     return "\n\t\tKelmo Times\t  Version 2.8, July, 2008\n" + kSeparator80 +
@@ -89,7 +91,7 @@ TEST(DayReportText, PrayerScheduleBecomesOneLinePerPrayer) {
         "\t\tAsr          \t\t14:37\n"
         "\t\tMaghrib \t\t17:00\n"
         "\t\tIsha'a    \t\t18:19>\n";
-    EXPECT_EQ(dayReportText(dayPrayerText(), kPrayerReportOutput), expected);
+    EXPECT_EQ(dayReportText(dayPrayerText(), kPrayerReportOutput, shafii()), expected);
 }
 
 TEST(DayReportText, JafariSecondsAndMarkers) {
@@ -97,7 +99,7 @@ TEST(DayReportText, JafariSecondsAndMarkers) {
         "Prayer schedule for Monday,   7/December/2026,  \n"
         "Imsak    Fajr     Shuruq   Duhr     Maghrib\n" +
         kSeparator80 + "AlwBelow 04:53:10<NotValid 11:39:00 17:00:00 \n";
-    EXPECT_EQ(dayReportText(text, kPrayerReportOutput),
+    EXPECT_EQ(dayReportText(text, kPrayerReportOutput, Config{}),
               "Prayer schedule for Monday,   7/December/2026,  \n" + kSeparator60 +
                   "\t\tImsak     \t\tAlwBelow\n"
                   "\t\tFajr         \t\t04:53:10<\n"
@@ -113,16 +115,16 @@ TEST(DayReportText, MoonReportKeepsItsRowsAndShortensEverySeparator) {
     const std::string expected = "\n" + kSeparator60 + "\tMoonRise   \tMoonTransit\tMoonSet    \n" +
                                  kSeparator60 + "\t05:13       \t11:00       \t17:20       \t\n\n" +
                                  " Next Topocentric New Moon\n" + kSeparator60 + "x ==y\n";
-    EXPECT_EQ(dayReportText(text, kMoonReportOutput), expected);
+    EXPECT_EQ(dayReportText(text, kMoonReportOutput, Config{}), expected);
 }
 
 TEST_F(InTempDir, OneDayIsReturnedForTheMessageBoxAndNoFileIsWritten) {
     FakeServices services;
-    Config c;
+    const Config c = shafii();
     ShownReport shown = showReport(dayPrayerText(), kPrayerReportOutput, c, place(), services);
     EXPECT_EQ(shown.error, 0);
     EXPECT_EQ(shown.caption, " Prayer Schedule for Manama,Bahrain");
-    EXPECT_EQ(shown.dayText, dayReportText(dayPrayerText(), kPrayerReportOutput));
+    EXPECT_EQ(shown.dayText, dayReportText(dayPrayerText(), kPrayerReportOutput, c));
     shown = showReport("\n" + kSeparator80, kMoonReportOutput, c, place(), services);
     EXPECT_EQ(shown.caption, " Moon Information for Manama,Bahrain");
     EXPECT_EQ(shown.dayText, "\n" + kSeparator60);
@@ -130,14 +132,14 @@ TEST_F(InTempDir, OneDayIsReturnedForTheMessageBoxAndNoFileIsWritten) {
     EXPECT_TRUE(services.started.empty());
 }
 
-TEST_F(InTempDir, MonthIsWrittenInTheFileEncodingAndOpenedInTheEditor) {
+TEST_F(InTempDir, MonthIsWrittenAsItIsAndOpenedInTheEditor) {
     FakeServices services;
     services.installed = {"myeditor", kDesktopOpener};
     const ShownReport shown =
-        showReport("report\xB0", kPrayerReportOutput, monthConfig(), place(), services);
+        showReport("report\u00B0", kPrayerReportOutput, monthConfig(), place(), services);
     EXPECT_EQ(shown.error, 0);
     EXPECT_TRUE(shown.dayText.empty());
-    EXPECT_EQ(readFile(kReportFileName), "[report\xB0]");
+    EXPECT_EQ(readFile(kReportFileName), "report\u00B0");
     ASSERT_EQ(services.started.size(), 1u);
     EXPECT_EQ(services.started[0].first, "myeditor");
     EXPECT_EQ(services.started[0].second, std::vector<std::string>{"Kelmo.out"});
@@ -157,7 +159,7 @@ TEST_F(InTempDir, ReportGoesBesideKelmoCfgInTheUsersFolder) {
     setUserConfigDir("");
     setProgramDir("", "");
     EXPECT_EQ(shown.error, 0);
-    EXPECT_EQ(readFile(folder + kReportFileName), "[month]");
+    EXPECT_EQ(readFile(folder + kReportFileName), "month");
     EXPECT_FALSE(fs::exists(kReportFileName));
     ASSERT_EQ(services.started.size(), 1u);
     EXPECT_EQ(services.started[0].second, std::vector<std::string>{folder + kReportFileName});
@@ -198,7 +200,7 @@ TEST_F(InTempDir, NothingStartsGives502NamingTheFileAndWhy) {
     EXPECT_EQ(shown.detail,
               "Kelmo.out\nmyeditor was not found, and xdg-open, the desktop's "
               "opener of files (package xdg-utils), was not found.");
-    EXPECT_EQ(readFile(kReportFileName), "[month]");
+    EXPECT_EQ(readFile(kReportFileName), "month");
     // A terminal program is not replaced by the opener: the user chose it.
     services.installed = {"myeditor", kDesktopOpener};
     services.terminalOnly = {"myeditor"};

@@ -6,6 +6,7 @@
 #include "calendar/local_time.h"
 #include "calendar/place_zone.h"
 #include "prayer/day_times.h"
+#include "support/frame_times.h"
 #include "support/places.h"
 
 namespace kelmo {
@@ -46,8 +47,9 @@ TEST_P(TodayScheduleTest, DatesTheDayAndCountsDownToTheNextPrayer) {
     prayerDay.month = r.now.month;
     prayerDay.day = r.localDay + (r.tomorrow ? 1 : 0);
     const PrayerTimes times = computeDayTimes(prayerDay, place, config);
-    const double prayerUtSeconds =
-        (prayerDay.day - r.now.day) * 86400.0 + times[r.next] / kSecondToRad - r.zoneHours * 3600.0;
+    const double prayerUtSeconds = (prayerDay.day - r.now.day) * 86400.0 +
+                                   test::radians(times[r.next]) / kSecondToRad -
+                                   r.zoneHours * 3600.0;
     const double expected =
         prayerUtSeconds - (r.now.hour * 3600.0 + r.now.minute * 60.0 + r.now.second);
     EXPECT_NEAR(secondsUntilNext(today, now), expected, 1e-3);

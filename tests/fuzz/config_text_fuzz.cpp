@@ -9,6 +9,7 @@
 
 #include "files/settings/config_file.h"
 #include "files/settings/config_line.h"
+#include "files/settings/config_lines.h"
 #include "files/settings/location_database.h"
 
 namespace {
@@ -34,8 +35,10 @@ void checkSettings(std::string_view text, const kelmo::Config& config, bool conf
     if (!configRead) return;
     std::string home;
     kelmo::Config back;
-    const std::string_view firstLine = std::string_view(written).substr(0, written.find('\n'));
-    require(kelmo::parseConfigLine(firstLine, home, back) == 0);
+    kelmo::ConfigLines lines(written);
+    std::string_view firstLine;
+    require(lines.first(firstLine));
+    require(kelmo::parseConfigLine(firstLine, home, back, lines.encoding()) == 0);
     require(back.editor == config.editor && back.fiqh == config.fiqh &&
             back.correctionSeconds == config.correctionSeconds);
 }

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/encoding.h"
+#include "calendar/utf8_text.h"
 #include "ui/data_exchange.h"
 #include "ui/text_edge.h"
 
@@ -39,10 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool parsed = kelmo::ui::parseDialogInteger(text, value);
     if (parsed != referenceInteger(text, expected) || (parsed && value != expected)) std::abort();
 
-    // A text the edit holds comes back unchanged from the program's Windows-1252 when it fits.
-    const std::string cp1252 = kelmo::ui::fromWidget(text);
-    if (kelmo::platform::fitsCp1252(text.toStdString()) && kelmo::ui::toWidget(cp1252) != text)
-        std::abort();
-    if (static_cast<qsizetype>(cp1252.size()) > text.size()) std::abort();  // one byte a letter
+    // A text the edit holds comes back unchanged from the program's UTF-8, and the program
+    // counts the characters the edit holds.
+    const std::string utf8 = kelmo::ui::fromWidget(text);
+    if (kelmo::ui::toWidget(utf8) != text) std::abort();
+    if (kelmo::characterCount(utf8) != static_cast<std::size_t>(text.toUcs4().size())) std::abort();
     return 0;
 }

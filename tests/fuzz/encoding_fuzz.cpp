@@ -1,13 +1,13 @@
-// libFuzzer target: the Windows-1252 / UTF-8 conversion at the program's edge. Any bytes are
+// libFuzzer target: the Windows-1252 / UTF-8 conversion of the names of Kelmo.cfg. Any bytes are
 // taken both as a Windows-1252 text and as a UTF-8 text.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
-#include "platform/encoding.h"
+#include "files/settings/windows1252.h"
 
-using namespace kelmo::platform;
+using namespace kelmo;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

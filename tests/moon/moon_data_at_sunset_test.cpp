@@ -8,7 +8,6 @@
 #include "astronomy/angle_reduction.h"
 #include "astronomy/delta_t.h"
 #include "base/angles.h"
-#include "base/markers.h"
 #include "calendar/julian_day.h"
 #include "moon/erfa_moon_reference.h"
 #include "moon/new_moon.h"

@@ -11,15 +11,17 @@
 
 #include "astronomy/angle_reduction.h"
 #include "base/angles.h"
-#include "base/markers.h"
 #include "calendar/julian_day.h"
 #include "moon/erfa_moon_reference.h"
+#include "support/frame_times.h"
 
 #include "support/civil_date.h"
 #include "support/places.h"
 
 namespace kelmo {
 namespace {
+
+using test::radians;
 
 constexpr double kDeltaTSeconds = 69.0;  // TT - UT around 2020..2027, for the reference
 constexpr double kMinuteRad = kMinuteToRad;
@@ -88,19 +90,19 @@ std::vector<double> withinDay(const std::vector<double>& events) {
 // must be one of them (the first, for two rises in a day), and a day that holds one must show
 // it; a marker where the day holds none (a transit may be AlwBelow: the Moon stays below the
 // horizon all day). Events within 2 minutes of midnight may fall on either side of it.
-void expectDaysEvent(double shown, const std::vector<double>& reference, double tolerance,
+void expectDaysEvent(FrameTime shown, const std::vector<double>& reference, double tolerance,
                      const std::string& what) {
     const std::vector<double> in = withinDay(reference);
     const bool nearMidnight = std::any_of(reference.begin(), reference.end(), [](double e) {
         return std::abs(e) < 2.0 * kMinuteRad || std::abs(e - kTwoPi) < 2.0 * kMinuteRad;
     });
-    if (nearMidnight || shown == kAlwBelow) return;
+    if (nearMidnight || shown == test::kAlwBelowTime) return;
     if (in.empty()) {
-        EXPECT_FALSE(isTime(shown)) << what << ": the day has no such event";
+        EXPECT_FALSE(shown.isTime()) << what << ": the day has no such event";
         return;
     }
-    ASSERT_TRUE(isTime(shown)) << what << ": the day's event is missing";
-    EXPECT_NEAR(shown, in.front(), tolerance) << what;
+    ASSERT_TRUE(shown.isTime()) << what << ": the day's event is missing";
+    EXPECT_NEAR(radians(shown), in.front(), tolerance) << what;
 }
 
 struct DayCounts {
@@ -120,9 +122,9 @@ DayCounts checkDays(const Location& at, const CalendarDate& first, int days,
         expectDaysEvent(t.transit, ref.transits, 3.0 * kSecondToRad, what + " transit");
         expectDaysEvent(t.rise, ref.rises, riseSetTolerance, what + " rise");
         expectDaysEvent(t.set, ref.sets, riseSetTolerance, what + " set");
-        counts.withoutTransit += t.transit == kNotValid;
-        counts.withoutRise += t.rise == kNotValid;
-        counts.withoutSet += t.set == kNotValid;
+        counts.withoutTransit += t.transit == test::kNotValidTime;
+        counts.withoutRise += t.rise == test::kNotValidTime;
+        counts.withoutSet += t.set == test::kNotValidTime;
     }
     return counts;
 }
@@ -163,14 +165,14 @@ TEST(MoonRiseTransitSet, CircumpolarMoonGivesMarkers) {
         CalendarDate date;
         dateFromJulianDay(first + day, date);
         const EventTriple t = moonRiseTransitSet(date, svalbard, config);
-        if (t.rise == kAlwAbove) {
-            EXPECT_EQ(t.set, kAlwAbove);
-            EXPECT_NE(t.transit, kAlwBelow);
+        if (t.rise == test::kAlwAboveTime) {
+            EXPECT_EQ(t.set, test::kAlwAboveTime);
+            EXPECT_NE(t.transit, test::kAlwBelowTime);
             ++above;
         }
-        if (t.transit == kAlwBelow) {
-            EXPECT_EQ(t.rise, kAlwBelow);
-            EXPECT_EQ(t.set, kAlwBelow);
+        if (t.transit == test::kAlwBelowTime) {
+            EXPECT_EQ(t.rise, test::kAlwBelowTime);
+            EXPECT_EQ(t.set, test::kAlwBelowTime);
             ++below;
         }
     }
@@ -197,10 +199,10 @@ TEST(MoonRiseTransitSet, RiseAndSetAtTheRealHorizonAgreeWithAnotherEphemeris) {
     };
     for (const Case& c : cases) {
         const EventTriple e = moonRiseTransitSet(c.date, place(c.lat, c.lon, c.zone), Config{});
-        ASSERT_TRUE(isTime(e.rise) && isTime(e.set)) << c.lat << " " << c.lon;
-        EXPECT_NEAR(e.rise / kSecondToRad, c.riseSeconds, c.toleranceSeconds)
+        ASSERT_TRUE(e.rise.isTime() && e.set.isTime()) << c.lat << " " << c.lon;
+        EXPECT_NEAR(radians(e.rise) / kSecondToRad, c.riseSeconds, c.toleranceSeconds)
             << c.lat << " " << c.lon;
-        EXPECT_NEAR(e.set / kSecondToRad, c.setSeconds, c.toleranceSeconds)
+        EXPECT_NEAR(radians(e.set) / kSecondToRad, c.setSeconds, c.toleranceSeconds)
             << c.lat << " " << c.lon;
     }
 }
@@ -289,7 +291,7 @@ void scanYear(double lat, double lon, double zone, ScanCounts& counts) {
         const EventTriple e = moonRiseTransitSet(date, l, Config{});
         const double midnight = first + day;
         for (bool rise : {true, false}) {
-            const double shown = rise ? e.rise : e.set;
+            const FrameTime shown = rise ? e.rise : e.set;
             const std::string what = std::to_string(lat) + " " + std::to_string(lon) + " day " +
                                      std::to_string(day) + (rise ? " rise" : " set");
             bool nearEdge = false, firm = false;
@@ -300,14 +302,14 @@ void scanYear(double lat, double lon, double zone, ScanCounts& counts) {
                 nearEdge |= std::abs(t) < kNearMidnight || std::abs(t - 1.0) < kNearMidnight;
                 if (t < 0.0 || t >= 1.0) continue;
                 firm |= c.depth > kMargin;
-                if (isTime(shown) && std::abs(t - shown / kTwoPi) < std::abs(nearest)) {
-                    nearest = t - shown / kTwoPi;
+                if (shown.isTime() && std::abs(t - radians(shown) / kTwoPi) < std::abs(nearest)) {
+                    nearest = t - radians(shown) / kTwoPi;
                     rate = c.rate;
                 }
             }
             if (nearEdge) continue;
             ++counts.checked;
-            if (!isTime(shown)) {
+            if (!shown.isTime()) {
                 EXPECT_FALSE(firm) << what << ": missing";
                 continue;
             }
@@ -316,7 +318,7 @@ void scanYear(double lat, double lon, double zone, ScanCounts& counts) {
             const double errorSeconds = std::abs(nearest) * 86400.0;
             const double tolerance =
                 midLatitude ? 30.0 : std::max(30.0, 1.0 / 60.0 * kDegToRad / rate * 86400.0);
-            const bool grazing = std::abs(limb.at(midnight + shown / kTwoPi)) < kMargin;
+            const bool grazing = std::abs(limb.at(midnight + radians(shown) / kTwoPi)) < kMargin;
             EXPECT_TRUE((matched && errorSeconds <= tolerance) || (!midLatitude && grazing))
                 << what << ": " << errorSeconds << " s from the reference";
             if (matched) {

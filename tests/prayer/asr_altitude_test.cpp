@@ -14,6 +14,8 @@
 namespace kelmo {
 namespace {
 
+using test::radians;
+
 using test::civil;
 using test::place;
 
@@ -27,7 +29,7 @@ TEST(AsrAltitude, ShadowOfOneAndTwoHeightsOverAVerticalNoonSun) {
 
 double noonShadowAt(const CalendarDate& date, const Location& location, const Config& config) {
     const DayFrame frame = prepareSunDay(date, location, config);
-    const double transit = sunEvents(date, location, config)[EventRow::horizon].transit;
+    const double transit = radians(sunEvents(date, location, config)[EventRow::horizon].transit);
     return noonShadowLength(noonSun(date, location, frame, transit), location, config, frame);
 }
 
@@ -54,7 +56,8 @@ TEST(AsrAltitude, NoonShadowAgreesWithErfa) {
                           Case{-33.9, 3.0, 2019, 9, 1}, Case{10.0, 5.0, 2001, 4, 15}}) {
         const Location location = place(c.latDeg, c.lonDeg, 0.0f);
         const CalendarDate date = civil(c.year, c.month, c.day);
-        const double transit = sunEvents(date, location, config)[EventRow::horizon].transit;
+        const double transit =
+            radians(sunEvents(date, location, config)[EventRow::horizon].transit);
         const DayFrame frame = prepareSunDay(date, location, config);
         const double jdUT = julianDay(date) + transit / kTwoPi;
 
@@ -84,11 +87,12 @@ TEST(AsrAltitude, TheSunStandsAtTheAsrAltitudeAtAsr) {
         const CalendarDate date = civil(2023, month, 10);
         const EventTable table = sunEvents(date, location, config);
         const DayFrame frame = prepareSunDay(date, location, config);
-        const double shadow =
-            noonShadowLength(noonSun(date, location, frame, table[EventRow::horizon].transit),
-                             location, config, frame);
+        const double shadow = noonShadowLength(
+            noonSun(date, location, frame, radians(table[EventRow::horizon].transit)), location,
+            config, frame);
         for (int factor : {1, 2}) {
-            const double asr = table[factor == 1 ? EventRow::asrShadow1 : EventRow::asrShadow2].set;
+            const double asr =
+                radians(table[factor == 1 ? EventRow::asrShadow1 : EventRow::asrShadow2].set);
             const double altitude =
                 test::erfaSunAltitude(julianDay(date) + asr / kTwoPi, frame.deltaTSeconds,
                                       location.latitude, location.longitude);

@@ -3,10 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 
 #include "base/angles.h"
-#include "base/markers.h"
 #include "calendar/julian_day.h"
 #include "prayer/area_corners.h"
 #include "prayer/sun_events.h"
@@ -25,94 +23,99 @@ constexpr std::size_t kFajrSlot = 7;
 constexpr std::size_t kDuhrSlot = 9;
 constexpr std::size_t kMaghribSlot = 2;
 
+using test::radians;
+
+FrameTime at(double dayAngle) {
+    return FrameTime::at(dayAngle);
+}
+
 bool sameTables(const EventTable& a, const EventTable& b) {
     for (std::size_t i = 0; i < kEventSlotCount; ++i) {
-        const double x = a.slot(i);
-        const double y = b.slot(i);
-        if (std::memcmp(&x, &y, sizeof x) != 0) return false;
+        if (!test::sameBits(a.slot(i), b.slot(i))) return false;
     }
     return true;
 }
 
-EventTable filled(double value) {
+EventTable filled(FrameTime value) {
     EventTable t;
     for (std::size_t i = 0; i < kEventSlotCount; ++i) t.slot(i) = value;
     return t;
 }
 
-std::array<EventTable, 4> cornersAt(double value) {
+std::array<EventTable, 4> cornersAt(FrameTime value) {
     return {filled(value), filled(value), filled(value), filled(value)};
 }
 
 TEST(CheckEventOrder, RiseAfterTransitOrSetBeforeItIsNotValid) {
-    EventTable t = filled(kNoon);
-    t.rows[0] = {kNoon, kNoon - 1.0, kNoon + 1.0};  // in order: kept
-    t.rows[1] = {kNoon, kNoon + 0.1, kNoon + 1.0};  // rise after transit
-    t.rows[2] = {kNoon, kNoon - 1.0, kNoon - 0.1};  // set before transit
-    t.rows[3] = {kNoon, kNoon + 0.1, kNoon - 0.1};  // both wrong: the rise goes first
-    t.rows[4] = {kNoon, kNotValid, kNoon - 0.1};    // no rise: the set is still checked
-    t.rows[5] = {kNoon, kAlwAbove, kAlwAbove};      // markers are no times
+    EventTable t = filled(at(kNoon));
+    t.rows[0] = {at(kNoon), at(kNoon - 1.0), at(kNoon + 1.0)};  // in order: kept
+    t.rows[1] = {at(kNoon), at(kNoon + 0.1), at(kNoon + 1.0)};  // rise after transit
+    t.rows[2] = {at(kNoon), at(kNoon - 1.0), at(kNoon - 0.1)};  // set before transit
+    t.rows[3] = {at(kNoon), at(kNoon + 0.1), at(kNoon - 0.1)};  // both wrong: the rise goes first
+    t.rows[4] = {at(kNoon), test::kNotValidTime,
+                 at(kNoon - 0.1)};  // no rise: the set is still checked
+    t.rows[5] = {at(kNoon), test::kAlwAboveTime, test::kAlwAboveTime};  // markers are no times
     checkEventOrder(t);
-    EXPECT_EQ(t.rows[0].rise, kNoon - 1.0);
-    EXPECT_EQ(t.rows[0].set, kNoon + 1.0);
-    EXPECT_EQ(t.rows[1].rise, kNotValid);
-    EXPECT_EQ(t.rows[1].set, kNoon + 1.0);
-    EXPECT_EQ(t.rows[2].rise, kNoon - 1.0);
-    EXPECT_EQ(t.rows[2].set, kNotValid);
-    EXPECT_EQ(t.rows[3].rise, kNotValid);
-    EXPECT_EQ(t.rows[3].set, kNoon - 0.1);
-    EXPECT_EQ(t.rows[4].set, kNotValid);
-    EXPECT_EQ(t.rows[5].rise, kAlwAbove);
-    EXPECT_EQ(t.rows[5].set, kAlwAbove);
-    EventTable polar = filled(kAlwBelow);
+    EXPECT_EQ(t.rows[0].rise, at(kNoon - 1.0));
+    EXPECT_EQ(t.rows[0].set, at(kNoon + 1.0));
+    EXPECT_EQ(t.rows[1].rise, test::kNotValidTime);
+    EXPECT_EQ(t.rows[1].set, at(kNoon + 1.0));
+    EXPECT_EQ(t.rows[2].rise, at(kNoon - 1.0));
+    EXPECT_EQ(t.rows[2].set, test::kNotValidTime);
+    EXPECT_EQ(t.rows[3].rise, test::kNotValidTime);
+    EXPECT_EQ(t.rows[3].set, at(kNoon - 0.1));
+    EXPECT_EQ(t.rows[4].set, test::kNotValidTime);
+    EXPECT_EQ(t.rows[5].rise, test::kAlwAboveTime);
+    EXPECT_EQ(t.rows[5].set, test::kAlwAboveTime);
+    EventTable polar = filled(test::kAlwBelowTime);
     checkEventOrder(polar);
-    for (std::size_t i = 0; i < kEventSlotCount; ++i) EXPECT_EQ(polar.slot(i), kAlwBelow);
+    for (std::size_t i = 0; i < kEventSlotCount; ++i) EXPECT_EQ(polar.slot(i), test::kAlwBelowTime);
 }
 
 TEST(WidenOverArea, SunriseAndImsakEarlierEverythingElseLater) {
-    EventTable centre = filled(kNoon);
-    std::array<EventTable, 4> corners = cornersAt(kNoon);
+    EventTable centre = filled(at(kNoon));
+    std::array<EventTable, 4> corners = cornersAt(at(kNoon));
     const double s = kSecondToRad;
-    corners[0].slot(kSunriseSlot) = kNoon + 20 * s;
-    corners[1].slot(kSunriseSlot) = kNoon - 45 * s;  // farthest
-    corners[3].slot(kSunriseSlot) = kNoon + 30 * s;
-    corners[2].slot(kImsakSlot) = kNoon + 10 * s;
-    corners[1].slot(kFajrSlot) = kNoon - 25 * s;  // Fajr widens later whatever the side
-    corners[3].slot(kDuhrSlot) = kNoon + 5 * s;
+    corners[0].slot(kSunriseSlot) = at(kNoon + 20 * s);
+    corners[1].slot(kSunriseSlot) = at(kNoon - 45 * s);  // farthest
+    corners[3].slot(kSunriseSlot) = at(kNoon + 30 * s);
+    corners[2].slot(kImsakSlot) = at(kNoon + 10 * s);
+    corners[1].slot(kFajrSlot) = at(kNoon - 25 * s);  // Fajr widens later whatever the side
+    corners[3].slot(kDuhrSlot) = at(kNoon + 5 * s);
     widenOverArea(centre, corners);
-    EXPECT_NEAR(centre.slot(kSunriseSlot), kNoon - 45 * s, 1e-12);
-    EXPECT_NEAR(centre.slot(kImsakSlot), kNoon - 10 * s, 1e-12);
-    EXPECT_NEAR(centre.slot(kFajrSlot), kNoon + 25 * s, 1e-12);
-    EXPECT_NEAR(centre.slot(kDuhrSlot), kNoon + 5 * s, 1e-12);
-    EXPECT_EQ(centre.slot(kMaghribSlot), kNoon);
+    EXPECT_NEAR(radians(centre.slot(kSunriseSlot)), kNoon - 45 * s, 1e-12);
+    EXPECT_NEAR(radians(centre.slot(kImsakSlot)), kNoon - 10 * s, 1e-12);
+    EXPECT_NEAR(radians(centre.slot(kFajrSlot)), kNoon + 25 * s, 1e-12);
+    EXPECT_NEAR(radians(centre.slot(kDuhrSlot)), kNoon + 5 * s, 1e-12);
+    EXPECT_EQ(centre.slot(kMaghribSlot), at(kNoon));
 }
 
 TEST(WidenOverArea, FirstCornerMarkerIsPassedOn) {
-    EventTable centre = filled(kNoon);
-    std::array<EventTable, 4> corners = cornersAt(kNoon);
-    corners[0].slot(kMaghribSlot) = kAlwAbove;  // first corner: kept whatever follows
-    corners[1].slot(kMaghribSlot) = kAlwBelow;
-    corners[2].slot(kDuhrSlot) = kNoon + 0.01;
-    corners[3].slot(kDuhrSlot) = kNotValid;  // a marker after a value still wins
-    corners[1].slot(kFajrSlot) = kAlwBelow;
-    corners[2].slot(kFajrSlot) = kNoon + 0.5;  // after the marker: not looked at
+    EventTable centre = filled(at(kNoon));
+    std::array<EventTable, 4> corners = cornersAt(at(kNoon));
+    corners[0].slot(kMaghribSlot) = test::kAlwAboveTime;  // first corner: kept whatever follows
+    corners[1].slot(kMaghribSlot) = test::kAlwBelowTime;
+    corners[2].slot(kDuhrSlot) = at(kNoon + 0.01);
+    corners[3].slot(kDuhrSlot) = test::kNotValidTime;  // a marker after a value still wins
+    corners[1].slot(kFajrSlot) = test::kAlwBelowTime;
+    corners[2].slot(kFajrSlot) = at(kNoon + 0.5);  // after the marker: not looked at
     widenOverArea(centre, corners);
-    EXPECT_EQ(centre.slot(kMaghribSlot), kAlwAbove);
-    EXPECT_EQ(centre.slot(kDuhrSlot), kNotValid);
-    EXPECT_EQ(centre.slot(kFajrSlot), kAlwBelow);
+    EXPECT_EQ(centre.slot(kMaghribSlot), test::kAlwAboveTime);
+    EXPECT_EQ(centre.slot(kDuhrSlot), test::kNotValidTime);
+    EXPECT_EQ(centre.slot(kFajrSlot), test::kAlwBelowTime);
 }
 
 TEST(WidenOverArea, MoreThanOneHourIsNotValidAndCentreMarkersStay) {
-    EventTable centre = filled(kNoon);
-    centre.slot(kMaghribSlot) = kAlwBelow;
-    std::array<EventTable, 4> corners = cornersAt(kNoon);
-    corners[2].slot(kSunriseSlot) = kNoon - kHoursToRad * 1.0001;
-    corners[2].slot(kDuhrSlot) = kNoon + 0.9999 * kHoursToRad;  // within the hour: widened
-    corners[0].slot(kMaghribSlot) = kNoon;
+    EventTable centre = filled(at(kNoon));
+    centre.slot(kMaghribSlot) = test::kAlwBelowTime;
+    std::array<EventTable, 4> corners = cornersAt(at(kNoon));
+    corners[2].slot(kSunriseSlot) = at(kNoon - kHoursToRad * 1.0001);
+    corners[2].slot(kDuhrSlot) = at(kNoon + 0.9999 * kHoursToRad);  // within the hour: widened
+    corners[0].slot(kMaghribSlot) = at(kNoon);
     widenOverArea(centre, corners);
-    EXPECT_EQ(centre.slot(kSunriseSlot), kNotValid);
-    EXPECT_NEAR(centre.slot(kDuhrSlot), kNoon + 0.9999 * kHoursToRad, 1e-12);
-    EXPECT_EQ(centre.slot(kMaghribSlot), kAlwBelow);
+    EXPECT_EQ(centre.slot(kSunriseSlot), test::kNotValidTime);
+    EXPECT_NEAR(radians(centre.slot(kDuhrSlot)), kNoon + 0.9999 * kHoursToRad, 1e-12);
+    EXPECT_EQ(centre.slot(kMaghribSlot), test::kAlwBelowTime);
 }
 
 TEST(DayEvents, AreaZeroIsThePointItself) {
@@ -128,8 +131,8 @@ TEST(DayEvents, TenKilometresMoveTimesOutwardByUnderNinetySeconds) {
     const EventTable point = dayEvents(date, test::manama(), test::settings(0, 0));
     const EventTable area = dayEvents(date, test::manama(), test::settings(0, 10));
     for (std::size_t i = 0; i < kEventSlotCount; ++i) {
-        ASSERT_TRUE(isTime(point.slot(i)) && isTime(area.slot(i))) << i;
-        const double shift = test::seconds(area.slot(i) - point.slot(i));
+        ASSERT_TRUE(point.slot(i).isTime() && area.slot(i).isTime()) << i;
+        const double shift = test::seconds(radians(area.slot(i)) - radians(point.slot(i)));
         if (i == kSunriseSlot || i == kImsakSlot) {
             EXPECT_LT(shift, -1.0) << i;
         } else {
@@ -139,18 +142,19 @@ TEST(DayEvents, TenKilometresMoveTimesOutwardByUnderNinetySeconds) {
     }
     // Duhr over an area of 10 km at 26 deg: the east-west half-width is 10 km of the parallel
     // of 5730 km radius, 0.1 deg of longitude, 24 s of time.
-    EXPECT_NEAR(test::seconds(area.slot(kDuhrSlot) - point.slot(kDuhrSlot)), 24.0, 1.0);
+    EXPECT_NEAR(test::seconds(radians(area.slot(kDuhrSlot)) - radians(point.slot(kDuhrSlot))), 24.0,
+                1.0);
 }
 
 TEST(DayEvents, AtAPoleTheAreaHasNoCornersAndNoTimes) {
     const CalendarDate date = civil(2024, 6, 21);
     const Location pole = place(89.995, 0.0, 0.0f);
     const EventTable point = dayEvents(date, pole, test::settings(0, 0));
-    ASSERT_TRUE(isTime(point[EventRow::horizon].transit));
+    ASSERT_TRUE(point[EventRow::horizon].transit.isTime());
     const EventTable area = dayEvents(date, pole, test::settings(0, 10));
     for (std::size_t i = 0; i < kEventSlotCount; ++i) {
-        if (isTime(point.slot(i))) {
-            EXPECT_EQ(area.slot(i), kNotValid) << i;
+        if (point.slot(i).isTime()) {
+            EXPECT_EQ(area.slot(i), test::kNotValidTime) << i;
         } else {
             EXPECT_EQ(area.slot(i), point.slot(i)) << i;
         }

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <functional>
 #include <iostream>
 #include <random>
@@ -12,14 +11,16 @@
 
 #include "astronomy/sun_day.h"
 #include "base/angles.h"
-#include "base/markers.h"
 #include "calendar/julian_day.h"
 #include "erfa_reference.h"
 #include "prayer/day_events.h"
 #include "prayer_test_support.h"
+#include "support/frame_times.h"
 
 namespace kelmo {
 namespace {
+
+using test::radians;
 
 using test::civil;
 using test::place;
@@ -35,8 +36,9 @@ TEST(ComputeDayTimes, CorrectionsMoveImsakAndShuruqEarlierAndTheRestLater) {
     const PrayerTimes b = computeDayTimes(date, test::manama(), corrected);
     const double expected[] = {-30, 30, -30, 30, 30, 30, 30, 30 + 180, 30};
     for (std::size_t i = 0; i < kPrayerSlotCount; ++i) {
-        ASSERT_TRUE(isTime(a.slots[i])) << i;
-        EXPECT_NEAR(test::seconds(b.slots[i] - a.slots[i]), expected[i], 1e-6) << i;
+        ASSERT_TRUE(a.slots[i].isTime()) << i;
+        EXPECT_NEAR(test::seconds(radians(b.slots[i]) - radians(a.slots[i])), expected[i], 1e-6)
+            << i;
     }
 }
 
@@ -46,28 +48,28 @@ TEST(ComputeDayTimes, MarkersStayThroughCorrections) {
     config.maghribDelay = 5;
     const PrayerTimes t = computeDayTimes(civil(2024, 12, 21), place(70.0, 20.0, 1.0f), config);
     for (S slot : {S::shuruq, S::noon, S::duhr, S::asrShadow1, S::asrShadow2, S::maghrib}) {
-        EXPECT_EQ(t[slot], kAlwBelow) << static_cast<int>(slot);
+        EXPECT_EQ(t[slot], test::kAlwBelowTime) << static_cast<int>(slot);
     }
-    EXPECT_TRUE(isTime(t[S::fajr]));
+    EXPECT_TRUE(t[S::fajr].isTime());
 }
 
 TEST(ComputeDayTimes, NoRuleAtSixtyNorthInJuneLeavesIshaAlwaysAbove) {
     const PrayerTimes t =
         computeDayTimes(civil(2024, 6, 21), place(60.0, 10.75, 1.0f), test::settings(0, 10));
-    EXPECT_EQ(t[S::isha], kAlwAbove);
-    EXPECT_EQ(t[S::imsak], kAlwAbove);
-    EXPECT_TRUE(isTime(t[S::maghrib]));
-    EXPECT_TRUE(isTime(t[S::shuruq]));
+    EXPECT_EQ(t[S::isha], test::kAlwAboveTime);
+    EXPECT_EQ(t[S::imsak], test::kAlwAboveTime);
+    EXPECT_TRUE(t[S::maghrib].isTime());
+    EXPECT_TRUE(t[S::shuruq].isTime());
 }
 
 TEST(ComputeDayTimes, SeventhOfTheDayAlwaysReplacesExistingTwilightTimes) {
     const CalendarDate date = civil(2024, 3, 1);
     const PrayerTimes own = computeDayTimes(date, test::manama(), test::settings(0, 0));
     const PrayerTimes t = computeDayTimes(date, test::manama(), test::settings(2, 0));
-    const double q = (own[S::maghrib] - own[S::shuruq]) / 7.0;
-    EXPECT_NEAR(t[S::imsak], own[S::shuruq] - q, 1e-12);
-    EXPECT_NEAR(t[S::fajr], own[S::shuruq] - q, 1e-12);
-    EXPECT_NEAR(t[S::isha], own[S::maghrib] + q, 1e-12);
+    const double q = (radians(own[S::maghrib]) - radians(own[S::shuruq])) / 7.0;
+    EXPECT_NEAR(radians(t[S::imsak]), radians(own[S::shuruq]) - q, 1e-12);
+    EXPECT_NEAR(radians(t[S::fajr]), radians(own[S::shuruq]) - q, 1e-12);
+    EXPECT_NEAR(radians(t[S::isha]), radians(own[S::maghrib]) + q, 1e-12);
     EXPECT_NE(t[S::fajr], own[S::fajr]);
     EXPECT_EQ(t[S::duhr], own[S::duhr]);
 }
@@ -78,18 +80,21 @@ TEST(ComputeDayTimes, SeventhOfTheNightAlwaysReplacesExistingTwilightTimes) {
     const PrayerTimes own = computeDayTimes(date, test::manama(), test::settings(0, 0));
     const PrayerTimes t = computeDayTimes(date, test::manama(), config);
     const double previousSunset =
-        dayEvents(daysLater(date, -1), test::manama(), config)[EventRow::horizon].set;
+        radians(dayEvents(daysLater(date, -1), test::manama(), config)[EventRow::horizon].set);
     const double nextSunrise =
-        dayEvents(daysLater(date, 1), test::manama(), config)[EventRow::horizon].rise;
-    const double q1 = (own[S::shuruq] + kTwoPi - previousSunset) / 7.0;
-    const double q2 = (nextSunrise + kTwoPi - own[S::maghrib]) / 7.0;
-    EXPECT_NEAR(t[S::imsak], own[S::shuruq] - q1, 1e-12);
-    EXPECT_NEAR(t[S::fajr], own[S::shuruq] - q1, 1e-12);
-    EXPECT_NEAR(t[S::isha], own[S::maghrib] + q2, 1e-12);
+        radians(dayEvents(daysLater(date, 1), test::manama(), config)[EventRow::horizon].rise);
+    const double q1 = (radians(own[S::shuruq]) + kTwoPi - previousSunset) / 7.0;
+    const double q2 = (nextSunrise + kTwoPi - radians(own[S::maghrib])) / 7.0;
+    EXPECT_NEAR(radians(t[S::imsak]), radians(own[S::shuruq]) - q1, 1e-12);
+    EXPECT_NEAR(radians(t[S::fajr]), radians(own[S::shuruq]) - q1, 1e-12);
+    EXPECT_NEAR(radians(t[S::isha]), radians(own[S::maghrib]) + q2, 1e-12);
 }
 
 bool sameBits(const PrayerTimes& a, const PrayerTimes& b) {
-    return std::memcmp(a.slots.data(), b.slots.data(), sizeof(double) * kPrayerSlotCount) == 0;
+    for (std::size_t i = 0; i < kPrayerSlotCount; ++i) {
+        if (!test::sameBits(a.slots[i], b.slots[i])) return false;
+    }
+    return true;
 }
 
 // A run of days sharing a DayEventsMemo gives the same times, bit for bit, as each day on its
@@ -185,15 +190,15 @@ TEST(ComputeDayTimes, PropertySweepOrderAndWidening) {
         int valid = 0;
         double previous = -1e300;
         for (std::size_t i = 0; i < kPrayerSlotCount; ++i) {
-            if (!isTime(t.slots[i])) continue;
+            if (!t.slots[i].isTime()) continue;
             ++valid;
             const bool mayEqual = i == 1 || i == 8;  // Imsak <= Fajr, Maghrib <= Isha
             if (mayEqual) {
-                EXPECT_LE(previous, t.slots[i]) << latDeg << " slot " << i;
+                EXPECT_LE(previous, radians(t.slots[i])) << latDeg << " slot " << i;
             } else {
-                EXPECT_LT(previous, t.slots[i]) << latDeg << " slot " << i;
+                EXPECT_LT(previous, radians(t.slots[i])) << latDeg << " slot " << i;
             }
-            previous = t.slots[i];
+            previous = radians(t.slots[i]);
         }
         if (valid == static_cast<int>(kPrayerSlotCount)) ++completeDays;
 
@@ -217,8 +222,8 @@ TEST(ComputeDayTimes, PropertySweepOrderAndWidening) {
                                     frame.horizonAltitude,
                                     point.ishaAngle * kDegToRad};
         for (std::size_t i = 0; i < kPrayerSlotCount; ++i) {
-            if (!isTime(p.slots[i]) || !isTime(w.slots[i])) continue;
-            const double shift = test::seconds(w.slots[i] - p.slots[i]);
+            if (!p.slots[i].isTime() || !w.slots[i].isTime()) continue;
+            const double shift = test::seconds(radians(w.slots[i]) - radians(p.slots[i]));
             if (i == 0 || i == 2) {
                 EXPECT_LE(shift, 0.0) << latDeg << " slot " << i;
             } else {
@@ -351,8 +356,8 @@ TEST(ComputeDayTimes, SunriseSunsetAndEighteenDegreesAgreeWithErfa) {
             bool horizon;
         } events[] = {{S::shuruq, true}, {S::maghrib, true}, {S::imsak, false}, {S::isha, false}};
         for (const auto& e : events) {
-            ASSERT_TRUE(isTime(t[e.slot])) << c.name << " " << static_cast<int>(e.slot);
-            const double engine = midnightUT + t[e.slot] / kTwoPi;
+            ASSERT_TRUE(t[e.slot].isTime()) << c.name << " " << static_cast<int>(e.slot);
+            const double engine = midnightUT + radians(t[e.slot]) / kTwoPi;
             const double reference = crossing(altitudeAbove(e.horizon, eighteen), engine);
             const double diff = (engine - reference) * 86400.0;
             EXPECT_LT(std::fabs(diff), 2.0) << c.name << " slot " << static_cast<int>(e.slot);

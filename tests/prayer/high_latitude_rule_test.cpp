@@ -3,32 +3,36 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <iterator>
 
 #include "base/angles.h"
-#include "base/markers.h"
 #include "calendar/julian_day.h"
 #include "prayer/day_events.h"
 #include "prayer/day_times.h"
 #include "prayer_test_support.h"
+#include "support/frame_times.h"
 
 namespace kelmo {
 namespace {
 
+using test::radians;
+
 using test::civil;
-using test::hoursToDayAngle;
 using test::place;
+
+FrameTime hoursAt(double hours) {
+    return FrameTime::at(test::hoursToDayAngle(hours));
+}
 
 // A complete synthetic day: every slot valid.
 EventTable fullDay() {
     EventTable t;
-    t[EventRow::horizon] = {hoursToDayAngle(12), hoursToDayAngle(6), hoursToDayAngle(18)};
-    t[EventRow::imsakIsha] = {hoursToDayAngle(12), hoursToDayAngle(4.5), hoursToDayAngle(19.5)};
-    t[EventRow::fajr] = {hoursToDayAngle(12), hoursToDayAngle(4.7), hoursToDayAngle(19.3)};
-    t[EventRow::duhr] = {hoursToDayAngle(12.02), hoursToDayAngle(6), hoursToDayAngle(18)};
-    t[EventRow::asrShadow1] = {hoursToDayAngle(12), hoursToDayAngle(9), hoursToDayAngle(15)};
-    t[EventRow::asrShadow2] = {hoursToDayAngle(12), hoursToDayAngle(8), hoursToDayAngle(16)};
+    t[EventRow::horizon] = {hoursAt(12), hoursAt(6), hoursAt(18)};
+    t[EventRow::imsakIsha] = {hoursAt(12), hoursAt(4.5), hoursAt(19.5)};
+    t[EventRow::fajr] = {hoursAt(12), hoursAt(4.7), hoursAt(19.3)};
+    t[EventRow::duhr] = {hoursAt(12.02), hoursAt(6), hoursAt(18)};
+    t[EventRow::asrShadow1] = {hoursAt(12), hoursAt(9), hoursAt(15)};
+    t[EventRow::asrShadow2] = {hoursAt(12), hoursAt(8), hoursAt(16)};
     return t;
 }
 
@@ -46,22 +50,22 @@ TEST(IsDayComplete, NeededTimesFollowTheSchoolOfLaw) {
                               std::pair{EventRow::duhr, 0}, std::pair{EventRow::horizon, 2}}) {
         for (int fiqh = 0; fiqh <= 4; ++fiqh) {
             EventTable t = fullDay();
-            t.slot(3 * static_cast<std::size_t>(row) + field) = kAlwAbove;
+            t.slot(3 * static_cast<std::size_t>(row) + field) = test::kAlwAboveTime;
             EXPECT_FALSE(isDayComplete(withFiqh(fiqh), t)) << static_cast<int>(row) << fiqh;
         }
     }
     // Never needed: sunrise and true noon.
     EventTable noSunrise = fullDay();
-    noSunrise[EventRow::horizon].rise = kNotValid;
-    noSunrise[EventRow::horizon].transit = kNotValid;
+    noSunrise[EventRow::horizon].rise = test::kNotValidTime;
+    noSunrise[EventRow::horizon].transit = test::kNotValidTime;
     EXPECT_TRUE(isDayComplete(withFiqh(1), noSunrise));
 
     EventTable noAsr1 = fullDay();
-    noAsr1[EventRow::asrShadow1].set = kAlwBelow;
+    noAsr1[EventRow::asrShadow1].set = test::kAlwBelowTime;
     EventTable noAsr2 = fullDay();
-    noAsr2[EventRow::asrShadow2].set = kAlwBelow;
+    noAsr2[EventRow::asrShadow2].set = test::kAlwBelowTime;
     EventTable noIsha = fullDay();
-    noIsha[EventRow::imsakIsha].set = kAlwAbove;
+    noIsha[EventRow::imsakIsha].set = test::kAlwAboveTime;
     const bool expected[5][3] = {                        // no Asr 1, no Asr 2, no Isha
                                  {true, true, true},     // Jafari: neither Asr nor Isha
                                  {false, true, false},   // Shafi'i
@@ -77,45 +81,47 @@ TEST(IsDayComplete, NeededTimesFollowTheSchoolOfLaw) {
 
 TEST(SeventhOfTheDay, SunriseAtThreeAndSunsetAtTwentyTwo) {
     EventTable t = fullDay();
-    t[EventRow::horizon].rise = hoursToDayAngle(3);
-    t[EventRow::horizon].set = hoursToDayAngle(22);
-    t[EventRow::imsakIsha].rise = kAlwAbove;
-    t[EventRow::fajr].rise = kAlwAbove;
-    t[EventRow::imsakIsha].set = kAlwAbove;
+    t[EventRow::horizon].rise = hoursAt(3);
+    t[EventRow::horizon].set = hoursAt(22);
+    t[EventRow::imsakIsha].rise = test::kAlwAboveTime;
+    t[EventRow::fajr].rise = test::kAlwAboveTime;
+    t[EventRow::imsakIsha].set = test::kAlwAboveTime;
     Config config = withFiqh(1);
     config.highLatitudeRule = 1;
     applyHighLatitudeRule(civil(2024, 6, 21), place(60, 0, 0), config, t);
     // Day 19 h, a seventh 2 h 42 min 51.43 s.
     const double seventh = 19.0 / 7.0 * 3600.0;
-    EXPECT_NEAR(test::seconds(t[EventRow::imsakIsha].rise), 3 * 3600.0 - seventh, 1e-6);
-    EXPECT_NEAR(test::seconds(t[EventRow::fajr].rise), 3 * 3600.0 - seventh, 1e-6);
-    EXPECT_NEAR(test::seconds(t[EventRow::imsakIsha].set), 22 * 3600.0 + seventh, 1e-6);
-    EXPECT_GE(t[EventRow::imsakIsha].set, kTwoPi);  // 00:43 of the next day
-    EXPECT_NEAR(test::seconds(t[EventRow::fajr].rise), 17 * 60 + 8.57, 0.01);  // 00:17:08.57
+    EXPECT_NEAR(test::seconds(radians(t[EventRow::imsakIsha].rise)), 3 * 3600.0 - seventh, 1e-6);
+    EXPECT_NEAR(test::seconds(radians(t[EventRow::fajr].rise)), 3 * 3600.0 - seventh, 1e-6);
+    EXPECT_NEAR(test::seconds(radians(t[EventRow::imsakIsha].set)), 22 * 3600.0 + seventh, 1e-6);
+    EXPECT_GE(radians(t[EventRow::imsakIsha].set), kTwoPi);  // 00:43 of the next day
+    EXPECT_NEAR(test::seconds(radians(t[EventRow::fajr].rise)), 17 * 60 + 8.57,
+                0.01);  // 00:17:08.57
 }
 
 TEST(SeventhOfTheDay, OnlyMissingTimesAndSunsetAfterMidnight) {
     EventTable t = fullDay();
-    t[EventRow::horizon].rise = hoursToDayAngle(23);
-    t[EventRow::horizon].set = hoursToDayAngle(1);  // the day runs over midnight: 2 h
-    t[EventRow::imsakIsha].set = kNotValid;
+    t[EventRow::horizon].rise = hoursAt(23);
+    t[EventRow::horizon].set = hoursAt(1);  // the day runs over midnight: 2 h
+    t[EventRow::imsakIsha].set = test::kNotValidTime;
     Config config = withFiqh(1);
     config.highLatitudeRule = 1;
     const EventTable before = t;
     applyHighLatitudeRule(civil(2024, 6, 21), place(60, 0, 0), config, t);
     EXPECT_EQ(t[EventRow::imsakIsha].rise, before[EventRow::imsakIsha].rise);
     EXPECT_EQ(t[EventRow::fajr].rise, before[EventRow::fajr].rise);
-    EXPECT_NEAR(test::seconds(t[EventRow::imsakIsha].set), 3600.0 + 2.0 / 7.0 * 3600.0, 1e-6);
+    EXPECT_NEAR(test::seconds(radians(t[EventRow::imsakIsha].set)), 3600.0 + 2.0 / 7.0 * 3600.0,
+                1e-6);
 }
 
 TEST(SeventhOfTheDay, NothingWithoutSunriseOrSunset) {
     EventTable t = fullDay();
-    t[EventRow::horizon].rise = kAlwAbove;
-    t[EventRow::imsakIsha].set = kAlwAbove;
+    t[EventRow::horizon].rise = test::kAlwAboveTime;
+    t[EventRow::imsakIsha].set = test::kAlwAboveTime;
     Config config = withFiqh(1);
     config.highLatitudeRule = 2;
     applyHighLatitudeRule(civil(2024, 6, 21), place(60, 0, 0), config, t);
-    EXPECT_EQ(t[EventRow::imsakIsha].set, kAlwAbove);
+    EXPECT_EQ(t[EventRow::imsakIsha].set, test::kAlwAboveTime);
 }
 
 TEST(SeventhOfTheNight, UsesTheNeighbouringDaysSunsetAndSunrise) {
@@ -124,26 +130,27 @@ TEST(SeventhOfTheNight, UsesTheNeighbouringDaysSunsetAndSunrise) {
     const Location london = place(51.5, -0.13, 0.0f);
     const CalendarDate date = civil(2024, 6, 21);
     EventTable t = dayEvents(date, london, config);
-    ASSERT_FALSE(isTime(t[EventRow::imsakIsha].set));   // no -18 deg at 51.5 N in June
-    ASSERT_FALSE(isTime(t[EventRow::imsakIsha].rise));  // nor -16 deg
-    ASSERT_TRUE(isTime(t[EventRow::fajr].rise));        // -13.5 deg exists
-    const double fajr = t[EventRow::fajr].rise;
+    ASSERT_FALSE(t[EventRow::imsakIsha].set.isTime());   // no -18 deg at 51.5 N in June
+    ASSERT_FALSE(t[EventRow::imsakIsha].rise.isTime());  // nor -16 deg
+    ASSERT_TRUE(t[EventRow::fajr].rise.isTime());        // -13.5 deg exists
+    const double fajr = radians(t[EventRow::fajr].rise);
     applyHighLatitudeRule(date, london, config, t);
 
     const double previousSunset =
-        dayEvents(daysLater(date, -1), london, config)[EventRow::horizon].set;
+        radians(dayEvents(daysLater(date, -1), london, config)[EventRow::horizon].set);
     const double nextSunrise =
-        dayEvents(daysLater(date, 1), london, config)[EventRow::horizon].rise;
-    const double sunrise = t[EventRow::horizon].rise;
-    const double sunset = t[EventRow::horizon].set;
+        radians(dayEvents(daysLater(date, 1), london, config)[EventRow::horizon].rise);
+    const double sunrise = radians(t[EventRow::horizon].rise);
+    const double sunset = radians(t[EventRow::horizon].set);
     // The night is about 7 h 25 min: a seventh about 64 min before sunrise, which is after
     // the -13.5 deg Fajr; Imsak is never after Fajr, so it is Fajr's time.
     const double seventh = (sunrise + kTwoPi - previousSunset) / 7.0;
     EXPECT_NEAR(test::seconds(seventh), 64 * 60.0, 120.0);
     EXPECT_LT(fajr, sunrise - seventh);
-    EXPECT_EQ(t[EventRow::imsakIsha].rise, fajr);
-    EXPECT_EQ(t[EventRow::fajr].rise, fajr);  // it existed: kept
-    EXPECT_NEAR(t[EventRow::imsakIsha].set, sunset + (nextSunrise + kTwoPi - sunset) / 7.0, 1e-12);
+    EXPECT_EQ(radians(t[EventRow::imsakIsha].rise), fajr);
+    EXPECT_EQ(radians(t[EventRow::fajr].rise), fajr);  // it existed: kept
+    EXPECT_NEAR(radians(t[EventRow::imsakIsha].set), sunset + (nextSunrise + kTwoPi - sunset) / 7.0,
+                1e-12);
 }
 
 // Rule 6 at 65 N in June: the missing times all come from the first latitude toward the
@@ -173,13 +180,14 @@ TEST(NearestLocation, NeededPrayersComeFromTheFirstCompleteLatitude) {
         applyHighLatitudeRule(date, north, config, t);
         // Fajr and Imsak of that latitude come after the sunrise of 65 N: they are moved to
         // it, as there is no twilight to pray in.
-        const double sunrise = own[EventRow::horizon].rise;
+        const double sunrise = radians(own[EventRow::horizon].rise);
         EventTable expected = there;
-        expected[EventRow::fajr].rise = std::min(there[EventRow::fajr].rise, sunrise);
-        expected[EventRow::imsakIsha].rise =
-            std::min(there[EventRow::imsakIsha].rise, expected[EventRow::fajr].rise);
+        expected[EventRow::fajr].rise =
+            FrameTime::at(std::min(radians(there[EventRow::fajr].rise), sunrise));
+        expected[EventRow::imsakIsha].rise = FrameTime::at(std::min(
+            radians(there[EventRow::imsakIsha].rise), radians(expected[EventRow::fajr].rise)));
         for (std::size_t i = 0; i < kEventSlotCount; ++i) {
-            EXPECT_EQ(t.slot(i), isTime(own.slot(i)) ? own.slot(i) : expected.slot(i)) << i;
+            EXPECT_EQ(t.slot(i), own.slot(i).isTime() ? own.slot(i) : expected.slot(i)) << i;
         }
         EXPECT_EQ(t[EventRow::imsakIsha].set, there[EventRow::imsakIsha].set);
     }
@@ -212,7 +220,7 @@ TEST(NearestDay, PolarNightTakesTheLastCompleteDay) {
     const Location svalbard = test::longyearbyen();
     const CalendarDate date = civil(2024, 12, 21);
     EventTable t = dayEvents(date, svalbard, config);
-    ASSERT_FALSE(isTime(t[EventRow::horizon].rise));
+    ASSERT_FALSE(t[EventRow::horizon].rise.isTime());
     applyHighLatitudeRule(date, svalbard, config, t);
 
     int back = 1;
@@ -223,7 +231,7 @@ TEST(NearestDay, PolarNightTakesTheLastCompleteDay) {
     EXPECT_GT(back, 40);  // the Sun last rose around 25 October
     EXPECT_LT(back, 70);
     for (std::size_t i = 0; i < kEventSlotCount; ++i) EXPECT_EQ(t.slot(i), earlier.slot(i)) << i;
-    EXPECT_TRUE(isTime(t[EventRow::horizon].rise));
+    EXPECT_TRUE(t[EventRow::horizon].rise.isTime());
 }
 
 TEST(NearestDay, NeededPrayersKeepTheDaysOwnTimes) {
@@ -236,7 +244,7 @@ TEST(NearestDay, NeededPrayersKeepTheDaysOwnTimes) {
     applyHighLatitudeRule(date, north, config, t);
     EXPECT_TRUE(isDayComplete(config, t));
     for (std::size_t i = 0; i < kEventSlotCount; ++i) {
-        if (isTime(own.slot(i))) {
+        if (own.slot(i).isTime()) {
             EXPECT_EQ(t.slot(i), own.slot(i)) << i;
         }
     }
@@ -250,7 +258,7 @@ TEST(NearestDay, StopsAfterAYearOfDays) {
     EventTable t = dayEvents(date, pole, config);
     applyHighLatitudeRule(date, pole, config, t);
     EXPECT_FALSE(isDayComplete(config, t));
-    EXPECT_EQ(t[EventRow::duhr].transit, kNotValid);
+    EXPECT_EQ(t[EventRow::duhr].transit, test::kNotValidTime);
     // Every slot is that of the 365th day back, the last one looked at.
     const EventTable last = dayEvents(daysLater(date, -365), pole, config);
     for (std::size_t i = 0; i < kEventSlotCount; ++i) EXPECT_EQ(t.slot(i), last.slot(i)) << i;
@@ -285,9 +293,8 @@ TEST(HighLatitudeRule, ShortcutsGiveThePassByPassTables) {
             applyHighLatitudeRule(date, test::longyearbyen(), config, t);
             const EventTable expected = passByPass(date, test::longyearbyen(), config);
             for (std::size_t i = 0; i < kEventSlotCount; ++i) {
-                const double a = t.slot(i);
-                const double b = expected.slot(i);
-                ASSERT_EQ(std::memcmp(&a, &b, sizeof a), 0) << "rule " << rule << " day " << d;
+                ASSERT_TRUE(test::sameBits(t.slot(i), expected.slot(i)))
+                    << "rule " << rule << " day " << d;
             }
             date = daysLater(date, 28);
         }
@@ -303,8 +310,8 @@ TEST(HighLatitudeRule, JafariDoesNotNeedIsha) {
     config.imsakAngle = config.fajrAngle = -12.0f;
     config.ishaAngle = -18.0f;
     const EventTable own = dayEvents(date, north, config);
-    ASSERT_FALSE(isTime(own[EventRow::imsakIsha].set));
-    ASSERT_TRUE(isTime(own[EventRow::fajr].rise));
+    ASSERT_FALSE(own[EventRow::imsakIsha].set.isTime());
+    ASSERT_TRUE(own[EventRow::fajr].rise.isTime());
 
     config.fiqh = 0;
     EventTable jafari = own;
@@ -315,7 +322,7 @@ TEST(HighLatitudeRule, JafariDoesNotNeedIsha) {
     config.fiqh = 4;
     EventTable hanbali = own;
     applyHighLatitudeRule(date, north, config, hanbali);
-    EXPECT_TRUE(isTime(hanbali[EventRow::imsakIsha].set));
+    EXPECT_TRUE(hanbali[EventRow::imsakIsha].set.isTime());
     EXPECT_NE(hanbali[EventRow::horizon].set, own[EventRow::horizon].set);
 }
 
@@ -353,8 +360,8 @@ TEST(HighLatitudeRule, EveryRuleKeepsThePrayersInOrder) {
                     computeDayTimes(daysLater(civil(2024, 1, 1), day), at, config);
                 double previous = -1e9;
                 for (std::size_t k = 0; k < std::size(order); ++k) {
-                    const double x = t[order[k]];
-                    if (!isTime(x)) continue;
+                    if (!t[order[k]].isTime()) continue;
+                    const double x = radians(t[order[k]]);
                     const bool mayEqual =
                         order[k] == S::fajr || order[k] == S::shuruq || order[k] == S::isha;
                     EXPECT_TRUE(mayEqual ? x >= previous : x > previous)
@@ -382,9 +389,9 @@ TEST(HighLatitudeRule, GrazingDaysGetTheirTimesFromTheRule) {
     for (const auto& d : days) {
         for (int k = -3; k <= 3; ++k) {
             const PrayerTimes t = computeDayTimes(daysLater(d.date, k), d.at, config);
-            for (double x : t.slots)
-                EXPECT_TRUE(isTime(x)) << d.at.latitude * kRadToDeg << " " << k;
-            EXPECT_LT(t[PrayerSlot::isha], kTwoPi + kPi / 2.0);
+            for (const FrameTime x : t.slots)
+                EXPECT_TRUE(x.isTime()) << d.at.latitude * kRadToDeg << " " << k;
+            EXPECT_LT(radians(t[PrayerSlot::isha]), kTwoPi + kPi / 2.0);
         }
     }
 }

@@ -7,16 +7,18 @@
 #include <string>
 
 #include "astronomy/sun_day.h"
-#include "base/markers.h"
 #include "calendar/julian_day.h"
 #include "erfa_reference.h"
 #include "hijri/hijri_date.h"
 #include "prayer/calculation_methods.h"
 #include "prayer/day_times.h"
 #include "prayer_test_support.h"
+#include "support/frame_times.h"
 
 namespace kelmo {
 namespace {
+
+using test::radians;
 
 using test::civil;
 using test::place;
@@ -77,12 +79,14 @@ TEST(CalculationMethods, TimesShowEveryDocumentedFigure) {
         const PrayerTimes t = computeDayTimes(date, tehran, method);
         const PrayerTimes p = computeDayTimes(date, tehran, plain);
         const double deltaT = prepareSunDay(date, tehran, method).deltaTSeconds;
-        auto altitudeDeg = [&](double dayAngle) {
-            return test::erfaSunAltitude(midnightUT + dayAngle / kTwoPi, deltaT, tehran.latitude,
-                                         tehran.longitude) *
+        auto altitudeDeg = [&](FrameTime time) {
+            return test::erfaSunAltitude(midnightUT + radians(time) / kTwoPi, deltaT,
+                                         tehran.latitude, tehran.longitude) *
                    kRadToDeg;
         };
-        auto minutesBetween = [](double a, double b) { return test::seconds(b - a) / 60.0; };
+        auto minutesBetween = [](FrameTime a, FrameTime b) {
+            return test::seconds(radians(b) - radians(a)) / 60.0;
+        };
         constexpr double kDegrees = 0.02;  // about 5 s of the Sun's motion here
         constexpr double kMinute = 1e-6;
         EXPECT_EQ(methodOf(method).ishaMinutesRamadan, d.ramadanMinutes) << d.key;
@@ -95,12 +99,13 @@ TEST(CalculationMethods, TimesShowEveryDocumentedFigure) {
         }
         if (d.maghrib != 0) {
             EXPECT_NEAR(altitudeDeg(t[S::maghrib]), -d.maghrib, kDegrees) << d.key;
-            EXPECT_GT(t[S::maghrib], p[S::maghrib]) << d.key;  // later than sunset
+            EXPECT_GT(radians(t[S::maghrib]), radians(p[S::maghrib]))
+                << d.key;  // later than sunset
         } else {
             EXPECT_NEAR(minutesBetween(p[S::maghrib], t[S::maghrib]), d.maghribMinutes, kMinute);
         }
         EXPECT_NEAR(minutesBetween(p[S::shuruq], t[S::shuruq]), d.shuruq, kMinute) << d.key;
-        const double duhrFrom = d.duhrAtLimb ? p[S::duhr] : p[S::noon];
+        const FrameTime duhrFrom = d.duhrAtLimb ? p[S::duhr] : p[S::noon];
         EXPECT_NEAR(minutesBetween(duhrFrom, t[S::duhr]), d.duhr, kMinute) << d.key;
         EXPECT_NEAR(minutesBetween(p[S::asrShadow1], t[S::asrShadow1]), d.asr, kMinute) << d.key;
         EXPECT_NEAR(minutesBetween(p[S::asrShadow2], t[S::asrShadow2]), d.asr, kMinute) << d.key;
@@ -119,7 +124,7 @@ TEST(CalculationMethods, UmmAlQuraIshaIsLaterInRamadan) {
         CalendarDate hijri = date;
         ASSERT_EQ(hijriFromDate(hijri, makkah, config), 1);
         const PrayerTimes t = computeDayTimes(date, makkah, config);
-        EXPECT_NEAR(test::seconds(t[S::isha] - t[S::maghrib]),
+        EXPECT_NEAR(test::seconds(radians(t[S::isha]) - radians(t[S::maghrib])),
                     hijri.hijriMonth == 9 ? 7200.0 : 5400.0, 1e-6)
             << date.month << "-" << date.day;
     }
@@ -133,18 +138,18 @@ TEST(CalculationMethods, MaghribAngleAtHighLatitudeFollowsTheRule) {
     const CalendarDate date = civil(2024, 6, 21);
     Config config = test::settings(0, 0);
     applyMethod(*findMethod("Tehran"), config);
-    EXPECT_EQ(computeDayTimes(date, north, config)[S::maghrib], kAlwAbove);
+    EXPECT_EQ(computeDayTimes(date, north, config)[S::maghrib], test::kAlwAboveTime);
     config.highLatitudeRule = 3;  // a seventh of the night when needed
     const PrayerTimes t = computeDayTimes(date, north, config);
     Config plain = config;
     plain.method = kCustomMethod;
-    ASSERT_TRUE(isTime(t[S::maghrib]));
-    EXPECT_GT(t[S::maghrib], computeDayTimes(date, north, plain)[S::maghrib]);
+    ASSERT_TRUE(t[S::maghrib].isTime());
+    EXPECT_GT(radians(t[S::maghrib]), radians(computeDayTimes(date, north, plain)[S::maghrib]));
     applyMethod(*findMethod("Qatar"), config);
     config.highLatitudeRule = 0;
     const PrayerTimes polar = computeDayTimes(civil(2024, 12, 21), place(70.0, 20.0, 1.0), config);
     EXPECT_EQ(polar[S::isha], polar[S::maghrib]);
-    EXPECT_FALSE(isTime(polar[S::isha]));
+    EXPECT_FALSE(polar[S::isha].isTime());
 }
 
 }  // namespace

@@ -48,7 +48,7 @@ TEST(OfficialTimetables, ShownTimesWithinAMinuteOnNinetyEightPercentOfDays) {
         bool agrees = true;
         for (int i = 0; i < 6; ++i) {
             const std::string shown =
-                formatTime(prayerThreshold(slots[i]), t[slots[i]], 1, false).text;
+                formatTime(prayerThreshold(slots[i]), test::radians(t[slots[i]]), 1, false).text;
             agrees = agrees && std::abs(minutesOf(shown) - minutesOf(published[i])) <= 1;
         }
         agreeingDays[key].first += agrees ? 1 : 0;

@@ -5,6 +5,7 @@
 #include "base/config.h"
 
 #include "support/civil_date.h"
+#include "support/frame_times.h"
 #include "support/places.h"
 
 namespace kelmo::test {

@@ -21,13 +21,14 @@
 #include "astronomy/sun_day.h"
 #include "astronomy/sun_position.h"
 #include "base/angles.h"
-#include "base/markers.h"
 #include "calendar/julian_day.h"
 #include "prayer/day_times.h"
 #include "prayer_test_support.h"
 
 namespace kelmo {
 namespace {
+
+using test::radians;
 
 using S = PrayerSlot;
 
@@ -98,16 +99,16 @@ struct Tally {
 
 // Checks one rise (from = lower culmination before, to = transit) or set (from = transit,
 // to = lower culmination after) shown as value (radians of the zone day).
-void checkCrossing(const char* what, double value, double target, bool rising, double from,
+void checkCrossing(const char* what, FrameTime value, double target, bool rising, double from,
                    double to, double midnightUT, const Location& at, Tally& tally) {
     auto above = [&](double jd) { return sunAt(jd, at).altitude - target; };
     const double low = rising ? above(from) : above(to);
     const double high = rising ? above(to) : above(from);
-    if (!isTime(value)) {
+    if (!value.isTime()) {
         ++tally.markers;
-        if (value == kAlwAbove) {
+        if (value == test::kAlwAboveTime) {
             EXPECT_GT(low, -kMargin) << what;
-        } else if (value == kAlwBelow) {
+        } else if (value == test::kAlwBelowTime) {
             EXPECT_LT(high, kMargin) << what;
         } else {  // NotValid: only for a grazing crossing
             EXPECT_LT(std::min(std::fabs(low), std::fabs(high)), kMargin) << what;
@@ -116,7 +117,7 @@ void checkCrossing(const char* what, double value, double target, bool rising, d
         return;
     }
     ++tally.times;
-    const double jd = midnightUT + value / kTwoPi;
+    const double jd = midnightUT + radians(value) / kTwoPi;
     ASSERT_GT(jd, from - 2.0 * kSecond) << what << ": before its solar day";
     ASSERT_LT(jd, to + 2.0 * kSecond) << what << ": after its solar day";
     ASSERT_LT(low, 0.0) << what;
@@ -174,8 +175,9 @@ TEST(SunCrossingScan, EveryDayOfAYearAtHighLatitudesAndExtremeZones) {
                                   e.rising ? sd.transit : sd.after, midnightUT, at, tally);
                 }
                 // True noon: the transit of the day, unless the Sun stays below the horizon.
-                if (isTime(t[S::noon])) {
-                    EXPECT_NEAR(midnightUT + t[S::noon] / kTwoPi, sd.transit, 2.0 * kSecond)
+                if (t[S::noon].isTime()) {
+                    EXPECT_NEAR(midnightUT + radians(t[S::noon]) / kTwoPi, sd.transit,
+                                2.0 * kSecond)
                         << where;
                 } else {
                     EXPECT_LT(sunAt(sd.transit, at).altitude, h0 + kMargin) << where;

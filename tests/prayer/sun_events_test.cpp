@@ -7,11 +7,13 @@
 
 #include "astronomy/rise_set.h"
 #include "base/angles.h"
-#include "base/markers.h"
 #include "prayer_test_support.h"
+#include "support/frame_times.h"
 
 namespace kelmo {
 namespace {
+
+using test::radians;
 
 using test::civil;
 using test::place;
@@ -22,7 +24,7 @@ bool sameBits(double a, double b) {
 
 bool sameTables(const EventTable& a, const EventTable& b) {
     for (std::size_t i = 0; i < kEventSlotCount; ++i) {
-        if (!sameBits(a.slot(i), b.slot(i))) return false;
+        if (!test::sameBits(a.slot(i), b.slot(i))) return false;
     }
     return true;
 }
@@ -34,26 +36,27 @@ TEST(SunEvents, RowsFollowTheirAngles) {
     const CalendarDate date = civil(2024, 3, 20);
     const EventTable same = sunEvents(date, manama, config);
     // One angle for all three: rows 1 and 2 are the same crossing.
-    EXPECT_DOUBLE_EQ(same[EventRow::imsakIsha].rise, same[EventRow::fajr].rise);
-    EXPECT_DOUBLE_EQ(same[EventRow::imsakIsha].set, same[EventRow::fajr].set);
+    EXPECT_DOUBLE_EQ(radians(same[EventRow::imsakIsha].rise), radians(same[EventRow::fajr].rise));
+    EXPECT_DOUBLE_EQ(radians(same[EventRow::imsakIsha].set), radians(same[EventRow::fajr].set));
 
     config.imsakAngle = -16.0f;
     const EventTable higherImsak = sunEvents(date, manama, config);
     // Imsak comes from its own angle (later when higher); Isha keeps the Isha angle.
-    EXPECT_NEAR(
-        test::seconds(higherImsak[EventRow::imsakIsha].rise - same[EventRow::imsakIsha].rise),
-        8.5 * 60.0, 60.0);  // 2 deg at about 15 deg per hour x cos(26 deg)
-    EXPECT_DOUBLE_EQ(higherImsak[EventRow::imsakIsha].set, same[EventRow::imsakIsha].set);
-    EXPECT_DOUBLE_EQ(higherImsak[EventRow::fajr].rise, same[EventRow::fajr].rise);
+    EXPECT_NEAR(test::seconds(radians(higherImsak[EventRow::imsakIsha].rise) -
+                              radians(same[EventRow::imsakIsha].rise)),
+                8.5 * 60.0, 60.0);  // 2 deg at about 15 deg per hour x cos(26 deg)
+    EXPECT_DOUBLE_EQ(radians(higherImsak[EventRow::imsakIsha].set),
+                     radians(same[EventRow::imsakIsha].set));
+    EXPECT_DOUBLE_EQ(radians(higherImsak[EventRow::fajr].rise), radians(same[EventRow::fajr].rise));
 
     // Natural order of the day.
     const EventTable& t = higherImsak;
-    EXPECT_LT(t[EventRow::imsakIsha].rise, t[EventRow::horizon].rise);
-    EXPECT_LT(t[EventRow::horizon].rise, t[EventRow::horizon].transit);
-    EXPECT_LT(t[EventRow::horizon].transit, t[EventRow::asrShadow1].set);
-    EXPECT_LT(t[EventRow::asrShadow1].set, t[EventRow::asrShadow2].set);
-    EXPECT_LT(t[EventRow::asrShadow2].set, t[EventRow::horizon].set);
-    EXPECT_LT(t[EventRow::horizon].set, t[EventRow::imsakIsha].set);
+    EXPECT_LT(radians(t[EventRow::imsakIsha].rise), radians(t[EventRow::horizon].rise));
+    EXPECT_LT(radians(t[EventRow::horizon].rise), radians(t[EventRow::horizon].transit));
+    EXPECT_LT(radians(t[EventRow::horizon].transit), radians(t[EventRow::asrShadow1].set));
+    EXPECT_LT(radians(t[EventRow::asrShadow1].set), radians(t[EventRow::asrShadow2].set));
+    EXPECT_LT(radians(t[EventRow::asrShadow2].set), radians(t[EventRow::horizon].set));
+    EXPECT_LT(radians(t[EventRow::horizon].set), radians(t[EventRow::imsakIsha].set));
 }
 
 TEST(SunEvents, DuhrFollowsNoonByTheSemidiameterInTime) {
@@ -62,7 +65,8 @@ TEST(SunEvents, DuhrFollowsNoonByTheSemidiameterInTime) {
         const CalendarDate date = civil(2024, month, 5);
         const EventTable t = sunEvents(date, test::manama(), config);
         const DayFrame frame = prepareSunDay(date, test::manama(), config);
-        const double gap = test::seconds(t[EventRow::duhr].transit - t[EventRow::horizon].transit);
+        const double gap = test::seconds(radians(t[EventRow::duhr].transit) -
+                                         radians(t[EventRow::horizon].transit));
         // The semidiameter (15.8' to 16.3') turned into time: the meridian gains on the Sun
         // 360 deg per solar day.
         EXPECT_NEAR(gap, test::seconds(frame.semidiameter), 1.0) << month;
@@ -83,10 +87,13 @@ TEST(SunEvents, FixedMinutesRuleIgnoresTheAngles) {
     EXPECT_TRUE(sameTables(a, b));
 
     const EventTriple& sun = a[EventRow::horizon];
-    EXPECT_NEAR(test::seconds(sun.rise - a[EventRow::fajr].rise), 90 * 60.0, 1e-6);
-    EXPECT_NEAR(test::seconds(sun.rise - a[EventRow::imsakIsha].rise), 100 * 60.0, 1e-6);
-    EXPECT_NEAR(test::seconds(a[EventRow::imsakIsha].set - sun.set), 90 * 60.0, 1e-6);
-    EXPECT_NEAR(test::seconds(a[EventRow::fajr].set - sun.set), 90 * 60.0, 1e-6);
+    EXPECT_NEAR(test::seconds(radians(sun.rise) - radians(a[EventRow::fajr].rise)), 90 * 60.0,
+                1e-6);
+    EXPECT_NEAR(test::seconds(radians(sun.rise) - radians(a[EventRow::imsakIsha].rise)), 100 * 60.0,
+                1e-6);
+    EXPECT_NEAR(test::seconds(radians(a[EventRow::imsakIsha].set) - radians(sun.set)), 90 * 60.0,
+                1e-6);
+    EXPECT_NEAR(test::seconds(radians(a[EventRow::fajr].set) - radians(sun.set)), 90 * 60.0, 1e-6);
     EXPECT_EQ(a[EventRow::imsakIsha].transit, sun.transit);
 }
 
@@ -95,16 +102,17 @@ TEST(SunEvents, FixedMinutesRulePassesSunriseAndSunsetMarkersOn) {
     const Location north = place(70.0, 20.0, 1.0f);
 
     const EventTable summer = sunEvents(civil(2024, 6, 21), north, config);
-    ASSERT_TRUE(isTime(summer[EventRow::horizon].transit));
-    ASSERT_EQ(summer[EventRow::horizon].rise, kAlwAbove);
+    ASSERT_TRUE(summer[EventRow::horizon].transit.isTime());
+    ASSERT_EQ(summer[EventRow::horizon].rise, test::kAlwAboveTime);
     for (EventRow r : {EventRow::imsakIsha, EventRow::fajr}) {
-        EXPECT_EQ(summer[r].rise, kAlwAbove);
-        EXPECT_EQ(summer[r].set, kAlwAbove);
-        EXPECT_TRUE(isTime(summer[r].transit));
+        EXPECT_EQ(summer[r].rise, test::kAlwAboveTime);
+        EXPECT_EQ(summer[r].set, test::kAlwAboveTime);
+        EXPECT_TRUE(summer[r].transit.isTime());
     }
 
     const EventTable winter = sunEvents(civil(2024, 12, 21), north, config);
-    for (std::size_t i = 0; i < kEventSlotCount; ++i) EXPECT_EQ(winter.slot(i), kAlwBelow) << i;
+    for (std::size_t i = 0; i < kEventSlotCount; ++i)
+        EXPECT_EQ(winter.slot(i), test::kAlwBelowTime) << i;
 }
 
 TEST(SunEvents, PolarNightLeavesNoNoonDuhrOrAsr) {
@@ -112,12 +120,12 @@ TEST(SunEvents, PolarNightLeavesNoNoonDuhrOrAsr) {
     const EventTable t = sunEvents(civil(2024, 12, 21), place(70.0, 20.0, 1.0f), config);
     for (EventRow r :
          {EventRow::horizon, EventRow::duhr, EventRow::asrShadow1, EventRow::asrShadow2}) {
-        EXPECT_EQ(t[r].transit, kAlwBelow);
-        EXPECT_EQ(t[r].rise, kAlwBelow);
-        EXPECT_EQ(t[r].set, kAlwBelow);
+        EXPECT_EQ(t[r].transit, test::kAlwBelowTime);
+        EXPECT_EQ(t[r].rise, test::kAlwBelowTime);
+        EXPECT_EQ(t[r].set, test::kAlwBelowTime);
     }
     // The Sun still climbs above -13.5 deg at noon (it reaches about -3.4 deg).
-    EXPECT_TRUE(isTime(t[EventRow::fajr].rise));
+    EXPECT_TRUE(t[EventRow::fajr].rise.isTime());
 }
 
 TEST(FrameAtPlace, EqualsAFreshDayFrameBitForBit) {

@@ -64,7 +64,7 @@ class DialogUnitsTest : public QObject {
         edit->setText(QString::fromUtf8("Caf\u00e9"));
         std::string text;
         QVERIFY(dx.text(edit, 4, text));
-        QCOMPARE(text, std::string("Caf\xE9"));  // Windows-1252 inside the program
+        QCOMPARE(text, std::string("Caf\u00e9"));  // UTF-8 inside the program, 4 characters
         QVERIFY(!dx.text(edit, 3, text));
         QCOMPARE(messages.lastText(), std::string("Enter no more than 3 characters."));
     }

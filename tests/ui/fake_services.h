@@ -110,7 +110,6 @@ class FakeFileChooser final : public platform::FileChooser {
 
 class FakeReportServices final : public ReportServices {
   public:
-    std::string fileText(std::string_view report) const override { return std::string(report); }
     ProgramStart startProgram(const std::string& program,
                               const std::vector<std::string>& args) override {
         started.push_back(program);

@@ -228,7 +228,8 @@ class KelmoDlgTest : public QObject {
         QVERIFY(slotLabel(PrayerSlot::isha)->isVisibleTo(&dialog));
         // At 12:00 there Duhr has begun: Asr is next, 90.5 s after the clock's moment.
         const PrayerTimes times = computeDayTimes(day, current_, config_);
-        const double asrUt = times[PrayerSlot::asrShadow1] / kSecondToRad - 3 * 3600.0;
+        const double asrUt =
+            times[PrayerSlot::asrShadow1].angle().value() / kSecondToRad - 3 * 3600.0;
         fakes_->clock.set({2024, 3, 11, 0, 0, asrUt - 90.5});
         dialog.today().tick();
         QVERIFY(slotLabel(PrayerSlot::asrShadow1)->font().bold());

@@ -9,7 +9,9 @@
 // computeDayTimes, which the Timer must follow to the second.
 #include <QMenu>
 #include <QTest>
+#include <array>
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <span>
 
@@ -81,16 +83,21 @@ class KelmoFrmTest : public QObject {
         d.day += plusDays;
         return test::julianDayAtLocal(records_->current, d, dayAngle);
     }
-    // The day's times as the clock shows them (radians after the day's midnight, or markers).
-    PrayerTimes timesOf(int plusDays) const {
+    // The day's times as the clock shows them: radians after the day's midnight, not a number
+    // for a marker.
+    struct ShownTimes {
+        std::array<double, kPrayerSlotCount> slots{};
+    };
+    ShownTimes timesOf(int plusDays) const {
         CalendarDate d = day_;
         d.day += plusDays;
         const Zone zone = test::zoneOf(records_->current);
         const DayPrayers prayers = dayPrayers(d, records_->current, zone, records_->config);
-        PrayerTimes t;
+        ShownTimes t;
         for (std::size_t i = 0; i < kPrayerSlotCount; ++i) {
             const RowTime shown = rowTime(prayers.slots[i], zone, d);
-            t.slots[i] = shown.isTime() ? shown.dayAngle() : kNotValid;
+            t.slots[i] =
+                shown.isTime() ? shown.dayAngle() : std::numeric_limits<double>::quiet_NaN();
         }
         return t;
     }
@@ -167,7 +174,7 @@ class KelmoFrmTest : public QObject {
         QCOMPARE(frm_->ScheduleNextPrayer(), 1);
         QCOMPARE(frm_->nextSlot(), 1);
         runUntil(localJd(0.0, 1));
-        const PrayerTimes t = timesOf(0);
+        const ShownTimes t = timesOf(0);
         const int slots[] = {1, 4, 5, 7, 8};
         QCOMPARE(alerts_.size(), std::size_t(5));
         for (std::size_t i = 0; i < 5; ++i) {
@@ -279,7 +286,7 @@ class KelmoFrmTest : public QObject {
     // A jump forward or a resume alerts only the latest prayer that has passed, naming its own
     // time and how late; none when that prayer's time is over (Fajr after sunrise).
     void forwardJumpAlertsOnlyThePrayerJustPassed() {
-        const PrayerTimes t0 = timesOf(0), t1 = timesOf(1);
+        const ShownTimes t0 = timesOf(0), t1 = timesOf(1);
         const double minute = 60 * kRadiansPerSecond;
         const struct {
             const char* what;
@@ -330,7 +337,7 @@ class KelmoFrmTest : public QObject {
             QCOMPARE(frm_->ScheduleNextPrayer(), 1);
             setLocal(13.0);
             runUntil(localJd(0.0, 1));
-            const PrayerTimes t = timesOf(0);
+            const ShownTimes t = timesOf(0);
             const int slots[] = {5, 7, 8};
             QCOMPARE(alerts_.size(), std::size_t(3));
             for (std::size_t i = 0; i < 3; ++i) {
@@ -416,7 +423,7 @@ class KelmoFrmTest : public QObject {
     // until Close while the Timer goes on, and the next alert closes it.
     void soundThatCannotPlayNeverDelaysTheAlert() {
         sound_->refuses = true;
-        const PrayerTimes t = timesOf(0);
+        const ShownTimes t = timesOf(0);
         setClock(localJd(t.slots[4] - 200 * kRadiansPerSecond));
         makeTimer(kNotifierAndSound | kAllPrayers | alert::kPreAlertSound, 1);
         records_->config.preAlertMinutes = 1;
@@ -702,7 +709,7 @@ class KelmoFrmTest : public QObject {
         // Today's times below the commands, the next prayer marked (made afresh when opened).
         Q_EMIT menu->aboutToShow();
         const QList<QAction*> items = menu->actions();
-        const PrayerTimes t = timesOf(0);
+        const ShownTimes t = timesOf(0);
         QStringList times;
         for (const PrayerSlot slot : shownSlots(1))
             times << QStringLiteral("%1%2\t%3")

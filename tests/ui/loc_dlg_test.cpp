@@ -3,7 +3,6 @@
 // go to "screenshots/" of the build tree.
 #include <QCompleter>
 #include <QListWidget>
-#include <QPainter>
 #include <QRadioButton>
 #include <QTest>
 #include <algorithm>
@@ -15,7 +14,6 @@
 #include "files/settings/file_replace.h"
 #include "files/settings/location_database.h"
 #include "platform/kelmo_messages.h"
-#include "platform/qt/message_dialog.h"
 #include "ui/data_exchange.h"
 #include "ui/fake_services.h"
 #include "ui/loc_dlg.h"
@@ -319,43 +317,32 @@ class LocDlgTest : public QObject {
         }
     }
 
-    // Kelmo.cfg holds Windows-1252: Arabic or Turkish dotted capital letters would be stored as
-    // "?", so the name is refused before anything changes; Latin letters with accents are held.
-    void addRefusesANameWindows1252CannotHold() {
+    // Names in any script: an Arabic and a Turkish name are added, shown in the list and read
+    // back from Kelmo.cfg, which is then UTF-8 after a byte-order mark; a Latin name with an
+    // accent is added too.
+    void addTakesNamesInAnyScript() {
         LocDlg dialog(home_, current_, fakes_->services);
         dialog.show();
-        const std::string before = fileText();
         typePlace(&dialog, "x", 21, 25, 21, 39, 3, 0);
         QLineEdit* name = test::editOf(&dialog, loc::kName);
         // (QTest types ASCII only: the names are set.)
-        for (const QString& refused : {QStringLiteral("\u0645\u0643\u0629,\u0627\u0644\u0633"
-                                                      "\u0639\u0648\u062F\u064A\u0629"),
-                                       QStringLiteral("\u0130stanbul,T\u00FCrkiye")}) {
-            name->setText(refused);
+        const QString mecca =
+            QStringLiteral("\u0645\u0643\u0629,\u0627\u0644\u0633\u0639\u0648\u062F\u064A\u0629");
+        const QString istanbul = QStringLiteral("\u0130stanbul,T\u00FCrkiye");
+        for (const QString& added : {mecca, istanbul, QStringLiteral("Z\u00FCrich,Schweiz")}) {
+            name->setText(added);
             click(&dialog, loc::kAdd);
-            QCOMPARE(messages().lastText(), std::string(kOutsideCp1252));
-            QCOMPARE(fileText(), before);
-            QCOMPARE(dialog.locations().size(), std::size_t(246));
+            QVERIFY(!listBox(&dialog)->findItems(added, Qt::MatchExactly).isEmpty());
         }
-        // The refusal as the user sees it: the message box over the dialog with the Arabic name.
-        name->setText(
-            QStringLiteral("\u0645\u0643\u0629,\u0627\u0644\u0633\u0639\u0648\u062F"
-                           "\u064A\u0629"));
-        platform::MessageDialog box(QString::fromLatin1(kOutsideCp1252), "KelmoTimes", false,
-                                    &dialog);
-        box.show();
-        QImage picture = dialog.grab().toImage();
-        QPainter painter(&picture);
-        const QImage boxPicture = box.grab().toImage();
-        painter.drawImage((picture.width() - boxPicture.width()) / 2,
-                          (picture.height() - boxPicture.height()) / 2, boxPicture);
-        painter.end();
-        QVERIFY(test::saveScreenshot(picture, "location_refuses_arabic_name"));
-        box.close();
-        name->setText(QStringLiteral("Z\u00FCrich,Schweiz"));
-        click(&dialog, loc::kAdd);
-        QCOMPARE(dialog.locations().size(), std::size_t(247));
-        QVERIFY(fileText().find("Z\xFCrich,Schweiz") != std::string::npos);
+        QCOMPARE(dialog.locations().size(), std::size_t(249));
+        QVERIFY(fileText().starts_with("\xEF\xBB\xBF"));
+        std::vector<QString> stored;
+        for (const Location& l : fileLocations()) stored.push_back(toWidget(l.name));
+        for (const QString& added : {mecca, istanbul, QStringLiteral("Z\u00FCrich,Schweiz")}) {
+            QVERIFY(std::find(stored.begin(), stored.end(), added) != stored.end());
+        }
+        listBox(&dialog)->setCurrentItem(listBox(&dialog)->findItems(mecca, Qt::MatchExactly)[0]);
+        QVERIFY(test::saveScreenshot(dialog.grab().toImage(), "location_arabic_and_turkish_names"));
     }
 
     void readLocationCodes() {

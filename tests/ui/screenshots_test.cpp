@@ -93,7 +93,7 @@ class ScreenshotsTest : public QObject {
     void dayReportBox() {
         std::string text;
         prayerScheduleReport(date_, place_, test::zoneOf(place_), config_, text);
-        const std::string day = dayReportText(text, kPrayerReportOutput);
+        const std::string day = dayReportText(text, kPrayerReportOutput, config_);
         platform::MessageDialog box(toWidget(day), " Prayer Schedule for Manama,Bahrain", false);
         save(box, "day_report");
         platform::MessageDialog question(

@@ -15,12 +15,12 @@
 #include "calendar/place_zone.h"
 #include "calendar/summer_time.h"
 #include "calendar/time_zone_database.h"
+#include "calendar/utf8_text.h"
 #include "calendar/zone_rules.h"
 #include "files/error_messages.h"
 #include "files/reports/show_report.h"
 #include "files/settings/field_scanner.h"
 #include "hijri/hijri_date.h"
-#include "platform/encoding.h"
 #include "prayer/calculation_methods.h"
 
 namespace kelmo::cli {
@@ -59,6 +59,21 @@ void addPlaceOptions(CLI::App& app, PlaceOptions& p) {
         });
     group->add_option("--name", p.name, "name of the place in the output");
 }
+
+namespace {
+
+// The help of --lang: the codes and what they choose.
+std::string languageHelp() {
+    std::string codes;
+    for (const LanguageFacts& facts : kLanguages) {
+        codes += codes.empty() ? "" : ", ";
+        codes += facts.code;
+    }
+    return "language of the texts: " + codes +
+           " (default: the language chosen in Kelmo.cfg, else English; never the locale's)";
+}
+
+}  // namespace
 
 void addSettingsOptions(CLI::App& app, SettingsOptions& s) {
     auto* g = app.add_option_group("settings");
@@ -106,6 +121,9 @@ void addSettingsOptions(CLI::App& app, SettingsOptions& s) {
                   "umm-al-qura (1300 to 1600 AH) or tabular")
         ->check(CLI::IsMember(std::vector<std::string>(names::kHijriCalendarKeys.begin(),
                                                        names::kHijriCalendarKeys.end())));
+    g->add_option("--lang", s.language, languageHelp())->check([](const std::string& code) {
+        return languageOfCode(code) ? std::string() : "no such language: " + code;
+    });
 }
 
 void addDateOptions(CLI::App& app, DateOptions& d, bool periods, bool days) {
@@ -158,21 +176,20 @@ bool parseIsoDate(const std::string& text, int& year, int& month, int& day) {
 
 namespace {
 
-// A name given at the terminal (UTF-8) as the core keeps it (Windows-1252).
+// A name given at the terminal: UTF-8 in any script, of at most Location::kNameLength
+// characters.
 CliError placeName(const std::string& option, const std::string& utf8, std::string& name) {
-    if (!platform::fitsCp1252(utf8)) {
-        return {kExitUsage, option + ": \"" + utf8 + "\" has characters Windows-1252 cannot hold"};
-    }
+    if (!isWellFormedUtf8(utf8)) return {kExitUsage, option + ": a name must be UTF-8 text"};
     if (holdsControl(utf8)) {
         return {kExitUsage, option +
                                 ": a name must not hold a control character (such as CR "
                                 "or ESC)"};
     }
-    name = platform::cp1252FromUtf8(utf8);
-    if (name.size() > Location::kNameLength) {
+    if (characterCount(utf8) > Location::kNameLength) {
         return {kExitUsage, option + ": at most " + std::to_string(Location::kNameLength) +
                                 " characters: \"" + utf8 + "\""};
     }
+    name = utf8;
     return {};
 }
 
@@ -212,6 +229,7 @@ HijriCalendar calendarOf(const std::string& key) {
 }
 
 void applySettings(const SettingsOptions& s, Config& c) {
+    if (s.language) c.language = languageOfCode(*s.language);
     if (s.method) applyMethod(findMethod(*s.method).value_or(kCustomMethod), c);
     if (s.calendar) c.hijriCalendar = calendarOf(*s.calendar);
     override(c.fiqh, s.fiqh);

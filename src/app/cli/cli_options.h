@@ -36,6 +36,7 @@ struct SettingsOptions {
     std::optional<double> imsak, fajr, isha, visibility;
     std::optional<std::string> method;    // key of prayer/calculation_methods.h
     std::optional<std::string> calendar;  // "crescent", "umm-al-qura" or "tabular"
+    std::optional<std::string> language;  // a code of base/language.h ("ar")
 };
 
 struct DateOptions {
@@ -94,8 +95,8 @@ CliError resolve(const CliOptions& options, const platform::Clock& clock, Resolv
 // and on numbers that do not fit an int.
 bool parseIsoDate(const std::string& text, int& year, int& month, int& day);
 
-// A place name given at the terminal (UTF-8) as the core keeps it (Windows-1252); a usage
-// error names --location when Windows-1252 cannot hold it or it is longer than a stored name.
+// A place name given at the terminal (UTF-8, any script); a usage error names --location when
+// it is no UTF-8 text, holds a control character or is longer than a stored name.
 CliError terminalPlaceName(const std::string& utf8, std::string& name);
 
 // Writes UTF-8 text to --out (through a temporary file, so a failure leaves the old file) or

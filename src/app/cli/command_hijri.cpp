@@ -8,8 +8,9 @@
 #include "app/cli/commands.h"
 #include "app/cli/report_date.h"
 #include "calendar/julian_day.h"
-#include "calendar/names.h"
 #include "files/error_messages.h"
+#include "files/reports/append_format.h"
+#include "files/reports/report_words.h"
 #include "hijri/hijri_date.h"
 
 namespace kelmo::cli {
@@ -19,12 +20,12 @@ namespace {
 // The messages of the date dialog for a date that could not be converted.
 constexpr const char* kPreHijri = "The chosen date is pre Hijri date";
 
-std::string plainText(const CalendarDate& d) {
-    char text[160];
-    std::snprintf(text, sizeof text, "%d %s %d = %d %s %d AH\n", static_cast<int>(d.day),
-                  names::kMonths[d.month - 1], d.year, static_cast<int>(d.hijriDay),
-                  names::kHijriMonths[d.hijriMonth - 1], d.hijriYear);
-    return text;
+std::string plainText(const CalendarDate& d, const Words& w) {
+    std::string text;
+    appendFormat(text, "%d %s %d = ", static_cast<int>(d.day), w.month(d.month), d.year);
+    appendFormat(text, w.phrase(Phrase::hijriDate), static_cast<int>(d.hijriDay),
+                 w.hijriMonth(d.hijriMonth), d.hijriYear);
+    return text + "\n";
 }
 
 CliError hijriOfCivil(const Resolved& r, CalendarDate& date) {
@@ -50,7 +51,7 @@ int runHijri(const CliOptions& options, const platform::Clock& clock) {
         j["hijri"] = isoHijriDate(date);
         text = j.dump() + "\n";
     } else {
-        text = plainText(date);
+        text = plainText(date, reportWords(r.config));
     }
     return report(writeOutput(options.output, text));
 }

@@ -9,10 +9,10 @@
 #include "app/cli/settings_source.h"
 #include "base/angles.h"
 #include "base/config.h"
+#include "calendar/utf8_text.h"
 #include "files/settings/config_file.h"
 #include "files/settings/field_scanner.h"
 #include "files/settings/location_database.h"
-#include "platform/encoding.h"
 
 namespace kelmo::cli {
 
@@ -25,13 +25,13 @@ std::string textLine(const Location& l, bool home) {
     std::snprintf(numbers, sizeof numbers, " %9.4f %9.4f %5d %6.2f %5d %5d%s%s%s\n",
                   l.latitude * kRadToDeg, l.longitude * kRadToDeg, l.height, l.timeZone, l.dstStart,
                   l.dstEnd, l.zone.empty() ? "" : " ", l.zone.c_str(), home ? " *" : "");
-    std::string name = l.name;  // padded while one byte is one character
-    if (name.size() < Location::kNameLength) name.resize(Location::kNameLength, ' ');
-    return platform::utf8FromCp1252(name) + numbers;
+    std::string line;
+    appendPadded(line, l.name, Location::kNameLength);  // by the cells the name takes
+    return line + numbers;
 }
 
 nlohmann::json jsonPlace(const Location& l, bool home) {
-    return {{"name", platform::utf8FromCp1252(l.name)},
+    return {{"name", l.name},
             {"latitude_deg", l.latitude * kRadToDeg},
             {"longitude_deg", l.longitude * kRadToDeg},
             {"height_m", l.height},

@@ -4,7 +4,6 @@
 
 #include "app/cli/commands.h"
 #include "files/reports/method_text.h"
-#include "platform/encoding.h"
 #include "prayer/calculation_methods.h"
 
 namespace kelmo::cli {
@@ -38,8 +37,8 @@ nlohmann::ordered_json jsonMethod(const CalculationMethod& m) {
 
 // "UmmAlQura  Umm al-Qura University, Makkah", then the figures and the source, indented.
 std::string textMethod(const CalculationMethod& m) {
-    return std::string(m.key) + "  " + m.name + "\n    " +
-           platform::utf8FromCp1252(methodFiguresText(m)) + "\n    source: " + m.source + "\n";
+    return std::string(m.key) + "  " + m.name + "\n    " + methodFiguresText(m) +
+           "\n    source: " + m.source + "\n";
 }
 
 int runMethods(const CliOptions& options, const platform::Clock&) {

@@ -11,7 +11,6 @@
 #include "files/reports/moon_report.h"
 #include "files/reports/report_header.h"
 #include "files/reports/show_report.h"
-#include "platform/encoding.h"
 
 namespace kelmo::cli {
 
@@ -60,8 +59,9 @@ std::string records(const Resolved& r, bool json) {
 std::string reportText(const Resolved& r) {
     std::string text;
     moonReport(r.date, r.location, *r.zone, r.config, text);
-    if (reportPeriod(r.config) == ReportPeriod::day) text = dayReportText(text, kMoonReportOutput);
-    return platform::utf8FromCp1252(text);
+    if (reportPeriod(r.config) == ReportPeriod::day)
+        text = dayReportText(text, kMoonReportOutput, r.config);
+    return text;
 }
 
 int runMoon(const CliOptions& options, const platform::Clock& clock) {

@@ -1,5 +1,7 @@
 // kelmo-cli newmoon: the next new moon after the date, the Moon at the first sunset on which
 // it can be looked for, and the possible first day of the next Islamic month.
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <nlohmann/json.hpp>
@@ -9,6 +11,9 @@
 #include "app/cli/commands.h"
 #include "base/angles.h"
 #include "calendar/julian_day.h"
+#include "calendar/utf8_text.h"
+#include "files/reports/append_format.h"
+#include "files/reports/report_words.h"
 #include "hijri/hijri_date.h"
 #include "moon/moon_data_at_sunset.h"
 #include "moon/new_moon.h"
@@ -16,9 +21,6 @@
 namespace kelmo::cli {
 
 namespace {
-
-// The text moonDataAtSunset's report writes when there is no qualifying sunset.
-constexpr const char* kNoSunsetMessage = "Could not calculate valid sunset/moonset times!";
 
 std::string isoDate(const CalendarDate& date) {
     char text[32];
@@ -82,42 +84,69 @@ std::string jsonText(const NewMoonReport& r) {
     return j.dump() + "\n";
 }
 
-std::string sunsetLines(const MoonSunsetData& m, const std::string& zone) {
-    char text[512];
-    std::snprintf(text, sizeof text,
-                  "Sunset:               %s (%s), moonset %+.0f minutes later\n"
-                  "Moon altitude %.2f deg, Sun altitude %.2f deg (apparent, topocentric)\n"
-                  "Elongation %.2f deg geocentric, %.2f deg topocentric\n"
-                  "Moon age %.2f hours geocentric, %.2f hours topocentric\n"
-                  "Illuminated %.2f%%\n",
-                  localText(m.sunsetDay + m.sunset / kTwoPi).c_str(), zone.c_str(),
-                  (m.moonset - m.sunset) * kRadToHours * 60.0, m.moonAltitude * kRadToDeg,
-                  m.sunAltitude * kRadToDeg, m.geocentricElongation * kRadToDeg,
-                  m.topocentricElongation * kRadToDeg, m.geocentricAge * 24.0,
-                  m.topocentricAge * 24.0, m.illuminated * 100.0);
-    return text;
+// Appends a phrase of words and a line end.
+template <typename... Values>
+void appendLine(std::string& text, const Words& w, Phrase phrase, Values... values) {
+    appendFormat(text, w.phrase(phrase), values...);
+    text += '\n';
 }
 
-std::string plainText(const NewMoonReport& r, float timeZone) {
+void appendSunsetLines(const MoonSunsetData& m, const std::string& zone, const Words& w,
+                       std::string& text) {
+    appendLine(text, w, Phrase::sunsetAndMoonset,
+               localText(m.sunsetDay + m.sunset / kTwoPi).c_str(), zone.c_str(),
+               (m.moonset - m.sunset) * kRadToHours * 60.0);
+    appendLine(text, w, Phrase::moonAltitudes, m.moonAltitude * kRadToDeg,
+               m.sunAltitude * kRadToDeg);
+    appendLine(text, w, Phrase::elongations, m.geocentricElongation * kRadToDeg,
+               m.topocentricElongation * kRadToDeg);
+    appendLine(text, w, Phrase::moonAges, m.geocentricAge * 24.0, m.topocentricAge * 24.0);
+    appendLine(text, w, Phrase::illuminated, m.illuminated * 100.0);
+}
+
+// The labels of the new moons and the sunset, padded to the widest and a blank.
+struct Labels {
+    std::string geocentric, topocentric, sunset;
+};
+
+Labels labels(const Words& w) {
+    const std::array<const char*, 3> texts = {w.phrase(Phrase::geocentricNewMoonLabel),
+                                              w.phrase(Phrase::topocentricNewMoonLabel),
+                                              w.phrase(Phrase::sunsetLabel)};
+    std::size_t width = 0;
+    for (const char* t : texts) width = std::max(width, shownWidth(t) + 1);
+    Labels l;
+    appendPadded(l.geocentric, texts[0], width);
+    appendPadded(l.topocentric, texts[1], width);
+    appendPadded(l.sunset, texts[2], width);
+    return l;
+}
+
+std::string plainText(const NewMoonReport& r, float timeZone, const Words& w) {
     char zone[32];
     std::snprintf(zone, sizeof zone, "UTC%+g", static_cast<double>(timeZone));
-    std::string text = "Geocentric new moon:  " + localText(r.newMoon.geocentric) + " (" + zone +
-                       ")\nTopocentric new moon: " + localText(r.newMoon.topocentric) + " (" +
-                       zone + ")\n";
-    text += r.sunset
-                ? sunsetLines(*r.sunset, zone)
-                : std::string("Sunset:               not available (") + kNoSunsetMessage + ")\n";
-    text += "Possible start of the month: " +
-            (r.monthStart ? isoDate(*r.monthStart) : std::string("not available")) + "\n";
-    return text;
+    const Labels l = labels(w);
+    std::string text = l.geocentric + localText(r.newMoon.geocentric) + " (" + zone + ")\n" +
+                       l.topocentric + localText(r.newMoon.topocentric) + " (" + zone + ")\n" +
+                       l.sunset;
+    if (r.sunset) {
+        appendSunsetLines(*r.sunset, zone, w, text);
+    } else {
+        appendLine(text, w, Phrase::notAvailableBecause, w.phrase(Phrase::noSunset));
+    }
+    text += w.phrase(Phrase::monthStartLabel);
+    text += ' ';
+    text += r.monthStart ? isoDate(*r.monthStart) : std::string(w.phrase(Phrase::notAvailable));
+    return text + "\n";
 }
 
 int runNewMoon(const CliOptions& options, const platform::Clock& clock) {
     Resolved r;
     if (CliError e = resolve(options, clock, r)) return report(e);
     const NewMoonReport result = newMoonReport(r);
-    const std::string text =
-        options.output.format == "json" ? jsonText(result) : plainText(result, r.location.timeZone);
+    const std::string text = options.output.format == "json"
+                                 ? jsonText(result)
+                                 : plainText(result, r.location.timeZone, reportWords(r.config));
     return report(writeOutput(options.output, text));
 }
 

@@ -13,8 +13,10 @@
 #include "calendar/julian_day.h"
 #include "calendar/local_time.h"
 #include "calendar/time_format.h"
-#include "platform/encoding.h"
+#include "files/reports/append_format.h"
+#include "files/reports/report_words.h"
 #include "prayer/next_prayer.h"
+#include "prayer/school_of_law.h"
 
 namespace kelmo::cli {
 
@@ -36,7 +38,7 @@ int runNext(const CliOptions& options, const platform::Clock& clock) {
     if (at.dayOffset != 0) day = daysLater(day, at.dayOffset);
     const bool laterDay = daysBetween(currentLocalTime(*r.zone, now).date, day) > 0;
     const char* name = slotPrayerName(next->slot);
-    const std::string place = platform::utf8FromCp1252(r.location.name);
+    const std::string place = r.location.name;
     std::string out;
     if (options.output.format == "json") {
         nlohmann::json j = {{"prayer", name},
@@ -47,8 +49,11 @@ int runNext(const CliOptions& options, const platform::Clock& clock) {
                             {"location", place}};
         out = j.dump() + "\n";
     } else {
-        out = std::string(name) + " " + at.text + (laterDay ? ">" : "") + " in " + left + " (" +
-              place + ")\n";
+        const Words& w = reportWords(r.config);
+        appendFormat(out, w.phrase(Phrase::nextPrayer),
+                     w.prayerName(prayerNameOfSlot(static_cast<PrayerSlot>(next->slot))),
+                     (at.text + (laterDay ? ">" : "")).c_str(), left.c_str(), place.c_str());
+        out += '\n';
     }
     return report(writeOutput(options.output, out));
 }

@@ -10,7 +10,6 @@
 #include "files/reports/prayer_report.h"
 #include "files/reports/report_header.h"
 #include "files/reports/show_report.h"
-#include "platform/encoding.h"
 
 namespace kelmo::cli {
 
@@ -64,9 +63,7 @@ CliError writeIcs(const std::vector<ScheduleMonth>& months, const Resolved& r,
         for (const ScheduleDay& day : month.days) addPrayerEvents(day, *r.zone, r.config, events);
     }
     if (!fitsIcsYears(events)) return icsYearsError();
-    return writeOutput(
-        output,
-        icsCalendar(events, r.location, platform::utf8FromCp1252(r.location.name), clock.utcNow()));
+    return writeOutput(output, icsCalendar(events, r.location, r.location.name, clock.utcNow()));
 }
 
 // The report as the desktop program shows it: one day as its message box, else Kelmo.out.
@@ -74,9 +71,9 @@ std::string reportText(const Resolved& r) {
     std::string text;
     prayerScheduleReport(r.date, r.location, *r.zone, r.config, text);
     if (reportPeriod(r.config) == ReportPeriod::day) {
-        text = dayReportText(text, kPrayerReportOutput);
+        text = dayReportText(text, kPrayerReportOutput, r.config);
     }
-    return platform::utf8FromCp1252(text);
+    return text;
 }
 
 int runPrayer(const CliOptions& options, const platform::Clock& clock) {

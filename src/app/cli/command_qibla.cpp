@@ -16,8 +16,8 @@
 #include "calendar/local_time.h"
 #include "calendar/row_time.h"
 #include "files/reports/qibla_texts.h"
+#include "files/reports/report_words.h"
 #include "platform/computer_zone.h"
-#include "platform/encoding.h"
 #include "qibla/compute_qibla.h"
 #include "qibla/qibla_direction.h"
 #include "qibla/sun_shadow.h"
@@ -26,16 +26,16 @@ namespace kelmo::cli {
 
 namespace {
 
-// The two lines the Qibla window writes beside its compass (Windows-1252), or its message.
-std::string windowLines(int method, const QiblaResults& r) {
-    const QiblaTexts t = qiblaTexts(method, r);
+// The two lines the Qibla window writes beside its compass, or its message.
+std::string windowLines(int method, const QiblaResults& r, const Words& words) {
+    const QiblaTexts t = qiblaTexts(method, r, words);
     if (!t.message.empty()) return t.message + "\n";
     return t.firstLine + "\n" + t.secondLine + "\n";
 }
 
 // The window's lines, and under the declination the note of an extrapolated magnetic model.
-std::string textLines(int method, const QiblaResults& r) {
-    std::string text = windowLines(method, r);
+std::string textLines(int method, const QiblaResults& r, const Words& words) {
+    std::string text = windowLines(method, r, words);
     const std::string note = magneticModelNote(r);
     if (method == kQiblaFromMagneticNorth && !note.empty()) text += note + "\n";
     return text;
@@ -102,7 +102,7 @@ int runQibla(const CliOptions& options, const platform::Clock& clock, const Mome
 
     const std::string text = options.output.format == "json"
                                  ? jsonText(method, results)
-                                 : platform::utf8FromCp1252(textLines(method, results));
+                                 : textLines(method, results, reportWords(r.config));
     return report(writeOutput(options.output, text));
 }
 

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "app/cli/commands.h"
-#include "platform/encoding.h"
 #include "platform/kelmo_messages.h"
 #include "platform/timer_socket_folder.h"
 #include "platform/timer_status.h"
@@ -39,7 +38,7 @@ int runTimer(const std::string& action, const OutputOptions& output) {
         char date[32];
         std::snprintf(date, sizeof date, "%04d-%02d-%02d", status->year, status->month,
                       status->day);
-        const std::string place = platform::utf8FromCp1252(status->location);
+        const std::string place = status->location;
         const std::string text =
             json ? nlohmann::json{{"prayer", status->prayer},
                                   {"date", date},

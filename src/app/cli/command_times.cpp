@@ -1,6 +1,6 @@
 // kelmo-cli times: the nine prayer times of one or more days as a table, JSON lines or CSV.
+#include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -11,10 +11,12 @@
 #include "calendar/julian_day.h"
 #include "calendar/names.h"
 #include "calendar/time_format.h"
+#include "calendar/utf8_text.h"
 #include "files/output/ics_calendar.h"
+#include "files/reports/append_format.h"
 #include "files/reports/method_text.h"
 #include "files/reports/prayer_report.h"
-#include "platform/encoding.h"
+#include "files/reports/report_words.h"
 #include "prayer/day_prayers.h"
 #include "prayer/school_of_law.h"
 
@@ -43,48 +45,67 @@ std::string csvLine(const ScheduleDay& day) {
 }
 
 // HH:MM:SS rounded to the nearest second, followed by "<" on the previous day, ">" on the next.
-std::string clockCell(const RowTime& time) {
-    if (!time.isTime()) return statusName(time.status);
+std::string clockCell(const RowTime& time, const Words& w) {
+    if (!time.isTime()) return markerWord(w, time.status);
     const FormattedTime f = formatTime(kRoundNearest, time.dayAngle(), 0, false);
-    if (f.dayOffset < -1 || f.dayOffset > 1) return statusName(EventStatus::notValid);
+    if (f.dayOffset < -1 || f.dayOffset > 1) return markerWord(w, EventStatus::notValid);
     return f.text + (f.dayOffset < 0 ? "<" : (f.dayOffset > 0 ? ">" : ""));
 }
 
-// The header in UTF-8 (the place name is the only text beyond ASCII).
-std::string textHeader(const Resolved& r) {
-    const Seconds offset = r.zone->standardOffsetAt(r.zone->noonOf(r.date));
-    char text[512];
-    std::snprintf(text, sizeof text,
-                  "Prayer times for %s (latitude %.4f, longitude %.4f, height %d m, zone %+.2f h)\n"
-                  "Method: %s\n"
-                  "Fiqh %s, area %d km, high-latitude rule: %s\n"
-                  "Times HH:MM:SS of local time; < previous day, > next day\n\n",
-                  r.location.name.c_str(), r.location.latitude * kRadToDeg,
-                  r.location.longitude * kRadToDeg, r.location.height,
-                  static_cast<double>(offset.count() / 3600.0L),
-                  methodTitle(methodOf(r.config)).c_str(),
-                  names::nameAt(names::kFiqhs, r.config.fiqh, "?"), r.config.areaRadius,
-                  names::nameAt(names::kHighLatitudeRules, r.config.highLatitudeRule, "?"));
-    std::string header = text;
-    header += "Date      ";
-    for (const PrayerSlot slot : shownSlots(r.config.fiqh)) {
-        std::snprintf(text, sizeof text, " %-9s", slotTitle(slot));
-        header += text;
-    }
-    while (header.back() == ' ') header.pop_back();
-    return platform::utf8FromCp1252(header + "\n");
+constexpr std::size_t kDateWidth = 10;  // "YYYY-MM-DD"
+constexpr std::size_t kTimeWidth = 9;   // "HH:MM:SS>"
+
+// The width of a column of times in words: the widest of a time, a prayer's name and a marker.
+std::size_t columnWidth(const Words& w) {
+    std::size_t width = kTimeWidth;
+    for (const char* text : w.prayers) width = std::max(width, shownWidth(text));
+    for (const char* text : w.markers) width = std::max(width, shownWidth(text));
+    return width;
 }
 
-std::string textLine(const ScheduleDay& day, int fiqh) {
-    std::string line = isoDate(day.date);
-    char cell[32];
-    for (const PrayerSlot slot : shownSlots(fiqh)) {
-        std::snprintf(cell, sizeof cell, " %-9s",
-                      clockCell(day.shown[static_cast<std::size_t>(slot)]).c_str());
-        line += cell;
+// A line of the table: its first field, then " " and every cell padded to width, trailing
+// blanks dropped.
+std::string tableLine(std::string_view first, const std::vector<std::string>& cells,
+                      std::size_t width) {
+    std::string line;
+    appendPadded(line, first, kDateWidth);
+    for (const std::string& c : cells) {
+        line += ' ';
+        appendPadded(line, c, width);
     }
     while (!line.empty() && line.back() == ' ') line.pop_back();
     return line + "\n";
+}
+
+// The header in the words of the chosen language (English when none).
+std::string textHeader(const Resolved& r, const Words& w) {
+    const Seconds offset = r.zone->standardOffsetAt(r.zone->noonOf(r.date));
+    std::string header;
+    appendFormat(header, w.phrase(Phrase::timesTitle), r.location.name.c_str(),
+                 r.location.latitude * kRadToDeg, r.location.longitude * kRadToDeg,
+                 r.location.height, static_cast<double>(offset.count() / 3600.0L));
+    header += '\n';
+    appendFormat(header, w.phrase(Phrase::timesMethod), methodTitle(methodOf(r.config)).c_str());
+    header += '\n';
+    appendFormat(header, w.phrase(Phrase::timesSettings),
+                 names::nameAt(w.fiqhs, r.config.fiqh, "?"), r.config.areaRadius,
+                 names::nameAt(w.highLatitudeRules, r.config.highLatitudeRule, "?"));
+    header += '\n';
+    header += w.phrase(Phrase::timesLegend);
+    header += "\n\n";
+    std::vector<std::string> names;
+    for (const PrayerSlot slot : shownSlots(r.config.fiqh)) {
+        names.emplace_back(w.prayerName(prayerNameOfSlot(slot)));
+    }
+    return header + tableLine(w.phrase(Phrase::dateColumn), names, columnWidth(w));
+}
+
+std::string textLine(const ScheduleDay& day, int fiqh, const Words& w) {
+    std::vector<std::string> cells;
+    for (const PrayerSlot slot : shownSlots(fiqh)) {
+        cells.push_back(clockCell(day.shown[static_cast<std::size_t>(slot)], w));
+    }
+    return tableLine(isoDate(day.date), cells, columnWidth(w));
 }
 
 int runTimes(const CliOptions& options, const platform::Clock& clock) {
@@ -93,7 +114,8 @@ int runTimes(const CliOptions& options, const platform::Clock& clock) {
     const std::string& format = options.output.format;
 
     std::string out;
-    if (format == "text") out = textHeader(r);
+    const Words& w = reportWords(r.config);
+    if (format == "text") out = textHeader(r, w);
     if (format == "csv") out = csvHeader();
     CalendarDate day = r.date;
     day.day = std::floor(day.day);
@@ -110,13 +132,12 @@ int runTimes(const CliOptions& options, const platform::Clock& clock) {
         } else if (format == "csv") {
             out += csvLine(row);
         } else {
-            out += textLine(row, r.config.fiqh);
+            out += textLine(row, r.config.fiqh, w);
         }
     }
     if (format == "ics") {
         if (!fitsIcsYears(events)) return report(icsYearsError());
-        out = icsCalendar(events, r.location, platform::utf8FromCp1252(r.location.name),
-                          clock.utcNow());
+        out = icsCalendar(events, r.location, r.location.name, clock.utcNow());
     }
     return report(writeOutput(options.output, out));
 }

@@ -3,28 +3,27 @@
 
 #include "app/cli/commands.h"
 #include "calendar/julian_day.h"
-#include "calendar/names.h"
+#include "files/reports/append_format.h"
+#include "files/reports/report_words.h"
 #include "hijri/hijri_date.h"
-#include "platform/encoding.h"
 
 namespace kelmo::cli {
 
 int runToday(const CliOptions& options, const platform::Clock& clock) {
     Resolved r;
     if (CliError e = resolve(options, clock, r)) return report(e);
-    const int wd = weekday(julianDay(r.date));
-    char line[160];
-    std::snprintf(line, sizeof line, "%s, %d %s %d (%s)\n", names::kWeekdays[wd - 1],
-                  static_cast<int>(r.date.day), names::kMonths[r.date.month - 1], r.date.year,
-                  r.location.name.c_str());
-    std::string text = line;
+    const Words& w = reportWords(r.config);
+    std::string text;
+    appendFormat(text, "%s, %d %s %d (%s)\n", w.weekday(weekday(julianDay(r.date))),
+                 static_cast<int>(r.date.day), w.month(r.date.month), r.date.year,
+                 r.location.name.c_str());
     CalendarDate hijri = r.date;
     if (hijriFromDate(hijri, r.location, r.config) == 1) {
-        std::snprintf(line, sizeof line, "%d %s %d AH\n", static_cast<int>(hijri.hijriDay),
-                      names::kHijriMonths[hijri.hijriMonth - 1], hijri.hijriYear);
-        text += line;
+        appendFormat(text, w.phrase(Phrase::hijriDate), static_cast<int>(hijri.hijriDay),
+                     w.hijriMonth(hijri.hijriMonth), hijri.hijriYear);
+        text += '\n';
     }
-    return report(writeOutput(options.output, platform::utf8FromCp1252(text)));
+    return report(writeOutput(options.output, text));
 }
 
 void addTodayCommand(CLI::App& app, CommandRun& run) {

@@ -79,7 +79,8 @@ std::string settingsText(const Config& config) {
     if (usesIsha(config.fiqh)) {
         appendFormat(text, ", Isha %s", formatAngle(config.ishaAngle * degrees, true).c_str());
     }
-    appendFormat(text, "; rule at high latitudes: %s", highLatitudeRuleText(config).c_str());
+    appendFormat(text, "; rule at high latitudes: %s",
+                 highLatitudeRuleText(config, wordsOf(Language::english)).c_str());
     return text;
 }
 
@@ -98,7 +99,7 @@ PrayerChart prayerChart(const CalendarDate& date, ChartPeriod period, const Loca
 
     PrayerChart chart;
     chart.slots = shownSlots(config.fiqh);
-    if (ruleApplies) chart.ruleName = highLatitudeRuleText(config);
+    if (ruleApplies) chart.ruleName = highLatitudeRuleText(config, wordsOf(Language::english));
     chart.settings = settingsText(config);
     DayEventsMemo memo;
     long first = 0;

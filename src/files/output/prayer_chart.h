@@ -1,8 +1,8 @@
 // The series of a chart of the prayer times of a month or a year at a place: one line per
 // time the schedule shows for the school of law, from the same computed days as the prayer
 // schedule report, with the days on which the high-latitude rule supplied a time, the first
-// days of the Hijri months (the crescent decided at the place) and today. Texts are
-// Windows-1252.
+// days of the Hijri months (the crescent decided at the place) and today. Texts are UTF-8,
+// in English.
 #pragma once
 
 #include <optional>

@@ -14,7 +14,7 @@ constexpr const char* kCustomFigures = "the angles of the configuration";
 // An angle below the horizon as written: the depression, positive ("18.5").
 std::string depression(float angle) {
     std::string text;
-    appendFormat(text, "%g\xB0", -static_cast<double>(angle));
+    appendFormat(text, "%g\u00B0", -static_cast<double>(angle));
     return text;
 }
 

@@ -1,5 +1,5 @@
 // The figures of a calculation method as the reports, kelmo-cli and the Configuration dialog
-// describe them (Windows-1252: the degree sign is the byte 0xB0).
+// describe them, in English (UTF-8).
 #pragma once
 
 #include <string>
@@ -8,7 +8,7 @@
 
 namespace kelmo {
 
-// "Fajr 18.5\xB0, Isha 90 min after Maghrib (120 min in Ramadan), Maghrib at sunset, Imsak 10
+// "Fajr 18.5°, Isha 90 min after Maghrib (120 min in Ramadan), Maghrib at sunset, Imsak 10
 // min before Fajr, Asr by the configured school, no minute adjustments".
 std::string methodFiguresText(const CalculationMethod& method);
 

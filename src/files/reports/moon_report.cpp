@@ -7,10 +7,11 @@
 #include "calendar/angle_format.h"
 #include "calendar/day_frame.h"
 #include "calendar/julian_day.h"
-#include "calendar/names.h"
 #include "calendar/time_format.h"
+#include "calendar/utf8_text.h"
 #include "files/reports/append_format.h"
 #include "files/reports/report_header.h"
+#include "files/reports/report_words.h"
 #include "files/reports/times_row.h"
 #include "hijri/hijri_date.h"
 #include "moon/moon_day_events.h"
@@ -56,13 +57,16 @@ ShownInstant shownInstant(const Location& frame, const Zone& zone, const Config&
     return {reading.date, timeOfDay};
 }
 
-void writeNewMoonLine(const char* format, const Location& frame, const Zone& zone,
-                      const Config& config, double jd, double deltaTSeconds, std::string& text) {
+void writeNewMoonLine(Phrase phrase, const Location& frame, const Zone& zone, const Config& config,
+                      double jd, double deltaTSeconds, std::string& text) {
     const ShownInstant n = shownInstant(frame, zone, config, jd);
-    appendFormat(text, format, names::kWeekdays[weekday(julianDay(n.date)) - 1],
+    const Words& w = reportWords(config);
+    text += ' ';
+    appendFormat(text, w.phrase(phrase), w.weekday(weekday(julianDay(n.date))),
                  static_cast<int>(n.date.day), n.date.month, n.date.year,
                  inlineCell(config, n.timeOfDay).c_str(),
                  inlineCell(config, n.timeOfDay + deltaTSeconds * kSecondToRad).c_str());
+    text += '\n';
 }
 
 void writeSunsetLines(const MoonSunsetData& data, const Location& frame, const Zone& zone,
@@ -75,25 +79,30 @@ void writeSunsetLines(const MoonSunsetData& data, const Location& frame, const Z
     const int laterDays = daysBetween(sunset.date, moonset.date);
     const double moonsetTime = moonset.timeOfDay + laterDays * kTwoPi;
 
-    appendFormat(text, "\t\tMoon data for %d/%s/%d at Sunset\n", static_cast<int>(sunset.date.day),
-                 names::kMonths[sunset.date.month - 1], sunset.date.year);
+    const Words& w = reportWords(config);
+    text += "\t\t";
+    appendFormat(text, w.phrase(Phrase::moonDataTitle), static_cast<int>(sunset.date.day),
+                 w.month(sunset.date.month), sunset.date.year);
+    text += '\n';
     text += separatorLine();
-    appendFormat(text, " Moonset (%s) - Sunset (%s) = %s \n",
-                 inlineCell(config, moonsetTime).c_str(),
+    text += ' ';
+    appendFormat(text, w.phrase(Phrase::moonsetLine), inlineCell(config, moonsetTime).c_str(),
                  inlineCell(config, sunset.timeOfDay).c_str(),
                  durationText(config, data.moonset - data.sunset).c_str());
+    text += " \n";
 }
 
-void writePossibleMonthStart(const MoonSunsetData& data, std::string& text) {
+void writePossibleMonthStart(const MoonSunsetData& data, const Words& w, std::string& text) {
     if (data.monthStart < kHijriEpoch) return;
     CalendarDate named;
     hijriFromDayNumberReal(data.monthStart + 3.0, named);
     CalendarDate start;
     dateFromJulianDay(data.monthStart, start);
-    appendFormat(text, " Possible start of %s, %d AH: %s, %d/%s/%d\n",
-                 names::kHijriMonths[named.hijriMonth - 1], named.hijriYear,
-                 names::kWeekdays[weekday(data.monthStart) - 1], static_cast<int>(start.day),
-                 names::kMonths[start.month - 1], start.year);
+    text += ' ';
+    appendFormat(text, w.phrase(Phrase::possibleStartLine), w.hijriMonth(named.hijriMonth),
+                 named.hijriYear, w.weekday(weekday(data.monthStart)), static_cast<int>(start.day),
+                 w.month(start.month), start.year);
+    text += '\n';
 }
 
 // The value a time or marker of the day compares by when the set comes before the rise: the
@@ -143,11 +152,15 @@ CalendarDate firstReportedMonth(const CalendarDate& date, const Location& locati
 void writeMonthRows(const CalendarDate& first, const Location& location, const Zone& zone,
                     const Config& config, std::string& text) {
     const int length = daysInMonth(first.year, first.month);
+    const Words& w = reportWords(config);
+    const ReportLayout layout = reportLayout(w);
     CalendarDate d = first;
     for (int day = 1; day <= length; ++day) {
         d.day = day;
         if (!isValidDate(d, false)) continue;
-        appendFormat(text, "\t%-2i   %3s ", day, names::kShortWeekdays[weekday(julianDay(d)) - 1]);
+        text += '\t';
+        appendPadded(text, std::to_string(day), layout.date);
+        appendPadded(text, w.shortWeekday(weekday(julianDay(d))), layout.weekday);
         writeTimesRow(config, kMoonRowCells, moonRowTimes(d, location, zone, config), text);
         text += '\n';
     }
@@ -177,6 +190,14 @@ void writeMonthMoonData(const CalendarDate& first, const Location& location, con
     }
 }
 
+// Appends " ", the phrase of words with three texts, and a line end.
+void appendLine(std::string& text, const Words& w, Phrase phrase, const std::string& a,
+                const std::string& b, const std::string& c = {}) {
+    text += ' ';
+    appendFormat(text, w.phrase(phrase), a.c_str(), b.c_str(), c.c_str());
+    text += '\n';
+}
+
 }  // namespace
 
 std::array<RowTime, 3> moonRowTimes(const CalendarDate& date, const Location& location,
@@ -201,31 +222,33 @@ std::vector<CalendarDate> moonReportMonths(const CalendarDate& date, const Locat
 
 void writeMoonData(const MoonSunsetData& data, const Location& frame, const Zone& zone,
                    const Config& config, std::string& text) {
-    writeNewMoonLine("\n\n Next Geocentric  New Moon %s, %d/%d/%d at %s(%sTDT)\n", frame, zone,
-                     config, data.geocentricNewMoon, data.deltaTSeconds, text);
-    writeNewMoonLine(" Next Topocentric New Moon %s, %d/%d/%d at %s(%sTDT)\n", frame, zone, config,
-                     data.topocentricNewMoon, data.deltaTSeconds, text);
+    const Words& w = reportWords(config);
+    text += "\n\n";
+    writeNewMoonLine(Phrase::geocentricNewMoon, frame, zone, config, data.geocentricNewMoon,
+                     data.deltaTSeconds, text);
+    writeNewMoonLine(Phrase::topocentricNewMoon, frame, zone, config, data.topocentricNewMoon,
+                     data.deltaTSeconds, text);
     text += separatorLine();
     writeSunsetLines(data, frame, zone, config, text);
-    appendFormat(text, " Moon Altitude (%s) - Sun Altitude (%s) = %s\n",
-                 angleText(data.moonAltitude).c_str(), angleText(data.sunAltitude).c_str(),
-                 angleText(data.moonAltitude - data.sunAltitude).c_str());
-    appendFormat(text, " Moon Azimuth (%s) - Sun Azimuth (%s) = %s\n",
-                 angleText(data.moonAzimuth).c_str(), angleText(data.sunAzimuth).c_str(),
-                 angleText(data.moonAzimuth - data.sunAzimuth).c_str());
-    appendFormat(text, " Geocentric Moon Age = %s, Topocentric Moon Age = %s\n",
-                 durationText(config, data.geocentricAge * kTwoPi).c_str(),
-                 durationText(config, data.topocentricAge * kTwoPi).c_str());
-    appendFormat(text, " Geocentric Elongation = %s, Topocentric Elongation = %s\n",
-                 angleText(data.geocentricElongation).c_str(),
-                 angleText(data.topocentricElongation).c_str());
-    appendFormat(text, " Geocentric distance= %5.1f Km, Topocentric Distance = %5.1f Km\n",
-                 data.geocentricDistanceKm, data.topocentricDistanceKm);
-    appendFormat(text, " Position angle of bright limb = %s, Topocentric Width  = %s\n",
-                 angleText(data.brightLimb).c_str(), angleText(data.crescentWidth).c_str());
-    appendFormat(text, " The Moon is %0.2f%% illuminated, Topocentric Semidiameter = %s\n",
-                 data.illuminated * 100.0, angleText(data.semidiameter).c_str());
-    writePossibleMonthStart(data, text);
+    appendLine(text, w, Phrase::altitudeLine, angleText(data.moonAltitude),
+               angleText(data.sunAltitude), angleText(data.moonAltitude - data.sunAltitude));
+    appendLine(text, w, Phrase::azimuthLine, angleText(data.moonAzimuth),
+               angleText(data.sunAzimuth), angleText(data.moonAzimuth - data.sunAzimuth));
+    appendLine(text, w, Phrase::ageLine, durationText(config, data.geocentricAge * kTwoPi),
+               durationText(config, data.topocentricAge * kTwoPi));
+    appendLine(text, w, Phrase::elongationLine, angleText(data.geocentricElongation),
+               angleText(data.topocentricElongation));
+    text += ' ';
+    appendFormat(text, w.phrase(Phrase::distanceLine), data.geocentricDistanceKm,
+                 data.topocentricDistanceKm);
+    text += '\n';
+    appendLine(text, w, Phrase::brightLimbLine, angleText(data.brightLimb),
+               angleText(data.crescentWidth));
+    text += ' ';
+    appendFormat(text, w.phrase(Phrase::illuminatedLine), data.illuminated * 100.0,
+                 angleText(data.semidiameter).c_str());
+    text += '\n';
+    writePossibleMonthStart(data, w, text);
 }
 
 int appendMoonDataAtSunset(const CalendarDate& date, const Location& location, const Zone& zone,
@@ -233,7 +256,9 @@ int appendMoonDataAtSunset(const CalendarDate& date, const Location& location, c
     const Location frame = dayFrameOf(date, location, zone);
     const int found = moonDataAtSunset(date, frame, config, data);
     if (found == 0) {
-        text += "\n Could not calculate valid sunset/moonset times!\n";
+        text += "\n ";
+        text += reportWords(config).phrase(Phrase::noSunset);
+        text += '\n';
     } else {
         writeMoonData(data, frame, zone, config, text);
     }

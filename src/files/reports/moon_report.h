@@ -1,7 +1,7 @@
 // The Moon information report: for one day the Moon's rise, transit and set followed by the
 // next new moon and the Moon at the first sunset on which it can be looked for; for a month
 // or a year one line of rise, transit and set per day and, per month, the new-moon data.
-// Texts are Windows-1252.
+// Texts are UTF-8, in the words of Config::language (files/reports/report_words.h).
 #pragma once
 
 #include <array>

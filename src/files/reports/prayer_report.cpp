@@ -1,9 +1,9 @@
 #include "files/reports/prayer_report.h"
 
 #include "calendar/julian_day.h"
-#include "calendar/names.h"
-#include "files/reports/append_format.h"
+#include "calendar/utf8_text.h"
 #include "files/reports/report_header.h"
+#include "files/reports/report_words.h"
 #include "files/reports/times_row.h"
 #include "hijri/hijri_date.h"
 #include "moon/lunation_memo.h"
@@ -58,14 +58,18 @@ ScheduleDay scheduleDay(const CalendarDate& date, ScheduleRun& run) {
     return scheduleDay(date, run.dayTimes(date), run.zone);
 }
 
-void writeDayPrefix(const CalendarDate& date, std::string& text) {
-    const char* weekdayName = names::kShortWeekdays[weekday(julianDay(date)) - 1];
+// The day numbers and the short weekday, each padded to its column.
+void writeDayPrefix(const CalendarDate& date, const Config& config, std::string& text) {
+    const Words& w = reportWords(config);
+    const ReportLayout layout = reportLayout(w);
+    const std::string day = std::to_string(static_cast<int>(date.day));
     if (date.hijriValid == 1) {
-        appendFormat(text, "%-2i   %-2i      %3s ", static_cast<int>(date.day),
-                     static_cast<int>(date.hijriDay), weekdayName);
+        appendPadded(text, day, layout.date);
+        appendPadded(text, std::to_string(static_cast<int>(date.hijriDay)), layout.hijriDate);
     } else {
-        appendFormat(text, "%-2i           %3s ", static_cast<int>(date.day), weekdayName);
+        appendPadded(text, day, layout.date + layout.hijriDate);
     }
+    appendPadded(text, w.shortWeekday(weekday(julianDay(date))), layout.weekday);
 }
 
 // One day on in both calendars: the Gregorian date rolls over month ends through the Julian
@@ -168,7 +172,7 @@ void prayerScheduleReport(const CalendarDate& date, const Location& location, co
         const CalendarDate* lastDay = month.days.empty() ? nullptr : &month.days.back().date;
         writeReportHeader(month.first, location, config, kPrayerHeader, text, lastDay);
         for (const ScheduleDay& day : month.days) {
-            writeDayPrefix(day.date, text);
+            writeDayPrefix(day.date, config, text);
             writeTimesRow(config, kPrayerRow, day.shown, text);
         }
         if (reportPeriod(config) == ReportPeriod::month) return;

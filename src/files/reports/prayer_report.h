@@ -1,6 +1,6 @@
 // The prayer schedule report: the times of Imsak, Fajr, Shuruq, Duhr, Asr, Maghrib and Isha
 // (as the school of law shows them) for one day, a month or a year, Gregorian or Hijri.
-// Texts are Windows-1252.
+// Texts are UTF-8, in the words of Config::language (files/reports/report_words.h).
 #pragma once
 
 #include <string>

@@ -21,30 +21,30 @@ std::string bearingLine(const char* format, double radians) {
 
 }  // namespace
 
-QiblaTexts qiblaTexts(int method, const QiblaResults& r) {
+QiblaTexts qiblaTexts(int method, const QiblaResults& r, const Words& w) {
     QiblaTexts t;
     switch (method) {
         case kQiblaFromMagneticNorth:
             t.shownAngle = r.qiblaBearing - r.declination;
-            t.firstLine = bearingLine("Qibla is %s from Magnetic North", t.shownAngle);
-            t.secondLine =
-                line("Magnetic Declination is %s", formatAngle(r.declination, true).c_str());
+            t.firstLine = bearingLine(w.phrase(Phrase::qiblaFromMagneticNorth), t.shownAngle);
+            t.secondLine = line(w.phrase(Phrase::magneticDeclination),
+                                formatAngle(r.declination, true).c_str());
             t.note = magneticModelNote(r);
             break;
         case kQiblaFromSunShadow:
             if (r.shadowRatio <= 0.0) {
-                t.message = r.shadowRatio < 0.0 ? "The Sun is below the horizon!"
-                                                : "The length of shadow is zero!";
+                t.message =
+                    w.phrase(r.shadowRatio < 0.0 ? Phrase::sunBelowHorizon : Phrase::shadowIsZero);
                 break;
             }
             t.shownAngle = ShadowBearing(r.qiblaBearing, r.sunAzimuth);
-            t.firstLine = bearingLine("Qibla is %s from the shadow of the Sun", t.shownAngle);
-            t.secondLine = line("The length of shadow is %1.2f of original height", r.shadowRatio);
+            t.firstLine = bearingLine(w.phrase(Phrase::qiblaFromShadow), t.shownAngle);
+            t.secondLine = line(w.phrase(Phrase::shadowLength), r.shadowRatio);
             break;
         default:
             t.shownAngle = r.qiblaBearing;
-            t.firstLine = bearingLine("Qibla is %s from Geographic North", t.shownAngle);
-            t.secondLine = line("Distance to Mecca is %5.2f km", r.meccaDistance);
+            t.firstLine = bearingLine(w.phrase(Phrase::qiblaFromGeographicNorth), t.shownAngle);
+            t.secondLine = line(w.phrase(Phrase::meccaDistance), r.meccaDistance);
             break;
     }
     return t;

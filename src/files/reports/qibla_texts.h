@@ -1,9 +1,10 @@
-// What the Qibla window writes beside its compass for a method and its results, in Windows-1252
-// (the window and kelmo-cli show the same words), and the error codes of the Qibla.
+// What the Qibla window writes beside its compass for a method and its results (the window and
+// kelmo-cli show the same words), and the error codes of the Qibla.
 #pragma once
 
 #include <string>
 
+#include "calendar/words.h"
 #include "qibla/compute_qibla.h"
 
 namespace kelmo {
@@ -21,7 +22,9 @@ struct QiblaTexts {
 
 // Method 0: the bearing from geographic north and the distance; 1: the bearing less the
 // declination and the declination; 2: the bearing from the shadow and the shadow's length, or
-// the message when the Sun gives no shadow.
-QiblaTexts qiblaTexts(int method, const QiblaResults& results);
+// the message when the Sun gives no shadow. In words (English unless given); the note of an
+// extrapolated magnetic model stays English.
+QiblaTexts qiblaTexts(int method, const QiblaResults& results,
+                      const Words& words = wordsOf(Language::english));
 
 }  // namespace kelmo

@@ -2,14 +2,18 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
+#include <vector>
 
 #include "calendar/angle_format.h"
 #include "calendar/julian_day.h"
 #include "calendar/names.h"
 #include "calendar/summer_time.h"
+#include "calendar/utf8_text.h"
 #include "calendar/zone_rules.h"
 #include "files/reports/append_format.h"
 #include "files/reports/method_text.h"
+#include "files/reports/report_words.h"
 #include "prayer/school_of_law.h"
 #include "prayer/sun_events.h"
 
@@ -19,12 +23,9 @@ namespace {
 
 using names::nameAt;
 
-const char* monthName(int month) {
-    return nameAt(names::kMonths, month - 1);
-}
-const char* hijriMonthName(int month) {
-    return nameAt(names::kHijriMonths, month - 1);
-}
+// The width of the label " Location:" before its tab.
+constexpr std::size_t kLocationLabelWidth = 12;
+
 int nextMonth(int month) {
     return month % kMonthsPerYear + 1;
 }
@@ -49,63 +50,78 @@ ShownRules shownRules(const Location& location, int year) {
     return {location.timeZone, location.dstStart, location.dstEnd, ""};
 }
 
-void writeLocationBlock(const Location& location, int year, std::string& text) {
+void writeLocationBlock(const Location& location, int year, const Words& w, std::string& text) {
     const ShownRules rules = shownRules(location, year);
-    appendFormat(text, " Location:   \t%s,\n\t\tLatitude %s, Longitude %s,\n",
-                 location.name.c_str(), formatLatLon(location.latitude, false, false).c_str(),
+    text += ' ';
+    appendPadded(text, w.phrase(Phrase::location), kLocationLabelWidth);
+    appendFormat(text, "\t%s,\n\t\t", location.name.c_str());
+    appendFormat(text, w.phrase(Phrase::latitudeLongitude),
+                 formatLatLon(location.latitude, false, false).c_str(),
                  formatLatLon(location.longitude, true, false).c_str());
-    appendFormat(text, "\t\tHeight: %d meters ASL, Time Zone: %2.2f,\n", location.height,
+    text += "\n\t\t";
+    appendFormat(text, w.phrase(Phrase::heightZone), location.height,
                  static_cast<double>(rules.timeZone));
+    text += "\n\t\t";
     if (!rules.zoneNamed.empty()) {
-        appendFormat(text, "\t\tSummer Time as in time zone %s\n", rules.zoneNamed.c_str());
-        return;
+        appendFormat(text, w.phrase(Phrase::summerTimeOfZone), rules.zoneNamed.c_str());
+    } else if (isNoSummerTimeCode(rules.dstStart) || isNoSummerTimeCode(rules.dstEnd)) {
+        text += w.phrase(Phrase::noSummerTime);
+    } else {
+        appendFormat(text, w.phrase(Phrase::summerTimeStarts),
+                     summerTimeRuleText(rules.dstStart, w).c_str());
+        text += "\n\t\t";
+        appendFormat(text, w.phrase(Phrase::summerTimeEnds),
+                     summerTimeRuleText(rules.dstEnd, w).c_str());
     }
-    if (isNoSummerTimeCode(rules.dstStart) || isNoSummerTimeCode(rules.dstEnd)) {
-        text += "\t\tNo Summer Time available\n";
-        return;
-    }
-    appendFormat(text, "\t\tSummer Time starts at: %s\n",
-                 summerTimeRuleText(rules.dstStart).c_str());
-    appendFormat(text, "\t\tSummer Time ends at: %s\n", summerTimeRuleText(rules.dstEnd).c_str());
+    text += '\n';
 }
 
 // The method and the Hijri calendar, when either is not today's default (Custom, crescent), so
 // that a report of the default settings keeps its lines.
-void writeMethodLines(const Config& config, std::string& text) {
+void writeMethodLines(const Config& config, const Words& w, std::string& text) {
     if (config.method == kCustomMethod && config.hijriCalendar == HijriCalendar::crescent) return;
     const CalculationMethod& method = methodOf(config);
-    appendFormat(text, "\t\tMethod = %s, Hijri calendar = %s,\n", method.name,
-                 nameAt(names::kHijriCalendars, static_cast<int>(config.hijriCalendar)));
+    text += "\t\t";
+    appendFormat(text, w.phrase(Phrase::methodLine), method.name,
+                 nameAt(w.hijriCalendars, static_cast<int>(config.hijriCalendar)));
+    text += '\n';
     if (config.method != kCustomMethod) {
         appendFormat(text, "\t\t%s,\n", methodFiguresText(method).c_str());
     }
 }
 
-void writeConfigurationBlock(const Config& config, std::string& text) {
-    appendFormat(text, " Configuration:\tFiqh = %s, Distance = %d km, Precision = %s,\n",
-                 nameAt(names::kFiqhs, config.fiqh), config.areaRadius,
-                 nameAt(names::kPrecisions, config.precision));
-    // Degrees and minutes, the minutes rounded half up from the seconds.
-    const SplitAngle imsak = splitAngle(config.imsakAngle, true);
-    const SplitAngle fajr = splitAngle(config.fajrAngle, true);
-    const SplitAngle isha = splitAngle(config.ishaAngle, true);
+// Degrees and minutes, the minutes rounded half up from the seconds: "-16\u00B0 00'".
+std::string configuredAngle(float degrees) {
+    const SplitAngle a = splitAngle(degrees, true);
+    std::string text;
+    appendFormat(text, "%02d\u00B0 %02d'", a.degrees, a.minutes);
+    return text;
+}
+
+void writeConfigurationBlock(const Config& config, const Words& w, std::string& text) {
+    text += ' ';
+    text += w.phrase(Phrase::configuration);
+    text += '\t';
+    appendFormat(text, w.phrase(Phrase::fiqhLine), nameAt(w.fiqhs, config.fiqh), config.areaRadius,
+                 nameAt(w.precisions, config.precision));
+    text += "\n\t\t";
+    appendFormat(text, w.phrase(Phrase::angleLine), configuredAngle(config.imsakAngle).c_str(),
+                 configuredAngle(config.fajrAngle).c_str());
+    // (a blank before the line end when the Isha line follows, as the reports always had)
+    text += usesIsha(config.fiqh) ? " \n\t\t" : "\n\t\t";
     if (usesIsha(config.fiqh)) {
-        appendFormat(text,
-                     "\t\tImsak angle = %02d\xB0 %02d', Fajr angle = %02d\xB0 %02d', \n"
-                     "\t\tIsha angle = %02d\xB0 %02d', Added minutes to Maghrib time = %d,\n"
-                     "\t\tAdjust Islamic calendar by %1d days,\n",
-                     imsak.degrees, imsak.minutes, fajr.degrees, fajr.minutes, isha.degrees,
-                     isha.minutes, config.maghribDelay, config.hijriAdjust);
+        appendFormat(text, w.phrase(Phrase::ishaAngleLine),
+                     configuredAngle(config.ishaAngle).c_str(), config.maghribDelay);
     } else {
-        appendFormat(text,
-                     "\t\tImsak angle = %02d\xB0 %02d', Fajr angle = %02d\xB0 %02d',\n"
-                     "\t\tAdded minutes to Maghrib time = %d,\n"
-                     "\t\tAdjust Islamic calendar by %1d days,\n",
-                     imsak.degrees, imsak.minutes, fajr.degrees, fajr.minutes, config.maghribDelay,
-                     config.hijriAdjust);
+        appendFormat(text, w.phrase(Phrase::maghribLine), config.maghribDelay);
     }
-    writeMethodLines(config, text);
-    appendFormat(text, "\t\tRule at high latitudes = %s\n", highLatitudeRuleText(config).c_str());
+    text += "\n\t\t";
+    appendFormat(text, w.phrase(Phrase::adjustLine), config.hijriAdjust);
+    text += '\n';
+    writeMethodLines(config, w, text);
+    text += "\t\t";
+    appendFormat(text, w.phrase(Phrase::ruleLine), highLatitudeRuleText(config, w).c_str());
+    text += '\n';
 }
 
 struct TitleTexts {
@@ -120,7 +136,7 @@ struct YearMonth {
 
 // The months from first to last by their names, each year after the last month shown of it:
 // "Jumada II-Rajab-Sha'ban/1446", "Thu Al-Hijja/1446-Muharram/1447", "December/2025-January/2026".
-std::string monthsText(YearMonth first, YearMonth last, const char* (*name)(int)) {
+std::string monthsText(YearMonth first, YearMonth last, const std::array<const char*, 12>& names) {
     const int span = (last.year - first.year) * kMonthsPerYear + last.month - first.month;
     const int count = std::clamp(span, 0, kMonthsPerYear - 1) + 1;
     std::string text;
@@ -131,7 +147,7 @@ std::string monthsText(YearMonth first, YearMonth last, const char* (*name)(int)
             m.month = nextMonth(m.month);
             text += "-";
         }
-        text += name(m.month);
+        text += nameAt(names, m.month - 1);
     }
     appendFormat(text, "/%d", m.year);
     return text;
@@ -145,59 +161,75 @@ YearMonth hijriMonth(const CalendarDate& d) {
 }
 
 TitleTexts titleTexts(const CalendarDate& date, const CalendarDate& last, const Config& config,
-                      int kind) {
+                      int kind, const Words& w) {
     TitleTexts t;
     const bool prayer = kind == kPrayerHeader;
     const bool hijriShown = prayer && date.hijriValid == 1;
     if (reportPeriod(config) == ReportPeriod::day) {
-        appendFormat(t.first, "%s,   %d/%s/%d",
-                     nameAt(names::kWeekdays, weekday(julianDay(date)) - 1),
-                     static_cast<int>(date.day), monthName(date.month), date.year);
+        appendFormat(t.first, "%s,   %d/%s/%d", w.weekday(weekday(julianDay(date))),
+                     static_cast<int>(date.day), w.month(date.month), date.year);
         if (hijriShown) {
             appendFormat(t.second, "%d/%s/%d", static_cast<int>(date.hijriDay),
-                         hijriMonthName(date.hijriMonth), date.hijriYear);
+                         w.hijriMonth(date.hijriMonth), date.hijriYear);
         }
     } else if (prayer && isHijriReport(config)) {
         // The Gregorian months over which the Hijri month runs.
-        t.first = monthsText(civilMonth(date), civilMonth(last), monthName);
+        t.first = monthsText(civilMonth(date), civilMonth(last), w.months);
         if (hijriShown) {
-            appendFormat(t.second, "%s/%d", hijriMonthName(date.hijriMonth), date.hijriYear);
+            appendFormat(t.second, "%s/%d", w.hijriMonth(date.hijriMonth), date.hijriYear);
         }
     } else {
-        appendFormat(t.first, "%s/%d", monthName(date.month), date.year);
+        appendFormat(t.first, "%s/%d", w.month(date.month), date.year);
         if (hijriShown) {
             t.second = monthsText(hijriMonth(date), hijriMonth(last.hijriValid == 1 ? last : date),
-                                  hijriMonthName);
+                                  w.hijriMonths);
         }
     }
     return t;
 }
 
 void writeTitleLine(const CalendarDate& date, const CalendarDate& last, const Config& config,
-                    int kind, std::string& text) {
-    const char* report = kind == kPrayerHeader ? "Prayer schedule" : "Moon Information";
-    const TitleTexts t = titleTexts(date, last, config, kind);
-    const char* format =
-        reportPeriod(config) == ReportPeriod::day ? "%s for %s,  %s\n" : "\t\t%s for %s, %s\n";
-    appendFormat(text, format, report, t.first.c_str(), t.second.c_str());
+                    int kind, const Words& w, std::string& text) {
+    const TitleTexts t = titleTexts(date, last, config, kind, w);
+    const bool day = reportPeriod(config) == ReportPeriod::day;
+    if (!day) text += "\t\t";
+    appendFormat(text, w.phrase(kind == kPrayerHeader ? Phrase::prayerTitle : Phrase::moonTitle),
+                 t.first.c_str());
+    text += day ? ",  " : ", ";
+    text += t.second;
+    text += '\n';
 }
 
-void writeColumnLine(const Config& config, int kind, std::string& text) {
+// The names of columns, each padded to width but the last.
+void appendColumns(std::span<const char* const> names, std::size_t width, std::string& text) {
+    for (std::size_t i = 0; i + 1 < names.size(); ++i) appendPadded(text, names[i], width);
+    text += names.back();
+}
+
+void writeColumnLine(const Config& config, int kind, const Words& w, std::string& text) {
     const bool day = reportPeriod(config) == ReportPeriod::day;
-    if (kind == kPrayerHeader) {
-        const char* prefix = day ? "" : "Date IslDate Day ";
-        appendFormat(text,
-                     config.fiqh != 0
-                         ? "%sImsak    Fajr     Shuruq   Duhr     Asr      Maghrib  Isha'a\n"
-                         : "%sImsak    Fajr     Shuruq   Duhr     Maghrib\n",
-                     prefix);
-        return;
+    const ReportLayout layout = reportLayout(w);
+    if (kind != kPrayerHeader) text += '\t';
+    if (!day) appendPadded(text, w.phrase(Phrase::dateColumn), layout.date);
+    if (!day && kind == kPrayerHeader) {
+        appendPadded(text, w.phrase(Phrase::hijriDateColumn), layout.hijriDate);
     }
-    const char* prefix = day ? "" : "Date Day ";
-    appendFormat(text,
-                 kind == kMoonRiseFirstHeader ? "\t%sMoonRise   \tMoonTransit\tMoonSet    \n"
-                                              : "\t%sMoonSet    \tMoonTransit\tMoonRise   \n",
-                 prefix);
+    if (!day) appendPadded(text, w.phrase(Phrase::dayColumn), layout.weekday);
+    if (kind == kPrayerHeader) {
+        std::vector<const char*> names;
+        for (const PrayerSlot slot : shownSlots(config.fiqh)) names.push_back(columnName(w, slot));
+        appendColumns(names, layout.cell, text);
+    } else {
+        const char* rise = w.phrase(Phrase::moonRiseColumn);
+        const char* set = w.phrase(Phrase::moonSetColumn);
+        const bool riseFirst = kind == kMoonRiseFirstHeader;
+        appendPadded(text, riseFirst ? rise : set, layout.moonCell);
+        text += '\t';
+        appendPadded(text, w.phrase(Phrase::moonTransitColumn), layout.moonCell);
+        text += '\t';
+        appendPadded(text, riseFirst ? set : rise, layout.moonCell);
+    }
+    text += '\n';
 }
 
 }  // namespace
@@ -227,40 +259,43 @@ void writeBanner(std::string& text) {
     text += separatorLine();
 }
 
-std::string highLatitudeRuleText(const Config& config) {
+std::string highLatitudeRuleText(const Config& config, const Words& words) {
     const int rule = config.highLatitudeRule;
     std::string text;
     if (rule != kRuleFixedMinutes) {
-        text = nameAt(names::kHighLatitudeRules, rule);
-    } else if (usesIsha(config.fiqh)) {
-        appendFormat(text, "%d %s", config.nMinutes, names::kHighLatitudeRules[kRuleFixedMinutes]);
+        text = nameAt(words.highLatitudeRules, rule);
     } else {
-        appendFormat(text, "%d minutes for Fajr prayer", config.nMinutes);
+        appendFormat(text,
+                     words.phrase(usesIsha(config.fiqh) ? Phrase::fixedMinutesFajrIsha
+                                                        : Phrase::fixedMinutesFajr),
+                     config.nMinutes);
     }
     return text;
 }
 
-std::string summerTimeRuleText(int code) {
+std::string summerTimeRuleText(int code, const Words& words) {
     const int month = ruleMonth(code);
     const int dayCode = ruleDayCode(code);
     std::string description;
     if (dayCode < kFirstWeekdayCode) {
-        appendFormat(description, "%d, %s", dayCode, monthName(month));
+        appendFormat(description, "%d, %s", dayCode, words.month(month));
     } else {
         const int rule = dayCode - kFirstWeekdayCode;
-        appendFormat(description, "%s %s, %s", nameAt(names::kOrdinals, rule % kWeekdayOrdinals),
-                     nameAt(names::kWeekdays, rule / kWeekdayOrdinals), monthName(month));
+        appendFormat(description, words.phrase(Phrase::weekdayRule),
+                     nameAt(words.ordinals, rule % kWeekdayOrdinals),
+                     nameAt(words.weekdays, rule / kWeekdayOrdinals), words.month(month));
     }
     return description;
 }
 
 void writeReportHeader(const CalendarDate& date, const Location& location, const Config& config,
                        int kind, std::string& text, const CalendarDate* lastDay) {
-    writeLocationBlock(location, date.year, text);
-    if (kind == kPrayerHeader) writeConfigurationBlock(config, text);
+    const Words& w = reportWords(config);
+    writeLocationBlock(location, date.year, w, text);
+    if (kind == kPrayerHeader) writeConfigurationBlock(config, w, text);
     text += separatorLine();
-    writeTitleLine(date, lastDay ? *lastDay : date, config, kind, text);
-    writeColumnLine(config, kind, text);
+    writeTitleLine(date, lastDay ? *lastDay : date, config, kind, w, text);
+    writeColumnLine(config, kind, w, text);
     text += separatorLine();
 }
 

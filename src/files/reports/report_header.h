@@ -1,7 +1,6 @@
 // The opening lines shared by the prayer schedule and the Moon information reports: the
 // banner, the location block, the configuration block (prayer schedule only), the title and
-// the column line. Texts are Windows-1252 (the degree sign is the byte 0xB0); every function
-// appends to a growing text.
+// the column line. Texts are UTF-8; every function appends to a growing text.
 #pragma once
 
 #include <string>
@@ -9,6 +8,7 @@
 #include "base/config.h"
 #include "base/location.h"
 #include "calendar/calendar_date.h"
+#include "calendar/words.h"
 
 namespace kelmo {
 
@@ -32,18 +32,18 @@ const std::string& separatorLine();
 // "\n\t\tKelmo Times\t  Version 2.8, July, 2008\n" and the separator line.
 void writeBanner(std::string& text);
 
-// The high-latitude rule as the reports name it: its name, or for the rule of fixed minutes
-// "75 minutes for Fajr and Isha prayers" ("75 minutes for Fajr prayer" for a school without
-// Isha).
-std::string highLatitudeRuleText(const Config& config);
+// The high-latitude rule as the reports name it in words: its name, or for the rule of fixed
+// minutes "75 minutes for Fajr and Isha prayers" ("75 minutes for Fajr prayer" for a school
+// without Isha).
+std::string highLatitudeRuleText(const Config& config, const Words& words);
 
-// Description of a summer-time rule code: "21, March" (fixed day) or "Last Sunday, March"
-// (weekday rule). The code must lie inside the data model of calendar/summer_time.h.
-std::string summerTimeRuleText(int code);
+// Description of a summer-time rule code in words: "21, March" (fixed day) or "Last Sunday,
+// March" (weekday rule). The code must lie inside the data model of calendar/summer_time.h.
+std::string summerTimeRuleText(int code, const Words& words);
 
 // Appends the location block, for kind kPrayerHeader the configuration block, the separator,
 // the title line of date for the period in config.alertFlags, the column line and the
-// separator.
+// separator, in the words of config.language (files/reports/report_words.h).
 //   date     for a month or year: the first day of the month being reported, both calendars
 //   lastDay  for a month of the prayer schedule: its last day, both calendars; the title names
 //            every month of the other calendar from date's to lastDay's, each year after its

@@ -4,16 +4,19 @@
 #include <filesystem>
 #include <system_error>
 
+#include "calendar/utf8_text.h"
+#include "files/reports/append_format.h"
 #include "files/reports/report_header.h"
+#include "files/reports/report_words.h"
 #include "files/settings/file_replace.h"
 #include "files/settings/program_path.h"
+#include "prayer/school_of_law.h"
 
 namespace kelmo {
 
 namespace {
 
 constexpr std::size_t kRemovedFromSeparator = 20;  // 80 "=" become 60 in the message box
-constexpr std::size_t kDayCellLength = 9;
 constexpr std::size_t kShortName = 7;
 constexpr std::size_t kNameWidth = 9;
 constexpr std::size_t kWideNameWidth = 12;  // names starting with "A" or "F" (Asr, Fajr)
@@ -54,24 +57,15 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n';
 }
 
-std::vector<std::string> words(std::string_view line) {
+// The cells of a one-day row: width cells each (9 in English), trailing blanks dropped. (With
+// seconds shown a day mark fills the cell, so the next cell follows without a blank between.)
+std::vector<std::string> rowCells(std::string_view row, std::size_t width) {
     std::vector<std::string> result;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && isBlank(line[i])) ++i;
-        const std::size_t start = i;
-        while (i < line.size() && !isBlank(line[i])) ++i;
-        if (i > start) result.emplace_back(line.substr(start, i - start));
-    }
-    return result;
-}
-
-// The cells of a one-day row: 9 characters each, trailing blanks dropped. (With seconds
-// shown a day mark fills the cell, so the next cell follows without a blank between.)
-std::vector<std::string> rowCells(std::string_view row) {
-    std::vector<std::string> result;
-    for (std::size_t i = 0; i < row.size() && row[i] != '\n'; i += kDayCellLength) {
-        std::string_view c = row.substr(i, kDayCellLength);
+    row = row.substr(0, row.find('\n'));
+    while (!row.empty()) {
+        std::string_view c = firstCells(row, width);
+        if (c.empty()) c = firstCharacters(row, 1);  // a character wider than a cell
+        row.remove_prefix(c.size());
         while (!c.empty() && isBlank(c.back())) c.remove_suffix(1);
         result.emplace_back(c);
     }
@@ -85,7 +79,15 @@ std::size_t lineStart(const std::string& text, std::size_t end) {
     return newline == std::string::npos ? 0 : newline + 1;
 }
 
-std::string paddedName(std::string name) {
+// A column's name on its line of the message box: in English short names are padded for the
+// proportional font of the box (the widths its text always had), in another language every
+// name to the widest.
+std::string paddedName(std::string name, const ReportLayout& layout) {
+    if (layout.dayName != 0) {
+        std::string padded;
+        appendPadded(padded, name, layout.dayName);
+        return padded;
+    }
     if (name.size() < kShortName) {
         const bool wide = name.front() == 'A' || name.front() == 'F';
         name.resize(wide ? kWideNameWidth : kNameWidth, ' ');
@@ -95,22 +97,29 @@ std::string paddedName(std::string name) {
 
 // Replaces the column line, separator and row at the end of a one-day prayer schedule by
 // the separator and one line per column.
-void transposeLastRow(std::string& text) {
+void transposeLastRow(std::string& text, const Config& config) {
     if (text.empty() || text.back() != '\n') return;
     const std::size_t rowStart = lineStart(text, text.size());
     const std::size_t separatorStart = lineStart(text, rowStart);
     const std::size_t columnStart = lineStart(text, separatorStart);
     if (columnStart == 0) return;  // no title line before the columns
     const std::string separator = text.substr(separatorStart, rowStart - separatorStart - 1);
-    const std::vector<std::string> columns =
-        words(std::string_view(text).substr(columnStart, separatorStart - columnStart));
-    const std::vector<std::string> cells = rowCells(std::string_view(text).substr(rowStart));
+    const Words& w = reportWords(config);
+    const ReportLayout layout = reportLayout(w);
+    std::vector<std::string> columns;
+    for (const PrayerSlot slot : shownSlots(config.fiqh)) columns.push_back(columnName(w, slot));
+    const std::vector<std::string> cells =
+        rowCells(std::string_view(text).substr(rowStart), layout.cell);
 
     text.resize(columnStart - 1);  // cut after the title, before its line end
     text += "\n" + separator + "\n";
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        text +=
-            "\t\t" + paddedName(columns[i]) + " \t\t" + (i < cells.size() ? cells[i] : "") + "\n";
+        // (appended piece by piece: GCC 12 warns falsely on a sum of texts here)
+        text += "\t\t";
+        text += paddedName(columns[i], layout);
+        text += " \t\t";
+        if (i < cells.size()) text += cells[i];
+        text += '\n';
     }
 }
 
@@ -149,9 +158,9 @@ int writeReportFile(const std::string& path, std::string_view bytes) {
     }
 }
 
-std::string dayReportText(std::string text, int kind) {
+std::string dayReportText(std::string text, int kind, const Config& config) {
     shortenSeparators(text);
-    if (kind == kPrayerReportOutput) transposeLastRow(text);
+    if (kind == kPrayerReportOutput) transposeLastRow(text, config);
     return text;
 }
 
@@ -159,14 +168,16 @@ ShownReport showReport(const std::string& text, int kind, const Config& config,
                        const Location& location, ReportServices& services) {
     ShownReport shown;
     if (reportPeriod(config) == ReportPeriod::day) {
-        shown.caption =
-            (kind == kPrayerReportOutput ? " Prayer Schedule for " : " Moon Information for ") +
-            location.name;
-        shown.dayText = dayReportText(text, kind);
+        const Phrase title =
+            kind == kPrayerReportOutput ? Phrase::prayerCaption : Phrase::moonTitle;
+        std::string caption(1, ' ');
+        appendFormat(caption, reportWords(config).phrase(title), location.name.c_str());
+        shown.caption = std::move(caption);
+        shown.dayText = dayReportText(text, kind, config);
         return shown;
     }
     const std::string reportFile = settingsPath(kReportFileName);
-    shown.error = writeReportFile(reportFile, services.fileText(text));
+    shown.error = writeReportFile(reportFile, text);
     if (shown.error != 0) return shown;
     const std::vector<std::string> args = {reportFile};
     const std::string viewer = reportViewerProgram(config.editor);

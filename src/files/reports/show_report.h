@@ -33,8 +33,6 @@ enum class ProgramStart { started, notFound, failed, terminalOnly };
 class ReportServices {
   public:
     virtual ~ReportServices() = default;
-    // The Windows-1252 report text as it is stored in the report file.
-    virtual std::string fileText(std::string_view report) const = 0;
     // Starts program (the name as given, else along the PATH) with args; does not wait.
     virtual ProgramStart startProgram(const std::string& program,
                                       const std::vector<std::string>& args) = 0;
@@ -48,11 +46,12 @@ int writeReportFile(const std::string& path, std::string_view bytes);
 
 // The one-day text of the message box: every 80-character separator of text shortened to
 // 60 "="; for kPrayerReportOutput the column line, separator and row at the end are replaced
-// by the separator and one line "\t\t<name> \t\t<time>\n" per column.
-std::string dayReportText(std::string text, int kind);
+// by the separator and one line "\t\t<name> \t\t<time>\n" per column (the columns of
+// config.fiqh in the words of config.language).
+std::string dayReportText(std::string text, int kind, const Config& config);
 
 // What the caller shows: the error message of a non-zero code, or for one day a message box
-// with caption and dayText (Windows-1252).
+// with caption and dayText.
 struct ShownReport {
     int error = 0;
     std::string caption;  // " Prayer Schedule for <place>" or " Moon Information for <place>"

@@ -3,6 +3,8 @@
 #include <cstdlib>
 
 #include "calendar/time_format.h"
+#include "calendar/utf8_text.h"
+#include "files/reports/report_words.h"
 #include "prayer/school_of_law.h"
 
 namespace kelmo {
@@ -11,27 +13,33 @@ namespace {
 
 constexpr int kMinutePrecision = 1;
 
-// A marker's word as a 9-character cell.
-std::string markerWord(EventStatus status) {
-    return std::string(statusName(status)) + ' ';
+// A marker's word and a blank.
+std::string markerCell(const Words& w, EventStatus status) {
+    return std::string(markerWord(w, status)) + ' ';
 }
 
 char dayMark(int dayOffset) {
     return dayOffset < 0 ? '<' : (dayOffset > 0 ? '>' : ' ');
 }
 
-// The time and its day mark, or a 9-character marker word.
-std::string cell(const Config& config, int threshold, const RowTime& value) {
-    if (!value.isTime()) return markerWord(value.status);
+// The time and its day mark, or a marker word and a blank.
+std::string cell(const Config& config, const Words& w, int threshold, const RowTime& value) {
+    if (!value.isTime()) return markerCell(w, value.status);
     const FormattedTime time = formatTime(threshold, value.dayAngle(), config.precision, false);
-    if (std::abs(time.dayOffset) > 1) return markerWord(EventStatus::notValid);
+    if (std::abs(time.dayOffset) > 1) return markerCell(w, EventStatus::notValid);
     return time.text + dayMark(time.dayOffset);
 }
 
-// Pads a prayer cell to the cell width (the blanks after a minute time).
-void appendPrayerCell(const std::string& c, std::string& text) {
-    text += c;
-    if (c.size() < kCellWidth) text.append(kCellWidth - c.size(), ' ');
+// A Moon cell and its tab: in English the blanks reports always had after it, in another
+// language the blanks up to the column's width.
+void appendMoonCell(const Config& config, const Words& w, const std::string& c, std::string& text) {
+    if (isEnglish(w)) {
+        text += c;
+        text += config.precision == kMinutePrecision ? "      \t" : "    \t";
+    } else {
+        appendPadded(text, c, reportLayout(w).moonCell);
+        text += '\t';
+    }
 }
 
 }  // namespace
@@ -42,19 +50,24 @@ int prayerThreshold(PrayerSlot slot) {
 
 void writeTimesRow(const Config& config, int kind, std::span<const RowTime> values,
                    std::string& text) {
+    const Words& w = reportWords(config);
     if (kind == kPrayerRow) {
+        const std::size_t width = reportLayout(w).cell;
         for (const PrayerSlot slot : shownSlots(config.fiqh)) {
             const auto index = static_cast<std::size_t>(slot);
             if (index >= values.size()) break;
-            appendPrayerCell(cell(config, prayerThreshold(slot), values[index]), text);
+            appendPadded(text, cell(config, w, prayerThreshold(slot), values[index]), width);
         }
         text += '\n';
         return;
     }
-    const char* suffix = config.precision == kMinutePrecision ? "      \t" : "    \t";
     for (const RowTime& value : values) {
-        text += cell(config, kRoundNearest, value);
-        if (kind == kMoonRowCells) text += suffix;
+        const std::string c = cell(config, w, kRoundNearest, value);
+        if (kind == kMoonRowCells) {
+            appendMoonCell(config, w, c, text);
+        } else {
+            text += c;
+        }
     }
 }
 

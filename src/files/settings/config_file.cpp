@@ -10,6 +10,7 @@
 #include "files/settings/field_scanner.h"
 #include "files/settings/file_replace.h"
 #include "files/settings/location_database.h"
+#include "files/settings/name_encoding.h"
 
 namespace kelmo {
 
@@ -31,7 +32,9 @@ int configFromText(std::string_view fileText, Location& home, Config& config) {
     ConfigLines lines(fileText);
     std::string_view firstLine;
     if (!lines.first(firstLine)) return kConfigEmpty;
-    if (const int code = parseConfigLine(firstLine, home.name, config)) return code;
+    if (const int code = parseConfigLine(firstLine, home.name, config, lines.encoding())) {
+        return code;
+    }
     return findLocationInText(fileText, home);
 }
 
@@ -48,13 +51,20 @@ int configTextWithSettings(std::string_view fileText, const Config& config, std:
     FieldScanner scan(firstLine);
     std::string_view storedHome;
     if (!scan.word(storedHome)) return kConfigCorrupt;
-    newText = formatConfigLine(storedHome, config);
+    // A file whose names all fit again goes back to Windows-1252; else every location line
+    // stays byte for byte.
+    const NameEncoding encoding = encodingFor(linesFitWindows1252(storedHome, lines.encoding()) &&
+                                              linesFitWindows1252(lines.rest(), lines.encoding()));
+    const std::string line =
+        formatConfigLine(linesIn(storedHome, lines.encoding(), encoding), config);
     // What the reader would refuse is never written (a command-line value, say).
     std::string readHome;
     Config readBack;
-    if (parseConfigLine(newText, readHome, readBack) != 0) return kConfigCorrupt;
+    if (parseConfigLine(line, readHome, readBack, encoding) != 0) return kConfigCorrupt;
+    newText = fileStart(encoding);
+    newText += line;
     newText += '\n';
-    newText += lines.rest();  // every location line, byte for byte
+    newText += linesIn(lines.rest(), lines.encoding(), encoding);
     return 0;
 }
 

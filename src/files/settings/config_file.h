@@ -25,10 +25,11 @@ int loadConfig(Location& home, Config& config, const std::string& file = configF
 int configFromText(std::string_view fileText, Location& home, Config& config);
 
 // Rewrites line 1 from config under the file's lock (config_lock.h), keeping the stored home name
-// as it is and every location line byte for byte. Returns 0, 100, 101, 102, 105 (write failed), 106
-// (the file may not be written or could not be replaced), 116 (no temporary file beside it) or 117.
-// A setting the reader would refuse is never written: such a config gives 102 and the file stays as
-// it is.
+// as it is and every location line byte for byte (a UTF-8 file whose names all fit Windows-1252
+// again is written in Windows-1252: name_encoding.h). Returns 0, 100, 101, 102, 105 (write failed),
+// 106 (the file may not be written or could not be replaced), 116 (no temporary file beside it) or
+// 117. A setting the reader would refuse is never written: such a config gives 102 and the file
+// stays as it is.
 int saveConfig(const Config& config, const std::string& file = configFilePath());
 // The new file text for saveConfig: 0, 101 or 102 (no home name, or config holds a setting the
 // reader refuses).

@@ -8,8 +8,10 @@
 #include "base/angles.h"
 #include "base/setting_limits.h"
 #include "calendar/names.h"
+#include "calendar/utf8_text.h"
 #include "files/settings/config_errors.h"
 #include "files/settings/field_scanner.h"
+#include "files/settings/windows1252.h"
 #include "prayer/calculation_methods.h"
 
 namespace kelmo {
@@ -25,6 +27,32 @@ constexpr double kMaxLongitude = kPi;
 // Coordinates are written with 8 decimals, so a pole or the date line may read back up to half
 // a unit of the last decimal beyond its bound; that much is taken as the bound itself.
 constexpr double kWrittenRounding = 0.5e-8;
+
+// text without a character cut short at its end: an older program cut every name it read at
+// 47 bytes, perhaps inside a character, and wrote it back so.
+std::string_view withoutCutCharacter(std::string_view text) {
+    std::size_t start = text.size();
+    int following = 0;  // continuation bytes at the end
+    while (start > 0 && following < 3 &&
+           (static_cast<unsigned char>(text[start - 1]) & 0xC0) == 0x80) {
+        --start;
+        ++following;
+    }
+    if (start == 0) return text;
+    const auto lead = static_cast<unsigned char>(text[start - 1]);
+    const int needed = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+    return needed > following ? text.substr(0, start - 1) : text;
+}
+
+// True for well-formed UTF-8 (but for a cut last character) with a character beyond ASCII: a
+// name an editor or an older program (which drops the byte-order mark when it rewrites the file)
+// left in UTF-8. Windows-1252 letters form such sequences only in pairs like "\xC3\xA9" that
+// no place name holds.
+bool isUtf8BeyondAscii(std::string_view text) {
+    const bool beyondAscii = std::any_of(
+        text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    return beyondAscii && isWellFormedUtf8(withoutCutCharacter(text));
+}
 
 // "%.*f" in the C locale, whatever locale the process has set.
 std::string fixed(double value, int decimals) {
@@ -147,6 +175,28 @@ std::string decodeText(std::string_view word) {
     return text;
 }
 
+std::string nameForFile(std::string_view name, NameEncoding encoding) {
+    const std::string word = encodeText(name);
+    return encoding == NameEncoding::utf8 ? word : cp1252FromUtf8(word);
+}
+
+std::string nameFromFile(std::string_view word, NameEncoding encoding) {
+    const std::string text = decodeText(word);
+    std::string name;
+    if (encoding == NameEncoding::utf8) {
+        name = wellFormedUtf8(text);
+    } else if (isUtf8BeyondAscii(text)) {
+        name = withoutCutCharacter(text);
+    } else {
+        name = utf8FromCp1252(text);
+    }
+    return std::string(firstCharacters(name, Location::kNameLength));
+}
+
+bool nameFitsWindows1252(std::string_view name) {
+    return fitsCp1252(name) && !isUtf8BeyondAscii(cp1252FromUtf8(name));
+}
+
 std::string formatConfigLine(std::string_view storedHomeName, const Config& c) {
     const PackedOptions p = packOptions(c);
     std::string line(storedHomeName);
@@ -172,11 +222,13 @@ std::string formatConfigLine(std::string_view storedHomeName, const Config& c) {
     return line;
 }
 
-int parseConfigLine(std::string_view line, std::string& homeName, Config& c) {
+int parseConfigLine(std::string_view line, std::string& homeName, Config& c,
+                    NameEncoding encoding) {
     FieldScanner scan(line);
     PackedOptions p;
+    std::string_view storedHome;
     const bool complete =
-        scan.word(homeName, Location::kNameLength) && scan.word(c.editor, Config::kTextLength) &&
+        scan.word(storedHome) && scan.word(c.editor, Config::kTextLength) &&
         scan.word(c.soundFile, Config::kTextLength) &&
         scan.word(c.preAlertSoundFile, Config::kTextLength) && scan.real(c.imsakAngle) &&
         scan.real(c.fajrAngle) && scan.real(c.ishaAngle) && scan.real(c.moonVisibilityLimit) &&
@@ -186,28 +238,27 @@ int parseConfigLine(std::string_view line, std::string& homeName, Config& c) {
     unpackOptions(p, c);
     if (!settingsAreValid(c)) return kConfigCorrupt;
     readOptionalWords(scan, c);
-    homeName = decodeText(homeName);
+    homeName = nameFromFile(storedHome, encoding);
     c.editor = decodeText(c.editor);
     c.soundFile = decodeText(c.soundFile);
     c.preAlertSoundFile = decodeText(c.preAlertSoundFile);
     return 0;
 }
 
-std::string formatLocationLine(const Location& l) {
-    return encodeText(l.name) + ' ' + fixed(l.latitude, 8) + ' ' + fixed(l.longitude, 8) + ' ' +
-           std::to_string(l.height) + ' ' + fixed(l.timeZone, 4) + ' ' +
-           std::to_string(l.dstStart) + ' ' + std::to_string(l.dstEnd) +
+std::string formatLocationLine(const Location& l, NameEncoding encoding) {
+    return nameForFile(l.name, encoding) + ' ' + fixed(l.latitude, 8) + ' ' +
+           fixed(l.longitude, 8) + ' ' + std::to_string(l.height) + ' ' + fixed(l.timeZone, 4) +
+           ' ' + std::to_string(l.dstStart) + ' ' + std::to_string(l.dstEnd) +
            (l.zone.empty() ? "" : ' ' + l.zone);
 }
 
-int parseLocationLine(std::string_view line, Location& location) {
+int parseLocationLine(std::string_view line, Location& location, NameEncoding encoding) {
     FieldScanner scan(line);
     Location read;
-    std::string_view latitude, longitude;
-    const bool complete = scan.word(read.name, Location::kNameLength) && scan.word(latitude) &&
-                          scan.word(longitude) && scan.integer(read.height) &&
-                          scan.real(read.timeZone) && scan.integer(read.dstStart) &&
-                          scan.integer(read.dstEnd);
+    std::string_view name, latitude, longitude;
+    const bool complete = scan.word(name) && scan.word(latitude) && scan.word(longitude) &&
+                          scan.integer(read.height) && scan.real(read.timeZone) &&
+                          scan.integer(read.dstStart) && scan.integer(read.dstEnd);
     if (!complete || !limits::kHeightMetres.holds(read.height) ||
         !limits::kZoneHours.holds(read.timeZone) || !isRuleCode(read.dstStart) ||
         !isRuleCode(read.dstEnd) || !readCoordinate(latitude, kMaxLatitude, read.latitude) ||
@@ -216,7 +267,7 @@ int parseLocationLine(std::string_view line, Location& location) {
     }
     std::string_view zone;
     if (scan.word(zone) && zone.size() <= Location::kZoneLength) read.zone = zone;
-    read.name = decodeText(read.name);
+    read.name = nameFromFile(name, encoding);
     location = std::move(read);
     return 0;
 }

@@ -7,6 +7,11 @@ std::string_view withoutByteOrderMark(std::string_view text) {
     return text;
 }
 
+NameEncoding nameEncodingOf(std::string_view fileText) {
+    return fileText.starts_with(kUtf8ByteOrderMark) ? NameEncoding::utf8
+                                                    : NameEncoding::windows1252;
+}
+
 bool ConfigLines::nextPlace(std::string_view& line) {
     while (lines_.next(line)) {
         for (char c : line)

@@ -1,11 +1,14 @@
 #include "files/settings/location_database.h"
 
+#include <algorithm>
+
 #include "files/settings/config_errors.h"
 #include "files/settings/config_file.h"
 #include "files/settings/config_line.h"
 #include "files/settings/config_lines.h"
 #include "files/settings/field_scanner.h"
 #include "files/settings/file_replace.h"
+#include "files/settings/name_encoding.h"
 
 namespace kelmo {
 
@@ -17,7 +20,7 @@ int findLocationInText(std::string_view fileText, Location& location) {
     while (lines.nextPlace(line)) {
         anyLocation = true;
         Location stored;
-        if (parseLocationLine(line, stored) != 0) {
+        if (parseLocationLine(line, stored, lines.encoding()) != 0) {
             if (lines.atCutShortEnd()) break;
             return kConfigCorrupt;
         }
@@ -43,7 +46,7 @@ int locationsFromText(std::string_view fileText, std::vector<Location>& list) {
     if (!lines.first(line)) return kConfigEmpty;
     while (list.size() < kMaxLocations && lines.nextPlace(line)) {
         Location location;
-        if (parseLocationLine(line, location) != 0) {
+        if (parseLocationLine(line, location, lines.encoding()) != 0) {
             if (lines.atCutShortEnd()) break;
             list.clear();
             return kConfigCorrupt;
@@ -70,17 +73,24 @@ int configTextWithLocations(std::string_view fileText, std::string_view homeName
     if (!scan.word(storedHome)) return kConfigCorrupt;
     // The rest of line 1 from the end of the stored home name on, byte for byte.
     const std::size_t restStart = storedHome.data() + storedHome.size() - firstLine.data();
-    newText = encodeText(homeName);
-    newText += firstLine.substr(restStart);
-    newText += '\n';
-    for (const Location& location : list) {
-        newText += formatLocationLine(location);
-        newText += '\n';
-    }
     // The lines beyond the places a list holds were never loaded: they stay as they are.
     std::string_view line;
     for (std::size_t i = 0; i < kMaxLocations && lines.nextPlace(line);) ++i;
-    newText += lines.rest();
+    const bool namesFit =
+        nameFitsWindows1252(homeName) &&
+        std::all_of(list.begin(), list.end(),
+                    [](const Location& l) { return nameFitsWindows1252(l.name); }) &&
+        linesFitWindows1252(lines.rest(), lines.encoding());
+    const NameEncoding encoding = encodingFor(namesFit);
+    newText = fileStart(encoding);
+    newText += nameForFile(homeName, encoding);
+    newText += firstLine.substr(restStart);
+    newText += '\n';
+    for (const Location& location : list) {
+        newText += formatLocationLine(location, encoding);
+        newText += '\n';
+    }
+    newText += linesIn(lines.rest(), lines.encoding(), encoding);
     return 0;
 }
 

@@ -32,9 +32,11 @@ int locationsFromText(std::string_view fileText, std::vector<Location>& list);
 
 // Rewrites the file: line 1 with its first word replaced by homeName (its other fields kept
 // byte for byte), then the places of list in order, then the lines beyond the first
-// kMaxLocations places of the old file, byte for byte. Returns 0, 100, 102 (no first line or
-// no first word), 105 (write failed), 106 (the file may not be written or could not be
-// replaced) or 117.
+// kMaxLocations places of the old file, byte for byte. The names are written in Windows-1252
+// while it holds every one of them, else the whole file in UTF-8 after a byte-order mark
+// (config_lines.h); the kept lines then change only in the encoding of their names. Returns 0, 100,
+// 102 (no first line or no first word), 105 (write failed), 106 (the file may not be written or
+// could not be replaced) or 117.
 int saveLocations(std::string_view homeName, std::span<const Location> list,
                   const std::string& file = configFilePath());
 // The new file text for saveLocations: 0 or 102.

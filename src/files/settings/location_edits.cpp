@@ -31,7 +31,7 @@ bool storedHomeName(std::string_view fileText, std::string& homeName) {
     FieldScanner scan(firstLine);
     std::string_view word;
     if (!scan.word(word)) return false;
-    homeName = decodeText(word);
+    homeName = nameFromFile(word, lines.encoding());
     return true;
 }
 

@@ -6,14 +6,12 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include "platform/encoding.h"
-
 namespace kelmo::platform {
 
 std::optional<std::string> QtFileChooser::chooseFile(const std::string& initialName) {
     // The initial name is a pattern ("*.wav"): it starts the dialog filtered by it, in the
     // current directory, as the Windows open dialog does with such a name.
-    const QString pattern = QString::fromStdString(utf8FromCp1252(initialName));
+    const QString pattern = QString::fromStdString(initialName);
     QWidget* parent = parent_ ? parent_ : QApplication::activeWindow();
     const QString chosen = QFileDialog::getOpenFileName(parent, QString(), QDir::currentPath(),
                                                         pattern + ";;*", nullptr);
@@ -22,7 +20,7 @@ std::optional<std::string> QtFileChooser::chooseFile(const std::string& initialN
 }
 
 std::optional<std::string> QtFileChooser::chooseSaveFile(const std::string& suggestedName) {
-    const QString name = QString::fromStdString(utf8FromCp1252(suggestedName));
+    const QString name = QString::fromStdString(suggestedName);
     const QString pattern = "*." + QFileInfo(name).suffix();
     QWidget* parent = parent_ ? parent_ : QApplication::activeWindow();
     const QString chosen = QFileDialog::getSaveFileName(

@@ -146,13 +146,9 @@ class ChartPainter {
         return QString::number(month);
     }
 
-    // A slot by its prayer's name in the words' language; Noon keeps its title.
+    // A slot by its prayer's name in the words' language.
     QString prayerWord(PrayerSlot slot) const {
-        const int prayer = static_cast<int>(slot);
-        constexpr std::array<int, kPrayerSlotCount> kNames = {0, 1, 2, -1, 3, 4, 4, 5, 6};
-        const int name = kNames[static_cast<std::size_t>(prayer)];
-        return name < 0 ? QString::fromLatin1(slotTitle(slot))
-                        : QString::fromUtf8(words_.prayers[static_cast<std::size_t>(name)]);
+        return QString::fromUtf8(words_.prayerName(prayerNameOfSlot(slot)));
     }
 
     QString hijriLabel(const HijriMonthStart& start) const {

@@ -1,9 +1,11 @@
-#include "platform/encoding.h"
+#include "files/settings/windows1252.h"
 
 #include <array>
 #include <cstdint>
 
-namespace kelmo::platform {
+#include "calendar/utf8_text.h"
+
+namespace kelmo {
 
 namespace {
 
@@ -47,35 +49,6 @@ char byteOf(char32_t c, bool& holds) {
     return kUnrepresentable;
 }
 
-// The smallest code point each sequence length may carry, and the limits of RFC 3629.
-constexpr std::array<char32_t, 4> kSmallestOfLength = {0, 0x80, 0x800, 0x10000};
-constexpr char32_t kLastCodePoint = 0x10FFFF;
-constexpr char32_t kFirstSurrogate = 0xD800;
-constexpr char32_t kLastSurrogate = 0xDFFF;
-
-// Decodes one UTF-8 sequence at text[i] into c, advancing i; false for a malformed byte,
-// which is then passed on as it is.
-bool decodeUtf8(std::string_view text, std::size_t& i, char32_t& c) {
-    const auto lead = static_cast<unsigned char>(text[i++]);
-    c = lead;
-    if (lead < 0x80) return true;
-    const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-    if (extra == 0 || i + extra > text.size()) return false;
-    char32_t value = lead & (0x3F >> extra);
-    for (int k = 0; k < extra; ++k) {
-        const auto next = static_cast<unsigned char>(text[i + k]);
-        if ((next & 0xC0) != 0x80) return false;
-        value = (value << 6) | (next & 0x3F);
-    }
-    if (value < kSmallestOfLength[extra] || value > kLastCodePoint ||
-        (value >= kFirstSurrogate && value <= kLastSurrogate)) {
-        return false;  // overlong form, surrogate or beyond Unicode (RFC 3629)
-    }
-    i += extra;
-    c = value;
-    return true;
-}
-
 }  // namespace
 
 std::string utf8FromCp1252(std::string_view text) {
@@ -107,4 +80,4 @@ bool fitsCp1252(std::string_view text) {
     return true;
 }
 
-}  // namespace kelmo::platform
+}  // namespace kelmo

@@ -1,11 +1,11 @@
-#include "platform/encoding.h"
+#include "files/settings/windows1252.h"
 
 #include <gtest/gtest.h>
 
-namespace kelmo::platform {
+namespace kelmo {
 namespace {
 
-TEST(Encoding, DegreeSignAndWindowsOnlyCharacters) {
+TEST(Windows1252, DegreeSignAndWindowsOnlyCharacters) {
     EXPECT_EQ(utf8FromCp1252("26\xB0"
                              "13'"),
               "26\u00B0"
@@ -14,20 +14,20 @@ TEST(Encoding, DegreeSignAndWindowsOnlyCharacters) {
     EXPECT_EQ(utf8FromCp1252("plain"), "plain");
 }
 
-TEST(Encoding, RoundTripsEveryByte) {
+TEST(Windows1252, RoundTripsEveryByte) {
     std::string all;
     for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
     EXPECT_EQ(cp1252FromUtf8(utf8FromCp1252(all)), all);
 }
 
-TEST(Encoding, UnrepresentableAndMalformedInput) {
+TEST(Windows1252, UnrepresentableAndMalformedInput) {
     EXPECT_EQ(cp1252FromUtf8("\u0645"), "?");     // Arabic letter: not in Windows-1252
     EXPECT_EQ(cp1252FromUtf8("a\xC3"), "a\xC3");  // truncated sequence kept as a byte
     EXPECT_EQ(cp1252FromUtf8("\xE2\x82"), "\xE2\x82");
     EXPECT_EQ(cp1252FromUtf8("\xC0\xBF"), "\xC0\xBF");  // overlong '?' stays two bytes
 }
 
-TEST(Encoding, FitsWindows1252) {
+TEST(Windows1252, FitsWindows1252) {
     EXPECT_TRUE(fitsCp1252("K\u00F6ln,Germany"));
     EXPECT_TRUE(fitsCp1252("\u20AC \u0152 \u2122"));  // the letters of 0x80..0x9F
     EXPECT_TRUE(fitsCp1252(""));
@@ -40,4 +40,4 @@ TEST(Encoding, FitsWindows1252) {
 }
 
 }  // namespace
-}  // namespace kelmo::platform
+}  // namespace kelmo

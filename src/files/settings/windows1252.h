@@ -1,10 +1,11 @@
-// Windows-1252 texts of the core turned into UTF-8 (and back) at the program's edge.
+// Windows-1252 and UTF-8: Kelmo.cfg keeps its place names in Windows-1252 while every name
+// fits (so that older readers read them), the program holds every text in UTF-8.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-namespace kelmo::platform {
+namespace kelmo {
 
 // Every byte 0x80..0xFF becomes its Unicode character in UTF-8.
 std::string utf8FromCp1252(std::string_view text);
@@ -16,4 +17,4 @@ std::string cp1252FromUtf8(std::string_view text);
 // cp1252FromUtf8 keeps it without loss.
 bool fitsCp1252(std::string_view text);
 
-}  // namespace kelmo::platform
+}  // namespace kelmo
