@@ -11,6 +11,7 @@
 #include "ui/first_start_dlg.h"
 #include "ui/kelmo_app.h"
 #include "ui/ui_support.h"
+#include "ui/window_language.h"
 
 using namespace kelmo;
 using namespace kelmo::ui;
@@ -129,6 +130,21 @@ class KelmoAppTest : public QObject {
         QCOMPARE(windowsRun_, 1);
         QCOMPARE(seenConfig_.maxAcceptableError, 5);
         QCOMPARE(seenConfig_.nMinutes, 60);
+    }
+
+    // A language kept in Kelmo.cfg is installed before the main window opens.
+    void theConfiguredLanguageIsInstalled() {
+        writeBuiltInFile();
+        const std::string file = folder_->filePath("Kelmo.cfg").toStdString();
+        Location home;
+        Config config;
+        QCOMPARE(loadConfig(home, config, file), 0);
+        config.language = Language::persian;
+        QCOMPARE(saveConfig(config, file), 0);
+        QCOMPARE(start(""), 0);
+        QCOMPARE(installedLanguage(), Language::persian);
+        QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
+        installLanguage(Language::english);
     }
 
     void timerWithoutAlertsEndsSilently() {
