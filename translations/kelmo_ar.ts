@@ -690,12 +690,6 @@ in %3</source>
         <translation>أدخل %1 حرفًا على الأكثر.</translation>
     </message>
     <message>
-        <source>Enter only letters that Windows-1252 can hold
-(Latin letters, digits and signs): Kelmo.cfg cannot store the others.</source>
-        <translation>أدخل فقط حروفًا يسعها Windows-1252
-(حروف لاتينية وأرقام ورموز): لا يستطيع Kelmo.cfg حفظ غيرها.</translation>
-    </message>
-    <message>
         <source>Enter no control characters (such as a line end, a tab or ESC).</source>
         <translation>لا تُدخل محارف تحكم (مثل نهاية السطر أو الجدولة أو ESC).</translation>
     </message>

@@ -690,12 +690,6 @@ in %3</translation>
         <translation>Bitte höchstens %1 Zeichen eingeben.</translation>
     </message>
     <message>
-        <source>Enter only letters that Windows-1252 can hold
-(Latin letters, digits and signs): Kelmo.cfg cannot store the others.</source>
-        <translation>Bitte nur Zeichen eingeben, die Windows-1252 enthält
-(lateinische Buchstaben, Ziffern und Zeichen): Kelmo.cfg kann andere nicht speichern.</translation>
-    </message>
-    <message>
         <source>Enter no control characters (such as a line end, a tab or ESC).</source>
         <translation>Bitte keine Steuerzeichen eingeben (etwa Zeilenende, Tabulator oder Esc).</translation>
     </message>

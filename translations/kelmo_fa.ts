@@ -690,12 +690,6 @@ in %3</source>
         <translation>بیش از %1 نویسه وارد نکنید.</translation>
     </message>
     <message>
-        <source>Enter only letters that Windows-1252 can hold
-(Latin letters, digits and signs): Kelmo.cfg cannot store the others.</source>
-        <translation>فقط نویسه‌هایی را وارد کنید که در Windows-1252 هستند
-(حروف لاتین، رقم‌ها و نشانه‌ها): Kelmo.cfg بقیه را نمی‌تواند نگه دارد.</translation>
-    </message>
-    <message>
         <source>Enter no control characters (such as a line end, a tab or ESC).</source>
         <translation>نویسه کنترلی وارد نکنید (مانند پایان سطر، تب یا ESC).</translation>
     </message>

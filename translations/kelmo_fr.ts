@@ -690,12 +690,6 @@ La prière de %1 commence à %2
         <translation>Saisissez au plus %1 caractères.</translation>
     </message>
     <message>
-        <source>Enter only letters that Windows-1252 can hold
-(Latin letters, digits and signs): Kelmo.cfg cannot store the others.</source>
-        <translation>Saisissez uniquement des lettres que Windows-1252 contient
-(lettres latines, chiffres et signes) : Kelmo.cfg ne peut pas enregistrer les autres.</translation>
-    </message>
-    <message>
         <source>Enter no control characters (such as a line end, a tab or ESC).</source>
         <translation>Ne saisissez aucun caractère de contrôle (fin de ligne, tabulation ou Échap).</translation>
     </message>

@@ -690,12 +690,6 @@ di %3</translation>
         <translation>Masukkan paling banyak %1 karakter.</translation>
     </message>
     <message>
-        <source>Enter only letters that Windows-1252 can hold
-(Latin letters, digits and signs): Kelmo.cfg cannot store the others.</source>
-        <translation>Masukkan hanya huruf yang dapat dimuat Windows-1252
-(huruf Latin, angka, dan tanda): Kelmo.cfg tidak dapat menyimpan yang lain.</translation>
-    </message>
-    <message>
         <source>Enter no control characters (such as a line end, a tab or ESC).</source>
         <translation>Jangan masukkan karakter kontrol (seperti akhir baris, tab, atau ESC).</translation>
     </message>

@@ -690,12 +690,6 @@ di %3</translation>
         <translation>Masukkan tidak lebih daripada %1 aksara.</translation>
     </message>
     <message>
-        <source>Enter only letters that Windows-1252 can hold
-(Latin letters, digits and signs): Kelmo.cfg cannot store the others.</source>
-        <translation>Masukkan hanya huruf yang boleh dimuatkan oleh Windows-1252
-(huruf Latin, digit dan tanda): Kelmo.cfg tidak dapat menyimpan yang lain.</translation>
-    </message>
-    <message>
         <source>Enter no control characters (such as a line end, a tab or ESC).</source>
         <translation>Jangan masukkan aksara kawalan (seperti hujung baris, tab atau ESC).</translation>
     </message>

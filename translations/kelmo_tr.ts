@@ -690,12 +690,6 @@ Konum: %3</translation>
         <translation>En çok %1 karakter girin.</translation>
     </message>
     <message>
-        <source>Enter only letters that Windows-1252 can hold
-(Latin letters, digits and signs): Kelmo.cfg cannot store the others.</source>
-        <translation>Yalnızca Windows-1252&apos;nin tutabildiği harfleri girin
-(Latin harfleri, rakamlar ve işaretler): Kelmo.cfg diğerlerini saklayamaz.</translation>
-    </message>
-    <message>
         <source>Enter no control characters (such as a line end, a tab or ESC).</source>
         <translation>Denetim karakteri girmeyin (satır sonu, sekme ya da ESC gibi).</translation>
     </message>

@@ -690,12 +690,6 @@ in %3</source>
         <translation>%1 سے زیادہ حروف درج نہ کریں۔</translation>
     </message>
     <message>
-        <source>Enter only letters that Windows-1252 can hold
-(Latin letters, digits and signs): Kelmo.cfg cannot store the others.</source>
-        <translation>صرف وہ حروف درج کریں جو Windows-1252 میں آتے ہیں
-(لاطینی حروف، ہندسے اور علامات): Kelmo.cfg باقی محفوظ نہیں کر سکتی۔</translation>
-    </message>
-    <message>
         <source>Enter no control characters (such as a line end, a tab or ESC).</source>
         <translation>کنٹرول حروف درج نہ کریں (جیسے سطر کا اختتام، ٹیب یا ESC)۔</translation>
     </message>
