@@ -123,11 +123,13 @@ void CfgDlg::buildTemplate() {
     t.button(kSoundButton, tr("sound file"), 47, 139, 44, 15);
     t.edit(kSoundFile, 94, 140, 70, 13);
     t.label(tr("at"), 167, 142, 10, 10);
-    t.check(kFajr, "Fajr", 178, 142, 28, 10);
-    t.check(kDuhr, "Duhr", 206, 142, 30, 10);
-    t.check(kAsr, "Asr", 236, 142, 26, 10);
-    t.check(kMaghrib, "Maghrib", 262, 142, 40, 10);
-    t.check(kIsha, "Isha", 302, 142, 27, 10);
+    const Words& words = windowWords();
+    const auto prayer = [&words](PrayerName name) { return shownWord(words.prayerName(name)); };
+    t.check(kFajr, prayer(PrayerName::fajr), 178, 142, 28, 10);
+    t.check(kDuhr, prayer(PrayerName::duhr), 206, 142, 30, 10);
+    t.check(kAsr, prayer(PrayerName::asr), 236, 142, 26, 10);
+    t.check(kMaghrib, prayer(PrayerName::maghrib), 262, 142, 40, 10);
+    t.check(kIsha, prayer(PrayerName::isha), 302, 142, 27, 10);
     t.check(kPlayBefore, tr("Play"), 15, 164, 30, 10);
     t.button(kPreSoundButton, tr("sound file"), 47, 161, 44, 15);
     t.edit(kPreSoundFile, 94, 162, 70, 13);
@@ -146,7 +148,6 @@ void CfgDlg::buildTemplate() {
     QPushButton* ok = t.button(kOk, tr("OK"), 268, 224, 60, 16);
     cancel->setDefault(true);
 
-    const Words& words = windowWords();
     for (const char* name : words.fiqhs) comboBox(this, kFiqh)->addItem(shownWord(name));
     for (const char* name : words.precisions) comboBox(this, kPrecision)->addItem(shownWord(name));
     for (std::size_t rule = 0; rule + 1 < words.highLatitudeRules.size(); ++rule) {
