@@ -14,7 +14,7 @@ namespace kelmo::ui {
 // language has no translation of it).
 QString errorTextOf(int code);
 
-// A text of the core (Windows-1252: start-up's errors and questions) in the user's language:
+// A text of the core (UTF-8: start-up's errors and questions) in the user's language:
 // each of its lines that is an error text or a question of the core translated, the rest as
 // it is.
 QString coreText(const std::string& text);
