@@ -42,16 +42,25 @@ std::map<std::string, std::vector<Message>> readTs(std::string_view code) {
     std::stringstream text;
     text << in.rdbuf();
     const std::string all = text.str();
-    static const std::regex context(R"(<context>\s*<name>([^<]*)</name>([\s\S]*?)</context>)");
+    // Cut by plain search: a regular expression over a whole context recurses once a character
+    // in libstdc++ and overflows the stack of a sanitizer build.
+    static const std::regex name(R"(<context>\s*<name>([^<]*)</name>)");
     static const std::regex message(
         R"(<message>\s*<source>([^<]*)</source>\s*<translation([^>]*)>([^<]*)</translation>)");
     std::map<std::string, std::vector<Message>> contexts;
-    for (std::sregex_iterator c(all.begin(), all.end(), context), end; c != end; ++c) {
-        const std::string body = (*c)[2];
-        auto& messages = contexts[(*c)[1]];
-        for (std::sregex_iterator m(body.begin(), body.end(), message); m != end; ++m) {
-            messages.push_back({unescape((*m)[1]), unescape((*m)[3]),
-                                (*m)[2].str().find("type=") == std::string::npos});
+    for (std::size_t at = all.find("<context>"); at != std::string::npos;
+         at = all.find("<context>", at + 1)) {
+        const std::string body = all.substr(at, all.find("</context>", at) - at);
+        std::smatch head;
+        if (!std::regex_search(body, head, name)) continue;
+        auto& messages = contexts[head[1]];
+        for (std::size_t m = body.find("<message>"); m != std::string::npos;
+             m = body.find("<message>", m + 1)) {
+            const std::string one = body.substr(m, body.find("</message>", m) - m);
+            std::smatch found;
+            if (!std::regex_search(one, found, message)) continue;
+            messages.push_back({unescape(found[1]), unescape(found[3]),
+                                found[2].str().find("type=") == std::string::npos});
         }
     }
     return contexts;
