@@ -40,11 +40,11 @@ def conversions(text):
     """The printf conversions of text by the argument they take: [(argument, conversion)]."""
     found = []
     for position, match in enumerate(m for m in CONVERSION.finditer(text) if m.group()[-1] != "%"):
-        spec = match.group()
+        conversion = match.group()
         if match.group(1):
-            found.append((int(match.group(1)), spec.replace(match.group(1) + "$", "")))
+            found.append((int(match.group(1)), conversion.replace(match.group(1) + "$", "")))
         else:
-            found.append((position + 1, spec))
+            found.append((position + 1, conversion))
     return sorted(found)
 
 
