@@ -48,8 +48,6 @@ constexpr double kOnTimeSeconds = 0.001;
 constexpr Seconds kCatchUp{86400.0L};
 constexpr int kMaxCatchUpSteps = 16;  // more than the prayers of that day and the next
 constexpr double kMsPerSecond = 1000.0;
-constexpr int kSecondsPerHour = 3600;
-constexpr int kSecondsPerMinute = 60;
 
 // Shows nothing: notes that a question or message was wanted and answers Cancel.
 class QuietPrompt final : public Prompt {
@@ -69,10 +67,8 @@ std::string minutesText(double time) {
 
 // "HH:MM" of a time left, whole minutes cut (never rounded up).
 QString leftText(double seconds) {
-    const int whole = static_cast<int>(std::max(0.0, seconds));
-    return QStringLiteral("%1:%2")
-        .arg(whole / kSecondsPerHour, 2, 10, QLatin1Char('0'))
-        .arg(whole % kSecondsPerHour / kSecondsPerMinute, 2, 10, QLatin1Char('0'));
+    return QString::fromStdString(
+        formatTime(kRoundDown, std::max(0.0, seconds) * kSecondToRad, 1, true).text);
 }
 
 }  // namespace

@@ -33,8 +33,6 @@ constexpr double kFlashSeconds = 60.0;   // the last minute
 // A moment that came through a Julian day carries some 40 microseconds of rounding; a whole
 // second of the count-down must not lose one to it.
 constexpr double kMomentNoiseSeconds = 0.001;
-constexpr int kSecondsPerHour = 3600;
-constexpr int kSecondsPerMinute = 60;
 
 // "%02i:%02i" with any seconds rounding the minute up.
 QString minutesText(double time) {
@@ -43,12 +41,8 @@ QString minutesText(double time) {
 
 // "HH:MM:SS" of a time left, the fraction of a second cut, whole days in the hours.
 QString countDown(double seconds) {
-    const auto whole = static_cast<long long>(std::max(0.0, seconds + kMomentNoiseSeconds));
-    const auto two = [](long long value) {
-        return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
-    };
-    return two(whole / kSecondsPerHour) + ':' + two(whole % kSecondsPerHour / kSecondsPerMinute) +
-           ':' + two(whole % kSecondsPerMinute);
+    const double left = std::max(0.0, seconds) + kMomentNoiseSeconds;
+    return QString::fromStdString(formatTime(kRoundDown, left * kSecondToRad, 0, true).text);
 }
 
 }  // namespace
