@@ -1,19 +1,12 @@
 #include "ui/window_words.h"
 
-#include <array>
+#include <algorithm>
 
 #include "prayer/next_prayer.h"
 #include "prayer/school_of_law.h"
 #include "ui/window_language.h"
 
 namespace kelmo::ui {
-
-namespace {
-
-constexpr std::array<PrayerName, 5> kAlertPrayers = {
-    PrayerName::fajr, PrayerName::duhr, PrayerName::asr, PrayerName::maghrib, PrayerName::isha};
-
-}  // namespace
 
 const Words& windowWords() {
     return wordsOf(installedLanguage());
@@ -29,13 +22,15 @@ QString slotName(PrayerSlot slot) {
 
 QString slotPrayerWord(int slot) {
     if (slot < 0 || slot >= static_cast<int>(slotPrayer.size())) return {};
-    const int prayer = slotPrayer[static_cast<std::size_t>(slot)];
-    return prayer < 0 ? QString() : alertPrayerName(prayer);
+    if (slotPrayer[static_cast<std::size_t>(slot)] < 0) return {};
+    return slotName(static_cast<PrayerSlot>(slot));
 }
 
+// The prayer's first slot (Asr 1 for Asr) names it.
 QString alertPrayerName(int prayer) {
-    if (prayer < 0 || prayer >= static_cast<int>(kAlertPrayers.size())) return {};
-    return shownWord(windowWords().prayerName(kAlertPrayers[static_cast<std::size_t>(prayer)]));
+    const auto slot = std::find(slotPrayer.begin(), slotPrayer.end(), prayer);
+    if (prayer < 0 || slot == slotPrayer.end()) return {};
+    return slotName(static_cast<PrayerSlot>(slot - slotPrayer.begin()));
 }
 
 QString weekdayName(int isoWeekday) {
