@@ -198,10 +198,8 @@ void Athan::start() {
 // Widens the window so that its caption bar shows the whole caption; the picture, the text
 // and the button stay centred.
 void Athan::fitCaption() {
-    const int needed = platform::captionWidth(this, windowTitle());
-    const int growth = needed - width();
-    if (growth <= 0) return;
-    setFixedWidth(needed);
+    const int growth = platform::widenForCaption(this);
+    if (growth == 0) return;
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         child->move(child->x() + growth / 2, child->y());
 }

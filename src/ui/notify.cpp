@@ -108,12 +108,9 @@ void Notify::buildTemplate() {
 // Widens the strip so that a caption bar can show the whole caption; the button stays at the
 // right end.
 void Notify::fitCaption() {
-    const int needed = platform::captionWidth(this, windowTitle());
-    if (width() >= needed) return;
-    setFixedWidth(needed);
     // The button stays at the end of the strip: the right end, or the left when mirrored.
-    if (layoutDirection() == Qt::LeftToRight)
-        doButton_->move(needed - doButton_->width(), doButton_->y());
+    if (platform::widenForCaption(this) > 0 && layoutDirection() == Qt::LeftToRight)
+        doButton_->move(width() - doButton_->width(), doButton_->y());
 }
 
 void Notify::buildMenu() {

@@ -23,4 +23,11 @@ int captionWidth(const QWidget* window, const QString& caption) {
     return text + kCaptionBarExtraPixels;
 }
 
+int widenForCaption(QWidget* window) {
+    const int growth = captionWidth(window, window->windowTitle()) - window->width();
+    if (growth <= 0) return 0;
+    window->setFixedWidth(window->width() + growth);
+    return growth;
+}
+
 }  // namespace kelmo::platform

@@ -10,4 +10,8 @@ namespace kelmo::platform {
 
 int captionWidth(const QWidget* window, const QString& caption);
 
+// Gives window (of a fixed width) the width captionWidth asks for its own caption, when it is
+// narrower; returns the pixels it grew by (0 when it was wide enough).
+int widenForCaption(QWidget* window);
+
 }  // namespace kelmo::platform
