@@ -60,11 +60,6 @@ class QuietPrompt final : public Prompt {
     void showMessage(const std::string&) override { wanted = true; }
 };
 
-// "%02i:%02i" with any seconds rounding the minute up.
-std::string minutesText(double time) {
-    return formatTime(kRoundUp, time, 1, false).text;
-}
-
 // "HH:MM" of a time left, whole minutes cut (never rounded up).
 QString leftText(double seconds) {
     return QString::fromStdString(
@@ -141,8 +136,7 @@ void CKelmoFrm::fillTodaysTimes() {
         const double t = shown.dayAngle();
         const bool next = scheduledToday && static_cast<int>(slot) == nextSlot_;
         const QString title = slotName(slot);
-        const QString text = (next ? tr("%1 (next)").arg(title) : title) + '\t' +
-                             shownDigits(QString::fromStdString(minutesText(t)));
+        const QString text = (next ? tr("%1 (next)").arg(title) : title) + '\t' + shownMinutes(t);
         QAction* item = trayMenu_->addAction(text);
         item->setEnabled(false);
         timeItems_.append(item);
@@ -153,8 +147,8 @@ QString CKelmoFrm::trayTip() const {
     if (nextSlot_ == 0) return tr("KelmoTimes: no prayer scheduled");
     const double left = static_cast<double>((nextAt_ - services_.clock.now()).count());
     return tr("Next prayer: %1 at %2\nTime left: %3\nin %4")
-        .arg(slotPrayerWord(nextSlot_), shownDigits(QString::fromStdString(minutesText(nextTime_))),
-             shownDigits(leftText(left)), toWidget(records_.current.name));
+        .arg(slotPrayerWord(nextSlot_), shownMinutes(nextTime_), shownDigits(leftText(left)),
+             toWidget(records_.current.name));
 }
 
 void CKelmoFrm::updateTrayTip() {
@@ -440,8 +434,7 @@ bool CKelmoFrm::StartPreAlert() {
 void CKelmoFrm::ShowStatus() {
     if (statusBox_) return;  // one is open already
     const QString text = tr("Kelmo Timer is active \n%1 prayer starts at %2 \nin %3")
-                             .arg(slotPrayerWord(nextSlot_),
-                                  shownDigits(QString::fromStdString(minutesText(nextTime_))),
+                             .arg(slotPrayerWord(nextSlot_), shownMinutes(nextTime_),
                                   toWidget(records_.current.name));
     auto* box =
         new platform::MessageDialog(text, QString::fromLatin1(timerwin::kStatusCaption), false);

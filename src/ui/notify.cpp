@@ -34,11 +34,6 @@ constexpr double kFlashSeconds = 60.0;   // the last minute
 // second of the count-down must not lose one to it.
 constexpr double kMomentNoiseSeconds = 0.001;
 
-// "%02i:%02i" with any seconds rounding the minute up.
-QString minutesText(double time) {
-    return QString::fromStdString(formatTime(kRoundUp, time, 1, false).text);
-}
-
 // "HH:MM:SS" of a time left, the fraction of a second cut, whole days in the hours.
 QString countDown(double seconds) {
     const double left = std::max(0.0, seconds) + kMomentNoiseSeconds;
@@ -71,8 +66,8 @@ Notify::Notify(const Config& config, const Location& location, int prayer, Insta
       host_(host) {
     buildTemplate();
     buildMenu();
-    setWindowTitle(tr("%1 prayer starts at %2")
-                       .arg(alertPrayerName(prayer_), shownDigits(minutesText(nextTime_))));
+    setWindowTitle(
+        tr("%1 prayer starts at %2").arg(alertPrayerName(prayer_), shownMinutes(nextTime_)));
     fitCaption();
     tickTimer_.setInterval(notifywin::kTickMs);
     connect(&tickTimer_, &QTimer::timeout, this, [this] { update(); });

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "calendar/time_format.h"
 #include "prayer/next_prayer.h"
 #include "prayer/school_of_law.h"
+#include "ui/text_edge.h"
 #include "ui/window_language.h"
 
 namespace kelmo::ui {
@@ -55,6 +57,10 @@ QString markerName(EventStatus status) {
         default:
             return shownWord(words.markers[0]);
     }
+}
+
+QString shownMinutes(double time) {
+    return shownDigits(toWidget(formatTime(kRoundUp, time, 1, false).text));
 }
 
 }  // namespace kelmo::ui

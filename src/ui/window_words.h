@@ -28,4 +28,8 @@ QString monthName(int month);
 QString hijriMonthName(int month);
 QString markerName(EventStatus status);
 
+// A prayer's time of day (radians) as "HH:MM", any seconds rounding the minute up, in the
+// digits of the windows' language: the Timer's and the Notifier's times.
+QString shownMinutes(double time);
+
 }  // namespace kelmo::ui
