@@ -13,8 +13,6 @@ namespace {
 
 // A Julian day number is the Julian day at the day's noon; julianDay gives its midnight.
 constexpr double kMidnightToNoon = 0.5;
-// The tabular calendar's day number is the Julian day number (epoch Friday 16 July 622).
-constexpr long kTabularEpochJdn = 1948440;
 constexpr int kLongestMonth = 30;  // days
 
 long civilJdn(const CalendarDate& date) {
@@ -42,7 +40,7 @@ int fixedHijriFromDate(CalendarDate& date, const Config& config) {
     if (ummAlQura(config)) {
         if (!ummAlQuraFromJdn(jdn, found)) return kHijriOutsideCalendar;
     } else {
-        if (jdn < kTabularEpochJdn) return 0;  // pre Hijri
+        if (jdn < kHijriEpoch) return 0;  // pre Hijri: the tabular day number is the JDN
         CalendarDate named;
         hijriFromDayNumber(jdn, named);
         found = {named.hijriYear, named.hijriMonth, static_cast<int>(named.hijriDay)};
