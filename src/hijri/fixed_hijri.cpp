@@ -13,9 +13,6 @@ namespace {
 
 // A Julian day number is the Julian day at the day's noon; julianDay gives its midnight.
 constexpr double kMidnightToNoon = 0.5;
-// The tabular calendar's day number is the Julian day number (epoch Friday 16 July 622).
-constexpr long kTabularEpochJdn = 1948440;
-constexpr int kLongestMonth = 30;  // days
 
 long civilJdn(const CalendarDate& date) {
     CalendarDate midnight = date;
@@ -28,7 +25,7 @@ bool ummAlQura(const Config& config) {
 }
 
 long tabularMonthLength(int year, int month) {
-    return month < kMonthsPerYear
+    return month < kMonthsPerHijriYear
                ? hijriDayNumber(year, month + 1, 1) - hijriDayNumber(year, month, 1)
                : hijriDayNumber(year + 1, 1, 1) - hijriDayNumber(year, month, 1);
 }
@@ -42,7 +39,7 @@ int fixedHijriFromDate(CalendarDate& date, const Config& config) {
     if (ummAlQura(config)) {
         if (!ummAlQuraFromJdn(jdn, found)) return kHijriOutsideCalendar;
     } else {
-        if (jdn < kTabularEpochJdn) return 0;  // pre Hijri
+        if (jdn < kHijriEpoch) return 0;  // pre Hijri: the tabular day number is the JDN
         CalendarDate named;
         hijriFromDayNumber(jdn, named);
         found = {named.hijriYear, named.hijriMonth, static_cast<int>(named.hijriDay)};
@@ -55,10 +52,11 @@ int fixedHijriFromDate(CalendarDate& date, const Config& config) {
 }
 
 int fixedDateFromHijri(CalendarDate& date, const Config& config) {
-    if (!(date.hijriDay >= 1.0 && date.hijriDay < kLongestMonth + 1.0)) return kHijriDayBeyondMonth;
+    if (!(date.hijriDay >= 1.0 && date.hijriDay < kLongestMonthDays + 1.0))
+        return kHijriDayBeyondMonth;
     const HijriDay wanted{date.hijriYear, date.hijriMonth,
                           static_cast<int>(std::floor(date.hijriDay))};
-    if (wanted.month < 1 || wanted.month > kMonthsPerYear) return 0;
+    if (wanted.month < 1 || wanted.month > kMonthsPerHijriYear) return 0;
     long jdn = 0;
     if (ummAlQura(config)) {
         if (wanted.year < kFirstUmmAlQuraYear || wanted.year > kLastUmmAlQuraYear) {

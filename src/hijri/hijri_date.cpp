@@ -19,11 +19,9 @@ namespace {
 constexpr double kLatitudeRetreat = 2.0 * kDegToRad;
 // A month search restarts this many days before a month found too late.
 constexpr double kSearchBackDays = 35.0;
-// Longest month the search accepts as containing the date (days after its first day), and
-// the lengths of a month.
-constexpr double kLongestMonthDays = 30.0;
+// The length of a short month; the longest (kLongestMonthDays) is also the farthest from its
+// first day that the search accepts the date.
 constexpr double kShortMonthDays = 29.0;
-constexpr int kMonthsPerHijriYear = 12;
 // The day of a month found (counted from its first, 0) by which it is named: five days in
 // lies safely inside the tabular month of the same number.
 constexpr double kNamingDay = 5.0;

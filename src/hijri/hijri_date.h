@@ -34,6 +34,10 @@ int hijriFromDate(CalendarDate& date, Location location, const Config& config);
 // (see moon/lunation_memo.h). The same Hijri fields and return value bit for bit.
 int hijriFromDate(CalendarDate& date, Location location, const Config& config, LunationMemo& memo);
 
+// The months of a Hijri year and the days of its longest month, in every calendar.
+inline constexpr int kMonthsPerHijriYear = 12;
+inline constexpr double kLongestMonthDays = 30.0;
+
 // dateFromHijri's answer for a day past the end of its month (the 30th of a 29-day month).
 inline constexpr int kHijriDayBeyondMonth = 2;
 // The answer of both directions for a date outside the years of the chosen calendar (Umm

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "calendar/julian_day.h"
-#include "calendar/names.h"
 #include "prayer/day_prayers.h"
 #include "prayer/school_of_law.h"
 
@@ -30,8 +29,8 @@ int prayerAlertBit(int prayer) {
 
 const char* slotPrayerName(int slot) {
     if (slot < 0 || slot > kLastSlot) return "";
-    const int prayer = slotPrayer[static_cast<std::size_t>(slot)];
-    return prayer < 0 ? "" : names::kPrayers[static_cast<std::size_t>(prayer)];
+    const bool prayer = slotPrayer[static_cast<std::size_t>(slot)] >= 0;
+    return prayer ? slotTitle(static_cast<PrayerSlot>(slot)) : "";
 }
 
 std::optional<NextPrayer> nextPrayerAfter(const Config& config, const Location& location,

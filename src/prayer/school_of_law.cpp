@@ -13,18 +13,16 @@ std::vector<PrayerSlot> shownSlots(int fiqh) {
     return shown;
 }
 
-const char* slotTitle(PrayerSlot slot) {
-    static constexpr std::array<const char*, kPrayerSlotCount> kTitles = {
-        "Imsak", "Fajr", "Shuruq", "Noon", "Duhr", "Asr", "Asr", "Maghrib", "Isha"};
-    return kTitles[static_cast<std::size_t>(slot)];
-}
-
 PrayerName prayerNameOfSlot(PrayerSlot slot) {
     static constexpr std::array<PrayerName, kPrayerSlotCount> kNames = {
         PrayerName::imsak, PrayerName::fajr,    PrayerName::shuruq,
         PrayerName::noon,  PrayerName::duhr,    PrayerName::asr,
         PrayerName::asr,   PrayerName::maghrib, PrayerName::isha};
     return kNames[static_cast<std::size_t>(slot)];
+}
+
+const char* slotTitle(PrayerSlot slot) {
+    return wordsOf(Language::english).prayerName(prayerNameOfSlot(slot));
 }
 
 }  // namespace kelmo

@@ -38,11 +38,11 @@ constexpr bool schoolUsesSlot(int fiqh, PrayerSlot slot) {
 // the noon (Imsak, Fajr, Shuruq, Duhr, its Asr, Maghrib and, but for Jafari, Isha).
 std::vector<PrayerSlot> shownSlots(int fiqh);
 
-// The title of a slot in schedules: "Imsak", "Fajr", "Shuruq", "Noon", "Duhr", "Asr" (both
-// shadow factors), "Maghrib", "Isha".
-const char* slotTitle(PrayerSlot slot);
-
 // The name of a slot in the words of a language (calendar/words.h): both Asr slots are Asr.
 PrayerName prayerNameOfSlot(PrayerSlot slot);
+
+// The title of a slot in schedules, its English name: "Imsak", "Fajr", "Shuruq", "Noon",
+// "Duhr", "Asr" (both shadow factors), "Maghrib", "Isha".
+const char* slotTitle(PrayerSlot slot);
 
 }  // namespace kelmo

@@ -95,43 +95,37 @@ TEST(RiseTransitSet, NonFinitePositionGivesNotValid) {
     }
 }
 
-// A place far west of its zone meridian: m0 computed below 0 gets one day added, so the transit
-// falls late in the day and the set after the next midnight (at or above 2 pi), returned as is.
-TEST(RiseTransitSet, FarWestPlaceGetsNextDayAdded) {
-    // Right ascension 0, sidereal time at local midnight 200 deg, longitude -170 deg:
-    // m0 = (0 + 170 - 200) / 360 = -1/12 + 1; the transit comes when theta0 + 360.985647 m
-    // + lambda = 360, i.e. m = 330 / 360.985647. Declination 20 at 50 N, target 10 deg:
-    // cos H0 = -0.14627, H0 = 98.41 deg.
+// The first estimate m0 = (alpha - lambda - theta0) / 360 is reduced fully into the day
+// whatever its sign and size, and the events come back as they are: before local midnight
+// (negative) or after the next one (at or above 2 pi). Right ascension 0 and declination 20 at
+// 50 N, target 10 deg: cos H0 = -0.14627, H0 = 98.41 deg on either side of the transit, which
+// comes when theta0 + 360.985647 m + lambda reaches a multiple of 360.
+TEST(RiseTransitSet, FirstEstimateReducedIntoTheDayAndEventsReturnedAsTheyCome) {
+    const struct {
+        double lambdaDeg, theta0Deg;
+        double transitDeg;  // the transit at transitDeg / 360.985647 days
+        const char* what;
+    } rows[] = {
+        // m0 = (0 + 170 - 200) / 360 = -1/12, one day added: the set after the next midnight.
+        {-170.0, 200.0, 330.0, "far west of the zone meridian"},
+        // m0 = (0 - 0 - 330) / 360 + 1 = 1/12: transit at about 2 h, the rise before midnight.
+        {0.0, 330.0, 30.0, "rise before midnight"},
+        // m0 = (0 - 165 - 200) / 360 = -365/360 (a zone of +12 h and more east of the place's
+        // meridian), reduced to 355/360: the transit of the day, not of the day before.
+        {165.0, 200.0, 355.0, "m0 below -1"},
+    };
     const std::array<EquatorialPosition, 3> body = {eq(0, 20), eq(0, 20), eq(0, 20)};
-    const EventTriple e = riseTransitSet(50.0 * kDegToRad, -170.0 * kDegToRad, 200.0 * kDegToRad,
-                                         0.0, body, 10.0 * kDegToRad, 1.0);
-    ASSERT_TRUE(e.transit.isTime() && e.rise.isTime() && e.set.isTime());
-    EXPECT_NEAR(radians(e.transit) / kDay, 330.0 / 360.985647, 1e-5);
-    EXPECT_NEAR((radians(e.set) - radians(e.transit)) / kDay, 98.41 / 360.985647, 1e-4);
-    EXPECT_GT(radians(e.set), kDay);
-    EXPECT_GT(radians(e.rise), 0.0);
-}
-
-// A rise before local midnight comes out negative and is returned as it is.
-TEST(RiseTransitSet, RiseBeforeMidnightIsNegative) {
-    // m0 = (0 - 0 - 330) / 360 + 1 = 1/12: transit at about 2h, rise some 6.5 h earlier.
-    const std::array<EquatorialPosition, 3> body = {eq(0, 20), eq(0, 20), eq(0, 20)};
-    const EventTriple e =
-        riseTransitSet(50.0 * kDegToRad, 0.0, 330.0 * kDegToRad, 0.0, body, 10.0 * kDegToRad, 1.0);
-    EXPECT_NEAR(radians(e.transit) / kDay, 30.0 / 360.985647, 1e-5);
-    EXPECT_NEAR((radians(e.transit) - radians(e.rise)) / kDay, 98.41 / 360.985647, 1e-4);
-    EXPECT_LT(radians(e.rise), 0.0);
-}
-
-// m0 below -1 (a zone of +12 h and more east of the place's meridian) is reduced fully into
-// the day: the transit is that of the day, not of the day before.
-TEST(RiseTransitSet, FirstEstimateReducedFullyIntoTheDay) {
-    // m0 = (0 - 165 - 200) / 360 = -365/360, reduced 355/360: the hour angle
-    // 200 + 360.985647 m + 165 reaches 720 at m = 355 / 360.985647.
-    const std::array<EquatorialPosition, 3> body = {eq(0, 20), eq(0, 20), eq(0, 20)};
-    const EventTriple e = riseTransitSet(50.0 * kDegToRad, 165.0 * kDegToRad, 200.0 * kDegToRad,
-                                         0.0, body, 10.0 * kDegToRad, 1.0);
-    EXPECT_NEAR(radians(e.transit) / kDay, 355.0 / 360.985647, 1e-5);
+    const double halfArc = 98.41 / 360.985647;
+    for (const auto& r : rows) {
+        const EventTriple e =
+            riseTransitSet(50.0 * kDegToRad, r.lambdaDeg * kDegToRad, r.theta0Deg * kDegToRad, 0.0,
+                           body, 10.0 * kDegToRad, 1.0);
+        ASSERT_TRUE(e.transit.isTime() && e.rise.isTime() && e.set.isTime()) << r.what;
+        const double transit = radians(e.transit) / kDay;
+        EXPECT_NEAR(transit, r.transitDeg / 360.985647, 1e-5) << r.what;
+        EXPECT_NEAR(transit - radians(e.rise) / kDay, halfArc, 1e-4) << r.what;
+        EXPECT_NEAR(radians(e.set) / kDay - transit, halfArc, 1e-4) << r.what;
+    }
 }
 
 // The tolerance: 1 s converges to about a second; 60 s stops earlier, within about a minute.

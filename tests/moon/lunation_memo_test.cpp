@@ -7,6 +7,7 @@
 
 #include <bit>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -15,6 +16,7 @@
 #include "moon/moon_data_at_sunset.h"
 #include "moon/new_moon.h"
 
+#include "support/frame_times.h"
 #include "support/places.h"
 
 namespace kelmo {
@@ -35,9 +37,21 @@ bool sameBits(double a, double b) {
     return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
 }
 
-// MoonSunsetData holds doubles only (no padding), so its bytes are its values.
+bool sameBits(const EventTriple& a, const EventTriple& b) {
+    return test::sameBits(a.transit, b.transit) && test::sameBits(a.rise, b.rise) &&
+           test::sameBits(a.set, b.set);
+}
+
+// MoonSunsetData holds doubles but for the two triples, whose times have padding: the doubles'
+// bytes are their values, the triples are compared time by time.
 bool sameBits(const MoonSunsetData& a, const MoonSunsetData& b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
+    constexpr std::size_t before = offsetof(MoonSunsetData, sun);
+    constexpr std::size_t after = offsetof(MoonSunsetData, sunset);
+    static_assert(after == before + 2 * sizeof(EventTriple));
+    const auto* x = reinterpret_cast<const unsigned char*>(&a);
+    const auto* y = reinterpret_cast<const unsigned char*>(&b);
+    return std::memcmp(x, y, before) == 0 && sameBits(a.sun, b.sun) && sameBits(a.moon, b.moon) &&
+           std::memcmp(x + after, y + after, sizeof a - after) == 0;
 }
 
 // A poisoned record: a call that fails must leave every byte of it as it was.

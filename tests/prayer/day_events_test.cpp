@@ -29,13 +29,6 @@ FrameTime at(double dayAngle) {
     return FrameTime::at(dayAngle);
 }
 
-bool sameTables(const EventTable& a, const EventTable& b) {
-    for (std::size_t i = 0; i < kEventSlotCount; ++i) {
-        if (!test::sameBits(a.slot(i), b.slot(i))) return false;
-    }
-    return true;
-}
-
 EventTable filled(FrameTime value) {
     EventTable t;
     for (std::size_t i = 0; i < kEventSlotCount; ++i) t.slot(i) = value;
@@ -123,7 +116,7 @@ TEST(DayEvents, AreaZeroIsThePointItself) {
     const CalendarDate date = civil(2024, 5, 1);
     EventTable expected = sunEvents(date, test::manama(), config);
     checkEventOrder(expected);
-    EXPECT_TRUE(sameTables(dayEvents(date, test::manama(), config), expected));
+    EXPECT_TRUE(test::sameTables(dayEvents(date, test::manama(), config), expected));
 }
 
 TEST(DayEvents, TenKilometresMoveTimesOutwardByUnderNinetySeconds) {
@@ -183,7 +176,7 @@ TEST(DayEvents, SharedComputationIsBitIdenticalToFreshPointsOverAYear) {
                 corners[k] = sunEvents(date, corner, config);
             }
             widenOverArea(expected, corners);
-            ASSERT_TRUE(sameTables(dayEvents(date, location, config), expected))
+            ASSERT_TRUE(test::sameTables(dayEvents(date, location, config), expected))
                 << location.latitude << " day " << d;
             date = daysLater(date, 2);
         }
@@ -198,8 +191,8 @@ TEST(DayEvents, SharedDayAcrossLatitudesIsBitIdentical) {
     Location moved = test::longyearbyen();
     for (int pass = 0; pass < 40; ++pass) {
         moved.latitude -= kDegToRad;
-        ASSERT_TRUE(
-            sameTables(dayEvents(shared, date, moved, config), dayEvents(date, moved, config)))
+        ASSERT_TRUE(test::sameTables(dayEvents(shared, date, moved, config),
+                                     dayEvents(date, moved, config)))
             << pass;
     }
 }

@@ -3,6 +3,7 @@
 
 #include "base/angles.h"
 #include "base/config.h"
+#include "prayer/event_table.h"
 
 #include "support/civil_date.h"
 #include "support/frame_times.h"
@@ -25,6 +26,14 @@ inline double seconds(double dayAngle) {
 }
 inline double hoursToDayAngle(double hours) {
     return hours * kHoursToRad;
+}
+
+// True when every slot of a and b holds the same marker or a time of the same bits.
+inline bool sameTables(const EventTable& a, const EventTable& b) {
+    for (std::size_t i = 0; i < kEventSlotCount; ++i) {
+        if (!sameBits(a.slot(i), b.slot(i))) return false;
+    }
+    return true;
 }
 
 }  // namespace kelmo::test

@@ -22,13 +22,6 @@ bool sameBits(double a, double b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-bool sameTables(const EventTable& a, const EventTable& b) {
-    for (std::size_t i = 0; i < kEventSlotCount; ++i) {
-        if (!test::sameBits(a.slot(i), b.slot(i))) return false;
-    }
-    return true;
-}
-
 TEST(SunEvents, RowsFollowTheirAngles) {
     Config config = test::settings(0, 0);
     config.imsakAngle = config.fajrAngle = config.ishaAngle = -18.0f;
@@ -84,7 +77,7 @@ TEST(SunEvents, FixedMinutesRuleIgnoresTheAngles) {
     config.fajrAngle = -5.0f;
     config.ishaAngle = -1.0f;
     const EventTable b = sunEvents(date, test::manama(), config);
-    EXPECT_TRUE(sameTables(a, b));
+    EXPECT_TRUE(test::sameTables(a, b));
 
     const EventTriple& sun = a[EventRow::horizon];
     EXPECT_NEAR(test::seconds(radians(sun.rise) - radians(a[EventRow::fajr].rise)), 90 * 60.0,
@@ -157,8 +150,8 @@ TEST(SharedSunDay, GivesTheTablesOfFreshComputations) {
         for (double lat : {-40.0, 0.0, 26.2, 55.0, 64.0, 64.0, 26.2}) {
             for (double lon : {44.0, 50.58, 50.58}) {
                 const Location at = place(lat, lon, 3.0f, 100);
-                EXPECT_TRUE(
-                    sameTables(sunEvents(shared, date, at, config), sunEvents(date, at, config)))
+                EXPECT_TRUE(test::sameTables(sunEvents(shared, date, at, config),
+                                             sunEvents(date, at, config)))
                     << month << " " << lat << " " << lon;
             }
         }
