@@ -44,7 +44,8 @@ constexpr const char* kSourceLegend =
 // clang-format off
 constexpr std::array kMethods = {
     CalculationMethod{"Custom", "Custom: the angles of the configuration",
-        0.0f, 0.0f, 0, 0, 0.0f, 0, kFiqhNotFixed, {}, "the configuration's own figures"},
+        0.0f, 0.0f, 0, 0, 0.0f, 0, kFiqhNotFixed, {}, "the configuration's own figures",
+        DuhrFrom::westernLimb},
     CalculationMethod{"MWL", "Muslim World League",
         -18.0f, -17.0f, 0, 0, 0.0f, kImsakMinutes, kFiqhNotFixed, {.duhr = 1},
         "[A] [B]; Imsak [C]"},

@@ -57,7 +57,7 @@ void applyMethodMinutes(const CalendarDate& date, const Location& location, cons
         t[PrayerSlot::isha] =
             minutesFrom(t[PrayerSlot::maghrib], ramadan ? m.ishaMinutesRamadan : m.ishaMinutes);
     }
-    if (!isCustom(m) && m.duhrFrom == DuhrFrom::centre) t[PrayerSlot::duhr] = t[PrayerSlot::noon];
+    if (m.duhrFrom == DuhrFrom::centre) t[PrayerSlot::duhr] = t[PrayerSlot::noon];
     const MinuteAdjustments& a = m.adjust;
     adjust(t[PrayerSlot::imsak], a.imsak);
     adjust(t[PrayerSlot::fajr], a.fajr);
